@@ -1,0 +1,59 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Starting a game and picking each question.
+#include "board/aspetto.h"
+#include "board/frmnumerella.h"
+#include "board/logica.h"
+
+using namespace aspetto;
+
+void FrmNumerella::cmdAvvio_Click()
+{
+    m_stato.NumEscluse = 0;
+    m_stato.NumEsatte = 0;
+    for (const Cella *c : txtRisultato)
+        m_stato.NumEscluse += c->esclusa() ? 1 : 0;
+    if (m_stato.NumEscluse == 100) return; // every table left out: nothing to ask
+    m_stato.ModoLampeggio = 1;
+    m_stato.NumErrori = 0;
+    // Restarting the blink timer gives the first question a full interval before it blinks.
+    abilita(Timer1, false);
+    mano->hide();
+    abilita(Timer1, true);
+    suona(106);
+    lblTitolo->setText(QStringLiteral("La Numerella"));
+    txtErrori->setText(QString::number(m_stato.NumErrori));
+    for (Cella *c : txtRisultato) {
+        c->clear();
+        if (!c->esclusa()) c->impostaSfondo(ColoreSistema);
+    }
+    intestazioni(false);
+    for (Etichetta *e : Label2)
+        e->impostaColore(GialloChiaro);
+    m_stato.Secondi = 0;
+    m_stato.Minuti = 0;
+    TxtSec->setText(QString::number(m_stato.Secondi));
+    TxtMin->setText(QString::number(m_stato.Minuti));
+    m_stato.NumErrori = 0;
+    m_stato.InCorso = true;
+    const bool trovata = SceltaDomanda(); // always true: the board was just cleared
+    Frame1->setEnabled(true);
+    cmdStampa->setEnabled(false);
+    cmdAvvio->hide();
+    CmdPausa->show();
+    CmdPausa->setEnabled(true);
+    cmdStop->show();
+    abilita(TmrTimer, true);
+    if (!trovata) finisci();
+}
+
+bool FrmNumerella::SceltaDomanda()
+{
+    std::array<bool, 100> candidata{};
+    for (int k = 0; k < 100; ++k)
+        candidata[k] = txtRisultato[k]->text().isEmpty() && !txtRisultato[k]->esclusa();
+    const int k = logica::scegliCella(candidata, m_caso);
+    if (k < 0) return false;
+    m_stato.CellaCorrente = static_cast<float>(k);
+    abilita(Timer1, true);
+    return true;
+}

@@ -1,0 +1,360 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The main window: its controls as created, their stacking and focus order, and start-up.
+#include "board/frmnumerella.h"
+
+#include "board/aspetto.h"
+#include "board/disposizione.h"
+#include "board/logica.h"
+#include "info/frminfo.h"
+#include "services/suono.h"
+
+#include <QGuiApplication>
+#include <QPainter>
+#include <QScreen>
+
+using namespace aspetto;
+namespace lay = disposizione;
+
+Figura::Figura(immagini::Immagine immagine, QWidget *parent)
+    : QWidget(parent), m_immagine(std::move(immagine))
+{
+    setAttribute(Qt::WA_TranslucentBackground);
+}
+
+void Figura::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    m_immagine.disegna(p, QPointF(0, 0));
+}
+
+void abilita(QTimer *timer, bool acceso)
+{
+    if (!acceso)
+        timer->stop();
+    else if (!timer->isActive())
+        timer->start();
+}
+
+namespace {
+
+/// Gives a child its name, place and (optionally) a name for screen readers.
+template <typename W>
+W *posa(W *w, const char *nome, const lay::Posto &posto, const QString &accessibile = {})
+{
+    w->setObjectName(QLatin1String(nome));
+    w->setGeometry(rettangolo(posto));
+    if (!accessibile.isEmpty()) w->setAccessibleName(accessibile);
+    return w;
+}
+
+Etichetta *etichetta(QWidget *genitore, const QString &testo, const QFont &font, Qt::Alignment allineamento,
+                     quint32 colore)
+{
+    auto *e = new Etichetta(testo, genitore);
+    e->setFont(font);
+    e->setAlignment(allineamento);
+    e->impostaColore(colore);
+    return e;
+}
+
+QGroupBox *cornice(QWidget *genitore, const QString &titolo, const QFont &font, bool maiDisabilitata)
+{
+    auto *g = new QGroupBox(titolo, genitore);
+    g->setFont(font);
+    QPalette pal = g->palette();
+    pal.setColor(QPalette::WindowText, Qt::black);
+    if (!maiDisabilitata) // the keypad's caption greys with the keypad
+        pal.setColor(QPalette::Disabled, QPalette::WindowText, QColor(0x80, 0x80, 0x80));
+    g->setPalette(pal);
+    return g;
+}
+
+immagini::Immagine scritta(const QString &parola, bool grigia = false,
+                           immagini::Sfumatura s = immagini::Sfumatura::Arancio)
+{
+    return immagini::parola(parola, s, QSize(73, 29), 16, grigia);
+}
+
+} // namespace
+
+FrmNumerella::FrmNumerella(Stato &stato, LettoreSuoni &suoni, Tipografia &tipografia, QWidget *parent)
+    : QWidget(parent), m_stato(stato), m_suoni(suoni), m_tipografia(tipografia),
+      m_caso(QRandomGenerator::global()->generate())
+{
+    costruisci();
+    ordinaStrati();
+    ordinaFuoco();
+    collega();
+}
+
+FrmNumerella::~FrmNumerella()
+{
+    if (m_info) delete m_info.data();
+}
+
+FrmInfo *FrmNumerella::info() const
+{
+    return m_info;
+}
+
+void FrmNumerella::costruisci()
+{
+    setObjectName(QStringLiteral("frmNumerella"));
+    setWindowTitle(QStringLiteral("La Numerella"));
+    setWindowIcon(immagini::iconaFinestra());
+    setFixedSize(px(lay::LarghezzaFinestra), px(lay::AltezzaFinestra));
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, colore(GialloChiaro));
+    pal.setColor(QPalette::WindowText, colore(Nero));
+    setPalette(pal);
+    setAutoFillBackground(true);
+
+    Command1 = posa(new PulsanteGrafico(Arancio, {}, {}, this), "Command1", lay::Command1);
+    Command1->setText(QStringLiteral("Command1"));
+    Command1->setEnabled(false);
+    Command1->setFocusPolicy(Qt::NoFocus);
+    Command1->unsetCursor();
+
+    for (int k = 0; k < 100; ++k) {
+        auto *c = new Cella(this);
+        posa(c, "txtRisultato", lay::txtRisultato(k),
+             QStringLiteral("%1 per %2").arg(k / 10 + 1).arg(k % 10 + 1));
+        c->setProperty("Index", k);
+        c->setFont(fontComic(14.25));
+        txtRisultato[k] = c;
+    }
+    for (int n = 0; n < 10; ++n) {
+        Label1[n] =
+            posa(etichetta(this, QString::number(n + 1), fontComic(18, true), Qt::AlignCenter, GialloChiaro),
+                 "Label1", lay::Label1(n));
+        Label1[n]->setProperty("Index", n);
+        Label2[n] =
+            posa(etichetta(this, QString::number(n + 1), fontComic(18, true), Qt::AlignCenter, GialloChiaro),
+                 "Label2", lay::Label2(n));
+        Label2[n]->setProperty("Index", n);
+    }
+    // The column headers store the custom pointer; start-up gives it its hand picture.
+
+    auto pulsante = [this](const char *nome, const lay::Posto &posto, quint32 sfondo, const QString &parola,
+                           bool grigia, immagini::Sfumatura s = immagini::Sfumatura::Arancio) {
+        return posa(new PulsanteGrafico(sfondo, scritta(parola, false, s),
+                                        grigia ? scritta(parola, true, s) : immagini::Immagine(), this),
+                    nome, posto, parola);
+    };
+    cmdAvvio = pulsante("cmdAvvio", lay::cmdAvvio, Arancio, QStringLiteral("Avvio"), true);
+    cmdStop = pulsante("cmdStop", lay::cmdStop, FacciaPulsante, QStringLiteral("Stop"), false);
+    CmdPausa = pulsante("CmdPausa", lay::CmdPausa, Arancio, QStringLiteral("Pausa"), true);
+    cmdRiprendi =
+        pulsante("cmdRiprendi", lay::cmdRiprendi, FacciaPulsante, QStringLiteral("Riprendi"), false);
+    cmdInfo = pulsante("cmdInfo", lay::cmdInfo, Arancio, QStringLiteral("Info"), false);
+    cmdStampa = pulsante("cmdStampa", lay::cmdStampa, Arancio, QStringLiteral("Stampa"), true);
+    cmdEnd =
+        pulsante("cmdEnd", lay::cmdEnd, Bianco, QStringLiteral("Esci"), false, immagini::Sfumatura::Rosso);
+    Check1 =
+        posa(new CasellaGrafica(Arancio, immagini::svg(QStringLiteral("altoparlante_spento"), QSize(73, 29)),
+                                immagini::svg(QStringLiteral("altoparlante"), QSize(73, 29)), this),
+             "Check1", lay::Check1, QStringLiteral("Silenzio"));
+
+    Frame1 = posa(cornice(this, QStringLiteral("Tastierino numerico"), fontComic(8.25), false), "Frame1",
+                  lay::Frame1);
+    for (int d = 0; d < 10; ++d) {
+        const QString cifra = QString::number(d);
+        Cmd[d] =
+            posa(new PulsanteGrafico(CianoChiaro,
+                                     immagini::parola(cifra, immagini::Sfumatura::Magenta, QSize(33, 33), 22),
+                                     {}, Frame1),
+                 "", lay::Cmd_cifra(d), QStringLiteral("Tasto %1").arg(d));
+        Cmd[d]->setObjectName(QStringLiteral("Cmd_%1").arg(d));
+    }
+    Cmd_backspace = posa(
+        new PulsanteGrafico(
+            Arancio, immagini::parola(QStringLiteral("<--"), immagini::Sfumatura::Lavanda, QSize(73, 33), 18),
+            {}, Frame1),
+        "Cmd_backspace", lay::Cmd_backspace, QStringLiteral("Cancella"));
+    Cmd_invio = posa(new PulsanteGrafico(VerdeAcqua,
+                                         immagini::parola(QStringLiteral("OK"), immagini::Sfumatura::Verde,
+                                                          QSize(113, 33), 22, false, true),
+                                         {}, Frame1),
+                     "Cmd_invio", lay::Cmd_invio, QStringLiteral("OK"));
+
+    FraTimer =
+        posa(cornice(this, QStringLiteral("Cronometro"), fontComic(9), true), "FraTimer", lay::FraTimer);
+    TxtMin = posa(new Contatore(Qt::AlignRight, FraTimer), "TxtMin", lay::TxtMin, QStringLiteral("Minuti"));
+    Label4 = posa(
+        etichetta(FraTimer, QStringLiteral("minuti"), fontComic(9.75), Qt::AlignLeft | Qt::AlignTop, Blu),
+        "Label4", lay::Label4);
+    TxtSec = posa(new Contatore(Qt::AlignRight, FraTimer), "TxtSec", lay::TxtSec, QStringLiteral("Secondi"));
+    Label5 = posa(
+        etichetta(FraTimer, QStringLiteral("secondi"), fontComic(9.75), Qt::AlignLeft | Qt::AlignTop, Blu),
+        "Label5", lay::Label5);
+
+    Frame2 = posa(cornice(this, QString(), fontComic(8.25), true), "Frame2", lay::Frame2);
+    Label3 = posa(etichetta(Frame2, QStringLiteral("Errori"), fontComic(14.25), Qt::AlignCenter, Blu),
+                  "Label3", lay::Label3);
+    txtErrori =
+        posa(new Contatore(Qt::AlignHCenter, Frame2), "txtErrori", lay::txtErrori, QStringLiteral("Errori"));
+    for (Contatore *c : {TxtMin, TxtSec, txtErrori})
+        c->setText(QStringLiteral("0"));
+
+    lblTitolo = posa(etichetta(this, QString(), fontComic(20.25), Qt::AlignHCenter | Qt::AlignTop, Blu),
+                     "lblTitolo", lay::lblTitolo);
+    lblAutore = posa(etichetta(this, QStringLiteral("Software libero, GPL"), fontComic(8.25),
+                               Qt::AlignLeft | Qt::AlignTop, Blu),
+                     "lblAutore", lay::lblAutore);
+    lblVersione = posa(
+        etichetta(this, QStringLiteral("Versione 1.0"), fontComic(8.25), Qt::AlignLeft | Qt::AlignTop, Blu),
+        "lblVersione", lay::lblVersione);
+
+    mano = posa(new Figura(immagini::svg(QStringLiteral("mano"), QSize(32, 32)), this), "mano", lay::mano,
+                QStringLiteral("Mano"));
+    mano->hide();
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(250);
+    TmrTimer = new QTimer(this);
+    TmrTimer->setObjectName(QStringLiteral("TmrTimer"));
+    TmrTimer->setInterval(1000);
+    // Counts play time in whole ticks: keep them on the second rather than coalesced.
+    TmrTimer->setTimerType(Qt::PreciseTimer);
+    Timer1->start();
+    TmrTimer->start();
+
+    // Placed in the middle of the screen; the layout is fixed, so the window keeps its size.
+    if (const QScreen *s = QGuiApplication::primaryScreen())
+        move(s->availableGeometry().center() - rect().center());
+}
+
+void FrmNumerella::ordinaStrati()
+{
+    // From the bottom of the stack to the top: each raise puts a control above those before it.
+    std::vector<QWidget *> dalBasso{mano};
+    for (int n = 0; n < 10; ++n)
+        dalBasso.push_back(Label1[n]);
+    for (int n = 0; n < 10; ++n)
+        dalBasso.push_back(Label2[n]);
+    dalBasso.insert(dalBasso.end(), {lblTitolo, lblAutore, lblVersione, Command1, cmdStop, Frame1});
+    for (int k = 0; k <= 9; ++k)
+        dalBasso.push_back(txtRisultato[k]);
+    dalBasso.push_back(cmdEnd);
+    for (int k = 10; k <= 98; ++k)
+        dalBasso.push_back(txtRisultato[k]);
+    dalBasso.insert(dalBasso.end(), {FraTimer, cmdAvvio, Frame2, cmdInfo, cmdStampa, Check1, cmdRiprendi,
+                                     CmdPausa, txtRisultato[99]});
+    for (QWidget *w : dalBasso)
+        w->raise();
+}
+
+void FrmNumerella::ordinaFuoco()
+{
+    std::vector<QWidget *> ordine{cmdAvvio, Cmd_backspace};
+    for (int d = 1; d <= 9; ++d)
+        ordine.push_back(Cmd[d]);
+    ordine.insert(ordine.end(), {Cmd[0], Cmd_invio});
+    for (int k = 0; k <= 9; ++k)
+        ordine.push_back(txtRisultato[k]);
+    ordine.push_back(cmdEnd);
+    for (int k = 10; k <= 99; ++k)
+        ordine.push_back(txtRisultato[k]);
+    ordine.insert(ordine.end(), {CmdPausa, cmdInfo, cmdStampa, Check1, cmdRiprendi, cmdStop});
+    for (size_t i = 1; i < ordine.size(); ++i)
+        setTabOrder(ordine[i - 1], ordine[i]);
+    cmdAvvio->setFocus();
+}
+
+void FrmNumerella::collega()
+{
+    for (Cella *c : txtRisultato) {
+        c->impostaPermesso([this](const Cella *cella) { return puoScrivere(cella); });
+        // Return in the asked cell confirms the answer, as the keypad's OK does.
+        connect(c, &Cella::invio, this, [this, c] {
+            if (Frame1->isEnabledTo(this) && c == txtRisultato[m_stato.cella()]) Cmd_invio_Click();
+        });
+    }
+    for (int n = 0; n < 10; ++n)
+        connect(Label1[n], &Etichetta::premuto, this,
+                [this, n](Qt::MouseButton b) { Label1_MouseDown(n, b); });
+    for (int d = 0; d < 10; ++d)
+        connect(Cmd[d], &QPushButton::clicked, this, [this, d] { Cmd_cifra_Click(d); });
+    connect(Cmd_backspace, &QPushButton::clicked, this, &FrmNumerella::Cmd_backspace_Click);
+    connect(Cmd_invio, &QPushButton::clicked, this, &FrmNumerella::Cmd_invio_Click);
+    connect(cmdAvvio, &QPushButton::clicked, this, &FrmNumerella::cmdAvvio_Click);
+    connect(CmdPausa, &QPushButton::clicked, this, &FrmNumerella::CmdPausa_Click);
+    connect(cmdRiprendi, &QPushButton::clicked, this, &FrmNumerella::cmdRiprendi_Click);
+    connect(cmdStop, &QPushButton::clicked, this, &FrmNumerella::cmdStop_Click);
+    connect(cmdStampa, &QPushButton::clicked, this, &FrmNumerella::cmdStampa_Click);
+    connect(cmdInfo, &QPushButton::clicked, this, &FrmNumerella::cmdInfo_Click);
+    connect(cmdEnd, &QPushButton::clicked, this, &FrmNumerella::cmdEnd_Click);
+    connect(Check1, &QCheckBox::clicked, this, &FrmNumerella::Check1_Click);
+    for (Contatore *c : {TxtMin, TxtSec, txtErrori})
+        connect(c, &Contatore::cliccato, this, &FrmNumerella::Contatore_Click);
+    connect(Timer1, &QTimer::timeout, this, &FrmNumerella::Timer1_Timer);
+    connect(TmrTimer, &QTimer::timeout, this, &FrmNumerella::TmrTimer_Timer);
+
+    std::vector<QWidget *> seguonoMouse{Check1,      Cmd_backspace, Cmd_invio, cmdAvvio, CmdPausa,
+                                        cmdRiprendi, cmdStop,       cmdStampa, cmdInfo,  cmdEnd};
+    seguonoMouse.insert(seguonoMouse.end(), Cmd.begin(), Cmd.end());
+    for (QWidget *w : seguonoMouse) {
+        w->setMouseTracking(true);
+        w->installEventFilter(this);
+    }
+}
+
+void FrmNumerella::Form_Load()
+{
+    for (int k = 0; k < 100; ++k)
+        txtRisultato[k]->impostaSfondo(Bianco);
+    apriInfo();
+    m_stato.ModoLampeggio = 0;
+    m_stato.PosizioneLampeggio = 0;
+    intestazioni(true);
+    lblTitolo->setText(QStringLiteral("La Numerella"));
+    m_stato.SuonoSpento = 0;
+    m_stato.InCorso = false;
+    Frame1->setEnabled(false);
+    abilita(Timer1, true);
+    abilita(TmrTimer, false);
+    logica::costruisciTabelle(m_stato);
+    CmdPausa->setEnabled(false);
+    cmdRiprendi->hide();
+    cmdRiprendi->setEnabled(false);
+    cmdStampa->setEnabled(false);
+}
+
+void FrmNumerella::intestazioni(bool visibili)
+{
+    for (Etichetta *e : Label1) {
+        e->impostaColore(visibili ? Blu : GialloChiaro);
+        if (visibili)
+            e->setCursor(immagini::cursoreMano());
+        else
+            e->unsetCursor();
+    }
+}
+
+void FrmNumerella::suona(int id)
+{
+    if (m_stato.SuonoSpento == 0) m_suoni.SuonaRisorsa(id);
+}
+
+void FrmNumerella::apriInfo()
+{
+    m_info = FrmInfo::apri(m_stato, m_suoni, this);
+}
+
+void FrmNumerella::showEvent(QShowEvent *e)
+{
+    QWidget::showEvent(e);
+    // The info window opened during start-up stays in front once this window appears.
+    if (m_info) {
+        m_info->raise();
+        m_info->activateWindow();
+    }
+}
+
+bool FrmNumerella::puoScrivere(const Cella *cella) const
+{
+    if (!cmdAvvio->isHidden()) return true; // between games every cell is an ordinary box
+    const bool inPausa = !cmdRiprendi->isHidden();
+    return !inPausa && cella == txtRisultato[m_stato.cella()];
+}

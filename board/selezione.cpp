@@ -1,0 +1,28 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Choosing the tables: presses on the column headers between games.
+#include "board/aspetto.h"
+#include "board/frmnumerella.h"
+
+using namespace aspetto;
+
+void FrmNumerella::Label1_MouseDown(int Index, Qt::MouseButton Button)
+{
+    // While a game runs or is paused the headers are the question's factors, not a choice:
+    // a stray press there must not wipe the answers given so far.
+    if (cmdAvvio->isHidden()) return;
+    for (Cella *c : txtRisultato)
+        c->clear();
+    if (Button == Qt::RightButton) {
+        for (Cella *c : txtRisultato)
+            c->impostaSfondo(ColoreSistema);
+        for (int colonna = Index + 1; colonna <= 9; ++colonna) {
+            for (int k = colonna; k < 100; k += 10)
+                txtRisultato[k]->impostaSfondo(ColoreEscluso);
+        }
+        cmdStampa->setEnabled(false);
+    } else if (Button == Qt::LeftButton) {
+        for (int k = Index; k < 100; k += 10)
+            txtRisultato[k]->impostaSfondo(txtRisultato[k]->esclusa() ? Bianco : ColoreEscluso);
+        cmdStampa->setEnabled(false);
+    }
+}

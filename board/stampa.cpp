@@ -1,0 +1,16 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Printing the finished table with the child's name as its title.
+#include "board/frmnumerella.h"
+#include "services/tipografia.h"
+
+void FrmNumerella::cmdStampa_Click()
+{
+    intestazioni(false);
+    const QString nome = m_tipografia.chiediNome(this);
+    lblTitolo->setText(nome.isEmpty() ? QStringLiteral("La Numerella") : nome);
+    // The blink timer kept running while the prompt was open: hide the headers again so the
+    // page never shows a factor.
+    intestazioni(false);
+    m_tipografia.stampa(this);
+    intestazioni(true);
+}

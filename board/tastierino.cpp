@@ -1,0 +1,78 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The on-screen keypad and the check of the answer.
+#include "board/aspetto.h"
+#include "board/frmnumerella.h"
+
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QLocale>
+
+using namespace aspetto;
+
+namespace {
+
+/// Queues a keystroke for the cell; it is edited as a real key once this handler has returned.
+void accoda(QWidget *cella, Qt::Key tasto, const QString &testo)
+{
+    QCoreApplication::postEvent(cella, new QKeyEvent(QEvent::KeyPress, tasto, Qt::NoModifier, testo));
+    QCoreApplication::postEvent(cella, new QKeyEvent(QEvent::KeyRelease, tasto, Qt::NoModifier, testo));
+}
+
+} // namespace
+
+void FrmNumerella::Cmd_cifra_Click(int cifra)
+{
+    suona(102);
+    Cella *cella = txtRisultato[m_stato.cella()];
+    cella->setFocus(Qt::OtherFocusReason);
+    accoda(cella, Qt::Key(Qt::Key_0 + cifra), QString::number(cifra));
+}
+
+void FrmNumerella::Cmd_backspace_Click()
+{
+    suona(102);
+    Cella *cella = txtRisultato[m_stato.cella()];
+    cella->setFocus(Qt::OtherFocusReason);
+    accoda(cella, Qt::Key_Backspace, QStringLiteral("\b"));
+}
+
+void FrmNumerella::Cmd_invio_Click()
+{
+    const int k = m_stato.cella();
+    Cella *cella = txtRisultato[k];
+    if (cella->text().isEmpty()) return;
+    bool numero = false;
+    const double risposta = QLocale().toDouble(cella->text(), &numero);
+    if (!numero || risposta != double(m_stato.Prodotto.at(k))) {
+        cella->clear();
+        if (m_stato.NumErrori < std::numeric_limits<qint16>::max()) ++m_stato.NumErrori;
+        txtErrori->setText(QString::number(m_stato.NumErrori));
+        suona(103);
+        return;
+    }
+    abilita(Timer1, false);
+    cella->impostaSfondo(ColoreSistema);
+    Label1[m_stato.Colonna.at(k) - 1]->impostaColore(GialloChiaro);
+    Label2[m_stato.Riga.at(k) - 1]->impostaColore(GialloChiaro);
+    ++m_stato.NumEsatte;
+    suona(105);
+    if (100 - m_stato.NumEscluse == m_stato.NumEsatte || !SceltaDomanda()) finisci();
+}
+
+void FrmNumerella::finisci()
+{
+    suona(101);
+    m_stato.InCorso = false;
+    Frame1->setEnabled(false);
+    abilita(Timer1, true);
+    cmdRiprendi->setEnabled(false);
+    CmdPausa->setEnabled(false);
+    abilita(TmrTimer, false);
+    cmdStampa->setEnabled(true);
+    cmdStampa->setFocus();
+    cmdStop->hide();
+    cmdAvvio->show();
+    lblTitolo->setText(QStringLiteral("Complimenti. Hai finito."));
+    intestazioni(true);
+    m_stato.ModoLampeggio = 0;
+}

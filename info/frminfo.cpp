@@ -1,0 +1,159 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The info window: its layout, its text, its opening and its closing.
+#include "info/frminfo.h"
+
+#include "board/aspetto.h"
+#include "board/controlli.h"
+#include "board/stato.h"
+#include "services/primopiano.h"
+#include "services/suono.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QPainter>
+#include <QTimer>
+
+using namespace aspetto;
+
+namespace {
+
+// The window's fixed layout, in twips.
+struct
+{
+    int larghezza = 8055, altezza = 5220;
+    struct
+    {
+        int left = 3300, top = 4500, width = 1395, height = 555;
+    } cmdOK;
+} constexpr Disposizione;
+
+} // namespace
+
+const QStringList &FrmInfo::testo()
+{
+    static const QStringList righe{
+        QString(),
+        QStringLiteral(" Completa la Numerella e avrai la possibilità di stamparla con il tuo nome."),
+        QStringLiteral(" Un cronometro, in alto a destra, misurerà il tempo impiegato."),
+        QStringLiteral(
+            " Cliccando con il tasto sinistro del mouse sui numeri lampeggianti in alto, indicati"),
+        QStringLiteral(" da una mano, potrai escludere una o più tabelline dalla Numerella."),
+        QStringLiteral(" Per esempio cliccando sul 4, 6, 7 e 8 ti eserciterai solo sulle tabelline"),
+        QStringLiteral(" dell'1, 2, 3, 5, 9 e 10"),
+        QStringLiteral(
+            " Cliccando invece con il tasto destro del mouse escluderai la parte che sta a destra"),
+        QStringLiteral(" del numero scelto"),
+        QStringLiteral(
+            " Per esempio cliccando sul 5 deciderai di esercitarti solo sulle tabelline dall'1 al 5."),
+        QString(),
+        QStringLiteral("   Buon lavoro da:"),
+        QStringLiteral("   gli sviluppatori della Numerella,"),
+        QStringLiteral("   un programma libero (licenza GNU GPL 3 o successiva)."),
+        QStringLiteral("   Versione 1.0"),
+    };
+    return righe;
+}
+
+FrmInfo *FrmInfo::apri(Stato &stato, LettoreSuoni &suoni, QWidget *principale)
+{
+    principale->setEnabled(false);
+    auto *info = new FrmInfo(stato, suoni, principale);
+    info->Form_Load();
+    // Centred over the main window; no owner, so it is a window of its own.
+    info->move(principale->geometry().center() - info->rect().center());
+    info->show();
+    info->activateWindow();
+    info->cmdOK->setFocus();
+    return info;
+}
+
+FrmInfo::FrmInfo(Stato &stato, LettoreSuoni &suoni, QWidget *principale)
+    : QWidget(nullptr), m_stato(stato), m_suoni(suoni), m_principale(principale)
+{
+    setObjectName(QStringLiteral("frmInfo"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Info"));
+    setWindowIcon(immagini::iconaInfo());
+    setFixedSize(px(Disposizione.larghezza), px(Disposizione.altezza));
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, colore(VerdeChiaro));
+    pal.setColor(QPalette::WindowText, colore(BluScuro));
+    setPalette(pal);
+    setAutoFillBackground(true);
+    setFont(fontComic(9.75));
+
+    cmdOK = new PulsanteGrafico(
+        FacciaPulsante,
+        immagini::parola(QStringLiteral("OK"), immagini::Sfumatura::Verde, QSize(113, 33), 22, false, true),
+        {}, this);
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK->setAccessibleName(QStringLiteral("OK"));
+    cmdOK->setGeometry(rettangolo(Disposizione.cmdOK));
+    connect(cmdOK, &QPushButton::clicked, this, &FrmInfo::cmdOK_Click);
+}
+
+void FrmInfo::Form_Load()
+{
+    SempreInPrimoPiano(this);
+    m_principale->setEnabled(false);
+    // The text is painted from testo() whenever the window is exposed, so it is always whole.
+}
+
+void FrmInfo::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    p.setFont(font());
+    p.setPen(palette().color(QPalette::WindowText));
+    const QFontMetrics fm(font());
+    int y = 0;
+    for (const QString &riga : testo()) {
+        p.drawText(0, y + fm.ascent(), riga);
+        y += fm.lineSpacing();
+    }
+}
+
+void FrmInfo::cmdOK_Click()
+{
+    chiudi();
+}
+
+void FrmInfo::closeEvent(QCloseEvent *e)
+{
+    // A close request is never refused.
+    e->accept();
+    chiudi();
+}
+
+void FrmInfo::changeEvent(QEvent *e)
+{
+    QWidget::changeEvent(e);
+    if (e->type() == QEvent::ActivationChange && !isActiveWindow()) Form_Deactivate();
+}
+
+void FrmInfo::Form_Deactivate()
+{
+    QWidget *attiva = QApplication::activeWindow();
+    if (!attiva || attiva == this || m_chiusa)
+        return; // another program took the activation: the window stays open on top
+    if (!attiva->isEnabled()) {
+        // A click on the disabled main window can activate it without reaching it: give the
+        // activation back rather than counting it as the user leaving.
+        raise();
+        activateWindow();
+        return;
+    }
+    chiudi();
+}
+
+void FrmInfo::chiudi()
+{
+    // Hiding hands the activation back and the close that follows reports again: the first
+    // run does the work, the later ones find it done.
+    if (m_chiusa) return;
+    m_chiusa = true;
+    if (m_stato.SuonoSpento == 0) m_suoni.SuonaRisorsa(102);
+    m_principale->setEnabled(true);
+    hide();
+    m_principale->activateWindow();
+    deleteLater();
+}

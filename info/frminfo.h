@@ -1,0 +1,43 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The info window: how the drill works, in front of the disabled main window until it closes.
+#pragma once
+
+#include <QStringList>
+#include <QWidget>
+
+struct Stato;
+class LettoreSuoni;
+class PulsanteGrafico;
+
+class FrmInfo : public QWidget
+{
+    Q_OBJECT
+public:
+    /// Loads and shows a new info window in front of \a principale, which it disables,
+    /// with the focus on OK. The window deletes itself when it closes.
+    static FrmInfo *apri(Stato &stato, LettoreSuoni &suoni, QWidget *principale);
+
+    /// The fifteen lines of the instructions, as printed from the top-left corner.
+    static const QStringList &testo();
+
+    void cmdOK_Click();
+
+    PulsanteGrafico *cmdOK = nullptr;
+
+protected:
+    void paintEvent(QPaintEvent *e) override;
+    void closeEvent(QCloseEvent *e) override;
+    void changeEvent(QEvent *e) override;
+
+private:
+    FrmInfo(Stato &stato, LettoreSuoni &suoni, QWidget *principale);
+    void Form_Load();
+    /// The closing steps shared by OK, the close box and losing activation.
+    void chiudi();
+    void Form_Deactivate();
+
+    Stato &m_stato;
+    LettoreSuoni &m_suoni;
+    QWidget *m_principale;
+    bool m_chiusa = false;
+};
