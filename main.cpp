@@ -2,14 +2,11 @@
 // La Numerella: a multiplication-table drill for primary-school children.
 #include "board/frmnumerella.h"
 #include "board/stato.h"
-#include "info/frminfo.h"
+#include "services/lingua.h"
 #include "services/suono.h"
 #include "services/tipografia.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
 
 int main(int argc, char *argv[])
 {
@@ -18,12 +15,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(QStringLiteral("1.00"));
     QApplication::setQuitOnLastWindowClosed(false); // the main window decides when the program ends
 
-    // The program speaks Italian, and so do Qt's own dialogs and buttons.
-    QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
-    QTranslator traduzioni;
-    if (traduzioni.load(QLocale(QLocale::Italian), QStringLiteral("qtbase"), QStringLiteral("_"),
-                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&traduzioni);
+    impostaItaliano();
 
     Stato stato;
     LettoreQt suoni;

@@ -56,8 +56,10 @@ const QStringList &FrmInfo::testo()
 
 FrmInfo *FrmInfo::apri(Stato &stato, LettoreSuoni &suoni, QWidget *principale)
 {
-    principale->setEnabled(false);
     auto *info = new FrmInfo(stato, suoni, principale);
+    // Disabling the main window takes its focus away: remember it to give it back on closing.
+    info->m_fuocoPrincipale = principale->focusWidget();
+    principale->setEnabled(false);
     info->Form_Load();
     // Centred over the main window; no owner, so it is a window of its own.
     info->move(principale->geometry().center() - info->rect().center());
@@ -153,7 +155,10 @@ void FrmInfo::chiudi()
     m_chiusa = true;
     if (m_stato.SuonoSpento == 0) m_suoni.SuonaRisorsa(102);
     m_principale->setEnabled(true);
+    if (m_fuocoPrincipale) m_fuocoPrincipale->setFocus(Qt::OtherFocusReason);
     hide();
-    m_principale->activateWindow();
+    // Hand the activation back, unless the user already went to another window of the program.
+    QWidget *attiva = QApplication::activeWindow();
+    if (!attiva || attiva == this) m_principale->activateWindow();
     deleteLater();
 }

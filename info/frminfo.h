@@ -2,6 +2,7 @@
 // The info window: how the drill works, in front of the disabled main window until it closes.
 #pragma once
 
+#include <QPointer>
 #include <QStringList>
 #include <QWidget>
 
@@ -39,5 +40,6 @@ private:
     Stato &m_stato;
     LettoreSuoni &m_suoni;
     QWidget *m_principale;
+    QPointer<QWidget> m_fuocoPrincipale;
     bool m_chiusa = false;
 };

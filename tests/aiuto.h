@@ -1,0 +1,107 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Test helpers: a recording sound player, a scripted printer and a ready-made board.
+#pragma once
+
+#include "board/aspetto.h"
+#include "board/frmnumerella.h"
+#include "board/stato.h"
+#include "info/frminfo.h"
+#include "services/suono.h"
+#include "services/tipografia.h"
+
+#include <QApplication>
+#include <QPrinter>
+#include <QTest>
+#include <memory>
+
+/// Remembers every clip asked for, and plays nothing.
+class SuoniFinti : public LettoreSuoni
+{
+public:
+    void SuonaRisorsa(int id) override { suonati.append(id); }
+    QList<int> suonati;
+};
+
+/// Answers the name prompt from a script and prints to PDF files instead of a printer.
+class TipografiaFinta : public Tipografia
+{
+public:
+    QString chiediNome(QWidget *) override
+    {
+        ++domande;
+        return nomi.isEmpty() ? QString() : nomi.takeFirst();
+    }
+    bool stampa(QWidget *finestra) override
+    {
+        titoliStampati.append(finestra->findChild<QLabel *>(QStringLiteral("lblTitolo"))->text());
+        if (cartella.isEmpty()) return true;
+        QPrinter pdf(QPrinter::HighResolution);
+        pdf.setOutputFormat(QPrinter::PdfFormat);
+        pdf.setOutputFileName(QStringLiteral("%1/pagina%2.pdf").arg(cartella).arg(titoliStampati.size()));
+        file.append(pdf.outputFileName());
+        return disegnaFinestra(pdf, finestra);
+    }
+    QStringList nomi;
+    int domande = 0;
+    QStringList titoliStampati;
+    QString cartella;
+    QStringList file;
+};
+
+/// A main window after start-up, with the info window closed, deterministic and silent.
+struct Banco
+{
+    explicit Banco(bool chiudiInfo = true, quint32 seme = 1)
+    {
+        w = std::make_unique<FrmNumerella>(stato, suoni, tipografia);
+        w->impostaSeme(seme);
+        w->Form_Load();
+        if (chiudiInfo) {
+            w->info()->cmdOK_Click();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            suoni.suonati.clear();
+        }
+        // Ticks are driven by hand in tests.
+        w->Timer1->stop();
+        w->TmrTimer->stop();
+        QCoreApplication::processEvents();
+    }
+
+    FrmNumerella &operator*() { return *w; }
+    FrmNumerella *operator->() { return w.get(); }
+
+    /// The asked cell.
+    Cella *domanda() { return w->txtRisultato[stato.cella()]; }
+    /// Clicks a keypad button for real.
+    void clic(QAbstractButton *b) { QTest::mouseClick(b, Qt::LeftButton); }
+    /// Types \a numero on the keypad (the keystrokes arrive after each click) without confirming it.
+    void digita(int numero)
+    {
+        for (QChar c : QString::number(numero)) {
+            clic(w->Cmd[c.digitValue()]);
+            QCoreApplication::processEvents();
+        }
+    }
+    /// Answers the asked question right, on the keypad, and confirms it with OK.
+    void rispondi()
+    {
+        digita(stato.Prodotto[stato.cella()]);
+        clic(w->Cmd_invio);
+    }
+    /// Left presses on the column headers with these factors.
+    void escludi(std::initializer_list<int> fattori)
+    {
+        for (int f : fattori)
+            QTest::mousePress(w->Label1[f - 1], Qt::LeftButton);
+    }
+
+    Stato stato;
+    SuoniFinti suoni;
+    TipografiaFinta tipografia;
+    std::unique_ptr<FrmNumerella> w;
+};
+
+inline quint32 coloreTesto(const QWidget *w)
+{
+    return static_cast<const Etichetta *>(w)->colore();
+}

@@ -1,0 +1,274 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The main window as created and after start-up: layout, stacking, focus order, pictures and clips.
+#include "aiuto.h"
+#include "services/lingua.h"
+
+#include <QFile>
+#include <QFontInfo>
+#include <QSvgRenderer>
+#include <QtEndian>
+
+using namespace aspetto;
+
+class TestFinestra : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void comeCreata()
+    {
+        Stato stato;
+        SuoniFinti suoni;
+        TipografiaFinta tip;
+        FrmNumerella w(stato, suoni, tip);
+        QCOMPARE(w.size(), QSize(634, 455));
+        QCOMPARE(w.minimumSize(), w.maximumSize());
+        QCOMPARE(w.windowTitle(), QStringLiteral("La Numerella"));
+        for (int n = 0; n < 10; ++n) {
+            QCOMPARE(w.Label1[n]->colore(), quint32(GialloChiaro));
+            QCOMPARE(w.Label2[n]->colore(), quint32(GialloChiaro));
+            QCOMPARE(w.Label1[n]->text(), QString::number(n + 1));
+        }
+        QVERIFY(w.mano->isHidden());
+        QVERIFY(w.Timer1->isActive());
+        QVERIFY(w.TmrTimer->isActive());
+        QCOMPARE(w.Timer1->interval(), 250);
+        QCOMPARE(w.TmrTimer->interval(), 1000);
+        QVERIFY(w.lblTitolo->text().isEmpty());
+        QVERIFY(!w.Command1->isEnabled());
+        QVERIFY(w.Frame1->isEnabled());
+        QVERIFY(suoni.suonati.isEmpty());
+    }
+
+    void disposizione()
+    {
+        Banco b;
+        for (int k : {0, 1, 10, 57, 99}) {
+            QCOMPARE(b->txtRisultato[k]->geometry(), QRect(48 + 40 * (k % 10), 44 + 32 * (k / 10), 41, 33));
+            QCOMPARE(b->txtRisultato[k]->objectName(), QStringLiteral("txtRisultato"));
+            QCOMPARE(b->txtRisultato[k]->property("Index").toInt(), k);
+        }
+        // Neighbours share one border line.
+        QCOMPARE(b->txtRisultato[0]->geometry().right(), b->txtRisultato[1]->geometry().left());
+        QCOMPARE(b->Label1[3]->geometry(), QRect(168, 4, 41, 33));
+        QCOMPARE(b->Label2[3]->geometry(), QRect(0, 140, 41, 33));
+        QCOMPARE(b->Command1->geometry(), QRect(44, 40, 409, 329));
+        QCOMPARE(b->cmdAvvio->geometry(), b->cmdStop->geometry());
+        QCOMPARE(b->CmdPausa->geometry(), b->cmdRiprendi->geometry());
+        QCOMPARE(b->cmdEnd->geometry(), QRect(548, 400, 73, 29));
+        QCOMPARE(b->Frame1->geometry(), QRect(480, 116, 125, 201));
+        QCOMPARE(b->Cmd[7]->geometry(), QRect(8, 16, 33, 33));
+        QCOMPARE(b->Cmd[3]->geometry(), QRect(80, 88, 33, 33));
+        QCOMPARE(b->Cmd[0]->geometry(), QRect(8, 124, 33, 33));
+        QCOMPARE(b->Cmd_backspace->geometry(), QRect(44, 124, 69, 33));
+        QCOMPARE(b->Cmd_invio->geometry(), QRect(8, 160, 105, 33));
+        QCOMPARE(b->TxtSec->geometry(), QRect(76, 20, 25, 25));
+        QCOMPARE(b->txtErrori->geometry(), QRect(96, 8, 41, 25));
+        QCOMPARE(b->lblTitolo->geometry(), QRect(52, 388, 397, 41));
+        QCOMPARE(b->mano->geometry(), QRect(16, 8, 32, 32));
+        for (int d = 0; d < 10; ++d)
+            QCOMPARE(b->Cmd[d]->objectName(), QStringLiteral("Cmd_%1").arg(d));
+        QCOMPARE(b->Cmd[5]->parentWidget(), b->Frame1);
+        QCOMPARE(b->TxtMin->parentWidget(), b->FraTimer);
+        QCOMPARE(b->txtErrori->parentWidget(), b->Frame2);
+    }
+
+    void caratteri()
+    {
+        Banco b;
+        QCOMPARE(b->txtRisultato[0]->font().family(), QStringLiteral("Comic Sans MS"));
+        QVERIFY(b->Label1[0]->font().bold());
+        QCOMPARE(b->txtErrori->font().family(), QStringLiteral("Arial"));
+        // fontconfig resolves both to installed metric look-alikes.
+        QCOMPARE(QFontInfo(b->txtRisultato[0]->font()).family(), QStringLiteral("Comic Neue"));
+        QCOMPARE(QFontInfo(b->txtErrori->font()).family(), QStringLiteral("Liberation Sans"));
+    }
+
+    void statoDopoAvvio()
+    {
+        Banco b(false);
+        QCOMPARE(b.stato.Prodotto[55], 36);
+        for (Cella *c : b->txtRisultato) {
+            QCOMPARE(c->sfondo(), quint32(Bianco));
+            QVERIFY(c->text().isEmpty());
+        }
+        for (int n = 0; n < 10; ++n) {
+            QCOMPARE(b->Label1[n]->colore(), quint32(Blu));
+            QVERIFY(b->Label1[n]->testAttribute(Qt::WA_SetCursor));
+            QCOMPARE(b->Label2[n]->colore(), quint32(GialloChiaro));
+            QVERIFY(!b->Label2[n]->testAttribute(Qt::WA_SetCursor));
+        }
+        QCOMPARE(b->lblTitolo->text(), QStringLiteral("La Numerella"));
+        QVERIFY(!b->Frame1->isEnabled());
+        QVERIFY(!b->Cmd[5]->isEnabled());
+        QVERIFY(!b->CmdPausa->isHidden() && !b->CmdPausa->isEnabledTo(b.w.get()));
+        QVERIFY(b->cmdRiprendi->isHidden() && !b->cmdRiprendi->isEnabledTo(b.w.get()));
+        QVERIFY(!b->cmdStampa->isEnabledTo(b.w.get()));
+        QVERIFY(!b->cmdAvvio->isHidden() && !b->cmdStop->isHidden());
+        QCOMPARE(b->txtErrori->text(), QStringLiteral("0"));
+        QCOMPARE(b.stato.SuonoSpento, 0);
+        QCOMPARE(b.stato.ModoLampeggio, 0);
+        QVERIFY(!b.stato.InCorso);
+        // Banco stops the timers to drive them by hand; start-up left the chaser running.
+        Stato s;
+        SuoniFinti suoni;
+        TipografiaFinta tip;
+        FrmNumerella w(s, suoni, tip);
+        w.Form_Load();
+        QVERIFY(w.Timer1->isActive());
+        QVERIFY(!w.TmrTimer->isActive());
+        QVERIFY(!w.isEnabled()); // behind the info window
+        QVERIFY(suoni.suonati.isEmpty());
+    }
+
+    void stratiEClic()
+    {
+        Banco b;
+        b->show();
+        QVERIFY(QTest::qWaitForWindowExposed(b.w.get()));
+        const QPoint avvio = b->cmdAvvio->geometry().center();
+        QCOMPARE(b->childAt(avvio), b->cmdAvvio);
+        QCOMPARE(b->childAt(b->CmdPausa->geometry().center()), b->CmdPausa);
+        QCOMPARE(b->childAt(b->txtRisultato[57]->geometry().center()), b->txtRisultato[57]);
+        // The shared border line belongs to the higher cell.
+        QCOMPARE(b->childAt(b->txtRisultato[1]->geometry().topLeft()), b->txtRisultato[1]);
+        QCOMPARE(b->childAt(QPoint(45, 41)), b->Command1);
+        // A real click at Start's place starts a game.
+        QTest::mouseClick(b->windowHandle(), Qt::LeftButton, {}, avvio);
+        QVERIFY(b->cmdAvvio->isHidden());
+        QCOMPARE(b->childAt(avvio), b->cmdStop);
+        // A click on the orange border does nothing.
+        const QList<int> prima = b.suoni.suonati;
+        QTest::mouseClick(b->windowHandle(), Qt::LeftButton, {}, QPoint(45, 41));
+        QCOMPARE(b.suoni.suonati, prima);
+    }
+
+    void ordineDelFuoco()
+    {
+        Banco b;
+        QList<QWidget *> atteso{b->cmdAvvio, b->Cmd_backspace};
+        for (int d = 1; d <= 9; ++d)
+            atteso << b->Cmd[d];
+        atteso << b->Cmd[0] << b->Cmd_invio;
+        for (int k = 0; k < 10; ++k)
+            atteso << b->txtRisultato[k];
+        atteso << b->cmdEnd;
+        for (int k = 10; k < 100; ++k)
+            atteso << b->txtRisultato[k];
+        atteso << b->CmdPausa << b->cmdInfo << b->cmdStampa << b->Check1 << b->cmdRiprendi << b->cmdStop;
+        QList<QWidget *> trovato;
+        QWidget *w = b->cmdAvvio;
+        do {
+            if (w->focusPolicy() & Qt::TabFocus) trovato << w;
+            w = w->nextInFocusChain();
+        } while (w != b->cmdAvvio);
+        QCOMPARE(trovato, atteso);
+        QCOMPARE(b->focusWidget(), b->cmdAvvio);
+    }
+
+    void nomiAccessibili()
+    {
+        Banco b;
+        QCOMPARE(b->txtRisultato[57]->accessibleName(), QStringLiteral("6 per 8"));
+        QCOMPARE(b->Cmd[7]->accessibleName(), QStringLiteral("Tasto 7"));
+        QCOMPARE(b->cmdAvvio->accessibleName(), QStringLiteral("Avvio"));
+        for (QAbstractButton *p : b->findChildren<QAbstractButton *>()) {
+            if (p != b->Command1) QVERIFY2(!p->accessibleName().isEmpty(), qPrintable(p->objectName()));
+        }
+    }
+
+    void immagini()
+    {
+        Banco b;
+        // Every picture button shows a picture; those with a grey one show it while disabled.
+        for (PulsanteGrafico *p : b->findChildren<PulsanteGrafico *>()) {
+            if (p != b->Command1) QVERIFY2(!p->immagineMostrata().isNull(), qPrintable(p->objectName()));
+        }
+        const auto *normale = &b->cmdAvvio->immagineMostrata();
+        b->cmdAvvio->setEnabled(false);
+        QVERIFY(&b->cmdAvvio->immagineMostrata() != normale);
+        QVERIFY(!b->cmdAvvio->immagineMostrata().isNull());
+        QVERIFY(!b->CmdPausa->immagineMostrata().isNull());
+        // Disabling the whole window (the info window does) keeps the pictures in colour.
+        b->cmdAvvio->setEnabled(true);
+        b->setEnabled(false);
+        QCOMPARE(&b->cmdAvvio->immagineMostrata(), normale);
+        b->setEnabled(true);
+        // The sound switch swaps its picture.
+        const auto *suono = &b->Check1->immagineMostrata();
+        b.clic(b->Check1);
+        QVERIFY(&b->Check1->immagineMostrata() != suono);
+        b.clic(b->Check1);
+        QCOMPARE(&b->Check1->immagineMostrata(), suono);
+        // Drawn from vectors: at twice the pixel ratio the pictures have twice the pixels.
+        const QPixmap doppia = b->cmdAvvio->immagineMostrata().pixmap(2.0);
+        QCOMPARE(doppia.size(), QSize(146, 58));
+        for (const char *nome :
+             {"mano", "cursore_mano", "altoparlante", "altoparlante_spento", "icona", "icona_info"})
+            QVERIFY2(QSvgRenderer(QStringLiteral(":/pictures/%1.svg").arg(QLatin1String(nome))).isValid(),
+                     nome);
+        QCOMPARE(b->Label1[0]->cursor().hotSpot(), QPoint(6, 5));
+        QVERIFY(!b->windowIcon().isNull());
+    }
+
+    void clip_data()
+    {
+        QTest::addColumn<int>("id");
+        QTest::addColumn<int>("frequenza");
+        QTest::addColumn<double>("secondi");
+        QTest::newRow("101 fine") << 101 << 11025 << 2.79;
+        QTest::newRow("102 clic") << 102 << 11025 << 0.12;
+        QTest::newRow("103 errore") << 103 << 22050 << 0.67;
+        QTest::newRow("105 esatto") << 105 << 22254 << 1.20;
+        QTest::newRow("106 avvio") << 106 << 11025 << 1.14;
+    }
+    void clip()
+    {
+        QFETCH(int, id);
+        QFETCH(int, frequenza);
+        QFETCH(double, secondi);
+        QFile f(LettoreQt::percorso(id));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QByteArray d = f.readAll();
+        QCOMPARE(d.left(4), QByteArray("RIFF"));
+        QCOMPARE(d.mid(8, 4), QByteArray("WAVE"));
+        QCOMPARE(qFromLittleEndian<quint32>(d.constData() + 4), quint32(d.size() - 8));
+        // Walk the chunks: a PCM mono 8-bit format chunk, then the samples.
+        int pos = 12, campioni = -1;
+        bool formato = false;
+        while (pos + 8 <= d.size()) {
+            const QByteArray nome = d.mid(pos, 4);
+            const quint32 lunghezza = qFromLittleEndian<quint32>(d.constData() + pos + 4);
+            const char *dati = d.constData() + pos + 8;
+            if (nome == "fmt ") {
+                QCOMPARE(qFromLittleEndian<quint16>(dati), quint16(1));     // PCM
+                QCOMPARE(qFromLittleEndian<quint16>(dati + 2), quint16(1)); // mono
+                QCOMPARE(qFromLittleEndian<quint32>(dati + 4), quint32(frequenza));
+                QCOMPARE(qFromLittleEndian<quint16>(dati + 14), quint16(8)); // bits
+                formato = true;
+            } else if (nome == "data") {
+                QVERIFY(formato);
+                campioni = int(lunghezza);
+            }
+            pos += 8 + int(lunghezza + (lunghezza & 1));
+        }
+        QVERIFY(campioni > 0);
+        QVERIFY2(qAbs(campioni / double(frequenza) - secondi) < 0.05, qPrintable(QString::number(campioni)));
+    }
+
+    void lettoreSenzaAudio()
+    {
+        // No audio server here: playing returns at once, cuts the previous clip, and never blocks.
+        LettoreQt lettore;
+        for (int id : {102, 105, 101, 102})
+            lettore.SuonaRisorsa(id);
+    }
+
+    void italiano()
+    {
+        QVERIFY(impostaItaliano());
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Annulla"));
+    }
+};
+
+QTEST_MAIN(TestFinestra)
+#include "test_finestra.moc"

@@ -1,0 +1,162 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The info window: its text, its opening in front of the disabled main window, and its three ways of closing.
+#include "aiuto.h"
+
+#include <QPointer>
+
+class TestInfo : public QObject
+{
+    Q_OBJECT
+
+    /// Lets the info window's deferred deletion happen.
+    static void distruggi() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+    /// Lets the window system's queued activations arrive (showing the main window activates
+    /// it, and the info window takes the activation back).
+    static void assesta()
+    {
+        for (int i = 0; i < 3; ++i)
+            QCoreApplication::processEvents();
+    }
+
+private Q_SLOTS:
+    void testo()
+    {
+        const QStringList &t = FrmInfo::testo();
+        QCOMPARE(t.size(), 15);
+        QVERIFY(t[0].isEmpty() && t[10].isEmpty());
+        QCOMPARE(t[1], QStringLiteral(
+                           " Completa la Numerella e avrai la possibilità di stamparla con il tuo nome."));
+        QCOMPARE(t[6], QStringLiteral(" dell'1, 2, 3, 5, 9 e 10"));
+        QCOMPARE(t[8], QStringLiteral(" del numero scelto"));
+        QCOMPARE(t[11], QStringLiteral("   Buon lavoro da:"));
+        for (int n = 1; n <= 9; ++n)
+            QVERIFY(t[n].startsWith(QLatin1Char(' ')) && !t[n].startsWith(QLatin1String("  ")));
+        for (int n = 11; n <= 14; ++n)
+            QVERIFY(t[n].startsWith(QLatin1String("   ")) && t[n].size() > 3);
+    }
+
+    void apertaAllAvvio()
+    {
+        Banco b(false);
+        b->show();
+        FrmInfo *info = b->info();
+        QVERIFY(info);
+        QVERIFY(info->isVisible());
+        QVERIFY(!b->isEnabled());
+        QVERIFY(info->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        QCOMPARE(info->focusWidget(), info->cmdOK);
+        QCOMPARE(info->windowTitle(), QStringLiteral("Info"));
+        QCOMPARE(info->size(), QSize(537, 348));
+        QCOMPARE(info->cmdOK->geometry(), QRect(220, 300, 93, 37));
+        QVERIFY(!info->parentWidget());
+        // Clicks and keys on the main window do nothing while it is open.
+        QTest::mouseClick(b->windowHandle(), Qt::LeftButton, {}, b->cmdAvvio->geometry().center());
+        QTest::mouseClick(b->windowHandle(), Qt::LeftButton, {}, b->Label1[3]->geometry().center());
+        QTest::keyClick(b->windowHandle(), Qt::Key_Space);
+        QVERIFY(!b->cmdAvvio->isHidden());
+        QCOMPARE(b->txtRisultato[3]->sfondo(), quint32(aspetto::Bianco));
+        QVERIFY(b->info());
+        QVERIFY(b.suoni.suonati.isEmpty());
+        // The chaser already runs behind it.
+        b->Timer1_Timer();
+        QVERIFY(b->mano->isVisibleTo(b.w.get()));
+    }
+
+    void chiusura_data()
+    {
+        QTest::addColumn<int>("modo");
+        QTest::addColumn<bool>("muto");
+        for (bool muto : {false, true}) {
+            const char *m = muto ? " muted" : "";
+            QTest::newRow(qPrintable(QStringLiteral("OK%1").arg(QLatin1String(m)))) << 0 << muto;
+            QTest::newRow(qPrintable(QStringLiteral("close box%1").arg(QLatin1String(m)))) << 1 << muto;
+            QTest::newRow(qPrintable(QStringLiteral("other window active%1").arg(QLatin1String(m))))
+                << 2 << muto;
+        }
+    }
+    void chiusura()
+    {
+        QFETCH(int, modo);
+        QFETCH(bool, muto);
+        Banco b(false);
+        b.stato.SuonoSpento = muto ? 1 : 0;
+        b->show();
+        assesta();
+        QPointer<FrmInfo> info = b->info();
+        QVERIFY(QTest::qWaitForWindowActive(info));
+        QWidget altra;
+        switch (modo) {
+        case 0:
+            QTest::mouseClick(info->cmdOK, Qt::LeftButton);
+            break;
+        case 1:
+            info->close();
+            break;
+        case 2:
+            altra.show();
+            altra.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&altra));
+            break;
+        }
+        distruggi();
+        QVERIFY(info.isNull());
+        QVERIFY(!b->info());
+        QVERIFY(b->isEnabled());
+        QCOMPARE(b.suoni.suonati, muto ? QList<int>() : QList<int>{102});
+    }
+
+    void mainDisabilitataAttivataNonChiude()
+    {
+        // On X11 a click on the disabled main window may activate it: that is not the user
+        // leaving for another window of the program.
+        Banco b(false);
+        b->show();
+        assesta();
+        QPointer<FrmInfo> info = b->info();
+        QVERIFY(QTest::qWaitForWindowActive(info));
+        b->activateWindow();
+        QCoreApplication::processEvents();
+        distruggi();
+        QVERIFY(!info.isNull());
+        QVERIFY(!b->isEnabled());
+        QVERIFY(b.suoni.suonati.isEmpty());
+    }
+
+    void secondaVolta()
+    {
+        Banco b(false);
+        b->show();
+        QPointer<FrmInfo> prima = b->info();
+        QVERIFY(QTest::qWaitForWindowExposed(prima));
+        const QImage immaginePrima = prima->grab().toImage();
+        prima->cmdOK_Click();
+        distruggi();
+        QVERIFY(prima.isNull());
+        b.suoni.suonati.clear();
+        QTest::mouseClick(b->cmdInfo, Qt::LeftButton);
+        QPointer<FrmInfo> seconda = b->info();
+        QVERIFY(seconda);
+        QVERIFY(!b->isEnabled());
+        QCOMPARE(seconda->focusWidget(), seconda->cmdOK);
+        QVERIFY(seconda->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        QCOMPARE(b.suoni.suonati, QList<int>{102});
+        QVERIFY(QTest::qWaitForWindowExposed(seconda));
+        // A fresh window with the same fifteen lines, drawn once.
+        QCOMPARE(seconda->grab().toImage(), immaginePrima);
+        seconda->cmdOK_Click();
+        distruggi();
+        QVERIFY(b->isEnabled());
+    }
+
+    void infoMuto()
+    {
+        Banco b;
+        b.stato.SuonoSpento = 1;
+        QTest::mouseClick(b->cmdInfo, Qt::LeftButton);
+        QVERIFY(b->info());
+        QVERIFY(b.suoni.suonati.isEmpty());
+    }
+};
+
+QTEST_MAIN(TestInfo)
+#include "test_info.moc"
