@@ -92,7 +92,7 @@ struct Banco
     void escludi(std::initializer_list<int> fattori)
     {
         for (int f : fattori)
-            QTest::mousePress(w->Label1[f - 1], Qt::LeftButton);
+            QTest::mouseClick(w->Label1[f - 1], Qt::LeftButton);
     }
 
     Stato stato;
