@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QTimer>
 
@@ -117,6 +118,15 @@ void FrmInfo::paintEvent(QPaintEvent *)
 void FrmInfo::cmdOK_Click()
 {
     chiudi();
+}
+
+void FrmInfo::keyPressEvent(QKeyEvent *e)
+{
+    // Escape dismisses the window as OK does, as in any dialog.
+    if (e->key() == Qt::Key_Escape)
+        chiudi();
+    else
+        QWidget::keyPressEvent(e);
 }
 
 void FrmInfo::closeEvent(QCloseEvent *e)

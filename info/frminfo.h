@@ -28,6 +28,7 @@ public:
 protected:
     void paintEvent(QPaintEvent *e) override;
     void closeEvent(QCloseEvent *e) override;
+    void keyPressEvent(QKeyEvent *e) override;
     void changeEvent(QEvent *e) override;
 
 private:

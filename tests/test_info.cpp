@@ -72,6 +72,7 @@ private Q_SLOTS:
             QTest::newRow(qPrintable(QStringLiteral("close box%1").arg(QLatin1String(m)))) << 1 << muto;
             QTest::newRow(qPrintable(QStringLiteral("other window active%1").arg(QLatin1String(m))))
                 << 2 << muto;
+            QTest::newRow(qPrintable(QStringLiteral("Escape%1").arg(QLatin1String(m)))) << 3 << muto;
         }
     }
     void chiusura()
@@ -96,6 +97,9 @@ private Q_SLOTS:
             altra.show();
             altra.activateWindow();
             QVERIFY(QTest::qWaitForWindowActive(&altra));
+            break;
+        case 3:
+            QTest::keyClick(info->cmdOK, Qt::Key_Escape);
             break;
         }
         distruggi();

@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Builds the benchmarks (Release), runs bench_avvio on a private Xvfb and bench_eventi headless, prints the figures.
+#
+# Environment: IDLE_SECONDS (default 20) is the length of the idle CPU measurement;
+# EVENTI_ARGS (default "-median 7", the median of 7 passes) is passed to bench_eventi (any QtTest option).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$(pwd)
+build="$root/build-bench"
+
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+# Only our two targets: the rest of the tree (tests) need not build for a benchmark run.
+cmake --build "$build" --target bench_eventi bench_avvio
+
+. "$root/tools/schermo.sh"
+schermo_xdg nuova
+schermo_xvfb
+echo
+echo "== bench_avvio (X server $DISPLAY, platform xcb, ${IDLE_SECONDS:-20} s idle) =="
+avvio_rc=0
+QT_QPA_PLATFORM=xcb "$build/bench/bench_avvio" --idle-seconds "${IDLE_SECONDS:-20}" --server-pid "$SCHERMO_PID" ||
+    avvio_rc=$?
+
+echo
+echo "== bench_eventi (offscreen; msecs per iteration: x 1000 for microseconds) =="
+eventi_rc=0
+# shellcheck disable=SC2086 # EVENTI_ARGS is a list of options
+env -u DISPLAY QT_QPA_PLATFORM=offscreen "$build/bench/bench_eventi" ${EVENTI_ARGS:--median 7} |
+    awk '
+        /^RESULT/ { nome = $0; sub(/^RESULT : BenchEventi::/, "", nome); sub(/:$/, "", nome); next }
+        /msecs per iteration/ && nome != "" { printf "%-52s %9.1f us/iteration   %s\n", nome, $1 * 1000, $0; nome = ""; next }
+        /^(FAIL|Totals)/ { print }
+    ' || eventi_rc=$?
+
+[ "$avvio_rc" -eq 0 ] && [ "$eventi_rc" -eq 0 ]
