@@ -157,6 +157,15 @@ void PulsanteGrafico::paintEvent(QPaintEvent *)
     disegnaPulsante(this, m_sfondo, immagineMostrata(), isDown());
 }
 
+void PulsanteGrafico::keyPressEvent(QKeyEvent *e)
+{
+    // Return presses the button that has the focus, as Space does.
+    if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && !e->isAutoRepeat())
+        click();
+    else
+        QPushButton::keyPressEvent(e);
+}
+
 CasellaGrafica::CasellaGrafica(quint32 sfondo, immagini::Immagine spuntata, immagini::Immagine nonSpuntata,
                                QWidget *parent)
     : QCheckBox(parent), m_sfondo(sfondo), m_spuntata(std::move(spuntata)),

@@ -73,6 +73,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *e) override;
+    void keyPressEvent(QKeyEvent *e) override;
 
 private:
     quint32 m_sfondo;

@@ -73,6 +73,7 @@ private Q_SLOTS:
             QTest::newRow(qPrintable(QStringLiteral("other window active%1").arg(QLatin1String(m))))
                 << 2 << muto;
             QTest::newRow(qPrintable(QStringLiteral("Escape%1").arg(QLatin1String(m)))) << 3 << muto;
+            QTest::newRow(qPrintable(QStringLiteral("Return%1").arg(QLatin1String(m)))) << 4 << muto;
         }
     }
     void chiusura()
@@ -100,6 +101,9 @@ private Q_SLOTS:
             break;
         case 3:
             QTest::keyClick(info->cmdOK, Qt::Key_Escape);
+            break;
+        case 4:
+            QTest::keyClick(info->cmdOK, Qt::Key_Return);
             break;
         }
         distruggi();
