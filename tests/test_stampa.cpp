@@ -1,0 +1,483 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Printing after a game: the name prompt, the title, the hidden headers and the page at its true size.
+#include "aiuto.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPrinterInfo>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <functional>
+
+using namespace aspetto;
+
+namespace {
+
+// No print server may answer this program, so "no printer" is the same on every machine. It must be
+// set before the first CUPS query, which comes after QApplication exists.
+[[maybe_unused]] const bool senzaServer = qputenv("CUPS_SERVER", "/nonexistent/numerella-cups.sock");
+
+/// The scripted printer, with a look at the window while it asks and while it prints, and the real
+/// printing path on demand, with its failure message and print dialog answered by script.
+class TipografiaSpia : public TipografiaFinta
+{
+public:
+    QString chiediNome(QWidget *genitore) override
+    {
+        if (mentreChiede) mentreChiede();
+        return TipografiaFinta::chiediNome(genitore);
+    }
+    bool stampa(QWidget *finestra) override
+    {
+        if (mentreStampa) mentreStampa();
+        if (!vera) return TipografiaFinta::stampa(finestra);
+        return Tipografia::stampa(finestra);
+    }
+
+    std::function<void()> mentreChiede, mentreStampa;
+    bool vera = false;
+    bool vuoleScegliere = true; ///< the answer to the failure message
+    QStringList scelte;         ///< files picked in the print dialog, in turn; none left means cancel
+    QStringList messaggi;       ///< failure messages shown
+
+protected:
+    bool segnalaErrore(QWidget *, const QString &messaggio) override
+    {
+        messaggi.append(messaggio);
+        return vuoleScegliere;
+    }
+    bool scegliStampante(QPrinter &stampante, QWidget *) override
+    {
+        if (scelte.isEmpty()) return false;
+        stampante.setOutputFormat(QPrinter::PdfFormat);
+        stampante.setOutputFileName(scelte.takeFirst());
+        return true;
+    }
+};
+
+/// A board after start-up like Banco, printing through TipografiaSpia, with its timers driven by hand.
+struct Tavolo
+{
+    Tavolo()
+    {
+        w = std::make_unique<FrmNumerella>(stato, suoni, tipografia);
+        w->impostaSeme(7);
+        w->Form_Load();
+        w->info()->cmdOK_Click();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        w->Timer1->stop();
+        w->TmrTimer->stop();
+        tipografia.cartella = cartella.path();
+    }
+    FrmNumerella *operator->() { return w.get(); }
+
+    void clic(QWidget *b, Qt::MouseButton tasto = Qt::LeftButton) { QTest::mouseClick(b, tasto); }
+    /// A whole game on the table of 1 alone (ten questions), answered right on the keypad.
+    void giocaPartita()
+    {
+        for (int n = 1; n < 10; ++n)
+            clic(w->Label1[n]);
+        clic(w->cmdAvvio);
+        for (int risposte = 0; w->cmdAvvio->isHidden() && risposte < 10; ++risposte) {
+            for (QChar c : QString::number(stato.Prodotto[stato.cella()])) {
+                clic(w->Cmd[c.digitValue()]);
+                QCoreApplication::processEvents();
+            }
+            clic(w->Cmd_invio);
+        }
+        // The chaser restarts at the end of a game; its ticks are driven by hand here too.
+        w->Timer1->stop();
+    }
+    /// A click on Print, answering \a nome to the prompt (a null string cancels it).
+    void stampa(const QString &nome)
+    {
+        if (!nome.isNull()) tipografia.nomi.append(nome);
+        clic(w->cmdStampa);
+    }
+    QString titolo() const { return w->lblTitolo->text(); }
+    /// Where \a figlio lies in the window, in window pixels.
+    QRect posto(const QWidget *figlio) const { return {figlio->mapTo(w.get(), QPoint()), figlio->size()}; }
+
+    Stato stato;
+    SuoniFinti suoni;
+    TipografiaSpia tipografia;
+    QTemporaryDir cartella;
+    std::unique_ptr<FrmNumerella> w;
+};
+
+bool haPdftoppm()
+{
+    return !QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty();
+}
+
+/// The first page of \a pdf as pixels at \a dpi (null when it cannot be read).
+QImage rasterizza(const QString &pdf, int dpi)
+{
+    QTemporaryDir dir;
+    QProcess p;
+    p.start(QStringLiteral("pdftoppm"),
+            {QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-png"),
+             QStringLiteral("-singlefile"), pdf, dir.filePath(QStringLiteral("p"))});
+    if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0) return {};
+    return QImage(dir.filePath(QStringLiteral("p.png"))).convertToFormat(QImage::Format_RGB32);
+}
+
+/// The bounding box of everything that is not white paper.
+QRect inchiostro(const QImage &pagina)
+{
+    int x0 = pagina.width(), y0 = pagina.height(), x1 = -1, y1 = -1;
+    for (int y = 0; y < pagina.height(); ++y) {
+        const auto *riga = reinterpret_cast<const QRgb *>(pagina.constScanLine(y));
+        for (int x = 0; x < pagina.width(); ++x) {
+            if (qRed(riga[x]) > 245 && qGreen(riga[x]) > 245 && qBlue(riga[x]) > 245) continue;
+            x0 = std::min(x0, x), x1 = std::max(x1, x);
+            y0 = std::min(y0, y), y1 = std::max(y1, y);
+        }
+    }
+    return x1 < 0 ? QRect() : QRect(QPoint(x0, y0), QPoint(x1, y1));
+}
+
+/// Pixels in \a zona that are plainly blue or red, as a shown header number is.
+int pixelColorati(const QImage &pagina, const QRect &zona)
+{
+    int n = 0;
+    for (int y = zona.top(); y <= zona.bottom(); ++y) {
+        for (int x = zona.left(); x <= zona.right(); ++x) {
+            const QRgb c = pagina.pixel(x, y);
+            const int r = qRed(c), g = qGreen(c), b = qBlue(c);
+            if ((b > r + 40 && b > g + 40) || (r > g + 40 && r > b + 40)) ++n;
+        }
+    }
+    return n;
+}
+
+/// Where window rectangle \a r falls on a page rasterised at \a dpi whose window starts at \a origine,
+/// shrunk by a pixel so rounding never takes in a neighbour.
+QRect suPagina(const QRect &r, QPoint origine, int dpi)
+{
+    const qreal s = dpi / 96.0;
+    return QRect(origine + QPoint(qRound(r.x() * s), qRound(r.y() * s)),
+                 QSize(qRound(r.width() * s), qRound(r.height() * s)))
+        .adjusted(1, 1, -1, -1);
+}
+
+/// A page of the window as it is now, drawn like a print, in \a file.
+bool paginaDi(FrmNumerella *w, const QString &file)
+{
+    QPrinter pdf(QPrinter::HighResolution);
+    pdf.setOutputFormat(QPrinter::PdfFormat);
+    pdf.setOutputFileName(file);
+    return disegnaFinestra(pdf, w);
+}
+
+/// The header colours and whether each header set its own pointer.
+struct Intestazioni
+{
+    QList<quint32> colori;
+    QList<bool> cursori;
+    static Intestazioni di(FrmNumerella *w)
+    {
+        Intestazioni i;
+        for (Etichetta *e : w->Label1) {
+            i.colori.append(e->colore());
+            i.cursori.append(e->testAttribute(Qt::WA_SetCursor));
+        }
+        return i;
+    }
+    bool nascoste() const
+    {
+        return colori == QList<quint32>(10, GialloChiaro) && cursori == QList<bool>(10, false);
+    }
+    bool mostrate() const { return colori == QList<quint32>(10, Blu) && cursori == QList<bool>(10, true); }
+};
+
+} // namespace
+
+class TestStampa : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void titolo_data()
+    {
+        QTest::addColumn<QString>("nome");
+        QTest::addColumn<QString>("titolo");
+        QTest::newRow("name") << QStringLiteral("Anna") << QStringLiteral("Anna");
+        QTest::newRow("blanks around, kept") << QStringLiteral("  Anna ") << QStringLiteral("  Anna ");
+        QTest::newRow("empty") << QStringLiteral("") << QStringLiteral("La Numerella");
+        QTest::newRow("cancelled") << QString() << QStringLiteral("La Numerella");
+        QTest::newRow("only blanks") << QStringLiteral("   ") << QStringLiteral("   ");
+        const QString lungo = QStringLiteral("Anna ").repeated(2000);
+        QTest::newRow("10000 characters") << lungo << lungo;
+        QTest::newRow("emoji") << QStringLiteral("😀🎉") << QStringLiteral("😀🎉");
+        QTest::newRow("arabic") << QStringLiteral("مرحبا") << QStringLiteral("مرحبا");
+        QTest::newRow("hebrew") << QStringLiteral("שלום") << QStringLiteral("שלום");
+        QTest::newRow("control characters")
+            << QStringLiteral("a\tb\u0001c\r\nd") << QStringLiteral("a\tb\u0001c\r\nd");
+        QTest::newRow("markup") << QStringLiteral("<b>Anna</b>") << QStringLiteral("<b>Anna</b>");
+    }
+    void titolo()
+    {
+        QFETCH(QString, nome);
+        QFETCH(QString, titolo);
+        Tavolo t;
+        t.giocaPartita();
+        QVERIFY(t->cmdStampa->isEnabled());
+        t.stampa(nome);
+        QCOMPARE(t.tipografia.domande, 1);
+        QCOMPARE(t.titolo(), titolo);
+        QCOMPARE(t->lblTitolo->textFormat(), Qt::PlainText);
+        QCOMPARE(t.tipografia.titoliStampati, QStringList{titolo});
+        QCOMPARE(t.tipografia.file.size(), 1);
+        QFile pdf(t.tipografia.file.first());
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        QVERIFY(pdf.read(5) == "%PDF-");
+        if (haPdftoppm()) QVERIFY(!rasterizza(pdf.fileName(), 20).isNull());
+        QVERIFY(t->cmdStampa->isEnabled());
+    }
+
+    void duePagine()
+    {
+        Tavolo t;
+        t.giocaPartita();
+        t.stampa(QStringLiteral("Anna"));
+        t.stampa(QStringLiteral("Marco"));
+        QCOMPARE(t.tipografia.domande, 2);
+        QCOMPARE(t.tipografia.titoliStampati, (QStringList{QStringLiteral("Anna"), QStringLiteral("Marco")}));
+        QCOMPARE(t.tipografia.file.size(), 2);
+        QVERIFY(t.tipografia.file[0] != t.tipografia.file[1]);
+        for (const QString &f : t.tipografia.file)
+            QVERIFY(QFileInfo(f).size() > 0);
+        QCOMPARE(t.titolo(), QStringLiteral("Marco"));
+        QVERIFY(t->cmdStampa->isEnabled());
+    }
+
+    void avvioRimetteIlTitolo()
+    {
+        Tavolo t;
+        t.giocaPartita();
+        t.stampa(QStringLiteral("Anna"));
+        t.clic(t->cmdAvvio);
+        QCOMPARE(t.titolo(), QStringLiteral("La Numerella"));
+        QVERIFY(!t->cmdStampa->isEnabled());
+    }
+
+    void sceltaTabelleSpegneStampa_data()
+    {
+        QTest::addColumn<Qt::MouseButton>("tasto");
+        QTest::newRow("left") << Qt::LeftButton;
+        QTest::newRow("right") << Qt::RightButton;
+    }
+    void sceltaTabelleSpegneStampa()
+    {
+        QFETCH(Qt::MouseButton, tasto);
+        Tavolo t;
+        t.giocaPartita();
+        t.clic(t->Label1[3], tasto);
+        QVERIFY(!t->cmdStampa->isEnabled());
+        t.stampa(QStringLiteral("Anna"));
+        QCOMPARE(t.tipografia.domande, 0);
+        QVERIFY(t.tipografia.titoliStampati.isEmpty());
+        QCOMPARE(t.titolo(), QStringLiteral("Complimenti. Hai finito."));
+    }
+
+    void intestazioniNascosteSullaPagina()
+    {
+        Tavolo t;
+        t.giocaPartita();
+        QVERIFY(Intestazioni::di(t.w.get()).mostrate());
+        Intestazioni allaDomanda, dopoITicchi, allaStampa;
+        t.tipografia.mentreChiede = [&] {
+            allaDomanda = Intestazioni::di(t.w.get());
+            // The chaser keeps running while the prompt is open.
+            for (int i = 0; i < 3; ++i)
+                t->Timer1_Timer();
+            dopoITicchi = Intestazioni::di(t.w.get());
+        };
+        t.tipografia.mentreStampa = [&] { allaStampa = Intestazioni::di(t.w.get()); };
+        t.stampa(QStringLiteral("Anna"));
+        QVERIFY(allaDomanda.nascoste());
+        QVERIFY2(!dopoITicchi.nascoste(),
+                 "the ticks should have shown a header for this case to mean anything");
+        QVERIFY(allaStampa.nascoste());
+        QVERIFY(Intestazioni::di(t.w.get()).mostrate());
+
+        if (!haPdftoppm()) QSKIP("pdftoppm is not installed");
+        // On paper: no header number, while the same check finds them on a page where they show.
+        const QString visibili = t.cartella.filePath(QStringLiteral("visibili.pdf"));
+        QVERIFY(paginaDi(t.w.get(), visibili));
+        for (const auto &[file, attese] :
+             {std::pair{t.tipografia.file.first(), false}, std::pair{visibili, true}}) {
+            const QImage pagina = rasterizza(file, 100);
+            QVERIFY(!pagina.isNull());
+            const QPoint origine = inchiostro(pagina).topLeft();
+            int colorati = 0;
+            for (Etichetta *e : t->Label1)
+                colorati += pixelColorati(pagina, suPagina(t.posto(e), origine, 100));
+            QVERIFY2((colorati > 0) == attese,
+                     qPrintable(QStringLiteral("%1: %2 blue or red pixels in the header row")
+                                    .arg(QFileInfo(file).fileName())
+                                    .arg(colorati)));
+        }
+    }
+
+    void paginaAGrandezzaVera()
+    {
+        if (!haPdftoppm()) QSKIP("pdftoppm is not installed");
+        Tavolo t;
+        t.giocaPartita();
+        t.stampa(QStringLiteral("Anna"));
+        const QImage pagina = rasterizza(t.tipografia.file.first(), 100);
+        QVERIFY(!pagina.isNull());
+        // 634 x 455 pixels at 96 a inch are 6.604 x 4.740 inches: 660 x 474 dots at 100 dpi.
+        const QRect finestra = inchiostro(pagina);
+        QVERIFY2(qAbs(finestra.width() - 660) <= 3 && qAbs(finestra.height() - 474) <= 3,
+                 qPrintable(
+                     QStringLiteral("window printed %1 x %2").arg(finestra.width()).arg(finestra.height())));
+    }
+
+    void cifreNitide()
+    {
+        if (!haPdftoppm()) QSKIP("pdftoppm is not installed");
+        Tavolo t;
+        t.giocaPartita();
+        t.stampa(QStringLiteral("Anna"));
+        const int dpi = 300;
+        const QImage pagina = rasterizza(t.tipografia.file.first(), dpi);
+        QVERIFY(!pagina.isNull());
+        const QPoint origine = inchiostro(pagina).topLeft();
+        // The answered cells of the table of 1; their border lines are left out by a margin.
+        int bordi = 0, sfumati = 0;
+        for (Cella *c : t->txtRisultato) {
+            if (c->text().isEmpty()) continue;
+            const QRect zona = suPagina(t.posto(c), origine, dpi).adjusted(6, 6, -6, -6);
+            for (int y = zona.top(); y <= zona.bottom(); ++y) {
+                // Along each row, from the last clearly dark (or light) pixel to the next clearly light
+                // (or dark) one: an edge drawn at this resolution takes at most 2 pixels.
+                int ultimo = -1;
+                bool scuro = false;
+                for (int x = zona.left(); x <= zona.right(); ++x) {
+                    const int v = qGray(pagina.pixel(x, y));
+                    if (v >= 96 && v <= 192) continue;
+                    if (ultimo >= 0 && (v < 96) != scuro) {
+                        ++bordi;
+                        if (x - ultimo > 2) ++sfumati;
+                    }
+                    ultimo = x;
+                    scuro = v < 96;
+                }
+            }
+        }
+        QVERIFY2(bordi > 100, qPrintable(QStringLiteral("only %1 edges found in the digits").arg(bordi)));
+        QVERIFY2(sfumati * 10 <= bordi,
+                 qPrintable(QStringLiteral("%1 of %2 digit edges are blurred").arg(sfumati).arg(bordi)));
+    }
+
+    void senzaStampante_data()
+    {
+        QTest::addColumn<bool>("vuoleScegliere");
+        QTest::addColumn<QStringList>("scelte");
+        QTest::addColumn<int>("messaggi");
+        QTest::addColumn<QString>("stampata");
+        QTest::newRow("gives up") << false << QStringList() << 1 << QString();
+        QTest::newRow("cancels the dialog") << true << QStringList() << 1 << QString();
+        QTest::newRow("saves a PDF") << true << QStringList{QStringLiteral("pagina.pdf")} << 1
+                                     << QStringLiteral("pagina.pdf");
+        QTest::newRow("unwritable file, then a PDF")
+            << true << QStringList{QStringLiteral("manca/pagina.pdf"), QStringLiteral("pagina.pdf")} << 2
+            << QStringLiteral("pagina.pdf");
+    }
+    void senzaStampante()
+    {
+        QFETCH(bool, vuoleScegliere);
+        QFETCH(QStringList, scelte);
+        QFETCH(int, messaggi);
+        QFETCH(QString, stampata);
+        if (!QPrinterInfo::defaultPrinter().isNull()) QSKIP("a default printer answers despite CUPS_SERVER");
+        Tavolo t;
+        t.giocaPartita();
+        t.tipografia.vera = true;
+        t.tipografia.vuoleScegliere = vuoleScegliere;
+        for (const QString &s : scelte)
+            t.tipografia.scelte.append(t.cartella.filePath(s));
+        t.stampa(QStringLiteral("Anna"));
+        QCOMPARE(t.tipografia.messaggi.size(), messaggi);
+        QVERIFY2(t.tipografia.messaggi.first().contains(QStringLiteral("stampante")),
+                 qPrintable(t.tipografia.messaggi.first()));
+        if (messaggi > 1)
+            QVERIFY2(t.tipografia.messaggi[1].contains(QStringLiteral("manca")),
+                     qPrintable(t.tipografia.messaggi[1]));
+        const QStringList pdf = QDir(t.cartella.path()).entryList({QStringLiteral("*.pdf")}, QDir::Files);
+        QCOMPARE(pdf, stampata.isEmpty() ? QStringList() : QStringList{stampata});
+        if (!stampata.isEmpty()) QVERIFY(QFileInfo(t.cartella.filePath(stampata)).size() > 0);
+        // The board is as after any print.
+        QVERIFY(Intestazioni::di(t.w.get()).mostrate());
+        QCOMPARE(t.titolo(), QStringLiteral("Anna"));
+        QVERIFY(t->cmdStampa->isEnabled());
+    }
+
+    void messaggioSenzaStampante()
+    {
+        if (!QPrinterInfo::defaultPrinter().isNull()) QSKIP("a default printer answers despite CUPS_SERVER");
+        Tavolo t;
+        QString testo;
+        QMessageBox::StandardButtons pulsanti;
+        QTimer::singleShot(0, [&] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!box) return;
+            testo = box->text();
+            pulsanti = box->standardButtons();
+            box->button(QMessageBox::No)->click();
+        });
+        Tipografia vera;
+        QVERIFY(!vera.stampa(t.w.get()));
+        QVERIFY2(testo.contains(QStringLiteral("Non trovo nessuna stampante")), qPrintable(testo));
+        QVERIFY2(testo.contains(QStringLiteral("PDF")), qPrintable(testo));
+        QCOMPARE(pulsanti, QMessageBox::Yes | QMessageBox::No);
+    }
+
+    void domandaDelNome_data()
+    {
+        QTest::addColumn<QString>("scritto");
+        QTest::addColumn<bool>("conferma");
+        QTest::addColumn<QString>("risposta");
+        QTest::newRow("typed and confirmed")
+            << QStringLiteral(" Giulia ") << true << QStringLiteral(" Giulia ");
+        QTest::newRow("nothing typed") << QString() << true << QString();
+        QTest::newRow("cancelled") << QStringLiteral("Giulia") << false << QString();
+    }
+    void domandaDelNome()
+    {
+        QFETCH(QString, scritto);
+        QFETCH(bool, conferma);
+        QFETCH(QString, risposta);
+        Tavolo t;
+        QString titolo, etichetta, iniziale;
+        bool modale = false;
+        QTimer::singleShot(0, [&] {
+            auto *dialogo = qobject_cast<QInputDialog *>(QApplication::activeModalWidget());
+            if (!dialogo) return;
+            titolo = dialogo->windowTitle();
+            etichetta = dialogo->labelText();
+            iniziale = dialogo->textValue();
+            modale = dialogo->isModal() && dialogo->inputMode() == QInputDialog::TextInput;
+            QLineEdit *campo = dialogo->findChild<QLineEdit *>();
+            QTest::keyClicks(campo, scritto);
+            QTest::keyClick(campo, conferma ? Qt::Key_Return : Qt::Key_Escape);
+        });
+        Tipografia vera;
+        QCOMPARE(vera.chiediNome(t.w.get()), risposta);
+        QCOMPARE(titolo, QStringLiteral("Nome"));
+        QCOMPARE(etichetta, QStringLiteral("Scrivi il tuo nome."));
+        QVERIFY(iniziale.isEmpty());
+        QVERIFY(modale);
+    }
+};
+
+QTEST_MAIN(TestStampa)
+#include "test_stampa.moc"

@@ -1,0 +1,218 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// A real print on the default CUPS printer (a PDF queue): the page that comes out is read back.
+#include "aiuto.h"
+
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFileInfo>
+#include <QImage>
+#include <QPrinterInfo>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QScopeGuard>
+#include <QSet>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QThread>
+#include <pwd.h>
+#include <unistd.h>
+
+using namespace aspetto;
+
+namespace {
+
+/// The real printer path; only the child's answer to the prompt is scripted.
+class TipografiaGiulia : public Tipografia
+{
+public:
+    QString chiediNome(QWidget *) override { return QStringLiteral("Giulia"); }
+};
+
+/// The folder where the PDF queue writes, read from its configuration like the queue itself does.
+QString cartellaPdf()
+{
+    QString out = QStringLiteral("${HOME}/PDF");
+    QFile conf(QStringLiteral("/etc/cups/cups-pdf.conf"));
+    if (conf.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        static const QRegularExpression riga(QStringLiteral("^\\s*Out\\s+(\\S.*?)\\s*$"));
+        for (const QString &l : QString::fromUtf8(conf.readAll()).split(QLatin1Char('\n'))) {
+            const auto m = riga.match(l);
+            if (m.hasMatch()) out = m.captured(1);
+        }
+    }
+    // The queue takes both from the account database, not from this process's environment.
+    if (const passwd *utente = getpwuid(getuid())) {
+        out.replace(QStringLiteral("${HOME}"), QString::fromLocal8Bit(utente->pw_dir));
+        out.replace(QStringLiteral("${USER}"), QString::fromLocal8Bit(utente->pw_name));
+    }
+    return out;
+}
+
+QString esegui(const QString &programma, const QStringList &argomenti, bool *riuscito = nullptr)
+{
+    QProcess p;
+    p.start(programma, argomenti);
+    const bool ok = p.waitForFinished(60000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
+    if (riuscito) *riuscito = ok;
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+/// The ink of colour \a c: pixels of the page near it, within \a tolleranza on each channel.
+QRect zonaDiColore(const QImage &pagina, QColor c, int tolleranza)
+{
+    int x0 = pagina.width(), y0 = pagina.height(), x1 = -1, y1 = -1;
+    for (int y = 0; y < pagina.height(); ++y) {
+        const auto *riga = reinterpret_cast<const QRgb *>(pagina.constScanLine(y));
+        for (int x = 0; x < pagina.width(); ++x) {
+            if (qAbs(qRed(riga[x]) - c.red()) > tolleranza ||
+                qAbs(qGreen(riga[x]) - c.green()) > tolleranza ||
+                qAbs(qBlue(riga[x]) - c.blue()) > tolleranza)
+                continue;
+            x0 = std::min(x0, x), x1 = std::max(x1, x);
+            y0 = std::min(y0, y), y1 = std::max(y1, y);
+        }
+    }
+    return x1 < 0 ? QRect() : QRect(QPoint(x0, y0), QPoint(x1, y1));
+}
+
+int pixelBlu(const QImage &pagina, const QRect &zona)
+{
+    int n = 0;
+    for (int y = zona.top(); y <= zona.bottom(); ++y) {
+        for (int x = zona.left(); x <= zona.right(); ++x) {
+            const QRgb c = pagina.pixel(x, y);
+            if (qBlue(c) > qRed(c) + 40 && qBlue(c) > qGreen(c) + 40) ++n;
+        }
+    }
+    return n;
+}
+
+} // namespace
+
+class TestStampaCups : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void paginaStampata()
+    {
+        const bool obbligatorio = qEnvironmentVariable("NUMERELLA_CUPS") == QLatin1String("1");
+        if (QPrinterInfo::defaultPrinter().isNull()) {
+            if (obbligatorio)
+                QFAIL("no default printer: start cupsd and the PDF queue with tools/setup.sh services");
+            QSKIP("no default printer");
+        }
+        for (const char *programma : {"pdftoppm", "lpstat"}) {
+            if (QStandardPaths::findExecutable(QString::fromLatin1(programma)).isEmpty()) {
+                if (obbligatorio) QFAIL(programma);
+                QSKIP(programma);
+            }
+        }
+        QDir cartella(cartellaPdf());
+        const auto pdfPresenti = [&] {
+            const QStringList nomi = cartella.entryList({QStringLiteral("*.pdf")}, QDir::Files);
+            return QSet<QString>(nomi.begin(), nomi.end());
+        };
+        const QSet<QString> prima = pdfPresenti();
+
+        Stato stato;
+        SuoniFinti suoni;
+        TipografiaGiulia tipografia;
+        FrmNumerella w(stato, suoni, tipografia);
+        w.impostaSeme(3);
+        w.Form_Load();
+        w.info()->cmdOK_Click();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        w.Timer1->stop();
+        w.TmrTimer->stop();
+        // A short game: the table of 1 alone.
+        for (int n = 1; n < 10; ++n)
+            QTest::mouseClick(w.Label1[n], Qt::LeftButton);
+        QTest::mouseClick(w.cmdAvvio, Qt::LeftButton);
+        for (int risposte = 0; w.cmdAvvio->isHidden() && risposte < 10; ++risposte) {
+            for (QChar c : QString::number(stato.Prodotto[stato.cella()])) {
+                QTest::mouseClick(w.Cmd[c.digitValue()], Qt::LeftButton);
+                QCoreApplication::processEvents();
+            }
+            QTest::mouseClick(w.Cmd_invio, Qt::LeftButton);
+        }
+        QVERIFY(!w.cmdAvvio->isHidden());
+        w.Timer1->stop();
+
+        const auto pulizia = qScopeGuard([&] {
+            for (const QString &f : pdfPresenti() - prima)
+                cartella.remove(f);
+        });
+        QTest::mouseClick(w.cmdStampa, Qt::LeftButton);
+        QCOMPARE(w.lblTitolo->text(), QStringLiteral("Giulia"));
+
+        // The queue writes the file a moment later, empty at first; it is whole once no job is left.
+        const QString coda = QPrinterInfo::defaultPrinter().printerName();
+        QDeadlineTimer scadenza(30000);
+        QString pdf;
+        while (!scadenza.hasExpired()) {
+            const QSet<QString> dopo = pdfPresenti() - prima;
+            if (dopo.size() == 1 && QFileInfo(cartella.filePath(*dopo.begin())).size() > 0 &&
+                esegui(QStringLiteral("lpstat"), {QStringLiteral("-o"), coda}).trimmed().isEmpty()) {
+                pdf = cartella.filePath(*dopo.begin());
+                break;
+            }
+            QThread::msleep(100);
+        }
+        QVERIFY2(
+            !pdf.isEmpty(),
+            qPrintable(QStringLiteral("no single whole printed file in %1; new: %2")
+                           .arg(cartella.path(), QStringList((pdfPresenti() - prima).values()).join(u' '))));
+
+        QTemporaryDir tmp;
+        bool ok = false;
+        esegui(QStringLiteral("pdftoppm"),
+               {QStringLiteral("-r"), QStringLiteral("150"), QStringLiteral("-png"),
+                QStringLiteral("-singlefile"), pdf, tmp.filePath(QStringLiteral("p"))},
+               &ok);
+        QVERIFY(ok);
+        const QImage pagina =
+            QImage(tmp.filePath(QStringLiteral("p.png"))).convertToFormat(QImage::Format_RGB32);
+        QVERIFY(!pagina.isNull());
+
+        // The window's light yellow: 634 x 455 pixels are 6.604 x 4.740 inches, 990 x 711 dots at 150 dpi.
+        const QRect finestra = zonaDiColore(pagina, colore(GialloChiaro), 24);
+        QVERIFY2(qAbs(finestra.width() - 990) <= 5 && qAbs(finestra.height() - 711) <= 5,
+                 qPrintable(
+                     QStringLiteral("window printed %1 x %2").arg(finestra.width()).arg(finestra.height())));
+        const auto suPagina = [&](const QWidget *figlio) {
+            const qreal s = 150 / 96.0;
+            const QRect r(figlio->mapTo(&w, QPoint()), figlio->size());
+            return QRect(finestra.topLeft() + QPoint(qRound(r.x() * s), qRound(r.y() * s)),
+                         QSize(qRound(r.width() * s), qRound(r.height() * s)))
+                .adjusted(1, 1, -1, -1);
+        };
+
+        // The name in the title, and no header number on the page.
+        const QRect titolo = suPagina(w.lblTitolo);
+        QVERIFY(pixelBlu(pagina, titolo) > 100);
+        int intestazioni = 0;
+        for (Etichetta *e : w.Label1)
+            intestazioni += pixelBlu(pagina, suPagina(e));
+        QCOMPARE(intestazioni, 0);
+
+        if (QStandardPaths::findExecutable(QStringLiteral("tesseract")).isEmpty()) {
+            if (obbligatorio) QFAIL("tesseract is not installed");
+            QSKIP("tesseract is not installed: the title was not read");
+        }
+        const QString ritaglio = tmp.filePath(QStringLiteral("titolo.png"));
+        QVERIFY(pagina.copy(titolo).save(ritaglio));
+        const bool italiano = esegui(QStringLiteral("tesseract"), {QStringLiteral("--list-langs")})
+                                  .split(QLatin1Char('\n'))
+                                  .contains(QStringLiteral("ita"));
+        QStringList argomenti{ritaglio, QStringLiteral("stdout"), QStringLiteral("--psm"),
+                              QStringLiteral("7")};
+        if (italiano) argomenti << QStringLiteral("-l") << QStringLiteral("ita");
+        const QString letto = esegui(QStringLiteral("tesseract"), argomenti, &ok);
+        QVERIFY(ok);
+        QVERIFY2(letto.contains(QStringLiteral("Giulia")),
+                 qPrintable(QStringLiteral("the title reads \"%1\"").arg(letto.trimmed())));
+    }
+};
+
+QTEST_MAIN(TestStampaCups)
+#include "test_stampa_cups.moc"
