@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Printing after a game: the name prompt, the title, the hidden headers and the page at its true size.
 #include "aiuto.h"
+#include "pagina.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -16,6 +17,7 @@
 #include <functional>
 
 using namespace aspetto;
+using namespace pagina;
 
 namespace {
 
@@ -101,8 +103,6 @@ struct Tavolo
         clic(w->cmdStampa);
     }
     QString titolo() const { return w->lblTitolo->text(); }
-    /// Where \a figlio lies in the window, in window pixels.
-    QRect posto(const QWidget *figlio) const { return {figlio->mapTo(w.get(), QPoint()), figlio->size()}; }
 
     Stato stato;
     SuoniFinti suoni;
@@ -110,62 +110,6 @@ struct Tavolo
     QTemporaryDir cartella;
     std::unique_ptr<FrmNumerella> w;
 };
-
-bool haPdftoppm()
-{
-    return !QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty();
-}
-
-/// The first page of \a pdf as pixels at \a dpi (null when it cannot be read).
-QImage rasterizza(const QString &pdf, int dpi)
-{
-    QTemporaryDir dir;
-    QProcess p;
-    p.start(QStringLiteral("pdftoppm"),
-            {QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-png"),
-             QStringLiteral("-singlefile"), pdf, dir.filePath(QStringLiteral("p"))});
-    if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0) return {};
-    return QImage(dir.filePath(QStringLiteral("p.png"))).convertToFormat(QImage::Format_RGB32);
-}
-
-/// The bounding box of everything that is not white paper.
-QRect inchiostro(const QImage &pagina)
-{
-    int x0 = pagina.width(), y0 = pagina.height(), x1 = -1, y1 = -1;
-    for (int y = 0; y < pagina.height(); ++y) {
-        const auto *riga = reinterpret_cast<const QRgb *>(pagina.constScanLine(y));
-        for (int x = 0; x < pagina.width(); ++x) {
-            if (qRed(riga[x]) > 245 && qGreen(riga[x]) > 245 && qBlue(riga[x]) > 245) continue;
-            x0 = std::min(x0, x), x1 = std::max(x1, x);
-            y0 = std::min(y0, y), y1 = std::max(y1, y);
-        }
-    }
-    return x1 < 0 ? QRect() : QRect(QPoint(x0, y0), QPoint(x1, y1));
-}
-
-/// Pixels in \a zona that are plainly blue or red, as a shown header number is.
-int pixelColorati(const QImage &pagina, const QRect &zona)
-{
-    int n = 0;
-    for (int y = zona.top(); y <= zona.bottom(); ++y) {
-        for (int x = zona.left(); x <= zona.right(); ++x) {
-            const QRgb c = pagina.pixel(x, y);
-            const int r = qRed(c), g = qGreen(c), b = qBlue(c);
-            if ((b > r + 40 && b > g + 40) || (r > g + 40 && r > b + 40)) ++n;
-        }
-    }
-    return n;
-}
-
-/// Where window rectangle \a r falls on a page rasterised at \a dpi whose window starts at \a origine,
-/// shrunk by a pixel so rounding never takes in a neighbour.
-QRect suPagina(const QRect &r, QPoint origine, int dpi)
-{
-    const qreal s = dpi / 96.0;
-    return QRect(origine + QPoint(qRound(r.x() * s), qRound(r.y() * s)),
-                 QSize(qRound(r.width() * s), qRound(r.height() * s)))
-        .adjusted(1, 1, -1, -1);
-}
 
 /// A page of the window as it is now, drawn like a print, in \a file.
 bool paginaDi(FrmNumerella *w, const QString &file)
@@ -315,10 +259,11 @@ private Q_SLOTS:
              {std::pair{t.tipografia.file.first(), false}, std::pair{visibili, true}}) {
             const QImage pagina = rasterizza(file, 100);
             QVERIFY(!pagina.isNull());
-            const QPoint origine = inchiostro(pagina).topLeft();
+            const QPoint origine = riquadro(pagina, inchiostro).topLeft();
             int colorati = 0;
             for (Etichetta *e : t->Label1)
-                colorati += pixelColorati(pagina, suPagina(t.posto(e), origine, 100));
+                colorati += conta(pagina, suPagina(t.w.get(), e, origine, 100),
+                                  [](QRgb c) { return blu(c) || rosso(c); });
             QVERIFY2((colorati > 0) == attese,
                      qPrintable(QStringLiteral("%1: %2 blue or red pixels in the header row")
                                     .arg(QFileInfo(file).fileName())
@@ -335,7 +280,7 @@ private Q_SLOTS:
         const QImage pagina = rasterizza(t.tipografia.file.first(), 100);
         QVERIFY(!pagina.isNull());
         // 634 x 455 pixels at 96 a inch are 6.604 x 4.740 inches: 660 x 474 dots at 100 dpi.
-        const QRect finestra = inchiostro(pagina);
+        const QRect finestra = riquadro(pagina, inchiostro);
         QVERIFY2(qAbs(finestra.width() - 660) <= 3 && qAbs(finestra.height() - 474) <= 3,
                  qPrintable(
                      QStringLiteral("window printed %1 x %2").arg(finestra.width()).arg(finestra.height())));
@@ -350,12 +295,12 @@ private Q_SLOTS:
         const int dpi = 300;
         const QImage pagina = rasterizza(t.tipografia.file.first(), dpi);
         QVERIFY(!pagina.isNull());
-        const QPoint origine = inchiostro(pagina).topLeft();
+        const QPoint origine = riquadro(pagina, inchiostro).topLeft();
         // The answered cells of the table of 1; their border lines are left out by a margin.
         int bordi = 0, sfumati = 0;
         for (Cella *c : t->txtRisultato) {
             if (c->text().isEmpty()) continue;
-            const QRect zona = suPagina(t.posto(c), origine, dpi).adjusted(6, 6, -6, -6);
+            const QRect zona = suPagina(t.w.get(), c, origine, dpi).adjusted(6, 6, -6, -6);
             for (int y = zona.top(); y <= zona.bottom(); ++y) {
                 // Along each row, from the last clearly dark (or light) pixel to the next clearly light
                 // (or dark) one: an edge drawn at this resolution takes at most 2 pixels.

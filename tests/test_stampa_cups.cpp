@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A real print on the default CUPS printer (a PDF queue): the page that comes out is read back.
 #include "aiuto.h"
+#include "pagina.h"
 
 #include <QDeadlineTimer>
 #include <QDir>
@@ -18,6 +19,7 @@
 #include <unistd.h>
 
 using namespace aspetto;
+using namespace pagina;
 
 namespace {
 
@@ -55,36 +57,6 @@ QString esegui(const QString &programma, const QStringList &argomenti, bool *riu
     const bool ok = p.waitForFinished(60000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
     if (riuscito) *riuscito = ok;
     return QString::fromUtf8(p.readAllStandardOutput());
-}
-
-/// The ink of colour \a c: pixels of the page near it, within \a tolleranza on each channel.
-QRect zonaDiColore(const QImage &pagina, QColor c, int tolleranza)
-{
-    int x0 = pagina.width(), y0 = pagina.height(), x1 = -1, y1 = -1;
-    for (int y = 0; y < pagina.height(); ++y) {
-        const auto *riga = reinterpret_cast<const QRgb *>(pagina.constScanLine(y));
-        for (int x = 0; x < pagina.width(); ++x) {
-            if (qAbs(qRed(riga[x]) - c.red()) > tolleranza ||
-                qAbs(qGreen(riga[x]) - c.green()) > tolleranza ||
-                qAbs(qBlue(riga[x]) - c.blue()) > tolleranza)
-                continue;
-            x0 = std::min(x0, x), x1 = std::max(x1, x);
-            y0 = std::min(y0, y), y1 = std::max(y1, y);
-        }
-    }
-    return x1 < 0 ? QRect() : QRect(QPoint(x0, y0), QPoint(x1, y1));
-}
-
-int pixelBlu(const QImage &pagina, const QRect &zona)
-{
-    int n = 0;
-    for (int y = zona.top(); y <= zona.bottom(); ++y) {
-        for (int x = zona.left(); x <= zona.right(); ++x) {
-            const QRgb c = pagina.pixel(x, y);
-            if (qBlue(c) > qRed(c) + 40 && qBlue(c) > qGreen(c) + 40) ++n;
-        }
-    }
-    return n;
 }
 
 } // namespace
@@ -163,42 +135,28 @@ private Q_SLOTS:
             qPrintable(QStringLiteral("no single whole printed file in %1; new: %2")
                            .arg(cartella.path(), QStringList((pdfPresenti() - prima).values()).join(u' '))));
 
-        QTemporaryDir tmp;
-        bool ok = false;
-        esegui(QStringLiteral("pdftoppm"),
-               {QStringLiteral("-r"), QStringLiteral("150"), QStringLiteral("-png"),
-                QStringLiteral("-singlefile"), pdf, tmp.filePath(QStringLiteral("p"))},
-               &ok);
-        QVERIFY(ok);
-        const QImage pagina =
-            QImage(tmp.filePath(QStringLiteral("p.png"))).convertToFormat(QImage::Format_RGB32);
+        const QImage pagina = rasterizza(pdf, 150);
         QVERIFY(!pagina.isNull());
 
         // The window's light yellow: 634 x 455 pixels are 6.604 x 4.740 inches, 990 x 711 dots at 150 dpi.
-        const QRect finestra = zonaDiColore(pagina, colore(GialloChiaro), 24);
+        const QRect finestra = riquadro(pagina, vicino(colore(GialloChiaro), 24));
         QVERIFY2(qAbs(finestra.width() - 990) <= 5 && qAbs(finestra.height() - 711) <= 5,
                  qPrintable(
                      QStringLiteral("window printed %1 x %2").arg(finestra.width()).arg(finestra.height())));
-        const auto suPagina = [&](const QWidget *figlio) {
-            const qreal s = 150 / 96.0;
-            const QRect r(figlio->mapTo(&w, QPoint()), figlio->size());
-            return QRect(finestra.topLeft() + QPoint(qRound(r.x() * s), qRound(r.y() * s)),
-                         QSize(qRound(r.width() * s), qRound(r.height() * s)))
-                .adjusted(1, 1, -1, -1);
-        };
 
         // The name in the title, and no header number on the page.
-        const QRect titolo = suPagina(w.lblTitolo);
-        QVERIFY(pixelBlu(pagina, titolo) > 100);
+        const QRect titolo = suPagina(&w, w.lblTitolo, finestra.topLeft(), 150);
+        QVERIFY(conta(pagina, titolo, blu) > 100);
         int intestazioni = 0;
         for (Etichetta *e : w.Label1)
-            intestazioni += pixelBlu(pagina, suPagina(e));
+            intestazioni += conta(pagina, suPagina(&w, e, finestra.topLeft(), 150), blu);
         QCOMPARE(intestazioni, 0);
 
         if (QStandardPaths::findExecutable(QStringLiteral("tesseract")).isEmpty()) {
             if (obbligatorio) QFAIL("tesseract is not installed");
             QSKIP("tesseract is not installed: the title was not read");
         }
+        QTemporaryDir tmp;
         const QString ritaglio = tmp.filePath(QStringLiteral("titolo.png"));
         QVERIFY(pagina.copy(titolo).save(ritaglio));
         const bool italiano = esegui(QStringLiteral("tesseract"), {QStringLiteral("--list-langs")})
@@ -207,6 +165,7 @@ private Q_SLOTS:
         QStringList argomenti{ritaglio, QStringLiteral("stdout"), QStringLiteral("--psm"),
                               QStringLiteral("7")};
         if (italiano) argomenti << QStringLiteral("-l") << QStringLiteral("ita");
+        bool ok = false;
         const QString letto = esegui(QStringLiteral("tesseract"), argomenti, &ok);
         QVERIFY(ok);
         QVERIFY2(letto.contains(QStringLiteral("Giulia")),
