@@ -22,7 +22,6 @@ class Figura : public QWidget
     Q_OBJECT
 public:
     Figura(immagini::Immagine immagine, QWidget *parent = nullptr);
-    const immagini::Immagine &immagine() const { return m_immagine; }
 
 protected:
     void paintEvent(QPaintEvent *e) override;

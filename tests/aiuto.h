@@ -48,10 +48,11 @@ public:
     QStringList file;
 };
 
-/// A main window after start-up, with the info window closed, deterministic and silent.
-struct Banco
+/// A main window after start-up, with the info window closed, deterministic and silent;
+/// \a T is the scripted printer it uses.
+template <typename T> struct BancoCon
 {
-    explicit Banco(bool chiudiInfo = true, quint32 seme = 1)
+    explicit BancoCon(bool chiudiInfo = true, quint32 seme = 1)
     {
         w = std::make_unique<FrmNumerella>(stato, suoni, tipografia);
         w->impostaSeme(seme);
@@ -97,9 +98,10 @@ struct Banco
 
     Stato stato;
     SuoniFinti suoni;
-    TipografiaFinta tipografia;
+    T tipografia;
     std::unique_ptr<FrmNumerella> w;
 };
+using Banco = BancoCon<TipografiaFinta>;
 
 inline quint32 coloreTesto(const QWidget *w)
 {

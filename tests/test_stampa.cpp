@@ -64,20 +64,9 @@ protected:
 };
 
 /// A board after start-up like Banco, printing through TipografiaSpia, with its timers driven by hand.
-struct Tavolo
+struct Tavolo : BancoCon<TipografiaSpia>
 {
-    Tavolo()
-    {
-        w = std::make_unique<FrmNumerella>(stato, suoni, tipografia);
-        w->impostaSeme(7);
-        w->Form_Load();
-        w->info()->cmdOK_Click();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        w->Timer1->stop();
-        w->TmrTimer->stop();
-        tipografia.cartella = cartella.path();
-    }
-    FrmNumerella *operator->() { return w.get(); }
+    Tavolo() : BancoCon(true, 7) { tipografia.cartella = cartella.path(); }
 
     void clic(QWidget *b, Qt::MouseButton tasto = Qt::LeftButton) { QTest::mouseClick(b, tasto); }
     /// A whole game on the table of 1 alone (ten questions), answered right on the keypad.
@@ -86,13 +75,8 @@ struct Tavolo
         for (int n = 1; n < 10; ++n)
             clic(w->Label1[n]);
         clic(w->cmdAvvio);
-        for (int risposte = 0; w->cmdAvvio->isHidden() && risposte < 10; ++risposte) {
-            for (QChar c : QString::number(stato.Prodotto[stato.cella()])) {
-                clic(w->Cmd[c.digitValue()]);
-                QCoreApplication::processEvents();
-            }
-            clic(w->Cmd_invio);
-        }
+        for (int risposte = 0; w->cmdAvvio->isHidden() && risposte < 10; ++risposte)
+            rispondi();
         // The chaser restarts at the end of a game; its ticks are driven by hand here too.
         w->Timer1->stop();
     }
@@ -104,11 +88,7 @@ struct Tavolo
     }
     QString titolo() const { return w->lblTitolo->text(); }
 
-    Stato stato;
-    SuoniFinti suoni;
-    TipografiaSpia tipografia;
     QTemporaryDir cartella;
-    std::unique_ptr<FrmNumerella> w;
 };
 
 /// A page of the window as it is now, drawn like a print, in \a file.
