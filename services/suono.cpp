@@ -2,12 +2,30 @@
 // The sound player on Qt Multimedia.
 #include "services/suono.h"
 
+#include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QSoundEffect>
 #include <QUrl>
 
 QString LettoreQt::percorso(int id)
 {
     return QStringLiteral(":/sounds/%1.wav").arg(id);
+}
+
+LettoreQt::~LettoreQt()
+{
+    // Qt 6.4's shared sample cache deadlocks at program exit when a clip is still being decoded
+    // (its destructor waits for the loader thread while holding the lock that thread needs).
+    // Let any load finish first: it takes a few milliseconds.
+    const auto inCaricamento = [this] {
+        for (const QSoundEffect *e : std::as_const(m_effetti)) {
+            if (e->status() == QSoundEffect::Loading) return true;
+        }
+        return false;
+    };
+    const QDeadlineTimer scadenza(2000);
+    while (inCaricamento() && !scadenza.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
 }
 
 QSoundEffect *LettoreQt::effetto(int id)

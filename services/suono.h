@@ -24,6 +24,7 @@ class LettoreQt : public LettoreSuoni
     Q_OBJECT
 public:
     using LettoreSuoni::LettoreSuoni;
+    ~LettoreQt() override;
     void SuonaRisorsa(int id) override;
 
     /// The resource path of clip \a id.
