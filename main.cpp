@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // La Numerella: a multiplication-table drill for primary-school children.
 #include "board/frmnumerella.h"
-#include "board/stato.h"
+#include "services/lettoreqt.h"
 #include "services/lingua.h"
-#include "services/suono.h"
+#include "services/stato.h"
 #include "services/tipografia.h"
 
 #include <QApplication>
@@ -12,7 +12,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("La Numerella"));
-    QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    QApplication::setApplicationVersion(QStringLiteral(NUMERELLA_VERSIONE));
     QApplication::setQuitOnLastWindowClosed(false); // the main window decides when the program ends
 
     impostaItaliano();
@@ -21,7 +21,6 @@ int main(int argc, char *argv[])
     LettoreQt suoni;
     Tipografia tipografia;
     FrmNumerella finestra(stato, suoni, tipografia);
-    finestra.Form_Load();
     finestra.show();
     return QApplication::exec();
 }

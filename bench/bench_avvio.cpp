@@ -1,19 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Measures, on a real X server, the start-up draw time, the resident memory and the idle CPU of the program.
 #include "board/frmnumerella.h"
-#include "board/stato.h"
 #include "info/frminfo.h"
-#include "services/suono.h"
+#include "services/lettoreqt.h"
+#include "services/lingua.h"
+#include "services/stato.h"
 #include "services/tipografia.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QTimer>
-#include <QTranslator>
 #include <cstdio>
 #include <functional>
 #include <sys/resource.h>
@@ -145,11 +143,7 @@ int main(int argc, char *argv[])
     const qint64 server = opzioni.value(optServer).toLongLong();
 
     // The same start-up as the program's own main().
-    QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
-    QTranslator traduzioni;
-    if (traduzioni.load(QLocale(QLocale::Italian), QStringLiteral("qtbase"), QStringLiteral("_"),
-                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&traduzioni);
+    impostaItaliano();
 
     Stato stato;
     LettoreQt suoni;
@@ -198,7 +192,6 @@ int main(int argc, char *argv[])
         QTimer::singleShot(assestaMs, &finestra, assestata);
     });
 
-    finestra.Form_Load();
     if (FrmInfo *info = finestra.info())
         new PrimoDisegno(info, [&](double quando) {
             riga("info_draw_ms", quando - inizioExec, 1, "   (the info window in front, from exec)");

@@ -37,7 +37,7 @@ private:
 void BenchEventi::initTestCase()
 {
     QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
-    m_banco = std::make_unique<Banco>(true, 1);
+    m_banco = std::make_unique<Banco>(Info::Chiusa, 1);
     Banco &b = *m_banco;
     silenziaTimer();
     b->show();

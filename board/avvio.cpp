@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Starting a game and picking each question.
-#include "board/aspetto.h"
+// Starting a game, picking each question, and clearing the board for a new game.
 #include "board/frmnumerella.h"
+#include "board/interruttori.h"
 #include "board/logica.h"
+#include "widgets/aspetto.h"
 
 using namespace aspetto;
 
@@ -14,26 +15,14 @@ void FrmNumerella::cmdAvvio_Click()
         m_stato.NumEscluse += c->esclusa() ? 1 : 0;
     if (m_stato.NumEscluse == 100) return; // every table left out: nothing to ask
     m_stato.ModoLampeggio = 1;
-    m_stato.NumErrori = 0;
     // Restarting the blink timer gives the first question a full interval before it blinks.
-    abilita(Timer1, false);
+    spegni(Timer1);
     mano->hide();
-    abilita(Timer1, true);
-    suona(106);
+    accendi(Timer1);
+    suona(Clip::Avvio);
     lblTitolo->setText(QStringLiteral("La Numerella"));
-    txtErrori->setText(QString::number(m_stato.NumErrori));
-    for (Cella *c : txtRisultato) {
-        c->clear();
-        if (!c->esclusa()) c->impostaSfondo(ColoreSistema);
-    }
-    intestazioni(false);
-    for (Etichetta *e : Label2)
-        e->impostaColore(GialloChiaro);
-    m_stato.Secondi = 0;
-    m_stato.Minuti = 0;
-    TxtSec->setText(QString::number(m_stato.Secondi));
-    TxtMin->setText(QString::number(m_stato.Minuti));
-    m_stato.NumErrori = 0;
+    nascondiIntestazioni();
+    svuotaTabellone();
     m_stato.InCorso = true;
     const bool trovata = SceltaDomanda(); // always true: the board was just cleared
     Frame1->setEnabled(true);
@@ -42,7 +31,7 @@ void FrmNumerella::cmdAvvio_Click()
     CmdPausa->show();
     CmdPausa->setEnabled(true);
     cmdStop->show();
-    abilita(TmrTimer, true);
+    accendi(TmrTimer);
     if (!trovata) finisci();
 }
 
@@ -54,6 +43,22 @@ bool FrmNumerella::SceltaDomanda()
     const int k = logica::scegliCella(candidata, m_caso);
     if (k < 0) return false;
     m_stato.CellaCorrente = static_cast<float>(k);
-    abilita(Timer1, true);
+    accendi(Timer1);
     return true;
+}
+
+void FrmNumerella::svuotaTabellone()
+{
+    for (Cella *c : txtRisultato) {
+        c->clear();
+        if (!c->esclusa()) c->impostaSfondo(ColoreSistema);
+    }
+    for (Etichetta *e : Label2)
+        e->impostaColore(GialloChiaro);
+    m_stato.Secondi = 0;
+    m_stato.Minuti = 0;
+    TxtSec->setText(QString::number(m_stato.Secondi));
+    TxtMin->setText(QString::number(m_stato.Minuti));
+    m_stato.NumErrori = 0;
+    txtErrori->setText(QString::number(m_stato.NumErrori));
 }

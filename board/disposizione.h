@@ -2,13 +2,11 @@
 // The main window's fixed layout: every position and size in twips, relative to the container.
 #pragma once
 
+#include "widgets/posto.h"
+
 namespace disposizione {
 
-/// Left, top, width and height in twips.
-struct Posto
-{
-    int left, top, width, height;
-};
+using aspetto::Posto;
 
 constexpr int LarghezzaFinestra = 9510;
 constexpr int AltezzaFinestra = 6825;

@@ -2,11 +2,12 @@
 // The main window: its controls as created, their stacking and focus order, and start-up.
 #include "board/frmnumerella.h"
 
-#include "board/aspetto.h"
 #include "board/disposizione.h"
+#include "board/interruttori.h"
 #include "board/logica.h"
 #include "info/frminfo.h"
-#include "services/suono.h"
+#include "widgets/aspetto.h"
+#include "widgets/immagini.h"
 
 #include <QGuiApplication>
 #include <QPainter>
@@ -14,26 +15,6 @@
 
 using namespace aspetto;
 namespace lay = disposizione;
-
-Figura::Figura(immagini::Immagine immagine, QWidget *parent)
-    : QWidget(parent), m_immagine(std::move(immagine))
-{
-    setAttribute(Qt::WA_TranslucentBackground);
-}
-
-void Figura::paintEvent(QPaintEvent *)
-{
-    QPainter p(this);
-    m_immagine.disegna(p, QPointF(0, 0));
-}
-
-void abilita(QTimer *timer, bool acceso)
-{
-    if (!acceso)
-        timer->stop();
-    else if (!timer->isActive())
-        timer->start();
-}
 
 namespace {
 
@@ -57,22 +38,10 @@ Etichetta *etichetta(QWidget *genitore, const QString &testo, const QFont &font,
     return e;
 }
 
-QGroupBox *cornice(QWidget *genitore, const QString &titolo, const QFont &font, bool maiDisabilitata)
+/// The lettering of the panel's picture buttons.
+Immagine scritta(const QString &parola, immagini::Sfumatura s, immagini::Inchiostro inchiostro)
 {
-    auto *g = new QGroupBox(titolo, genitore);
-    g->setFont(font);
-    QPalette pal = g->palette();
-    pal.setColor(QPalette::WindowText, Qt::black);
-    if (!maiDisabilitata) // the keypad's caption greys with the keypad
-        pal.setColor(QPalette::Disabled, QPalette::WindowText, QColor(0x80, 0x80, 0x80));
-    g->setPalette(pal);
-    return g;
-}
-
-immagini::Immagine scritta(const QString &parola, bool grigia = false,
-                           immagini::Sfumatura s = immagini::Sfumatura::Arancio)
-{
-    return immagini::parola(parola, s, QSize(73, 29), 16, grigia);
+    return immagini::parola(parola, s, QSize(73, 29), 16, inchiostro);
 }
 
 } // namespace
@@ -85,6 +54,7 @@ FrmNumerella::FrmNumerella(Stato &stato, LettoreSuoni &suoni, Tipografia &tipogr
     ordinaStrati();
     ordinaFuoco();
     collega();
+    Form_Load();
 }
 
 FrmNumerella::~FrmNumerella()
@@ -103,11 +73,7 @@ void FrmNumerella::costruisci()
     setWindowTitle(QStringLiteral("La Numerella"));
     setWindowIcon(immagini::iconaFinestra());
     setFixedSize(px(lay::LarghezzaFinestra), px(lay::AltezzaFinestra));
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, colore(GialloChiaro));
-    pal.setColor(QPalette::WindowText, colore(Nero));
-    setPalette(pal);
-    setAutoFillBackground(true);
+    coloraFinestra(this, GialloChiaro, Nero);
 
     Command1 = posa(new PulsanteGrafico(Arancio, {}, {}, this), "Command1", lay::Command1);
     Command1->setText(QStringLiteral("Command1"));
@@ -124,39 +90,44 @@ void FrmNumerella::costruisci()
         txtRisultato[k] = c;
     }
     for (int n = 0; n < 10; ++n) {
-        Label1[n] =
-            posa(etichetta(this, QString::number(n + 1), fontComic(18, true), Qt::AlignCenter, GialloChiaro),
-                 "Label1", lay::Label1(n));
+        Label1[n] = posa(etichetta(this, QString::number(n + 1), fontComic(18, Peso::Grassetto),
+                                   Qt::AlignCenter, GialloChiaro),
+                         "Label1", lay::Label1(n));
         Label1[n]->setProperty("Index", n);
-        Label2[n] =
-            posa(etichetta(this, QString::number(n + 1), fontComic(18, true), Qt::AlignCenter, GialloChiaro),
-                 "Label2", lay::Label2(n));
+        Label2[n] = posa(etichetta(this, QString::number(n + 1), fontComic(18, Peso::Grassetto),
+                                   Qt::AlignCenter, GialloChiaro),
+                         "Label2", lay::Label2(n));
         Label2[n]->setProperty("Index", n);
     }
     // The column headers store the custom pointer; start-up gives it its hand picture.
 
+    // The panel's buttons; those that can be disabled have a grey picture for it.
+    enum class Grigia { Si, No };
     auto pulsante = [this](const char *nome, const lay::Posto &posto, quint32 sfondo, const QString &parola,
-                           bool grigia, immagini::Sfumatura s = immagini::Sfumatura::Arancio) {
-        return posa(new PulsanteGrafico(sfondo, scritta(parola, false, s),
-                                        grigia ? scritta(parola, true, s) : immagini::Immagine(), this),
+                           Grigia grigia, immagini::Sfumatura s = immagini::Sfumatura::Arancio) {
+        return posa(new PulsanteGrafico(
+                        sfondo, scritta(parola, s, immagini::Inchiostro::Nero),
+                        grigia == Grigia::Si ? scritta(parola, s, immagini::Inchiostro::Grigio) : Immagine(),
+                        this),
                     nome, posto, parola);
     };
-    cmdAvvio = pulsante("cmdAvvio", lay::cmdAvvio, Arancio, QStringLiteral("Avvio"), true);
-    cmdStop = pulsante("cmdStop", lay::cmdStop, FacciaPulsante, QStringLiteral("Stop"), false);
-    CmdPausa = pulsante("CmdPausa", lay::CmdPausa, Arancio, QStringLiteral("Pausa"), true);
+    cmdAvvio = pulsante("cmdAvvio", lay::cmdAvvio, Arancio, QStringLiteral("Avvio"), Grigia::Si);
+    cmdStop = pulsante("cmdStop", lay::cmdStop, FacciaPulsante, QStringLiteral("Stop"), Grigia::No);
+    CmdPausa = pulsante("CmdPausa", lay::CmdPausa, Arancio, QStringLiteral("Pausa"), Grigia::Si);
     cmdRiprendi =
-        pulsante("cmdRiprendi", lay::cmdRiprendi, FacciaPulsante, QStringLiteral("Riprendi"), false);
-    cmdInfo = pulsante("cmdInfo", lay::cmdInfo, Arancio, QStringLiteral("Info"), false);
-    cmdStampa = pulsante("cmdStampa", lay::cmdStampa, Arancio, QStringLiteral("Stampa"), true);
-    cmdEnd =
-        pulsante("cmdEnd", lay::cmdEnd, Bianco, QStringLiteral("Esci"), false, immagini::Sfumatura::Rosso);
+        pulsante("cmdRiprendi", lay::cmdRiprendi, FacciaPulsante, QStringLiteral("Riprendi"), Grigia::No);
+    cmdInfo = pulsante("cmdInfo", lay::cmdInfo, Arancio, QStringLiteral("Info"), Grigia::No);
+    cmdStampa = pulsante("cmdStampa", lay::cmdStampa, Arancio, QStringLiteral("Stampa"), Grigia::Si);
+    cmdEnd = pulsante("cmdEnd", lay::cmdEnd, Bianco, QStringLiteral("Esci"), Grigia::No,
+                      immagini::Sfumatura::Rosso);
     Check1 =
         posa(new CasellaGrafica(Arancio, immagini::svg(QStringLiteral("altoparlante_spento"), QSize(73, 29)),
                                 immagini::svg(QStringLiteral("altoparlante"), QSize(73, 29)), this),
              "Check1", lay::Check1, QStringLiteral("Silenzio"));
 
-    Frame1 = posa(cornice(this, QStringLiteral("Tastierino numerico"), fontComic(8.25), false), "Frame1",
-                  lay::Frame1);
+    Frame1 = posa(new Cornice(QStringLiteral("Tastierino numerico"), fontComic(8.25),
+                              Cornice::Didascalia::SiSpegne, this),
+                  "Frame1", lay::Frame1);
     for (int d = 0; d < 10; ++d) {
         const QString cifra = QString::number(d);
         Cmd[d] =
@@ -171,14 +142,12 @@ void FrmNumerella::costruisci()
             Arancio, immagini::parola(QStringLiteral("<--"), immagini::Sfumatura::Lavanda, QSize(73, 33), 18),
             {}, Frame1),
         "Cmd_backspace", lay::Cmd_backspace, QStringLiteral("Cancella"));
-    Cmd_invio = posa(new PulsanteGrafico(VerdeAcqua,
-                                         immagini::parola(QStringLiteral("OK"), immagini::Sfumatura::Verde,
-                                                          QSize(113, 33), 22, false, true),
-                                         {}, Frame1),
-                     "Cmd_invio", lay::Cmd_invio, QStringLiteral("OK"));
+    Cmd_invio = posa(new PulsanteGrafico(VerdeAcqua, immagini::ok(), {}, Frame1), "Cmd_invio", lay::Cmd_invio,
+                     QStringLiteral("OK"));
 
     FraTimer =
-        posa(cornice(this, QStringLiteral("Cronometro"), fontComic(9), true), "FraTimer", lay::FraTimer);
+        posa(new Cornice(QStringLiteral("Cronometro"), fontComic(9), Cornice::Didascalia::SempreNera, this),
+             "FraTimer", lay::FraTimer);
     TxtMin = posa(new Contatore(Qt::AlignRight, FraTimer), "TxtMin", lay::TxtMin, QStringLiteral("Minuti"));
     Label4 = posa(
         etichetta(FraTimer, QStringLiteral("minuti"), fontComic(9.75), Qt::AlignLeft | Qt::AlignTop, Blu),
@@ -188,7 +157,8 @@ void FrmNumerella::costruisci()
         etichetta(FraTimer, QStringLiteral("secondi"), fontComic(9.75), Qt::AlignLeft | Qt::AlignTop, Blu),
         "Label5", lay::Label5);
 
-    Frame2 = posa(cornice(this, QString(), fontComic(8.25), true), "Frame2", lay::Frame2);
+    Frame2 = posa(new Cornice(QString(), fontComic(8.25), Cornice::Didascalia::SempreNera, this), "Frame2",
+                  lay::Frame2);
     Label3 = posa(etichetta(Frame2, QStringLiteral("Errori"), fontComic(14.25), Qt::AlignCenter, Blu),
                   "Label3", lay::Label3);
     txtErrori =
@@ -201,9 +171,9 @@ void FrmNumerella::costruisci()
     lblAutore = posa(etichetta(this, QStringLiteral("Software libero, GPL"), fontComic(8.25),
                                Qt::AlignLeft | Qt::AlignTop, Blu),
                      "lblAutore", lay::lblAutore);
-    lblVersione = posa(
-        etichetta(this, QStringLiteral("Versione 1.0"), fontComic(8.25), Qt::AlignLeft | Qt::AlignTop, Blu),
-        "lblVersione", lay::lblVersione);
+    lblVersione = posa(etichetta(this, QStringLiteral("Versione " NUMERELLA_VERSIONE), fontComic(8.25),
+                                 Qt::AlignLeft | Qt::AlignTop, Blu),
+                       "lblVersione", lay::lblVersione);
 
     mano = posa(new Figura(immagini::svg(QStringLiteral("mano"), QSize(32, 32)), this), "mano", lay::mano,
                 QStringLiteral("Mano"));
@@ -266,10 +236,7 @@ void FrmNumerella::collega()
 {
     for (Cella *c : txtRisultato) {
         c->impostaPermesso([this](const Cella *cella) { return puoScrivere(cella); });
-        // Return in the asked cell confirms the answer, as the keypad's OK does.
-        connect(c, &Cella::invio, this, [this, c] {
-            if (Frame1->isEnabledTo(this) && c == txtRisultato[m_stato.cella()]) Cmd_invio_Click();
-        });
+        connect(c, &Cella::invio, this, [this, c] { confermaDaTastiera(c); });
     }
     for (int n = 0; n < 10; ++n)
         connect(Label1[n], &Etichetta::premuto, this,
@@ -307,13 +274,13 @@ void FrmNumerella::Form_Load()
     apriInfo();
     m_stato.ModoLampeggio = 0;
     m_stato.PosizioneLampeggio = 0;
-    intestazioni(true);
+    mostraIntestazioni();
     lblTitolo->setText(QStringLiteral("La Numerella"));
     m_stato.SuonoSpento = 0;
     m_stato.InCorso = false;
     Frame1->setEnabled(false);
-    abilita(Timer1, true);
-    abilita(TmrTimer, false);
+    accendi(Timer1);
+    spegni(TmrTimer);
     logica::costruisciTabelle(m_stato);
     CmdPausa->setEnabled(false);
     cmdRiprendi->hide();
@@ -321,20 +288,25 @@ void FrmNumerella::Form_Load()
     cmdStampa->setEnabled(false);
 }
 
-void FrmNumerella::intestazioni(bool visibili)
+void FrmNumerella::mostraIntestazioni()
 {
     for (Etichetta *e : Label1) {
-        e->impostaColore(visibili ? Blu : GialloChiaro);
-        if (visibili)
-            e->setCursor(immagini::cursoreMano());
-        else
-            e->unsetCursor();
+        e->impostaColore(Blu);
+        e->setCursor(immagini::cursoreMano());
     }
 }
 
-void FrmNumerella::suona(int id)
+void FrmNumerella::nascondiIntestazioni()
 {
-    if (m_stato.SuonoSpento == 0) m_suoni.SuonaRisorsa(id);
+    for (Etichetta *e : Label1) {
+        e->impostaColore(GialloChiaro);
+        e->unsetCursor();
+    }
+}
+
+void FrmNumerella::suona(Clip clip)
+{
+    suonaSeAcceso(m_stato, m_suoni, clip);
 }
 
 void FrmNumerella::apriInfo()
@@ -352,9 +324,23 @@ void FrmNumerella::showEvent(QShowEvent *e)
     }
 }
 
+Fase FrmNumerella::fase() const
+{
+    // Start is hidden exactly while a game runs or is paused; Resume shows only in a pause.
+    if (cmdAvvio->isHidden()) return cmdRiprendi->isHidden() ? Fase::InCorso : Fase::InPausa;
+    return cmdStampa->isEnabled() ? Fase::Finita : Fase::Riposo;
+}
+
 bool FrmNumerella::puoScrivere(const Cella *cella) const
 {
-    if (!cmdAvvio->isHidden()) return true; // between games every cell is an ordinary box
-    const bool inPausa = !cmdRiprendi->isHidden();
-    return !inPausa && cella == txtRisultato[m_stato.cella()];
+    switch (fase()) {
+    case Fase::Riposo:
+    case Fase::Finita:
+        return true; // between games every cell is an ordinary box
+    case Fase::InPausa:
+        return false;
+    case Fase::InCorso:
+        break;
+    }
+    return cella == txtRisultato[m_stato.cella()];
 }

@@ -1,11 +1,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: the grid, the headers, the keypad, the counters and the button panel, with its handlers.
+//
+// Naming: the controls and the handlers keep the board's fixed vocabulary (txtRisultato, Label1,
+// cmdAvvio_Click, Timer1_Timer, ...): each control's name is also its objectName, and control arrays
+// are std::arrays indexed like the originals. Helpers are Italian camelCase (svuotaTabellone),
+// members m_. The handlers live in one file per group: avvio, tastierino, fine, lampeggio,
+// cronometro, pausa, stop, selezione, stampa, minori.
 #pragma once
 
-#include "board/controlli.h"
-#include "board/stato.h"
+#include "board/fase.h"
+#include "services/lettoresuoni.h"
+#include "services/stato.h"
+#include "widgets/casellagrafica.h"
+#include "widgets/cella.h"
+#include "widgets/contatore.h"
+#include "widgets/cornice.h"
+#include "widgets/etichetta.h"
+#include "widgets/figura.h"
+#include "widgets/pulsantegrafico.h"
 
-#include <QGroupBox>
 #include <QPointer>
 #include <QRandomGenerator>
 #include <QTimer>
@@ -13,28 +26,14 @@
 #include <array>
 
 class FrmInfo;
-class LettoreSuoni;
 class Tipografia;
-
-/// A picture on the window's surface (the pointing hand).
-class Figura : public QWidget
-{
-    Q_OBJECT
-public:
-    Figura(immagini::Immagine immagine, QWidget *parent = nullptr);
-
-protected:
-    void paintEvent(QPaintEvent *e) override;
-
-private:
-    immagini::Immagine m_immagine;
-};
 
 class FrmNumerella : public QWidget
 {
     Q_OBJECT
 public:
-    /// Builds the window as created; call Form_Load() before showing it.
+    /// Builds the window and runs its start-up, which opens the info window in front of it;
+    /// the caller then shows it.
     FrmNumerella(Stato &stato, LettoreSuoni &suoni, Tipografia &tipografia, QWidget *parent = nullptr);
     ~FrmNumerella() override;
 
@@ -42,9 +41,8 @@ public:
     void impostaSeme(quint32 seme) { m_caso.seed(seme); }
     /// The info window while it is open.
     FrmInfo *info() const;
-
-    // Start-up.
-    void Form_Load();
+    /// The phase of the board, read off its controls.
+    Fase fase() const;
 
     // Game start and question picking.
     void cmdAvvio_Click();
@@ -85,7 +83,7 @@ public:
     PulsanteGrafico *cmdAvvio = nullptr, *cmdStop = nullptr, *CmdPausa = nullptr, *cmdRiprendi = nullptr,
                     *cmdInfo = nullptr, *cmdStampa = nullptr, *cmdEnd = nullptr;
     CasellaGrafica *Check1 = nullptr;
-    QGroupBox *Frame1 = nullptr, *FraTimer = nullptr, *Frame2 = nullptr;
+    Cornice *Frame1 = nullptr, *FraTimer = nullptr, *Frame2 = nullptr;
     std::array<PulsanteGrafico *, 10> Cmd{}; ///< the digit keys Cmd_0 .. Cmd_9
     PulsanteGrafico *Cmd_backspace = nullptr, *Cmd_invio = nullptr;
     Contatore *TxtMin = nullptr, *TxtSec = nullptr, *txtErrori = nullptr;
@@ -101,20 +99,31 @@ protected:
     bool eventFilter(QObject *o, QEvent *e) override;
 
 private:
+    // Start-up: the controls as created, their stacking and focus order, the wiring, then the load.
     void costruisci();
     void ordinaStrati();
     void ordinaFuoco();
     void collega();
+    void Form_Load();
+
     /// Plays a clip unless sound is muted.
-    void suona(int id);
+    void suona(Clip clip);
     /// Opens the info window in front of this one, which it disables.
     void apriInfo();
+    /// Empties every cell, hides the row numbers and zeroes the stopwatch and the error count.
+    void svuotaTabellone();
     /// The finishing steps of a game.
     void finisci();
-    /// Header numbers blue with the hand (true) or hidden with the default pointer (false).
-    void intestazioni(bool visibili);
+    /// Column numbers blue, with the hand pointer: they can be clicked to choose the tables.
+    void mostraIntestazioni();
+    /// Column numbers in the background colour, with the default pointer.
+    void nascondiIntestazioni();
     /// Whether \a cella may take typing now.
     bool puoScrivere(const Cella *cella) const;
+    /// The mouse over a button or key gives it the focus.
+    void seguiIlMouse(QWidget *controllo);
+    /// Return typed in \a cella confirms it when it is the question being asked.
+    void confermaDaTastiera(const Cella *cella);
 
     Stato &m_stato;
     LettoreSuoni &m_suoni;
@@ -122,6 +131,3 @@ private:
     QRandomGenerator m_caso;
     QPointer<FrmInfo> m_info;
 };
-
-/// Starts or stops a timer as an 'enabled' switch: enabling a running timer leaves its interval alone.
-void abilita(QTimer *timer, bool acceso);

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The blink timer: the header chaser between games and the blinking question during a game.
-#include "board/aspetto.h"
 #include "board/frmnumerella.h"
 #include "board/logica.h"
+#include "widgets/aspetto.h"
 
 using namespace aspetto;
 

@@ -2,7 +2,7 @@
 // Pure drill logic, free of widgets: product tables, question picker, stopwatch and chaser steps.
 #pragma once
 
-#include "board/stato.h"
+#include "services/stato.h"
 
 #include <QRandomGenerator>
 #include <span>

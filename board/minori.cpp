@@ -8,18 +8,21 @@
 
 bool FrmNumerella::eventFilter(QObject *o, QEvent *e)
 {
-    // Installed on the buttons and keys only: the mouse passing over one gives it the focus.
-    if (e->type() == QEvent::MouseMove || e->type() == QEvent::Enter) {
-        auto *w = static_cast<QWidget *>(o);
-        if (w->isEnabled() && w->isVisible() && !w->hasFocus()) w->setFocus(Qt::MouseFocusReason);
-    }
+    // Installed on the buttons and keys only.
+    if (e->type() == QEvent::MouseMove || e->type() == QEvent::Enter) seguiIlMouse(static_cast<QWidget *>(o));
     return QWidget::eventFilter(o, e);
+}
+
+void FrmNumerella::seguiIlMouse(QWidget *controllo)
+{
+    if (controllo->isEnabled() && controllo->isVisible() && !controllo->hasFocus())
+        controllo->setFocus(Qt::MouseFocusReason);
 }
 
 void FrmNumerella::Check1_Click()
 {
     m_stato.SuonoSpento = m_stato.SuonoSpento == 0 ? 1 : 0;
-    suona(102); // heard only when the click turned sound back on
+    suona(Clip::Tasto); // heard only when the click turned sound back on
 }
 
 void FrmNumerella::cmdEnd_Click()
@@ -40,7 +43,7 @@ void FrmNumerella::closeEvent(QCloseEvent *e)
 
 void FrmNumerella::cmdInfo_Click()
 {
-    suona(102);
+    suona(Clip::Tasto);
     apriInfo();
 }
 

@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Pausing, resuming and stopping a game.
-#include "board/aspetto.h"
+// Pausing and resuming a game.
 #include "board/frmnumerella.h"
+#include "board/interruttori.h"
+#include "widgets/aspetto.h"
 
 using namespace aspetto;
 
 void FrmNumerella::CmdPausa_Click()
 {
-    suona(102);
+    suona(Clip::Tasto);
     CmdPausa->hide();
     CmdPausa->setEnabled(false);
     cmdRiprendi->setEnabled(true);
@@ -15,8 +16,8 @@ void FrmNumerella::CmdPausa_Click()
     m_stato.InCorso = false;
     cmdAvvio->hide();
     Frame1->setEnabled(false);
-    abilita(Timer1, false);
-    abilita(TmrTimer, false);
+    spegni(Timer1);
+    spegni(TmrTimer);
     const int k = m_stato.cella();
     txtRisultato[k]->clear();
     txtRisultato[k]->impostaSfondo(Bianco);
@@ -26,41 +27,14 @@ void FrmNumerella::CmdPausa_Click()
 
 void FrmNumerella::cmdRiprendi_Click()
 {
-    suona(102);
+    suona(Clip::Tasto);
     CmdPausa->setEnabled(true);
     CmdPausa->show();
     cmdRiprendi->setEnabled(false);
     cmdRiprendi->hide();
     m_stato.InCorso = true;
     Frame1->setEnabled(true);
-    abilita(Timer1, true);
-    abilita(TmrTimer, true);
+    accendi(Timer1);
+    accendi(TmrTimer);
     if (!SceltaDomanda()) finisci(); // nothing left to ask: the game is complete
-}
-
-void FrmNumerella::cmdStop_Click()
-{
-    for (Cella *c : txtRisultato) {
-        c->clear();
-        if (!c->esclusa()) c->impostaSfondo(ColoreSistema);
-    }
-    intestazioni(true);
-    for (Etichetta *e : Label2)
-        e->impostaColore(GialloChiaro);
-    m_stato.Secondi = 0;
-    m_stato.Minuti = 0;
-    TxtSec->setText(QString::number(m_stato.Secondi));
-    TxtMin->setText(QString::number(m_stato.Minuti));
-    m_stato.NumErrori = 0;
-    txtErrori->setText(QString::number(m_stato.NumErrori));
-    abilita(Timer1, true);
-    abilita(TmrTimer, false);
-    cmdAvvio->show();
-    cmdStop->hide();
-    CmdPausa->show();
-    CmdPausa->setEnabled(false);
-    cmdRiprendi->hide();
-    cmdRiprendi->setEnabled(false);
-    Frame1->setEnabled(false);
-    m_stato.ModoLampeggio = 0;
 }

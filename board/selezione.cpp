@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Choosing the tables: presses on the column headers between games.
-#include "board/aspetto.h"
 #include "board/frmnumerella.h"
+#include "widgets/aspetto.h"
 
 using namespace aspetto;
 
@@ -9,7 +9,7 @@ void FrmNumerella::Label1_MouseDown(int Index, Qt::MouseButton Button)
 {
     // While a game runs or is paused the headers are the question's factors, not a choice:
     // a stray press there must not wipe the answers given so far.
-    if (cmdAvvio->isHidden()) return;
+    if (fase() == Fase::InCorso || fase() == Fase::InPausa) return;
     for (Cella *c : txtRisultato)
         c->clear();
     if (Button == Qt::RightButton) {

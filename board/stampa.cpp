@@ -5,12 +5,12 @@
 
 void FrmNumerella::cmdStampa_Click()
 {
-    intestazioni(false);
+    nascondiIntestazioni();
     const QString nome = m_tipografia.chiediNome(this);
     lblTitolo->setText(nome.isEmpty() ? QStringLiteral("La Numerella") : nome);
     // The blink timer kept running while the prompt was open: hide the headers again so the
     // page never shows a factor.
-    intestazioni(false);
+    nascondiIntestazioni();
     m_tipografia.stampa(this);
-    intestazioni(true);
+    mostraIntestazioni();
 }

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The on-screen keypad and the check of the answer.
-#include "board/aspetto.h"
 #include "board/frmnumerella.h"
+#include "board/interruttori.h"
+#include "widgets/aspetto.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -22,7 +23,7 @@ void accoda(QWidget *cella, Qt::Key tasto, const QString &testo)
 
 void FrmNumerella::Cmd_cifra_Click(int cifra)
 {
-    suona(102);
+    suona(Clip::Tasto);
     Cella *cella = txtRisultato[m_stato.cella()];
     cella->setFocus(Qt::OtherFocusReason);
     accoda(cella, Qt::Key(Qt::Key_0 + cifra), QString::number(cifra));
@@ -30,7 +31,7 @@ void FrmNumerella::Cmd_cifra_Click(int cifra)
 
 void FrmNumerella::Cmd_backspace_Click()
 {
-    suona(102);
+    suona(Clip::Tasto);
     Cella *cella = txtRisultato[m_stato.cella()];
     cella->setFocus(Qt::OtherFocusReason);
     accoda(cella, Qt::Key_Backspace, QStringLiteral("\b"));
@@ -47,32 +48,20 @@ void FrmNumerella::Cmd_invio_Click()
         cella->clear();
         if (m_stato.NumErrori < std::numeric_limits<qint16>::max()) ++m_stato.NumErrori;
         txtErrori->setText(QString::number(m_stato.NumErrori));
-        suona(103);
+        suona(Clip::Sbagliata);
         return;
     }
-    abilita(Timer1, false);
+    spegni(Timer1);
     cella->impostaSfondo(ColoreSistema);
     Label1[m_stato.Colonna.at(k) - 1]->impostaColore(GialloChiaro);
     Label2[m_stato.Riga.at(k) - 1]->impostaColore(GialloChiaro);
     ++m_stato.NumEsatte;
-    suona(105);
+    suona(Clip::Giusta);
     if (100 - m_stato.NumEscluse == m_stato.NumEsatte || !SceltaDomanda()) finisci();
 }
 
-void FrmNumerella::finisci()
+void FrmNumerella::confermaDaTastiera(const Cella *cella)
 {
-    suona(101);
-    m_stato.InCorso = false;
-    Frame1->setEnabled(false);
-    abilita(Timer1, true);
-    cmdRiprendi->setEnabled(false);
-    CmdPausa->setEnabled(false);
-    abilita(TmrTimer, false);
-    cmdStampa->setEnabled(true);
-    cmdStampa->setFocus();
-    cmdStop->hide();
-    cmdAvvio->show();
-    lblTitolo->setText(QStringLiteral("Complimenti. Hai finito."));
-    intestazioni(true);
-    m_stato.ModoLampeggio = 0;
+    // Return in the asked cell confirms the answer, as the keypad's OK does.
+    if (fase() == Fase::InCorso && cella == txtRisultato[m_stato.cella()]) Cmd_invio_Click();
 }

@@ -2,11 +2,12 @@
 // The info window: its layout, its text, its opening and its closing.
 #include "info/frminfo.h"
 
-#include "board/aspetto.h"
-#include "board/controlli.h"
-#include "board/stato.h"
+#include "info/disposizione.h"
+#include "services/lettoresuoni.h"
 #include "services/primopiano.h"
-#include "services/suono.h"
+#include "widgets/aspetto.h"
+#include "widgets/immagini.h"
+#include "widgets/pulsantegrafico.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -16,19 +17,7 @@
 
 using namespace aspetto;
 
-namespace {
-
-// The window's fixed layout, in twips.
-struct
-{
-    int larghezza = 8055, altezza = 5220;
-    struct
-    {
-        int left = 3300, top = 4500, width = 1395, height = 555;
-    } cmdOK;
-} constexpr Disposizione;
-
-} // namespace
+namespace lay = disposizione::info;
 
 const QStringList &FrmInfo::testo()
 {
@@ -50,7 +39,7 @@ const QStringList &FrmInfo::testo()
         QStringLiteral("   Buon lavoro da:"),
         QStringLiteral("   gli sviluppatori della Numerella,"),
         QStringLiteral("   un programma libero (licenza GNU GPL 3 o successiva)."),
-        QStringLiteral("   Versione 1.0"),
+        QStringLiteral("   Versione " NUMERELLA_VERSIONE),
     };
     return righe;
 }
@@ -77,21 +66,14 @@ FrmInfo::FrmInfo(Stato &stato, LettoreSuoni &suoni, QWidget *principale)
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Info"));
     setWindowIcon(immagini::iconaInfo());
-    setFixedSize(px(Disposizione.larghezza), px(Disposizione.altezza));
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, colore(VerdeChiaro));
-    pal.setColor(QPalette::WindowText, colore(BluScuro));
-    setPalette(pal);
-    setAutoFillBackground(true);
+    setFixedSize(px(lay::LarghezzaFinestra), px(lay::AltezzaFinestra));
+    coloraFinestra(this, VerdeChiaro, BluScuro);
     setFont(fontComic(9.75));
 
-    cmdOK = new PulsanteGrafico(
-        FacciaPulsante,
-        immagini::parola(QStringLiteral("OK"), immagini::Sfumatura::Verde, QSize(113, 33), 22, false, true),
-        {}, this);
+    cmdOK = new PulsanteGrafico(FacciaPulsante, immagini::ok(), {}, this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setAccessibleName(QStringLiteral("OK"));
-    cmdOK->setGeometry(rettangolo(Disposizione.cmdOK));
+    cmdOK->setGeometry(rettangolo(lay::cmdOK));
     connect(cmdOK, &QPushButton::clicked, this, &FrmInfo::cmdOK_Click);
 }
 
@@ -163,7 +145,7 @@ void FrmInfo::chiudi()
     // run does the work, the later ones find it done.
     if (m_chiusa) return;
     m_chiusa = true;
-    if (m_stato.SuonoSpento == 0) m_suoni.SuonaRisorsa(102);
+    suonaSeAcceso(m_stato, m_suoni, Clip::Tasto);
     m_principale->setEnabled(true);
     if (m_fuocoPrincipale) m_fuocoPrincipale->setFocus(Qt::OtherFocusReason);
     hide();

@@ -2,12 +2,13 @@
 // Test helpers: a recording sound player, a scripted printer and a ready-made board.
 #pragma once
 
-#include "board/aspetto.h"
+#include "board/fase.h"
 #include "board/frmnumerella.h"
-#include "board/stato.h"
 #include "info/frminfo.h"
-#include "services/suono.h"
+#include "services/lettoreqt.h"
+#include "services/stato.h"
 #include "services/tipografia.h"
+#include "widgets/aspetto.h"
 
 #include <QApplication>
 #include <QPrinter>
@@ -18,8 +19,8 @@
 class SuoniFinti : public LettoreSuoni
 {
 public:
-    void SuonaRisorsa(int id) override { suonati.append(id); }
-    QList<int> suonati;
+    void SuonaRisorsa(Clip clip) override { suonati.append(clip); }
+    QList<Clip> suonati;
 };
 
 /// Answers the name prompt from a script and prints to PDF files instead of a printer.
@@ -50,14 +51,16 @@ public:
 
 /// A main window after start-up, with the info window closed, deterministic and silent;
 /// \a T is the scripted printer it uses.
+/// Whether the test board closes the info window that start-up opens.
+enum class Info { Chiusa, Aperta };
+
 template <typename T> struct BancoCon
 {
-    explicit BancoCon(bool chiudiInfo = true, quint32 seme = 1)
+    explicit BancoCon(Info info = Info::Chiusa, quint32 seme = 1)
     {
         w = std::make_unique<FrmNumerella>(stato, suoni, tipografia);
         w->impostaSeme(seme);
-        w->Form_Load();
-        if (chiudiInfo) {
+        if (info == Info::Chiusa) {
             w->info()->cmdOK_Click();
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             suoni.suonati.clear();

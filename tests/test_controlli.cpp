@@ -45,7 +45,7 @@ private Q_SLOTS:
         b->TmrTimer_Timer(); // 2:30
         b.suoni.suonati.clear();
         b.clic(b->CmdPausa);
-        QCOMPARE(b.suoni.suonati, QList<int>{102});
+        QCOMPARE(b.suoni.suonati, QList<Clip>{Clip::Tasto});
         QVERIFY(b->CmdPausa->isHidden() && !b->CmdPausa->isEnabled());
         QVERIFY(!b->cmdRiprendi->isHidden() && b->cmdRiprendi->isEnabled());
         QVERIFY(b->cmdAvvio->isHidden());
@@ -69,7 +69,7 @@ private Q_SLOTS:
         QCOMPARE(b->TxtSec->text(), QStringLiteral("30"));
         b.suoni.suonati.clear();
         b.clic(b->cmdRiprendi);
-        QCOMPARE(b.suoni.suonati, QList<int>{102});
+        QCOMPARE(b.suoni.suonati, QList<Clip>{Clip::Tasto});
         QVERIFY(!b->CmdPausa->isHidden() && b->CmdPausa->isEnabled());
         QVERIFY(b->cmdRiprendi->isHidden() && !b->cmdRiprendi->isEnabled());
         QVERIFY(b->Frame1->isEnabled());
@@ -248,7 +248,7 @@ private Q_SLOTS:
         b->show();
         QVERIFY(QTest::qWaitForWindowExposed(b.w.get()));
         b.clic(b->cmdAvvio);
-        const QList<int> suoni = b.suoni.suonati;
+        const QList<Clip> suoni = b.suoni.suonati;
         for (int d : {7, 8, 9, 6, 3, 0}) {
             QTest::mouseMove(b->Cmd[d]);
             QCOMPARE(b->focusWidget(), b->Cmd[d]);
@@ -282,7 +282,7 @@ private Q_SLOTS:
         b.clic(b->Check1);
         QCOMPARE(b.stato.SuonoSpento, 0);
         QVERIFY(!b->Check1->isChecked());
-        QCOMPARE(b.suoni.suonati, QList<int>{102});
+        QCOMPARE(b.suoni.suonati, QList<Clip>{Clip::Tasto});
     }
 
     void contatoriPassanoIlFuoco()

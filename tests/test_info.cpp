@@ -21,23 +21,33 @@ class TestInfo : public QObject
 private Q_SLOTS:
     void testo()
     {
-        const QStringList &t = FrmInfo::testo();
-        QCOMPARE(t.size(), 15);
-        QVERIFY(t[0].isEmpty() && t[10].isEmpty());
-        QCOMPARE(t[1], QStringLiteral(
-                           " Completa la Numerella e avrai la possibilità di stamparla con il tuo nome."));
-        QCOMPARE(t[6], QStringLiteral(" dell'1, 2, 3, 5, 9 e 10"));
-        QCOMPARE(t[8], QStringLiteral(" del numero scelto"));
-        QCOMPARE(t[11], QStringLiteral("   Buon lavoro da:"));
-        for (int n = 1; n <= 9; ++n)
-            QVERIFY(t[n].startsWith(QLatin1Char(' ')) && !t[n].startsWith(QLatin1String("  ")));
-        for (int n = 11; n <= 14; ++n)
-            QVERIFY(t[n].startsWith(QLatin1String("   ")) && t[n].size() > 3);
+        // Printed line by line from the top: the blanks that lead each line are part of it.
+        const QStringList atteso{
+            QString(),
+            QStringLiteral(" Completa la Numerella e avrai la possibilità di stamparla con il tuo nome."),
+            QStringLiteral(" Un cronometro, in alto a destra, misurerà il tempo impiegato."),
+            QStringLiteral(
+                " Cliccando con il tasto sinistro del mouse sui numeri lampeggianti in alto, indicati"),
+            QStringLiteral(" da una mano, potrai escludere una o più tabelline dalla Numerella."),
+            QStringLiteral(" Per esempio cliccando sul 4, 6, 7 e 8 ti eserciterai solo sulle tabelline"),
+            QStringLiteral(" dell'1, 2, 3, 5, 9 e 10"),
+            QStringLiteral(
+                " Cliccando invece con il tasto destro del mouse escluderai la parte che sta a destra"),
+            QStringLiteral(" del numero scelto"),
+            QStringLiteral(
+                " Per esempio cliccando sul 5 deciderai di esercitarti solo sulle tabelline dall'1 al 5."),
+            QString(),
+            QStringLiteral("   Buon lavoro da:"),
+            QStringLiteral("   gli sviluppatori della Numerella,"),
+            QStringLiteral("   un programma libero (licenza GNU GPL 3 o successiva)."),
+            QStringLiteral("   Versione " NUMERELLA_VERSIONE),
+        };
+        QCOMPARE(FrmInfo::testo(), atteso);
     }
 
     void apertaAllAvvio()
     {
-        Banco b(false);
+        Banco b(Info::Aperta);
         b->show();
         FrmInfo *info = b->info();
         QVERIFY(info);
@@ -80,7 +90,7 @@ private Q_SLOTS:
     {
         QFETCH(int, modo);
         QFETCH(bool, muto);
-        Banco b(false);
+        Banco b(Info::Aperta);
         b.stato.SuonoSpento = muto ? 1 : 0;
         b->show();
         assesta();
@@ -110,14 +120,14 @@ private Q_SLOTS:
         QVERIFY(info.isNull());
         QVERIFY(!b->info());
         QVERIFY(b->isEnabled());
-        QCOMPARE(b.suoni.suonati, muto ? QList<int>() : QList<int>{102});
+        QCOMPARE(b.suoni.suonati, muto ? QList<Clip>() : QList<Clip>{Clip::Tasto});
     }
 
     void mainDisabilitataAttivataNonChiude()
     {
         // On X11 a click on the disabled main window may activate it: that is not the user
         // leaving for another window of the program.
-        Banco b(false);
+        Banco b(Info::Aperta);
         b->show();
         assesta();
         QPointer<FrmInfo> info = b->info();
@@ -132,7 +142,7 @@ private Q_SLOTS:
 
     void secondaVolta()
     {
-        Banco b(false);
+        Banco b(Info::Aperta);
         b->show();
         QPointer<FrmInfo> prima = b->info();
         QVERIFY(QTest::qWaitForWindowExposed(prima));
@@ -147,7 +157,7 @@ private Q_SLOTS:
         QVERIFY(!b->isEnabled());
         QCOMPARE(seconda->focusWidget(), seconda->cmdOK);
         QVERIFY(seconda->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-        QCOMPARE(b.suoni.suonati, QList<int>{102});
+        QCOMPARE(b.suoni.suonati, QList<Clip>{Clip::Tasto});
         QVERIFY(QTest::qWaitForWindowExposed(seconda));
         // A fresh window with the same fifteen lines, drawn once.
         QCOMPARE(seconda->grab().toImage(), immaginePrima);

@@ -89,21 +89,6 @@ private Q_SLOTS:
         QTEST(int(s), "secDopo");
         QTEST(int(m), "minDopo");
     }
-
-    void inseguitoreVentiPassi()
-    {
-        // From start-up: odd ticks show the hand and leave every label blue, even ticks turn
-        // the next label red and hide the hand; label "1" is red first at tick 20.
-        qint16 pos = 0, fase = 0;
-        for (int t = 1; t <= 20; ++t) {
-            const auto p = logica::passoInseguitore(pos, fase);
-            QCOMPARE(p.rossa, t % 2 == 0);
-            QCOMPARE(p.manoVisibile, t % 2 == 1);
-            QCOMPARE(p.etichetta, (t / 2) % 10);
-            QCOMPARE(int(pos), ((t + 1) / 2) % 10);
-            QCOMPARE(int(fase), t % 2);
-        }
-    }
 };
 
 QTEST_GUILESS_MAIN(TestLogica)

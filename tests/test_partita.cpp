@@ -78,15 +78,15 @@ private Q_SLOTS:
         }
         QCOMPARE(b->txtErrori->text(), QStringLiteral("0"));
         verificaFinita(b);
-        const QList<int> &s = b.suoni.suonati;
+        const QList<Clip> &s = b.suoni.suonati;
         if (muto) {
             QVERIFY(s.isEmpty());
         } else {
-            QCOMPARE(s.first(), 106);
-            QCOMPARE(s.count(105), risposte);
-            QCOMPARE(s.count(101), 1);
-            QCOMPARE(s.mid(s.size() - 2), (QList<int>{105, 101}));
-            QCOMPARE(s.count(102), s.size() - 2 - risposte);
+            QCOMPARE(s.first(), Clip::Avvio);
+            QCOMPARE(s.count(Clip::Giusta), risposte);
+            QCOMPARE(s.count(Clip::Fine), 1);
+            QCOMPARE(s.mid(s.size() - 2), (QList<Clip>{Clip::Giusta, Clip::Fine}));
+            QCOMPARE(s.count(Clip::Tasto), s.size() - 2 - risposte);
         }
     }
 
@@ -124,7 +124,7 @@ private Q_SLOTS:
         for (int k = 0; k < 100; ++k)
             QCOMPARE(b->txtRisultato[k]->sfondo(), quint32(k % 10 == 2 ? ColoreEscluso : ColoreSistema));
         QVERIFY(!b->txtRisultato[b.stato.cella()]->esclusa());
-        QCOMPARE(b.suoni.suonati, QList<int>{106});
+        QCOMPARE(b.suoni.suonati, QList<Clip>{Clip::Avvio});
     }
 
     void risposteSbagliate()
@@ -137,7 +137,7 @@ private Q_SLOTS:
         b.clic(b->Cmd_invio);
         QVERIFY(b->txtRisultato[k]->text().isEmpty());
         QCOMPARE(b->txtErrori->text(), QStringLiteral("1"));
-        QCOMPARE(b.suoni.suonati.last(), 103);
+        QCOMPARE(b.suoni.suonati.last(), Clip::Sbagliata);
         QCOMPARE(b.stato.cella(), k);
         QVERIFY(b->Timer1->isActive());
         b.digita(0);
@@ -172,7 +172,7 @@ private Q_SLOTS:
         QCOMPARE(b->txtErrori->text(), QStringLiteral("0"));
         b.clic(b->Cmd_backspace);
         QCoreApplication::processEvents();
-        QCOMPARE(b.suoni.suonati, QList<int>{102});
+        QCOMPARE(b.suoni.suonati, QList<Clip>{Clip::Tasto});
         QVERIFY(b.domanda()->text().isEmpty());
         b.digita(45);
         b.clic(b->Cmd_backspace);
@@ -227,24 +227,33 @@ private Q_SLOTS:
 
     void dueClicSuOkContanoUnaVolta()
     {
-        Banco b;
-        b.clic(b->cmdAvvio);
-        b.digita(b.stato.Prodotto[b.stato.cella()]);
-        b.suoni.suonati.clear();
+        // Through the real sound player: if playing a clip dispatched the events waiting, the second
+        // click would be handled inside the first and check the next, empty, question.
+        Stato stato;
+        LettoreQt suoni;
+        TipografiaFinta tipografia;
+        FrmNumerella w(stato, suoni, tipografia);
+        w.info()->cmdOK_Click();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QTest::mouseClick(w.cmdAvvio, Qt::LeftButton);
+        for (QChar c : QString::number(stato.Prodotto[stato.cella()])) {
+            QTest::mouseClick(w.Cmd[c.digitValue()], Qt::LeftButton);
+            QCoreApplication::processEvents();
+        }
         // A double click: both presses are already queued when the first is handled.
-        const QPoint centro = b->Cmd_invio->rect().center();
+        const QPoint centro = w.Cmd_invio->rect().center();
         for (int i = 0; i < 2; ++i) {
-            QCoreApplication::postEvent(b->Cmd_invio, new QMouseEvent(QEvent::MouseButtonPress, centro,
-                                                                      b->Cmd_invio->mapToGlobal(centro),
-                                                                      Qt::LeftButton, Qt::LeftButton, {}));
-            QCoreApplication::postEvent(b->Cmd_invio, new QMouseEvent(QEvent::MouseButtonRelease, centro,
-                                                                      b->Cmd_invio->mapToGlobal(centro),
-                                                                      Qt::LeftButton, Qt::NoButton, {}));
+            QCoreApplication::postEvent(w.Cmd_invio, new QMouseEvent(QEvent::MouseButtonPress, centro,
+                                                                     w.Cmd_invio->mapToGlobal(centro),
+                                                                     Qt::LeftButton, Qt::LeftButton, {}));
+            QCoreApplication::postEvent(w.Cmd_invio, new QMouseEvent(QEvent::MouseButtonRelease, centro,
+                                                                     w.Cmd_invio->mapToGlobal(centro),
+                                                                     Qt::LeftButton, Qt::NoButton, {}));
         }
         QCoreApplication::processEvents();
-        QCOMPARE(b.stato.NumEsatte, 1);
-        QCOMPARE(b.suoni.suonati, QList<int>{105});
-        QCOMPARE(b->txtErrori->text(), QStringLiteral("0"));
+        QCOMPARE(stato.NumEsatte, 1);
+        QCOMPARE(stato.NumErrori, 0);
+        QCOMPARE(w.txtErrori->text(), QStringLiteral("0"));
     }
 
     void nuovaPartitaDopoLaFine()
@@ -280,7 +289,7 @@ private Q_SLOTS:
         b.suoni.suonati.clear();
         b.rispondi();
         verificaFinita(b);
-        QCOMPARE(b.suoni.suonati.mid(b.suoni.suonati.size() - 2), (QList<int>{105, 101}));
+        QCOMPARE(b.suoni.suonati.mid(b.suoni.suonati.size() - 2), (QList<Clip>{Clip::Giusta, Clip::Fine}));
         QCOMPARE(b.stato.NumEsatte, 1);
     }
 
@@ -291,15 +300,13 @@ private Q_SLOTS:
         b.clic(b->cmdAvvio);
         for (int k : {0, 10, 33, 47, 86})
             b->txtRisultato[k]->setText(QStringLiteral("5"));
-        QSet<int> viste;
-        for (int i = 0; i < 2000; ++i) {
+        // Uniformity is the picker's own test; here only the candidates read off the board.
+        for (int i = 0; i < 500; ++i) {
             QVERIFY(b->SceltaDomanda());
             const int k = b.stato.cella();
             QVERIFY(!b->txtRisultato[k]->esclusa());
             QVERIFY(b->txtRisultato[k]->text().isEmpty());
-            viste.insert(k);
         }
-        QCOMPARE(viste.size(), 70 - 5); // every candidate turns up
         QVERIFY(b->Timer1->isActive());
     }
 

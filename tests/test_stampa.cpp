@@ -66,7 +66,7 @@ protected:
 /// A board after start-up like Banco, printing through TipografiaSpia, with its timers driven by hand.
 struct Tavolo : BancoCon<TipografiaSpia>
 {
-    Tavolo() : BancoCon(true, 7) { tipografia.cartella = cartella.path(); }
+    Tavolo() : BancoCon(Info::Chiusa, 7) { tipografia.cartella = cartella.path(); }
 
     void clic(QWidget *b, Qt::MouseButton tasto = Qt::LeftButton) { QTest::mouseClick(b, tasto); }
     /// A whole game on the table of 1 alone (ten questions), answered right on the keypad.

@@ -86,16 +86,9 @@ private Q_SLOTS:
         };
         const QSet<QString> prima = pdfPresenti();
 
-        Stato stato;
-        SuoniFinti suoni;
-        TipografiaGiulia tipografia;
-        FrmNumerella w(stato, suoni, tipografia);
-        w.impostaSeme(3);
-        w.Form_Load();
-        w.info()->cmdOK_Click();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        w.Timer1->stop();
-        w.TmrTimer->stop();
+        BancoCon<TipografiaGiulia> b(Info::Chiusa, 3);
+        FrmNumerella &w = *b;
+        Stato &stato = b.stato;
         // A short game: the table of 1 alone.
         for (int n = 1; n < 10; ++n)
             QTest::mouseClick(w.Label1[n], Qt::LeftButton);

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The drill's shared state: counters, flags and per-cell tables read by both windows.
+// The drill's shared state: counters, flags and per-cell tables read by the handlers of both windows.
 #pragma once
 
 #include <QtGlobal>

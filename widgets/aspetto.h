@@ -1,24 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Units, colours and fonts of the windows: twips to pixels and 0x00BBGGRR values to QColor.
+// Colours and fonts of the windows: 0x00BBGGRR values to QColor, and the two typefaces.
 #pragma once
 
 #include <QColor>
 #include <QFont>
-#include <QRect>
-#include <QString>
+
+class QWidget;
 
 namespace aspetto {
-
-/// Layouts are kept in twips; 15 twips make one device-independent pixel.
-constexpr int TwipsPerPixel = 15;
-constexpr int px(int twips)
-{
-    return (twips + TwipsPerPixel / 2) / TwipsPerPixel;
-}
-template <typename Posto> QRect rettangolo(const Posto &t)
-{
-    return {px(t.left), px(t.top), px(t.width), px(t.height)};
-}
 
 /// Colours as the layouts write them: 0x00BBGGRR, or 0x800000nn for a system colour.
 enum : quint32 {
@@ -40,11 +29,16 @@ enum : quint32 {
 };
 constexpr quint32 ColoreEscluso = Verde;
 
-/// Converts a 0x00BBGGRR value (or the system window colour) to a QColor.
+/// Converts a 0x00BBGGRR value (or a system colour) to a QColor.
 QColor colore(quint32 bbggrr);
 
+/// Gives a window its background and text colour, painted under all its children.
+void coloraFinestra(QWidget *finestra, quint32 sfondo, quint32 testo);
+
+enum class Peso { Normale, Grassetto };
+
 /// The two typefaces the windows ask for; fontconfig maps them to metric look-alikes where missing.
-QFont fontComic(qreal punti, bool grassetto = false);
+QFont fontComic(qreal punti, Peso peso = Peso::Normale);
 QFont fontArial(qreal punti);
 
 } // namespace aspetto

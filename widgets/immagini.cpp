@@ -1,49 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The windows' pictures, cursor and icons.
-#include "board/immagini.h"
+#include "widgets/immagini.h"
 
-#include "board/aspetto.h"
+#include "widgets/aspetto.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QRadialGradient>
 #include <QScreen>
 #include <QSvgRenderer>
+#include <optional>
 
 namespace immagini {
-
-Immagine::Immagine(QSize dimensione, std::function<void(QPainter &)> disegna)
-    : m_dimensione(dimensione),
-      m_disegna(std::make_shared<std::function<void(QPainter &)>>(std::move(disegna)))
-{
-}
-
-QPixmap Immagine::pixmap(qreal dpr) const
-{
-    if (!m_disegna) return {};
-    if (m_cache.isNull() || !qFuzzyCompare(m_cache.devicePixelRatio(), dpr)) {
-        QPixmap pm(m_dimensione * dpr);
-        pm.setDevicePixelRatio(dpr);
-        pm.fill(Qt::transparent);
-        QPainter p(&pm);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.setRenderHint(QPainter::TextAntialiasing);
-        (*m_disegna)(p);
-        m_cache = pm;
-    }
-    return m_cache;
-}
-
-void Immagine::disegna(QPainter &p, QPointF posizione) const
-{
-    if (!m_disegna) return;
-    p.save();
-    p.translate(posizione);
-    p.setClipRect(QRect(QPoint(0, 0), m_dimensione), Qt::IntersectClip);
-    p.setRenderHint(QPainter::Antialiasing);
-    (*m_disegna)(p);
-    p.restore();
-}
 
 static QColor coloreBordo(Sfumatura s)
 {
@@ -62,11 +31,23 @@ static QColor coloreBordo(Sfumatura s)
     return Qt::white;
 }
 
-Immagine parola(const QString &testo, Sfumatura sfondo, QSize dimensione, int pixelFont, bool grigio,
-                bool rosso)
+static QColor coloreInchiostro(Inchiostro i)
+{
+    switch (i) {
+    case Inchiostro::Nero:
+        return Qt::black;
+    case Inchiostro::Grigio:
+        return QColor(0xB4, 0xB4, 0xB4);
+    case Inchiostro::Rosso:
+        return QColor(0xE0, 0, 0);
+    }
+    return Qt::black;
+}
+
+Immagine parola(const QString &testo, Sfumatura sfondo, QSize dimensione, int pixelFont, Inchiostro colore)
 {
     const QColor bordo = coloreBordo(sfondo);
-    const QColor inchiostro = grigio ? QColor(0xB4, 0xB4, 0xB4) : rosso ? QColor(0xE0, 0, 0) : Qt::black;
+    const QColor inchiostro = coloreInchiostro(colore);
     return Immagine(dimensione, [=](QPainter &p) {
         const QRectF r(QPointF(0, 0), QSizeF(dimensione));
         QRadialGradient g(r.center(), qMax(r.width(), r.height()) * 0.62);
@@ -80,7 +61,7 @@ Immagine parola(const QString &testo, Sfumatura sfondo, QSize dimensione, int pi
         p.translate(-r.center());
         p.fillRect(QRectF(0, r.center().y() - r.width() / 2, r.width(), r.width()), g);
         p.restore();
-        QFont f = aspetto::fontComic(10, true);
+        QFont f = aspetto::fontComic(10, aspetto::Peso::Grassetto);
         f.setPixelSize(pixelFont);
         p.setFont(f);
         p.setPen(inchiostro);
@@ -102,11 +83,20 @@ static qreal dprSchermo()
     return s ? s->devicePixelRatio() : 1.0;
 }
 
+Immagine ok()
+{
+    return parola(QStringLiteral("OK"), Sfumatura::Verde, QSize(113, 33), 22, Inchiostro::Rosso);
+}
+
 QCursor cursoreMano()
 {
-    static const QCursor cursore(svg(QStringLiteral("cursore_mano"), QSize(32, 32)).pixmap(dprSchermo()), 6,
-                                 5);
-    return cursore;
+    // Made once, and let go with the application: a pixmap must not outlive its QGuiApplication.
+    static std::optional<QCursor> cursore;
+    if (!cursore) {
+        cursore.emplace(svg(QStringLiteral("cursore_mano"), QSize(32, 32)).pixmap(dprSchermo()), 6, 5);
+        qAddPostRoutine([] { cursore.reset(); });
+    }
+    return *cursore;
 }
 
 static QIcon icona(const QString &nome)

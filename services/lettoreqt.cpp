@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The sound player on Qt Multimedia.
-#include "services/suono.h"
+#include "services/lettoreqt.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QSoundEffect>
 #include <QUrl>
 
-QString LettoreQt::percorso(int id)
+QString LettoreQt::percorso(Clip clip)
 {
-    return QStringLiteral(":/sounds/%1.wav").arg(id);
+    return QStringLiteral(":/sounds/%1.wav").arg(static_cast<int>(clip));
 }
 
 LettoreQt::~LettoreQt()
@@ -28,21 +28,21 @@ LettoreQt::~LettoreQt()
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
 }
 
-QSoundEffect *LettoreQt::effetto(int id)
+QSoundEffect *LettoreQt::effetto(Clip clip)
 {
-    QSoundEffect *&e = m_effetti[id];
+    QSoundEffect *&e = m_effetti[static_cast<int>(clip)];
     if (!e) {
         e = new QSoundEffect(this);
-        e->setSource(QUrl(QStringLiteral("qrc") + percorso(id)));
+        e->setSource(QUrl(QStringLiteral("qrc") + percorso(clip)));
     }
     return e;
 }
 
-void LettoreQt::SuonaRisorsa(int id)
+void LettoreQt::SuonaRisorsa(Clip clip)
 {
     // Two effects would mix: stop the one still sounding so only the newest clip is heard.
     // Without an audio server an effect reports 'playing' for ever, so never wait on it.
     if (m_attuale) m_attuale->stop();
-    m_attuale = effetto(id);
+    m_attuale = effetto(clip);
     m_attuale->play();
 }

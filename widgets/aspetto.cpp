@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Units, colours and fonts of the windows.
-#include "board/aspetto.h"
+// Colours and fonts of the windows.
+#include "widgets/aspetto.h"
+
+#include "widgets/posto.h"
 
 #include <QApplication>
 #include <QPalette>
+#include <QWidget>
 
 namespace aspetto {
 
@@ -12,6 +15,15 @@ QColor colore(quint32 bbggrr)
     if (bbggrr & 0x80000000u) // a system colour: window background (5) or button face (15)
         return QApplication::palette().color((bbggrr & 0xFF) == 15 ? QPalette::Button : QPalette::Base);
     return QColor(int(bbggrr & 0xFF), int((bbggrr >> 8) & 0xFF), int((bbggrr >> 16) & 0xFF));
+}
+
+void coloraFinestra(QWidget *finestra, quint32 sfondo, quint32 testo)
+{
+    QPalette pal = finestra->palette();
+    pal.setColor(QPalette::Window, colore(sfondo));
+    pal.setColor(QPalette::WindowText, colore(testo));
+    finestra->setPalette(pal);
+    finestra->setAutoFillBackground(true);
 }
 
 // Sizes are given in points of a 96-dpi layout (20 twips a point), so text keeps its place in the
@@ -23,10 +35,10 @@ static QFont font(const QString &famiglia, qreal punti)
     return f;
 }
 
-QFont fontComic(qreal punti, bool grassetto)
+QFont fontComic(qreal punti, Peso peso)
 {
     QFont f = font(QStringLiteral("Comic Sans MS"), punti);
-    f.setBold(grassetto);
+    f.setBold(peso == Peso::Grassetto);
     return f;
 }
 

@@ -1,0 +1,23 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// A frame with a caption that holds a group of controls.
+#pragma once
+
+#include <QGroupBox>
+
+class Cornice : public QGroupBox
+{
+    Q_OBJECT
+public:
+    /// Whether the caption turns grey while the frame is disabled.
+    enum class Didascalia { SiSpegne, SempreNera };
+
+    Cornice(const QString &titolo, const QFont &font, Didascalia didascalia, QWidget *parent = nullptr);
+
+protected:
+    void changeEvent(QEvent *e) override;
+
+private:
+    void aggiornaDidascalia();
+
+    Didascalia m_didascalia;
+};

@@ -1,0 +1,16 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// A picture on a window's surface.
+#include "widgets/figura.h"
+
+#include <QPainter>
+
+Figura::Figura(Immagine immagine, QWidget *parent) : QWidget(parent), m_immagine(std::move(immagine))
+{
+    setAttribute(Qt::WA_TranslucentBackground);
+}
+
+void Figura::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    m_immagine.disegna(p, QPointF(0, 0));
+}
