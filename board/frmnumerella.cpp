@@ -168,6 +168,7 @@ void FrmNumerella::costruisci()
 
     lblTitolo = posa(etichetta(this, QString(), fontComic(20.25), Qt::AlignHCenter | Qt::AlignTop, Blu),
                      "lblTitolo", lay::lblTitolo);
+    lblTitolo->impostaAdattamento(Etichetta::Adattamento::Restringi); // a long name shows whole
     lblAutore = posa(etichetta(this, QStringLiteral("Software libero, GPL"), fontComic(8.25),
                                Qt::AlignLeft | Qt::AlignTop, Blu),
                      "lblAutore", lay::lblAutore);

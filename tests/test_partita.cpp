@@ -2,6 +2,9 @@
 // Whole games on the real window: start, questions, keypad, answer check, blinking and stopwatch.
 #include "aiuto.h"
 
+#include <QClipboard>
+#include <QInputMethodEvent>
+
 using namespace aspetto;
 
 namespace {
@@ -223,6 +226,31 @@ private Q_SLOTS:
         QTest::keyClick(altra, Qt::Key_Return);
         QCOMPARE(b.stato.NumEsatte, 1);
         QCOMPARE(b->txtErrori->text(), QStringLiteral("1"));
+    }
+
+    void nienteIncolla()
+    {
+        // A pasted number would fill a cell with no answer checked: no cell takes one, in any phase.
+        QGuiApplication::clipboard()->setText(QStringLiteral("42"));
+        if (QGuiApplication::clipboard()->supportsSelection())
+            QGuiApplication::clipboard()->setText(QStringLiteral("42"), QClipboard::Selection);
+        Banco b;
+        b->show();
+        b.escludi({3});
+        for (int passo = 0; passo < 3; ++passo) {
+            if (passo == 1) b.clic(b->cmdAvvio);
+            if (passo == 2) b.clic(b->CmdPausa);
+            for (Cella *c : {b.domanda(), b->txtRisultato[2], b->txtRisultato[(b.stato.cella() + 1) % 100]}) {
+                c->setFocus();
+                QTest::keyClick(c, Qt::Key_V, Qt::ControlModifier);
+                QTest::keyClick(c, Qt::Key_Insert, Qt::ShiftModifier);
+                QTest::mouseClick(c, Qt::MiddleButton);
+                QInputMethodEvent commit;
+                commit.setCommitString(QStringLiteral("42"));
+                QCoreApplication::sendEvent(c, &commit);
+                QVERIFY2(c->text().isEmpty(), qPrintable(QString::number(passo)));
+            }
+        }
     }
 
     void dueClicSuOkContanoUnaVolta()

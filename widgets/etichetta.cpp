@@ -6,6 +6,8 @@
 #include "widgets/disegno.h"
 
 #include <QMouseEvent>
+#include <QPainter>
+#include <QStyle>
 
 Etichetta::Etichetta(const QString &testo, QWidget *parent) : QLabel(testo, parent)
 {
@@ -31,4 +33,35 @@ void Etichetta::mouseDoubleClickEvent(QMouseEvent *e)
 {
     // The second press of a double click has already come as a press of its own.
     e->accept();
+}
+
+void Etichetta::impostaAdattamento(Adattamento adattamento)
+{
+    m_adattamento = adattamento;
+    update();
+}
+
+QFont Etichetta::fontMostrato() const
+{
+    QFont f = font();
+    if (m_adattamento == Adattamento::Fisso || f.pixelSize() <= 0) return f;
+    const int disponibile = contentsRect().width();
+    // Shrink in whole pixels until the text fits, but keep it readable.
+    constexpr int Minimo = 6;
+    while (f.pixelSize() > Minimo && QFontMetrics(f).horizontalAdvance(text()) > disponibile)
+        f.setPixelSize(f.pixelSize() - 1);
+    return f;
+}
+
+void Etichetta::paintEvent(QPaintEvent *e)
+{
+    const QFont f = fontMostrato();
+    if (f == font()) {
+        QLabel::paintEvent(e);
+        return;
+    }
+    QPainter p(this);
+    p.setFont(f);
+    style()->drawItemText(&p, contentsRect(), int(alignment()), palette(), isEnabled(), text(),
+                          foregroundRole());
 }

@@ -8,9 +8,15 @@ class Etichetta : public QLabel
 {
     Q_OBJECT
 public:
+    /// What a text too wide for the label does: run past its edges, or shrink until it fits.
+    enum class Adattamento { Fisso, Restringi };
+
     explicit Etichetta(const QString &testo, QWidget *parent = nullptr);
     void impostaColore(quint32 bbggrr);
     quint32 colore() const { return m_colore; }
+    void impostaAdattamento(Adattamento adattamento);
+    /// The font the text is drawn in: the label's own, or a smaller one when it must shrink to fit.
+    QFont fontMostrato() const;
 
 Q_SIGNALS:
     /// A mouse button went down on the label: once for every press, double clicks included.
@@ -19,7 +25,9 @@ Q_SIGNALS:
 protected:
     void mousePressEvent(QMouseEvent *e) override;
     void mouseDoubleClickEvent(QMouseEvent *e) override;
+    void paintEvent(QPaintEvent *e) override;
 
 private:
     quint32 m_colore = 0;
+    Adattamento m_adattamento = Adattamento::Fisso;
 };
