@@ -99,27 +99,28 @@ private Q_SLOTS:
 
     void stop_data()
     {
-        QTest::addColumn<int>("quando");
-        QTest::newRow("before any game") << 0;
-        QTest::newRow("running") << 1;
-        QTest::newRow("paused") << 2;
+        QTest::addColumn<Fase>("quando");
+        QTest::newRow("before any game") << Fase::Riposo;
+        QTest::newRow("running") << Fase::InCorso;
+        QTest::newRow("paused") << Fase::InPausa;
     }
     void stop()
     {
-        QFETCH(int, quando);
+        QFETCH(Fase, quando);
         Banco b;
         b.escludi({4});
         b->txtRisultato[0]->setText(QStringLiteral("1"));
-        if (quando > 0) {
+        if (quando != Fase::Riposo) {
             b.clic(b->cmdAvvio);
             b.rispondi();
             b.digita(9);
             b.clic(b->Cmd_invio);
             b->TmrTimer_Timer();
         }
-        if (quando == 2) b.clic(b->CmdPausa);
+        if (quando == Fase::InPausa) b.clic(b->CmdPausa);
+        QCOMPARE(b->fase(), quando);
         b.suoni.suonati.clear();
-        if (quando == 0)
+        if (quando == Fase::Riposo)
             b->cmdStop_Click(); // covered by Start before a game
         else
             b.clic(b->cmdStop);

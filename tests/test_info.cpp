@@ -4,6 +4,9 @@
 
 #include <QPointer>
 
+/// The ways the info window can be closed.
+enum class Chiusura { PerOK, CasellaDiChiusura, AltraFinestra, Esc, Invio };
+
 class TestInfo : public QObject
 {
     Q_OBJECT
@@ -74,21 +77,25 @@ private Q_SLOTS:
 
     void chiusura_data()
     {
-        QTest::addColumn<int>("modo");
+        QTest::addColumn<Chiusura>("modo");
         QTest::addColumn<bool>("muto");
         for (bool muto : {false, true}) {
             const char *m = muto ? " muted" : "";
-            QTest::newRow(qPrintable(QStringLiteral("OK%1").arg(QLatin1String(m)))) << 0 << muto;
-            QTest::newRow(qPrintable(QStringLiteral("close box%1").arg(QLatin1String(m)))) << 1 << muto;
+            QTest::newRow(qPrintable(QStringLiteral("OK%1").arg(QLatin1String(m))))
+                << Chiusura::PerOK << muto;
+            QTest::newRow(qPrintable(QStringLiteral("close box%1").arg(QLatin1String(m))))
+                << Chiusura::CasellaDiChiusura << muto;
             QTest::newRow(qPrintable(QStringLiteral("other window active%1").arg(QLatin1String(m))))
-                << 2 << muto;
-            QTest::newRow(qPrintable(QStringLiteral("Escape%1").arg(QLatin1String(m)))) << 3 << muto;
-            QTest::newRow(qPrintable(QStringLiteral("Return%1").arg(QLatin1String(m)))) << 4 << muto;
+                << Chiusura::AltraFinestra << muto;
+            QTest::newRow(qPrintable(QStringLiteral("Escape%1").arg(QLatin1String(m))))
+                << Chiusura::Esc << muto;
+            QTest::newRow(qPrintable(QStringLiteral("Return%1").arg(QLatin1String(m))))
+                << Chiusura::Invio << muto;
         }
     }
     void chiusura()
     {
-        QFETCH(int, modo);
+        QFETCH(Chiusura, modo);
         QFETCH(bool, muto);
         Banco b(Info::Aperta);
         b.stato.SuonoSpento = muto ? 1 : 0;
@@ -98,21 +105,21 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowActive(info));
         QWidget altra;
         switch (modo) {
-        case 0:
+        case Chiusura::PerOK:
             QTest::mouseClick(info->cmdOK, Qt::LeftButton);
             break;
-        case 1:
+        case Chiusura::CasellaDiChiusura:
             info->close();
             break;
-        case 2:
+        case Chiusura::AltraFinestra:
             altra.show();
             altra.activateWindow();
             QVERIFY(QTest::qWaitForWindowActive(&altra));
             break;
-        case 3:
+        case Chiusura::Esc:
             QTest::keyClick(info->cmdOK, Qt::Key_Escape);
             break;
-        case 4:
+        case Chiusura::Invio:
             QTest::keyClick(info->cmdOK, Qt::Key_Return);
             break;
         }
