@@ -284,6 +284,43 @@ private Q_SLOTS:
         QCOMPARE(b.stato.SuonoSpento, 0);
         QVERIFY(!b->Check1->isChecked());
         QCOMPARE(b.suoni.suonati, QList<Clip>{Clip::Tasto});
+        // Return on the focused box toggles it, as Space does.
+        QTest::keyClick(b->Check1, Qt::Key_Return);
+        QCOMPARE(b.stato.SuonoSpento, 1);
+        QTest::keyClick(b->Check1, Qt::Key_Space);
+        QCOMPARE(b.stato.SuonoSpento, 0);
+    }
+
+    void doppioClicSuUnNumero()
+    {
+        // Each press counts once: a double click leaves and brings back the table. The window system
+        // sends the second press both as a press and as a double click.
+        Banco b;
+        const auto doppioClic = [](QWidget *w, Qt::MouseButton tasto) {
+            QTest::mouseClick(w, tasto);
+            QTest::mousePress(w, tasto);
+            QTest::mouseDClick(w, tasto);
+            QTest::mouseRelease(w, tasto);
+        };
+        doppioClic(b->Label1[3], Qt::LeftButton);
+        QCOMPARE(b->txtRisultato[3]->sfondo(), quint32(Bianco));
+        doppioClic(b->Label1[4], Qt::RightButton);
+        QCOMPARE(b->txtRisultato[9]->sfondo(), quint32(ColoreEscluso));
+        QCOMPARE(b->txtRisultato[4]->sfondo(), quint32(ColoreSistema));
+    }
+
+    void didascaliaDelTastierinoConInfoAperta()
+    {
+        // The info window disables the whole board; during a game the keypad's caption stays black.
+        Banco b;
+        b.clic(b->cmdAvvio);
+        b->cmdInfo_Click();
+        QVERIFY(!b->Frame1->isEnabled());
+        QCOMPARE(b->Frame1->palette().color(QPalette::Disabled, QPalette::WindowText), QColor(Qt::black));
+        b->info()->cmdOK_Click();
+        b.clic(b->cmdStop);
+        QCOMPARE(b->Frame1->palette().color(QPalette::Disabled, QPalette::WindowText),
+                 QColor(0x80, 0x80, 0x80));
     }
 
     void contatoriPassanoIlFuoco()
