@@ -9,22 +9,22 @@
 
 #include <QApplication>
 #include <cstdio>
+#include <optional>
 
-int main(int argc, char *argv[])
+namespace {
+
+void nomina()
 {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("La Numerella"));
-    QApplication::setApplicationVersion(QStringLiteral(NUMERELLA_VERSIONE));
-    // The desktop entry's name, so that task bars find the program's icon.
-    QGuiApplication::setDesktopFileName(QStringLiteral(NUMERELLA_ID));
-    QApplication::setQuitOnLastWindowClosed(false); // the main window decides when the program ends
+    QCoreApplication::setApplicationName(QStringLiteral("La Numerella"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(NUMERELLA_VERSIONE));
+}
 
-    impostaItaliano(); // before the parser, so that Qt's own option texts read Italian too
-
-    const Lettura lettura = leggiOpzioni(QCoreApplication::arguments());
+/// Prints the help or the version, or the error, and tells the exit status; none when the program starts.
+std::optional<int> rispondi(const Lettura &lettura)
+{
     switch (lettura.esito) {
     case Esito::Avvia:
-        break;
+        return std::nullopt;
     case Esito::Aiuto:
     case Esito::Versione:
         std::fputs(qPrintable(lettura.testo), stdout);
@@ -33,6 +33,32 @@ int main(int argc, char *argv[])
         std::fputs(qPrintable(lettura.testo), stderr);
         return 2;
     }
+    return std::nullopt;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    {
+        // Help and version need no screen: answer them before the graphical application exists.
+        // Anything else waits for it, since it takes Qt's own options (-platform, -style, ...) away.
+        QCoreApplication console(argc, argv);
+        nomina();
+        impostaItaliano();
+        const Lettura lettura = leggiOpzioni(QCoreApplication::arguments());
+        if (lettura.esito == Esito::Aiuto || lettura.esito == Esito::Versione) return *rispondi(lettura);
+    }
+
+    QApplication app(argc, argv);
+    nomina();
+    // The desktop entry's name, so that task bars find the program's icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(NUMERELLA_ID));
+    QApplication::setQuitOnLastWindowClosed(false); // the main window decides when the program ends
+
+    impostaItaliano(); // before the parser, so that Qt's own option texts read Italian too
+    const Lettura lettura = leggiOpzioni(QCoreApplication::arguments());
+    if (const std::optional<int> stato = rispondi(lettura)) return *stato;
 
     Stato stato;
     LettoreQt suoni;

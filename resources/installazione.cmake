@@ -9,6 +9,8 @@ set(NUMERELLA_ID "internal.numerella.Numerella")
 set(NUMERELLA_MANUTENTORE "Gli sviluppatori della Numerella <maintainers@users.noreply.c-seed-5ed7e5b7.example>"
     CACHE STRING "Maintainer of the Debian package, as \"Name <address>\"")
 target_compile_definitions(numerella PRIVATE NUMERELLA_ID="${NUMERELLA_ID}")
+# A read-only symbol table once loaded, as Debian builds its own programs.
+target_link_options(numerella PRIVATE -Wl,-z,relro,-z,now)
 
 set(linux ${CMAKE_CURRENT_SOURCE_DIR}/resources/linux)
 set(generati ${CMAKE_CURRENT_BINARY_DIR}/installazione)
@@ -70,12 +72,12 @@ set(CPACK_PACKAGE_NAME numerella)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_CONTACT ${NUMERELLA_MANUTENTORE})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "multiplication table drill for primary-school children")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "multiplication table drill for primary-school children
- La Numerella asks a child the products of the multiplication table from
- 1 x 1 to 10 x 10, one at a time and in random order, with a stopwatch and
- an error counter; a completed table can be printed with the child's name.
- Tables can be left out to start with the easy ones, also from the command
- line. The program is in Italian.")
+# CPack puts the summary above this and indents each line itself.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "La Numerella asks a child the products of the multiplication table from
+1 x 1 to 10 x 10, one at a time and in random order, with a stopwatch and
+an error counter; a completed table can be printed with the child's name.
+Tables can be left out to start with the easy ones, also from the command
+line. The program is in Italian.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
