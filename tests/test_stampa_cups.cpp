@@ -68,8 +68,9 @@ private Q_SLOTS:
     void paginaStampata()
     {
         const bool obbligatorio = qEnvironmentVariable("NUMERELLA_CUPS") == QLatin1String("1");
-        // The page goes to the PDF queue by name, never to a machine's own default printer.
-        qputenv("LPDEST", "PDF");
+        // The page goes to the PDF queue by name, never to a machine's own default printer. (CUPS 2.4
+        // then finds no default at all when the user's lpoptions already name the same queue.)
+        if (QPrinterInfo::defaultPrinter().printerName() != QLatin1String("PDF")) qputenv("LPDEST", "PDF");
         if (QPrinterInfo::printerInfo(QStringLiteral("PDF")).isNull()) {
             if (obbligatorio)
                 QFAIL("no PDF queue: start cupsd and the PDF queue with tools/setup.sh services");
