@@ -9,7 +9,7 @@ set(NUMERELLA_ID "internal.numerella.Numerella")
 set(NUMERELLA_MANUTENTORE "Gli sviluppatori della Numerella <maintainers@users.noreply.c-seed-5ed7e5b7.example>"
     CACHE STRING "Maintainer of the Debian package, as \"Name <address>\"")
 target_compile_definitions(numerella PRIVATE NUMERELLA_ID="${NUMERELLA_ID}")
-# A read-only symbol table once loaded, as Debian builds its own programs.
+# Every symbol bound at start-up, so the offset table can be read-only, as Debian builds its own programs.
 target_link_options(numerella PRIVATE -Wl,-z,relro,-z,now)
 
 set(linux ${CMAKE_CURRENT_SOURCE_DIR}/resources/linux)
