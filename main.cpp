@@ -1,26 +1,74 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // La Numerella: a multiplication-table drill for primary-school children.
 #include "board/frmnumerella.h"
+#include "board/opzioni.h"
 #include "services/lettoreqt.h"
 #include "services/lingua.h"
+#include "services/opzioni.h"
 #include "services/stato.h"
 #include "services/tipografia.h"
 
 #include <QApplication>
+#include <cstdio>
+#include <optional>
+
+namespace {
+
+void nomina()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("La Numerella"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(NUMERELLA_VERSIONE));
+}
+
+/// Prints the help or the version, or the error, and tells the exit status; none when the program starts.
+std::optional<int> rispondi(const Lettura &lettura)
+{
+    switch (lettura.esito) {
+    case Esito::Avvia:
+        return std::nullopt;
+    case Esito::Aiuto:
+    case Esito::Versione:
+        std::fputs(qPrintable(lettura.testo), stdout);
+        return 0;
+    case Esito::Errore:
+        std::fputs(qPrintable(lettura.testo), stderr);
+        return 2;
+    }
+    return std::nullopt;
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
+    {
+        // Help and version need no screen: answer them before the graphical application exists.
+        // Anything else waits for it, since it takes Qt's own options (-platform, -style, ...) away.
+        QCoreApplication console(argc, argv);
+        nomina();
+        impostaItaliano();
+        const Lettura lettura = leggiOpzioni(QCoreApplication::arguments());
+        if (lettura.esito == Esito::Aiuto || lettura.esito == Esito::Versione) return *rispondi(lettura);
+    }
+
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("La Numerella"));
-    QApplication::setApplicationVersion(QStringLiteral(NUMERELLA_VERSIONE));
+    nomina();
+    // The desktop entry's name, so that task bars find the program's icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(NUMERELLA_ID));
     QApplication::setQuitOnLastWindowClosed(false); // the main window decides when the program ends
 
-    impostaItaliano();
+    impostaItaliano(); // before the parser, so that Qt's own option texts read Italian too
+    const Lettura lettura = leggiOpzioni(QCoreApplication::arguments());
+    if (const std::optional<int> stato = rispondi(lettura)) return *stato;
 
     Stato stato;
     LettoreQt suoni;
     Tipografia tipografia;
     FrmNumerella finestra(stato, suoni, tipografia);
-    finestra.show();
+    applicaOpzioni(finestra, lettura.opzioni);
+    if (lettura.opzioni.schermo == Schermo::Intero)
+        finestra.showFullScreen();
+    else
+        finestra.show();
     return QApplication::exec();
 }

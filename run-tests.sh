@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Installs what is missing, checks formatting, then builds and runs every test, plainly and with ASan/UBSan.
+# Installs what is missing, checks formatting, builds and runs every test, checks the desktop files and the
+# Debian package, then builds and tests again with ASan/UBSan.
 set -uo pipefail
 cd "$(dirname "$0")" || exit 1
 root=$(pwd)
@@ -71,6 +72,63 @@ if cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DNUMERELLA_SA
     run_ctest build "RelWithDebInfo" || fail "tests in build/"
 else
     fail "build of build/"
+fi
+
+# Checks the menu entry and the AppStream data made in build dir $1 with the validators, where installed.
+validate_desktop_files()
+{
+    local dir=$1 f out ok=0
+    if command -v desktop-file-validate >/dev/null 2>&1; then
+        for f in "$dir"/installazione/*.desktop; do
+            # Any message counts, warnings included.
+            out=$(desktop-file-validate "$f" 2>&1) || ok=1
+            [ -n "$out" ] && { printf '%s\n' "$out"; ok=1; }
+        done
+    else
+        echo "desktop-file-validate not installed: menu entry not checked"
+    fi
+    if command -v appstreamcli >/dev/null 2>&1; then
+        for f in "$dir"/installazione/*.metainfo.xml; do
+            appstreamcli validate --no-net "$f" || ok=1
+        done
+    else
+        echo "appstreamcli not installed: metainfo not checked"
+    fi
+    return "$ok"
+}
+
+# Makes the Debian package from build dir $1 and checks its size and lintian's verdict.
+check_package()
+{
+    local dir=$1 deb size
+    (cd "$dir" && cpack -G DEB >cpack.log 2>&1) || {
+        cat "$dir/cpack.log"
+        return 1
+    }
+    deb=$(ls -t "$dir"/numerella_*.deb | head -n 1)
+    size=$(stat -c %s "$deb")
+    echo "$(basename "$deb"): $size bytes"
+    dpkg-deb -f "$deb" Depends
+    [ "$size" -le $((2 * 1024 * 1024)) ] || {
+        echo "package larger than 2 MiB"
+        return 1
+    }
+    if command -v lintian >/dev/null 2>&1; then
+        lintian --fail-on error "$deb"
+    else
+        echo "lintian not installed: package not checked"
+    fi
+}
+
+if [ -d build/installazione ]; then
+    step "Validating the menu entry and the AppStream data"
+    if validate_desktop_files build; then
+        echo "menu entry and metainfo valid"
+    else
+        fail "desktop entry or metainfo"
+    fi
+    step "Making and checking the Debian package"
+    check_package build || fail "Debian package"
 fi
 
 step "Building build-asan/ (Debug, AddressSanitizer + UndefinedBehaviorSanitizer)"

@@ -3,17 +3,25 @@
 # Installs the Debian packages La Numerella needs; "setup.sh services" also starts cupsd and a PDF printer.
 set -euo pipefail
 
-PACKAGES=(
-    # build
-    qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
-    ninja-build cmake g++ clang-format
-    # fonts
-    fonts-comic-neue fonts-liberation
-    # runtime and tests
+# Three sets: what running the program needs beside its libraries, what building it needs, and the tools
+# of the tests and checks. run.sh installs the first two, run-tests.sh all three.
+RUN_PACKAGES=(
+    # Qt's Italian texts for its own dialogs; the stand-ins for Comic Sans MS and Arial
+    qt6-translations-l10n fonts-comic-neue fonts-liberation
+)
+BUILD_PACKAGES=(
+    qt6-base-dev qt6-multimedia-dev qt6-svg-dev ninja-build cmake g++
+    # the Debian package: cpack -G DEB finds its library dependencies with dpkg-shlibdeps and file
+    dpkg-dev file
+)
+TEST_PACKAGES=(
+    clang-format qt6-tools-dev qt6-l10n-tools
     xvfb xauth xdotool imagemagick sox pulseaudio pulseaudio-utils
     cups printer-driver-cups-pdf poppler-utils tesseract-ocr tesseract-ocr-ita python3-pil
-    libqt6svg6 qt6-qpa-plugins
+    desktop-file-utils appstream lintian
 )
+# A program started from run.sh with no screen runs on a virtual one.
+SCREEN_PACKAGES=(xvfb xauth)
 
 PRINTER=PDF
 
@@ -39,10 +47,11 @@ is_installed()
     [ "$status" = "install ok installed" ]
 }
 
+# Installs the packages named as arguments that are missing.
 install_packages()
 {
     local missing=() p
-    for p in "${PACKAGES[@]}"; do
+    for p in "$@"; do
         is_installed "$p" || missing+=("$p")
     done
     [ "${#missing[@]}" -eq 0 ] && return 0
@@ -123,29 +132,42 @@ start_services()
         as_root lpadmin -p "$PRINTER" -v cups-pdf:/ -m "$ppd" -E
     fi
 
-    if [ "$(lpstat -d 2>/dev/null | sed -n 's/^.*: *//p')" != "$PRINTER" ]; then
+    # A machine's own default printer stays the default: the PDF queue takes the place only where
+    # there is none. The tests address the PDF queue by name.
+    if ! lpstat -d 2>/dev/null | grep -q 'destination: '; then
         as_root lpadmin -d "$PRINTER"
-        lpoptions -d "$PRINTER" >/dev/null
+        log "PDF printer \"$PRINTER\" is now the default printer"
     fi
-
     local out
     out=$(pdf_output_dir)
     mkdir -p "$out" 2>/dev/null || true
-    printf 'PDF printer "%s" is the default; printed files go to %s\n' "$PRINTER" "$out"
+    printf 'PDF printer "%s" ready; printed files go to %s\n' "$PRINTER" "$out"
 }
 
+has_screen() { [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; }
+
 case "${1:-install}" in
-    install) install_packages ;;
-    services) install_packages && start_services ;;
+    run)
+        if has_screen; then
+            install_packages "${RUN_PACKAGES[@]}" "${BUILD_PACKAGES[@]}"
+        else
+            install_packages "${RUN_PACKAGES[@]}" "${BUILD_PACKAGES[@]}" "${SCREEN_PACKAGES[@]}"
+        fi
+        ;;
+    install) install_packages "${RUN_PACKAGES[@]}" "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}" ;;
+    services)
+        install_packages "${RUN_PACKAGES[@]}" "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}" && start_services
+        ;;
     pdf-dir) pdf_output_dir ;;
     -h | --help | help)
-        echo "usage: $0 [install|services|pdf-dir]"
-        echo "  install   install the missing Debian packages (default)"
-        echo "  services  also start cupsd and make the PDF printer the default"
+        echo "usage: $0 [run|install|services|pdf-dir]"
+        echo "  run       install what building and running the program needs (no test tools)"
+        echo "  install   install that and the test tools (default)"
+        echo "  services  also start cupsd and a PDF printer, the default only where there is none"
         echo "  pdf-dir   print the folder where the PDF printer writes"
         ;;
     *)
-        echo "usage: $0 [install|services|pdf-dir]" >&2
+        echo "usage: $0 [run|install|services|pdf-dir]" >&2
         exit 2
         ;;
 esac

@@ -1,0 +1,96 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The command line for teachers, read with Qt's parser; errors end the program with status 2.
+#include "services/opzioni.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QRegularExpression>
+
+bool leggiTabelline(const QString &lista, std::bitset<10> &tabelline, QString &errore)
+{
+    static const QRegularExpression forma(QStringLiteral("^([0-9]{1,2})(?:-([0-9]{1,2}))?$"));
+    const auto sbagliata = [&errore](const QString &parte, const QString &perche) {
+        errore = QStringLiteral("--tabelline: \"%1\" non va bene: %2.").arg(parte, perche);
+        return false;
+    };
+    if (lista.trimmed().isEmpty())
+        return sbagliata(lista, QStringLiteral("scrivi almeno una tabellina, per esempio 2,5,7 o 1-5"));
+    std::bitset<10> scelte;
+    for (const QString &grezza : lista.split(u',')) {
+        const QString parte = grezza.trimmed();
+        const QRegularExpressionMatch m = forma.match(parte);
+        if (!m.hasMatch())
+            return sbagliata(parte, QStringLiteral("usa numeri da 1 a 10 e intervalli come 1-5"));
+        const int da = m.captured(1).toInt();
+        const int a = m.hasCaptured(2) ? m.captured(2).toInt() : da;
+        if (da < 1 || a > 10 || da > 10 || a < 1)
+            return sbagliata(parte, QStringLiteral("le tabelline vanno da 1 a 10"));
+        if (da > a)
+            return sbagliata(parte, QStringLiteral("l'intervallo va scritto dal più piccolo al più grande"));
+        for (int n = da; n <= a; ++n)
+            scelte.set(n - 1);
+    }
+    tabelline = scelte;
+    return true;
+}
+
+Lettura leggiOpzioni(const QStringList &argomenti)
+{
+    QCommandLineParser lettore;
+    lettore.setApplicationDescription(
+        QStringLiteral("La Numerella: per esercitarsi sulla tavola pitagorica, dall'1 × 1 al 10 × 10."));
+    // Our own help option: Qt's Italian translation lacks the text of the standard one.
+    const QCommandLineOption aiuto({QStringLiteral("h"), QStringLiteral("help"), QStringLiteral("?")},
+                                   QStringLiteral("Mostra questo aiuto ed esce."));
+    lettore.addOption(aiuto);
+    const QCommandLineOption versione = lettore.addVersionOption();
+    const QCommandLineOption tabelline(
+        QStringLiteral("tabelline"),
+        QStringLiteral(
+            "Le tabelline su cui esercitarsi, con numeri e intervalli da 1 a 10 (per esempio 2,5,7 "
+            "oppure 1-5 oppure 1-3,8); le altre partono escluse, in verde."),
+        QStringLiteral("LISTA"));
+    const QCommandLineOption muto(QStringLiteral("muto"),
+                                  QStringLiteral("Parte con il suono spento (si riaccende con la casella del "
+                                                 "suono)."));
+    const QCommandLineOption schermoIntero(QStringLiteral("schermo-intero"),
+                                           QStringLiteral("Parte a schermo intero."));
+    lettore.addOptions({tabelline, muto, schermoIntero});
+
+    Lettura lettura;
+    const auto errore = [&lettura](const QString &messaggio) {
+        lettura.esito = Esito::Errore;
+        lettura.testo =
+            QStringLiteral("numerella: %1\nPer l'elenco delle opzioni: numerella --help\n").arg(messaggio);
+        return lettura;
+    };
+    if (!lettore.parse(argomenti)) return errore(lettore.errorText());
+    if (lettore.isSet(aiuto)) {
+        lettura.esito = Esito::Aiuto;
+        lettura.testo = lettore.helpText();
+        return lettura;
+    }
+    if (lettore.isSet(versione)) {
+        lettura.esito = Esito::Versione;
+        lettura.testo = QStringLiteral("%1 %2\n").arg(QCoreApplication::applicationName(),
+                                                      QCoreApplication::applicationVersion());
+        return lettura;
+    }
+    if (!lettore.positionalArguments().isEmpty())
+        return errore(
+            QStringLiteral("argomento inatteso \"%1\".").arg(lettore.positionalArguments().first()));
+    if (lettore.isSet(tabelline)) {
+        // Several lists add up.
+        std::bitset<10> tutte;
+        for (const QString &lista : lettore.values(tabelline)) {
+            std::bitset<10> scelte;
+            QString messaggio;
+            if (!leggiTabelline(lista, scelte, messaggio)) return errore(messaggio);
+            tutte |= scelte;
+        }
+        lettura.opzioni.tabelline = tutte;
+    }
+    if (lettore.isSet(muto)) lettura.opzioni.suono = Suono::Spento;
+    if (lettore.isSet(schermoIntero)) lettura.opzioni.schermo = Schermo::Intero;
+    return lettura;
+}

@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The command line for teachers: which tables to practise, sound off, full screen.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <bitset>
+
+/// What the program does after reading its command line.
+enum class Esito {
+    Avvia,    ///< open the board with the options read
+    Aiuto,    ///< print the help text and end (status 0)
+    Versione, ///< print the version and end (status 0)
+    Errore,   ///< print the message on standard error and end (status 2)
+};
+
+enum class Suono { Acceso, Spento };
+enum class Schermo { Finestra, Intero };
+
+struct Opzioni
+{
+    std::bitset<10> tabelline = std::bitset<10>().set(); ///< bit n: the table of n + 1 is to be practised
+    Suono suono = Suono::Acceso;
+    Schermo schermo = Schermo::Finestra;
+};
+
+struct Lettura
+{
+    Esito esito = Esito::Avvia;
+    Opzioni opzioni;
+    QString testo; ///< the help, the version or the error message, ready to print
+};
+
+/// Reads a list such as "2,5,7", "1-5" or "1-3,8". On a bad part returns false and puts
+/// an Italian message naming that part in \a errore.
+bool leggiTabelline(const QString &lista, std::bitset<10> &tabelline, QString &errore);
+
+/// Reads the whole command line (\a argomenti starts with the program's name). Needs an application
+/// object for the program's name and version and for Qt's own translated texts, but no window.
+Lettura leggiOpzioni(const QStringList &argomenti);
