@@ -19,4 +19,5 @@ void FrmNumerella::finisci()
     lblTitolo->setText(QStringLiteral("Complimenti. Hai finito."));
     mostraIntestazioni();
     m_stato.ModoLampeggio = 0;
+    annuncia(lblTitolo->text());
 }
