@@ -48,14 +48,11 @@ Immagine scritta(const QString &parola, immagini::Sfumatura s, immagini::Inchios
 /// How to press column number \a n + 1 from the keyboard (Alt+0 is the 10).
 QString spiegazioneColonna(int n)
 {
-    const int cifra = (n + 1) % 10;
     const bool vocale = n + 1 == 1 || n + 1 == 8; // "dell'1", "all'8"
     return QStringLiteral(
                "Alt+%1: escludi o riprendi la tabellina %2%3; Alt+Maiusc+%1: tieni le tabelline fino %4%3")
-        .arg(cifra)
-        .arg(vocale ? QStringLiteral("dell'") : QStringLiteral("del "))
-        .arg(n + 1)
-        .arg(vocale ? QStringLiteral("all'") : QStringLiteral("al "));
+        .arg(QString::number((n + 1) % 10), vocale ? QStringLiteral("dell'") : QStringLiteral("del "),
+             QString::number(n + 1), vocale ? QStringLiteral("all'") : QStringLiteral("al "));
 }
 
 } // namespace
@@ -90,12 +87,13 @@ void FrmNumerella::costruisci()
     setFixedSize(px(lay::LarghezzaFinestra), px(lay::AltezzaFinestra));
     coloraFinestra(this, GialloChiaro, Nero);
 
-    Command1 = posa(new PulsanteGrafico(Arancio, {}, {}, this), "Command1", lay::Command1);
+    Command1 = new PulsanteGrafico(Arancio, {}, {}, this);
+    accessibilita::velaSempre(Command1); // always behind the grid
+    posa(Command1, "Command1", lay::Command1);
     Command1->setText(QStringLiteral("Command1"));
     Command1->setEnabled(false);
     Command1->setFocusPolicy(Qt::NoFocus);
     Command1->unsetCursor();
-    accessibilita::velaSempre(Command1); // always behind the grid
 
     for (int k = 0; k < 100; ++k) {
         auto *c = new Cella(this);

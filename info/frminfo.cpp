@@ -93,10 +93,10 @@ void FrmInfo::Form_Load()
         riga->setTextFormat(Qt::PlainText);
         riga->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         riga->setGeometry(0, y, width(), fm.lineSpacing());
-        riga->lower(); // under the OK button
         m_righe.append(riga);
         y += fm.lineSpacing();
     }
+    cmdOK->raise(); // above the lines, and after them in reading order
 }
 
 void FrmInfo::cmdOK_Click()
