@@ -136,7 +136,8 @@ private:
     bool smistaTasto(QWidget *destinatario, QKeyEvent *e);
     /// A new question: into the keyboard focus when the keyboard was used last, else just told.
     void presentaDomanda(Cella *cella);
-    /// Tells a screen reader \a frase through the description of the control that has the focus.
+    /// Tells a screen reader \a frase, after any pending outcome, through the description of the
+    /// control that has the focus: one event carries all the words, so none is overwritten unread.
     void annuncia(const QString &frase);
 
     Stato &m_stato;
@@ -146,4 +147,5 @@ private:
     QPointer<FrmInfo> m_info;
     UltimoIngresso *m_ingresso = nullptr;
     QPointer<QWidget> m_annunciato; ///< the control whose description carries the last words
+    QString m_premessa;             ///< the outcome told together with what comes next ("Giusto! ")
 };

@@ -37,6 +37,6 @@ void FrmNumerella::cmdRiprendi_Click()
     Frame1->setEnabled(true);
     accendi(Timer1);
     accendi(TmrTimer);
-    annuncia(QStringLiteral("Si riprende"));
+    m_premessa = QStringLiteral("Si riprende. ");
     if (!SceltaDomanda()) finisci(); // nothing left to ask: the game is complete
 }

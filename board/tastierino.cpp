@@ -57,7 +57,7 @@ void FrmNumerella::Cmd_invio_Click()
     Label1[m_stato.Colonna.at(k) - 1]->impostaColore(GialloChiaro);
     Label2[m_stato.Riga.at(k) - 1]->impostaColore(GialloChiaro);
     ++m_stato.NumEsatte;
-    annuncia(QStringLiteral("Giusto!"));
+    m_premessa = QStringLiteral("Giusto! ");
     suona(Clip::Giusta);
     if (100 - m_stato.NumEscluse == m_stato.NumEsatte || !SceltaDomanda()) finisci();
 }

@@ -19,11 +19,11 @@ UltimoIngresso::~UltimoIngresso()
 
 bool UltimoIngresso::eventFilter(QObject *o, QEvent *e)
 {
-    // Posted or sent by the program (the keypad queues keystrokes): not the user's hand.
-    if (!e->spontaneous()) return false;
     switch (e->type()) {
     case QEvent::KeyPress:
-        m_ultimo = Ingresso::Tastiera;
+        // A key from the keyboard comes through a window (or is marked as the system's); the keypad
+        // posts its keystrokes straight to the cell, and those are not the user's hand on the keyboard.
+        if (o->isWindowType() || e->spontaneous()) m_ultimo = Ingresso::Tastiera;
         if (auto *w = qobject_cast<QWidget *>(o); w && m_tasto)
             return m_tasto(w, static_cast<QKeyEvent *>(e));
         return false;

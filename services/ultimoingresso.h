@@ -13,8 +13,8 @@ enum class Ingresso {
     Tastiera,
 };
 
-/// An application-wide event filter: real key presses and pointer presses say which input the
-/// user is on; keys sent by the program itself (the keypad) do not count.
+/// An application-wide event filter: key presses and pointer presses say which input the user is
+/// on; the keystrokes the keypad queues for a cell do not count.
 class UltimoIngresso : public QObject
 {
     Q_OBJECT

@@ -165,7 +165,7 @@ private Q_SLOTS:
         b.rispondi();
         // The new question is told, but the focus stays on OK as it always did.
         QCOMPARE(b->focusWidget(), b->Cmd_invio);
-        QCOMPARE(detto(*b), b.domanda()->accessibleName());
+        QCOMPARE(detto(*b), QStringLiteral("Giusto! ") + b.domanda()->accessibleName());
         // One key, and from then on each question comes into the focus.
         Dita dita{b.w.get()};
         dita.numero(b.stato.Prodotto[b.stato.cella()] + 1);
