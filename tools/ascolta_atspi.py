@@ -18,8 +18,9 @@ DOMANDA = re.compile(r"^(\d+) per (\d+)$")
 
 
 class Giocatore:
-    def __init__(self, solo_uno, limite):
+    def __init__(self, solo_uno, sbaglia, limite):
         self.solo_uno = solo_uno
+        self.sbaglia = sbaglia  # the question answered wrong once first (0: none)
         self.tasti = 0
         self.domande = []  # "N per M" heard, in order
         self.tasti_domanda = []
@@ -76,6 +77,11 @@ class Giocatore:
             self.premi("space")
         elif ruolo == "text" and DOMANDA.match(nome):
             n, m = map(int, DOMANDA.match(nome).groups())
+            if len(self.domande) + 1 == self.sbaglia:
+                self.sbaglia = 0
+                self.premi(*list(str(n * m + 1)), "Return")  # the same cell stays asked
+                GLib.timeout_add(200, self.rispondi, ruolo, nome)
+                return False
             prima = self.tasti
             self.premi(*list(str(n * m)), "Return")
             self.domande.append(nome)
@@ -96,9 +102,10 @@ class Giocatore:
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--solo-uno", action="store_true", help="play the table of 1 only (Alt+Shift+1)")
+    parser.add_argument("--sbaglia", type=int, default=3, help="answer this question wrong once first")
     parser.add_argument("--limite", type=int, default=120, help="seconds before giving up")
     args = parser.parse_args()
-    g = Giocatore(args.solo_uno, args.limite)
+    g = Giocatore(args.solo_uno, args.sbaglia, args.limite)
     for tipo in ("object:state-changed:focused", "object:property-change:accessible-description",
                  "object:property-change:accessible-name", "window:activate"):
         pyatspi.Registry.registerEventListener(g.evento, tipo)
@@ -109,8 +116,8 @@ def main():
     for i, (d, k) in enumerate(zip(g.domande, g.tasti_domanda), 1):
         print(f"  {i:3d}. {d:<10} {k} keys")
     per = sum(g.tasti_domanda) / len(g.domande) if g.domande else 0
-    print(f"keys in all: {g.tasti} (before the first question: {g.tasti - sum(g.tasti_domanda)}); "
-          f"{per:.2f} a question")
+    print(f"keys in all: {g.tasti} (before the first question and wrong answers: "
+          f"{g.tasti - sum(g.tasti_domanda)}); {per:.2f} a question")
     print("game finished" if g.fine else "game NOT finished")
     return 0 if g.fine else 1
 
