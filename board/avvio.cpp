@@ -44,6 +44,7 @@ bool FrmNumerella::SceltaDomanda()
     if (k < 0) return false;
     m_stato.CellaCorrente = static_cast<float>(k);
     accendi(Timer1);
+    presentaDomanda(txtRisultato[k]);
     return true;
 }
 

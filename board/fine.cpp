@@ -19,4 +19,6 @@ void FrmNumerella::finisci()
     lblTitolo->setText(QStringLiteral("Complimenti. Hai finito."));
     mostraIntestazioni();
     m_stato.ModoLampeggio = 0;
+    m_premessa.clear(); // the end says it all
+    annuncia(lblTitolo->text());
 }

@@ -6,6 +6,7 @@
 #include "board/interruttori.h"
 #include "board/logica.h"
 #include "info/frminfo.h"
+#include "widgets/accessibilita.h"
 #include "widgets/aspetto.h"
 #include "widgets/immagini.h"
 
@@ -44,6 +45,16 @@ Immagine scritta(const QString &parola, immagini::Sfumatura s, immagini::Inchios
     return immagini::parola(parola, s, QSize(73, 29), 16, inchiostro);
 }
 
+/// How to press column number \a n + 1 from the keyboard (Alt+0 is the 10).
+QString spiegazioneColonna(int n)
+{
+    const bool vocale = n + 1 == 1 || n + 1 == 8; // "dell'1", "all'8"
+    return QStringLiteral(
+               "Alt+%1: escludi o riprendi la tabellina %2%3; Alt+Maiusc+%1: tieni le tabelline fino %4%3")
+        .arg(QString::number((n + 1) % 10), vocale ? QStringLiteral("dell'") : QStringLiteral("del "),
+             QString::number(n + 1), vocale ? QStringLiteral("all'") : QStringLiteral("al "));
+}
+
 } // namespace
 
 FrmNumerella::FrmNumerella(Stato &stato, LettoreSuoni &suoni, Tipografia &tipografia, QWidget *parent)
@@ -70,12 +81,15 @@ FrmInfo *FrmNumerella::info() const
 void FrmNumerella::costruisci()
 {
     setObjectName(QStringLiteral("frmNumerella"));
+    accessibilita::impostaRuolo(this, QAccessible::Window);
     setWindowTitle(QStringLiteral("La Numerella"));
     setWindowIcon(immagini::iconaFinestra());
     setFixedSize(px(lay::LarghezzaFinestra), px(lay::AltezzaFinestra));
     coloraFinestra(this, GialloChiaro, Nero);
 
-    Command1 = posa(new PulsanteGrafico(Arancio, {}, {}, this), "Command1", lay::Command1);
+    Command1 = new PulsanteGrafico(Arancio, {}, {}, this);
+    accessibilita::velaSempre(Command1); // always behind the grid
+    posa(Command1, "Command1", lay::Command1);
     Command1->setText(QStringLiteral("Command1"));
     Command1->setEnabled(false);
     Command1->setFocusPolicy(Qt::NoFocus);
@@ -94,6 +108,7 @@ void FrmNumerella::costruisci()
                                    Qt::AlignCenter, GialloChiaro),
                          "Label1", lay::Label1(n));
         Label1[n]->setProperty("Index", n);
+        Label1[n]->setAccessibleDescription(spiegazioneColonna(n));
         Label2[n] = posa(etichetta(this, QString::number(n + 1), fontComic(18, Peso::Grassetto),
                                    Qt::AlignCenter, GialloChiaro),
                          "Label2", lay::Label2(n));
@@ -258,6 +273,7 @@ void FrmNumerella::collega()
         connect(c, &Contatore::cliccato, this, &FrmNumerella::Contatore_Click);
     connect(Timer1, &QTimer::timeout, this, &FrmNumerella::Timer1_Timer);
     connect(TmrTimer, &QTimer::timeout, this, &FrmNumerella::TmrTimer_Timer);
+    collegaTastiera();
 
     std::vector<QWidget *> seguonoMouse{Check1,      Cmd_backspace, Cmd_invio, cmdAvvio, CmdPausa,
                                         cmdRiprendi, cmdStop,       cmdStampa, cmdInfo,  cmdEnd};
@@ -294,6 +310,7 @@ void FrmNumerella::mostraIntestazioni()
     for (Etichetta *e : Label1) {
         e->impostaColore(Blu);
         e->setCursor(immagini::cursoreMano());
+        e->setToolTip(e->accessibleDescription());
     }
 }
 
@@ -302,6 +319,7 @@ void FrmNumerella::nascondiIntestazioni()
     for (Etichetta *e : Label1) {
         e->impostaColore(GialloChiaro);
         e->unsetCursor();
+        e->setToolTip(QString());
     }
 }
 

@@ -11,6 +11,7 @@
 #include "board/fase.h"
 #include "services/lettoresuoni.h"
 #include "services/stato.h"
+#include "services/ultimoingresso.h"
 #include "widgets/casellagrafica.h"
 #include "widgets/cella.h"
 #include "widgets/contatore.h"
@@ -43,6 +44,8 @@ public:
     FrmInfo *info() const;
     /// The phase of the board, read off its controls.
     Fase fase() const;
+    /// Whether the keyboard or a pointer was used last: with the keyboard, each question takes the focus.
+    Ingresso ultimoIngresso() const { return m_ingresso->ultimo(); }
 
     // Game start and question picking.
     void cmdAvvio_Click();
@@ -125,9 +128,24 @@ private:
     /// Return typed in \a cella confirms it when it is the question being asked.
     void confermaDaTastiera(const Cella *cella);
 
+    // Playing from the keyboard, and what a screen reader hears.
+    /// Alt+digit and Alt+Shift+digit press a column number; typed keys are watched from here on.
+    void collegaTastiera();
+    /// During a game digits, Backspace and Return typed anywhere in the window go to the asked
+    /// cell; true when \a e was sent there.
+    bool smistaTasto(QWidget *destinatario, QKeyEvent *e);
+    /// A new question: into the keyboard focus when the keyboard was used last, else just told.
+    void presentaDomanda(Cella *cella);
+    /// Tells a screen reader \a frase, after any pending outcome, through the description of the
+    /// control that has the focus: one event carries all the words, so none is overwritten unread.
+    void annuncia(const QString &frase);
+
     Stato &m_stato;
     LettoreSuoni &m_suoni;
     Tipografia &m_tipografia;
     QRandomGenerator m_caso;
     QPointer<FrmInfo> m_info;
+    UltimoIngresso *m_ingresso = nullptr;
+    QPointer<QWidget> m_annunciato; ///< the control whose description carries the last words
+    QString m_premessa;             ///< the outcome told together with what comes next ("Giusto! ")
 };

@@ -23,6 +23,7 @@ void FrmNumerella::CmdPausa_Click()
     txtRisultato[k]->impostaSfondo(Bianco);
     Label1[m_stato.Colonna.at(k) - 1]->impostaColore(GialloChiaro);
     Label2[m_stato.Riga.at(k) - 1]->impostaColore(GialloChiaro);
+    annuncia(QStringLiteral("Pausa"));
 }
 
 void FrmNumerella::cmdRiprendi_Click()
@@ -36,5 +37,6 @@ void FrmNumerella::cmdRiprendi_Click()
     Frame1->setEnabled(true);
     accendi(Timer1);
     accendi(TmrTimer);
+    m_premessa = QStringLiteral("Si riprende. ");
     if (!SceltaDomanda()) finisci(); // nothing left to ask: the game is complete
 }

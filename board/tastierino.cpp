@@ -48,6 +48,7 @@ void FrmNumerella::Cmd_invio_Click()
         cella->clear();
         if (m_stato.NumErrori < std::numeric_limits<qint16>::max()) ++m_stato.NumErrori;
         txtErrori->setText(QString::number(m_stato.NumErrori));
+        annuncia(QStringLiteral("Sbagliato. Errori: %1").arg(m_stato.NumErrori));
         suona(Clip::Sbagliata);
         return;
     }
@@ -56,6 +57,7 @@ void FrmNumerella::Cmd_invio_Click()
     Label1[m_stato.Colonna.at(k) - 1]->impostaColore(GialloChiaro);
     Label2[m_stato.Riga.at(k) - 1]->impostaColore(GialloChiaro);
     ++m_stato.NumEsatte;
+    m_premessa = QStringLiteral("Giusto! ");
     suona(Clip::Giusta);
     if (100 - m_stato.NumEscluse == m_stato.NumEsatte || !SceltaDomanda()) finisci();
 }

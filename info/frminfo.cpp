@@ -5,6 +5,7 @@
 #include "info/disposizione.h"
 #include "services/lettoresuoni.h"
 #include "services/primopiano.h"
+#include "widgets/accessibilita.h"
 #include "widgets/aspetto.h"
 #include "widgets/immagini.h"
 #include "widgets/pulsantegrafico.h"
@@ -12,7 +13,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
-#include <QPainter>
+#include <QLabel>
 #include <QTimer>
 
 using namespace aspetto;
@@ -63,6 +64,7 @@ FrmInfo::FrmInfo(Stato &stato, LettoreSuoni &suoni, QWidget *principale)
     : QWidget(nullptr), m_stato(stato), m_suoni(suoni), m_principale(principale)
 {
     setObjectName(QStringLiteral("frmInfo"));
+    accessibilita::impostaRuolo(this, QAccessible::Dialog);
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Info"));
     setWindowIcon(immagini::iconaInfo());
@@ -81,20 +83,20 @@ void FrmInfo::Form_Load()
 {
     SempreInPrimoPiano(this);
     m_principale->setEnabled(false);
-    // The text is painted from testo() whenever the window is exposed, so it is always whole.
-}
-
-void FrmInfo::paintEvent(QPaintEvent *)
-{
-    QPainter p(this);
-    p.setFont(font());
-    p.setPen(palette().color(QPalette::WindowText));
+    // One label a line, one text line under the other from the top-left corner, each as wide as
+    // the window so that a long line is cut at its edge; labels, unlike painting, can be read aloud.
     const QFontMetrics fm(font());
     int y = 0;
-    for (const QString &riga : testo()) {
-        p.drawText(0, y + fm.ascent(), riga);
+    for (const QString &testoRiga : testo()) {
+        auto *riga = new QLabel(testoRiga, this);
+        riga->setObjectName(QStringLiteral("riga%1").arg(m_righe.size() + 1));
+        riga->setTextFormat(Qt::PlainText);
+        riga->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        riga->setGeometry(0, y, width(), fm.lineSpacing());
+        m_righe.append(riga);
         y += fm.lineSpacing();
     }
+    cmdOK->raise(); // above the lines, and after them in reading order
 }
 
 void FrmInfo::cmdOK_Click()

@@ -9,6 +9,7 @@
 struct Stato;
 class LettoreSuoni;
 class PulsanteGrafico;
+class QLabel;
 
 class FrmInfo : public QWidget
 {
@@ -20,13 +21,14 @@ public:
 
     /// The fifteen lines of the instructions, as printed from the top-left corner.
     static const QStringList &testo();
+    /// The labels that show them, one a line, so that a screen reader reads them too.
+    const QList<QLabel *> &righe() const { return m_righe; }
 
     void cmdOK_Click();
 
     PulsanteGrafico *cmdOK = nullptr;
 
 protected:
-    void paintEvent(QPaintEvent *e) override;
     void closeEvent(QCloseEvent *e) override;
     void keyPressEvent(QKeyEvent *e) override;
     void changeEvent(QEvent *e) override;
@@ -43,4 +45,5 @@ private:
     QWidget *m_principale;
     QPointer<QWidget> m_fuocoPrincipale;
     bool m_chiusa = false;
+    QList<QLabel *> m_righe;
 };

@@ -1,0 +1,69 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// How the windows and the kit's controls present themselves to assistive technology.
+#include "widgets/accessibilita.h"
+
+#include "widgets/accessibilevelato.h"
+#include "widgets/etichetta.h"
+
+#include <QWidget>
+
+namespace accessibilita {
+
+namespace {
+
+constexpr char RuoloFinestra[] = "accessibilita_ruolo";
+constexpr char SempreVelato[] = "accessibilita_velato";
+
+bool velatoSempre(const QWidget *)
+{
+    return true;
+}
+
+bool etichettaVelata(const QWidget *w)
+{
+    return mimetizzata(w);
+}
+
+QAccessibleInterface *fabbrica(const QString &, QObject *oggetto)
+{
+    auto *w = qobject_cast<QWidget *>(oggetto);
+    if (!w) return nullptr;
+    if (const QVariant ruolo = w->property(RuoloFinestra); ruolo.isValid())
+        return new QAccessibleWidget(w, QAccessible::Role(ruolo.toInt()));
+    if (w->property(SempreVelato).toBool())
+        return new AccessibileVelato(w, QAccessible::Button, velatoSempre);
+    if (qobject_cast<Etichetta *>(w))
+        return new AccessibileVelato(w, QAccessible::StaticText, etichettaVelata);
+    return nullptr;
+}
+
+} // namespace
+
+void installa()
+{
+    static const bool installata = [] {
+        QAccessible::installFactory(fabbrica);
+        return true;
+    }();
+    Q_UNUSED(installata);
+}
+
+void impostaRuolo(QWidget *finestra, QAccessible::Role ruolo)
+{
+    installa();
+    finestra->setProperty(RuoloFinestra, int(ruolo));
+}
+
+void velaSempre(QWidget *controllo)
+{
+    installa();
+    controllo->setProperty(SempreVelato, true);
+}
+
+bool mimetizzata(const QWidget *etichetta)
+{
+    return etichetta->palette().color(QPalette::WindowText) ==
+           etichetta->window()->palette().color(QPalette::Window);
+}
+
+} // namespace accessibilita

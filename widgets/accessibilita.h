@@ -1,0 +1,23 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// How the windows and the kit's controls present themselves to assistive technology.
+#pragma once
+
+#include <QAccessible>
+
+class QWidget;
+
+namespace accessibilita {
+
+/// The role a top-level window reports (the main window a frame, the info window a dialog).
+void impostaRuolo(QWidget *finestra, QAccessible::Role ruolo);
+
+/// A control that stays where it is but is never seen (covered by others): reported invisible.
+void velaSempre(QWidget *controllo);
+
+/// Whether a label's text is painted in its window's background colour, that is unseen.
+bool mimetizzata(const QWidget *etichetta);
+
+/// Installs the interfaces above; the kit's controls call it themselves, once is enough.
+void installa();
+
+} // namespace accessibilita
