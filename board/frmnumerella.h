@@ -26,6 +26,7 @@
 #include <array>
 
 class FrmInfo;
+class QShortcut;
 class Tipografia;
 
 class FrmNumerella : public QWidget
@@ -69,6 +70,9 @@ public:
     // Printing.
     void cmdStampa_Click();
 
+    // The window's size: F11 toggles full screen, Escape leaves it.
+    void alternaSchermoIntero();
+
     // The small controls.
     void Check1_Click();
     void cmdEnd_Click();
@@ -96,6 +100,8 @@ public:
 protected:
     void closeEvent(QCloseEvent *e) override;
     void showEvent(QShowEvent *e) override;
+    void resizeEvent(QResizeEvent *e) override;
+    void changeEvent(QEvent *e) override;
     bool eventFilter(QObject *o, QEvent *e) override;
 
 private:
@@ -104,6 +110,8 @@ private:
     void ordinaStrati();
     void ordinaFuoco();
     void collega();
+    /// The full-screen keys.
+    void collegaSchermo();
     void Form_Load();
 
     /// Plays a clip unless sound is muted.
@@ -130,4 +138,5 @@ private:
     Tipografia &m_tipografia;
     QRandomGenerator m_caso;
     QPointer<FrmInfo> m_info;
+    QShortcut *m_schermoIntero = nullptr, *m_esciSchermoIntero = nullptr;
 };

@@ -8,6 +8,7 @@
 #include "widgets/aspetto.h"
 #include "widgets/immagini.h"
 #include "widgets/pulsantegrafico.h"
+#include "widgets/scala.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -66,15 +67,21 @@ FrmInfo::FrmInfo(Stato &stato, LettoreSuoni &suoni, QWidget *principale)
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Info"));
     setWindowIcon(immagini::iconaInfo());
-    setFixedSize(px(lay::LarghezzaFinestra), px(lay::AltezzaFinestra));
     coloraFinestra(this, VerdeChiaro, BluScuro);
     setFont(fontComic(9.75));
 
     cmdOK = new PulsanteGrafico(FacciaPulsante, immagini::ok(), {}, this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setAccessibleName(QStringLiteral("OK"));
-    cmdOK->setGeometry(rettangolo(lay::cmdOK));
+    scala::posa(cmdOK, lay::cmdOK);
     connect(cmdOK, &QPushButton::clicked, this, &FrmInfo::cmdOK_Click);
+
+    // At the main window's scale, whole: it has no margins of its own.
+    Scala s;
+    s.fattore = scala::di(principale).fattore;
+    setFixedSize(s.px(lay::LarghezzaFinestra), s.px(lay::AltezzaFinestra));
+    s.quadro = rect();
+    if (!s.unitaria()) scala::applica(this, s);
 }
 
 void FrmInfo::Form_Load()
@@ -87,9 +94,13 @@ void FrmInfo::Form_Load()
 void FrmInfo::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
-    p.setFont(font());
+    // Laid out at scale 1 and drawn scaled, so the lines keep their places at any scale.
+    const qreal s = scala::di(this).fattore;
+    p.scale(s, s);
+    const QFont base = scala::fontBase(this);
+    p.setFont(base);
     p.setPen(palette().color(QPalette::WindowText));
-    const QFontMetrics fm(font());
+    const QFontMetrics fm(base);
     int y = 0;
     for (const QString &riga : testo()) {
         p.drawText(0, y + fm.ascent(), riga);

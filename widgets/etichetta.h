@@ -4,22 +4,38 @@
 
 #include <QLabel>
 
+class QTimer;
+
 class Etichetta : public QLabel
 {
     Q_OBJECT
 public:
+    /// How long a finger must rest still on the label to count as a right press.
+    static constexpr int DurataPressioneLunga = 600; // ms
+
     explicit Etichetta(const QString &testo, QWidget *parent = nullptr);
     void impostaColore(quint32 bbggrr);
     quint32 colore() const { return m_colore; }
 
+    /// The long-press timer ran out: a finger still resting on the label presses it with the right button.
+    void pressioneLunga();
+
 Q_SIGNALS:
     /// A mouse button went down on the label: once for every press, double clicks included.
+    /// A finger presses the left button when it lifts after a tap, the right one after a long press.
     void premuto(Qt::MouseButton tasto);
 
 protected:
     void mousePressEvent(QMouseEvent *e) override;
+    void mouseMoveEvent(QMouseEvent *e) override;
+    void mouseReleaseEvent(QMouseEvent *e) override;
     void mouseDoubleClickEvent(QMouseEvent *e) override;
 
 private:
+    enum class Tocco { Nessuno, InAttesa, Lungo };
+
     quint32 m_colore = 0;
+    Tocco m_tocco = Tocco::Nessuno;
+    QPoint m_puntoTocco;
+    QTimer *m_timerTocco = nullptr; // made on the first touch
 };

@@ -2,12 +2,16 @@
 // A flat single-line box with a thin border.
 #include "widgets/riquadro.h"
 
+#include "widgets/scala.h"
+#include "widgets/stilescalato.h"
+
 #include <QPainter>
 
 Riquadro::Riquadro(const QColor &bordo, QWidget *parent) : QLineEdit(parent), m_bordo(bordo)
 {
     setFrame(false);
     setContextMenuPolicy(Qt::NoContextMenu);
+    setStyle(StileScalato::istanza()); // a caret as wide as the scale wants
 }
 
 void Riquadro::paintEvent(QPaintEvent *e)
@@ -18,6 +22,10 @@ void Riquadro::paintEvent(QPaintEvent *e)
     }
     QLineEdit::paintEvent(e);
     QPainter p(this);
-    p.setPen(m_bordo);
-    p.drawRect(rect().adjusted(0, 0, -1, -1));
+    const int l = scala::di(this).linea();
+    const QRect r = rect();
+    p.fillRect(QRect(r.left(), r.top(), r.width(), l), m_bordo);
+    p.fillRect(QRect(r.left(), r.bottom() - l + 1, r.width(), l), m_bordo);
+    p.fillRect(QRect(r.left(), r.top(), l, r.height()), m_bordo);
+    p.fillRect(QRect(r.right() - l + 1, r.top(), l, r.height()), m_bordo);
 }
