@@ -5,6 +5,7 @@
 #include "widgets/scala.h"
 #include "widgets/stilescalato.h"
 
+#include <QEvent>
 #include <QPainter>
 
 Riquadro::Riquadro(const QColor &bordo, QWidget *parent) : QLineEdit(parent), m_bordo(bordo)
@@ -12,6 +13,17 @@ Riquadro::Riquadro(const QColor &bordo, QWidget *parent) : QLineEdit(parent), m_
     setFrame(false);
     setContextMenuPolicy(Qt::NoContextMenu);
     setStyle(StileScalato::istanza()); // a caret as wide as the scale wants
+}
+
+void Riquadro::changeEvent(QEvent *e)
+{
+    QLineEdit::changeEvent(e);
+    // The line edit keeps its text 2 pixels in from the edge at any size: the rest of a scaled
+    // margin (the font follows the scale) is added here, so text never runs over the border.
+    if (e->type() == QEvent::FontChange) {
+        const int m = qMax(0, scala::di(this).pixel(2) - 2);
+        if (textMargins().left() != m) setTextMargins(m, 0, m, 0);
+    }
 }
 
 void Riquadro::paintEvent(QPaintEvent *e)
