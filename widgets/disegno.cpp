@@ -33,12 +33,22 @@ void pulsante(QWidget *w, quint32 sfondo, const Immagine &immagine, Rilievo rili
         const QSizeF d = QSizeF(immagine.dimensione()) * s.fattore;
         QPointF at((r.width() - d.width()) / 2.0, (r.height() - d.height()) / 2.0);
         if (premuto) at += QPointF(l, l);
-        // Drawn as vectors at the painter's own resolution: sharp on any screen, at any scale and on paper.
         p.save();
         p.setClipRect(r.adjusted(2 * l, 2 * l, -2 * l, -2 * l));
-        p.translate(at);
-        p.scale(s.fattore, s.fattore);
-        immagine.disegna(p, QPointF(0, 0));
+        const QTransform dispositivo = p.deviceTransform();
+        if (!s.unitaria() && dispositivo.type() <= QTransform::TxScale &&
+            qFuzzyCompare(dispositivo.m11(), w->devicePixelRatioF())) {
+            // On a scaled screen the gradients are costly to draw anew at every press: drawn once
+            // from the vectors at exactly the screen's pixels, then copied pixel for pixel.
+            const QPixmap pm = immagine.pixmap(s.fattore * w->devicePixelRatioF());
+            const QSizeF logica = QSizeF(pm.size()) / w->devicePixelRatioF();
+            p.drawPixmap(QRectF(QPointF(qRound(at.x()), qRound(at.y())), logica), pm, QRectF(pm.rect()));
+        } else {
+            // Drawn as vectors at the painter's own resolution: sharp on any screen and on paper.
+            p.translate(at);
+            p.scale(s.fattore, s.fattore);
+            immagine.disegna(p, QPointF(0, 0));
+        }
         p.restore();
     }
     const QColor chiaro = premuto ? QColor(0x40, 0x40, 0x40) : Qt::white;
