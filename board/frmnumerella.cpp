@@ -9,6 +9,7 @@
 #include "widgets/accessibilita.h"
 #include "widgets/aspetto.h"
 #include "widgets/immagini.h"
+#include "widgets/scala.h"
 
 #include <QGuiApplication>
 #include <QPainter>
@@ -19,12 +20,12 @@ namespace lay = disposizione;
 
 namespace {
 
-/// Gives a child its name, place and (optionally) a name for screen readers.
+/// Gives a child its name, place (at any scale) and (optionally) a name for screen readers.
 template <typename W>
 W *posa(W *w, const char *nome, const lay::Posto &posto, const QString &accessibile = {})
 {
     w->setObjectName(QLatin1String(nome));
-    w->setGeometry(rettangolo(posto));
+    scala::posa(w, posto);
     if (!accessibile.isEmpty()) w->setAccessibleName(accessibile);
     return w;
 }
@@ -84,7 +85,9 @@ void FrmNumerella::costruisci()
     accessibilita::impostaRuolo(this, QAccessible::Window);
     setWindowTitle(QStringLiteral("La Numerella"));
     setWindowIcon(immagini::iconaFinestra());
-    setFixedSize(px(lay::LarghezzaFinestra), px(lay::AltezzaFinestra));
+    // Opens at its layout's size, which is also the smallest; a larger window shows the board scaled.
+    setMinimumSize(px(lay::LarghezzaFinestra), px(lay::AltezzaFinestra));
+    resize(minimumSize());
     coloraFinestra(this, GialloChiaro, Nero);
 
     Command1 = new PulsanteGrafico(Arancio, {}, {}, this);
@@ -206,7 +209,7 @@ void FrmNumerella::costruisci()
     Timer1->start();
     TmrTimer->start();
 
-    // Placed in the middle of the screen; the layout is fixed, so the window keeps its size.
+    // Placed in the middle of the screen.
     if (const QScreen *s = QGuiApplication::primaryScreen())
         move(s->availableGeometry().center() - rect().center());
 }
@@ -271,6 +274,7 @@ void FrmNumerella::collega()
     connect(Check1, &QCheckBox::clicked, this, &FrmNumerella::Check1_Click);
     for (Contatore *c : {TxtMin, TxtSec, txtErrori})
         connect(c, &Contatore::cliccato, this, &FrmNumerella::Contatore_Click);
+    collegaSchermo();
     connect(Timer1, &QTimer::timeout, this, &FrmNumerella::Timer1_Timer);
     connect(TmrTimer, &QTimer::timeout, this, &FrmNumerella::TmrTimer_Timer);
     collegaTastiera();
@@ -309,7 +313,7 @@ void FrmNumerella::mostraIntestazioni()
 {
     for (Etichetta *e : Label1) {
         e->impostaColore(Blu);
-        e->setCursor(immagini::cursoreMano());
+        e->setCursor(immagini::cursoreMano(scala::di(this).fattore));
         e->setToolTip(e->accessibleDescription());
     }
 }

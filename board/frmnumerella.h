@@ -27,6 +27,7 @@
 #include <array>
 
 class FrmInfo;
+class QShortcut;
 class Tipografia;
 
 class FrmNumerella : public QWidget
@@ -72,6 +73,9 @@ public:
     // Printing.
     void cmdStampa_Click();
 
+    // The window's size: F11 toggles full screen, Escape leaves it.
+    void alternaSchermoIntero();
+
     // The small controls.
     void Check1_Click();
     void cmdEnd_Click();
@@ -99,6 +103,8 @@ public:
 protected:
     void closeEvent(QCloseEvent *e) override;
     void showEvent(QShowEvent *e) override;
+    void resizeEvent(QResizeEvent *e) override;
+    void changeEvent(QEvent *e) override;
     bool eventFilter(QObject *o, QEvent *e) override;
 
 private:
@@ -107,6 +113,8 @@ private:
     void ordinaStrati();
     void ordinaFuoco();
     void collega();
+    /// The full-screen keys.
+    void collegaSchermo();
     void Form_Load();
 
     /// Plays a clip unless sound is muted.
@@ -148,4 +156,5 @@ private:
     UltimoIngresso *m_ingresso = nullptr;
     QPointer<QWidget> m_annunciato; ///< the control whose description carries the last words
     QString m_premessa;             ///< the outcome told together with what comes next ("Giusto! ")
+    QShortcut *m_schermoIntero = nullptr, *m_esciSchermoIntero = nullptr;
 };

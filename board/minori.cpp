@@ -2,14 +2,16 @@
 // The small controls: focus that follows the mouse, the sound switch, Exit, Info and the counters.
 #include "board/frmnumerella.h"
 #include "info/frminfo.h"
+#include "widgets/tocco.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 
 bool FrmNumerella::eventFilter(QObject *o, QEvent *e)
 {
-    // Installed on the buttons and keys only.
-    if (e->type() == QEvent::MouseMove || e->type() == QEvent::Enter) seguiIlMouse(static_cast<QWidget *>(o));
+    // Installed on the buttons and keys only. A finger sliding over the board is no pointer resting there.
+    if ((e->type() == QEvent::MouseMove || e->type() == QEvent::Enter) && !tocco::daDito(e))
+        seguiIlMouse(static_cast<QWidget *>(o));
     return QWidget::eventFilter(o, e);
 }
 

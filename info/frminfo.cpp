@@ -9,6 +9,7 @@
 #include "widgets/aspetto.h"
 #include "widgets/immagini.h"
 #include "widgets/pulsantegrafico.h"
+#include "widgets/scala.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -68,15 +69,21 @@ FrmInfo::FrmInfo(Stato &stato, LettoreSuoni &suoni, QWidget *principale)
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Info"));
     setWindowIcon(immagini::iconaInfo());
-    setFixedSize(px(lay::LarghezzaFinestra), px(lay::AltezzaFinestra));
     coloraFinestra(this, VerdeChiaro, BluScuro);
     setFont(fontComic(9.75));
 
     cmdOK = new PulsanteGrafico(FacciaPulsante, immagini::ok(), {}, this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setAccessibleName(QStringLiteral("OK"));
-    cmdOK->setGeometry(rettangolo(lay::cmdOK));
+    scala::posa(cmdOK, lay::cmdOK);
     connect(cmdOK, &QPushButton::clicked, this, &FrmInfo::cmdOK_Click);
+
+    // At the main window's scale, whole: it has no margins of its own.
+    Scala s;
+    s.fattore = scala::di(principale).fattore;
+    setFixedSize(s.px(lay::LarghezzaFinestra), s.px(lay::AltezzaFinestra));
+    s.quadro = rect();
+    if (!s.unitaria()) scala::applica(this, s);
 }
 
 void FrmInfo::Form_Load()
@@ -85,16 +92,17 @@ void FrmInfo::Form_Load()
     m_principale->setEnabled(false);
     // One label a line, one text line under the other from the top-left corner, each as wide as
     // the window so that a long line is cut at its edge; labels, unlike painting, can be read aloud.
-    const QFontMetrics fm(font());
+    // Their places are in twips, like every control's, so they follow the window's scale.
+    const int passo = QFontMetrics(scala::fontBase(this)).lineSpacing() * TwipsPerPixel;
     int y = 0;
     for (const QString &testoRiga : testo()) {
         auto *riga = new QLabel(testoRiga, this);
         riga->setObjectName(QStringLiteral("riga%1").arg(m_righe.size() + 1));
         riga->setTextFormat(Qt::PlainText);
         riga->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        riga->setGeometry(0, y, width(), fm.lineSpacing());
+        scala::posa(riga, {0, y, lay::LarghezzaFinestra, passo});
         m_righe.append(riga);
-        y += fm.lineSpacing();
+        y += passo;
     }
     cmdOK->raise(); // above the lines, and after them in reading order
 }

@@ -2,6 +2,8 @@
 // Asking the child's name and printing an image of a window.
 #include "services/tipografia.h"
 
+#include "widgets/scala.h"
+
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPainter>
@@ -14,9 +16,12 @@ bool disegnaFinestra(QPrinter &stampante, QWidget *finestra)
 {
     QPainter p;
     if (!p.begin(&stampante)) return false;
-    const qreal scala = stampante.resolution() / 96.0;
+    // A scaled board is printed at its true size: only its own area, brought back to scale 1.
+    const Scala schermo = scala::di(finestra);
+    const qreal scala = stampante.resolution() / 96.0 / schermo.fattore;
     p.scale(scala, scala);
-    finestra->render(&p, QPoint(), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);
+    finestra->render(&p, QPoint(), schermo.quadro.isNull() ? QRegion() : QRegion(schermo.quadro),
+                     QWidget::DrawWindowBackground | QWidget::DrawChildren);
     return p.end();
 }
 

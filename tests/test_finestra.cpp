@@ -22,7 +22,7 @@ private Q_SLOTS:
         TipografiaFinta tip;
         FrmNumerella w(stato, suoni, tip);
         QCOMPARE(w.size(), QSize(634, 455));
-        QCOMPARE(w.minimumSize(), w.maximumSize());
+        QCOMPARE(w.minimumSize(), QSize(634, 455)); // and any larger size, scaled
         QCOMPARE(w.windowTitle(), QStringLiteral("La Numerella"));
         for (int n = 0; n < 10; ++n) {
             QCOMPARE(w.Label1[n]->text(), QString::number(n + 1));

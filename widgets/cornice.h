@@ -15,6 +15,7 @@ public:
 
 protected:
     void changeEvent(QEvent *e) override;
+    void paintEvent(QPaintEvent *e) override;
 
 private:
     void aggiornaDidascalia();

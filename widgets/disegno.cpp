@@ -4,6 +4,7 @@
 
 #include "widgets/aspetto.h"
 #include "widgets/immagine.h"
+#include "widgets/scala.h"
 
 #include <QAbstractButton>
 #include <QKeyEvent>
@@ -22,35 +23,52 @@ void impostaRuolo(QWidget *w, QPalette::ColorRole ruolo, const QColor &c)
 void pulsante(QWidget *w, quint32 sfondo, const Immagine &immagine, Rilievo rilievo)
 {
     const bool premuto = rilievo == Rilievo::Premuto;
+    // Lines are whole pixels thick, so the face stays crisp at any scale.
+    const Scala s = scala::di(w);
+    const int l = s.linea();
     QPainter p(w);
     const QRect r = w->rect();
     p.fillRect(r, aspetto::colore(sfondo));
     if (!immagine.isNull()) {
-        const QSize d = immagine.dimensione();
+        const QSizeF d = QSizeF(immagine.dimensione()) * s.fattore;
         QPointF at((r.width() - d.width()) / 2.0, (r.height() - d.height()) / 2.0);
-        if (premuto) at += QPointF(1, 1);
-        // Drawn as vectors at the painter's own resolution: sharp on any screen and on paper.
+        if (premuto) at += QPointF(l, l);
         p.save();
-        p.setClipRect(r.adjusted(2, 2, -2, -2));
-        immagine.disegna(p, at);
+        p.setClipRect(r.adjusted(2 * l, 2 * l, -2 * l, -2 * l));
+        const QTransform dispositivo = p.deviceTransform();
+        if (!s.unitaria() && dispositivo.type() <= QTransform::TxScale &&
+            qFuzzyCompare(dispositivo.m11(), w->devicePixelRatioF())) {
+            // On a scaled screen the gradients are costly to draw anew at every press: drawn once
+            // from the vectors at exactly the screen's pixels, then copied pixel for pixel.
+            const QPixmap pm = immagine.pixmap(s.fattore * w->devicePixelRatioF());
+            const QSizeF logica = QSizeF(pm.size()) / w->devicePixelRatioF();
+            p.drawPixmap(QRectF(QPointF(qRound(at.x()), qRound(at.y())), logica), pm, QRectF(pm.rect()));
+        } else {
+            // Drawn as vectors at the painter's own resolution: sharp on any screen and on paper.
+            p.translate(at);
+            p.scale(s.fattore, s.fattore);
+            immagine.disegna(p, QPointF(0, 0));
+        }
         p.restore();
     }
     const QColor chiaro = premuto ? QColor(0x40, 0x40, 0x40) : Qt::white;
     const QColor scuro = premuto ? Qt::white : QColor(0x40, 0x40, 0x40);
     const QColor medio = premuto ? QColor(0xA0, 0xA0, 0xA0) : QColor(0x80, 0x80, 0x80);
-    p.setPen(chiaro);
-    p.drawLine(r.topLeft(), r.topRight());
-    p.drawLine(r.topLeft(), r.bottomLeft());
-    p.setPen(scuro);
-    p.drawLine(r.bottomLeft(), r.bottomRight());
-    p.drawLine(r.topRight(), r.bottomRight());
-    p.setPen(medio);
-    p.drawLine(r.left() + 1, r.bottom() - 1, r.right() - 1, r.bottom() - 1);
-    p.drawLine(r.right() - 1, r.top() + 1, r.right() - 1, r.bottom() - 1);
+    p.fillRect(QRect(r.left(), r.top(), r.width(), l), chiaro);
+    p.fillRect(QRect(r.left(), r.top(), l, r.height()), chiaro);
+    p.fillRect(QRect(r.left(), r.bottom() - l + 1, r.width(), l), scuro);
+    p.fillRect(QRect(r.right() - l + 1, r.top(), l, r.height()), scuro);
+    p.fillRect(QRect(r.left() + l, r.bottom() - 2 * l + 1, r.width() - 2 * l, l), medio);
+    p.fillRect(QRect(r.right() - 2 * l + 1, r.top() + l, l, r.height() - 2 * l), medio);
     if (w->hasFocus()) {
-        QPen punti(Qt::black, 1, Qt::DotLine);
+        QPen punti(Qt::black, l, Qt::DotLine);
         p.setPen(punti);
-        p.drawRect(r.adjusted(3, 3, -4, -4));
+        if (l == 1) {
+            p.drawRect(r.adjusted(3, 3, -4, -4));
+        } else {
+            const qreal m = 3 * l + l / 2.0; // the middle of a line 3 lines in from the edge
+            p.drawRect(QRectF(r).adjusted(m, m, -m, -m));
+        }
     }
 }
 

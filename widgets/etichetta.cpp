@@ -5,11 +5,15 @@
 #include "widgets/accessibilita.h"
 #include "widgets/aspetto.h"
 #include "widgets/disegno.h"
+#include "widgets/tocco.h"
 
 #include <QAccessible>
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
+#include <QStyleHints>
+#include <QTimer>
 
 Etichetta::Etichetta(const QString &testo, QWidget *parent) : QLabel(testo, parent)
 {
@@ -36,8 +40,49 @@ void Etichetta::impostaColore(quint32 bbggrr)
 
 void Etichetta::mousePressEvent(QMouseEvent *e)
 {
+    // A finger has no right button: what it means is known only when it lifts or rests long enough.
+    if (tocco::daDito(e) && e->button() == Qt::LeftButton) {
+        if (!m_timerTocco) {
+            m_timerTocco = new QTimer(this);
+            m_timerTocco->setSingleShot(true);
+            m_timerTocco->setInterval(DurataPressioneLunga);
+            connect(m_timerTocco, &QTimer::timeout, this, &Etichetta::pressioneLunga);
+        }
+        m_tocco = Tocco::InAttesa;
+        m_puntoTocco = e->position().toPoint();
+        m_timerTocco->start();
+        e->accept();
+        return;
+    }
     Q_EMIT premuto(e->button());
     QLabel::mousePressEvent(e);
+}
+
+void Etichetta::mouseMoveEvent(QMouseEvent *e)
+{
+    // A finger that slides away is neither a tap nor a long press.
+    if (m_tocco == Tocco::InAttesa && (e->position().toPoint() - m_puntoTocco).manhattanLength() >
+                                          QGuiApplication::styleHints()->startDragDistance()) {
+        m_tocco = Tocco::Nessuno;
+        m_timerTocco->stop();
+    }
+    QLabel::mouseMoveEvent(e);
+}
+
+void Etichetta::mouseReleaseEvent(QMouseEvent *e)
+{
+    const Tocco tocco = m_tocco;
+    m_tocco = Tocco::Nessuno;
+    if (m_timerTocco) m_timerTocco->stop();
+    if (tocco == Tocco::InAttesa && tocco::daDito(e)) Q_EMIT premuto(Qt::LeftButton);
+    QLabel::mouseReleaseEvent(e);
+}
+
+void Etichetta::pressioneLunga()
+{
+    if (m_tocco != Tocco::InAttesa) return;
+    m_tocco = Tocco::Lungo;
+    Q_EMIT premuto(Qt::RightButton);
 }
 
 void Etichetta::mouseDoubleClickEvent(QMouseEvent *e)

@@ -2,6 +2,8 @@
 // A picture on a window's surface.
 #include "widgets/figura.h"
 
+#include "widgets/scala.h"
+
 #include <QPainter>
 
 Figura::Figura(Immagine immagine, QWidget *parent) : QWidget(parent), m_immagine(std::move(immagine))
@@ -12,5 +14,7 @@ Figura::Figura(Immagine immagine, QWidget *parent) : QWidget(parent), m_immagine
 void Figura::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
+    const qreal s = scala::di(this).fattore;
+    p.scale(s, s);
     m_immagine.disegna(p, QPointF(0, 0));
 }

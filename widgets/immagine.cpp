@@ -20,6 +20,8 @@ QPixmap Immagine::pixmap(qreal dpr) const
         QPainter p(&pm);
         p.setRenderHint(QPainter::Antialiasing);
         p.setRenderHint(QPainter::TextAntialiasing);
+        // Exactly the pixmap's pixels, also where the size in pixels was rounded.
+        p.scale(pm.width() / (m_dimensione.width() * dpr), pm.height() / (m_dimensione.height() * dpr));
         (*m_disegna)(p);
         m_cache = pm;
     }

@@ -10,7 +10,7 @@
 #include <QRadialGradient>
 #include <QScreen>
 #include <QSvgRenderer>
-#include <optional>
+#include <map>
 
 namespace immagini {
 
@@ -88,15 +88,19 @@ Immagine ok()
     return parola(QStringLiteral("OK"), Sfumatura::Verde, QSize(113, 33), 22, Inchiostro::Rosso);
 }
 
-QCursor cursoreMano()
+QCursor cursoreMano(qreal fattore)
 {
-    // Made once, and let go with the application: a pixmap must not outlive its QGuiApplication.
-    static std::optional<QCursor> cursore;
-    if (!cursore) {
-        cursore.emplace(svg(QStringLiteral("cursore_mano"), QSize(32, 32)).pixmap(dprSchermo()), 6, 5);
-        qAddPostRoutine([] { cursore.reset(); });
+    // Made once per size, and let go with the application: a pixmap must not outlive its QGuiApplication.
+    static std::map<int, QCursor> cursori;
+    const int lato = qRound(32 * fattore);
+    auto c = cursori.find(lato);
+    if (c == cursori.end()) {
+        if (cursori.empty()) qAddPostRoutine([] { cursori.clear(); });
+        // Drawn from the vectors at its size, never a scaled-up picture.
+        const QPixmap pm = svg(QStringLiteral("cursore_mano"), QSize(lato, lato)).pixmap(dprSchermo());
+        c = cursori.emplace(lato, QCursor(pm, qRound(6 * fattore), qRound(5 * fattore))).first;
     }
-    return *cursore;
+    return c->second;
 }
 
 static QIcon icona(const QString &nome)

@@ -22,8 +22,9 @@ Immagine svg(const QString &nome, QSize dimensione);
 /// The red OK on green of the keypad and of the info window.
 Immagine ok();
 
-/// The hand cursor of buttons, keys and column headers; hot spot on the finger tip (6, 5).
-QCursor cursoreMano();
+/// The hand cursor of buttons, keys and column headers, \a fattore times its 32-pixel size;
+/// hot spot on the finger tip (6, 5 at scale 1).
+QCursor cursoreMano(qreal fattore = 1.0);
 /// The grid icon of the main window and the question-mark icon of the info window.
 QIcon iconaFinestra();
 QIcon iconaInfo();

@@ -2,12 +2,28 @@
 // A flat single-line box with a thin border.
 #include "widgets/riquadro.h"
 
+#include "widgets/scala.h"
+#include "widgets/stilescalato.h"
+
+#include <QEvent>
 #include <QPainter>
 
 Riquadro::Riquadro(const QColor &bordo, QWidget *parent) : QLineEdit(parent), m_bordo(bordo)
 {
     setFrame(false);
     setContextMenuPolicy(Qt::NoContextMenu);
+    setStyle(StileScalato::istanza()); // a caret as wide as the scale wants
+}
+
+void Riquadro::changeEvent(QEvent *e)
+{
+    QLineEdit::changeEvent(e);
+    // The line edit keeps its text 2 pixels in from the edge at any size: the rest of a scaled
+    // margin (the font follows the scale) is added here, so text never runs over the border.
+    if (e->type() == QEvent::FontChange) {
+        const int m = qMax(0, scala::di(this).pixel(2) - 2);
+        if (textMargins().left() != m) setTextMargins(m, 0, m, 0);
+    }
 }
 
 void Riquadro::paintEvent(QPaintEvent *e)
@@ -18,6 +34,10 @@ void Riquadro::paintEvent(QPaintEvent *e)
     }
     QLineEdit::paintEvent(e);
     QPainter p(this);
-    p.setPen(m_bordo);
-    p.drawRect(rect().adjusted(0, 0, -1, -1));
+    const int l = scala::di(this).linea();
+    const QRect r = rect();
+    p.fillRect(QRect(r.left(), r.top(), r.width(), l), m_bordo);
+    p.fillRect(QRect(r.left(), r.bottom() - l + 1, r.width(), l), m_bordo);
+    p.fillRect(QRect(r.left(), r.top(), l, r.height()), m_bordo);
+    p.fillRect(QRect(r.right() - l + 1, r.top(), l, r.height()), m_bordo);
 }

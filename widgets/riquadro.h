@@ -12,6 +12,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *e) override;
+    void changeEvent(QEvent *e) override;
 
 private:
     QColor m_bordo;

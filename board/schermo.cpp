@@ -1,0 +1,43 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The window's size: the board scaled uniformly and centred, and full screen on F11.
+#include "board/disposizione.h"
+#include "board/frmnumerella.h"
+#include "widgets/scala.h"
+
+#include <QEvent>
+#include <QShortcut>
+
+namespace lay = disposizione;
+
+void FrmNumerella::collegaSchermo()
+{
+    m_schermoIntero = new QShortcut(QKeySequence(Qt::Key_F11), this);
+    connect(m_schermoIntero, &QShortcut::activated, this, &FrmNumerella::alternaSchermoIntero);
+    // Escape keeps its other meanings unless it has a full screen to leave.
+    m_esciSchermoIntero = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    m_esciSchermoIntero->setEnabled(false);
+    connect(m_esciSchermoIntero, &QShortcut::activated, this, &FrmNumerella::alternaSchermoIntero);
+}
+
+void FrmNumerella::alternaSchermoIntero()
+{
+    // Leaving full screen goes back to the window as it was, maximised or not.
+    setWindowState(windowState() ^ Qt::WindowFullScreen);
+}
+
+void FrmNumerella::changeEvent(QEvent *e)
+{
+    QWidget::changeEvent(e);
+    if (e->type() == QEvent::WindowStateChange) m_esciSchermoIntero->setEnabled(isFullScreen());
+}
+
+void FrmNumerella::resizeEvent(QResizeEvent *e)
+{
+    QWidget::resizeEvent(e);
+    const Scala s =
+        Scala::per(size(), QSize(aspetto::px(lay::LarghezzaFinestra), aspetto::px(lay::AltezzaFinestra)));
+    const Scala ora = scala::di(this);
+    if (s.fattore == ora.fattore && s.origine == ora.origine) return;
+    // Everything is placed and sized again from the twips layout; the margins show the window's yellow.
+    scala::applica(this, s);
+}

@@ -1,0 +1,19 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The application's style with the sizes it draws by itself (the caret) at the window's scale.
+#pragma once
+
+#include <QProxyStyle>
+
+class StileScalato : public QProxyStyle
+{
+    Q_OBJECT
+public:
+    /// The one instance, shared by the kit's controls that ask for it; it lives as long as the application.
+    static StileScalato *istanza();
+
+    int pixelMetric(PixelMetric metrica, const QStyleOption *opzione = nullptr,
+                    const QWidget *widget = nullptr) const override;
+
+private:
+    StileScalato() = default;
+};
