@@ -3,6 +3,7 @@
 #include "board/frmnumerella.h"
 #include "board/stato.h"
 #include "services/lingua.h"
+#include "services/segnali.h"
 #include "services/suono.h"
 #include "services/tipografia.h"
 
@@ -23,5 +24,8 @@ int main(int argc, char *argv[])
     FrmNumerella finestra(stato, suoni, tipografia);
     finestra.Form_Load();
     finestra.show();
+    // A termination signal closes the window like its close box does.
+    Segnali segnali;
+    QObject::connect(&segnali, &Segnali::terminazione, &finestra, &QWidget::close);
     return QApplication::exec();
 }
