@@ -6,7 +6,7 @@ set -euo pipefail
 PACKAGES=(
     # build
     qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
-    ninja-build cmake g++ clang-format
+    ninja-build cmake g++ clang-format libcups2-dev
     # fonts
     fonts-comic-neue fonts-liberation
     # runtime and tests
