@@ -3,6 +3,7 @@
 #include "aiuto.h"
 #include "pagina.h"
 #include "services/coda.h"
+#include "services/segnali.h"
 
 #include <QDeadlineTimer>
 #include <QDir>
@@ -16,6 +17,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QThread>
+#include <csignal>
 #include <pwd.h>
 #include <unistd.h>
 
@@ -238,6 +240,38 @@ private Q_SLOTS:
             QVERIFY2(b.tipografia.messaggi.first().contains(QStringLiteral("non accetta")),
                      qPrintable(b.tipografia.messaggi.first()));
         QCOMPARE(coda::lavoroPreso(coda, prima), !rifiutata);
+    }
+
+    void terminazioneDuranteLaStampa()
+    {
+        if (!serveStampante(
+                {QStringLiteral("cupsdisable"), QStringLiteral("cupsenable"), QStringLiteral("cancel")}))
+            return;
+        const QString coda = QPrinterInfo::defaultPrinter().printerName();
+        // The job's spool file is made in TMPDIR when the page starts, and filled when it ends.
+        QTemporaryDir spool;
+        const QByteArray tmpdir = qgetenv("TMPDIR");
+        qputenv("TMPDIR", spool.path().toLocal8Bit());
+        bool ok = false;
+        esegui(QStringLiteral("cupsdisable"), {coda}, &ok);
+        QVERIFY(ok);
+        const int prima = coda::ultimoLavoro(coda);
+        const auto ripristino = qScopeGuard([&] {
+            for (int id = coda::ultimoLavoro(coda); id > prima; --id)
+                esegui(QStringLiteral("cancel"), {QStringLiteral("%1-%2").arg(coda).arg(id)});
+            esegui(QStringLiteral("cupsenable"), {coda});
+            qputenv("TMPDIR", tmpdir);
+        });
+        Segnali segnali;
+        bool terminato = false;
+        connect(&segnali, &Segnali::terminazione, this, [&] { terminato = true; });
+        BancoCon<TipografiaMuta> b;
+        b.tipografia.primaDiOgniPagina([] { std::raise(SIGTERM); });
+        QVERIFY(b.tipografia.stampa(b.w.get()));
+        QVERIFY(!terminato); // told by the event loop, never in the middle of a page
+        QTRY_VERIFY(terminato);
+        QVERIFY(coda::lavoroPreso(coda, prima));
+        QCOMPARE(QDir(spool.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
     }
 };
 
