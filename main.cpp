@@ -5,11 +5,13 @@
 #include "services/lettoreqt.h"
 #include "services/lingua.h"
 #include "services/opzioni.h"
+#include "services/segnali.h"
 #include "services/stato.h"
 #include "services/tipografia.h"
 
 #include <QApplication>
 #include <cstdio>
+#include <cstdlib>
 #include <optional>
 
 namespace {
@@ -37,20 +39,9 @@ std::optional<int> rispondi(const Lettura &lettura)
     return std::nullopt;
 }
 
-} // namespace
-
-int main(int argc, char *argv[])
+/// The program with its windows; returns the exit status. Everything of ours is gone when it returns.
+int esegui(int &argc, char **argv)
 {
-    {
-        // Help and version need no screen: answer them before the graphical application exists.
-        // Anything else waits for it, since it takes Qt's own options (-platform, -style, ...) away.
-        QCoreApplication console(argc, argv);
-        nomina();
-        impostaItaliano();
-        const Lettura lettura = leggiOpzioni(QCoreApplication::arguments());
-        if (lettura.esito == Esito::Aiuto || lettura.esito == Esito::Versione) return *rispondi(lettura);
-    }
-
     QApplication app(argc, argv);
     nomina();
     // The desktop entry's name, so that task bars find the program's icon.
@@ -70,5 +61,31 @@ int main(int argc, char *argv[])
         finestra.showFullScreen();
     else
         finestra.show();
+    // A termination signal closes the window like its close box does.
+    Segnali segnali;
+    QObject::connect(&segnali, &Segnali::terminazione, &finestra, &QWidget::close);
     return QApplication::exec();
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    {
+        // Help and version need no screen: answer them before the graphical application exists.
+        // Anything else waits for it, since it takes Qt's own options (-platform, -style, ...) away.
+        QCoreApplication console(argc, argv);
+        nomina();
+        impostaItaliano();
+        const Lettura lettura = leggiOpzioni(QCoreApplication::arguments());
+        if (lettura.esito == Esito::Aiuto || lettura.esito == Esito::Versione) return *rispondi(lettura);
+    }
+
+    const int esito = esegui(argc, argv);
+    // Ours is all gone with the application object, the sound players and their outputs included.
+    // What is left are Qt Multimedia's own globals, which exit() would tear down while the sound
+    // library's thread still runs (a crash about once in 150 closes right after a clip): nothing
+    // is left to save, so the process ends here.
+    std::fflush(nullptr);
+    std::_Exit(esito);
 }

@@ -10,8 +10,8 @@ root=$(pwd)
 build="$root/build-bench"
 
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-# Only our two targets: the rest of the tree (tests) need not build for a benchmark run.
-cmake --build "$build" --target bench_eventi bench_avvio
+# Only our targets: the rest of the tree (tests) need not build for a benchmark run.
+cmake --build "$build" --target bench_eventi bench_avvio bench_stampa
 
 . "$root/tools/schermo.sh"
 schermo_xdg nuova
@@ -33,4 +33,9 @@ env -u DISPLAY QT_QPA_PLATFORM=offscreen "$build/bench/bench_eventi" ${EVENTI_AR
         /^(FAIL|Totals)/ { print }
     ' || eventi_rc=$?
 
-[ "$avvio_rc" -eq 0 ] && [ "$eventi_rc" -eq 0 ]
+echo
+echo "== bench_stampa (offscreen; nine pages printed to PDF files) =="
+stampa_rc=0
+env -u DISPLAY QT_QPA_PLATFORM=offscreen "$build/bench/bench_stampa" || stampa_rc=$?
+
+[ "$avvio_rc" -eq 0 ] && [ "$eventi_rc" -eq 0 ] && [ "$stampa_rc" -eq 0 ]

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Printing the finished table with the child's name as its title.
 #include "board/frmnumerella.h"
+#include "services/nome.h"
 #include "services/tipografia.h"
 #include "widgets/fontdialoghi.h"
 #include "widgets/scala.h"
@@ -10,11 +11,16 @@ void FrmNumerella::cmdStampa_Click()
     // The name prompt and the print messages are read from as far as the board is.
     const FontDialoghi font(scala::di(this).fattore);
     nascondiIntestazioni();
+    const bool aperta = isVisible();
     const QString nome = m_tipografia.chiediNome(this);
-    lblTitolo->setText(nome.isEmpty() ? QStringLiteral("La Numerella") : nome);
-    // The blink timer kept running while the prompt was open: hide the headers again so the
-    // page never shows a factor.
+    // Closed (by the window system or a signal) while the prompt was open: nothing to print.
+    if (aperta && isHidden()) return;
+    lblTitolo->setText(nome.isEmpty() ? QStringLiteral("La Numerella") : nomeSuUnaRiga(nome));
+    // The blink timer keeps running while any dialog is open: the headers are hidden again right
+    // before each page is drawn, so no page ever shows a factor.
     nascondiIntestazioni();
+    m_tipografia.primaDiOgniPagina([this] { nascondiIntestazioni(); });
     m_tipografia.stampa(this);
+    m_tipografia.primaDiOgniPagina({});
     mostraIntestazioni();
 }

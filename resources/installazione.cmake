@@ -85,6 +85,7 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # What no linker sees: Qt's Italian texts for its dialogs and the fonts that stand in for Comic Sans MS
 # and Arial. The platform, SVG, printing and sound plugins ship in the libraries found above.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-translations-l10n, fonts-comic-neue, fonts-liberation")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-noto-color-emoji")
 # Printing needs a print service and sound a sound server; desktops have both.
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "cups, pipewire-pulse | pulseaudio")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)

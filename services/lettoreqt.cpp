@@ -3,9 +3,22 @@
 #include "services/lettoreqt.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDeadlineTimer>
 #include <QSoundEffect>
 #include <QUrl>
+
+namespace {
+
+/// A clip that stops sooner than this after play() never started: the shortest clip lasts 120 ms.
+constexpr qint64 AvvioMancatoMs = 50;
+
+qint64 adesso()
+{
+    return QDateTime::currentMSecsSinceEpoch();
+}
+
+} // namespace
 
 QString LettoreQt::percorso(Clip clip)
 {
@@ -26,6 +39,13 @@ LettoreQt::~LettoreQt()
     const QDeadlineTimer scadenza(2000);
     while (inCaricamento() && !scadenza.hasExpired())
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    // Each effect hands its audio output to deleteLater(), which no event loop would run any more:
+    // left for exit(), those outputs went with the sound library's thread still feeding them.
+    // Stop and delete them all now, while the application exists.
+    smonta();
+    qDeleteAll(m_effetti);
+    m_effetti.clear();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 QSoundEffect *LettoreQt::effetto(Clip clip)
@@ -34,15 +54,54 @@ QSoundEffect *LettoreQt::effetto(Clip clip)
     if (!e) {
         e = new QSoundEffect(this);
         e->setSource(QUrl(QStringLiteral("qrc") + percorso(clip)));
+        connect(e, &QSoundEffect::statusChanged, this, [this, e] {
+            if (e->status() == QSoundEffect::Error) m_daRicostruire = true;
+        });
+        connect(e, &QSoundEffect::playingChanged, this, [this, e] {
+            if (!e->isPlaying()) fermato(e);
+        });
     }
     return e;
 }
 
+void LettoreQt::fermato(QSoundEffect *e)
+{
+    // Only a flag: the rebuild waits for the next clip, so no handler ever waits on the server.
+    if (e == m_attuale && !m_fermaIlLettore && adesso() - m_avvio < AvvioMancatoMs) m_daRicostruire = true;
+}
+
+void LettoreQt::smonta()
+{
+    m_attuale = nullptr;
+    for (auto i = m_effetti.begin(); i != m_effetti.end();) {
+        // See the destructor: a clip still loading is left to finish.
+        if (i.value()->status() == QSoundEffect::Loading) {
+            ++i;
+            continue;
+        }
+        i.value()->stop();
+        delete i.value();
+        i = m_effetti.erase(i);
+    }
+}
+
 void LettoreQt::SuonaRisorsa(Clip clip)
 {
+    if (m_daRicostruire) {
+        m_daRicostruire = false;
+        ++m_ricostruzioni;
+        smonta();
+    }
     // Two effects would mix: stop the one still sounding so only the newest clip is heard.
     // Without an audio server an effect reports 'playing' for ever, so never wait on it.
-    if (m_attuale) m_attuale->stop();
+    if (m_attuale) {
+        m_fermaIlLettore = true;
+        m_attuale->stop();
+        m_fermaIlLettore = false;
+    }
     m_attuale = effetto(clip);
+    m_avvio = adesso();
     m_attuale->play();
+    // A dead server turns the output down inside play(): the clip never starts.
+    if (!m_attuale->isPlaying()) m_daRicostruire = true;
 }

@@ -3,12 +3,14 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
 class QPrinter;
 class QWidget;
 
 /// Draws \a finestra on \a stampante at its true size (15 twips a pixel, 96 pixels an inch),
-/// rendered at the printer's own resolution. Returns false when the page cannot be started.
+/// rendered at 300 dots an inch: sharp on paper, and a picture small enough to print at once.
+/// Returns false when the page cannot be started.
 bool disegnaFinestra(QPrinter &stampante, QWidget *finestra);
 
 /// The name prompt and the printer, behind one seam so tests can answer and print to a file.
@@ -19,13 +21,26 @@ public:
 
     /// The modal name prompt; the typed text, or an empty string when cancelled.
     virtual QString chiediNome(QWidget *genitore);
-    /// One print job of \a finestra on the default printer. On failure it says so in plain
-    /// words and offers the print dialog; returns whether a page was printed.
+    /// One print job of \a finestra on the default printer. On failure (no printer, a page that
+    /// cannot start, a queue that refuses the job) it says so in plain words and offers the print
+    /// dialog; returns whether a page was printed.
     virtual bool stampa(QWidget *finestra);
+
+    /// \a f runs right before each page is drawn, after every dialog that came before it.
+    void primaDiOgniPagina(std::function<void()> f) { m_primaDellaPagina = std::move(f); }
 
 protected:
     /// The failure message; returns true when the user wants to choose a printer.
     virtual bool segnalaErrore(QWidget *genitore, const QString &messaggio);
     /// The print dialog; returns true when the user confirmed a printer or file.
     virtual bool scegliStampante(QPrinter &stampante, QWidget *genitore);
+    /// Runs the hook given to primaDiOgniPagina(), brings the window on screen up to date, then
+    /// draws the page.
+    bool disegna(QPrinter &stampante, QWidget *finestra);
+
+private:
+    /// Prints one page; an empty string when the page went out, else what went wrong, in Italian.
+    QString stampaPagina(QPrinter &stampante, QWidget *finestra);
+
+    std::function<void()> m_primaDellaPagina;
 };

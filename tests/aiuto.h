@@ -40,7 +40,7 @@ public:
         pdf.setOutputFormat(QPrinter::PdfFormat);
         pdf.setOutputFileName(QStringLiteral("%1/pagina%2.pdf").arg(cartella).arg(titoliStampati.size()));
         file.append(pdf.outputFileName());
-        return disegnaFinestra(pdf, finestra);
+        return disegna(pdf, finestra);
     }
     QStringList nomi;
     int domande = 0;

@@ -2,6 +2,8 @@
 // A real print on the CUPS queue "PDF", the default for this test only: the page that comes out is read back.
 #include "aiuto.h"
 #include "pagina.h"
+#include "services/coda.h"
+#include "services/segnali.h"
 
 #include <QDeadlineTimer>
 #include <QDir>
@@ -15,6 +17,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QThread>
+#include <csignal>
 #include <pwd.h>
 #include <unistd.h>
 
@@ -50,6 +53,20 @@ QString cartellaPdf()
     return out;
 }
 
+/// The real printer path; failure messages are recorded and answered "no".
+class TipografiaMuta : public Tipografia
+{
+public:
+    QStringList messaggi;
+
+protected:
+    bool segnalaErrore(QWidget *, const QString &messaggio) override
+    {
+        messaggi.append(messaggio);
+        return false;
+    }
+};
+
 QString esegui(const QString &programma, const QStringList &argomenti, bool *riuscito = nullptr)
 {
     QProcess p;
@@ -57,6 +74,22 @@ QString esegui(const QString &programma, const QStringList &argomenti, bool *riu
     const bool ok = p.waitForFinished(60000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
     if (riuscito) *riuscito = ok;
     return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+/// Skips (or fails, when the CUPS run is required) unless a default printer and these tools exist.
+bool serveStampante(const QStringList &programmi)
+{
+    const bool obbligatorio = qEnvironmentVariable("NUMERELLA_CUPS") == QLatin1String("1");
+    QString manca;
+    if (QPrinterInfo::defaultPrinter().isNull()) manca = QStringLiteral("no default printer");
+    for (const QString &p : programmi)
+        if (manca.isEmpty() && QStandardPaths::findExecutable(p).isEmpty()) manca = p;
+    if (manca.isEmpty()) return true;
+    if (obbligatorio)
+        QTest::qFail(qPrintable(manca), __FILE__, __LINE__);
+    else
+        QTest::qSkip(qPrintable(manca), __FILE__, __LINE__);
+    return false;
 }
 
 } // namespace
@@ -167,6 +200,75 @@ private Q_SLOTS:
         QVERIFY(ok);
         QVERIFY2(letto.contains(QStringLiteral("Giulia")),
                  qPrintable(QStringLiteral("the title reads \"%1\"").arg(letto.trimmed())));
+    }
+
+    void codaFerma_data()
+    {
+        QTest::addColumn<QString>("ferma");
+        QTest::addColumn<QString>("riavvia");
+        QTest::addColumn<bool>("rifiutata");
+        QTest::newRow("refusing jobs")
+            << QStringLiteral("cupsreject") << QStringLiteral("cupsaccept") << true;
+        QTest::newRow("paused, keeping jobs")
+            << QStringLiteral("cupsdisable") << QStringLiteral("cupsenable") << false;
+    }
+    void codaFerma()
+    {
+        QFETCH(QString, ferma);
+        QFETCH(QString, riavvia);
+        QFETCH(bool, rifiutata);
+        if (!serveStampante({ferma, riavvia, QStringLiteral("cancel")})) return;
+        const QString coda = QPrinterInfo::defaultPrinter().printerName();
+        bool ok = false;
+        esegui(ferma, {coda}, &ok);
+        QVERIFY(ok);
+        const int prima = coda::ultimoLavoro(coda);
+        const auto ripristino = qScopeGuard([&] {
+            // A job kept by the paused queue is not wanted on paper.
+            for (int id = coda::ultimoLavoro(coda); id > prima; --id)
+                esegui(QStringLiteral("cancel"), {QStringLiteral("%1-%2").arg(coda).arg(id)});
+            esegui(riavvia, {coda});
+        });
+        BancoCon<TipografiaMuta> b;
+        const bool stampata = b.tipografia.stampa(b.w.get());
+        QCOMPARE(stampata, !rifiutata);
+        QCOMPARE(b.tipografia.messaggi.size(), rifiutata ? 1 : 0);
+        if (rifiutata)
+            QVERIFY2(b.tipografia.messaggi.first().contains(QStringLiteral("non accetta")),
+                     qPrintable(b.tipografia.messaggi.first()));
+        QCOMPARE(coda::lavoroPreso(coda, prima), !rifiutata);
+    }
+
+    void terminazioneDuranteLaStampa()
+    {
+        if (!serveStampante(
+                {QStringLiteral("cupsdisable"), QStringLiteral("cupsenable"), QStringLiteral("cancel")}))
+            return;
+        const QString coda = QPrinterInfo::defaultPrinter().printerName();
+        // The job's spool file is made in TMPDIR when the page starts, and filled when it ends.
+        QTemporaryDir spool;
+        const QByteArray tmpdir = qgetenv("TMPDIR");
+        qputenv("TMPDIR", spool.path().toLocal8Bit());
+        bool ok = false;
+        esegui(QStringLiteral("cupsdisable"), {coda}, &ok);
+        QVERIFY(ok);
+        const int prima = coda::ultimoLavoro(coda);
+        const auto ripristino = qScopeGuard([&] {
+            for (int id = coda::ultimoLavoro(coda); id > prima; --id)
+                esegui(QStringLiteral("cancel"), {QStringLiteral("%1-%2").arg(coda).arg(id)});
+            esegui(QStringLiteral("cupsenable"), {coda});
+            qputenv("TMPDIR", tmpdir);
+        });
+        Segnali segnali;
+        bool terminato = false;
+        connect(&segnali, &Segnali::terminazione, this, [&] { terminato = true; });
+        BancoCon<TipografiaMuta> b;
+        b.tipografia.primaDiOgniPagina([] { std::raise(SIGTERM); });
+        QVERIFY(b.tipografia.stampa(b.w.get()));
+        QVERIFY(!terminato); // told by the event loop, never in the middle of a page
+        QTRY_VERIFY(terminato);
+        QVERIFY(coda::lavoroPreso(coda, prima));
+        QCOMPARE(QDir(spool.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
     }
 };
 

@@ -8,9 +8,13 @@ set -euo pipefail
 RUN_PACKAGES=(
     # Qt's Italian texts for its own dialogs; the stand-ins for Comic Sans MS and Arial
     qt6-translations-l10n fonts-comic-neue fonts-liberation
+    # colour emoji in a child's name on screen
+    fonts-noto-color-emoji
 )
 BUILD_PACKAGES=(
     qt6-base-dev qt6-multimedia-dev qt6-svg-dev ninja-build cmake g++
+    # whether a print queue took the job: the print server's own API
+    libcups2-dev
     # the Debian package: cpack -G DEB finds its library dependencies with dpkg-shlibdeps and file
     dpkg-dev file
 )
@@ -19,6 +23,8 @@ TEST_PACKAGES=(
     xvfb xauth xdotool imagemagick sox pulseaudio pulseaudio-utils
     cups printer-driver-cups-pdf poppler-utils tesseract-ocr tesseract-ocr-ita python3-pil
     desktop-file-utils appstream lintian
+    # the screen-reader and window-manager probes in tools/
+    at-spi2-core dbus-x11 python3-pyatspi openbox
 )
 # A program started from run.sh with no screen runs on a virtual one.
 SCREEN_PACKAGES=(xvfb xauth)
