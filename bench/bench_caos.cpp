@@ -82,6 +82,7 @@ int main(int argc, char **argv)
         if (!ok) {
             rotti << caos.errore();
             std::printf("BROKEN %s\n", qPrintable(caos.errore()));
+            std::fflush(stdout);
         }
         if (rssPrimo < 0) rssPrimo = kbStato("VmRSS"); // after the first seed: caches and fonts are loaded
         ++seme;

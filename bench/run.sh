@@ -1,17 +1,19 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Builds the benchmarks (Release), runs bench_avvio on a private Xvfb and bench_eventi headless, prints the figures.
+# Builds the benchmarks (Release), runs bench_avvio on a private Xvfb, bench_eventi and bench_caos headless,
+# prints the figures.
 #
 # Environment: IDLE_SECONDS (default 20) is the length of the idle CPU measurement;
-# EVENTI_ARGS (default "-median 7", the median of 7 passes) is passed to bench_eventi (any QtTest option).
+# EVENTI_ARGS (default "-median 7", the median of 7 passes) is passed to bench_eventi (any QtTest option);
+# CAOS_ARGS (default empty: 1,000,000 events, 20,000 per seed) is passed to bench_caos.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
 build="$root/build-bench"
 
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-# Only our two targets: the rest of the tree (tests) need not build for a benchmark run.
-cmake --build "$build" --target bench_eventi bench_avvio
+# Only our targets: the rest of the tree (tests) need not build for a benchmark run.
+cmake --build "$build" --target bench_eventi bench_avvio bench_caos
 
 . "$root/tools/schermo.sh"
 schermo_xdg nuova
@@ -33,4 +35,10 @@ env -u DISPLAY QT_QPA_PLATFORM=offscreen "$build/bench/bench_eventi" ${EVENTI_AR
         /^(FAIL|Totals)/ { print }
     ' || eventi_rc=$?
 
-[ "$avvio_rc" -eq 0 ] && [ "$eventi_rc" -eq 0 ]
+echo
+echo "== bench_caos (offscreen; random events, every invariant checked after each) =="
+caos_rc=0
+# shellcheck disable=SC2086 # CAOS_ARGS is a list of options
+env -u DISPLAY QT_QPA_PLATFORM=offscreen "$build/bench/bench_caos" ${CAOS_ARGS:-} || caos_rc=$?
+
+[ "$avvio_rc" -eq 0 ] && [ "$eventi_rc" -eq 0 ] && [ "$caos_rc" -eq 0 ]

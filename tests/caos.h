@@ -12,6 +12,7 @@
 #include <QPointingDevice>
 #include <QRandomGenerator>
 #include <QWindow>
+#include <algorithm>
 #include <deque>
 #include <functional>
 
@@ -24,7 +25,7 @@
 ///  - during a game the asked cell is playable; every other non-empty cell holds its product and
 ///    their number is NumEsatte (so at most one cell is non-empty and unconfirmed); paused, the
 ///    asked cell is empty; NumEsatte never exceeds the playable cells;
-///  - during a game no cell but the asked one gains text;
+///  - during a game no cell but the asked one gains text, and the green (excluded) cells stay as counted;
 ///  - the event that finishes a game leaves every playable cell right, and NumEsatte equal to them;
 ///  - NumErrori grows only by one, and only when a confirmed answer was wrong (the asked cell held
 ///    other digits and is now empty); it drops only to 0, when Start or Stop clears the board;
@@ -102,6 +103,7 @@ private:
         Attiva,
         Chiudi,
         Appunti,
+        Ridimensiona,
         Piano,
     };
 
@@ -142,7 +144,9 @@ private:
     void riapri()
     {
         ++m_copertura.chiusure;
-        if (m_caso.bounded(2) == 0)
+        // Closing with the info window open deletes it and leaves the board disabled: the program
+        // ends there, so a board in that state is never seen again.
+        if (m_caso.bounded(2) == 0 || !b().isEnabled())
             nuovoBanco();
         else
             mostra();
@@ -191,7 +195,7 @@ private:
             {Mossa::Testo, 4},    {Mossa::MetodoInput, 2},    {Mossa::Tocco, 5},
             {Mossa::Tick, 10},    {Mossa::TickCronometro, 8}, {Mossa::RafficaCronometro, 1},
             {Mossa::Info, 2},     {Mossa::Attiva, 2},         {Mossa::Chiudi, 1},
-            {Mossa::Appunti, 1},  {Mossa::Piano, 30},
+            {Mossa::Appunti, 1},  {Mossa::Ridimensiona, 1},   {Mossa::Piano, 30},
         };
         int totale = 0;
         for (const auto &p : pesi)
@@ -206,9 +210,9 @@ private:
 
     Qt::MouseButton tastoMouse()
     {
-        static constexpr Qt::MouseButton tasti[] = {Qt::LeftButton, Qt::LeftButton, Qt::LeftButton,
-                                                    Qt::RightButton, Qt::MiddleButton};
-        return tasti[a(5)];
+        static constexpr Qt::MouseButton tasti[] = {Qt::LeftButton,  Qt::LeftButton,   Qt::LeftButton,
+                                                    Qt::RightButton, Qt::MiddleButton, Qt::BackButton};
+        return tasti[a(int(std::size(tasti)))];
     }
 
     Qt::KeyboardModifiers modificatori()
@@ -436,6 +440,14 @@ private:
             const QString t = moneta(70) ? QString::number(a(101)) : testoStrano(5);
             m_descrizione = QStringLiteral("clipboard %1").arg(esadecimale(t));
             QGuiApplication::clipboard()->setText(t);
+            break;
+        }
+        case Mossa::Ridimensiona: {
+            QWidget *f = finestra();
+            const QSize dim(200 + a(1800), 150 + a(1200));
+            m_descrizione =
+                QStringLiteral("resize %1 to %2x%3").arg(f->objectName()).arg(dim.width()).arg(dim.height());
+            f->resize(dim);
             break;
         }
         case Mossa::Piano:
@@ -671,6 +683,9 @@ private:
         if (inGioco) {
             const int k = ora.cella;
             if (ora.esclusa[k]) return QStringLiteral("the asked cell %1 is excluded").arg(k);
+            if (int(std::count(ora.esclusa.begin(), ora.esclusa.end(), true)) != ora.escluse)
+                return QStringLiteral("%1 excluded cells counted at the start, other cells green now")
+                    .arg(ora.escluse);
             if (ora.fase == Fase::InPausa && !ora.testo[k].isEmpty())
                 return QStringLiteral("paused with text in the asked cell %1").arg(k);
             int risposte = 0;
@@ -705,6 +720,8 @@ private:
             ++m_copertura.partiteIniziate;
         if (ora.fase == Fase::InPausa && prima.fase == Fase::InCorso) ++m_copertura.pause;
 
+        if (eraInGioco && ora.fase != Fase::Riposo && ora.esclusa != prima.esclusa)
+            return QStringLiteral("the excluded tables changed during a game");
         if (eraInGioco) {
             for (int j = 0; j < 100; ++j)
                 if (j != prima.cella && !ora.testo[j].isEmpty() && ora.testo[j] != prima.testo[j])
