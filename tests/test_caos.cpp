@@ -19,7 +19,7 @@ private Q_SLOTS:
         QTest::addColumn<quint64>("eventi");
         const quint64 eventi = qEnvironmentVariableIsSet("NUMERELLA_EVENTI")
                                    ? qEnvironmentVariable("NUMERELLA_EVENTI").toULongLong()
-                                   : 1000;
+                                   : 750;
         m_replica = qEnvironmentVariableIsSet("NUMERELLA_SEME");
         if (m_replica) {
             const quint32 seme = qEnvironmentVariable("NUMERELLA_SEME").toUInt();
