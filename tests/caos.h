@@ -761,8 +761,6 @@ private:
         };
         if (!copre(b().cmdAvvio, b().cmdStop)) return QStringLiteral("Start and Stop both shown");
         if (!copre(b().CmdPausa, b().cmdRiprendi)) return QStringLiteral("Pause and Resume both shown");
-        const bool avvioVisibile = !b().cmdAvvio->isHidden();
-        if (avvioVisibile == inGioco) return QStringLiteral("Start visible in a game, or hidden out of one");
 
         const int info = infoVisibili();
         if (info > 1) return QStringLiteral("%1 info windows").arg(info);
