@@ -677,7 +677,11 @@ private:
         if (b().txtErrori->text() != QString::number(ora.errori) ||
             b().TxtSec->text() != QString::number(s.Secondi) ||
             b().TxtMin->text() != QString::number(s.Minuti))
-            return QStringLiteral("a counter shows another value than the game's");
+            return QStringLiteral("the counters show %1 errors, %2:%3, the game has %4 errors, %5:%6")
+                .arg(b().txtErrori->text(), b().TxtMin->text(), b().TxtSec->text())
+                .arg(ora.errori)
+                .arg(s.Minuti)
+                .arg(s.Secondi);
         if (ora.cella < 0 || ora.cella > 99) return QStringLiteral("asked cell %1").arg(ora.cella);
 
         if (inGioco) {
