@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Builds the benchmarks (Release), runs bench_avvio on a private Xvfb and bench_eventi headless, prints the figures.
+# Builds the benchmarks (Release), runs bench_avvio on a private Xvfb, bench_eventi and bench_caos headless,
+# prints the figures.
 #
 # Environment: IDLE_SECONDS (default 20) is the length of the idle CPU measurement;
-# EVENTI_ARGS (default "-median 7", the median of 7 passes) is passed to bench_eventi (any QtTest option).
+# EVENTI_ARGS (default "-median 7", the median of 7 passes) is passed to bench_eventi (any QtTest option);
+# CAOS_ARGS (default empty: 1,000,000 events, 20,000 per seed) is passed to bench_caos.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
@@ -11,7 +13,7 @@ build="$root/build-bench"
 
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
 # Only our targets: the rest of the tree (tests) need not build for a benchmark run.
-cmake --build "$build" --target bench_eventi bench_avvio bench_stampa
+cmake --build "$build" --target bench_eventi bench_avvio bench_stampa bench_caos
 
 . "$root/tools/schermo.sh"
 schermo_xdg nuova
@@ -38,4 +40,10 @@ echo "== bench_stampa (offscreen; nine pages printed to PDF files) =="
 stampa_rc=0
 env -u DISPLAY QT_QPA_PLATFORM=offscreen "$build/bench/bench_stampa" || stampa_rc=$?
 
-[ "$avvio_rc" -eq 0 ] && [ "$eventi_rc" -eq 0 ] && [ "$stampa_rc" -eq 0 ]
+echo
+echo "== bench_caos (offscreen; random events, every invariant checked after each) =="
+caos_rc=0
+# shellcheck disable=SC2086 # CAOS_ARGS is a list of options
+env -u DISPLAY QT_QPA_PLATFORM=offscreen "$build/bench/bench_caos" ${CAOS_ARGS:-} || caos_rc=$?
+
+[ "$avvio_rc" -eq 0 ] && [ "$eventi_rc" -eq 0 ] && [ "$stampa_rc" -eq 0 ] && [ "$caos_rc" -eq 0 ]

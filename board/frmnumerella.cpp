@@ -351,7 +351,8 @@ Fase FrmNumerella::fase() const
 {
     // Start is hidden exactly while a game runs or is paused; Resume shows only in a pause.
     if (cmdAvvio->isHidden()) return cmdRiprendi->isHidden() ? Fase::InCorso : Fase::InPausa;
-    return cmdStampa->isEnabled() ? Fase::Finita : Fase::Riposo;
+    // The button's own switch: the whole board is disabled while the info window shows.
+    return cmdStampa->isEnabledTo(this) ? Fase::Finita : Fase::Riposo;
 }
 
 bool FrmNumerella::puoScrivere(const Cella *cella) const

@@ -336,6 +336,19 @@ private Q_SLOTS:
         }
     }
 
+    void contatoriSenzaTesto()
+    {
+        // A counter that kept the focus (pressed, then released elsewhere) takes no input-method commit.
+        Banco b;
+        for (Contatore *c : {b->txtErrori, b->TxtMin, b->TxtSec}) {
+            c->setFocus();
+            QInputMethodEvent e;
+            e.setCommitString(QStringLiteral("94"));
+            QCoreApplication::sendEvent(c, &e);
+            QCOMPARE(c->text(), QStringLiteral("0"));
+        }
+    }
+
     void esciEChiudi_data()
     {
         QTest::addColumn<bool>("chiudi");

@@ -173,6 +173,20 @@ private Q_SLOTS:
         QVERIFY(b->isEnabled());
     }
 
+    void faseSottoInfo()
+    {
+        // The info window disables the whole board: a finished game still reads as finished.
+        Banco b;
+        b.escludi({2, 3, 4, 5, 6, 7, 8, 9, 10});
+        b.clic(b->cmdAvvio);
+        for (int i = 0; i < 10 && b->fase() == Fase::InCorso; ++i)
+            b.rispondi();
+        QCOMPARE(b->fase(), Fase::Finita);
+        b->cmdInfo_Click();
+        QVERIFY(!b->isEnabled());
+        QCOMPARE(b->fase(), Fase::Finita);
+    }
+
     void infoMuto()
     {
         Banco b;

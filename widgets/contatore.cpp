@@ -5,6 +5,7 @@
 #include "widgets/aspetto.h"
 #include "widgets/disegno.h"
 
+#include <QInputMethodEvent>
 #include <QMouseEvent>
 
 Contatore::Contatore(Qt::Alignment allineamento, QWidget *parent) : Riquadro(Qt::black, parent)
@@ -21,4 +22,10 @@ void Contatore::mouseReleaseEvent(QMouseEvent *e)
 {
     Riquadro::mouseReleaseEvent(e);
     if (rect().contains(e->position().toPoint())) Q_EMIT cliccato();
+}
+
+void Contatore::inputMethodEvent(QInputMethodEvent *e)
+{
+    // Read-only stops keys, pastes and drops but not a commit that reaches the box while it has the focus.
+    e->accept();
 }

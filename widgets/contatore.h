@@ -16,4 +16,5 @@ Q_SIGNALS:
 
 protected:
     void mouseReleaseEvent(QMouseEvent *e) override;
+    void inputMethodEvent(QInputMethodEvent *e) override;
 };

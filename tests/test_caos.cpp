@@ -1,0 +1,69 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Random events over the real windows, a few seeds: no sequence may break the board's invariants.
+#include "caos.h"
+
+class TestCaos : public QObject
+{
+    Q_OBJECT
+
+    Caos::Copertura m_totale;
+    bool m_replica = false;
+
+private Q_SLOTS:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy)); }
+
+    /// NUMERELLA_SEME (and NUMERELLA_EVENTI, the failing event's number) replay one run.
+    void eventi_data()
+    {
+        QTest::addColumn<quint32>("seme");
+        QTest::addColumn<quint64>("eventi");
+        const quint64 eventi = qEnvironmentVariableIsSet("NUMERELLA_EVENTI")
+                                   ? qEnvironmentVariable("NUMERELLA_EVENTI").toULongLong()
+                                   : 750;
+        m_replica = qEnvironmentVariableIsSet("NUMERELLA_SEME");
+        if (m_replica) {
+            const quint32 seme = qEnvironmentVariable("NUMERELLA_SEME").toUInt();
+            QTest::addRow("seed %u", seme) << seme << eventi;
+            return;
+        }
+        for (quint32 seme : {1u, 2u, 3u, 4u})
+            QTest::addRow("seed %u", seme) << seme << eventi;
+    }
+
+    void eventi()
+    {
+        QFETCH(quint32, seme);
+        QFETCH(quint64, eventi);
+        Caos caos(seme);
+        const bool ok = caos.esegui(eventi);
+        const Caos::Copertura &c = caos.copertura();
+        m_totale.partiteIniziate += c.partiteIniziate;
+        m_totale.partiteFinite += c.partiteFinite;
+        m_totale.pause += c.pause;
+        m_totale.stampe += c.stampe;
+        m_totale.infoAperte += c.infoAperte;
+        m_totale.chiusure += c.chiusure;
+        m_totale.errori += c.errori;
+        if (!ok) QFAIL(qPrintable(caos.errore()));
+    }
+
+    /// The seeds above together reach every phase: games started, paused, finished and printed,
+    /// wrong answers, the info window and close requests.
+    void copertura()
+    {
+        if (m_replica) QSKIP("a replay runs one seed only");
+        const Caos::Copertura &c = m_totale;
+        qInfo("games %d started, %d finished, %d pauses, %d prints, %d wrong answers, %d info, %d closes",
+              c.partiteIniziate, c.partiteFinite, c.pause, c.stampe, c.errori, c.infoAperte, c.chiusure);
+        QVERIFY(c.partiteIniziate > 0);
+        QVERIFY(c.partiteFinite > 0);
+        QVERIFY(c.pause > 0);
+        QVERIFY(c.stampe > 0);
+        QVERIFY(c.errori > 0);
+        QVERIFY(c.infoAperte > 0);
+        QVERIFY(c.chiusure > 0);
+    }
+};
+
+QTEST_MAIN(TestCaos)
+#include "test_caos.moc"
