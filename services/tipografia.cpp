@@ -6,6 +6,7 @@
 #include "widgets/scala.h"
 
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPrintDialog>
@@ -17,6 +18,7 @@ namespace {
 
 /// Enough for crisp text on paper; the printer's own 1200 dpi made a 400 MB picture of this window.
 constexpr int PuntiPerPollice = 300;
+constexpr int LunghezzaMassimaNome = 40;
 
 } // namespace
 
@@ -41,6 +43,8 @@ QString Tipografia::chiediNome(QWidget *genitore)
     dialogo.setLabelText(QStringLiteral("Scrivi il tuo nome."));
     dialogo.setTextValue(QString());
     dialogo.setInputMode(QInputDialog::TextInput);
+    // A name, not a letter: short enough that the title can always show it whole.
+    if (auto *riga = dialogo.findChild<QLineEdit *>()) riga->setMaxLength(LunghezzaMassimaNome);
     if (dialogo.exec() != QDialog::Accepted) return QString();
     return dialogo.textValue();
 }
