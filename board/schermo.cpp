@@ -2,6 +2,7 @@
 // The window's size: the board scaled uniformly and centred, and full screen on F11.
 #include "board/disposizione.h"
 #include "board/frmnumerella.h"
+#include "info/frminfo.h"
 #include "widgets/scala.h"
 
 #include <QEvent>
@@ -40,4 +41,6 @@ void FrmNumerella::resizeEvent(QResizeEvent *e)
     if (s.fattore == ora.fattore && s.origine == ora.origine) return;
     // Everything is placed and sized again from the twips layout; the margins show the window's yellow.
     scala::applica(this, s);
+    // The instructions stay at the board's scale, in front of it (full screen right at start-up).
+    if (m_info) m_info->seguiLaScala();
 }

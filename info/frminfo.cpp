@@ -78,12 +78,18 @@ FrmInfo::FrmInfo(Stato &stato, LettoreSuoni &suoni, QWidget *principale)
     scala::posa(cmdOK, lay::cmdOK);
     connect(cmdOK, &QPushButton::clicked, this, &FrmInfo::cmdOK_Click);
 
+    seguiLaScala();
+}
+
+void FrmInfo::seguiLaScala()
+{
     // At the main window's scale, whole: it has no margins of its own.
     Scala s;
-    s.fattore = scala::di(principale).fattore;
+    s.fattore = scala::di(m_principale).fattore;
     setFixedSize(s.px(lay::LarghezzaFinestra), s.px(lay::AltezzaFinestra));
     s.quadro = rect();
-    if (!s.unitaria()) scala::applica(this, s);
+    if (s.fattore != scala::di(this).fattore) scala::applica(this, s);
+    if (isVisible()) move(m_principale->geometry().center() - rect().center());
 }
 
 void FrmInfo::Form_Load()

@@ -25,6 +25,8 @@ public:
     const QList<QLabel *> &righe() const { return m_righe; }
 
     void cmdOK_Click();
+    /// Takes the main window's scale again and stands centred over it (the board was resized).
+    void seguiLaScala();
 
     PulsanteGrafico *cmdOK = nullptr;
 

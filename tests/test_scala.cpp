@@ -66,6 +66,22 @@ class TestScala : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
+    void infoAllAvvioSegueLaScala()
+    {
+        // Full screen right at start-up: the instructions opened at scale 1 grow with the board.
+        BancoCon<TipografiaCheGuarda> b(Info::Aperta);
+        b->show();
+        QVERIFY(QTest::qWaitForWindowExposed(b.w.get()));
+        FrmInfo *info = b->info();
+        QVERIFY(info);
+        const int passo = info->findChild<QLabel *>(QStringLiteral("riga2"))->geometry().top();
+        b->resize(1268, 910);
+        QCOMPARE(info->size(), QSize(2 * 537, 2 * 348));
+        QCOMPARE(info->cmdOK->geometry(), atteso(disposizione::info::cmdOK, 2));
+        QCOMPARE(info->findChild<QLabel *>(QStringLiteral("riga2"))->geometry().top(), 2 * passo);
+        QCOMPARE(info->findChild<QLabel *>(QStringLiteral("riga2"))->font().pixelSize(), 2 * 13);
+    }
+
     void disposizione_data()
     {
         QTest::addColumn<QSize>("finestra");
