@@ -104,6 +104,7 @@ protected:
     void closeEvent(QCloseEvent *e) override;
     void showEvent(QShowEvent *e) override;
     void resizeEvent(QResizeEvent *e) override;
+    void moveEvent(QMoveEvent *e) override;
     void changeEvent(QEvent *e) override;
     bool eventFilter(QObject *o, QEvent *e) override;
 

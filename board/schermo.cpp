@@ -44,3 +44,10 @@ void FrmNumerella::resizeEvent(QResizeEvent *e)
     // The instructions stay at the board's scale, in front of it (full screen right at start-up).
     if (m_info) m_info->seguiLaScala();
 }
+
+void FrmNumerella::moveEvent(QMoveEvent *e)
+{
+    QWidget::moveEvent(e);
+    // A window manager moves a window that goes full screen after resizing it: centre the instructions again.
+    if (m_info) m_info->seguiLaScala();
+}

@@ -86,10 +86,13 @@ void FrmInfo::seguiLaScala()
     // At the main window's scale, whole: it has no margins of its own.
     Scala s;
     s.fattore = scala::di(m_principale).fattore;
-    setFixedSize(s.px(lay::LarghezzaFinestra), s.px(lay::AltezzaFinestra));
-    s.quadro = rect();
+    const QSize dimensione(s.px(lay::LarghezzaFinestra), s.px(lay::AltezzaFinestra));
+    setFixedSize(dimensione);
+    s.quadro = QRect(QPoint(0, 0), dimensione);
     if (s.fattore != scala::di(this).fattore) scala::applica(this, s);
-    if (isVisible()) move(m_principale->geometry().center() - rect().center());
+    // A window manager applies the new size later: centre by the size asked for, not the one shown.
+    if (isVisible())
+        move(m_principale->geometry().center() - QPoint(dimensione.width() / 2, dimensione.height() / 2));
 }
 
 void FrmInfo::Form_Load()
