@@ -186,6 +186,13 @@ int main(int argc, char *argv[])
             QCoreApplication::processEvents();
             rispostaCpu += cpuMs() - c0;
             clic += int(cifre.size()) + 1;
+            if (i == 0) conta.azzera();
+            if (i == 1) { // a whole answer after the first, which also repaints where the focus was
+                std::printf("%-28s", "  painted by one answer:");
+                for (const auto &[nome, n] : conta.volte)
+                    std::printf(" %s x%d", qPrintable(nome), n);
+                std::printf(" (%lld pixels, %d clicks)\n", conta.pixel, int(cifre.size()) + 1);
+            }
             b.suoni.suonati.clear();
         }
         riga("answer_cpu_ms", rispostaCpu / Risposte, BudgetRispostaMs, "ms");

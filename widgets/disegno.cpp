@@ -61,13 +61,21 @@ void pulsante(QWidget *w, quint32 sfondo, const Immagine &immagine, Rilievo rili
     p.fillRect(QRect(r.left() + l, r.bottom() - 2 * l + 1, r.width() - 2 * l, l), medio);
     p.fillRect(QRect(r.right() - 2 * l + 1, r.top() + l, l, r.height() - 2 * l), medio);
     if (w->hasFocus()) {
-        QPen punti(Qt::black, l, Qt::DotLine);
-        p.setPen(punti);
         if (l == 1) {
+            p.setPen(QPen(Qt::black, 1, Qt::DotLine));
             p.drawRect(r.adjusted(3, 3, -4, -4));
         } else {
-            const qreal m = 3 * l + l / 2.0; // the middle of a line 3 lines in from the edge
-            p.drawRect(QRectF(r).adjusted(m, m, -m, -m));
+            // The same dotted line at the scale, as squares one line wide, one on and two off:
+            // filling squares costs far less than stroking a dashed pen on a big screen.
+            const QRect fascia = r.adjusted(3 * l, 3 * l, -3 * l, -3 * l);
+            for (int x = fascia.left(); x + l <= fascia.right() + 1; x += 3 * l) {
+                p.fillRect(QRect(x, fascia.top(), l, l), Qt::black);
+                p.fillRect(QRect(x, fascia.bottom() - l + 1, l, l), Qt::black);
+            }
+            for (int y = fascia.top() + 3 * l; y + l <= fascia.bottom() + 1 - l; y += 3 * l) {
+                p.fillRect(QRect(fascia.left(), y, l, l), Qt::black);
+                p.fillRect(QRect(fascia.right() - l + 1, y, l, l), Qt::black);
+            }
         }
     }
 }

@@ -13,6 +13,18 @@ PulsanteGrafico::PulsanteGrafico(quint32 sfondo, Immagine immagine, Immagine gri
     setCursor(immagini::cursoreMano());
 }
 
+bool PulsanteGrafico::event(QEvent *e)
+{
+    const bool fatto = QPushButton::event(e);
+    if (e->type() == QEvent::Polish) {
+        // After the style has had its say: the face covers the whole button, so nothing behind it
+        // needs painting, and it looks the same under the pointer, so hovering repaints nothing.
+        setAttribute(Qt::WA_OpaquePaintEvent);
+        setAttribute(Qt::WA_Hover, false);
+    }
+    return fatto;
+}
+
 const Immagine &PulsanteGrafico::immagineMostrata() const
 {
     return disegno::spento(this) && !m_grigia.isNull() ? m_grigia : m_immagine;

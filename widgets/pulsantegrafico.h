@@ -17,6 +17,7 @@ public:
     const Immagine &immagineMostrata() const;
 
 protected:
+    bool event(QEvent *e) override;
     void paintEvent(QPaintEvent *e) override;
     void keyPressEvent(QKeyEvent *e) override;
 

@@ -12,7 +12,8 @@ Riquadro::Riquadro(const QColor &bordo, QWidget *parent) : QLineEdit(parent), m_
 {
     setFrame(false);
     setContextMenuPolicy(Qt::NoContextMenu);
-    setStyle(StileScalato::istanza()); // a caret as wide as the scale wants
+    setStyle(StileScalato::istanza());     // a caret as wide as the scale wants, a flat panel
+    setAttribute(Qt::WA_OpaquePaintEvent); // every pixel is painted: nothing behind needs painting
 }
 
 void Riquadro::changeEvent(QEvent *e)
@@ -28,11 +29,7 @@ void Riquadro::changeEvent(QEvent *e)
 
 void Riquadro::paintEvent(QPaintEvent *e)
 {
-    {
-        QPainter p(this);
-        p.fillRect(rect(), palette().color(QPalette::Base));
-    }
-    QLineEdit::paintEvent(e);
+    QLineEdit::paintEvent(e); // its panel is a plain fill (see StileScalato)
     QPainter p(this);
     const int l = scala::di(this).linea();
     const QRect r = rect();

@@ -4,18 +4,24 @@
 
 #include "widgets/immagini.h"
 
+#include <QHash>
 #include <QVariant>
 #include <QWidget>
 #include <cmath>
 
 namespace {
 
-// Dynamic properties: the window's scale, and each control's place in twips and scale-1 font.
-constexpr char ProprietaFattore[] = "numerellaScala";
-constexpr char ProprietaOrigine[] = "numerellaOrigine";
-constexpr char ProprietaQuadro[] = "numerellaQuadro";
+// Dynamic properties: each control's place in twips and scale-1 font.
 constexpr char ProprietaPosto[] = "numerellaPosto";
 constexpr char ProprietaFont[] = "numerellaFont";
+
+/// The scale of every scaled window. Painting asks for it many times a frame, so it is a
+/// lookup by pointer rather than by property name.
+QHash<const QWidget *, Scala> &scale()
+{
+    static QHash<const QWidget *, Scala> s;
+    return s;
+}
 
 int arrotonda(qreal v)
 {
@@ -71,9 +77,9 @@ void posa(QWidget *w, const aspetto::Posto &posto)
 
 void applica(QWidget *finestra, const Scala &s)
 {
-    finestra->setProperty(ProprietaFattore, s.fattore);
-    finestra->setProperty(ProprietaOrigine, s.origine);
-    finestra->setProperty(ProprietaQuadro, s.quadro);
+    if (!scale().contains(finestra))
+        QObject::connect(finestra, &QObject::destroyed, [finestra] { scale().remove(finestra); });
+    scale().insert(finestra, s);
     QList<QWidget *> tutti = finestra->findChildren<QWidget *>();
     tutti.prepend(finestra);
     for (QWidget *w : tutti) {
@@ -99,16 +105,8 @@ void applica(QWidget *finestra, const Scala &s)
 
 Scala di(const QWidget *w)
 {
-    Scala s;
     const QWidget *finestra = w ? w->window() : nullptr;
-    if (!finestra) return s;
-    const QVariant f = finestra->property(ProprietaFattore);
-    if (f.isValid()) {
-        s.fattore = f.toDouble();
-        s.origine = finestra->property(ProprietaOrigine).toPoint();
-        s.quadro = finestra->property(ProprietaQuadro).toRect();
-    }
-    return s;
+    return finestra ? scale().value(finestra) : Scala();
 }
 
 QFont fontBase(const QWidget *w)

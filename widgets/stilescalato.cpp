@@ -5,6 +5,7 @@
 #include "widgets/scala.h"
 
 #include <QCoreApplication>
+#include <QPainter>
 #include <QStyleOption>
 #include <QWidget>
 
@@ -29,4 +30,16 @@ int StileScalato::pixelMetric(PixelMetric metrica, const QStyleOption *opzione, 
     // A line edit asks without naming itself; its option does.
     if (!widget && opzione) widget = qobject_cast<const QWidget *>(opzione->styleObject);
     return qMax(base, scala::di(widget).pixel(base));
+}
+
+void StileScalato::drawPrimitive(PrimitiveElement elemento, const QStyleOption *opzione, QPainter *painter,
+                                 const QWidget *widget) const
+{
+    // The kit's boxes are flat and draw their own border: a plain fill, also cheaper than a
+    // rounded antialiased panel on a big screen.
+    if (elemento == PE_PanelLineEdit && opzione) {
+        painter->fillRect(opzione->rect, opzione->palette.brush(QPalette::Base));
+        return;
+    }
+    QProxyStyle::drawPrimitive(elemento, opzione, painter, widget);
 }

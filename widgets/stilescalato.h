@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The application's style with the sizes it draws by itself (the caret) at the window's scale.
+// The application's style with the sizes it draws by itself (the caret) at the window's scale,
+// and flat line-edit panels.
 #pragma once
 
 #include <QProxyStyle>
@@ -13,6 +14,8 @@ public:
 
     int pixelMetric(PixelMetric metrica, const QStyleOption *opzione = nullptr,
                     const QWidget *widget = nullptr) const override;
+    void drawPrimitive(PrimitiveElement elemento, const QStyleOption *opzione, QPainter *painter,
+                       const QWidget *widget = nullptr) const override;
 
 private:
     StileScalato() = default;
