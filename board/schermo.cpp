@@ -4,6 +4,7 @@
 #include "board/frmnumerella.h"
 #include "info/frminfo.h"
 #include "widgets/scala.h"
+#include "widgets/superficie.h"
 
 #include <QEvent>
 #include <QShortcut>
@@ -41,6 +42,7 @@ void FrmNumerella::resizeEvent(QResizeEvent *e)
     if (s.fattore == ora.fattore && s.origine == ora.origine) return;
     // Everything is placed and sized again from the twips layout; the margins show the window's yellow.
     scala::applica(this, s);
+    superficie::prepara(this);
     // The instructions stay at the board's scale, in front of it (full screen right at start-up).
     if (m_info) m_info->seguiLaScala();
 }
