@@ -41,9 +41,11 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     const int pagine = 9;
+    // Optional: the title to print instead of the congratulation, and a folder that keeps the pages.
+    const QStringList argomenti = QCoreApplication::arguments();
     QTemporaryDir cartella;
     Banco b;
-    b.tipografia.cartella = cartella.path();
+    b.tipografia.cartella = argomenti.size() > 2 ? argomenti[2] : cartella.path();
     b->show();
     if (!QTest::qWaitForWindowExposed(b.w.get())) return 1;
     // A finished game of the table of 1, as when Print is enabled.
@@ -53,6 +55,7 @@ int main(int argc, char *argv[])
     for (int i = 0; b->cmdAvvio->isHidden() && i < 10; ++i)
         b.rispondi();
     b->Timer1->stop();
+    if (argomenti.size() > 1) b->lblTitolo->setText(argomenti[1]);
     QCoreApplication::processEvents();
 
     const double riposo = memoriaMiB("VmRSS");

@@ -184,8 +184,9 @@ void FrmNumerella::costruisci()
     for (Contatore *c : {TxtMin, TxtSec, txtErrori})
         c->setText(QStringLiteral("0"));
 
-    lblTitolo = posa(etichetta(this, QString(), fontComic(20.25), Qt::AlignHCenter | Qt::AlignTop, Blu),
-                     "lblTitolo", lay::lblTitolo);
+    lblTitolo =
+        posa(etichetta(this, QString(), conEmoji(fontComic(20.25)), Qt::AlignHCenter | Qt::AlignTop, Blu),
+             "lblTitolo", lay::lblTitolo);
     lblTitolo->impostaAdattamento(Etichetta::Adattamento::Restringi); // a long name shows whole
     lblAutore = posa(etichetta(this, QStringLiteral("Software libero, GPL"), fontComic(8.25),
                                Qt::AlignLeft | Qt::AlignTop, Blu),

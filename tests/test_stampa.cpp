@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QFontDatabase>
 #include <QImage>
 #include <QInputDialog>
 #include <QLineEdit>
@@ -372,6 +373,36 @@ private Q_SLOTS:
         QVERIFY2(bordi > 100, qPrintable(QStringLiteral("only %1 edges found in the digits").arg(bordi)));
         QVERIFY2(sfumati * 10 <= bordi,
                  qPrintable(QStringLiteral("%1 of %2 digit edges are blurred").arg(sfumati).arg(bordi)));
+    }
+
+    void emojiAColori_data()
+    {
+        QTest::addColumn<QString>("nome");
+        QTest::addColumn<bool>("colori");
+        QTest::newRow("plain name") << QStringLiteral("Anna") << false;
+        // Faces that a black and white fallback font has too.
+        QTest::newRow("emoji") << QStringLiteral("Anna 😀🐱") << true;
+    }
+    void emojiAColori()
+    {
+        QFETCH(QString, nome);
+        QFETCH(bool, colori);
+        if (!haPdftoppm()) QSKIP("pdftoppm is not installed");
+        if (!QFontDatabase::families().contains(QStringLiteral("Noto Color Emoji")))
+            QSKIP("fonts-noto-color-emoji is not installed");
+        Tavolo t;
+        t.giocaPartita();
+        t.stampa(nome);
+        const int dpi = 100;
+        const QImage pagina = rasterizza(t.tipografia.file.first(), dpi);
+        QVERIFY(!pagina.isNull());
+        const QRect titolo = suPagina(t.w.get(), t->lblTitolo, riquadro(pagina, inchiostro).topLeft(), dpi);
+        // The faces' warm yellow: not the pale yellow background, the blue title or black.
+        const int gialli = conta(pagina, titolo, [](QRgb c) {
+            return qRed(c) > 200 && qRed(c) - qGreen(c) > 30 && qBlue(c) < 80;
+        });
+        QVERIFY2((gialli > 20) == colori,
+                 qPrintable(QStringLiteral("%1 yellow pixels in the title").arg(gialli)));
     }
 
     void senzaStampante_data()

@@ -5,6 +5,7 @@
 #include "widgets/posto.h"
 
 #include <QApplication>
+#include <QFontInfo>
 #include <QPalette>
 #include <QWidget>
 
@@ -45,6 +46,14 @@ QFont fontComic(qreal punti, Peso peso)
 QFont fontArial(qreal punti)
 {
     return font(QStringLiteral("Arial"), punti);
+}
+
+QFont conEmoji(QFont f)
+{
+    // Left to fontconfig, the common faces come from the first fallback that has them, a black
+    // and white text font. The family is resolved first: an alias in a list of families is lost.
+    f.setFamilies({QFontInfo(f).family(), QStringLiteral("Noto Color Emoji")});
+    return f;
 }
 
 } // namespace aspetto

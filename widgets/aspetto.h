@@ -40,5 +40,7 @@ enum class Peso { Normale, Grassetto };
 /// The two typefaces the windows ask for; fontconfig maps them to metric look-alikes where missing.
 QFont fontComic(qreal punti, Peso peso = Peso::Normale);
 QFont fontArial(qreal punti);
+/// \a f with the colour emoji font right after its own family, so a name's emoji show in colour.
+QFont conEmoji(QFont f);
 
 } // namespace aspetto
