@@ -39,6 +39,15 @@ std::optional<int> rispondi(const Lettura &lettura)
     return std::nullopt;
 }
 
+/// Whether there may be a screen for the windows: a display to connect to, or a platform named.
+bool schermoDaAprire(const QStringList &argomenti)
+{
+    for (const char *variabile : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+        if (!qEnvironmentVariableIsEmpty(variabile)) return true;
+    }
+    return argomenti.contains(QStringLiteral("-platform"));
+}
+
 /// The program with its windows; returns the exit status. Everything of ours is gone when it returns.
 int esegui(int &argc, char **argv)
 {
@@ -79,6 +88,9 @@ int main(int argc, char *argv[])
         impostaItaliano();
         const Lettura lettura = leggiOpzioni(QCoreApplication::arguments());
         if (lettura.esito == Esito::Aiuto || lettura.esito == Esito::Versione) return *rispondi(lettura);
+        // With no screen at all Qt would abort before a wrong option could be reported.
+        if (lettura.esito == Esito::Errore && !schermoDaAprire(QCoreApplication::arguments()))
+            return *rispondi(lettura);
     }
 
     const int esito = esegui(argc, argv);
