@@ -10,6 +10,7 @@
 #include "widgets/aspetto.h"
 #include "widgets/immagini.h"
 #include "widgets/scala.h"
+#include "widgets/superficie.h"
 
 #include <QGuiApplication>
 #include <QPainter>
@@ -71,6 +72,7 @@ FrmNumerella::FrmNumerella(Stato &stato, LettoreSuoni &suoni, Tipografia &tipogr
 
 FrmNumerella::~FrmNumerella()
 {
+    superficie::attendi(); // its pixels go with the window
     if (m_info) delete m_info.data();
 }
 

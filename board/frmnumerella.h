@@ -101,6 +101,7 @@ public:
     qint16 FaseLampeggio = 0;
 
 protected:
+    bool event(QEvent *e) override;
     void closeEvent(QCloseEvent *e) override;
     void showEvent(QShowEvent *e) override;
     void resizeEvent(QResizeEvent *e) override;

@@ -47,6 +47,14 @@ void FrmNumerella::resizeEvent(QResizeEvent *e)
     if (m_info) m_info->seguiLaScala();
 }
 
+bool FrmNumerella::event(QEvent *e)
+{
+    const bool fatto = QWidget::event(e);
+    // The paint at the new size is over: what superficie::prepara() started has done its work.
+    if (e->type() == QEvent::UpdateRequest) superficie::attendi();
+    return fatto;
+}
+
 void FrmNumerella::moveEvent(QMoveEvent *e)
 {
     QWidget::moveEvent(e);
