@@ -17,6 +17,6 @@ int main(int argc, char *argv[])
     clip.start(1500);
     QTimer::singleShot(secondi * 1000, &app, &QCoreApplication::quit);
     const int rc = QGuiApplication::exec();
-    std::printf("rebuilds %d\n", suoni.ricostruzioni());
+    std::printf("player at the end: %s\n", suoni.motore() == Motore::Pulse ? "own (libpulse)" : "Qt");
     return rc;
 }
