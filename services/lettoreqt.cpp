@@ -61,7 +61,7 @@ QSoundEffect *LettoreQt::effetto(Clip clip)
         e = new QSoundEffect(this);
         e->setSource(QUrl(QStringLiteral("qrc") + percorso(clip)));
         connect(e, &QSoundEffect::statusChanged, this, [this, e] {
-            if (e->status() == QSoundEffect::Error) m_daRicostruire = true;
+            if (e->status() == QSoundEffect::Error) m_qtFallito = true;
         });
         connect(e, &QSoundEffect::playingChanged, this, [this, e] {
             if (!e->isPlaying()) fermato(e);
@@ -73,7 +73,7 @@ QSoundEffect *LettoreQt::effetto(Clip clip)
 void LettoreQt::fermato(QSoundEffect *e)
 {
     // Only a flag: the change waits for the next clip, so no handler ever waits on the server.
-    if (e == m_attuale && !m_fermaIlLettore && adesso() - m_avvio < AvvioMancatoMs) m_daRicostruire = true;
+    if (e == m_attuale && !m_fermaIlLettore && adesso() - m_avvio < AvvioMancatoMs) m_qtFallito = true;
 }
 
 void LettoreQt::smonta()
@@ -111,8 +111,8 @@ void LettoreQt::suonaConPulse(Clip clip)
 void LettoreQt::SuonaRisorsa(Clip clip)
 {
     // After a failure Qt may never reach the server again (it tries once, 3 s later): leave it.
-    if (m_daRicostruire && !m_pulse) passaAPulse();
-    m_daRicostruire = false;
+    if (m_qtFallito && !m_pulse) passaAPulse();
+    m_qtFallito = false;
     if (m_pulse) {
         suonaConPulse(clip);
         return;

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The sound player on Qt Multimedia: plays one of the program's embedded wave clips without waiting for it.
+// The sound player: plays the program's embedded wave clips without waiting, on Qt Multimedia while it works.
 #pragma once
 
 #include "services/lettorepulse.h"
@@ -48,7 +48,7 @@ private:
     QSoundEffect *m_attuale = nullptr;
     qint64 m_avvio = 0;            ///< when the current clip was started, in ms since the epoch
     bool m_fermaIlLettore = false; ///< the player itself is stopping a clip
-    bool m_daRicostruire = false;  ///< a clip failed: leave Qt on the next one
+    bool m_qtFallito = false;      ///< a clip failed: leave Qt on the next one
     std::unique_ptr<LettorePulse> m_pulse;
     QHash<int, Onda> m_onde; ///< the clips read for m_pulse
 };
