@@ -22,11 +22,13 @@ int main(int argc, char *argv[])
         QApplication::setApplicationName(QStringLiteral("La Numerella"));
         QApplication::setQuitOnLastWindowClosed(false);
         impostaItaliano();
-        // The delay before the close request, in ms: the first argument, 0 by default.
+        // The delay before the close request, in ms: the first argument, 0 by default; then "pulse"
+        // for our own player from the first clip, as after Qt Multimedia failed.
         const int ritardo = argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : 0;
+        const Motore motore = argc > 2 && qstrcmp(argv[2], "pulse") == 0 ? Motore::Pulse : Motore::Qt;
 
         Stato stato;
-        LettoreQt suoni;
+        LettoreQt suoni(motore);
         Tipografia tipografia;
         FrmNumerella finestra(stato, suoni, tipografia);
         finestra.show();

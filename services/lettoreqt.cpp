@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDeadlineTimer>
+#include <QFile>
 #include <QSoundEffect>
 #include <QUrl>
 
@@ -19,6 +20,11 @@ qint64 adesso()
 }
 
 } // namespace
+
+LettoreQt::LettoreQt(Motore motore, QObject *parent) : LettoreSuoni(parent)
+{
+    if (motore == Motore::Pulse) m_pulse = std::make_unique<LettorePulse>();
+}
 
 QString LettoreQt::percorso(Clip clip)
 {
@@ -55,7 +61,7 @@ QSoundEffect *LettoreQt::effetto(Clip clip)
         e = new QSoundEffect(this);
         e->setSource(QUrl(QStringLiteral("qrc") + percorso(clip)));
         connect(e, &QSoundEffect::statusChanged, this, [this, e] {
-            if (e->status() == QSoundEffect::Error) m_daRicostruire = true;
+            if (e->status() == QSoundEffect::Error) m_qtFallito = true;
         });
         connect(e, &QSoundEffect::playingChanged, this, [this, e] {
             if (!e->isPlaying()) fermato(e);
@@ -66,8 +72,8 @@ QSoundEffect *LettoreQt::effetto(Clip clip)
 
 void LettoreQt::fermato(QSoundEffect *e)
 {
-    // Only a flag: the rebuild waits for the next clip, so no handler ever waits on the server.
-    if (e == m_attuale && !m_fermaIlLettore && adesso() - m_avvio < AvvioMancatoMs) m_daRicostruire = true;
+    // Only a flag: the change waits for the next clip, so no handler ever waits on the server.
+    if (e == m_attuale && !m_fermaIlLettore && adesso() - m_avvio < AvvioMancatoMs) m_qtFallito = true;
 }
 
 void LettoreQt::smonta()
@@ -85,12 +91,31 @@ void LettoreQt::smonta()
     }
 }
 
+void LettoreQt::passaAPulse()
+{
+    smonta();
+    m_pulse = std::make_unique<LettorePulse>();
+}
+
+void LettoreQt::suonaConPulse(Clip clip)
+{
+    auto i = m_onde.constFind(static_cast<int>(clip));
+    if (i == m_onde.cend()) {
+        QFile f(percorso(clip));
+        const std::optional<Onda> onda = f.open(QIODevice::ReadOnly) ? leggiOnda(f.readAll()) : std::nullopt;
+        i = m_onde.insert(static_cast<int>(clip), onda.value_or(Onda{}));
+    }
+    if (!i->dati.isEmpty()) m_pulse->suona(*i);
+}
+
 void LettoreQt::SuonaRisorsa(Clip clip)
 {
-    if (m_daRicostruire) {
-        m_daRicostruire = false;
-        ++m_ricostruzioni;
-        smonta();
+    // After a failure Qt may never reach the server again (it tries once, 3 s later): leave it.
+    if (m_qtFallito && !m_pulse) passaAPulse();
+    m_qtFallito = false;
+    if (m_pulse) {
+        suonaConPulse(clip);
+        return;
     }
     // Two effects would mix: stop the one still sounding so only the newest clip is heard.
     // Without an audio server an effect reports 'playing' for ever, so never wait on it.
@@ -102,6 +127,10 @@ void LettoreQt::SuonaRisorsa(Clip clip)
     m_attuale = effetto(clip);
     m_avvio = adesso();
     m_attuale->play();
-    // A dead server turns the output down inside play(): the clip never starts.
-    if (!m_attuale->isPlaying()) m_daRicostruire = true;
+    // A dead server turns the output down inside play(): the clip never starts. It may still play
+    // on the server directly, if the server is back.
+    if (!m_attuale->isPlaying()) {
+        passaAPulse();
+        suonaConPulse(clip);
+    }
 }

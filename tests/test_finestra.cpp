@@ -2,6 +2,7 @@
 // The main window as created and after start-up: layout, stacking, focus order, pictures and clips.
 #include "aiuto.h"
 #include "services/lingua.h"
+#include "services/onda.h"
 
 #include <QFile>
 #include <QFontInfo>
@@ -229,30 +230,83 @@ private Q_SLOTS:
         QFile f(LettoreQt::percorso(clip));
         QVERIFY(f.open(QIODevice::ReadOnly));
         const QByteArray d = f.readAll();
-        QCOMPARE(d.left(4), QByteArray("RIFF"));
-        QCOMPARE(d.mid(8, 4), QByteArray("WAVE"));
         QCOMPARE(qFromLittleEndian<quint32>(d.constData() + 4), quint32(d.size() - 8));
-        // Walk the chunks: a PCM mono 8-bit format chunk, then the samples.
-        int pos = 12, campioni = -1;
-        bool formato = false;
-        while (pos + 8 <= d.size()) {
-            const QByteArray nome = d.mid(pos, 4);
-            const quint32 lunghezza = qFromLittleEndian<quint32>(d.constData() + pos + 4);
-            const char *dati = d.constData() + pos + 8;
-            if (nome == "fmt ") {
-                QCOMPARE(qFromLittleEndian<quint16>(dati), quint16(1));     // PCM
-                QCOMPARE(qFromLittleEndian<quint16>(dati + 2), quint16(1)); // mono
-                QCOMPARE(qFromLittleEndian<quint32>(dati + 4), quint32(frequenza));
-                QCOMPARE(qFromLittleEndian<quint16>(dati + 14), quint16(8)); // bits
-                formato = true;
-            } else if (nome == "data") {
-                QVERIFY(formato);
-                campioni = int(lunghezza);
-            }
-            pos += 8 + int(lunghezza + (lunghezza & 1));
-        }
-        QVERIFY(campioni > 0);
-        QVERIFY2(qAbs(campioni / double(frequenza) - secondi) < 0.05, qPrintable(QString::number(campioni)));
+        // As the player that bypasses Qt reads it: PCM, mono, 8 bits.
+        const std::optional<Onda> onda = leggiOnda(d);
+        QVERIFY(onda);
+        QCOMPARE(onda->formato, Campione::U8);
+        QCOMPARE(onda->canali, 1);
+        QCOMPARE(onda->frequenza, frequenza);
+        QVERIFY2(qAbs(onda->dati.size() / double(frequenza) - secondi) < 0.05,
+                 qPrintable(QString::number(onda->dati.size())));
+    }
+
+    void onda_data()
+    {
+        const auto intero = [](quint32 n, int byte) {
+            QByteArray b(byte, '\0');
+            for (int i = 0; i < byte; ++i)
+                b[i] = char(n >> (8 * i));
+            return b;
+        };
+        const auto blocco = [&](const char *nome, const QByteArray &dati, qint64 lunghezza = -1) {
+            QByteArray b =
+                QByteArray(nome) + intero(quint32(lunghezza < 0 ? dati.size() : lunghezza), 4) + dati;
+            return dati.size() % 2 ? b + '\0' : b;
+        };
+        const auto fmt = [&](int tag, int canali, int frequenza, int bit, int extra = 0) {
+            return blocco("fmt ", intero(tag, 2) + intero(canali, 2) + intero(frequenza, 4) +
+                                      intero(frequenza * canali * bit / 8, 4) + intero(canali * bit / 8, 2) +
+                                      intero(bit, 2) + QByteArray(extra, '\0'));
+        };
+        const auto riff = [&](const QByteArray &blocchi) {
+            return "RIFF" + intero(blocchi.size() + 4, 4) + "WAVE" + blocchi;
+        };
+        const QByteArray dati5 = blocco("data", "abcde");
+
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<int>("bit"); // 0: not a file the player takes
+        QTest::addColumn<int>("canali");
+        QTest::addColumn<int>("frequenza");
+        QTest::addColumn<int>("byte");
+        QTest::newRow("8 bit") << riff(fmt(1, 1, 11025, 8) + dati5) << 8 << 1 << 11025 << 5;
+        QTest::newRow("16 bit stereo: whole frames only")
+            << riff(fmt(1, 2, 44100, 16) + blocco("data", QByteArray(10, 'x'))) << 16 << 2 << 44100 << 8;
+        QTest::newRow("odd LIST, 18-byte fmt, fact")
+            << riff(blocco("LIST", "abc") + fmt(1, 1, 22050, 8, 2) + blocco("fact", "abcd") + dati5) << 8 << 1
+            << 22050 << 5;
+        QTest::newRow("data cut short")
+            << riff(fmt(1, 1, 8000, 8) + blocco("data", "abcdef", 100)) << 8 << 1 << 8000 << 6;
+        QTest::newRow("not RIFF") << QByteArray("RIFX") + riff(fmt(1, 1, 8000, 8) + dati5).mid(4) << 0 << 0
+                                  << 0 << 0;
+        QTest::newRow("not WAVE") << QByteArray(riff(fmt(1, 1, 8000, 8) + dati5)).replace("WAVE", "AVI ") << 0
+                                  << 0 << 0 << 0;
+        QTest::newRow("no fmt") << riff(dati5) << 0 << 0 << 0 << 0;
+        QTest::newRow("no data") << riff(fmt(1, 1, 8000, 8)) << 0 << 0 << 0 << 0;
+        QTest::newRow("empty data") << riff(fmt(1, 1, 8000, 8) + blocco("data", "")) << 0 << 0 << 0 << 0;
+        QTest::newRow("float") << riff(fmt(3, 1, 8000, 32) + dati5) << 0 << 0 << 0 << 0;
+        QTest::newRow("24 bit") << riff(fmt(1, 1, 8000, 24) + dati5) << 0 << 0 << 0 << 0;
+        QTest::newRow("no channel") << riff(fmt(1, 0, 8000, 8) + dati5) << 0 << 0 << 0 << 0;
+        QTest::newRow("fmt cut short") << riff(dati5 + fmt(1, 1, 8000, 8)).chopped(8) << 0 << 0 << 0 << 0;
+        QTest::newRow("huge chunk before fmt")
+            << riff(blocco("LIST", "ab", 0xfffffff0) + fmt(1, 1, 8000, 8) + dati5) << 0 << 0 << 0 << 0;
+        QTest::newRow("header only") << QByteArray("RIFF\0\0\0\0WAV", 11) << 0 << 0 << 0 << 0;
+    }
+    void onda()
+    {
+        // The tiny reader of the player that bypasses Qt: the wave files it takes and the ones it refuses.
+        QFETCH(QByteArray, file);
+        QFETCH(int, bit);
+        QFETCH(int, canali);
+        QFETCH(int, frequenza);
+        QFETCH(int, byte);
+        const std::optional<Onda> onda = leggiOnda(file);
+        QCOMPARE(onda.has_value(), bit != 0);
+        if (!onda) return;
+        QCOMPARE(onda->formato, bit == 8 ? Campione::U8 : Campione::S16LE);
+        QCOMPARE(onda->canali, canali);
+        QCOMPARE(onda->frequenza, frequenza);
+        QCOMPARE(onda->dati, file.mid(file.indexOf("data") + 8, byte));
     }
 
     void lettoreSenzaAudio()

@@ -15,6 +15,8 @@ BUILD_PACKAGES=(
     qt6-base-dev qt6-multimedia-dev qt6-svg-dev ninja-build cmake g++
     # whether a print queue took the job: the print server's own API
     libcups2-dev
+    # clips on a sound server that came back after Qt Multimedia gave up on it: the server's own API
+    libpulse-dev
     # the Debian package: cpack -G DEB finds its library dependencies with dpkg-shlibdeps and file
     dpkg-dev file
 )
