@@ -23,6 +23,7 @@ QPixmap Immagine::pixmap(qreal dpr) const
         // Exactly the pixmap's pixels, also where the size in pixels was rounded.
         p.scale(pm.width() / (m_dimensione.width() * dpr), pm.height() / (m_dimensione.height() * dpr));
         (*m_disegna)(p);
+        p.end(); // a pixmap still being painted on would be copied pixel by pixel
         m_cache = pm;
     }
     return m_cache;
