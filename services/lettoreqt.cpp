@@ -6,6 +6,8 @@
 #include <QDateTime>
 #include <QDeadlineTimer>
 #include <QFile>
+#include <QAudioDevice>
+#include <QMediaDevices>
 #include <QSoundEffect>
 #include <QUrl>
 
@@ -21,7 +23,8 @@ qint64 adesso()
 
 } // namespace
 
-LettoreQt::LettoreQt(Motore motore, QObject *parent) : LettoreSuoni(parent)
+LettoreQt::LettoreQt(std::optional<Motore> motore, QObject *parent)
+    : LettoreSuoni(parent), m_daScegliere(!motore)
 {
     if (motore == Motore::Pulse) m_pulse = std::make_unique<LettorePulse>();
 }
@@ -110,6 +113,12 @@ void LettoreQt::suonaConPulse(Clip clip)
 
 void LettoreQt::SuonaRisorsa(Clip clip)
 {
+    if (m_daScegliere) {
+        m_daScegliere = false;
+        // With no sound server at all Qt would play into nothing for the whole run (a classroom
+        // session may start the program before its sound server).
+        if (QMediaDevices::audioOutputs().isEmpty()) passaAPulse();
+    }
     // After a failure Qt may never reach the server again (it tries once, 3 s later): leave it.
     if (m_qtFallito && !m_pulse) passaAPulse();
     m_qtFallito = false;

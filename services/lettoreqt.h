@@ -8,6 +8,7 @@
 #include <QHash>
 
 #include <memory>
+#include <optional>
 
 class QSoundEffect;
 
@@ -25,7 +26,9 @@ class LettoreQt : public LettoreSuoni
 {
     Q_OBJECT
 public:
-    explicit LettoreQt(Motore motore = Motore::Qt, QObject *parent = nullptr);
+    /// Without \a motore the first clip decides: Qt Multimedia if it sees an audio output, else
+    /// our own client, which keeps trying on each clip and so finds a server that starts later.
+    explicit LettoreQt(std::optional<Motore> motore = std::nullopt, QObject *parent = nullptr);
     ~LettoreQt() override;
     void SuonaRisorsa(Clip clip) override;
 
@@ -49,6 +52,7 @@ private:
     qint64 m_avvio = 0;            ///< when the current clip was started, in ms since the epoch
     bool m_fermaIlLettore = false; ///< the player itself is stopping a clip
     bool m_qtFallito = false;      ///< a clip failed: leave Qt on the next one
+    bool m_daScegliere = false;    ///< the first clip chooses the player
     std::unique_ptr<LettorePulse> m_pulse;
     QHash<int, Onda> m_onde; ///< the clips read for m_pulse
 };

@@ -313,7 +313,7 @@ private Q_SLOTS:
     {
         // No audio server here: each clip still loads from the resources, and a new clip cuts
         // off the one before, so only the newest is playing.
-        LettoreQt lettore;
+        LettoreQt lettore(Motore::Qt);
         for (Clip c : {Clip::Tasto, Clip::Giusta, Clip::Fine, Clip::Tasto})
             lettore.SuonaRisorsa(c);
         const auto effetti = lettore.findChildren<QSoundEffect *>();
