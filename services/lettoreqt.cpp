@@ -2,11 +2,11 @@
 // The sound player on Qt Multimedia.
 #include "services/lettoreqt.h"
 
+#include <QAudioDevice>
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDeadlineTimer>
 #include <QFile>
-#include <QAudioDevice>
 #include <QMediaDevices>
 #include <QSoundEffect>
 #include <QUrl>
