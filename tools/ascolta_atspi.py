@@ -1,6 +1,8 @@
 #!/usr/bin/python3
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Plays a whole game as a blind child would: hears the board through AT-SPI, answers with keys only.
+# With --clic it plays as a child at a whiteboard instead: every answer is clicked on the keypad, at
+# the places the layout table gives, scaled and centred in the window as the board is.
 #
 # Run by tools/ascolta_atspi.sh (session bus, AT-SPI bus, Xvfb and the program already started).
 # Needs Debian's python3 with python3-pyatspi, and xdotool. Prints every event heard from the program
@@ -15,11 +17,37 @@ import pyatspi
 from gi.repository import GLib
 
 DOMANDA = re.compile(r"^(\d+) per (\d+)$")
+DOMANDA_IN_FONDO = re.compile(r"(\d+) per (\d+)$")
+
+# Centres of the board's controls in twips (15 to a pixel at scale 1), as in board/disposizione.h.
+LARGHEZZA, ALTEZZA = 634, 455
+TASTIERINO = (7200, 1740)
+
+
+def centro_tasto(cifra):
+    if cifra == 0:
+        x, y, w, h = 120, 1860, 495, 495
+    else:
+        riga, colonna = (9 - cifra) // 3, (cifra - 1) % 3
+        x, y, w, h = 120 + 540 * colonna, 240 + 540 * riga, 495, 495
+    return TASTIERINO[0] + x + w / 2, TASTIERINO[1] + y + h / 2
+
+
+CENTRI = {
+    "OK": (TASTIERINO[0] + 120 + 1575 / 2, TASTIERINO[1] + 2400 + 495 / 2),
+    "Avvio": (6960 + 1095 / 2, 4920 + 435 / 2),
+    "colonna 1": (720 + 615 / 2, 60 + 495 / 2),
+}
 
 
 class Giocatore:
-    def __init__(self, solo_uno, sbaglia, limite):
+    def __init__(self, solo_uno, sbaglia, limite, clic, foto, dimensioni):
+        self.dimensioni = dimensioni  # a client size for the board before the game, e.g. "1268x910"
+        self.foto = foto  # screenshots in the middle of the game and at its end, when given
         self.solo_uno = solo_uno
+        self.clic = clic
+        self.ultima = None  # the question last answered by clicks
+        self.finestra = None  # the board's client area on the screen: x, y, width, height
         self.sbaglia = sbaglia  # the question answered wrong once first (0: none)
         self.tasti = 0
         self.domande = []  # "N per M" heard, in order
@@ -34,6 +62,25 @@ class Giocatore:
         # XTEST, as a real keyboard: the keys go to the window that has the input focus.
         subprocess.run(["xdotool", "key", "--delay", "15", *tasti], check=True)
         self.tasti += len(tasti)
+
+    def clicca(self, twips, tasto=1):
+        """Clicks the point at these twips of the board, scaled and centred as the board is drawn."""
+        x, y, w, h = self.finestra
+        s = min(w / LARGHEZZA, h / ALTEZZA)
+        px = x + (w - LARGHEZZA * s) / 2 + s * twips[0] / 15
+        py = y + (h - ALTEZZA * s) / 2 + s * twips[1] / 15
+        subprocess.run(["xdotool", "mousemove", str(round(px)), str(round(py)), "sleep", "0.03",
+                        "click", str(tasto)], check=True)
+        self.tasti += 1
+
+    def scrivi(self, numero):
+        """An answer and OK: with keys, or with clicks on the keypad."""
+        if not self.clic:
+            self.premi(*list(str(numero)), "Return")
+            return
+        for c in str(numero):
+            self.clicca(centro_tasto(int(c)))
+        self.clicca(CENTRI["OK"])
 
     def stampa(self, tipo, sorgente, parole):
         t = time.monotonic() - self.inizio
@@ -52,6 +99,10 @@ class Giocatore:
             parole = ev.source.description or ""
             if parole:
                 self.stampa(ev.type, f"{ruolo}[{nome}]", parole)
+            domanda = DOMANDA_IN_FONDO.search(parole)
+            if self.clic and domanda:
+                # The asked cell is announced on the control under the finger ("Giusto! 2 per 1").
+                GLib.idle_add(self.rispondi, "text", domanda.group(0))
             if parole == "Complimenti. Hai finito.":
                 self.finisci()
             return
@@ -72,25 +123,51 @@ class Giocatore:
             self.premi("Return")  # the info window opens in front, its OK focused
         elif ruolo == "push button" and nome == "Avvio" and not self.avviato:
             self.avviato = True
+            if self.dimensioni:
+                w, h = map(int, self.dimensioni.split("x"))
+                subprocess.run(["xdotool", "getwindowfocus", "-f", "windowsize", str(w), str(h),
+                                "windowmove", "0", "0"], check=True)
+                for _ in range(50):  # the board's new size reaches AT-SPI a moment later
+                    if finestra_del_programma()[2:] == (w, h):
+                        break
+                    time.sleep(0.1)
+            if self.clic:
+                self.finestra = finestra_del_programma()
+                self.stampa("board", "frame", self.finestra)
+                if self.solo_uno:
+                    self.clicca(CENTRI["colonna 1"], 3)  # keep only the table of 1
+                self.clicca(CENTRI["Avvio"])
+                return False
             if self.solo_uno:
                 self.premi("alt+shift+1")  # keep only the table of 1
             self.premi("space")
         elif ruolo == "text" and DOMANDA.match(nome):
+            if self.clic and nome == self.ultima:
+                return False  # heard again on each control the finger passes: answered already
+            self.ultima = nome
             n, m = map(int, DOMANDA.match(nome).groups())
             if len(self.domande) + 1 == self.sbaglia:
                 self.sbaglia = 0
-                self.premi(*list(str(n * m + 1)), "Return")  # the same cell stays asked
-                GLib.timeout_add(200, self.rispondi, ruolo, nome)
+                self.scrivi(n * m + 1)  # the same cell stays asked
+                GLib.timeout_add(200, self.riprova, ruolo, nome)
                 return False
+            if self.foto and len(self.domande) == 5:
+                subprocess.run(["import", "-window", "root", f"{self.foto}-partita.png"], check=True)
             prima = self.tasti
-            self.premi(*list(str(n * m)), "Return")
+            self.scrivi(n * m)
             self.domande.append(nome)
             self.tasti_domanda.append(self.tasti - prima)
         return False
 
+    def riprova(self, ruolo, nome):
+        self.ultima = None
+        return self.rispondi(ruolo, nome)
+
     def finisci(self):
         if not self.fine:
             self.fine = True
+            if self.foto:
+                subprocess.run(["import", "-window", "root", f"{self.foto}-fine.png"], check=True)
             GLib.timeout_add(300, lambda: pyatspi.Registry.stop())
 
     def scaduto(self):
@@ -99,13 +176,27 @@ class Giocatore:
         return False
 
 
+def finestra_del_programma():
+    desktop = pyatspi.Registry.getDesktop(0)
+    for app in desktop:
+        if app is not None and "numerella" in (app.name or "").lower():
+            for finestra in app:
+                if finestra.getRoleName() == "frame" and finestra.getState().contains(pyatspi.STATE_VISIBLE):
+                    e = finestra.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+                    return e.x, e.y, e.width, e.height
+    raise RuntimeError("the board's window was not found")
+
+
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--solo-uno", action="store_true", help="play the table of 1 only (Alt+Shift+1)")
     parser.add_argument("--sbaglia", type=int, default=3, help="answer this question wrong once first")
     parser.add_argument("--limite", type=int, default=120, help="seconds before giving up")
+    parser.add_argument("--clic", action="store_true", help="answer with clicks on the keypad, not keys")
+    parser.add_argument("--foto", help="screenshots FOTO-partita.png and FOTO-fine.png (ImageMagick)")
+    parser.add_argument("--finestra", help="give the board this client size first, e.g. 1268x910")
     args = parser.parse_args()
-    g = Giocatore(args.solo_uno, args.sbaglia, args.limite)
+    g = Giocatore(args.solo_uno, args.sbaglia, args.limite, args.clic, args.foto, args.finestra)
     for tipo in ("object:state-changed:focused", "object:property-change:accessible-description",
                  "object:property-change:accessible-name", "window:activate"):
         pyatspi.Registry.registerEventListener(g.evento, tipo)

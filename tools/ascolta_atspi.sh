@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Plays a whole game with keys only while an AT-SPI listener prints what a screen reader would hear.
-# Usage: tools/ascolta_atspi.sh [program] [--solo-uno]   (program: build/numerella by default)
+# Usage: tools/ascolta_atspi.sh [program] [--solo-uno] [--clic] [--finestra WxH] [--foto FILE]
+#   program: build/numerella by default. From the environment: SCHERMO_DIMENSIONI (the screen,
+#   1280x800 by default), ARGOMENTI (the program's options, e.g. --schermo-intero) and GESTORE (a
+#   window manager to start first, e.g. openbox: full screen needs one).
 # Test tools: xvfb xdotool at-spi2-core dbus-x11 python3-pyatspi.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -37,7 +40,13 @@ ascoltatore=${ascolto_PID}
 read -r pronto <&"${ascolto[0]}"
 [ "$pronto" = ready ] || { echo "listener did not start: $pronto" >&2; exit 1; }
 
-QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb "$programma" 2>/dev/null &
+if [ -n "${GESTORE:-}" ]; then
+    "$GESTORE" >/dev/null 2>&1 &
+    pids+=($!)
+    sleep 1
+fi
+# shellcheck disable=SC2086 # ARGOMENTI holds options
+QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb "$programma" ${ARGOMENTI:-} 2>/dev/null &
 pids+=($!)
 
 cat <&"${ascolto[0]}"

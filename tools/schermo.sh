@@ -30,11 +30,11 @@ schermo_xdg()
 }
 
 # Starts Xvfb on a free display (it picks the number and writes it on fd 3) and exports DISPLAY.
-# SCHERMO_PID is the server's process id.
+# SCHERMO_PID is the server's process id; SCHERMO_DIMENSIONI (default 1280x800) its size.
 schermo_xvfb()
 {
     _schermo_fd=$(mktemp)
-    Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$_schermo_fd" 2>/dev/null &
+    Xvfb -displayfd 3 -screen 0 "${SCHERMO_DIMENSIONI:-1280x800}x24" -nolisten tcp 3>"$_schermo_fd" 2>/dev/null &
     _schermo_xvfb=$!
     SCHERMO_PID=$_schermo_xvfb
     local display=""
