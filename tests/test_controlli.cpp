@@ -181,17 +181,6 @@ private Q_SLOTS:
         QVERIFY(b.suoni.suonati.isEmpty());
     }
 
-    void tuttoEsclusoPoiAvvio()
-    {
-        Banco b;
-        for (int f = 1; f <= 10; ++f)
-            QTest::mouseClick(b->Label1[f - 1], Qt::LeftButton);
-        QVERIFY(tabelle(b).isEmpty());
-        b.clic(b->cmdAvvio);
-        QVERIFY(!b->cmdAvvio->isHidden());
-        QVERIFY(b.suoni.suonati.isEmpty());
-    }
-
     void pressioneDuranteLaPartita_data()
     {
         QTest::addColumn<bool>("inPausa");
@@ -264,10 +253,6 @@ private Q_SLOTS:
         QTest::mouseMove(b->txtErrori);
         QCOMPARE(b->focusWidget(), b->cmdInfo);
         QCOMPARE(b.suoni.suonati, suoni);
-        // A disabled key cannot take the focus.
-        b.clic(b->cmdStop);
-        QTest::mouseMove(b->Cmd[5]);
-        QVERIFY(b->focusWidget() != b->Cmd[5]);
     }
 
     void interruttoreSuono()
