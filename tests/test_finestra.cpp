@@ -103,8 +103,6 @@ private Q_SLOTS:
         FrmNumerella w(s, suoni, tip);
         QVERIFY(w.Timer1->isActive());
         QVERIFY(!w.TmrTimer->isActive());
-        QVERIFY(!w.isEnabled()); // behind the info window
-        QVERIFY(suoni.suonati.isEmpty());
     }
 
     void stratiEClic()
@@ -123,10 +121,6 @@ private Q_SLOTS:
         QTest::mouseClick(b->windowHandle(), Qt::LeftButton, {}, avvio);
         QVERIFY(b->cmdAvvio->isHidden());
         QCOMPARE(b->childAt(avvio), b->cmdStop);
-        // A click on the orange border does nothing.
-        const QList<Clip> prima = b.suoni.suonati;
-        QTest::mouseClick(b->windowHandle(), Qt::LeftButton, {}, QPoint(45, 41));
-        QCOMPARE(b.suoni.suonati, prima);
     }
 
     void ordineDelFuoco()

@@ -166,10 +166,6 @@ private Q_SLOTS:
         QVERIFY(b->isFullScreen());
         QTest::keyClick(b.w.get(), Qt::Key_Escape);
         QVERIFY(!b->isFullScreen());
-        b->alternaSchermoIntero();
-        QVERIFY(b->isFullScreen());
-        b->alternaSchermoIntero();
-        QVERIFY(!b->isFullScreen());
     }
 
     void tocco()
