@@ -82,21 +82,6 @@ private Q_SLOTS:
         QCOMPARE(b->TxtMin->text(), QStringLiteral("2"));
     }
 
-    void ripresaSenzaCandidate()
-    {
-        Banco b;
-        b.clic(b->cmdAvvio);
-        b.clic(b->CmdPausa);
-        for (Cella *c : b->txtRisultato)
-            c->setText(QStringLiteral("1"));
-        b.clic(b->cmdRiprendi);
-        QCOMPARE(b->lblTitolo->text(), QStringLiteral("Complimenti. Hai finito."));
-        QVERIFY(!b->cmdAvvio->isHidden() && b->cmdStop->isHidden());
-        QVERIFY(b->cmdRiprendi->isHidden() && !b->CmdPausa->isEnabled());
-        QVERIFY(!b->TmrTimer->isActive() && b->Timer1->isActive());
-        QCOMPARE(b.stato.ModoLampeggio, 0);
-    }
-
     void stop_data()
     {
         QTest::addColumn<Fase>("quando");

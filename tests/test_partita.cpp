@@ -296,20 +296,31 @@ private Q_SLOTS:
         QVERIFY(!b->cmdStampa->isEnabled());
     }
 
+    void nonSiBloccaSenzaCandidate_data()
+    {
+        QTest::addColumn<bool>("inPausa");
+        QTest::newRow("after an answer") << false;
+        QTest::newRow("on resuming") << true;
+    }
     void nonSiBloccaSenzaCandidate()
     {
         // Cells filled outside the keypad leave nothing to ask: the game ends as finished.
+        QFETCH(bool, inPausa);
         Banco b;
         b.clic(b->cmdAvvio);
+        if (inPausa) b.clic(b->CmdPausa);
         const int k = b.stato.cella();
         for (int i = 0; i < 100; ++i) {
-            if (i != k) b->txtRisultato[i]->setText(QStringLiteral("1"));
+            if (i != k || inPausa) b->txtRisultato[i]->setText(QStringLiteral("1"));
         }
         b.suoni.suonati.clear();
-        b.rispondi();
+        if (inPausa)
+            b.clic(b->cmdRiprendi);
+        else
+            b.rispondi();
         verificaFinita(b);
-        QCOMPARE(b.suoni.suonati.mid(b.suoni.suonati.size() - 2), (QList<Clip>{Clip::Giusta, Clip::Fine}));
-        QCOMPARE(b.stato.NumEsatte, 1);
+        QCOMPARE(b.suoni.suonati.last(), Clip::Fine);
+        QCOMPARE(b.stato.NumEsatte, inPausa ? 0 : 1);
     }
 
     void sceltaSoloCelleVuoteNonVerdi()
