@@ -49,11 +49,11 @@ public:
     QStringList file;
 };
 
-/// A main window after start-up, with the info window closed, deterministic and silent;
-/// \a T is the scripted printer it uses.
 /// Whether the test board closes the info window that start-up opens.
 enum class Info { Chiusa, Aperta };
 
+/// A main window after start-up, with the info window closed, deterministic and silent;
+/// \a T is the scripted printer it uses.
 template <typename T> struct BancoCon
 {
     explicit BancoCon(Info info = Info::Chiusa, quint32 seme = 1)
@@ -105,8 +105,3 @@ template <typename T> struct BancoCon
     std::unique_ptr<FrmNumerella> w;
 };
 using Banco = BancoCon<TipografiaFinta>;
-
-inline quint32 coloreTesto(const QWidget *w)
-{
-    return static_cast<const Etichetta *>(w)->colore();
-}

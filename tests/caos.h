@@ -80,7 +80,6 @@ public:
         return true;
     }
 
-    quint32 seme() const { return m_seme; }
     quint64 eventiFatti() const { return m_evento; }
     const QString &errore() const { return m_errore; }
     const Copertura &copertura() const { return m_copertura; }

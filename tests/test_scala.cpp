@@ -166,10 +166,6 @@ private Q_SLOTS:
         QVERIFY(b->isFullScreen());
         QTest::keyClick(b.w.get(), Qt::Key_Escape);
         QVERIFY(!b->isFullScreen());
-        b->alternaSchermoIntero();
-        QVERIFY(b->isFullScreen());
-        b->alternaSchermoIntero();
-        QVERIFY(!b->isFullScreen());
     }
 
     void tocco()
@@ -193,7 +189,6 @@ private Q_SLOTS:
         // Taps on the keypad type as clicks do, a fast double tap twice; a tap on OK confirms.
         tocca(b->cmdAvvio);
         QCOMPARE(b->fase(), Fase::InCorso);
-        QCOMPARE(b->Cmd[5]->focusPolicy(), Qt::StrongFocus);
         const int prodotto = b.stato.Prodotto[b.stato.cella()];
         tocca(b->Cmd[1]);
         tocca(b->Cmd[1]);
