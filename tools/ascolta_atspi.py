@@ -41,7 +41,8 @@ CENTRI = {
 
 
 class Giocatore:
-    def __init__(self, solo_uno, sbaglia, limite, clic, foto, dimensioni):
+    def __init__(self, solo_uno, sbaglia, limite, clic, foto, dimensioni, nome):
+        self.nome = nome  # print the finished table with this name, when given
         self.dimensioni = dimensioni  # a client size for the board before the game, e.g. "1268x910"
         self.foto = foto  # screenshots in the middle of the game and at its end, when given
         self.solo_uno = solo_uno
@@ -168,7 +169,18 @@ class Giocatore:
             self.fine = True
             if self.foto:
                 subprocess.run(["import", "-window", "root", f"{self.foto}-fine.png"], check=True)
+            if self.nome:
+                # The finished game has the focus on Print: the name prompt, then the default printer.
+                self.premi("space")
+                GLib.timeout_add(800, self.firma)
+                return
             GLib.timeout_add(300, lambda: pyatspi.Registry.stop())
+
+    def firma(self):
+        subprocess.run(["xdotool", "type", "--delay", "30", self.nome], check=True)
+        self.premi("Return")
+        GLib.timeout_add(3000, lambda: pyatspi.Registry.stop())
+        return False
 
     def scaduto(self):
         print("time limit reached", flush=True)
@@ -195,8 +207,9 @@ def main():
     parser.add_argument("--clic", action="store_true", help="answer with clicks on the keypad, not keys")
     parser.add_argument("--foto", help="screenshots FOTO-partita.png and FOTO-fine.png (ImageMagick)")
     parser.add_argument("--finestra", help="give the board this client size first, e.g. 1268x910")
+    parser.add_argument("--stampa", metavar="NOME", help="print the finished table with this name")
     args = parser.parse_args()
-    g = Giocatore(args.solo_uno, args.sbaglia, args.limite, args.clic, args.foto, args.finestra)
+    g = Giocatore(args.solo_uno, args.sbaglia, args.limite, args.clic, args.foto, args.finestra, args.stampa)
     for tipo in ("object:state-changed:focused", "object:property-change:accessible-description",
                  "object:property-change:accessible-name", "window:activate"):
         pyatspi.Registry.registerEventListener(g.evento, tipo)

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Plays a whole game with keys only while an AT-SPI listener prints what a screen reader would hear.
-# Usage: tools/ascolta_atspi.sh [program] [--solo-uno] [--clic] [--finestra WxH] [--foto FILE]
+# Usage: tools/ascolta_atspi.sh [program] [--solo-uno] [--clic] [--finestra WxH] [--foto FILE] [--stampa NOME]
 #   program: build/numerella by default. From the environment: SCHERMO_DIMENSIONI (the screen,
 #   1280x800 by default), ARGOMENTI (the program's options, e.g. --schermo-intero) and GESTORE (a
 #   window manager to start first, e.g. openbox: full screen needs one).
