@@ -178,6 +178,8 @@ class Giocatore:
 
     def firma(self):
         subprocess.run(["xdotool", "type", "--delay", "30", self.nome], check=True)
+        if self.foto:
+            subprocess.run(["import", "-window", "root", f"{self.foto}-nome.png"], check=True)
         self.premi("Return")
         GLib.timeout_add(3000, lambda: pyatspi.Registry.stop())
         return False
@@ -205,7 +207,7 @@ def main():
     parser.add_argument("--sbaglia", type=int, default=3, help="answer this question wrong once first")
     parser.add_argument("--limite", type=int, default=120, help="seconds before giving up")
     parser.add_argument("--clic", action="store_true", help="answer with clicks on the keypad, not keys")
-    parser.add_argument("--foto", help="screenshots FOTO-partita.png and FOTO-fine.png (ImageMagick)")
+    parser.add_argument("--foto", help="screenshots FOTO-partita.png, FOTO-fine.png (and FOTO-nome.png) with ImageMagick")
     parser.add_argument("--finestra", help="give the board this client size first, e.g. 1268x910")
     parser.add_argument("--stampa", metavar="NOME", help="print the finished table with this name")
     args = parser.parse_args()
