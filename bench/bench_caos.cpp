@@ -78,14 +78,7 @@ int main(int argc, char **argv)
         const bool ok = caos.esegui(qMin(passo, eventi - fatti));
         fatti += caos.eventiFatti();
         ++semi;
-        const Caos::Copertura &c = caos.copertura();
-        somma.partiteIniziate += c.partiteIniziate;
-        somma.partiteFinite += c.partiteFinite;
-        somma.pause += c.pause;
-        somma.stampe += c.stampe;
-        somma.errori += c.errori;
-        somma.infoAperte += c.infoAperte;
-        somma.chiusure += c.chiusure;
+        somma += caos.copertura();
         if (!ok) {
             rotti << caos.errore();
             std::printf("BROKEN %s\n", qPrintable(caos.errore()));

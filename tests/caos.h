@@ -42,6 +42,18 @@ public:
     {
         int partiteIniziate = 0, partiteFinite = 0, pause = 0, stampe = 0, infoAperte = 0, chiusure = 0;
         int errori = 0;
+
+        Copertura &operator+=(const Copertura &c)
+        {
+            partiteIniziate += c.partiteIniziate;
+            partiteFinite += c.partiteFinite;
+            pause += c.pause;
+            stampe += c.stampe;
+            infoAperte += c.infoAperte;
+            chiusure += c.chiusure;
+            errori += c.errori;
+            return *this;
+        }
     };
 
     explicit Caos(quint32 seme) : m_seme(seme), m_caso(seme)

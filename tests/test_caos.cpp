@@ -36,14 +36,7 @@ private Q_SLOTS:
         QFETCH(quint64, eventi);
         Caos caos(seme);
         const bool ok = caos.esegui(eventi);
-        const Caos::Copertura &c = caos.copertura();
-        m_totale.partiteIniziate += c.partiteIniziate;
-        m_totale.partiteFinite += c.partiteFinite;
-        m_totale.pause += c.pause;
-        m_totale.stampe += c.stampe;
-        m_totale.infoAperte += c.infoAperte;
-        m_totale.chiusure += c.chiusure;
-        m_totale.errori += c.errori;
+        m_totale += caos.copertura();
         if (!ok) QFAIL(qPrintable(caos.errore()));
     }
 
