@@ -1,0 +1,208 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The server's URI turned into libpq's options, with timeouts; the password file checked; the schema's version checked.
+#include "services/collegamento.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QUrl>
+
+namespace {
+
+const QString Nome = QStringLiteral("numerella");
+
+/// A value as libpq's connection strings quote it.
+QString virgolette(const QString &valore)
+{
+    QString v = valore;
+    v.replace(u'\\', QStringLiteral("\\\\")).replace(u'\'', QStringLiteral("\\'"));
+    return u'\'' + v + u'\'';
+}
+
+QString decodifica(const QString &testo)
+{
+    return QUrl::fromPercentEncoding(testo.toUtf8());
+}
+
+/// A settings value as its text: an unquoted "a,b" reads as a list.
+QString testoDi(const QVariant &valore)
+{
+    return valore.typeId() == QMetaType::QStringList ? valore.toStringList().join(u',') : valore.toString();
+}
+
+} // namespace
+
+Collegamento::Collegamento(const QString &url, const QString &classe, const QString &filePassword)
+    : m_url(url.trimmed()), m_classe(classe.trimmed()), m_filePassword(filePassword.trimmed())
+{
+    if (configurato()) leggiUrl();
+}
+
+Collegamento Collegamento::leggi(const QString &urlRiga)
+{
+    QString url, classe, filePassword;
+    for (const QSettings::Scope ambito : {QSettings::SystemScope, QSettings::UserScope}) {
+        QSettings file(QSettings::NativeFormat, ambito, Nome, Nome);
+        file.setFallbacksEnabled(false);
+        const auto leggiChiave = [&file](const QString &chiave, QString &valore) {
+            if (file.contains(chiave)) valore = testoDi(file.value(chiave));
+        };
+        leggiChiave(QStringLiteral("server"), url);
+        leggiChiave(QStringLiteral("classe"), classe);
+        leggiChiave(QStringLiteral("file-password"), filePassword);
+    }
+    if (!urlRiga.isEmpty()) url = urlRiga;
+    return Collegamento(url, classe, filePassword);
+}
+
+QString Collegamento::classePredefinita()
+{
+    return QStringLiteral("predefinita");
+}
+
+void Collegamento::leggiUrl()
+{
+    const auto sbagliato = [this](const QString &perche) {
+        m_errore = QStringLiteral("l'indirizzo del server in numerella.conf non va bene: %1").arg(perche);
+    };
+    QString resto;
+    for (const QString prefisso : {QStringLiteral("postgresql://"), QStringLiteral("postgres://")}) {
+        if (m_url.startsWith(prefisso)) resto = m_url.mid(prefisso.size());
+    }
+    if (resto.isNull()) return sbagliato(QStringLiteral("deve cominciare con postgresql://"));
+    // Qt reads the options with ';' as a separator.
+    if (m_url.contains(u';')) return sbagliato(QStringLiteral("non può contenere il punto e virgola"));
+
+    const qsizetype domanda = resto.indexOf(u'?');
+    const QString parametri = domanda < 0 ? QString() : resto.mid(domanda + 1);
+    const QString principale = domanda < 0 ? resto : resto.left(domanda);
+    const qsizetype barra = principale.indexOf(u'/');
+    QString autorita = barra < 0 ? principale : principale.left(barra);
+    const QString database = barra < 0 ? QString() : decodifica(principale.mid(barra + 1));
+    QString utente;
+    if (const qsizetype chiocciola = autorita.lastIndexOf(u'@'); chiocciola >= 0) {
+        utente = autorita.left(chiocciola);
+        autorita = autorita.mid(chiocciola + 1);
+        if (utente.contains(u':'))
+            return sbagliato(QStringLiteral("la password non va scritta nell'indirizzo: mettila in ~/.pgpass "
+                                            "o nel file indicato da file-password"));
+        utente = decodifica(utente);
+    }
+
+    QStringList ospiti, porte;
+    static const QRegularExpression ospitePorta(QStringLiteral("^(\\[[^\\]]*\\]|[^:]*)(?::(\\d*))?$"));
+    for (const QString &pezzo : autorita.split(u',', Qt::SkipEmptyParts)) {
+        const QRegularExpressionMatch m = ospitePorta.match(pezzo);
+        if (!m.hasMatch()) return sbagliato(QStringLiteral("\"%1\" non è un nome di server").arg(pezzo));
+        QString ospite = decodifica(m.captured(1));
+        if (ospite.startsWith(u'[')) ospite = ospite.mid(1, ospite.size() - 2);
+        ospiti << ospite;
+        porte << m.captured(2);
+    }
+
+    QStringList opzioni;
+    const auto aggiungi = [&opzioni](const QString &chiave, const QString &valore) {
+        opzioni << chiave + u'=' + virgolette(valore);
+    };
+    if (!ospiti.isEmpty()) aggiungi(QStringLiteral("host"), ospiti.join(u','));
+    if (std::any_of(porte.cbegin(), porte.cend(), [](const QString &p) { return !p.isEmpty(); }))
+        aggiungi(QStringLiteral("port"), porte.join(u','));
+    if (!database.isEmpty()) aggiungi(QStringLiteral("dbname"), database);
+    if (!utente.isEmpty()) aggiungi(QStringLiteral("user"), utente);
+
+    QString opzioniServer, ospiteParametro;
+    bool attesaData = false;
+    static const QRegularExpression nomeParametro(QStringLiteral("^[a-z_]+$"));
+    for (const QString &coppia : parametri.split(u'&', Qt::SkipEmptyParts)) {
+        const qsizetype uguale = coppia.indexOf(u'=');
+        const QString chiave = decodifica(coppia.left(uguale));
+        const QString valore = uguale < 0 ? QString() : decodifica(coppia.mid(uguale + 1));
+        if (!nomeParametro.match(chiave).hasMatch())
+            return sbagliato(QStringLiteral("\"%1\" non è un parametro di connessione").arg(chiave));
+        if (chiave == u"password")
+            return sbagliato(QStringLiteral("la password non va scritta nell'indirizzo: mettila in ~/.pgpass "
+                                            "o nel file indicato da file-password"));
+        if (chiave == u"options") {
+            opzioniServer = valore;
+            continue;
+        }
+        if (chiave == u"host") ospiteParametro = valore;
+        if (chiave == u"connect_timeout") attesaData = true;
+        aggiungi(chiave, valore);
+    }
+    if (!attesaData) aggiungi(QStringLiteral("connect_timeout"), QString::number(SecondiConnessione));
+    // A statement the server does not finish in time fails; the schema is the record's own.
+    aggiungi(QStringLiteral("options"), QStringLiteral("%1 -c statement_timeout=%2 -c search_path=numerella")
+                                            .arg(opzioniServer)
+                                            .arg(MillisecondiIstruzione)
+                                            .trimmed());
+    // Over the network, a server that went away without a word is noticed within seconds.
+    aggiungi(QStringLiteral("keepalives_idle"), QStringLiteral("5"));
+    aggiungi(QStringLiteral("keepalives_interval"), QStringLiteral("2"));
+    aggiungi(QStringLiteral("keepalives_count"), QStringLiteral("3"));
+    aggiungi(QStringLiteral("tcp_user_timeout"), QString::number(MillisecondiIstruzione));
+    aggiungi(QStringLiteral("application_name"), Nome);
+    m_opzioni = opzioni.join(u' ');
+
+    const QString dove = !ospiteParametro.isEmpty() ? ospiteParametro
+                         : ospiti.isEmpty()          ? QStringLiteral("localhost")
+                                                     : ospiti.join(u',');
+    m_descrizione = database.isEmpty() ? dove : QStringLiteral("%1/%2").arg(dove, database);
+}
+
+QString Collegamento::apri(const QString &nome) const
+{
+    if (!m_errore.isEmpty()) return m_errore;
+    QSqlDatabase db = QSqlDatabase::contains(nome) ? QSqlDatabase::database(nome, false)
+                                                   : QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), nome);
+    if (!db.isValid())
+        return QStringLiteral("manca il modulo di Qt per PostgreSQL (il pacchetto libqt6sql6-psql)");
+    db.setConnectOptions(m_opzioni);
+    if (!m_filePassword.isEmpty()) {
+        const QFileInfo info(m_filePassword);
+        if (info.permissions() & QFile::ReadOther)
+            return QStringLiteral("il file della password %1 è leggibile da tutti: va reso leggibile soltanto da "
+                                  "root e da un gruppo (chmod 640)")
+                .arg(m_filePassword);
+        QFile file(m_filePassword);
+        if (!file.open(QIODevice::ReadOnly))
+            return QStringLiteral("il file della password %1 non si può leggere").arg(m_filePassword);
+        db.setPassword(QString::fromUtf8(file.readLine()).trimmed());
+    }
+    if (!db.open()) {
+        const QString motivo = perche(db);
+        db.close();
+        return motivo;
+    }
+    QSqlQuery q(db);
+    if (!q.exec(QStringLiteral("SELECT numero FROM versione")) || !q.next()) {
+        const QString motivo = q.lastError().type() == QSqlError::ConnectionError
+                                   ? perche(db)
+                                   : QStringLiteral("sul server %1 non c'è il registro della Numerella (va preparato "
+                                                    "con numerella-server.sql)")
+                                         .arg(m_descrizione);
+        db.close();
+        return motivo;
+    }
+    const int versione = q.value(0).toInt();
+    if (versione != VersioneServer) {
+        db.close();
+        return QStringLiteral("il server %1 ha il registro della versione %2, ma questa Numerella usa la "
+                              "versione %3: va aggiornato il programma o il server")
+            .arg(m_descrizione)
+            .arg(versione)
+            .arg(VersioneServer);
+    }
+    return {};
+}
+
+QString Collegamento::perche(const QSqlDatabase &db) const
+{
+    QString parole = db.lastError().databaseText().trimmed();
+    if (parole.isEmpty()) parole = db.lastError().text().trimmed();
+    parole = parole.section(u'\n', 0, 0);
+    return QStringLiteral("il server %1 non risponde o non accetta la connessione (%2)").arg(m_descrizione, parole);
+}

@@ -1,0 +1,42 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The background sender's thread, started and ended with the program; its state kept for the record window.
+#include "services/spedizione.h"
+
+#include "services/speditore.h"
+
+#include <QMetaObject>
+
+Spedizione::Spedizione(const QString &fileLocale, const Collegamento &collegamento, int millisecondiRiprova,
+                       QObject *parent)
+    : QObject(parent), m_collegamento(collegamento),
+      m_speditore(new Speditore(fileLocale, collegamento, millisecondiRiprova))
+{
+    m_filo.setObjectName(QStringLiteral("spedizione"));
+    m_speditore->moveToThread(&m_filo);
+    connect(m_speditore, &Speditore::stato, this, [this](int inAttesa, const QString &motivo) {
+        m_inAttesa = inAttesa;
+        m_motivo = motivo;
+        Q_EMIT cambiata(inAttesa, motivo);
+    });
+    // Run on the sender's thread as it ends, after the last game it was sending.
+    connect(&m_filo, &QThread::finished, m_speditore, &Speditore::chiudi, Qt::DirectConnection);
+}
+
+Spedizione::~Spedizione()
+{
+    m_filo.quit();
+    m_filo.wait();
+    delete m_speditore;
+}
+
+void Spedizione::avvia()
+{
+    if (m_filo.isRunning()) return;
+    m_filo.start(QThread::LowPriority);
+    QMetaObject::invokeMethod(m_speditore, &Speditore::avvia, Qt::QueuedConnection);
+}
+
+void Spedizione::sollecita()
+{
+    QMetaObject::invokeMethod(m_speditore, &Speditore::invia, Qt::QueuedConnection);
+}

@@ -1,0 +1,47 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The background sender seen from the windows: its thread, what waits and why.
+#pragma once
+
+#include "services/collegamento.h"
+
+#include <QObject>
+#include <QString>
+#include <QThread>
+
+class Speditore;
+
+/// Runs a Speditore on a thread of its own, so that no window ever waits for the network. Tried at
+/// once, then every \a millisecondiRiprova, and whenever sollecita() says a game ended.
+class Spedizione : public QObject
+{
+    Q_OBJECT
+public:
+    /// About a minute between tries while the server cannot be reached.
+    static constexpr int RiprovaPredefinita = 60'000;
+
+    Spedizione(const QString &fileLocale, const Collegamento &collegamento,
+               int millisecondiRiprova = RiprovaPredefinita, QObject *parent = nullptr);
+    /// Waits for the game being sent, at most the connection's timeouts.
+    ~Spedizione() override;
+
+    /// Starts the thread and the first try.
+    void avvia();
+    /// A game ended: send it now.
+    void sollecita();
+
+    /// Games of the local record not yet on the server (-1 before the first count).
+    int inAttesa() const { return m_inAttesa; }
+    /// Why they wait, in Italian; empty while the server answers.
+    QString motivo() const { return m_motivo; }
+    const Collegamento &collegamento() const { return m_collegamento; }
+
+Q_SIGNALS:
+    void cambiata(int inAttesa, const QString &motivo);
+
+private:
+    Collegamento m_collegamento;
+    QThread m_filo;
+    Speditore *m_speditore;
+    int m_inAttesa = -1;
+    QString m_motivo;
+};
