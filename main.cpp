@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // La Numerella: a multiplication-table drill for primary-school children.
 #include "board/frmnumerella.h"
-#include "board/opzioni.h"
 #include "board/registrazione.h"
 #include "services/esportazione.h"
 #include "services/giocatore.h"
@@ -98,7 +97,7 @@ int esegui(int &argc, char **argv)
     LettoreQt suoni;
     Tipografia tipografia;
     FrmNumerella finestra(stato, suoni, tipografia);
-    applicaOpzioni(finestra, lettura.opzioni);
+    finestra.applicaOpzioni(lettura.opzioni);
     registra(finestra, registro, tipografia);
     if (lettura.opzioni.ripasso == Ripasso::Si)
         finestra.ripassa(ripasso::celle(registro.difficili()), FrmNumerella::Partenza::AlComando);

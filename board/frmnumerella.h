@@ -3,13 +3,14 @@
 //
 // Naming: the controls and the handlers keep the board's fixed vocabulary (txtRisultato, Label1,
 // cmdAvvio_Click, Timer1_Timer, ...): each control's name is also its objectName, and control arrays
-// are std::arrays indexed like the originals. Helpers are Italian camelCase (svuotaTabellone),
+// are std::arrays indexed from 0. Helpers are Italian camelCase (svuotaTabellone),
 // members m_. The handlers live in one file per group: avvio, tastierino, fine, lampeggio,
 // cronometro, pausa, stop, selezione, stampa, minori.
 #pragma once
 
 #include "board/fase.h"
 #include "services/lettoresuoni.h"
+#include "services/opzioni.h"
 #include "services/risposta.h"
 #include "services/stato.h"
 #include "services/ultimoingresso.h"
@@ -40,6 +41,22 @@ public:
     /// the caller then shows it.
     FrmNumerella(Stato &stato, LettoreSuoni &suoni, Tipografia &tipografia, QWidget *parent = nullptr);
     ~FrmNumerella() override;
+
+    /// Sets up the board, just after its start-up, as the command line asks: the tables not chosen are
+    /// left out as a press on their column number does, and the sound box is switched off as a click on
+    /// it does.
+    void applicaOpzioni(const Opzioni &opzioni);
+
+    /// How ripassa() leaves the board.
+    enum class Partenza { Subito, AlComando };
+    /// Only the cells in \a celle stay playable, every other one green as a press on its column makes
+    /// it; with Partenza::Subito the game starts at once. A game on the board is stopped first.
+    void ripassa(const std::bitset<100> &celle, Partenza partenza);
+    /// Ctrl+R: pauses a running game, as Pause does, and asks for the record window.
+    void apriRegistro();
+
+protected:
+    // The controls and handlers are the board's own; tests reach them through a subclass.
 
     /// Lets tests fix the sequence of questions.
     void impostaSeme(quint32 seme) { m_caso.seed(seme); }
@@ -83,14 +100,6 @@ public:
     void cmdEnd_Click();
     void cmdInfo_Click();
     void Contatore_Click();
-
-    /// How ripassa() leaves the board.
-    enum class Partenza { Subito, AlComando };
-    /// Only the cells in \a celle stay playable, every other one green as a press on its column makes
-    /// it; with Partenza::Subito the game starts at once. A game on the board is stopped first.
-    void ripassa(const std::bitset<100> &celle, Partenza partenza);
-    /// Ctrl+R: pauses a running game, as Pause does, and asks for the record window.
-    void apriRegistro();
 
     // The controls, by the names the handlers use.
     std::array<Cella *, 100> txtRisultato{};
