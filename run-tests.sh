@@ -42,10 +42,23 @@ fi
 XDG_RUNTIME_DIR=$(mktemp -d)
 chmod 700 "$XDG_RUNTIME_DIR"
 export XDG_RUNTIME_DIR
-trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
+# A private PostgreSQL for the school server's tests, on a Unix socket only, stopped at the end whatever
+# happens; the tests stop, kill and restart it through tools/postgres.sh in this folder.
+postgres_base=$(mktemp -d)
+chmod 711 "$postgres_base"
+export NUMERELLA_POSTGRES=$postgres_base/pg
+finish()
+{
+    ./tools/postgres.sh stop "$NUMERELLA_POSTGRES" >/dev/null 2>&1
+    rm -rf "$XDG_RUNTIME_DIR" "$postgres_base"
+}
+trap finish EXIT
 export QT_QPA_PLATFORM=offscreen
 # setup.sh started the print service: the real-printer test must run, not skip.
 export NUMERELLA_CUPS=1
+
+step "Starting a private PostgreSQL 15"
+./tools/postgres.sh start "$NUMERELLA_POSTGRES" || fail "PostgreSQL for the server tests"
 
 step "Checking formatting (clang-format)"
 mapfile -t sources < <(git ls-files -- '*.cpp' '*.h')

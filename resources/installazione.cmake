@@ -64,6 +64,9 @@ install(FILES ${icona_svg} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/sc
     RENAME ${NUMERELLA_ID}.svg)
 install(FILES ${generati}/gz/man1/numerella.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${generati}/gz/it/man1/numerella.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/it/man1)
+# The school's server is prepared with this script (see the README).
+install(FILES ${CMAKE_CURRENT_SOURCE_DIR}/resources/server/numerella-server.sql
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/numerella)
 install(FILES ${generati}/gz/changelog.gz ${linux}/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
 # The Debian package.
@@ -83,10 +86,11 @@ set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # What no linker sees: Qt's Italian texts for its dialogs, the fonts that stand in for Comic Sans MS
-# and Arial, the print server's library, loaded at the first page, and the record's SQLite driver. The
+# and Arial, the print server's library, loaded at the first page, the record's SQLite driver and
+# the school server's PostgreSQL driver. The
 # platform, SVG, printing and sound plugins ship in the libraries found above.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "qt6-translations-l10n, fonts-comic-neue, fonts-liberation, libcups2, libqt6sql6-sqlite")
+    "qt6-translations-l10n, fonts-comic-neue, fonts-liberation, libcups2, libqt6sql6-sqlite, libqt6sql6-psql")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-noto-color-emoji")
 # Printing needs a print service and sound a sound server; desktops have both.
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "cups, pipewire-pulse | pulseaudio")

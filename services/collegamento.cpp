@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The server's URI turned into libpq's options, with timeouts; the password file checked; the schema's version checked.
+// The server's URI turned into libpq's options, with timeouts; the password file checked; the schema's
+// version checked.
 #include "services/collegamento.h"
 
 #include <QFile>
@@ -69,7 +70,7 @@ void Collegamento::leggiUrl()
         m_errore = QStringLiteral("l'indirizzo del server in numerella.conf non va bene: %1").arg(perche);
     };
     QString resto;
-    for (const QString prefisso : {QStringLiteral("postgresql://"), QStringLiteral("postgres://")}) {
+    for (const QString &prefisso : {QStringLiteral("postgresql://"), QStringLiteral("postgres://")}) {
         if (m_url.startsWith(prefisso)) resto = m_url.mid(prefisso.size());
     }
     if (resto.isNull()) return sbagliato(QStringLiteral("deve cominciare con postgresql://"));
@@ -148,8 +149,8 @@ void Collegamento::leggiUrl()
     m_opzioni = opzioni.join(u' ');
 
     const QString dove = !ospiteParametro.isEmpty() ? ospiteParametro
-                         : ospiti.isEmpty()          ? QStringLiteral("localhost")
-                                                     : ospiti.join(u',');
+                         : ospiti.isEmpty()         ? QStringLiteral("localhost")
+                                                    : ospiti.join(u',');
     m_descrizione = database.isEmpty() ? dove : QStringLiteral("%1/%2").arg(dove, database);
 }
 
@@ -164,8 +165,9 @@ QString Collegamento::apri(const QString &nome) const
     if (!m_filePassword.isEmpty()) {
         const QFileInfo info(m_filePassword);
         if (info.permissions() & QFile::ReadOther)
-            return QStringLiteral("il file della password %1 è leggibile da tutti: va reso leggibile soltanto da "
-                                  "root e da un gruppo (chmod 640)")
+            return QStringLiteral(
+                       "il file della password %1 è leggibile da tutti: va reso leggibile soltanto da "
+                       "root e da un gruppo (chmod 640)")
                 .arg(m_filePassword);
         QFile file(m_filePassword);
         if (!file.open(QIODevice::ReadOnly))
@@ -179,11 +181,12 @@ QString Collegamento::apri(const QString &nome) const
     }
     QSqlQuery q(db);
     if (!q.exec(QStringLiteral("SELECT numero FROM versione")) || !q.next()) {
-        const QString motivo = q.lastError().type() == QSqlError::ConnectionError
-                                   ? perche(db)
-                                   : QStringLiteral("sul server %1 non c'è il registro della Numerella (va preparato "
-                                                    "con numerella-server.sql)")
-                                         .arg(m_descrizione);
+        const QString motivo =
+            q.lastError().type() == QSqlError::ConnectionError
+                ? perche(db)
+                : QStringLiteral("sul server %1 non c'è il registro della Numerella (va preparato "
+                                 "con numerella-server.sql)")
+                      .arg(m_descrizione);
         db.close();
         return motivo;
     }
@@ -204,5 +207,6 @@ QString Collegamento::perche(const QSqlDatabase &db) const
     QString parole = db.lastError().databaseText().trimmed();
     if (parole.isEmpty()) parole = db.lastError().text().trimmed();
     parole = parole.section(u'\n', 0, 0);
-    return QStringLiteral("il server %1 non risponde o non accetta la connessione (%2)").arg(m_descrizione, parole);
+    return QStringLiteral("il server %1 non risponde o non accetta la connessione (%2)")
+        .arg(m_descrizione, parole);
 }

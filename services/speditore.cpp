@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The background sender: reads the ended games from the local file, writes each to the server in one transaction.
+// The background sender: reads the ended games from the local file, writes each to the server in one
+// transaction.
 #include "services/speditore.h"
 
 #include <QDateTime>
@@ -25,8 +26,8 @@ bool esegui(QSqlQuery &q, const QString &sql, const QVariantList &valori)
 }
 
 /// The games that ended and are not yet marked sent, as a condition on partite p.
-const QString InAttesa = QStringLiteral(
-    "p.esito IS NOT NULL AND NOT EXISTS (SELECT 1 FROM spedite s WHERE s.uuid = p.uuid)");
+const QString InAttesa =
+    QStringLiteral("p.esito IS NOT NULL AND NOT EXISTS (SELECT 1 FROM spedite s WHERE s.uuid = p.uuid)");
 
 } // namespace
 
@@ -75,7 +76,9 @@ bool Speditore::apriLocale()
         QSqlQuery q(db);
         // Which games the server confirmed: kept beside them, so the file carries it wherever it goes.
         if (db.open() &&
-            esegui(q, QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE type = 'table' AND name = 'partite'"),
+            esegui(q,
+                   QStringLiteral(
+                       "SELECT COUNT(*) FROM sqlite_master WHERE type = 'table' AND name = 'partite'"),
                    {}) &&
             q.next() && q.value(0).toInt() == 1 &&
             esegui(q,
@@ -91,7 +94,8 @@ bool Speditore::apriLocale()
 int Speditore::contaInAttesa()
 {
     QSqlQuery q(QSqlDatabase::database(m_locale, false));
-    if (!esegui(q, QStringLiteral("SELECT COUNT(*) FROM partite p WHERE ") + InAttesa, {}) || !q.next()) return 0;
+    if (!esegui(q, QStringLiteral("SELECT COUNT(*) FROM partite p WHERE ") + InAttesa, {}) || !q.next())
+        return 0;
     return q.value(0).toInt();
 }
 
@@ -105,7 +109,10 @@ void Speditore::invia()
     {
         QSqlQuery q(QSqlDatabase::database(m_locale, false));
         q.setForwardOnly(true);
-        if (esegui(q, QStringLiteral("SELECT p.id FROM partite p WHERE %1 ORDER BY p.inizio, p.id").arg(InAttesa), {}))
+        if (esegui(
+                q,
+                QStringLiteral("SELECT p.id FROM partite p WHERE %1 ORDER BY p.inizio, p.id").arg(InAttesa),
+                {}))
             while (q.next())
                 partite.append(q.value(0).toLongLong());
     }
@@ -140,11 +147,12 @@ QString Speditore::spedisci(qint64 partita)
 {
     QSqlDatabase locale = QSqlDatabase::database(m_locale, false);
     QSqlQuery p(locale);
-    if (!esegui(p,
-                QStringLiteral("SELECT p.uuid, g.nome, g.creato, p.inizio, p.fine, p.celle, p.secondi, p.errori,"
-                               " p.esatte, p.esito FROM partite p JOIN giocatori g ON g.id = p.giocatore"
-                               " WHERE p.id = ?"),
-                {partita}) ||
+    if (!esegui(
+            p,
+            QStringLiteral("SELECT p.uuid, g.nome, g.creato, p.inizio, p.fine, p.celle, p.secondi, p.errori,"
+                           " p.esatte, p.esito FROM partite p JOIN giocatori g ON g.id = p.giocatore"
+                           " WHERE p.id = ?"),
+            {partita}) ||
         !p.next())
         return QStringLiteral("il registro di questo computer non si legge (%1)").arg(p.lastError().text());
     const QString uuid = p.value(0).toString();
@@ -170,11 +178,12 @@ QString Speditore::spedisci(qint64 partita)
         return rifiutata(s);
     const qint64 giocatore = s.value(0).toLongLong();
     if (!esegui(s,
-                QStringLiteral("INSERT INTO partite (uuid, giocatore, inizio, fine, celle, secondi, errori, esatte,"
-                               " esito, postazione) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"
-                               " ON CONFLICT (uuid) DO NOTHING RETURNING id"),
-                {uuid, giocatore, p.value(3), p.value(4), p.value(5), p.value(6), p.value(7), p.value(8), p.value(9),
-                 QSysInfo::machineHostName()}))
+                QStringLiteral(
+                    "INSERT INTO partite (uuid, giocatore, inizio, fine, celle, secondi, errori, esatte,"
+                    " esito, postazione) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"
+                    " ON CONFLICT (uuid) DO NOTHING RETURNING id"),
+                {uuid, giocatore, p.value(3), p.value(4), p.value(5), p.value(6), p.value(7), p.value(8),
+                 p.value(9), QSysInfo::machineHostName()}))
         return rifiutata(s);
     // No row back: the server has the game already, answers included (same transaction).
     if (s.next()) {
@@ -186,8 +195,9 @@ QString Speditore::spedisci(qint64 partita)
                     QStringLiteral("SELECT ordine, riga, colonna, millisecondi, sbagliate FROM domande"
                                    " WHERE partita = ? ORDER BY ordine"),
                     {partita}) ||
-            !d.prepare(QStringLiteral("INSERT INTO domande (partita, ordine, riga, colonna, millisecondi, sbagliate)"
-                                      " VALUES (?, ?, ?, ?, ?, ?)")))
+            !d.prepare(
+                QStringLiteral("INSERT INTO domande (partita, ordine, riga, colonna, millisecondi, sbagliate)"
+                               " VALUES (?, ?, ?, ?, ?, ?)")))
             return rifiutata(d);
         while (l.next()) {
             for (int k = 0; k < 5; ++k)
@@ -199,8 +209,9 @@ QString Speditore::spedisci(qint64 partita)
                     QStringLiteral("SELECT ordine, riga, colonna, valore, millisecondi FROM sbagliate"
                                    " WHERE partita = ? ORDER BY ordine"),
                     {partita}) ||
-            !d.prepare(QStringLiteral("INSERT INTO sbagliate (partita, ordine, riga, colonna, valore, millisecondi)"
-                                      " VALUES (?, ?, ?, ?, ?, ?)")))
+            !d.prepare(
+                QStringLiteral("INSERT INTO sbagliate (partita, ordine, riga, colonna, valore, millisecondi)"
+                               " VALUES (?, ?, ?, ?, ?, ?)")))
             return rifiutata(d);
         while (l.next()) {
             for (int k = 0; k < 5; ++k)
@@ -213,7 +224,8 @@ QString Speditore::spedisci(qint64 partita)
 
     // A failure here only means the game is sent again, and the server keeps it once.
     QSqlQuery m(locale);
-    esegui(m, QStringLiteral("INSERT INTO spedite (uuid, quando) VALUES (?, ?) ON CONFLICT (uuid) DO NOTHING"),
+    esegui(m,
+           QStringLiteral("INSERT INTO spedite (uuid, quando) VALUES (?, ?) ON CONFLICT (uuid) DO NOTHING"),
            {uuid, QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs)});
     return {};
 }

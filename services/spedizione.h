@@ -21,8 +21,11 @@ public:
 
     Spedizione(const QString &fileLocale, const Collegamento &collegamento,
                int millisecondiRiprova = RiprovaPredefinita, QObject *parent = nullptr);
-    /// Waits for the game being sent, at most the connection's timeouts.
+    /// Waits for the game being sent, at most AttesaFinale: a server that stopped answering keeps
+    /// its thread, which the program's end then takes away.
     ~Spedizione() override;
+
+    static constexpr int AttesaFinale = 3000;
 
     /// Starts the thread and the first try.
     void avvia();
@@ -40,7 +43,7 @@ Q_SIGNALS:
 
 private:
     Collegamento m_collegamento;
-    QThread m_filo;
+    QThread *m_filo;
     Speditore *m_speditore;
     int m_inAttesa = -1;
     QString m_motivo;

@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # A private PostgreSQL 15 for the tests: its own folder, a Unix socket only (nothing on the network).
 #
-#   tools/postgres.sh start DIR   makes DIR/dati with initdb if new, starts the server, prints the socket folder
+#   tools/postgres.sh start DIR   makes DIR/dati with initdb if new, starts the server (if not running), prints
+#                                 the socket folder
 #   tools/postgres.sh stop DIR    stops it (fast shutdown)
 #   tools/postgres.sh kill DIR    kills it at once, as a crash or a power cut would
 #
@@ -53,6 +54,11 @@ case "$azione" in
                 cat "$cartella/initdb.log" >&2
                 exit 1
             }
+        fi
+        # Already running here: nothing to do.
+        if as_server "$bin/pg_ctl" -D "$dati" status >/dev/null 2>&1; then
+            printf '%s\n' "$presa"
+            exit 0
         fi
         # listen_addresses='' keeps the server off every network interface.
         as_server "$bin/pg_ctl" -D "$dati" -w -t 30 -l "$cartella/server.log" \

@@ -12,6 +12,8 @@ RUN_PACKAGES=(
     fonts-noto-color-emoji
     # the record's database driver (loaded as a plugin: no linker sees it)
     libqt6sql6-sqlite
+    # the school's server: Qt's PostgreSQL driver (libpq reads ~/.pgpass and speaks TLS itself)
+    libqt6sql6-psql
 )
 BUILD_PACKAGES=(
     qt6-base-dev qt6-multimedia-dev qt6-svg-dev ninja-build cmake g++
@@ -32,6 +34,8 @@ TEST_PACKAGES=(
     desktop-file-utils appstream lintian
     # the screen-reader and window-manager probes in tools/
     at-spi2-core dbus-x11 python3-pyatspi openbox
+    # the school server's tests and benchmarks start a private PostgreSQL 15 (tools/postgres.sh)
+    postgresql-15
 )
 # A program started from run.sh with no screen runs on a virtual one.
 SCREEN_PACKAGES=(xvfb xauth)

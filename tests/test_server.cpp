@@ -1,0 +1,293 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The class's record on a real PostgreSQL 15: games sent once whatever fails, hostile names, least privilege.
+#include "serverprova.h"
+#include "services/archivio.h"
+#include "services/collegamento.h"
+#include "services/spedizione.h"
+
+#include <QRandomGenerator>
+#include <QSettings>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QTest>
+#include <QUuid>
+
+namespace {
+
+/// Names a child could be given by a mischievous classmate.
+const QStringList NomiOstili = {
+    QStringLiteral("Giulia"),
+    QStringLiteral("O'Brien \"Bobby\"; DROP TABLE giocatori; --"),
+    QStringLiteral("SELECT * FROM partite WHERE 1=1 OR ''=''"),
+    QStringLiteral("Zoë 😀👩‍👧 \\N $1 %s"),
+    QStringLiteral("שלום مرحبا"),
+};
+
+/// Plays \a quante games of \a domande answers each in the local file, the player chosen in turn
+/// from \a nomi; every third answer is first typed wrong. Returns the games' ids.
+QStringList gioca(Archivio &archivio, int quante, int domande, const QStringList &nomi,
+                  bool ultimaAperta = false)
+{
+    QStringList uuid;
+    QDateTime quando = QDateTime::currentDateTimeUtc().addDays(-1);
+    for (int n = 0; n < quante; ++n) {
+        const qint64 giocatore = archivio.giocatore(nomi.at(n % nomi.size()));
+        uuid << QUuid::createUuid().toString(QUuid::WithoutBraces);
+        quando = quando.addSecs(60);
+        const qint64 partita =
+            archivio.iniziaPartita(giocatore, uuid.last(), quando, std::bitset<100>().set());
+        for (int d = 0; d < domande; ++d) {
+            const int cella = (d * 37 + n) % 100;
+            if (d % 3 == 0) archivio.sbagliata(partita, d + 1, cella, QStringLiteral("'%1;").arg(d), 700 + d);
+            archivio.domanda(partita, d + 1, cella, 1000 + d, d % 3 == 0 ? 1 : 0);
+        }
+        if (ultimaAperta && n == quante - 1) break;
+        archivio.chiudiPartita(partita, quando.addSecs(50), 50, domande / 3 + 1, domande,
+                               n % 2 ? FinePartita::Finita : FinePartita::Fermata);
+    }
+    return uuid;
+}
+
+} // namespace
+
+class TestServer : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        qputenv("XDG_CONFIG_DIRS", m_cartella.filePath(QStringLiteral("sistema")).toUtf8());
+        qputenv("XDG_CONFIG_HOME", m_cartella.filePath(QStringLiteral("utente")).toUtf8());
+    }
+
+    /// The configuration an admin writes: the URI becomes libpq's options, the password never.
+    void configurazione_data()
+    {
+        QTest::addColumn<QString>("sistema");
+        QTest::addColumn<QString>("utente");
+        QTest::addColumn<QString>("riga");
+        QTest::addColumn<QString>("opzioni"); // fragments expected, separated by |
+        QTest::addColumn<QString>("errore");
+        QTest::addColumn<QString>("classe");
+        QTest::newRow("socket") << "server=postgresql://aula@/numerella?host=/run/postgresql\nclasse=3B"
+                                << ""
+                                << ""
+                                << "host='/run/postgresql'|dbname='numerella'|user='aula'|connect_timeout='5'"
+                                << ""
+                                << "3B";
+        QTest::newRow("tls, the user's class over the system's")
+            << "server=postgresql://lab@scuola.lan:5433/registro?sslmode=require\nclasse=3B"
+            << "classe=4A"
+            << ""
+            << "host='scuola.lan'|port='5433'|sslmode='require'|statement_timeout=10000"
+            << ""
+            << "4A";
+        QTest::newRow("command line wins") << "server=postgresql://a@x/db"
+                                           << ""
+                                           << "postgres://b@y/db2"
+                                           << "host='y'|user='b'|dbname='db2'"
+                                           << ""
+                                           << "predefinita";
+        QTest::newRow("password in the URI") << "server=\"postgresql://aula:segreta@x/db\""
+                                             << ""
+                                             << ""
+                                             << ""
+                                             << "la password non va scritta"
+                                             << "predefinita";
+        QTest::newRow("password parameter") << ""
+                                            << ""
+                                            << "postgresql://x/db?password=segreta"
+                                            << ""
+                                            << "la password non va scritta"
+                                            << "predefinita";
+        QTest::newRow("not a URI") << "server=host=x dbname=y"
+                                   << ""
+                                   << ""
+                                   << ""
+                                   << "postgresql://"
+                                   << "predefinita";
+        QTest::newRow("quotes in a value") << ""
+                                           << ""
+                                           << "postgresql://x/db?application_name=it%27s"
+                                           << "it\\'s"
+                                           << ""
+                                           << "predefinita";
+    }
+    void configurazione()
+    {
+        QFETCH(QString, sistema);
+        QFETCH(QString, utente);
+        QFETCH(QString, riga);
+        QFETCH(QString, opzioni);
+        QFETCH(QString, errore);
+        QFETCH(QString, classe);
+        for (const auto &[cartella, testo] :
+             {std::pair{QStringLiteral("sistema"), sistema}, std::pair{QStringLiteral("utente"), utente}}) {
+            QDir().mkpath(m_cartella.filePath(cartella + QStringLiteral("/numerella")));
+            QFile file(m_cartella.filePath(cartella + QStringLiteral("/numerella/numerella.conf")));
+            QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            file.write(testo.toUtf8() + '\n');
+        }
+        const Collegamento c = Collegamento::leggi(riga);
+        QVERIFY2(c.errore().contains(errore), qPrintable(c.errore()));
+        QCOMPARE(c.errore().isEmpty(), errore.isEmpty());
+        for (const QString &pezzo : opzioni.split(u'|', Qt::SkipEmptyParts))
+            QVERIFY2(c.opzioni().contains(pezzo), qPrintable(c.opzioni()));
+        QVERIFY(!c.opzioni().contains(QStringLiteral("segreta")));
+        QCOMPARE(c.classe(), classe);
+    }
+
+    void init()
+    {
+        if (QString(QTest::currentTestFunction()) == u"configurazione") return;
+        if (!ServerProva::installato())
+            QSKIP("PostgreSQL 15 is not installed (package postgresql-15): the server's tests are skipped");
+        if (!m_server) {
+            m_server = std::make_unique<ServerProva>();
+            QVERIFY2(m_server->avvia(), qPrintable(m_server->errore()));
+        }
+        QVERIFY(m_server->sql(QStringLiteral("TRUNCATE numerella.giocatori CASCADE")));
+    }
+
+    /// The server is down when the program starts: the games wait, the reason is told; once it is up
+    /// they all arrive, answers and hostile names unchanged, and a resend adds nothing.
+    void primaGiuPoiSu()
+    {
+        const QString file = m_cartella.filePath(QStringLiteral("giusu.sqlite"));
+        Archivio archivio(file);
+        QVERIFY(archivio.apri());
+        gioca(archivio, 6, 12, NomiOstili, true);
+        QVERIFY(m_server->ferma());
+
+        Spedizione spedizione(file, m_server->collegamento(), 100);
+        spedizione.avvia();
+        QTRY_COMPARE(spedizione.inAttesa(), 5);
+        QVERIFY2(spedizione.motivo().contains(QStringLiteral("non risponde")),
+                 qPrintable(spedizione.motivo()));
+        QCOMPARE(m_server->numero(QStringLiteral("SELECT COUNT(*) FROM partite")), -1);
+
+        QVERIFY(m_server->avvia());
+        QTRY_COMPARE_WITH_TIMEOUT(spedizione.inAttesa(), 0, 10000);
+        QCOMPARE(spedizione.motivo(), QString());
+        QCOMPARE(m_server->numero(QStringLiteral("SELECT COUNT(*) FROM partite")), 5);
+        QCOMPARE(m_server->numero(QStringLiteral("SELECT COUNT(*) FROM domande")), 5 * 12);
+        QCOMPARE(m_server->numero(QStringLiteral("SELECT COUNT(*) FROM sbagliate WHERE valore LIKE '''%;'")),
+                 5 * 4);
+
+        // Names come back exactly, through the PC's own role.
+        Collegamento pc = m_server->collegamento();
+        QCOMPARE(pc.apri(QStringLiteral("prova-pc")), QString());
+        {
+            QSqlDatabase db = QSqlDatabase::database(QStringLiteral("prova-pc"));
+            QSqlQuery q(db);
+            QVERIFY(q.exec(QStringLiteral("SELECT nome FROM giocatori ORDER BY id")));
+            QStringList nomi;
+            while (q.next())
+                nomi << q.value(0).toString();
+            QCOMPARE(nomi, NomiOstili);
+            // The PC's role never changes nor removes anything.
+            QVERIFY(!q.exec(QStringLiteral("UPDATE partite SET errori = 0")));
+            QVERIFY(!q.exec(QStringLiteral("DELETE FROM domande")));
+            QVERIFY(!q.exec(QStringLiteral("DELETE FROM giocatori")));
+            QVERIFY(!q.exec(
+                QStringLiteral("INSERT INTO giocatori (classe, nome, creato) VALUES ('4A', 'x', 'y')")));
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("prova-pc"));
+
+        // The reply to the last commit was lost: the marks are gone, the games are sent again.
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("marchi"));
+            db.setDatabaseName(file);
+            QVERIFY(db.open());
+            QVERIFY(QSqlQuery(db).exec(QStringLiteral("DELETE FROM spedite")));
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("marchi"));
+        spedizione.sollecita();
+        QTRY_COMPARE(spedizione.inAttesa(), 0);
+        QCOMPARE(m_server->numero(QStringLiteral("SELECT COUNT(*) FROM partite")), 5);
+        QCOMPARE(m_server->numero(QStringLiteral("SELECT COUNT(*) FROM domande")), 5 * 12);
+    }
+
+    /// The server dies in the middle of the sending: after it restarts every game is there once,
+    /// with all its answers.
+    void uccisoDuranteLInvio()
+    {
+        const QString file = m_cartella.filePath(QStringLiteral("ucciso.sqlite"));
+        constexpr int Partite = 300, Domande = 60;
+        Archivio archivio(file);
+        QVERIFY(archivio.apri());
+        gioca(archivio, Partite, Domande, {QStringLiteral("Marco"), QStringLiteral("Anna")});
+
+        Spedizione spedizione(file, m_server->collegamento(), 200);
+        spedizione.avvia();
+        QTRY_VERIFY_WITH_TIMEOUT(m_server->numero(QStringLiteral("SELECT COUNT(*) FROM partite")) >= 5,
+                                 20000);
+        QVERIFY(m_server->uccidi());
+        QTRY_VERIFY(!spedizione.motivo().isEmpty());
+        QVERIFY2(spedizione.inAttesa() > 0, "all sent before the kill: the test proves nothing");
+        QVERIFY(m_server->avvia());
+        QTRY_COMPARE_WITH_TIMEOUT(spedizione.inAttesa(), 0, 60000);
+        QCOMPARE(m_server->numero(QStringLiteral("SELECT COUNT(*) FROM partite")), Partite);
+        QCOMPARE(m_server->numero(
+                     QStringLiteral("SELECT COUNT(*) FROM (SELECT partita FROM domande GROUP BY partita"
+                                    " HAVING COUNT(*) = 60) d")),
+                 Partite);
+        QCOMPARE(m_server->numero(QStringLiteral("SELECT COUNT(*) FROM sbagliate")), Partite * Domande / 3);
+        // In the order played.
+        QCOMPARE(
+            m_server->numero(QStringLiteral(
+                "SELECT COUNT(*) FROM partite a JOIN partite b ON a.id < b.id WHERE a.inizio > b.inizio")),
+            0);
+    }
+
+    /// Two programs on one file and a third on another send at the same time: each game once.
+    void dueSpeditori()
+    {
+        const QString primo = m_cartella.filePath(QStringLiteral("primo.sqlite"));
+        const QString secondo = m_cartella.filePath(QStringLiteral("secondo.sqlite"));
+        {
+            Archivio a(primo), b(secondo);
+            QVERIFY(a.apri() && b.apri());
+            gioca(a, 40, 20, {QStringLiteral("Giulia"), QStringLiteral("Marco")});
+            gioca(b, 40, 20, {QStringLiteral("Giulia"), QStringLiteral("Sara")});
+        }
+        Spedizione uno(primo, m_server->collegamento(), 100), due(primo, m_server->collegamento(), 100),
+            tre(secondo, m_server->collegamento(), 100);
+        for (Spedizione *s : {&uno, &due, &tre})
+            s->avvia();
+        QTRY_VERIFY_WITH_TIMEOUT(uno.inAttesa() == 0 && due.inAttesa() == 0 && tre.inAttesa() == 0, 30000);
+        QCOMPARE(m_server->numero(QStringLiteral("SELECT COUNT(*) FROM partite")), 80);
+        QCOMPARE(m_server->numero(QStringLiteral("SELECT COUNT(*) FROM domande")), 80 * 20);
+        // Giulia of the first PC and Giulia of the second are one child of the class.
+        QCOMPARE(m_server->numero(QStringLiteral("SELECT COUNT(*) FROM giocatori")), 3);
+    }
+
+    /// A server with another version of the schema is refused and the games stay local.
+    void versioneSbagliata()
+    {
+        const QString file = m_cartella.filePath(QStringLiteral("versione.sqlite"));
+        Archivio archivio(file);
+        QVERIFY(archivio.apri());
+        gioca(archivio, 2, 5, {QStringLiteral("Luca")});
+        QVERIFY(m_server->sql(QStringLiteral("UPDATE numerella.versione SET numero = 7")));
+        Spedizione spedizione(file, m_server->collegamento(), 100);
+        spedizione.avvia();
+        QTRY_VERIFY(!spedizione.motivo().isEmpty());
+        QVERIFY2(spedizione.motivo().contains(QStringLiteral("versione 7")), qPrintable(spedizione.motivo()));
+        QCOMPARE(spedizione.inAttesa(), 2);
+        QCOMPARE(m_server->numero(QStringLiteral("SELECT COUNT(*) FROM partite")), 0);
+        QVERIFY(m_server->sql(QStringLiteral("UPDATE numerella.versione SET numero = 1")));
+        QTRY_COMPARE(spedizione.inAttesa(), 0);
+        QCOMPARE(m_server->numero(QStringLiteral("SELECT COUNT(*) FROM partite")), 2);
+    }
+
+    void cleanupTestCase() { m_server.reset(); }
+
+private:
+    QTemporaryDir m_cartella;
+    std::unique_ptr<ServerProva> m_server;
+};
+
+QTEST_GUILESS_MAIN(TestServer)
+#include "test_server.moc"
