@@ -2,6 +2,7 @@
 // La Numerella: a multiplication-table drill for primary-school children.
 #include "board/frmnumerella.h"
 #include "board/registrazione.h"
+#include "services/collegamento.h"
 #include "services/esportazione.h"
 #include "services/giocatore.h"
 #include "services/lettoreqt.h"
@@ -10,6 +11,7 @@
 #include "services/registro.h"
 #include "services/ripasso.h"
 #include "services/segnali.h"
+#include "services/spedizione.h"
 #include "services/stato.h"
 #include "services/tipografia.h"
 
@@ -53,7 +55,18 @@ int esporta(const Opzioni &opzioni)
 {
     Giocatore giocatore;
     Registro registro(giocatore, opzioni.fileRegistro);
-    Archivio *archivio = registro.archivio();
+    // With a school server, the class's games from every PC.
+    const Collegamento collegamento = Collegamento::leggi(opzioni.registroServer);
+    std::unique_ptr<Archivio> delServer;
+    if (collegamento.configurato()) {
+        QString motivo;
+        delServer = Archivio::delServer(collegamento, motivo);
+        if (!delServer) {
+            std::fprintf(stderr, "numerella: %s\n", qPrintable(motivo));
+            return 1;
+        }
+    }
+    Archivio *archivio = delServer ? delServer.get() : registro.archivio();
     if (!archivio) {
         std::fprintf(stderr, "numerella: %s\n", qPrintable(registro.avvisoDato()));
         return 1;
@@ -99,6 +112,16 @@ int esegui(int &argc, char **argv)
     FrmNumerella finestra(stato, suoni, tipografia);
     finestra.applicaOpzioni(lettura.opzioni);
     registra(finestra, registro, tipografia);
+    // The school's server, when one is configured: games go there from a thread of their own.
+    const Collegamento collegamento = Collegamento::leggi(lettura.opzioni.registroServer);
+    std::unique_ptr<Spedizione> spedizione;
+    if (collegamento.configurato()) {
+        if (!collegamento.errore().isEmpty())
+            std::fprintf(stderr, "numerella: %s\n", qPrintable(collegamento.errore()));
+        spedizione = std::make_unique<Spedizione>(registro.percorso(), collegamento);
+        QObject::connect(&registro, &Registro::partitaChiusa, spedizione.get(), &Spedizione::sollecita);
+        QTimer::singleShot(IndugioRegistro, spedizione.get(), &Spedizione::avvia);
+    }
     if (lettura.opzioni.ripasso == Ripasso::Si)
         finestra.ripassa(ripasso::celle(registro.difficili()), FrmNumerella::Partenza::AlComando);
     else

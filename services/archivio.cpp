@@ -2,6 +2,8 @@
 // The record's database through Qt SQL: schema and migrations, the writes of a game, the readings.
 #include "services/archivio.h"
 
+#include "services/collegamento.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -147,6 +149,26 @@ Archivio::~Archivio()
         m_db = QSqlDatabase();
         QSqlDatabase::removeDatabase(m_connessione);
     }
+}
+
+std::unique_ptr<Archivio> Archivio::delServer(const Collegamento &collegamento, QString &motivo)
+{
+    auto archivio = std::make_unique<Archivio>(collegamento.descrizione());
+    motivo = collegamento.apri(archivio->m_connessione);
+    archivio->m_db = QSqlDatabase::database(archivio->m_connessione, false);
+    if (!motivo.isEmpty()) return nullptr;
+    archivio->m_classe = collegamento.classe();
+    return archivio;
+}
+
+QString Archivio::soloClasse() const
+{
+    return m_classe.isEmpty() ? QString() : QStringLiteral(" WHERE g.classe = ?");
+}
+
+void Archivio::legaClasse(QSqlQuery &q) const
+{
+    if (!m_classe.isEmpty()) q.addBindValue(m_classe);
 }
 
 Guasto Archivio::guastoDa(int codice)
@@ -372,10 +394,13 @@ QList<SchedaGiocatore> Archivio::giocatori()
 {
     QList<SchedaGiocatore> elenco;
     QSqlQuery q(m_db);
-    q.prepare(QStringLiteral(
-        "SELECT g.id, g.nome, COUNT(p.id), MAX(p.inizio), SUM(p.secondi), SUM(p.esatte), SUM(p.errori)"
-        " FROM giocatori g LEFT JOIN partite p ON p.giocatore = g.id"
-        " GROUP BY g.id, g.nome ORDER BY g.nome"));
+    q.prepare(
+        QStringLiteral(
+            "SELECT g.id, g.nome, COUNT(p.id), MAX(p.inizio), SUM(p.secondi), SUM(p.esatte), SUM(p.errori)"
+            " FROM giocatori g LEFT JOIN partite p ON p.giocatore = g.id%1"
+            " GROUP BY g.id, g.nome ORDER BY g.nome")
+            .arg(soloClasse()));
+    legaClasse(q);
     if (!esegui(q)) return elenco;
     while (q.next()) {
         SchedaGiocatore g;
@@ -504,9 +529,10 @@ bool Archivio::perOgniPartita(const std::function<void(const SchedaPartita &)> &
 {
     QSqlQuery q(m_db);
     q.setForwardOnly(true);
-    q.prepare(QStringLiteral("SELECT %1 FROM partite p JOIN giocatori g ON g.id = p.giocatore"
+    q.prepare(QStringLiteral("SELECT %1 FROM partite p JOIN giocatori g ON g.id = p.giocatore%2"
                              " ORDER BY p.inizio, p.id")
-                  .arg(ColonnePartita));
+                  .arg(ColonnePartita, soloClasse()));
+    legaClasse(q);
     if (!esegui(q)) return false;
     while (q.next())
         f(schedaDa(q));
@@ -520,7 +546,9 @@ bool Archivio::perOgniDomanda(
     q.setForwardOnly(true);
     q.prepare(QStringLiteral("SELECT g.nome, p.inizio, d.riga, d.colonna, d.millisecondi, d.sbagliate"
                              " FROM domande d JOIN partite p ON p.id = d.partita"
-                             " JOIN giocatori g ON g.id = p.giocatore ORDER BY p.inizio, p.id, d.ordine"));
+                             " JOIN giocatori g ON g.id = p.giocatore%1 ORDER BY p.inizio, p.id, d.ordine")
+                  .arg(soloClasse()));
+    legaClasse(q);
     if (!esegui(q)) return false;
     while (q.next())
         f(q.value(0).toString(), istanteDa(q.value(1)), q.value(2).toInt(), q.value(3).toInt(),

@@ -13,6 +13,7 @@
 #include <functional>
 #include <memory>
 
+class Collegamento;
 /// Why the record cannot be kept.
 enum class Guasto {
     Nessuno,
@@ -37,6 +38,10 @@ public:
     static constexpr int AskingsRecenti = 20;
 
     explicit Archivio(const QString &percorso);
+    /// The class's record on the school's server, for reading (players, games, facts, export): the
+    /// same queries, limited to the configured class. Null, with the reason in \a motivo, when the
+    /// server cannot be used.
+    static std::unique_ptr<Archivio> delServer(const Collegamento &collegamento, QString &motivo);
     ~Archivio();
     Archivio(const Archivio &) = delete;
     Archivio &operator=(const Archivio &) = delete;
@@ -97,8 +102,13 @@ private:
     bool mettiDaParte();
     void chiudiInterrotte();
 
+    /// " WHERE g.classe = ?" on the server, where players are matched by class and name; nothing locally.
+    QString soloClasse() const;
+    void legaClasse(QSqlQuery &q) const;
+
     QString m_percorso;
     QString m_connessione;
+    QString m_classe; ///< on the server: the class read
     QSqlDatabase m_db;
     Guasto m_guasto = Guasto::Nessuno;
     QString m_messoDaParte;

@@ -83,8 +83,14 @@ Lettura leggiOpzioni(const QStringList &argomenti)
         QStringLiteral("esporta-risposte"),
         QStringLiteral("Scrive tutte le risposte del registro, una riga per domanda, in FILE (CSV) ed esce."),
         QStringLiteral("FILE"));
+    const QCommandLineOption registroServer(
+        QStringLiteral("registro-server"),
+        QStringLiteral(
+            "Per questa volta manda le partite al server della scuola URL (postgresql://utente@server/"
+            "database) invece di quello di numerella.conf. La password va in ~/.pgpass, mai qui."),
+        QStringLiteral("URL"));
     lettore.addOptions({tabelline, muto, schermoIntero, giocatore, registro, soloRegistro, ripasso, esporta,
-                        esportaRisposte});
+                        esportaRisposte, registroServer});
 
     Lettura lettura;
     const auto errore = [&lettura](const QString &messaggio) {
@@ -139,6 +145,7 @@ Lettura leggiOpzioni(const QStringList &argomenti)
     if (lettore.isSet(ripasso)) lettura.opzioni.ripasso = Ripasso::Si;
     lettura.opzioni.esporta = lettore.value(esporta);
     lettura.opzioni.esportaRisposte = lettore.value(esportaRisposte);
+    lettura.opzioni.registroServer = lettore.value(registroServer);
     if (!lettura.opzioni.esporta.isEmpty() || !lettura.opzioni.esportaRisposte.isEmpty())
         lettura.esito = Esito::Esporta;
     return lettura;

@@ -33,6 +33,7 @@ struct Opzioni
     Ripasso ripasso = Ripasso::No;
     QString esporta;         ///< CSV file for the games
     QString esportaRisposte; ///< CSV file for the answers
+    QString registroServer;  ///< the school's server for this run (a libpq URI); empty for numerella.conf's
 };
 
 struct Lettura

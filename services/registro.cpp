@@ -225,9 +225,10 @@ void Registro::chiudi(FinePartita esito, int secondi, int errori)
     if (m_uuid.isEmpty()) return;
     if (m_partita != 0 && !m_guasto) {
         if (m_archivio->chiudiPartita(m_partita, QDateTime::currentDateTimeUtc(), secondi, errori, m_esatte,
-                                      esito))
+                                      esito)) {
             m_riordino.start([percorso = m_percorso] { riordinaFile(percorso); });
-        else
+            Q_EMIT partitaChiusa();
+        } else
             guasto();
     }
     m_uuid.clear();

@@ -30,6 +30,8 @@ public:
 
     /// Opens the file, if not yet tried; the slots open it themselves when it is first needed.
     void apri();
+    /// The record's file.
+    QString percorso() const { return m_percorso; }
     /// The open record, or null when it is not kept.
     Archivio *archivio();
     Giocatore &giocatore() { return m_giocatore; }
@@ -52,6 +54,8 @@ public:
 Q_SIGNALS:
     /// The record is not being kept, and why, in Italian; emitted once a run, between games.
     void avviso(const QString &testo);
+    /// A game ended (finished, stopped or cut off) and is in the file.
+    void partitaChiusa();
 
 private:
     /// Ends the asking on screen: kept as left unanswered when wrong answers were given.

@@ -175,18 +175,30 @@ private Q_SLOTS:
         QCOMPARE(m_server->numero(QStringLiteral("SELECT COUNT(*) FROM sbagliate WHERE valore LIKE '''%;'")),
                  5 * 4);
 
-        // Names come back exactly, through the PC's own role.
-        Collegamento pc = m_server->collegamento();
-        QCOMPARE(pc.apri(QStringLiteral("prova-pc")), QString());
+        // What the teacher's view reads, through the PC's own role: names exactly as typed.
         {
-            QSqlDatabase db = QSqlDatabase::database(QStringLiteral("prova-pc"));
-            QSqlQuery q(db);
-            QVERIFY(q.exec(QStringLiteral("SELECT nome FROM giocatori ORDER BY id")));
+            QString motivo;
+            const std::unique_ptr<Archivio> classe = Archivio::delServer(m_server->collegamento(), motivo);
+            QVERIFY2(classe, qPrintable(motivo));
             QStringList nomi;
-            while (q.next())
-                nomi << q.value(0).toString();
-            QCOMPARE(nomi, NomiOstili);
-            // The PC's role never changes nor removes anything.
+            for (const SchedaGiocatore &g : classe->giocatori())
+                nomi << g.nome;
+            nomi.sort();
+            QStringList attesi = NomiOstili;
+            attesi.sort();
+            QCOMPARE(nomi, attesi);
+            int partite = 0;
+            QVERIFY(classe->perOgniPartita([&partite](const SchedaPartita &) { ++partite; }));
+            QCOMPARE(partite, 5);
+            // Another class's archive on the same server sees none of them.
+            QVERIFY(Archivio::delServer(Collegamento(m_server->url(), QStringLiteral("4A")), motivo)
+                        ->giocatori()
+                        .isEmpty());
+        }
+        // The PC's role never changes nor removes anything.
+        QCOMPARE(m_server->collegamento().apri(QStringLiteral("prova-pc")), QString());
+        {
+            QSqlQuery q(QSqlDatabase::database(QStringLiteral("prova-pc")));
             QVERIFY(!q.exec(QStringLiteral("UPDATE partite SET errori = 0")));
             QVERIFY(!q.exec(QStringLiteral("DELETE FROM domande")));
             QVERIFY(!q.exec(QStringLiteral("DELETE FROM giocatori")));
