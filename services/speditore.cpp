@@ -8,6 +8,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSysInfo>
+#include <QThread>
 #include <QTimer>
 #include <QVariant>
 #include <atomic>
@@ -91,6 +92,37 @@ bool Speditore::apriLocale()
     return false;
 }
 
+bool Speditore::copiaRighe(qint64 partita, qint64 id, const QString &tabella, const QString &ultime,
+                           QSqlQuery &server)
+{
+    constexpr int Colonne = 6;
+    constexpr int RighePerVolta = 1000; // well within the server's limit of bound values
+    QSqlQuery l(QSqlDatabase::database(m_locale, false));
+    l.setForwardOnly(true);
+    if (!esegui(l,
+                QStringLiteral("SELECT ordine, riga, colonna, %1 FROM %2 WHERE partita = ? ORDER BY ordine")
+                    .arg(ultime, tabella.section(u' ', 0, 0)),
+                {partita}))
+        return false;
+    QVariantList valori;
+    const auto scrivi = [&] {
+        if (valori.isEmpty()) return true;
+        QStringList righe(valori.size() / Colonne, QStringLiteral("(?, ?, ?, ?, ?, ?)"));
+        const bool ok =
+            esegui(server, QStringLiteral("INSERT INTO %1 VALUES %2").arg(tabella, righe.join(u',')), valori);
+        valori.clear();
+        return ok;
+    };
+    // Many rows a statement: one round trip for a whole game.
+    while (l.next()) {
+        valori << id;
+        for (int k = 0; k < Colonne - 1; ++k)
+            valori << l.value(k);
+        if (valori.size() == Colonne * RighePerVolta && !scrivi()) return false;
+    }
+    return scrivi();
+}
+
 int Speditore::contaInAttesa()
 {
     QSqlQuery q(QSqlDatabase::database(m_locale, false));
@@ -99,48 +131,47 @@ int Speditore::contaInAttesa()
     return q.value(0).toInt();
 }
 
+QList<qint64> Speditore::partiteInAttesa()
+{
+    QList<qint64> partite;
+    if (!apriLocale()) return partite;
+    QSqlQuery q(QSqlDatabase::database(m_locale, false));
+    q.setForwardOnly(true);
+    if (esegui(q, QStringLiteral("SELECT p.id FROM partite p WHERE %1 ORDER BY p.inizio, p.id").arg(InAttesa),
+               {}))
+        while (q.next())
+            partite.append(q.value(0).toLongLong());
+    return partite;
+}
+
 void Speditore::invia()
 {
-    if (!apriLocale()) {
-        Q_EMIT stato(0, {});
-        return;
-    }
-    QList<qint64> partite;
-    {
-        QSqlQuery q(QSqlDatabase::database(m_locale, false));
-        q.setForwardOnly(true);
-        if (esegui(
-                q,
-                QStringLiteral("SELECT p.id FROM partite p WHERE %1 ORDER BY p.inizio, p.id").arg(InAttesa),
-                {}))
-            while (q.next())
-                partite.append(q.value(0).toLongLong());
-    }
-    if (partite.isEmpty()) {
-        Q_EMIT stato(0, {});
-        return;
-    }
-    if (!m_serverAperto) {
-        const QString motivo = m_collegamento.apri(m_server);
-        if (!motivo.isEmpty()) {
-            Q_EMIT stato(int(partite.size()), motivo);
+    QList<qint64> partite = partiteInAttesa();
+    // A connection kept from an earlier round may have died with a server that restarted since:
+    // then one more try on a new one.
+    const int tentativi = m_serverAperto ? 2 : 1;
+    QString motivo;
+    for (int tentativo = 0; tentativo < tentativi; ++tentativo) {
+        if (!m_serverAperto) {
+            motivo = m_collegamento.apri(m_server);
+            if (!motivo.isEmpty()) break;
+            m_serverAperto = true;
+        }
+        while (!partite.isEmpty() && motivo.isEmpty()) {
+            // The program is ending: the rest waits for the next run.
+            if (QThread::currentThread()->isInterruptionRequested()) return;
+            motivo = spedisci(partite.first());
+            if (motivo.isEmpty()) partite.removeFirst();
+        }
+        if (motivo.isEmpty()) {
+            Q_EMIT stato(contaInAttesa(), {});
             return;
         }
-        m_serverAperto = true;
+        // Opened again at the next try: the server may have gone and come back.
+        QSqlDatabase::database(m_server, false).close();
+        m_serverAperto = false;
     }
-    qsizetype restano = partite.size();
-    for (const qint64 partita : partite) {
-        const QString motivo = spedisci(partita);
-        if (!motivo.isEmpty()) {
-            // Opened again at the next try: the server may have gone and come back.
-            QSqlDatabase::database(m_server, false).close();
-            m_serverAperto = false;
-            Q_EMIT stato(int(restano), motivo);
-            return;
-        }
-        --restano;
-    }
-    Q_EMIT stato(contaInAttesa(), {});
+    Q_EMIT stato(int(partite.size()), motivo);
 }
 
 QString Speditore::spedisci(qint64 partita)
@@ -188,37 +219,14 @@ QString Speditore::spedisci(qint64 partita)
     // No row back: the server has the game already, answers included (same transaction).
     if (s.next()) {
         const qint64 id = s.value(0).toLongLong();
-        QSqlQuery l(locale);
-        l.setForwardOnly(true);
+        const QString domande =
+            QStringLiteral("domande (partita, ordine, riga, colonna, millisecondi, sbagliate)");
+        const QString sbagliate =
+            QStringLiteral("sbagliate (partita, ordine, riga, colonna, valore, millisecondi)");
         QSqlQuery d(server);
-        if (!esegui(l,
-                    QStringLiteral("SELECT ordine, riga, colonna, millisecondi, sbagliate FROM domande"
-                                   " WHERE partita = ? ORDER BY ordine"),
-                    {partita}) ||
-            !d.prepare(
-                QStringLiteral("INSERT INTO domande (partita, ordine, riga, colonna, millisecondi, sbagliate)"
-                               " VALUES (?, ?, ?, ?, ?, ?)")))
+        if (!copiaRighe(partita, id, domande, QStringLiteral("millisecondi, sbagliate"), d) ||
+            !copiaRighe(partita, id, sbagliate, QStringLiteral("valore, millisecondi"), d))
             return rifiutata(d);
-        while (l.next()) {
-            for (int k = 0; k < 5; ++k)
-                d.bindValue(k + 1, l.value(k));
-            d.bindValue(0, id);
-            if (!d.exec()) return rifiutata(d);
-        }
-        if (!esegui(l,
-                    QStringLiteral("SELECT ordine, riga, colonna, valore, millisecondi FROM sbagliate"
-                                   " WHERE partita = ? ORDER BY ordine"),
-                    {partita}) ||
-            !d.prepare(
-                QStringLiteral("INSERT INTO sbagliate (partita, ordine, riga, colonna, valore, millisecondi)"
-                               " VALUES (?, ?, ?, ?, ?, ?)")))
-            return rifiutata(d);
-        while (l.next()) {
-            for (int k = 0; k < 5; ++k)
-                d.bindValue(k + 1, l.value(k));
-            d.bindValue(0, id);
-            if (!d.exec()) return rifiutata(d);
-        }
     }
     if (!server.commit()) return rifiutata(s);
 

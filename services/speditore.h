@@ -4,9 +4,11 @@
 
 #include "services/collegamento.h"
 
+#include <QList>
 #include <QObject>
 #include <QString>
 
+class QSqlQuery;
 class QTimer;
 
 /// Lives on its own thread, with its own connections to the local file and to the server. Sends the
@@ -34,6 +36,12 @@ Q_SIGNALS:
 
 private:
     bool apriLocale();
+    /// The games that ended and wait, oldest first.
+    QList<qint64> partiteInAttesa();
+    /// The rows of \a tabella ("name (columns)") for the local game \a partita, written for the server's game
+    /// \a id.
+    bool copiaRighe(qint64 partita, qint64 id, const QString &tabella, const QString &ultime,
+                    QSqlQuery &server);
     /// Sends one game, by its id in the local file; an empty string when the server has it.
     QString spedisci(qint64 partita);
     int contaInAttesa();

@@ -24,6 +24,7 @@ Spedizione::Spedizione(const QString &fileLocale, const Collegamento &collegamen
 
 Spedizione::~Spedizione()
 {
+    m_filo->requestInterruption();
     m_filo->quit();
     if (!m_filo->wait(AttesaFinale)) {
         qWarning("numerella: il server non risponde; la spedizione in corso viene abbandonata");
