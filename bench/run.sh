@@ -13,7 +13,7 @@ build="$root/build-bench"
 
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
 # Only our targets: the rest of the tree (tests) need not build for a benchmark run.
-cmake --build "$build" --target bench_eventi bench_avvio bench_stampa bench_caos
+cmake --build "$build" --target bench_eventi bench_avvio bench_stampa bench_caos bench_server
 
 . "$root/tools/schermo.sh"
 schermo_xdg nuova
@@ -46,4 +46,9 @@ caos_rc=0
 # shellcheck disable=SC2086 # CAOS_ARGS is a list of options
 env -u DISPLAY QT_QPA_PLATFORM=offscreen "$build/bench/bench_caos" ${CAOS_ARGS:-} || caos_rc=$?
 
-[ "$avvio_rc" -eq 0 ] && [ "$eventi_rc" -eq 0 ] && [ "$stampa_rc" -eq 0 ] && [ "$caos_rc" -eq 0 ]
+echo
+echo "== bench_server (a private PostgreSQL 15 on a Unix socket; 30 PCs as processes) =="
+server_rc=0
+env -u DISPLAY QT_QPA_PLATFORM=offscreen "$build/bench/bench_server" || server_rc=$?
+
+[ "$avvio_rc" -eq 0 ] && [ "$eventi_rc" -eq 0 ] && [ "$stampa_rc" -eq 0 ] && [ "$caos_rc" -eq 0 ] && [ "$server_rc" -eq 0 ]
