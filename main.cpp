@@ -5,7 +5,7 @@
 #include "services/collegamento.h"
 #include "services/esportazione.h"
 #include "services/giocatore.h"
-#include "services/lettoreqt.h"
+#include "services/lettorepulse.h"
 #include "services/lingua.h"
 #include "services/opzioni.h"
 #include "services/registro.h"
@@ -18,7 +18,6 @@
 #include <QApplication>
 #include <QTimer>
 #include <cstdio>
-#include <cstdlib>
 #include <optional>
 
 namespace {
@@ -90,7 +89,7 @@ bool schermoDaAprire(const QStringList &argomenti)
     return argomenti.contains(QStringLiteral("-platform"));
 }
 
-/// The program with its windows; returns the exit status. Everything of ours is gone when it returns.
+/// The program with its windows; returns the exit status.
 int esegui(int &argc, char **argv)
 {
     QApplication app(argc, argv);
@@ -107,7 +106,7 @@ int esegui(int &argc, char **argv)
     if (!lettura.opzioni.giocatore.isEmpty()) giocatore.scegli(lettura.opzioni.giocatore);
     Registro registro(giocatore, lettura.opzioni.fileRegistro);
     Stato stato;
-    LettoreQt suoni;
+    LettorePulse suoni;
     Tipografia tipografia;
     FrmNumerella finestra(stato, suoni, tipografia);
     finestra.applicaOpzioni(lettura.opzioni);
@@ -154,11 +153,5 @@ int main(int argc, char *argv[])
             return *rispondi(lettura);
     }
 
-    const int esito = esegui(argc, argv);
-    // Ours is all gone with the application object, the sound players and their outputs included.
-    // What is left are Qt Multimedia's own globals, which exit() would tear down while the sound
-    // library's thread still runs (a crash about once in 150 closes right after a clip): nothing
-    // is left to save, so the process ends here.
-    std::fflush(nullptr);
-    std::_Exit(esito);
+    return esegui(argc, argv);
 }

@@ -137,7 +137,6 @@ Q_SIGNALS:
     void registroChiesto();
 
 protected:
-    bool event(QEvent *e) override;
     void closeEvent(QCloseEvent *e) override;
     void showEvent(QShowEvent *e) override;
     void resizeEvent(QResizeEvent *e) override;

@@ -211,15 +211,15 @@ bool Archivio::esegui(const QString &sql, const QVariantList &valori)
     return esegui(q);
 }
 
-bool Archivio::apri()
+bool Archivio::apri(int fino)
 {
-    if (apriFile()) return true;
+    if (apriFile(fino)) return true;
     if (m_guasto != Guasto::Danneggiato || !mettiDaParte()) return false;
     m_guasto = Guasto::Nessuno;
-    return apriFile();
+    return apriFile(fino);
 }
 
-bool Archivio::apriFile()
+bool Archivio::apriFile(int fino)
 {
     const QFileInfo file(m_percorso);
     QDir cartella = file.absoluteDir();
@@ -273,7 +273,8 @@ bool Archivio::apriFile()
             return false;
         }
     }
-    if (!migra()) return false;
+    if (!migra(fino)) return false;
+    if (fino < VersioneSchema) return true;
     // A write that changes nothing: a read-only file says so now, not in the middle of a game.
     if (!esegui(QStringLiteral("UPDATE versione SET numero = numero"))) return false;
     chiudiInterrotte();

@@ -49,7 +49,8 @@ public:
     /// Opens the file (making it and its folder, readable by the user only, when new), brings the
     /// schema up to date and closes the games of runs that died. A damaged file is moved aside with
     /// the date in its name and a new one started. False when the record cannot be kept: see guasto().
-    bool apri();
+    /// \a fino is for tests of old files: the schema is brought only that far.
+    bool apri(int fino = VersioneSchema);
     bool aperto() const { return m_guasto == Guasto::Nessuno && m_db.isOpen(); }
     Guasto guasto() const { return m_guasto; }
     /// Where the damaged file went, when apri() moved one aside.
@@ -98,7 +99,7 @@ private:
     bool esegui(QSqlQuery &q);
     bool esegui(const QString &sql, const QVariantList &valori = {});
     bool migraUnPasso(int da);
-    bool apriFile();
+    bool apriFile(int fino);
     bool mettiDaParte();
     void chiudiInterrotte();
 
