@@ -120,6 +120,7 @@ int esegui(int &argc, char **argv)
         spedizione = std::make_unique<Spedizione>(registro.percorso(), collegamento);
         QObject::connect(&registro, &Registro::partitaChiusa, spedizione.get(), &Spedizione::sollecita);
         QTimer::singleShot(IndugioRegistro, spedizione.get(), &Spedizione::avvia);
+        registro.usaServer(spedizione.get());
     }
     if (lettura.opzioni.ripasso == Ripasso::Si)
         finestra.ripassa(ripasso::celle(registro.difficili()), FrmNumerella::Partenza::AlComando);

@@ -4,6 +4,7 @@
 
 #include "services/giocatore.h"
 #include "services/ripasso.h"
+#include "services/spedizione.h"
 
 #include <QDir>
 #include <QSqlDatabase>
@@ -105,6 +106,17 @@ Archivio *Registro::archivio()
 {
     apri();
     return m_guasto ? nullptr : m_archivio.get();
+}
+
+Archivio *Registro::archivioDaMostrare(QString &motivo)
+{
+    motivo.clear();
+    if (m_spedizione && !m_classe) {
+        // A server the sender cannot reach is not tried here: the window never waits for it.
+        motivo = m_spedizione->motivo();
+        if (motivo.isEmpty()) m_classe = Archivio::delServer(m_spedizione->collegamento(), motivo);
+    }
+    return m_classe ? m_classe.get() : archivio();
 }
 
 QList<SchedaFatto> Registro::difficili()

@@ -12,6 +12,7 @@
 #include <memory>
 
 class Giocatore;
+class Spedizione;
 
 /// Keeps every game of the current player in the record file. Each confirmed answer is committed
 /// before the slot returns, so before the board asks the next question. When the record cannot be
@@ -30,6 +31,12 @@ public:
 
     /// Opens the file, if not yet tried; the slots open it themselves when it is first needed.
     void apri();
+    /// The sender to the school's server, when one is configured; null otherwise.
+    void usaServer(Spedizione *spedizione) { m_spedizione = spedizione; }
+    Spedizione *spedizione() const { return m_spedizione; }
+    /// What the record window shows: with a school server that answers, the whole class from it;
+    /// else this computer's record (null when not kept). \a motivo says why the server is not read.
+    Archivio *archivioDaMostrare(QString &motivo);
     /// The record's file.
     QString percorso() const { return m_percorso; }
     /// The open record, or null when it is not kept.
@@ -68,6 +75,8 @@ private:
     Giocatore &m_giocatore;
     QString m_percorso;
     std::unique_ptr<Archivio> m_archivio;
+    Spedizione *m_spedizione = nullptr;
+    std::unique_ptr<Archivio> m_classe; ///< the class on the school's server, opened when first shown
     bool m_provato = false;
     bool m_guasto = false;
     QString m_avviso;

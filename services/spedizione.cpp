@@ -46,3 +46,16 @@ void Spedizione::sollecita()
 {
     QMetaObject::invokeMethod(m_speditore, &Speditore::invia, Qt::QueuedConnection);
 }
+
+QString Spedizione::descrizione() const
+{
+    const QString server = QStringLiteral("Server della scuola (%1, classe %2)")
+                               .arg(m_collegamento.descrizione(), m_collegamento.classe());
+    if (m_inAttesa < 0) return QStringLiteral("%1: collegamento in corso.").arg(server);
+    if (m_motivo.isEmpty() && m_inAttesa == 0)
+        return QStringLiteral("%1: tutte le partite sono arrivate.").arg(server);
+    const QString quante = m_inAttesa == 1 ? QStringLiteral("1 partita aspetta")
+                                           : QStringLiteral("%1 partite aspettano").arg(m_inAttesa);
+    if (m_motivo.isEmpty()) return QStringLiteral("%1: %2 di essere mandata.").arg(server, quante);
+    return QStringLiteral("%1: %2 su questo computer, perché %3.").arg(server, quante, m_motivo);
+}

@@ -37,6 +37,8 @@ public:
     /// Why they wait, in Italian; empty while the server answers.
     QString motivo() const { return m_motivo; }
     const Collegamento &collegamento() const { return m_collegamento; }
+    /// One line for the record window: the server, and how many games wait and why.
+    QString descrizione() const;
 
 Q_SIGNALS:
     void cambiata(int inAttesa, const QString &motivo);

@@ -163,13 +163,17 @@ private Q_SLOTS:
         Spedizione spedizione(file, m_server->collegamento(), 100);
         spedizione.avvia();
         QTRY_COMPARE(spedizione.inAttesa(), 5);
-        QVERIFY2(spedizione.motivo().contains(QStringLiteral("non risponde")),
-                 qPrintable(spedizione.motivo()));
+        QVERIFY2(spedizione.descrizione().contains(
+                     QStringLiteral("5 partite aspettano su questo computer, perché il "
+                                    "server")) &&
+                     spedizione.motivo().contains(QStringLiteral("non risponde")),
+                 qPrintable(spedizione.descrizione()));
         QCOMPARE(m_server->numero(QStringLiteral("SELECT COUNT(*) FROM partite")), -1);
 
         QVERIFY(m_server->avvia());
         QTRY_COMPARE_WITH_TIMEOUT(spedizione.inAttesa(), 0, 10000);
-        QCOMPARE(spedizione.motivo(), QString());
+        QVERIFY2(spedizione.descrizione().endsWith(QStringLiteral("tutte le partite sono arrivate.")),
+                 qPrintable(spedizione.descrizione()));
         QCOMPARE(m_server->numero(QStringLiteral("SELECT COUNT(*) FROM partite")), 5);
         QCOMPARE(m_server->numero(QStringLiteral("SELECT COUNT(*) FROM domande")), 5 * 12);
         QCOMPARE(m_server->numero(QStringLiteral("SELECT COUNT(*) FROM sbagliate WHERE valore LIKE '''%;'")),
