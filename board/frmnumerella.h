@@ -195,6 +195,9 @@ private:
     QRandomGenerator m_caso;
     QPointer<FrmInfo> m_info;
     UltimoIngresso *m_ingresso = nullptr;
+    /// The key being handed to the asked cell by smistaTasto(), and that cell.
+    const QKeyEvent *m_tastoInoltrato = nullptr;
+    const QWidget *m_cellaInoltro = nullptr;
     QPointer<QWidget> m_annunciato; ///< the control whose description carries the last words
     QString m_premessa;             ///< the outcome told together with what comes next ("Giusto! ")
     QShortcut *m_schermoIntero = nullptr, *m_esciSchermoIntero = nullptr;
