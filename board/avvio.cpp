@@ -24,7 +24,7 @@ void FrmNumerella::cmdAvvio_Click()
     nascondiIntestazioni();
     svuotaTabellone();
     m_stato.InCorso = true;
-    const bool trovata = SceltaDomanda(); // always true: the board was just cleared
+    SceltaDomanda(); // the board was just cleared, and not every table is left out
     Frame1->setEnabled(true);
     cmdStampa->setEnabled(false);
     cmdAvvio->hide();
@@ -32,7 +32,6 @@ void FrmNumerella::cmdAvvio_Click()
     CmdPausa->setEnabled(true);
     cmdStop->show();
     accendi(TmrTimer);
-    if (!trovata) finisci();
 }
 
 bool FrmNumerella::SceltaDomanda()

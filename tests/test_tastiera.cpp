@@ -94,7 +94,7 @@ private Q_SLOTS:
         dita(Qt::Key_Space);
         const int primaDelGioco = dita.tasti;
         int domande = 0;
-        while (b->fase() == Fase::InCorso) {
+        while (b->momento() == Momento::InCorso) {
             Cella *cella = b.domanda();
             QCOMPARE(b->focusWidget(), cella);
             QCOMPARE(interfaccia(cella)->text(QAccessible::Name), QStringLiteral("%1 per %2")
@@ -150,7 +150,7 @@ private Q_SLOTS:
         // Return on a button of the panel still presses it.
         b->CmdPausa->setFocus();
         dita(Qt::Key_Return);
-        QCOMPARE(b->fase(), Fase::InPausa);
+        QCOMPARE(b->momento(), Momento::InPausa);
         QCOMPARE(detto(*b), QStringLiteral("Pausa"));
     }
 
