@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // La Numerella: a multiplication-table drill for primary-school children.
 #include "board/frmnumerella.h"
-#include "board/opzioni.h"
-#include "services/lettoreqt.h"
+#include "services/lettorepulse.h"
 #include "services/lingua.h"
 #include "services/opzioni.h"
 #include "services/segnali.h"
@@ -11,7 +10,6 @@
 
 #include <QApplication>
 #include <cstdio>
-#include <cstdlib>
 #include <optional>
 
 namespace {
@@ -48,7 +46,7 @@ bool schermoDaAprire(const QStringList &argomenti)
     return argomenti.contains(QStringLiteral("-platform"));
 }
 
-/// The program with its windows; returns the exit status. Everything of ours is gone when it returns.
+/// The program with its windows; returns the exit status.
 int esegui(int &argc, char **argv)
 {
     QApplication app(argc, argv);
@@ -62,10 +60,10 @@ int esegui(int &argc, char **argv)
     if (const std::optional<int> stato = rispondi(lettura)) return *stato;
 
     Stato stato;
-    LettoreQt suoni;
+    LettorePulse suoni;
     Tipografia tipografia;
     FrmNumerella finestra(stato, suoni, tipografia);
-    applicaOpzioni(finestra, lettura.opzioni);
+    finestra.applicaOpzioni(lettura.opzioni);
     if (lettura.opzioni.schermo == Schermo::Intero)
         finestra.showFullScreen();
     else
@@ -93,11 +91,5 @@ int main(int argc, char *argv[])
             return *rispondi(lettura);
     }
 
-    const int esito = esegui(argc, argv);
-    // Ours is all gone with the application object, the sound players and their outputs included.
-    // What is left are Qt Multimedia's own globals, which exit() would tear down while the sound
-    // library's thread still runs (a crash about once in 150 closes right after a clip): nothing
-    // is left to save, so the process ends here.
-    std::fflush(nullptr);
-    std::_Exit(esito);
+    return esegui(argc, argv);
 }

@@ -11,7 +11,6 @@
 #include "widgets/aspetto.h"
 #include "widgets/immagini.h"
 #include "widgets/scala.h"
-#include "widgets/superficie.h"
 
 #include <QApplication>
 #include <QPainter>
@@ -80,7 +79,6 @@ FrmNumerella::~FrmNumerella()
 {
     // The controls about to go drop the focus: nothing must be told of them any more.
     disconnect(qApp, &QApplication::focusChanged, this, nullptr);
-    superficie::attendi(); // its pixels go with the window
     if (m_info) delete m_info.data();
 }
 

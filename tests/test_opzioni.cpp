@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The command line for teachers: the parser on good and bad lines, and the board it sets up.
 #include "aiuto.h"
-#include "board/opzioni.h"
 
 namespace {
 
@@ -89,7 +88,7 @@ private Q_SLOTS:
         Opzioni opzioni;
         opzioni.tabelline = std::bitset<10>().set(1).set(4);
         opzioni.suono = Suono::Spento;
-        applicaOpzioni(*b, opzioni);
+        b->applicaOpzioni(opzioni);
         for (int k = 0; k < 100; ++k)
             QCOMPARE(b->txtRisultato[k]->esclusa(), k % 10 != 1 && k % 10 != 4);
         QVERIFY(b->Check1->isChecked());

@@ -249,9 +249,9 @@ private Q_SLOTS:
         // Through the real sound player: if playing a clip dispatched the events waiting, the second
         // click would be handled inside the first and check the next, empty, question.
         Stato stato;
-        LettoreQt suoni(Motore::Qt);
+        LettorePulse suoni;
         TipografiaFinta tipografia;
-        FrmNumerella w(stato, suoni, tipografia);
+        FrmNumerellaProva w(stato, suoni, tipografia);
         w.info()->cmdOK_Click();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QTest::mouseClick(w.cmdAvvio, Qt::LeftButton);

@@ -12,10 +12,10 @@ RUN_PACKAGES=(
     fonts-noto-color-emoji
 )
 BUILD_PACKAGES=(
-    qt6-base-dev qt6-multimedia-dev qt6-svg-dev ninja-build cmake g++
+    qt6-base-dev qt6-svg-dev ninja-build cmake g++
     # whether a print queue took the job: the print server's own API
     libcups2-dev
-    # clips on a sound server that came back after Qt Multimedia gave up on it: the server's own API
+    # the clips, played on the sound server through its own client library
     libpulse-dev
     # the Debian package: cpack -G DEB finds its library dependencies with dpkg-shlibdeps and file
     dpkg-dev file
