@@ -6,6 +6,7 @@
 
 void FrmNumerella::finisci()
 {
+    Q_EMIT partitaFinita(secondiCronometro(), m_stato.NumErrori);
     suona(Clip::Fine);
     m_stato.InCorso = false;
     spegni(TmrTimer);

@@ -26,6 +26,7 @@ void FrmNumerella::CmdPausa_Click()
     Label1[m_stato.Colonna.at(k) - 1]->impostaColore(GialloChiaro);
     Label2[m_stato.Riga.at(k) - 1]->impostaColore(GialloChiaro);
     if (!detto) annuncia(QStringLiteral("Pausa. Ctrl+P per riprendere."));
+    Q_EMIT partitaSospesa();
 }
 
 void FrmNumerella::cmdRiprendi_Click()
@@ -38,6 +39,7 @@ void FrmNumerella::cmdRiprendi_Click()
     accendi(Timer1);
     accendi(TmrTimer);
     m_premessa = QStringLiteral("Si riprende. ");
+    Q_EMIT partitaRipresa();
     // With the mouse, Pause takes the focus in Resume's place; from the keyboard the question takes it
     // straight away, Resume hiding only afterwards so that nothing else gets it in between.
     if (m_ingresso->ultimo() != Ingresso::Tastiera && cmdRiprendi->hasFocus())
