@@ -12,7 +12,7 @@ void FrmNumerella::collegaComandi()
         connect(new QShortcut(sequenza, this), &QShortcut::activated, this, azione);
     };
     tasto(QKeySequence(Qt::CTRL | Qt::Key_N), [this] {
-        if (fase() == Fase::InCorso || fase() == Fase::InPausa)
+        if (momento() == Momento::InCorso || momento() == Momento::InPausa)
             annuncia(QStringLiteral("La partita è già cominciata."));
         else
             cmdAvvio_Click();
@@ -20,7 +20,7 @@ void FrmNumerella::collegaComandi()
     tasto(QKeySequence(Qt::CTRL | Qt::Key_P), [this] { alternaPausa(); });
     tasto(QKeySequence(Qt::Key_Pause), [this] { alternaPausa(); });
     tasto(QKeySequence(Qt::CTRL | Qt::Key_S), [this] {
-        if (fase() == Fase::InCorso || fase() == Fase::InPausa)
+        if (momento() == Momento::InCorso || momento() == Momento::InPausa)
             cmdStop_Click();
         else
             annuncia(QStringLiteral("Nessuna partita da fermare."));
@@ -30,15 +30,15 @@ void FrmNumerella::collegaComandi()
 
 void FrmNumerella::alternaPausa()
 {
-    switch (fase()) {
-    case Fase::InCorso:
+    switch (momento()) {
+    case Momento::InCorso:
         CmdPausa_Click();
         break;
-    case Fase::InPausa:
+    case Momento::InPausa:
         cmdRiprendi_Click();
         break;
-    case Fase::Riposo:
-    case Fase::Finita:
+    case Momento::Riposo:
+    case Momento::Finita:
         annuncia(QStringLiteral("Nessuna partita in corso. Ctrl+N per cominciare."));
         break;
     }

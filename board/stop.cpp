@@ -5,7 +5,7 @@
 
 void FrmNumerella::cmdStop_Click()
 {
-    if (fase() == Fase::InCorso || fase() == Fase::InPausa)
+    if (momento() == Momento::InCorso || momento() == Momento::InPausa)
         Q_EMIT partitaFermata(secondiCronometro(), m_stato.NumErrori);
     // Start shows first: from the keyboard, or from a control that is going away, the focus moves
     // to it, and the words go with it.

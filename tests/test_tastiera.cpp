@@ -176,7 +176,7 @@ private Q_SLOTS:
             else if (passo == QLatin1String("sbagliata"))
                 rispondi(1);
             else if (passo == QLatin1String("tutte")) {
-                for (int n = 0; b->fase() == Fase::InCorso && n < 100; ++n)
+                for (int n = 0; b->momento() == Momento::InCorso && n < 100; ++n)
                     rispondi(0);
             } else if (passo.startsWith(QLatin1String("tic "))) {
                 for (int n = passo.mid(4).toInt(); n > 0; --n)
@@ -232,7 +232,8 @@ private Q_SLOTS:
                 QVERIFY2(!interfaccia(w)->state().invisible, qPrintable(chi));
                 giro << w;
             }
-            QVERIFY2(!giro.contains(b->cmdStop) || b->fase() == Fase::InCorso || b->fase() == Fase::InPausa,
+            QVERIFY2(!giro.contains(b->cmdStop) || b->momento() == Momento::InCorso ||
+                         b->momento() == Momento::InPausa,
                      fase);
             // Exit never sits between two cells.
             for (qsizetype i = 1; i + 1 < giro.size(); ++i) {
@@ -245,18 +246,18 @@ private Q_SLOTS:
         percorri("riposo");
         dita(Qt::Key_1, Qt::AltModifier | Qt::ShiftModifier);
         dita(Qt::Key_N, Qt::ControlModifier);
-        QCOMPARE(b->fase(), Fase::InCorso);
+        QCOMPARE(b->momento(), Momento::InCorso);
         percorri("in corso");
         dita(Qt::Key_P, Qt::ControlModifier);
-        QCOMPARE(b->fase(), Fase::InPausa);
+        QCOMPARE(b->momento(), Momento::InPausa);
         percorri("in pausa");
         dita(Qt::Key_P, Qt::ControlModifier);
-        while (b->fase() == Fase::InCorso) {
+        while (b->momento() == Momento::InCorso) {
             b.domanda()->setFocus();
             dita.numero(b.stato.Prodotto[b.stato.cella()]);
             dita(Qt::Key_Return);
         }
-        QCOMPARE(b->fase(), Fase::Finita);
+        QCOMPARE(b->momento(), Momento::Finita);
         percorri("finita");
     }
 
@@ -300,7 +301,7 @@ private Q_SLOTS:
         dita(Qt::Key_Space);
         const int primaDelGioco = dita.tasti;
         int domande = 0;
-        while (b->fase() == Fase::InCorso) {
+        while (b->momento() == Momento::InCorso) {
             Cella *cella = b.domanda();
             QCOMPARE(b->focusWidget(), cella);
             QVERIFY(interfaccia(cella)
@@ -360,7 +361,7 @@ private Q_SLOTS:
         // Return on a button of the panel still presses it.
         b->CmdPausa->setFocus();
         dita(Qt::Key_Return);
-        QCOMPARE(b->fase(), Fase::InPausa);
+        QCOMPARE(b->momento(), Momento::InPausa);
         QCOMPARE(b->focusWidget(), b->cmdRiprendi);
     }
 
