@@ -352,7 +352,9 @@ private Q_SLOTS:
             f->clearFocus();
         Dita dita{b.w.get()};
         dita(Qt::Key_9);
+        QCOMPARE(b->txtRisultato[k]->text(), QStringLiteral("9"));
         dita(Qt::Key_Backspace);
+        QVERIFY(b->txtRisultato[k]->text().isEmpty());
         dita.numero(b.stato.Prodotto[k]);
         QCOMPARE(b->txtRisultato[k]->text(), QString::number(b.stato.Prodotto[k]));
         dita(Qt::Key_Return);
