@@ -3,28 +3,35 @@
 # Installs the Debian packages La Numerella needs; "setup.sh services" also starts cupsd and a PDF printer.
 set -euo pipefail
 
+# The package's own needs are written once, in debian/control: what running it needs beside its libraries
+# (Depends and Recommends) and what building it needs (Build-Depends).
+CONTROL=$(dirname "$0")/../debian/control
+
+# The package names of a field of debian/control: the first of alternatives, without versions,
+# architectures, build profiles or substitutions.
+pacchetti_di()
+{
+    awk -v campo="$1" '
+        /^#/ { next }
+        /^[^ \t]/ { dentro = (index($0, campo ":") == 1); sub("^[^:]*:", "") }
+        dentro { print }' "$CONTROL" |
+        tr ',' '\n' | sed -e 's/|.*//' -e 's/[[(<].*//' -e 's/[[:space:]]//g' -e 's/^debhelper-compat$/debhelper/' |
+        grep -v -e '^$' -e '^\$'
+}
+
 # Three sets: what running the program needs beside its libraries, what building it needs, and the tools
 # of the tests and checks. run.sh installs the first two, run-tests.sh all three.
-RUN_PACKAGES=(
-    # Qt's Italian texts for its own dialogs; the stand-ins for Comic Sans MS and Arial
-    qt6-translations-l10n fonts-comic-neue fonts-liberation
-    # colour emoji in a child's name on screen
-    fonts-noto-color-emoji
-)
-BUILD_PACKAGES=(
-    qt6-base-dev qt6-multimedia-dev qt6-svg-dev ninja-build cmake g++
-    # whether a print queue took the job: the print server's own API
-    libcups2-dev
-    # clips on a sound server that came back after Qt Multimedia gave up on it: the server's own API
-    libpulse-dev
-    # the Debian package: cpack -G DEB finds its library dependencies with dpkg-shlibdeps and file
-    dpkg-dev file
-)
+mapfile -t RUN_PACKAGES < <(pacchetti_di Depends; pacchetti_di Recommends)
+mapfile -t BUILD_PACKAGES < <(pacchetti_di Build-Depends)
+# The developer's builds use Ninja; dpkg-dev makes the Debian package.
+BUILD_PACKAGES+=(ninja-build g++ dpkg-dev)
 TEST_PACKAGES=(
     clang-format qt6-tools-dev qt6-l10n-tools
     xvfb xauth xdotool imagemagick sox pulseaudio pulseaudio-utils
     cups printer-driver-cups-pdf poppler-utils tesseract-ocr tesseract-ocr-ita python3-pil
     desktop-file-utils appstream lintian
+    # the installed package's own tests (debian/tests), run with autopkgtest's null runner
+    autopkgtest
     # the screen-reader and window-manager probes in tools/
     at-spi2-core dbus-x11 python3-pyatspi openbox
 )
