@@ -2,6 +2,7 @@
 // La Numerella: a multiplication-table drill for primary-school children.
 #include "board/frmnumerella.h"
 #include "board/opzioni.h"
+#include "services/impostazioni.h"
 #include "services/lettoreqt.h"
 #include "services/lingua.h"
 #include "services/opzioni.h"
@@ -58,7 +59,12 @@ int esegui(int &argc, char **argv)
     QApplication::setQuitOnLastWindowClosed(false); // the main window decides when the program ends
 
     impostaItaliano(); // before the parser, so that Qt's own option texts read Italian too
-    const Lettura lettura = leggiOpzioni(QCoreApplication::arguments());
+    // The settings files first; the command line goes over them.
+    QStringList avvisi;
+    const Opzioni impostazioni = leggiImpostazioni(avvisi);
+    for (const QString &avviso : avvisi)
+        std::fputs(qPrintable(avviso + u'\n'), stderr);
+    const Lettura lettura = leggiOpzioni(QCoreApplication::arguments(), impostazioni);
     if (const std::optional<int> stato = rispondi(lettura)) return *stato;
 
     Stato stato;
