@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // La Numerella: a multiplication-table drill for primary-school children.
 #include "board/frmnumerella.h"
-#include "board/opzioni.h"
 #include "services/impostazioni.h"
 #include "services/lettoreqt.h"
 #include "services/lingua.h"
@@ -71,7 +70,7 @@ int esegui(int &argc, char **argv)
     LettoreQt suoni;
     Tipografia tipografia;
     FrmNumerella finestra(stato, suoni, tipografia);
-    applicaOpzioni(finestra, lettura.opzioni);
+    finestra.applicaOpzioni(lettura.opzioni);
     if (lettura.opzioni.schermo == Schermo::Intero)
         finestra.showFullScreen();
     else

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Measures, on a real X server, the start-up draw time, the resident memory and the idle CPU of the program.
-#include "board/frmnumerella.h"
 #include "info/frminfo.h"
 #include "services/lettoreqt.h"
 #include "services/lingua.h"
 #include "services/stato.h"
 #include "services/tipografia.h"
+#include "tests/frmnumerellaprova.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -148,7 +148,7 @@ int main(int argc, char *argv[])
     Stato stato;
     LettoreQt suoni;
     Tipografia tipografia;
-    FrmNumerella finestra(stato, suoni, tipografia);
+    FrmNumerellaProva finestra(stato, suoni, tipografia);
 
     double inizioExec = 0;
     bool disegnata = false;

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // One start-and-close run of the program as main.cpp builds it: a game starts (its clip plays) and the
 // window is closed a few milliseconds later. bench/uscite.sh runs it hundreds of times.
-#include "board/frmnumerella.h"
 #include "info/frminfo.h"
 #include "services/lettoreqt.h"
 #include "services/lingua.h"
 #include "services/segnali.h"
 #include "services/stato.h"
 #include "services/tipografia.h"
+#include "tests/frmnumerellaprova.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -30,7 +30,7 @@ int main(int argc, char *argv[])
         Stato stato;
         LettoreQt suoni(motore);
         Tipografia tipografia;
-        FrmNumerella finestra(stato, suoni, tipografia);
+        FrmNumerellaProva finestra(stato, suoni, tipografia);
         finestra.show();
         Segnali segnali;
         QObject::connect(&segnali, &Segnali::terminazione, &finestra, &QWidget::close);

@@ -3,13 +3,14 @@
 //
 // Naming: the controls and the handlers keep the board's fixed vocabulary (txtRisultato, Label1,
 // cmdAvvio_Click, Timer1_Timer, ...): each control's name is also its objectName, and control arrays
-// are std::arrays indexed like the originals. Helpers are Italian camelCase (svuotaTabellone),
+// are std::arrays indexed from 0. Helpers are Italian camelCase (svuotaTabellone),
 // members m_. The handlers live in one file per group: avvio, tastierino, fine, lampeggio,
 // cronometro, pausa, stop, selezione, stampa, minori.
 #pragma once
 
 #include "board/fase.h"
 #include "services/lettoresuoni.h"
+#include "services/opzioni.h"
 #include "services/stato.h"
 #include "services/ultimoingresso.h"
 #include "widgets/casellagrafica.h"
@@ -38,6 +39,14 @@ public:
     /// the caller then shows it.
     FrmNumerella(Stato &stato, LettoreSuoni &suoni, Tipografia &tipografia, QWidget *parent = nullptr);
     ~FrmNumerella() override;
+
+    /// Sets up the board, just after its start-up, as the command line asks: the tables not chosen are
+    /// left out as a press on their column number does, and the sound box is switched off as a click on
+    /// it does.
+    void applicaOpzioni(const Opzioni &opzioni);
+
+protected:
+    // The controls and handlers are the board's own; tests reach them through a subclass.
 
     /// Lets tests fix the sequence of questions.
     void impostaSeme(quint32 seme) { m_caso.seed(seme); }
@@ -100,7 +109,6 @@ public:
     QTimer *Timer1 = nullptr, *TmrTimer = nullptr;
     qint16 FaseLampeggio = 0;
 
-protected:
     bool event(QEvent *e) override;
     void closeEvent(QCloseEvent *e) override;
     void showEvent(QShowEvent *e) override;

@@ -3,11 +3,11 @@
 #pragma once
 
 #include "board/fase.h"
-#include "board/frmnumerella.h"
 #include "info/frminfo.h"
 #include "services/lettoreqt.h"
 #include "services/stato.h"
 #include "services/tipografia.h"
+#include "tests/frmnumerellaprova.h"
 #include "widgets/aspetto.h"
 
 #include <QApplication>
@@ -58,7 +58,7 @@ template <typename T> struct BancoCon
 {
     explicit BancoCon(Info info = Info::Chiusa, quint32 seme = 1)
     {
-        w = std::make_unique<FrmNumerella>(stato, suoni, tipografia);
+        w = std::make_unique<FrmNumerellaProva>(stato, suoni, tipografia);
         w->impostaSeme(seme);
         if (info == Info::Chiusa) {
             w->info()->cmdOK_Click();
@@ -71,8 +71,8 @@ template <typename T> struct BancoCon
         QCoreApplication::processEvents();
     }
 
-    FrmNumerella &operator*() { return *w; }
-    FrmNumerella *operator->() { return w.get(); }
+    FrmNumerellaProva &operator*() { return *w; }
+    FrmNumerellaProva *operator->() { return w.get(); }
 
     /// The asked cell.
     Cella *domanda() { return w->txtRisultato[stato.cella()]; }
@@ -102,6 +102,6 @@ template <typename T> struct BancoCon
     Stato stato;
     SuoniFinti suoni;
     T tipografia;
-    std::unique_ptr<FrmNumerella> w;
+    std::unique_ptr<FrmNumerellaProva> w;
 };
 using Banco = BancoCon<TipografiaFinta>;

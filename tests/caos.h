@@ -127,7 +127,7 @@ private:
         bool azzerata = false; ///< every cell empty, errors and stopwatch 0: what Start and Stop leave
     };
 
-    FrmNumerella &b() { return **m_banco; }
+    FrmNumerellaProva &b() { return **m_banco; }
 
     // ----- the board's life -----
 

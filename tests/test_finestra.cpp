@@ -20,7 +20,7 @@ private Q_SLOTS:
         Stato stato;
         SuoniFinti suoni;
         TipografiaFinta tip;
-        FrmNumerella w(stato, suoni, tip);
+        FrmNumerellaProva w(stato, suoni, tip);
         QCOMPARE(w.size(), QSize(634, 455));
         QCOMPARE(w.minimumSize(), QSize(634, 455)); // and any larger size, scaled
         QCOMPARE(w.windowTitle(), QStringLiteral("La Numerella"));
@@ -100,7 +100,7 @@ private Q_SLOTS:
         Stato s;
         SuoniFinti suoni;
         TipografiaFinta tip;
-        FrmNumerella w(s, suoni, tip);
+        FrmNumerellaProva w(s, suoni, tip);
         QVERIFY(w.Timer1->isActive());
         QVERIFY(!w.TmrTimer->isActive());
     }

@@ -2,7 +2,6 @@
 // The command line and the settings files for teachers: good and bad lines and files, and the board
 // they set up.
 #include "aiuto.h"
-#include "board/opzioni.h"
 #include "services/impostazioni.h"
 
 #include <QDir>
@@ -186,7 +185,7 @@ private Q_SLOTS:
         Opzioni opzioni;
         opzioni.tabelline = std::bitset<10>().set(1).set(4);
         opzioni.suono = Suono::Spento;
-        applicaOpzioni(*b, opzioni);
+        b->applicaOpzioni(opzioni);
         for (int k = 0; k < 100; ++k)
             QCOMPARE(b->txtRisultato[k]->esclusa(), k % 10 != 1 && k % 10 != 4);
         QVERIFY(b->Check1->isChecked());

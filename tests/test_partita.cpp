@@ -251,7 +251,7 @@ private Q_SLOTS:
         Stato stato;
         LettoreQt suoni(Motore::Qt);
         TipografiaFinta tipografia;
-        FrmNumerella w(stato, suoni, tipografia);
+        FrmNumerellaProva w(stato, suoni, tipografia);
         w.info()->cmdOK_Click();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QTest::mouseClick(w.cmdAvvio, Qt::LeftButton);

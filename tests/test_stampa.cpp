@@ -96,7 +96,7 @@ struct Tavolo : BancoCon<TipografiaSpia>
 };
 
 /// A page of the window as it is now, drawn like a print, in \a file.
-bool paginaDi(FrmNumerella *w, const QString &file)
+bool paginaDi(FrmNumerellaProva *w, const QString &file)
 {
     QPrinter pdf(QPrinter::HighResolution);
     pdf.setOutputFormat(QPrinter::PdfFormat);
@@ -105,7 +105,7 @@ bool paginaDi(FrmNumerella *w, const QString &file)
 }
 
 /// The blue or red pixels of the column headers on the printed page \a file, read at 100 dpi.
-int inchiostroNelleIntestazioni(FrmNumerella *w, const QString &file)
+int inchiostroNelleIntestazioni(FrmNumerellaProva *w, const QString &file)
 {
     const QImage pagina = rasterizza(file, 100);
     if (pagina.isNull()) return -1;
@@ -132,7 +132,7 @@ struct Intestazioni
 {
     QList<quint32> colori;
     QList<bool> cursori;
-    static Intestazioni di(FrmNumerella *w)
+    static Intestazioni di(FrmNumerellaProva *w)
     {
         Intestazioni i;
         for (Etichetta *e : w->Label1) {

@@ -124,7 +124,7 @@ private Q_SLOTS:
         const QSet<QString> prima = pdfPresenti();
 
         BancoCon<TipografiaGiulia> b(Info::Chiusa, 3);
-        FrmNumerella &w = *b;
+        FrmNumerellaProva &w = *b;
         Stato &stato = b.stato;
         // A short game: the table of 1 alone.
         for (int n = 1; n < 10; ++n)

@@ -13,7 +13,7 @@ QAccessibleInterface *interfaccia(QObject *o)
 }
 
 /// What a screen reader was last told: the description of the control with the focus.
-QString detto(FrmNumerella &w)
+QString detto(FrmNumerellaProva &w)
 {
     QWidget *f = w.focusWidget() ? w.focusWidget() : &w;
     return interfaccia(f)->text(QAccessible::Description);
