@@ -136,7 +136,8 @@ check_package()
         cat "$dir/autopkgtest.log"
         rc=1
     }
-    sed -n '/^autopkgtest .*: @@@@* summary/,$p' "$dir/autopkgtest.log"
+    sed -n '/^autopkgtest .*: @@@@* summary/,/resetting testbed/p' "$dir/autopkgtest.log" | grep -v 'resetting testbed'
+
     [ "$installato" -eq 1 ] || "${radice[@]}" env DEBIAN_FRONTEND=noninteractive apt-get remove -y -qq numerella >/dev/null 2>&1
     return "$rc"
 }
