@@ -2,7 +2,7 @@
 // La Numerella: a multiplication-table drill for primary-school children.
 #include "board/frmnumerella.h"
 #include "services/impostazioni.h"
-#include "services/lettoreqt.h"
+#include "services/lettorepulse.h"
 #include "services/lingua.h"
 #include "services/opzioni.h"
 #include "services/segnali.h"
@@ -11,7 +11,6 @@
 
 #include <QApplication>
 #include <cstdio>
-#include <cstdlib>
 #include <optional>
 
 namespace {
@@ -48,7 +47,7 @@ bool schermoDaAprire(const QStringList &argomenti)
     return argomenti.contains(QStringLiteral("-platform"));
 }
 
-/// The program with its windows; returns the exit status. Everything of ours is gone when it returns.
+/// The program with its windows; returns the exit status.
 int esegui(int &argc, char **argv)
 {
     QApplication app(argc, argv);
@@ -67,7 +66,7 @@ int esegui(int &argc, char **argv)
     if (const std::optional<int> stato = rispondi(lettura)) return *stato;
 
     Stato stato;
-    LettoreQt suoni;
+    LettorePulse suoni;
     Tipografia tipografia;
     FrmNumerella finestra(stato, suoni, tipografia);
     finestra.applicaOpzioni(lettura.opzioni);
@@ -98,11 +97,5 @@ int main(int argc, char *argv[])
             return *rispondi(lettura);
     }
 
-    const int esito = esegui(argc, argv);
-    // Ours is all gone with the application object, the sound players and their outputs included.
-    // What is left are Qt Multimedia's own globals, which exit() would tear down while the sound
-    // library's thread still runs (a crash about once in 150 closes right after a clip): nothing
-    // is left to save, so the process ends here.
-    std::fflush(nullptr);
-    std::_Exit(esito);
+    return esegui(argc, argv);
 }

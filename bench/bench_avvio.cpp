@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Measures, on a real X server, the start-up draw time, the resident memory and the idle CPU of the program.
 #include "info/frminfo.h"
-#include "services/lettoreqt.h"
+#include "services/lettorepulse.h"
 #include "services/lingua.h"
 #include "services/stato.h"
 #include "services/tipografia.h"
@@ -146,7 +146,7 @@ int main(int argc, char *argv[])
     impostaItaliano();
 
     Stato stato;
-    LettoreQt suoni;
+    LettorePulse suoni;
     Tipografia tipografia;
     FrmNumerellaProva finestra(stato, suoni, tipografia);
 

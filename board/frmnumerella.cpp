@@ -10,7 +10,6 @@
 #include "widgets/aspetto.h"
 #include "widgets/immagini.h"
 #include "widgets/scala.h"
-#include "widgets/superficie.h"
 
 #include <QGuiApplication>
 #include <QPainter>
@@ -72,7 +71,6 @@ FrmNumerella::FrmNumerella(Stato &stato, LettoreSuoni &suoni, Tipografia &tipogr
 
 FrmNumerella::~FrmNumerella()
 {
-    superficie::attendi(); // its pixels go with the window
     if (m_info) delete m_info.data();
 }
 

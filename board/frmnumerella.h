@@ -109,7 +109,6 @@ protected:
     QTimer *Timer1 = nullptr, *TmrTimer = nullptr;
     qint16 FaseLampeggio = 0;
 
-    bool event(QEvent *e) override;
     void closeEvent(QCloseEvent *e) override;
     void showEvent(QShowEvent *e) override;
     void resizeEvent(QResizeEvent *e) override;

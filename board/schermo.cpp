@@ -4,7 +4,6 @@
 #include "board/frmnumerella.h"
 #include "info/frminfo.h"
 #include "widgets/scala.h"
-#include "widgets/superficie.h"
 
 #include <QEvent>
 #include <QShortcut>
@@ -42,17 +41,8 @@ void FrmNumerella::resizeEvent(QResizeEvent *e)
     if (s.fattore == ora.fattore && s.origine == ora.origine) return;
     // Everything is placed and sized again from the twips layout; the margins show the window's yellow.
     scala::applica(this, s);
-    superficie::prepara(this);
     // The instructions stay at the board's scale, in front of it (full screen right at start-up).
     if (m_info) m_info->seguiLaScala();
-}
-
-bool FrmNumerella::event(QEvent *e)
-{
-    const bool fatto = QWidget::event(e);
-    // The paint at the new size is over: what superficie::prepara() started has done its work.
-    if (e->type() == QEvent::UpdateRequest) superficie::attendi();
-    return fatto;
 }
 
 void FrmNumerella::moveEvent(QMoveEvent *e)

@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The player on the sound server's client library.
+// The sound player on the sound server's client library.
 #include "services/lettorepulse.h"
 
+#include <QFile>
+
 #include <pulse/context.h>
+#include <pulse/error.h>
 #include <pulse/stream.h>
 #include <pulse/thread-mainloop.h>
 
@@ -28,7 +31,34 @@ pa_sample_format_t formatoPulse(Campione c)
     return PA_SAMPLE_INVALID;
 }
 
+/// The server's words for the last failure on \a contesto.
+const char *errore(pa_context *contesto)
+{
+    return pa_strerror(pa_context_errno(contesto));
+}
+
 } // namespace
+
+Q_LOGGING_CATEGORY(logSuono, "numerella.suono", QtCriticalMsg)
+
+LettorePulse::LettorePulse(QObject *parent) : LettoreSuoni(parent) {}
+
+QString LettorePulse::percorso(Clip clip)
+{
+    return QStringLiteral(":/sounds/%1.wav").arg(static_cast<int>(clip));
+}
+
+const Onda &LettorePulse::onda(Clip clip)
+{
+    auto i = m_onde.constFind(clip);
+    if (i == m_onde.cend()) {
+        QFile f(percorso(clip));
+        std::optional<Onda> letta = f.open(QIODevice::ReadOnly) ? leggiOnda(f.readAll()) : std::nullopt;
+        if (!letta) qCWarning(logSuono) << "clip not readable:" << f.fileName();
+        i = m_onde.insert(clip, letta.value_or(Onda{}));
+    }
+    return *i;
+}
 
 LettorePulse::~LettorePulse()
 {
@@ -41,13 +71,15 @@ LettorePulse::~LettorePulse()
     pa_threaded_mainloop_free(m_ciclo);
 }
 
-void LettorePulse::suona(const Onda &onda)
+void LettorePulse::SuonaRisorsa(Clip clip)
 {
+    const Onda &scelta = onda(clip);
+    if (scelta.dati.isEmpty()) return;
     if (!m_ciclo) {
         m_ciclo = pa_threaded_mainloop_new();
-        if (!m_ciclo) return;
-        if (pa_threaded_mainloop_start(m_ciclo) < 0) {
-            pa_threaded_mainloop_free(m_ciclo);
+        if (!m_ciclo || pa_threaded_mainloop_start(m_ciclo) < 0) {
+            qCWarning(logSuono) << "the sound thread did not start";
+            if (m_ciclo) pa_threaded_mainloop_free(m_ciclo);
             m_ciclo = nullptr;
             return;
         }
@@ -55,15 +87,16 @@ void LettorePulse::suona(const Onda &onda)
     const Orologio::time_point adesso = Orologio::now();
     pa_threaded_mainloop_lock(m_ciclo);
     fermaFlusso(); // only the newest clip sounds
-    m_onda = onda;
+    m_onda = scelta;
     m_richiesta = adesso;
     m_inAttesa = true;
     if (m_contesto) {
         const pa_context_state_t stato = pa_context_get_state(m_contesto);
         if (!PA_CONTEXT_IS_GOOD(stato) ||
-            (stato != PA_CONTEXT_READY && adesso - m_tentativo > AttesaConnessione))
+            (stato != PA_CONTEXT_READY && adesso - m_tentativo > AttesaConnessione)) {
+            if (PA_CONTEXT_IS_GOOD(stato)) qCWarning(logSuono) << "the sound server does not answer";
             lasciaContesto();
-        else if (stato == PA_CONTEXT_READY)
+        } else if (stato == PA_CONTEXT_READY)
             avvia();
     }
     if (!m_contesto && !m_connessionePrevista) {
@@ -85,7 +118,10 @@ void LettorePulse::connetti()
     if (!m_contesto) return;
     pa_context_set_state_callback(m_contesto, &LettorePulse::contestoCambiato, this);
     // Never start a server: where there is none the program stays silent.
-    if (pa_context_connect(m_contesto, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0) lasciaContesto();
+    if (pa_context_connect(m_contesto, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0) {
+        qCWarning(logSuono) << "no sound server:" << errore(m_contesto);
+        lasciaContesto();
+    }
 }
 
 void LettorePulse::contestoCambiato(pa_context *contesto, void *io)
@@ -97,6 +133,9 @@ void LettorePulse::contestoCambiato(pa_context *contesto, void *io)
         lettore->m_inAttesa = false;
         break;
     case PA_CONTEXT_FAILED:
+        qCWarning(logSuono) << "no connection to the sound server:" << errore(contesto);
+        lettore->m_inAttesa = false;
+        break;
     case PA_CONTEXT_TERMINATED:
         // Dropped and made again on the next clip, outside this callback.
         lettore->m_inAttesa = false;
@@ -112,11 +151,16 @@ void LettorePulse::avvia()
     const pa_sample_spec specifica{formatoPulse(m_onda.formato), uint32_t(m_onda.frequenza),
                                    uint8_t(m_onda.canali)};
     m_flusso = pa_stream_new(m_contesto, "clip", &specifica, nullptr);
-    if (!m_flusso) return;
+    if (!m_flusso) {
+        qCWarning(logSuono) << "the server refused a clip:" << errore(m_contesto);
+        return;
+    }
     m_scritti = 0;
     pa_stream_set_write_callback(m_flusso, &LettorePulse::scrivi, this);
-    if (pa_stream_connect_playback(m_flusso, nullptr, nullptr, PA_STREAM_NOFLAGS, nullptr, nullptr) < 0)
+    if (pa_stream_connect_playback(m_flusso, nullptr, nullptr, PA_STREAM_NOFLAGS, nullptr, nullptr) < 0) {
+        qCWarning(logSuono) << "the server refused a clip:" << errore(m_contesto);
         fermaFlusso();
+    }
 }
 
 void LettorePulse::scrivi(pa_stream *flusso, size_t richiesti, void *io)

@@ -1,8 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The player on the sound server's client library, for when Qt Multimedia's own connection has died.
+// The sound player: the program's embedded clips played on the user's sound server through its client
+// library.
 #pragma once
 
+#include "services/lettoresuoni.h"
 #include "services/onda.h"
+
+#include <QHash>
+#include <QLoggingCategory>
 
 #include <chrono>
 
@@ -10,23 +15,32 @@ struct pa_threaded_mainloop;
 struct pa_context;
 struct pa_stream;
 
-/// Plays wave clips on the user's sound server from a thread of its own. Qt 6.4 tries to reach a lost
-/// server only once; this player connects again on the next clip after any failure, for as long as
-/// the program runs. It never starts a server and never waits for one: with none, clips are dropped.
-class LettorePulse
-{
-public:
-    LettorePulse() = default;
-    ~LettorePulse();
-    LettorePulse(const LettorePulse &) = delete;
-    LettorePulse &operator=(const LettorePulse &) = delete;
+/// Why a clip was not heard; silent unless QT_LOGGING_RULES asks for "numerella.suono.warning=true".
+Q_DECLARE_LOGGING_CATEGORY(logSuono)
 
-    /// Plays \a onda instead of the clip still playing and returns at once. Without a connection it
+/// Plays the clips on the user's sound server (PulseAudio, or PipeWire's server for its clients) from a
+/// thread of its own, so no call ever waits on the server. It never starts a server: with none, clips are
+/// dropped. After any failure it connects again on the next clip, so sound comes back when the server
+/// does, however late.
+class LettorePulse : public LettoreSuoni
+{
+    Q_OBJECT
+public:
+    explicit LettorePulse(QObject *parent = nullptr);
+    ~LettorePulse() override;
+
+    /// Plays \a clip instead of the clip still playing and returns at once. Without a connection it
     /// starts one; the clip plays if the server answers soon enough, else it is dropped.
-    void suona(const Onda &onda);
+    void SuonaRisorsa(Clip clip) override;
+
+    /// The resource path of \a clip.
+    static QString percorso(Clip clip);
 
 private:
     using Orologio = std::chrono::steady_clock;
+
+    /// The samples of \a clip, read from the resources once.
+    const Onda &onda(Clip clip);
 
     // Everything below runs with the loop's lock held.
     void connetti();
@@ -37,6 +51,7 @@ private:
     static void scrivi(pa_stream *flusso, size_t richiesti, void *io);
     static void svuotato(pa_stream *flusso, int riuscito, void *io);
 
+    QHash<Clip, Onda> m_onde;
     pa_threaded_mainloop *m_ciclo = nullptr;
     pa_context *m_contesto = nullptr;
     pa_stream *m_flusso = nullptr;

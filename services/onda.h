@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A tiny reader of PCM wave files: the embedded clips, for the player that bypasses Qt Multimedia.
+// A tiny reader of PCM wave files: the embedded clips, for the sound player.
 #pragma once
 
 #include <QByteArray>

@@ -54,7 +54,11 @@ bool Tipografia::stampa(QWidget *finestra)
     QPrinter stampante(QPrinter::HighResolution);
     stampante.setDocName(QStringLiteral("La Numerella"));
     if (QPrinterInfo::defaultPrinter().isNull() && stampante.outputFileName().isEmpty()) {
-        if (!segnalaErrore(finestra, QStringLiteral("Non trovo nessuna stampante."))) return false;
+        // Queues but no default (a fresh system whose only queue was never made the default): the
+        // dialog lists them. With none at all, say so first: the dialog then offers a PDF file only.
+        if (QPrinterInfo::availablePrinterNames().isEmpty() &&
+            !segnalaErrore(finestra, QStringLiteral("Non trovo nessuna stampante.")))
+            return false;
         if (!scegliStampante(stampante, finestra)) return false;
     }
     // Each failure is told and offers the dialog again, until a page is out or the user gives up.

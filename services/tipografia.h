@@ -21,9 +21,10 @@ public:
 
     /// The modal name prompt; the typed text, or an empty string when cancelled.
     virtual QString chiediNome(QWidget *genitore);
-    /// One print job of \a finestra on the default printer. On failure (no printer, a page that
-    /// cannot start, a queue that refuses the job) it says so in plain words and offers the print
-    /// dialog; returns whether a page was printed.
+    /// One print job of \a finestra on the default printer; with queues but no default, on the one
+    /// chosen in the print dialog. On failure (no printer at all, a page that cannot start, a queue that
+    /// refuses the job) it says so in plain words and offers the print dialog; returns whether a page
+    /// was printed.
     virtual bool stampa(QWidget *finestra);
 
     /// \a f runs right before each page is drawn, after every dialog that came before it.

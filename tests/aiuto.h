@@ -4,7 +4,7 @@
 
 #include "board/fase.h"
 #include "info/frminfo.h"
-#include "services/lettoreqt.h"
+#include "services/lettorepulse.h"
 #include "services/stato.h"
 #include "services/tipografia.h"
 #include "tests/frmnumerellaprova.h"

@@ -249,7 +249,7 @@ private Q_SLOTS:
         // Through the real sound player: if playing a clip dispatched the events waiting, the second
         // click would be handled inside the first and check the next, empty, question.
         Stato stato;
-        LettoreQt suoni(Motore::Qt);
+        LettorePulse suoni;
         TipografiaFinta tipografia;
         FrmNumerellaProva w(stato, suoni, tipografia);
         w.info()->cmdOK_Click();

@@ -5,10 +5,12 @@
 #include "services/coda.h"
 #include "services/segnali.h"
 
+#include <QComboBox>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
+#include <QPrintDialog>
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QRegularExpression>
@@ -17,6 +19,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QThread>
+#include <QTimer>
 #include <csignal>
 #include <pwd.h>
 #include <unistd.h>
@@ -237,6 +240,37 @@ private Q_SLOTS:
             QVERIFY2(b.tipografia.messaggi.first().contains(QStringLiteral("non accetta")),
                      qPrintable(b.tipografia.messaggi.first()));
         QCOMPARE(coda::lavoroPreso(coda, prima), !rifiutata);
+    }
+
+    void codeSenzaPredefinita()
+    {
+        // A fresh system whose only queue was never made the default: the print dialog opens with
+        // the queues in it, and no failure message comes first. Here the default named for this
+        // process alone does not exist, so the machine's own default is left as it is.
+        if (!serveStampante({})) return;
+        const QByteArray lpdest = qgetenv("LPDEST");
+        const auto ripristino = qScopeGuard([&] {
+            if (lpdest.isNull())
+                qunsetenv("LPDEST");
+            else
+                qputenv("LPDEST", lpdest);
+        });
+        qputenv("LPDEST", "numerella-nessuna-coda");
+        QVERIFY(QPrinterInfo::defaultPrinter().isNull());
+        BancoCon<TipografiaMuta> b;
+        QStringList elencate;
+        QTimer::singleShot(0, this, [&] {
+            auto *dialogo = qobject_cast<QPrintDialog *>(QApplication::activeModalWidget());
+            if (!dialogo) return;
+            if (const auto *code = dialogo->findChild<QComboBox *>(QStringLiteral("printers"))) {
+                for (int i = 0; i < code->count(); ++i)
+                    elencate.append(code->itemText(i));
+            }
+            dialogo->reject();
+        });
+        QVERIFY(!b.tipografia.stampa(b.w.get()));
+        QCOMPARE(b.tipografia.messaggi, QStringList());
+        QVERIFY2(elencate.contains(QStringLiteral("PDF")), qPrintable(elencate.join(u' ')));
     }
 
     void terminazioneDuranteLaStampa()
