@@ -24,6 +24,10 @@ void FrmNumerella::cmdAvvio_Click()
     nascondiIntestazioni();
     svuotaTabellone();
     m_stato.InCorso = true;
+    std::bitset<100> inGioco;
+    for (int k = 0; k < 100; ++k)
+        inGioco.set(k, !txtRisultato[k]->esclusa());
+    Q_EMIT partitaIniziata(inGioco);
     const bool trovata = SceltaDomanda(); // always true: the board was just cleared
     Frame1->setEnabled(true);
     cmdStampa->setEnabled(false);
@@ -43,6 +47,7 @@ bool FrmNumerella::SceltaDomanda()
     const int k = logica::scegliCella(candidata, m_caso);
     if (k < 0) return false;
     m_stato.CellaCorrente = static_cast<float>(k);
+    Q_EMIT domandaPosta(k);
     accendi(Timer1);
     presentaDomanda(txtRisultato[k]);
     return true;

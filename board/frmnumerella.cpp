@@ -276,6 +276,7 @@ void FrmNumerella::collega()
     for (Contatore *c : {TxtMin, TxtSec, txtErrori})
         connect(c, &Contatore::cliccato, this, &FrmNumerella::Contatore_Click);
     collegaSchermo();
+    collegaRegistro();
     connect(Timer1, &QTimer::timeout, this, &FrmNumerella::Timer1_Timer);
     connect(TmrTimer, &QTimer::timeout, this, &FrmNumerella::TmrTimer_Timer);
     collegaTastiera();

@@ -5,6 +5,8 @@
 
 void FrmNumerella::cmdStop_Click()
 {
+    if (fase() == Fase::InCorso || fase() == Fase::InPausa)
+        Q_EMIT partitaFermata(secondiCronometro(), m_stato.NumErrori);
     svuotaTabellone();
     mostraIntestazioni();
     accendi(Timer1);

@@ -3,9 +3,10 @@
 #include "board/frmnumerella.h"
 
 #include <QAbstractButton>
-#include <QCoreApplication>
+#include <QApplication>
 #include <QKeyEvent>
 #include <QShortcut>
+#include <utility>
 
 void FrmNumerella::collegaTastiera()
 {
@@ -24,6 +25,9 @@ void FrmNumerella::collegaTastiera()
 
 bool FrmNumerella::smistaTasto(QWidget *destinatario, QKeyEvent *e)
 {
+    // The copy handed to the cell below is delivered there once. When the cell did not take it, it
+    // comes back here on its way up to the cell's parents: it stops, and is never handed on again.
+    if (e == m_tastoInoltrato) return destinatario != m_cellaInoltro;
     // A typed key is first addressed to the focus widget (or to the window when none has it);
     // the later deliveries of the same key to its parents are left alone.
     if (destinatario->window() != this || (destinatario != this && destinatario != focusWidget()))
@@ -38,9 +42,18 @@ bool FrmNumerella::smistaTasto(QWidget *destinatario, QKeyEvent *e)
     // Return keeps pressing the panel's buttons (Pause, Stop, Info, Exit, ...); on the keypad it confirms.
     if (invio && qobject_cast<QAbstractButton *>(destinatario) && !Frame1->isAncestorOf(destinatario))
         return false;
+    // A cell that cannot take keys now (the info window is open, a dialog blocks the board, the
+    // window is being hidden) gets none: the key is dropped, as the board takes no input then.
+    if (!cella->isEnabled() || !cella->isVisible() ||
+        (QApplication::activeModalWidget() && QApplication::activeModalWidget() != this))
+        return true;
     cella->setFocus(Qt::OtherFocusReason);
     QKeyEvent copia(e->type(), e->key(), e->modifiers(), e->text(), e->isAutoRepeat(), e->count());
+    const QKeyEvent *eraInoltrato = std::exchange(m_tastoInoltrato, &copia);
+    const QWidget *eraCella = std::exchange(m_cellaInoltro, cella);
     QCoreApplication::sendEvent(cella, &copia);
+    m_tastoInoltrato = eraInoltrato;
+    m_cellaInoltro = eraCella;
     return true;
 }
 

@@ -45,6 +45,7 @@ void FrmNumerella::Cmd_invio_Click()
     bool numero = false;
     const double risposta = QLocale().toDouble(cella->text(), &numero);
     if (!numero || risposta != double(m_stato.Prodotto.at(k))) {
+        Q_EMIT rispostaData(k, cella->text(), Risposta::Sbagliata);
         cella->clear();
         if (m_stato.NumErrori < std::numeric_limits<qint16>::max()) ++m_stato.NumErrori;
         txtErrori->setText(QString::number(m_stato.NumErrori));
@@ -52,6 +53,7 @@ void FrmNumerella::Cmd_invio_Click()
         suona(Clip::Sbagliata);
         return;
     }
+    Q_EMIT rispostaData(k, cella->text(), Risposta::Giusta);
     spegni(Timer1);
     cella->impostaSfondo(ColoreSistema);
     Label1[m_stato.Colonna.at(k) - 1]->impostaColore(GialloChiaro);

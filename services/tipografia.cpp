@@ -41,10 +41,13 @@ QString Tipografia::chiediNome(QWidget *genitore)
     QInputDialog dialogo(genitore);
     dialogo.setWindowTitle(QStringLiteral("Nome"));
     dialogo.setLabelText(QStringLiteral("Scrivi il tuo nome."));
-    dialogo.setTextValue(QString());
     dialogo.setInputMode(QInputDialog::TextInput);
+    dialogo.setTextValue(m_proposto);
     // A name, not a letter: short enough that the title can always show it whole.
-    if (auto *riga = dialogo.findChild<QLineEdit *>()) riga->setMaxLength(LunghezzaMassimaNome);
+    if (auto *riga = dialogo.findChild<QLineEdit *>()) {
+        riga->setMaxLength(LunghezzaMassimaNome);
+        riga->selectAll(); // typing replaces the name offered
+    }
     if (dialogo.exec() != QDialog::Accepted) return QString();
     return dialogo.textValue();
 }
