@@ -28,7 +28,7 @@ void FrmNumerella::cmdAvvio_Click()
     for (int k = 0; k < 100; ++k)
         inGioco.set(k, !txtRisultato[k]->esclusa());
     Q_EMIT partitaIniziata(inGioco);
-    const bool trovata = SceltaDomanda(); // always true: the board was just cleared
+    SceltaDomanda(); // the board was just cleared, and not every table is left out
     Frame1->setEnabled(true);
     cmdStampa->setEnabled(false);
     cmdAvvio->hide();
@@ -36,7 +36,6 @@ void FrmNumerella::cmdAvvio_Click()
     CmdPausa->setEnabled(true);
     cmdStop->show();
     accendi(TmrTimer);
-    if (!trovata) finisci();
 }
 
 bool FrmNumerella::SceltaDomanda()

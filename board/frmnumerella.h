@@ -8,7 +8,7 @@
 // cronometro, pausa, stop, selezione, stampa, minori.
 #pragma once
 
-#include "board/fase.h"
+#include "board/momento.h"
 #include "services/lettoresuoni.h"
 #include "services/opzioni.h"
 #include "services/risposta.h"
@@ -62,8 +62,8 @@ protected:
     void impostaSeme(quint32 seme) { m_caso.seed(seme); }
     /// The info window while it is open.
     FrmInfo *info() const;
-    /// The phase of the board, read off its controls.
-    Fase fase() const;
+    /// Where the board is in the life of a game, read off its controls.
+    Momento momento() const;
     /// Whether the keyboard or a pointer was used last: with the keyboard, each question takes the focus.
     Ingresso ultimoIngresso() const { return m_ingresso->ultimo(); }
 

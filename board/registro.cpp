@@ -16,7 +16,7 @@ void FrmNumerella::collegaRegistro()
 
 void FrmNumerella::apriRegistro()
 {
-    if (fase() == Fase::InCorso) CmdPausa_Click();
+    if (momento() == Momento::InCorso) CmdPausa_Click();
     Q_EMIT registroChiesto();
 }
 
@@ -28,7 +28,7 @@ int FrmNumerella::secondiCronometro() const
 void FrmNumerella::ripassa(const std::bitset<100> &celle, Partenza partenza)
 {
     if (celle.none()) return;
-    if (fase() == Fase::InCorso || fase() == Fase::InPausa) cmdStop_Click();
+    if (momento() == Momento::InCorso || momento() == Momento::InPausa) cmdStop_Click();
     for (int k = 0; k < 100; ++k) {
         txtRisultato[k]->clear();
         txtRisultato[k]->impostaSfondo(celle.test(k) ? ColoreSistema : ColoreEscluso);

@@ -5,7 +5,7 @@
 
 void FrmNumerella::cmdStop_Click()
 {
-    if (fase() == Fase::InCorso || fase() == Fase::InPausa)
+    if (momento() == Momento::InCorso || momento() == Momento::InPausa)
         Q_EMIT partitaFermata(secondiCronometro(), m_stato.NumErrori);
     svuotaTabellone();
     mostraIntestazioni();

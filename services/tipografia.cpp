@@ -28,7 +28,7 @@ bool disegnaFinestra(QPrinter &stampante, QWidget *finestra)
     QPainter p;
     if (!p.begin(&stampante)) return false;
     // A scaled board is printed at its true size: only its own area, brought back to scale 1.
-    const Scala schermo = scala::di(finestra);
+    const Scala schermo = scalatura::corrente(finestra);
     const qreal scala = stampante.resolution() / 96.0 / schermo.fattore;
     p.scale(scala, scala);
     finestra->render(&p, QPoint(), schermo.quadro.isNull() ? QRegion() : QRegion(schermo.quadro),

@@ -120,7 +120,7 @@ private:
 
     struct Istantanea
     {
-        Fase fase = Fase::Riposo;
+        Momento fase = Momento::Riposo;
         std::array<QString, 100> testo;
         std::array<bool, 100> esclusa{};
         int cella = 0, errori = 0, esatte = 0, escluse = 0, tempo = 0;
@@ -563,10 +563,10 @@ private:
             return;
         }
         Banco &banco = *m_banco;
-        switch (b().fase()) {
-        case Fase::Riposo:
-        case Fase::Finita:
-            if (b().fase() == Fase::Finita && moneta(60)) {
+        switch (b().momento()) {
+        case Momento::Riposo:
+        case Momento::Finita:
+            if (b().momento() == Momento::Finita && moneta(60)) {
                 m_descrizione = QStringLiteral("print");
                 clic(b().cmdStampa, centro(b().cmdStampa));
                 return;
@@ -582,11 +582,11 @@ private:
                 clic(b().cmdAvvio, centro(b().cmdAvvio));
             });
             return;
-        case Fase::InPausa:
+        case Momento::InPausa:
             m_descrizione = QStringLiteral("Resume");
             clic(b().cmdRiprendi, centro(b().cmdRiprendi));
             return;
-        case Fase::InCorso:
+        case Momento::InCorso:
             break;
         }
         const int k = banco.stato.cella();
@@ -636,7 +636,7 @@ private:
     {
         const Stato &s = m_banco->stato;
         Istantanea i;
-        i.fase = b().fase();
+        i.fase = b().momento();
         i.azzerata = s.NumErrori == 0 && s.Secondi == 0 && s.Minuti == 0;
         for (int k = 0; k < 100; ++k) {
             i.testo[k] = b().txtRisultato[k]->text();
@@ -679,8 +679,8 @@ private:
                 ++i;
             return QStringView(t).mid(i) == QString::number(s.Prodotto[k]);
         };
-        const bool inGioco = ora.fase == Fase::InCorso || ora.fase == Fase::InPausa;
-        const bool eraInGioco = prima.fase == Fase::InCorso || prima.fase == Fase::InPausa;
+        const bool inGioco = ora.fase == Momento::InCorso || ora.fase == Momento::InPausa;
+        const bool eraInGioco = prima.fase == Momento::InCorso || prima.fase == Momento::InPausa;
 
         for (int k = 0; k < 100; ++k)
             if (!soloCifre(ora.testo[k]))
@@ -701,7 +701,7 @@ private:
             if (int(std::count(ora.esclusa.begin(), ora.esclusa.end(), true)) != ora.escluse)
                 return QStringLiteral("%1 excluded cells counted at the start, other cells green now")
                     .arg(ora.escluse);
-            if (ora.fase == Fase::InPausa && !ora.testo[k].isEmpty())
+            if (ora.fase == Momento::InPausa && !ora.testo[k].isEmpty())
                 return QStringLiteral("paused with text in the asked cell %1").arg(k);
             int risposte = 0;
             for (int j = 0; j < 100; ++j) {
@@ -722,20 +722,20 @@ private:
             return QStringLiteral("%1 right answers out of %2 playable cells")
                 .arg(ora.esatte)
                 .arg(100 - ora.escluse);
-        if (ora.fase == Fase::Finita && prima.fase != Fase::Finita) {
+        if (ora.fase == Momento::Finita && prima.fase != Momento::Finita) {
             ++m_copertura.partiteFinite;
-            if (prima.fase != Fase::InCorso) return QStringLiteral("finished without a running game");
+            if (prima.fase != Momento::InCorso) return QStringLiteral("finished without a running game");
             if (ora.esatte != 100 - ora.escluse)
                 return QStringLiteral("finished with %1 right").arg(ora.esatte);
             for (int k = 0; k < 100; ++k)
                 if (!ora.esclusa[k] && !giusta(ora.testo[k], k))
                     return QStringLiteral("finished but cell %1 holds \"%2\"").arg(k).arg(ora.testo[k]);
         }
-        if (ora.fase == Fase::InCorso && (!eraInGioco || ora.esatte < prima.esatte))
+        if (ora.fase == Momento::InCorso && (!eraInGioco || ora.esatte < prima.esatte))
             ++m_copertura.partiteIniziate;
-        if (ora.fase == Fase::InPausa && prima.fase == Fase::InCorso) ++m_copertura.pause;
+        if (ora.fase == Momento::InPausa && prima.fase == Momento::InCorso) ++m_copertura.pause;
 
-        if (eraInGioco && ora.fase != Fase::Riposo && ora.esclusa != prima.esclusa)
+        if (eraInGioco && ora.fase != Momento::Riposo && ora.esclusa != prima.esclusa)
             return QStringLiteral("the excluded tables changed during a game");
         if (eraInGioco) {
             for (int j = 0; j < 100; ++j)
@@ -749,7 +749,7 @@ private:
             const int k = prima.cella;
             if (ora.errori != prima.errori + 1)
                 return QStringLiteral("errors from %1 to %2").arg(prima.errori).arg(ora.errori);
-            if (prima.fase != Fase::InCorso || ora.cella != k || prima.testo[k].isEmpty() ||
+            if (prima.fase != Momento::InCorso || ora.cella != k || prima.testo[k].isEmpty() ||
                 giusta(prima.testo[k], k) || !ora.testo[k].isEmpty())
                 return QStringLiteral("an error counted without a wrong answer confirmed in cell %1 (\"%2\")")
                     .arg(k)
@@ -757,7 +757,7 @@ private:
             ++m_copertura.errori;
         }
         if (ora.tempo != prima.tempo && !(ora.tempo == 0 && ora.azzerata)) {
-            if (!m_tickCronometro || prima.fase != Fase::InCorso)
+            if (!m_tickCronometro || prima.fase != Momento::InCorso)
                 return QStringLiteral("the stopwatch moved from %1 to %2 s without a tick in a game")
                     .arg(prima.tempo)
                     .arg(ora.tempo);
@@ -766,7 +766,7 @@ private:
                     .arg(prima.tempo)
                     .arg(ora.tempo);
         }
-        if (b().TmrTimer->isActive() && ora.fase != Fase::InCorso)
+        if (b().TmrTimer->isActive() && ora.fase != Momento::InCorso)
             return QStringLiteral("the stopwatch runs out of a game");
 
         auto copre = [](QWidget *sopra, QWidget *sotto) {

@@ -34,16 +34,16 @@ int main(int argc, char *argv[])
 
     QTimer passo;
     QObject::connect(&passo, &QTimer::timeout, [&] {
-        switch (b->fase()) {
-        case Fase::Riposo:
-        case Fase::Finita:
+        switch (b->momento()) {
+        case Momento::Riposo:
+        case Momento::Finita:
             b->cmdAvvio_Click();
             di(QStringLiteral("partita %1").arg(registro.partitaInCorso()));
             return;
-        case Fase::InPausa:
+        case Momento::InPausa:
             b->cmdRiprendi_Click();
             return;
-        case Fase::InCorso:
+        case Momento::InCorso:
             break;
         }
         const int r = int(caso.bounded(100));

@@ -96,7 +96,7 @@ struct Partite
     /// Answers every question right until the game ends.
     void finisci()
     {
-        while (banco->fase() == Fase::InCorso)
+        while (banco->momento() == Momento::InCorso)
             banco.rispondi();
     }
     Giocatore giocatore;
@@ -152,7 +152,7 @@ void TestRegistro::partiteSulTabellone()
         QTest::qWait(400);
         p.banco->cmdRiprendi_Click();
         p.banco.rispondi();
-        QCOMPARE(p.banco->fase(), Fase::Finita);
+        QCOMPARE(p.banco->momento(), Momento::Finita);
 
         // A game of the table of 3, stopped after two answers.
         p.banco->Label1_MouseDown(9, Qt::RightButton); // every table back
@@ -317,7 +317,7 @@ void TestRegistro::statiGuasti()
     for (int i = 0; i < 5; ++i)
         p.banco.rispondi();
     QCOMPARE(avvisi.size(), 0);
-    QCOMPARE(p.banco->fase(), Fase::InCorso);
+    QCOMPARE(p.banco->momento(), Momento::InCorso);
     p.banco->cmdStop_Click();
     QCOMPARE(avvisi.size(), 1);
     QVERIFY2(avvisi[0][0].toString().contains(attesa), qPrintable(avvisi[0][0].toString()));
