@@ -140,7 +140,7 @@ QList<double> risposte(const QString *file, int quante)
     QList<double> tempi;
     QElapsedTimer t;
     while (tempi.size() < quante) {
-        if (b->fase() != Fase::InCorso) b->cmdAvvio_Click();
+        if (b->momento() != Momento::InCorso) b->cmdAvvio_Click();
         b.domanda()->setText(QString::number(b.stato.Prodotto[b.stato.cella()]));
         t.start();
         b->Cmd_invio_Click();

@@ -58,7 +58,7 @@ void registra(FrmNumerella &finestra, Registro &registro, Tipografia &tipografia
                          } else {
                              f->aggiorna();
                          }
-                         f->impostaScala(scala::di(&finestra).fattore);
+                         f->impostaScala(scalatura::corrente(&finestra).fattore);
                          f->show();
                          f->raise();
                          f->activateWindow();

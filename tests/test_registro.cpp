@@ -421,7 +421,7 @@ void TestRegistro::finestraRegistro()
     p.banco->cmdAvvio_Click();
     // Ctrl+R pauses the game, as Pause does, and opens the window.
     QTest::keyClick(p.banco.w.get(), Qt::Key_R, Qt::ControlModifier);
-    QCOMPARE(p.banco->fase(), Fase::InPausa);
+    QCOMPARE(p.banco->momento(), Momento::InPausa);
     auto *f = p.banco->findChild<FrmRegistro *>();
     QVERIFY(f && f->isVisible());
 
@@ -477,12 +477,12 @@ void TestRegistro::finestraRegistro()
     // "Ripassa": the paused game gives way to one of exactly the hard facts, which runs to its end.
     QTest::mouseClick(f->cmdRipassa, Qt::LeftButton);
     QVERIFY(!f->isVisible() || QTest::qWaitFor([&] { return !p.banco->findChild<FrmRegistro *>(); }));
-    QCOMPARE(p.banco->fase(), Fase::InCorso);
+    QCOMPARE(p.banco->momento(), Momento::InCorso);
     for (int k = 0; k < 100; ++k)
         QCOMPARE(p.banco->txtRisultato[k]->esclusa(), k != 67);
     QCOMPARE(p.banco.stato.cella(), 67);
     p.banco.rispondi();
-    QCOMPARE(p.banco->fase(), Fase::Finita);
+    QCOMPARE(p.banco->momento(), Momento::Finita);
 
     // Removing a child asks first; "No" keeps her.
     QTest::keyClick(p.banco.w.get(), Qt::Key_R, Qt::ControlModifier);
