@@ -2,6 +2,7 @@
 // La Numerella: a multiplication-table drill for primary-school children.
 #include "board/frmnumerella.h"
 #include "board/registrazione.h"
+#include "registro/frmregistro.h"
 #include "services/esportazione.h"
 #include "services/giocatore.h"
 #include "services/impostazioni.h"
@@ -98,9 +99,17 @@ int esegui(int &argc, char **argv)
     Giocatore giocatore;
     if (!lettura.opzioni.giocatore.isEmpty()) giocatore.scegli(lettura.opzioni.giocatore);
     Registro registro(giocatore, lettura.opzioni.fileRegistro);
+    Tipografia tipografia;
+    if (lettura.opzioni.apertura == Apertura::Registro) {
+        // For a parent or a teacher: the record alone, and the program ends with it.
+        FrmRegistro solo(registro, tipografia, FrmRegistro::Uso::DaSolo);
+        solo.setAttribute(Qt::WA_QuitOnClose);
+        QApplication::setQuitOnLastWindowClosed(true);
+        solo.show();
+        return QApplication::exec();
+    }
     Stato stato;
     LettorePulse suoni;
-    Tipografia tipografia;
     FrmNumerella finestra(stato, suoni, tipografia);
     finestra.applicaOpzioni(lettura.opzioni);
     registra(finestra, registro, tipografia);
