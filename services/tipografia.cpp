@@ -3,6 +3,7 @@
 #include "services/tipografia.h"
 
 #include "services/coda.h"
+#include "services/incolla.h"
 #include "widgets/scala.h"
 
 #include <QInputDialog>
@@ -44,7 +45,10 @@ QString Tipografia::chiediNome(QWidget *genitore)
     dialogo.setTextValue(QString());
     dialogo.setInputMode(QInputDialog::TextInput);
     // A name, not a letter: short enough that the title can always show it whole.
-    if (auto *riga = dialogo.findChild<QLineEdit *>()) riga->setMaxLength(LunghezzaMassimaNome);
+    if (auto *riga = dialogo.findChild<QLineEdit *>()) {
+        riga->setMaxLength(LunghezzaMassimaNome);
+        new Incolla(riga); // a paste never freezes the program on a clipboard owner that does not answer
+    }
     if (dialogo.exec() != QDialog::Accepted) return QString();
     return dialogo.textValue();
 }

@@ -17,6 +17,8 @@ BUILD_PACKAGES=(
     libcups2-dev
     # the clips, played on the sound server through its own client library
     libpulse-dev
+    # the name prompt reads the X clipboard without waiting on its owner: the X server's own API
+    libxcb1-dev
     # the Debian package: cpack -G DEB finds its library dependencies with dpkg-shlibdeps and file
     dpkg-dev file
 )
@@ -27,6 +29,8 @@ TEST_PACKAGES=(
     desktop-file-utils appstream lintian
     # the screen-reader and window-manager probes in tools/
     at-spi2-core dbus-x11 python3-pyatspi openbox
+    # the random-event driver's input through the X server; a clipboard owner for bench/appunti.sh
+    libxcb-xtest0-dev python3-xlib
 )
 # A program started from run.sh with no screen runs on a virtual one.
 SCREEN_PACKAGES=(xvfb xauth)
