@@ -179,7 +179,7 @@ void Caos::rispondiAiDialoghi()
         m_schermo->chiediChiusura(dialogo->windowHandle());
         break;
     case 2: // a click somewhere on the dialog
-        m_schermo->clic(dialogo->mapToGlobal(punto(dialogo)), Qt::LeftButton);
+        m_schermo->clic(m_schermo->globale(dialogo->windowHandle(), punto(dialogo)), Qt::LeftButton);
         break;
     default:
         m_schermo->tasto(Qt::Key_Return);

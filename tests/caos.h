@@ -141,6 +141,8 @@ private:
     QPoint punto(QWidget *w);
     static QPoint centro(QWidget *w);
     static QWindow *maniglia(QWidget *w);
+    /// The window of \a w when its point \a p can be reached on the screen.
+    QWindow *maniglia(QWidget *w, QPoint p) const;
     void clic(QWidget *w, QPoint p, Qt::MouseButton tasto = Qt::LeftButton,
               Qt::KeyboardModifiers mod = Qt::NoModifier);
     void doppioClic(QWidget *w, QPoint p, Qt::MouseButton tasto, Qt::KeyboardModifiers mod);

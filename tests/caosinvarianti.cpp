@@ -159,9 +159,13 @@ QString Caos::controllaContatori(const Istantanea &prima, const Istantanea &ora)
             return QStringLiteral("errors from %1 to %2").arg(prima.errori).arg(ora.errori);
         if (prima.fase != Fase::InCorso || ora.cella != k || prima.testo[k].isEmpty() ||
             giusta(prima.testo[k], k) || !ora.testo[k].isEmpty())
-            return QStringLiteral("an error counted without a wrong answer confirmed in cell %1 (\"%2\")")
+            return QStringLiteral("an error counted without a wrong answer confirmed in cell %1 (\"%2\", now "
+                                  "\"%3\", asked %4, phase %5 to %6)")
                 .arg(k)
-                .arg(prima.testo[k]);
+                .arg(prima.testo[k], ora.testo[k])
+                .arg(ora.cella)
+                .arg(int(prima.fase))
+                .arg(int(ora.fase));
         ++m_copertura.errori;
     }
     if (ora.tempo != prima.tempo && !(ora.tempo == 0 && ora.azzerata)) {

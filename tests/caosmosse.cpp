@@ -47,31 +47,39 @@ QWindow *Caos::maniglia(QWidget *w)
     return f->isVisible() ? f->windowHandle() : nullptr;
 }
 
-void Caos::clic(QWidget *w, QPoint p, Qt::MouseButton tasto, Qt::KeyboardModifiers mod)
+QWindow *Caos::maniglia(QWidget *w, QPoint p) const
 {
     QWindow *win = maniglia(w);
+    // A window larger than the screen: no hand reaches what lies beyond its edges.
+    if (win && m_schermo && !win->screen()->geometry().contains(m_schermo->globale(win, p))) return nullptr;
+    return win;
+}
+
+void Caos::clic(QWidget *w, QPoint p, Qt::MouseButton tasto, Qt::KeyboardModifiers mod)
+{
+    QWindow *win = maniglia(w, p);
     if (!win) return;
     if (m_schermo)
-        m_schermo->clic(win->mapToGlobal(p), tasto, mod);
+        m_schermo->clic(m_schermo->globale(win, p), tasto, mod);
     else
         QTest::mouseClick(win, tasto, mod, p);
 }
 
 void Caos::doppioClic(QWidget *w, QPoint p, Qt::MouseButton tasto, Qt::KeyboardModifiers mod)
 {
-    QWindow *win = maniglia(w);
+    QWindow *win = maniglia(w, p);
     if (!win) return;
     if (!m_schermo) {
         QTest::mouseDClick(win, tasto, mod, p);
         return;
     }
-    m_schermo->clic(win->mapToGlobal(p), tasto, mod);
-    m_schermo->clic(win->mapToGlobal(p), tasto, mod);
+    m_schermo->clic(m_schermo->globale(win, p), tasto, mod);
+    m_schermo->clic(m_schermo->globale(win, p), tasto, mod);
 }
 
 void Caos::trascina(QWidget *f, QPoint da, QPoint a_, Qt::MouseButton tasto)
 {
-    QWindow *win = maniglia(f);
+    QWindow *win = maniglia(f, da);
     if (!win) return;
     if (!m_schermo) {
         QTest::mousePress(win, tasto, {}, da);
@@ -79,18 +87,18 @@ void Caos::trascina(QWidget *f, QPoint da, QPoint a_, Qt::MouseButton tasto)
         QTest::mouseRelease(win, tasto, {}, a_);
         return;
     }
-    m_schermo->muovi(win->mapToGlobal(da));
+    m_schermo->muovi(m_schermo->globale(win, da));
     m_schermo->premi(tasto);
-    m_schermo->muovi(win->mapToGlobal(a_));
+    m_schermo->muovi(m_schermo->globale(win, a_));
     m_schermo->rilascia(tasto);
 }
 
 void Caos::muovi(QWidget *w, QPoint p)
 {
-    QWindow *win = maniglia(w);
+    QWindow *win = maniglia(w, p);
     if (!win) return;
     if (m_schermo)
-        m_schermo->muovi(win->mapToGlobal(p));
+        m_schermo->muovi(m_schermo->globale(win, p));
     else
         QTest::mouseMove(win, p);
 }

@@ -140,6 +140,18 @@ std::uint8_t SchermoReale::codice(std::uint32_t s) const
     return m_codici.value(s, 0);
 }
 
+QPoint SchermoReale::globale(QWindow *finestra, QPoint locale) const
+{
+    xcb_translate_coordinates_reply_t *r = xcb_translate_coordinates_reply(
+        m_x,
+        xcb_translate_coordinates(m_x, xcb_window_t(finestra->winId()), m_radice, std::int16_t(locale.x()),
+                                  std::int16_t(locale.y())),
+        nullptr);
+    const QPoint p = r ? QPoint(r->dst_x, r->dst_y) : finestra->mapToGlobal(locale);
+    std::free(r);
+    return p;
+}
+
 void SchermoReale::muovi(QPoint globale)
 {
     xcb_test_fake_input(m_x, XCB_MOTION_NOTIFY, 0, XCB_CURRENT_TIME, m_radice, std::int16_t(globale.x()),

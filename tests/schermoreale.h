@@ -26,6 +26,9 @@ public:
     /// Whether the program runs on an X server that takes XTEST input.
     bool disponibile() const { return m_x != nullptr; }
 
+    /// Where the X server shows the point \a locale of \a finestra, in screen coordinates (the
+    /// program's own idea may lag behind the server right after a move or a resize).
+    QPoint globale(QWindow *finestra, QPoint locale) const;
     /// Moves the pointer to \a globale (screen coordinates).
     void muovi(QPoint globale);
     void premi(Qt::MouseButton tasto);
