@@ -1,19 +1,28 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // La Numerella: a multiplication-table drill for primary-school children.
 #include "board/frmnumerella.h"
+#include "board/registrazione.h"
+#include "services/esportazione.h"
+#include "services/giocatore.h"
 #include "services/lettorepulse.h"
 #include "services/lingua.h"
 #include "services/opzioni.h"
+#include "services/registro.h"
+#include "services/ripasso.h"
 #include "services/segnali.h"
 #include "services/stato.h"
 #include "services/tipografia.h"
 
 #include <QApplication>
+#include <QTimer>
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
 
 namespace {
+
+/// The record is opened this long after start-up, once the board is drawn (or at the first game).
+constexpr int IndugioRegistro = 250;
 
 void nomina()
 {
@@ -26,6 +35,7 @@ std::optional<int> rispondi(const Lettura &lettura)
 {
     switch (lettura.esito) {
     case Esito::Avvia:
+    case Esito::Esporta:
         return std::nullopt;
     case Esito::Aiuto:
     case Esito::Versione:
@@ -36,6 +46,26 @@ std::optional<int> rispondi(const Lettura &lettura)
         return 2;
     }
     return std::nullopt;
+}
+
+/// Writes the record's CSV files without a window; returns the exit status.
+int esporta(const Opzioni &opzioni)
+{
+    Giocatore giocatore;
+    Registro registro(giocatore, opzioni.fileRegistro);
+    Archivio *archivio = registro.archivio();
+    if (!archivio) {
+        std::fprintf(stderr, "numerella: %s\n", qPrintable(registro.avvisoDato()));
+        return 1;
+    }
+    QString errore;
+    if ((!opzioni.esporta.isEmpty() && !Esportazione::partite(*archivio, opzioni.esporta, errore)) ||
+        (!opzioni.esportaRisposte.isEmpty() &&
+         !Esportazione::risposte(*archivio, opzioni.esportaRisposte, errore))) {
+        std::fprintf(stderr, "numerella: %s\n", qPrintable(errore));
+        return 1;
+    }
+    return 0;
 }
 
 /// Whether there may be a screen for the windows: a display to connect to, or a platform named.
@@ -83,11 +113,19 @@ int esegui(int &argc, char **argv)
     const Lettura lettura = leggiOpzioni(QCoreApplication::arguments());
     if (const std::optional<int> stato = rispondi(lettura)) return *stato;
 
+    Giocatore giocatore;
+    if (!lettura.opzioni.giocatore.isEmpty()) giocatore.scegli(lettura.opzioni.giocatore);
+    Registro registro(giocatore, lettura.opzioni.fileRegistro);
     Stato stato;
     LettorePulse suoni;
     Tipografia tipografia;
     FrmNumerella finestra(stato, suoni, tipografia);
     finestra.applicaOpzioni(lettura.opzioni);
+    registra(finestra, registro, tipografia);
+    if (lettura.opzioni.ripasso == Ripasso::Si)
+        finestra.ripassa(ripasso::celle(registro.difficili()), FrmNumerella::Partenza::AlComando);
+    else
+        QTimer::singleShot(IndugioRegistro, &registro, &Registro::apri); // after the board is on screen
     if (lettura.opzioni.schermo == Schermo::Intero)
         finestra.showFullScreen();
     else
@@ -110,6 +148,7 @@ int main(int argc, char *argv[])
         impostaItaliano();
         const Lettura lettura = leggiOpzioni(QCoreApplication::arguments());
         if (lettura.esito == Esito::Aiuto || lettura.esito == Esito::Versione) return *rispondi(lettura);
+        if (lettura.esito == Esito::Esporta) return esporta(lettura.opzioni);
         // With no screen at all Qt would abort: a wrong option is reported first, then the missing screen.
         if (!schermoDaAprire(QCoreApplication::arguments())) {
             if (lettura.esito == Esito::Errore) return *rispondi(lettura);

@@ -142,8 +142,8 @@ int main(int argc, char *argv[])
             passaggio = t.nsecsElapsed() / 1e6;
             passaggioCpu = cpuMs() - cpu0;
         }
-        std::printf("\n== %d x %d (scale %.3f)%s ==\n", b->width(), b->height(), scala::di(b.w.get()).fattore,
-                    intero ? ", full screen" : "");
+        std::printf("\n== %d x %d (scale %.3f)%s ==\n", b->width(), b->height(),
+                    scalatura::corrente(b.w.get()).fattore, intero ? ", full screen" : "");
         if (passo > 0) {
             riga(intero ? "f11_to_repainted_ms" : "f11_back_to_repainted_ms", passaggio,
                  BudgetSchermoInteroMs, "ms");

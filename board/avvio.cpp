@@ -24,7 +24,11 @@ void FrmNumerella::cmdAvvio_Click()
     nascondiIntestazioni();
     svuotaTabellone();
     m_stato.InCorso = true;
-    const bool trovata = SceltaDomanda(); // always true: the board was just cleared
+    std::bitset<100> inGioco;
+    for (int k = 0; k < 100; ++k)
+        inGioco.set(k, !txtRisultato[k]->esclusa());
+    Q_EMIT partitaIniziata(inGioco);
+    SceltaDomanda(); // the board was just cleared, and not every table is left out
     Frame1->setEnabled(true);
     cmdStampa->setEnabled(false);
     cmdAvvio->hide();
@@ -32,7 +36,6 @@ void FrmNumerella::cmdAvvio_Click()
     CmdPausa->setEnabled(true);
     cmdStop->show();
     accendi(TmrTimer);
-    if (!trovata) finisci();
 }
 
 bool FrmNumerella::SceltaDomanda()
@@ -43,6 +46,7 @@ bool FrmNumerella::SceltaDomanda()
     const int k = logica::scegliCella(candidata, m_caso);
     if (k < 0) return false;
     m_stato.CellaCorrente = static_cast<float>(k);
+    Q_EMIT domandaPosta(k);
     accendi(Timer1);
     presentaDomanda(txtRisultato[k]);
     return true;

@@ -6,8 +6,6 @@
 
 namespace disposizione {
 
-using aspetto::Posto;
-
 constexpr int LarghezzaFinestra = 9510;
 constexpr int AltezzaFinestra = 6825;
 

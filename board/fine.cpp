@@ -5,6 +5,7 @@
 
 void FrmNumerella::finisci()
 {
+    Q_EMIT partitaFinita(secondiCronometro(), m_stato.NumErrori);
     suona(Clip::Fine);
     m_stato.InCorso = false;
     Frame1->setEnabled(false);

@@ -21,11 +21,10 @@ namespace lay = disposizione;
 namespace {
 
 /// Gives a child its name, place (at any scale) and (optionally) a name for screen readers.
-template <typename W>
-W *posa(W *w, const char *nome, const lay::Posto &posto, const QString &accessibile = {})
+template <typename W> W *posa(W *w, const char *nome, const Posto &posto, const QString &accessibile = {})
 {
     w->setObjectName(QLatin1String(nome));
-    scala::posa(w, posto);
+    scalatura::posa(w, posto);
     if (!accessibile.isEmpty()) w->setAccessibleName(accessibile);
     return w;
 }
@@ -40,10 +39,14 @@ Etichetta *etichetta(QWidget *genitore, const QString &testo, const QFont &font,
     return e;
 }
 
-/// The lettering of the panel's picture buttons.
-Immagine scritta(const QString &parola, immagini::Sfumatura s, immagini::Inchiostro inchiostro)
+/// The erase key's picture is wider than the key (1035 twips, 69 pixels): it is clipped at its edges.
+constexpr QSize FrecciaIndietro{73, 33};
+
+/// The lettering of a panel's picture button at \a posto.
+Immagine scritta(const QString &parola, const Posto &posto, immagini::Sfumatura s,
+                 immagini::Inchiostro inchiostro)
 {
-    return immagini::parola(parola, s, QSize(73, 29), 16, inchiostro);
+    return immagini::parola(parola, s, misura(posto), 16, inchiostro);
 }
 
 /// How to press column number \a n + 1 from the keyboard (Alt+0 is the 10).
@@ -121,12 +124,13 @@ void FrmNumerella::costruisci()
 
     // The panel's buttons; those that can be disabled have a grey picture for it.
     enum class Grigia { Si, No };
-    auto pulsante = [this](const char *nome, const lay::Posto &posto, quint32 sfondo, const QString &parola,
+    auto pulsante = [this](const char *nome, const Posto &posto, quint32 sfondo, const QString &parola,
                            Grigia grigia, immagini::Sfumatura s = immagini::Sfumatura::Arancio) {
-        return posa(new PulsanteGrafico(
-                        sfondo, scritta(parola, s, immagini::Inchiostro::Nero),
-                        grigia == Grigia::Si ? scritta(parola, s, immagini::Inchiostro::Grigio) : Immagine(),
-                        this),
+        return posa(new PulsanteGrafico(sfondo, scritta(parola, posto, s, immagini::Inchiostro::Nero),
+                                        grigia == Grigia::Si
+                                            ? scritta(parola, posto, s, immagini::Inchiostro::Grigio)
+                                            : Immagine(),
+                                        this),
                     nome, posto, parola);
     };
     cmdAvvio = pulsante("cmdAvvio", lay::cmdAvvio, Arancio, QStringLiteral("Avvio"), Grigia::Si);
@@ -138,28 +142,29 @@ void FrmNumerella::costruisci()
     cmdStampa = pulsante("cmdStampa", lay::cmdStampa, Arancio, QStringLiteral("Stampa"), Grigia::Si);
     cmdEnd = pulsante("cmdEnd", lay::cmdEnd, Bianco, QStringLiteral("Esci"), Grigia::No,
                       immagini::Sfumatura::Rosso);
-    Check1 =
-        posa(new CasellaGrafica(Arancio, immagini::svg(QStringLiteral("altoparlante_spento"), QSize(73, 29)),
-                                immagini::svg(QStringLiteral("altoparlante"), QSize(73, 29)), this),
-             "Check1", lay::Check1, QStringLiteral("Silenzio"));
+    Check1 = posa(
+        new CasellaGrafica(Arancio, immagini::svg(QStringLiteral("altoparlante_spento"), misura(lay::Check1)),
+                           immagini::svg(QStringLiteral("altoparlante"), misura(lay::Check1)), this),
+        "Check1", lay::Check1, QStringLiteral("Silenzio"));
 
     Frame1 = posa(new Cornice(QStringLiteral("Tastierino numerico"), fontComic(8.25),
                               Cornice::Didascalia::SiSpegne, this),
                   "Frame1", lay::Frame1);
     for (int d = 0; d < 10; ++d) {
         const QString cifra = QString::number(d);
-        Cmd[d] =
-            posa(new PulsanteGrafico(CianoChiaro,
-                                     immagini::parola(cifra, immagini::Sfumatura::Magenta, QSize(33, 33), 22),
-                                     {}, Frame1),
-                 "", lay::Cmd_cifra(d), QStringLiteral("Tasto %1").arg(d));
+        Cmd[d] = posa(new PulsanteGrafico(CianoChiaro,
+                                          immagini::parola(cifra, immagini::Sfumatura::Magenta,
+                                                           misura(lay::Cmd_cifra(d)), 22),
+                                          {}, Frame1),
+                      "", lay::Cmd_cifra(d), QStringLiteral("Tasto %1").arg(d));
         Cmd[d]->setObjectName(QStringLiteral("Cmd_%1").arg(d));
     }
-    Cmd_backspace = posa(
-        new PulsanteGrafico(
-            Arancio, immagini::parola(QStringLiteral("<--"), immagini::Sfumatura::Lavanda, QSize(73, 33), 18),
-            {}, Frame1),
-        "Cmd_backspace", lay::Cmd_backspace, QStringLiteral("Cancella"));
+    Cmd_backspace =
+        posa(new PulsanteGrafico(
+                 Arancio,
+                 immagini::parola(QStringLiteral("<--"), immagini::Sfumatura::Lavanda, FrecciaIndietro, 18),
+                 {}, Frame1),
+             "Cmd_backspace", lay::Cmd_backspace, QStringLiteral("Cancella"));
     Cmd_invio = posa(new PulsanteGrafico(VerdeAcqua, immagini::ok(), {}, Frame1), "Cmd_invio", lay::Cmd_invio,
                      QStringLiteral("OK"));
 
@@ -195,7 +200,7 @@ void FrmNumerella::costruisci()
                                  Qt::AlignLeft | Qt::AlignTop, Blu),
                        "lblVersione", lay::lblVersione);
 
-    mano = posa(new Figura(immagini::svg(QStringLiteral("mano"), QSize(32, 32)), this), "mano", lay::mano,
+    mano = posa(new Figura(immagini::svg(QStringLiteral("mano"), misura(lay::mano)), this), "mano", lay::mano,
                 QStringLiteral("Mano"));
     mano->hide();
 
@@ -276,6 +281,7 @@ void FrmNumerella::collega()
     for (Contatore *c : {TxtMin, TxtSec, txtErrori})
         connect(c, &Contatore::cliccato, this, &FrmNumerella::Contatore_Click);
     collegaSchermo();
+    collegaRegistro();
     connect(Timer1, &QTimer::timeout, this, &FrmNumerella::Timer1_Timer);
     connect(TmrTimer, &QTimer::timeout, this, &FrmNumerella::TmrTimer_Timer);
     collegaTastiera();
@@ -314,7 +320,7 @@ void FrmNumerella::mostraIntestazioni()
 {
     for (Etichetta *e : Label1) {
         e->impostaColore(Blu);
-        e->setCursor(immagini::cursoreMano(scala::di(this).fattore));
+        e->setCursor(immagini::cursoreMano(scalatura::corrente(this).fattore));
         e->setToolTip(e->accessibleDescription());
     }
 }
@@ -348,23 +354,23 @@ void FrmNumerella::showEvent(QShowEvent *e)
     }
 }
 
-Fase FrmNumerella::fase() const
+Momento FrmNumerella::momento() const
 {
     // Start is hidden exactly while a game runs or is paused; Resume shows only in a pause.
-    if (cmdAvvio->isHidden()) return cmdRiprendi->isHidden() ? Fase::InCorso : Fase::InPausa;
+    if (cmdAvvio->isHidden()) return cmdRiprendi->isHidden() ? Momento::InCorso : Momento::InPausa;
     // The button's own switch: the whole board is disabled while the info window shows.
-    return cmdStampa->isEnabledTo(this) ? Fase::Finita : Fase::Riposo;
+    return cmdStampa->isEnabledTo(this) ? Momento::Finita : Momento::Riposo;
 }
 
 bool FrmNumerella::puoScrivere(const Cella *cella) const
 {
-    switch (fase()) {
-    case Fase::Riposo:
-    case Fase::Finita:
+    switch (momento()) {
+    case Momento::Riposo:
+    case Momento::Finita:
         return true; // between games every cell is an ordinary box
-    case Fase::InPausa:
+    case Momento::InPausa:
         return false;
-    case Fase::InCorso:
+    case Momento::InCorso:
         break;
     }
     return cella == txtRisultato[m_stato.cella()];

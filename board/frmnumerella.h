@@ -8,9 +8,10 @@
 // cronometro, pausa, stop, selezione, stampa, minori.
 #pragma once
 
-#include "board/fase.h"
+#include "board/momento.h"
 #include "services/lettoresuoni.h"
 #include "services/opzioni.h"
+#include "services/risposta.h"
 #include "services/stato.h"
 #include "services/ultimoingresso.h"
 #include "widgets/casellagrafica.h"
@@ -26,6 +27,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <array>
+#include <bitset>
 
 class FrmInfo;
 class QShortcut;
@@ -45,6 +47,14 @@ public:
     /// it does.
     void applicaOpzioni(const Opzioni &opzioni);
 
+    /// How ripassa() leaves the board.
+    enum class Partenza { Subito, AlComando };
+    /// Only the cells in \a celle stay playable, every other one green as a press on its column makes
+    /// it; with Partenza::Subito the game starts at once. A game on the board is stopped first.
+    void ripassa(const std::bitset<100> &celle, Partenza partenza);
+    /// Ctrl+R: pauses a running game, as Pause does, and asks for the record window.
+    void apriRegistro();
+
 protected:
     // The controls and handlers are the board's own; tests reach them through a subclass.
 
@@ -52,8 +62,8 @@ protected:
     void impostaSeme(quint32 seme) { m_caso.seed(seme); }
     /// The info window while it is open.
     FrmInfo *info() const;
-    /// The phase of the board, read off its controls.
-    Fase fase() const;
+    /// Where the board is in the life of a game, read off its controls.
+    Momento momento() const;
     /// Whether the keyboard or a pointer was used last: with the keyboard, each question takes the focus.
     Ingresso ultimoIngresso() const { return m_ingresso->ultimo(); }
 
@@ -109,6 +119,24 @@ protected:
     QTimer *Timer1 = nullptr, *TmrTimer = nullptr;
     qint16 FaseLampeggio = 0;
 
+Q_SIGNALS:
+    // What happens in a game, for whoever keeps a record of it.
+    /// Start was pressed; \a inGioco has the cells that take part (those not green).
+    void partitaIniziata(const std::bitset<100> &inGioco);
+    /// Cell \a cella is the question now.
+    void domandaPosta(int cella);
+    /// An answer to \a cella was confirmed, \a valore as typed.
+    void rispostaData(int cella, const QString &valore, Risposta risposta);
+    void partitaSospesa();
+    void partitaRipresa();
+    /// Stop ended the game with the stopwatch at \a secondi.
+    void partitaFermata(int secondi, int errori);
+    /// The last cell was answered.
+    void partitaFinita(int secondi, int errori);
+    /// Ctrl+R: the record window is wanted.
+    void registroChiesto();
+
+protected:
     void closeEvent(QCloseEvent *e) override;
     void showEvent(QShowEvent *e) override;
     void resizeEvent(QResizeEvent *e) override;
@@ -124,6 +152,10 @@ private:
     void collega();
     /// The full-screen keys.
     void collegaSchermo();
+    /// Ctrl+R for the record window.
+    void collegaRegistro();
+    /// The stopwatch in seconds.
+    int secondiCronometro() const;
     void Form_Load();
 
     /// Plays a clip unless sound is muted.

@@ -23,11 +23,12 @@ int scegliCella(std::span<const bool, 100> candidata, QRandomGenerator &caso)
     for (bool c : candidata)
         quante += c ? 1 : 0;
     if (quante == 0) return -1;
+    // The n-th candidate, counting from 0: there are more than n of them.
     int n = static_cast<int>(caso.bounded(quante));
-    for (int k = 0; k < 100; ++k) {
-        if (candidata[k] && n-- == 0) return k;
-    }
-    return -1; // not reached
+    int k = 0;
+    while (!candidata[k] || n-- > 0)
+        ++k;
+    return k;
 }
 
 Passo passoCronometro(qint16 &secondi, qint16 &minuti)

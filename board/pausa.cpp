@@ -24,6 +24,7 @@ void FrmNumerella::CmdPausa_Click()
     Label1[m_stato.Colonna.at(k) - 1]->impostaColore(GialloChiaro);
     Label2[m_stato.Riga.at(k) - 1]->impostaColore(GialloChiaro);
     annuncia(QStringLiteral("Pausa"));
+    Q_EMIT partitaSospesa();
 }
 
 void FrmNumerella::cmdRiprendi_Click()
@@ -38,5 +39,6 @@ void FrmNumerella::cmdRiprendi_Click()
     accendi(Timer1);
     accendi(TmrTimer);
     m_premessa = QStringLiteral("Si riprende. ");
+    Q_EMIT partitaRipresa();
     if (!SceltaDomanda()) finisci(); // nothing left to ask: the game is complete
 }

@@ -35,12 +35,11 @@ void FrmNumerella::changeEvent(QEvent *e)
 void FrmNumerella::resizeEvent(QResizeEvent *e)
 {
     QWidget::resizeEvent(e);
-    const Scala s =
-        Scala::per(size(), QSize(aspetto::px(lay::LarghezzaFinestra), aspetto::px(lay::AltezzaFinestra)));
-    const Scala ora = scala::di(this);
+    const Scala s = Scala::adatta(size(), QSize(px(lay::LarghezzaFinestra), px(lay::AltezzaFinestra)));
+    const Scala ora = scalatura::corrente(this);
     if (s.fattore == ora.fattore && s.origine == ora.origine) return;
     // Everything is placed and sized again from the twips layout; the margins show the window's yellow.
-    scala::applica(this, s);
+    scalatura::applica(this, s);
     // The instructions stay at the board's scale, in front of it (full screen right at start-up).
     if (m_info) m_info->seguiLaScala();
 }

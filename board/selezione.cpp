@@ -9,7 +9,7 @@ void FrmNumerella::Label1_MouseDown(int Index, Qt::MouseButton Button)
 {
     // While a game runs or is paused the headers are the question's factors, not a choice:
     // a stray press there must not wipe the answers given so far.
-    if (fase() == Fase::InCorso || fase() == Fase::InPausa) return;
+    if (momento() == Momento::InCorso || momento() == Momento::InPausa) return;
     for (Cella *c : txtRisultato)
         c->clear();
     if (Button == Qt::RightButton) {

@@ -9,7 +9,7 @@
 void FrmNumerella::cmdStampa_Click()
 {
     // The name prompt and the print messages are read from as far as the board is.
-    const FontDialoghi font(scala::di(this).fattore);
+    const FontDialoghi font(scalatura::corrente(this).fattore);
     nascondiIntestazioni();
     const bool aperta = isVisible();
     const QString nome = m_tipografia.chiediNome(this);

@@ -5,6 +5,8 @@
 
 void FrmNumerella::cmdStop_Click()
 {
+    if (momento() == Momento::InCorso || momento() == Momento::InPausa)
+        Q_EMIT partitaFermata(secondiCronometro(), m_stato.NumErrori);
     svuotaTabellone();
     mostraIntestazioni();
     accendi(Timer1);

@@ -32,7 +32,7 @@ bool FrmNumerella::smistaTasto(QWidget *destinatario, QKeyEvent *e)
     // the later deliveries of the same key to its parents are left alone.
     if (destinatario->window() != this || (destinatario != this && destinatario != focusWidget()))
         return false;
-    if (fase() != Fase::InCorso) return false;
+    if (momento() != Momento::InCorso) return false;
     Cella *cella = txtRisultato[m_stato.cella()];
     if (destinatario == cella) return false;
     if ((e->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) return false;

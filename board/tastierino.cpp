@@ -6,7 +6,6 @@
 
 #include <QCoreApplication>
 #include <QKeyEvent>
-#include <QLocale>
 
 using namespace aspetto;
 
@@ -42,9 +41,11 @@ void FrmNumerella::Cmd_invio_Click()
     const int k = m_stato.cella();
     Cella *cella = txtRisultato[k];
     if (cella->text().isEmpty()) return;
+    // The cell takes digits only.
     bool numero = false;
-    const double risposta = QLocale().toDouble(cella->text(), &numero);
-    if (!numero || risposta != double(m_stato.Prodotto.at(k))) {
+    const int risposta = cella->text().toInt(&numero);
+    if (!numero || risposta != m_stato.Prodotto.at(k)) {
+        Q_EMIT rispostaData(k, cella->text(), Risposta::Sbagliata);
         cella->clear();
         if (m_stato.NumErrori < std::numeric_limits<qint16>::max()) ++m_stato.NumErrori;
         txtErrori->setText(QString::number(m_stato.NumErrori));
@@ -52,6 +53,7 @@ void FrmNumerella::Cmd_invio_Click()
         suona(Clip::Sbagliata);
         return;
     }
+    Q_EMIT rispostaData(k, cella->text(), Risposta::Giusta);
     spegni(Timer1);
     cella->impostaSfondo(ColoreSistema);
     Label1[m_stato.Colonna.at(k) - 1]->impostaColore(GialloChiaro);
@@ -65,5 +67,5 @@ void FrmNumerella::Cmd_invio_Click()
 void FrmNumerella::confermaDaTastiera(const Cella *cella)
 {
     // Return in the asked cell confirms the answer, as the keypad's OK does.
-    if (fase() == Fase::InCorso && cella == txtRisultato[m_stato.cella()]) Cmd_invio_Click();
+    if (momento() == Momento::InCorso && cella == txtRisultato[m_stato.cella()]) Cmd_invio_Click();
 }

@@ -6,8 +6,6 @@
 
 namespace disposizione::info {
 
-using aspetto::Posto;
-
 constexpr int LarghezzaFinestra = 8055;
 constexpr int AltezzaFinestra = 5220;
 

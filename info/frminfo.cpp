@@ -51,7 +51,6 @@ FrmInfo *FrmInfo::apri(Stato &stato, LettoreSuoni &suoni, QWidget *principale)
     auto *info = new FrmInfo(stato, suoni, principale);
     // Disabling the main window takes its focus away: remember it to give it back on closing.
     info->m_fuocoPrincipale = principale->focusWidget();
-    principale->setEnabled(false);
     info->Form_Load();
     // Centred over the main window; no owner, so it is a window of its own.
     info->move(principale->geometry().center() - info->rect().center());
@@ -75,7 +74,7 @@ FrmInfo::FrmInfo(Stato &stato, LettoreSuoni &suoni, QWidget *principale)
     cmdOK = new PulsanteGrafico(FacciaPulsante, immagini::ok(), {}, this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setAccessibleName(QStringLiteral("OK"));
-    scala::posa(cmdOK, lay::cmdOK);
+    scalatura::posa(cmdOK, lay::cmdOK);
     connect(cmdOK, &QPushButton::clicked, this, &FrmInfo::cmdOK_Click);
 
     seguiLaScala();
@@ -85,11 +84,11 @@ void FrmInfo::seguiLaScala()
 {
     // At the main window's scale, whole: it has no margins of its own.
     Scala s;
-    s.fattore = scala::di(m_principale).fattore;
+    s.fattore = scalatura::corrente(m_principale).fattore;
     const QSize dimensione(s.px(lay::LarghezzaFinestra), s.px(lay::AltezzaFinestra));
     setFixedSize(dimensione);
     s.quadro = QRect(QPoint(0, 0), dimensione);
-    if (s.fattore != scala::di(this).fattore) scala::applica(this, s);
+    if (s.fattore != scalatura::corrente(this).fattore) scalatura::applica(this, s);
     // A window manager applies the new size later: centre by the size asked for, not the one shown.
     if (isVisible())
         move(m_principale->geometry().center() - QPoint(dimensione.width() / 2, dimensione.height() / 2));
@@ -102,15 +101,15 @@ void FrmInfo::Form_Load()
     // One label a line, one text line under the other from the top-left corner, each as wide as
     // the window so that a long line is cut at its edge; labels, unlike painting, can be read aloud.
     // Their places are in twips, like every control's, so they follow the window's scale.
-    const int passo = QFontMetrics(scala::fontBase(this)).lineSpacing() * TwipsPerPixel;
+    const int passo = QFontMetrics(scalatura::fontBase(this)).lineSpacing() * TwipsPerPixel;
     int y = 0;
+    int numero = 0;
     for (const QString &testoRiga : testo()) {
         auto *riga = new QLabel(testoRiga, this);
-        riga->setObjectName(QStringLiteral("riga%1").arg(m_righe.size() + 1));
+        riga->setObjectName(QStringLiteral("riga%1").arg(++numero));
         riga->setTextFormat(Qt::PlainText);
         riga->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        scala::posa(riga, {0, y, lay::LarghezzaFinestra, passo});
-        m_righe.append(riga);
+        scalatura::posa(riga, {0, y, lay::LarghezzaFinestra, passo});
         y += passo;
     }
     cmdOK->raise(); // above the lines, and after them in reading order

@@ -21,8 +21,6 @@ public:
 
     /// The fifteen lines of the instructions, as printed from the top-left corner.
     static const QStringList &testo();
-    /// The labels that show them, one a line, so that a screen reader reads them too.
-    const QList<QLabel *> &righe() const { return m_righe; }
 
     void cmdOK_Click();
     /// Takes the main window's scale again and stands centred over it (the board was resized).
@@ -47,5 +45,4 @@ private:
     QWidget *m_principale;
     QPointer<QWidget> m_fuocoPrincipale;
     bool m_chiusa = false;
-    QList<QLabel *> m_righe;
 };

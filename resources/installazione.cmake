@@ -82,10 +82,11 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# What no linker sees: Qt's Italian texts for its dialogs and the fonts that stand in for Comic Sans MS
-# and Arial. The platform, SVG and printing plugins ship in the Qt libraries found above; the print
-# server's and the sound server's client libraries (libcups2, libpulse0) are linked.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-translations-l10n, fonts-comic-neue, fonts-liberation")
+# What no linker sees: Qt's Italian texts for its dialogs, the fonts that stand in for Comic Sans MS
+# and Arial, and the record's SQLite driver. The platform, SVG and printing plugins ship in the Qt
+# libraries found above; the print server's and the sound server's client libraries (libcups2,
+# libpulse0) are linked.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-translations-l10n, fonts-comic-neue, fonts-liberation, libqt6sql6-sqlite")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-noto-color-emoji")
 # Printing needs a print service and sound a sound server; desktops have both.
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "cups, pipewire-pulse | pulseaudio")

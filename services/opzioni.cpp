@@ -2,6 +2,8 @@
 // The command line for teachers, read with Qt's parser; errors end the program with status 2.
 #include "services/opzioni.h"
 
+#include "services/giocatore.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QRegularExpression>
@@ -55,7 +57,34 @@ Lettura leggiOpzioni(const QStringList &argomenti)
                                                  "suono)."));
     const QCommandLineOption schermoIntero(QStringLiteral("schermo-intero"),
                                            QStringLiteral("Parte a schermo intero."));
-    lettore.addOptions({tabelline, muto, schermoIntero});
+    const QCommandLineOption giocatore(
+        QStringLiteral("giocatore"),
+        QStringLiteral("Chi gioca: le partite vanno nel registro sotto questo nome "
+                       "(nuovo se non c'è ancora), che resta scelto."),
+        QStringLiteral("NOME"));
+    const QCommandLineOption registro(
+        QStringLiteral("registro"),
+        QStringLiteral(
+            "Da solo, apre soltanto la finestra del registro. Con FILE tiene il registro in quel file "
+            "(per esempio su una chiavetta) invece che in quello solito."),
+        QStringLiteral("FILE"));
+    // "--registro" with no file after it: the record window alone.
+    QCommandLineOption soloRegistro(QStringLiteral("solo-registro"));
+    soloRegistro.setFlags(QCommandLineOption::HiddenFromHelp);
+    const QCommandLineOption ripasso(
+        QStringLiteral("ripasso"),
+        QStringLiteral("Parte con soltanto i fatti più difficili di chi gioca, gli "
+                       "altri in verde."));
+    const QCommandLineOption esporta(
+        QStringLiteral("esporta"),
+        QStringLiteral("Scrive tutte le partite del registro, una riga per partita, in FILE (CSV) ed esce."),
+        QStringLiteral("FILE"));
+    const QCommandLineOption esportaRisposte(
+        QStringLiteral("esporta-risposte"),
+        QStringLiteral("Scrive tutte le risposte del registro, una riga per domanda, in FILE (CSV) ed esce."),
+        QStringLiteral("FILE"));
+    lettore.addOptions({tabelline, muto, schermoIntero, giocatore, registro, soloRegistro, ripasso, esporta,
+                        esportaRisposte});
 
     Lettura lettura;
     const auto errore = [&lettura](const QString &messaggio) {
@@ -64,7 +93,13 @@ Lettura leggiOpzioni(const QStringList &argomenti)
             QStringLiteral("numerella: %1\nPer l'elenco delle opzioni: numerella --help\n").arg(messaggio);
         return lettura;
     };
-    if (!lettore.parse(argomenti)) return errore(lettore.errorText());
+    QStringList parole = argomenti;
+    for (qsizetype i = 1; i < parole.size(); ++i) {
+        if (parole[i] == QStringLiteral("--registro") &&
+            (i + 1 == parole.size() || parole[i + 1].startsWith(u'-')))
+            parole[i] = QStringLiteral("--solo-registro");
+    }
+    if (!lettore.parse(parole)) return errore(lettore.errorText());
     if (lettore.isSet(aiuto)) {
         lettura.esito = Esito::Aiuto;
         lettura.testo = lettore.helpText();
@@ -92,5 +127,19 @@ Lettura leggiOpzioni(const QStringList &argomenti)
     }
     if (lettore.isSet(muto)) lettura.opzioni.suono = Suono::Spento;
     if (lettore.isSet(schermoIntero)) lettura.opzioni.schermo = Schermo::Intero;
+    if (lettore.isSet(giocatore)) {
+        lettura.opzioni.giocatore = Giocatore::pulito(lettore.value(giocatore));
+        if (lettura.opzioni.giocatore.isEmpty())
+            return errore(
+                QStringLiteral("--giocatore: il nome va scritto su una riga, al massimo %1 caratteri.")
+                    .arg(Giocatore::LunghezzaMassima));
+    }
+    lettura.opzioni.fileRegistro = lettore.value(registro);
+    if (lettore.isSet(soloRegistro)) lettura.opzioni.apertura = Apertura::Registro;
+    if (lettore.isSet(ripasso)) lettura.opzioni.ripasso = Ripasso::Si;
+    lettura.opzioni.esporta = lettore.value(esporta);
+    lettura.opzioni.esportaRisposte = lettore.value(esportaRisposte);
+    if (!lettura.opzioni.esporta.isEmpty() || !lettura.opzioni.esportaRisposte.isEmpty())
+        lettura.esito = Esito::Esporta;
     return lettura;
 }

@@ -12,16 +12,27 @@ enum class Esito {
     Aiuto,    ///< print the help text and end (status 0)
     Versione, ///< print the version and end (status 0)
     Errore,   ///< print the message on standard error and end (status 2)
+    Esporta,  ///< write the record's CSV files and end, without a window
 };
 
 enum class Suono { Acceso, Spento };
 enum class Schermo { Finestra, Intero };
+/// The window the program opens with.
+enum class Apertura { Tabellone, Registro };
+/// Whether the board starts with only the player's hard facts to play.
+enum class Ripasso { No, Si };
 
 struct Opzioni
 {
     std::bitset<10> tabelline = std::bitset<10>().set(); ///< bit n: the table of n + 1 is to be practised
     Suono suono = Suono::Acceso;
     Schermo schermo = Schermo::Finestra;
+    QString giocatore;    ///< the player chosen on the command line; empty keeps the last one
+    QString fileRegistro; ///< the record's file; empty for the default one
+    Apertura apertura = Apertura::Tabellone;
+    Ripasso ripasso = Ripasso::No;
+    QString esporta;         ///< CSV file for the games
+    QString esportaRisposte; ///< CSV file for the answers
 };
 
 struct Lettura

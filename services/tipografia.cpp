@@ -29,7 +29,7 @@ bool disegnaFinestra(QPrinter &stampante, QWidget *finestra)
     QPainter p;
     if (!p.begin(&stampante)) return false;
     // A scaled board is printed at its true size: only its own area, brought back to scale 1.
-    const Scala schermo = scala::di(finestra);
+    const Scala schermo = scalatura::corrente(finestra);
     const qreal scala = stampante.resolution() / 96.0 / schermo.fattore;
     p.scale(scala, scala);
     finestra->render(&p, QPoint(), schermo.quadro.isNull() ? QRegion() : QRegion(schermo.quadro),
@@ -42,11 +42,12 @@ QString Tipografia::chiediNome(QWidget *genitore)
     QInputDialog dialogo(genitore);
     dialogo.setWindowTitle(QStringLiteral("Nome"));
     dialogo.setLabelText(QStringLiteral("Scrivi il tuo nome."));
-    dialogo.setTextValue(QString());
     dialogo.setInputMode(QInputDialog::TextInput);
+    dialogo.setTextValue(m_proposto);
     // A name, not a letter: short enough that the title can always show it whole.
     if (auto *riga = dialogo.findChild<QLineEdit *>()) {
         riga->setMaxLength(LunghezzaMassimaNome);
+        riga->selectAll(); // typing replaces the name offered
         new Incolla(riga); // a paste never freezes the program on a clipboard owner that does not answer
     }
     if (dialogo.exec() != QDialog::Accepted) return QString();

@@ -27,6 +27,10 @@ public:
     /// was printed.
     virtual bool stampa(QWidget *finestra);
 
+    /// The name the prompt offers, selected so that typing replaces it; empty for none.
+    void proponiNome(const QString &nome) { m_proposto = nome; }
+    QString nomeProposto() const { return m_proposto; }
+
     /// \a f runs right before each page is drawn, after every dialog that came before it.
     void primaDiOgniPagina(std::function<void()> f) { m_primaDellaPagina = std::move(f); }
 
@@ -44,4 +48,5 @@ private:
     QString stampaPagina(QPrinter &stampante, QWidget *finestra);
 
     std::function<void()> m_primaDellaPagina;
+    QString m_proposto;
 };

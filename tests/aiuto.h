@@ -2,7 +2,7 @@
 // Test helpers: a recording sound player, a scripted printer and a ready-made board.
 #pragma once
 
-#include "board/fase.h"
+#include "board/momento.h"
 #include "info/frminfo.h"
 #include "services/lettorepulse.h"
 #include "services/stato.h"

@@ -135,8 +135,8 @@ void Caos::riapri()
     ++m_copertura.chiusure;
     // Closing with the info window open deletes it and leaves the board disabled, closing in a game
     // stops its timers: the program ends there, so a board in such a state is never seen again.
-    const Fase f = b().fase();
-    if (m_caso.bounded(2) == 0 || !b().isEnabled() || f == Fase::InCorso || f == Fase::InPausa)
+    const Momento f = b().momento();
+    if (m_caso.bounded(2) == 0 || !b().isEnabled() || f == Momento::InCorso || f == Momento::InPausa)
         nuovoBanco();
     else
         mostra();

@@ -102,7 +102,7 @@ private:
 
     struct Istantanea
     {
-        Fase fase = Fase::Riposo;
+        Momento fase = Momento::Riposo;
         std::array<QString, 100> testo;
         std::array<bool, 100> esclusa{};
         int cella = 0, errori = 0, esatte = 0, escluse = 0, tempo = 0;

@@ -14,9 +14,9 @@ bool soloCifre(const QString &t)
     return true;
 }
 
-bool inGioco(Fase f)
+bool inGioco(Momento f)
 {
-    return f == Fase::InCorso || f == Fase::InPausa;
+    return f == Momento::InCorso || f == Momento::InPausa;
 }
 
 /// The two colours of a blinking question.
@@ -31,7 +31,7 @@ Caos::Istantanea Caos::leggi()
 {
     const Stato &s = m_banco->stato;
     Istantanea i;
-    i.fase = b().fase();
+    i.fase = b().momento();
     i.azzerata = s.NumErrori == 0 && s.Secondi == 0 && s.Minuti == 0;
     for (int k = 0; k < 100; ++k) {
         i.testo[k] = b().txtRisultato[k]->text();
@@ -70,10 +70,10 @@ QString Caos::confronta(const Istantanea &prima, const Istantanea &ora)
     for (const QString &guasto : {controllaCelle(ora), controllaPartita(ora), controllaFine(prima, ora),
                                   controllaContatori(prima, ora), controllaPannello(), controllaVista(ora)})
         if (!guasto.isEmpty()) return guasto;
-    if (ora.fase == Fase::InCorso && (!inGioco(prima.fase) || ora.esatte < prima.esatte))
+    if (ora.fase == Momento::InCorso && (!inGioco(prima.fase) || ora.esatte < prima.esatte))
         ++m_copertura.partiteIniziate;
-    if (ora.fase == Fase::InPausa && prima.fase == Fase::InCorso) ++m_copertura.pause;
-    if (inGioco(prima.fase) && ora.fase != Fase::Riposo && ora.esclusa != prima.esclusa)
+    if (ora.fase == Momento::InPausa && prima.fase == Momento::InCorso) ++m_copertura.pause;
+    if (inGioco(prima.fase) && ora.fase != Momento::Riposo && ora.esclusa != prima.esclusa)
         return QStringLiteral("the excluded tables changed during a game");
     if (inGioco(prima.fase)) {
         for (int j = 0; j < 100; ++j)
@@ -113,7 +113,7 @@ QString Caos::controllaPartita(const Istantanea &ora)
         if (int(std::count(ora.esclusa.begin(), ora.esclusa.end(), true)) != ora.escluse)
             return QStringLiteral("%1 excluded cells counted at the start, other cells green now")
                 .arg(ora.escluse);
-        if (ora.fase == Fase::InPausa && !ora.testo[k].isEmpty())
+        if (ora.fase == Momento::InPausa && !ora.testo[k].isEmpty())
             return QStringLiteral("paused with text in the asked cell %1").arg(k);
         int risposte = 0;
         for (int j = 0; j < 100; ++j) {
@@ -140,9 +140,9 @@ QString Caos::controllaPartita(const Istantanea &ora)
 /// The event that finishes a game leaves every playable cell right.
 QString Caos::controllaFine(const Istantanea &prima, const Istantanea &ora)
 {
-    if (ora.fase != Fase::Finita || prima.fase == Fase::Finita) return {};
+    if (ora.fase != Momento::Finita || prima.fase == Momento::Finita) return {};
     ++m_copertura.partiteFinite;
-    if (prima.fase != Fase::InCorso) return QStringLiteral("finished without a running game");
+    if (prima.fase != Momento::InCorso) return QStringLiteral("finished without a running game");
     if (ora.esatte != 100 - ora.escluse) return QStringLiteral("finished with %1 right").arg(ora.esatte);
     for (int k = 0; k < 100; ++k)
         if (!ora.esclusa[k] && !giusta(ora.testo[k], k))
@@ -157,7 +157,7 @@ QString Caos::controllaContatori(const Istantanea &prima, const Istantanea &ora)
         const int k = prima.cella;
         if (ora.errori != prima.errori + 1)
             return QStringLiteral("errors from %1 to %2").arg(prima.errori).arg(ora.errori);
-        if (prima.fase != Fase::InCorso || ora.cella != k || prima.testo[k].isEmpty() ||
+        if (prima.fase != Momento::InCorso || ora.cella != k || prima.testo[k].isEmpty() ||
             giusta(prima.testo[k], k) || !ora.testo[k].isEmpty())
             return QStringLiteral("an error counted without a wrong answer confirmed in cell %1 (\"%2\", now "
                                   "\"%3\", asked %4, phase %5 to %6)")
@@ -172,8 +172,8 @@ QString Caos::controllaContatori(const Istantanea &prima, const Istantanea &ora)
         // On a real screen the stopwatch ticks on its own: also right before a pause or the end of a
         // game, or right after a new game cleared it.
         const bool nuovaPartita = !inGioco(prima.fase) && inGioco(ora.fase);
-        const bool inTempo = m_schermo ? inGioco(prima.fase) || inGioco(ora.fase) || ora.fase == Fase::Finita
-                                       : prima.fase == Fase::InCorso;
+        const bool inTempo = m_schermo ? inGioco(prima.fase) || inGioco(ora.fase) || ora.fase == Momento::Finita
+                                       : prima.fase == Momento::InCorso;
         if (!m_tickCronometro || !inTempo)
             return QStringLiteral("the stopwatch moved from %1 to %2 s without a tick in a game")
                 .arg(prima.tempo)
@@ -181,7 +181,7 @@ QString Caos::controllaContatori(const Istantanea &prima, const Istantanea &ora)
         if (ora.tempo < prima.tempo && !(m_schermo && nuovaPartita))
             return QStringLiteral("the stopwatch went back from %1 to %2 s").arg(prima.tempo).arg(ora.tempo);
     }
-    if (b().TmrTimer->isActive() && ora.fase != Fase::InCorso)
+    if (b().TmrTimer->isActive() && ora.fase != Momento::InCorso)
         return QStringLiteral("the stopwatch runs out of a game");
     return {};
 }
@@ -207,7 +207,7 @@ QString Caos::controllaPannello()
 QString Caos::controllaVista(const Istantanea &ora)
 {
     const Stato &s = m_banco->stato;
-    const bool corre = ora.fase == Fase::InCorso;
+    const bool corre = ora.fase == Momento::InCorso;
     for (int j = 0; j < 100; ++j)
         if ((j != ora.cella || !corre) && lampeggiante(b().txtRisultato[j]->sfondo()))
             return QStringLiteral("cell %1 blinks, the asked cell is %2 (%3)")
@@ -236,7 +236,7 @@ QString Caos::controllaVista(const Istantanea &ora)
 
 void Caos::osservaLampeggio()
 {
-    if (b().fase() != Fase::InCorso) {
+    if (b().momento() != Momento::InCorso) {
         m_cellaAlTick = -1;
         return;
     }

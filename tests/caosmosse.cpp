@@ -394,10 +394,10 @@ void Caos::pianifica()
         }
         return;
     }
-    switch (b().fase()) {
-    case Fase::Riposo:
-    case Fase::Finita:
-        if (b().fase() == Fase::Finita && moneta(60)) {
+    switch (b().momento()) {
+    case Momento::Riposo:
+    case Momento::Finita:
+        if (b().momento() == Momento::Finita && moneta(60)) {
             m_descrizione = QStringLiteral("print");
             clic(b().cmdStampa, centro(b().cmdStampa));
             return;
@@ -413,11 +413,11 @@ void Caos::pianifica()
             clic(b().cmdAvvio, centro(b().cmdAvvio));
         });
         return;
-    case Fase::InPausa:
+    case Momento::InPausa:
         m_descrizione = QStringLiteral("Resume");
         clic(b().cmdRiprendi, centro(b().cmdRiprendi));
         return;
-    case Fase::InCorso:
+    case Momento::InCorso:
         pianificaRisposta();
     }
 }

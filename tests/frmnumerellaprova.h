@@ -10,9 +10,9 @@ class FrmNumerellaProva : public FrmNumerella
 public:
     using FrmNumerella::FrmNumerella;
 
-    using FrmNumerella::fase;
     using FrmNumerella::impostaSeme;
     using FrmNumerella::info;
+    using FrmNumerella::momento;
     using FrmNumerella::ultimoIngresso;
 
     using FrmNumerella::alternaSchermoIntero;

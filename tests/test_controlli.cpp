@@ -84,28 +84,28 @@ private Q_SLOTS:
 
     void stop_data()
     {
-        QTest::addColumn<Fase>("quando");
-        QTest::newRow("before any game") << Fase::Riposo;
-        QTest::newRow("running") << Fase::InCorso;
-        QTest::newRow("paused") << Fase::InPausa;
+        QTest::addColumn<Momento>("quando");
+        QTest::newRow("before any game") << Momento::Riposo;
+        QTest::newRow("running") << Momento::InCorso;
+        QTest::newRow("paused") << Momento::InPausa;
     }
     void stop()
     {
-        QFETCH(Fase, quando);
+        QFETCH(Momento, quando);
         Banco b;
         b.escludi({4});
         b->txtRisultato[0]->setText(QStringLiteral("1"));
-        if (quando != Fase::Riposo) {
+        if (quando != Momento::Riposo) {
             b.clic(b->cmdAvvio);
             b.rispondi();
             b.digita(9);
             b.clic(b->Cmd_invio);
             b->TmrTimer_Timer();
         }
-        if (quando == Fase::InPausa) b.clic(b->CmdPausa);
-        QCOMPARE(b->fase(), quando);
+        if (quando == Momento::InPausa) b.clic(b->CmdPausa);
+        QCOMPARE(b->momento(), quando);
         b.suoni.suonati.clear();
-        if (quando == Fase::Riposo)
+        if (quando == Momento::Riposo)
             b->cmdStop_Click(); // covered by Start before a game
         else
             b.clic(b->cmdStop);

@@ -34,7 +34,7 @@ private Q_SLOTS:
         QCOMPARE(w.TmrTimer->interval(), 1000);
         QVERIFY(!w.Command1->isEnabled());
         QCOMPARE(w.lblVersione->text(), QStringLiteral("Versione " NUMERELLA_VERSIONE));
-        QCOMPARE(w.fase(), Fase::Riposo);
+        QCOMPARE(w.momento(), Momento::Riposo);
         QCOMPARE(w.txtRisultato[0]->font().family(), QStringLiteral("Comic Sans MS"));
         QVERIFY(w.Label1[0]->font().bold());
         QCOMPARE(w.txtErrori->font().family(), QStringLiteral("Arial"));

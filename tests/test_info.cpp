@@ -2,7 +2,10 @@
 // The info window: its text, its opening in front of the disabled main window, and its three ways of closing.
 #include "aiuto.h"
 
+#include <QLabel>
 #include <QPointer>
+#include <QRegularExpression>
+#include <algorithm>
 
 /// The ways the info window can be closed.
 enum class Chiusura { PerOK, CasellaDiChiusura, AltraFinestra, Esc, Invio };
@@ -24,28 +27,17 @@ class TestInfo : public QObject
 private Q_SLOTS:
     void testo()
     {
-        // Printed line by line from the top: the blanks that lead each line are part of it.
-        const QStringList atteso{
-            QString(),
-            QStringLiteral(" Completa la Numerella e avrai la possibilità di stamparla con il tuo nome."),
-            QStringLiteral(" Un cronometro, in alto a destra, misurerà il tempo impiegato."),
-            QStringLiteral(
-                " Cliccando con il tasto sinistro del mouse sui numeri lampeggianti in alto, indicati"),
-            QStringLiteral(" da una mano, potrai escludere una o più tabelline dalla Numerella."),
-            QStringLiteral(" Per esempio cliccando sul 4, 6, 7 e 8 ti eserciterai solo sulle tabelline"),
-            QStringLiteral(" dell'1, 2, 3, 5, 9 e 10"),
-            QStringLiteral(
-                " Cliccando invece con il tasto destro del mouse escluderai la parte che sta a destra"),
-            QStringLiteral(" del numero scelto"),
-            QStringLiteral(
-                " Per esempio cliccando sul 5 deciderai di esercitarti solo sulle tabelline dall'1 al 5."),
-            QString(),
-            QStringLiteral("   Buon lavoro da:"),
-            QStringLiteral("   gli sviluppatori della Numerella,"),
-            QStringLiteral("   un programma libero (licenza GNU GPL 3 o successiva)."),
-            QStringLiteral("   Versione " NUMERELLA_VERSIONE),
-        };
-        QCOMPARE(FrmInfo::testo(), atteso);
+        // The window shows its table's fifteen lines, one label each, one under the other from the top.
+        Banco b(Info::Aperta);
+        QList<QLabel *> etichette =
+            b->info()->findChildren<QLabel *>(QRegularExpression(QStringLiteral("^riga")));
+        std::sort(etichette.begin(), etichette.end(),
+                  [](const QLabel *a, const QLabel *b) { return a->y() < b->y(); });
+        QStringList mostrate;
+        for (const QLabel *e : etichette)
+            mostrate.append(e->text());
+        QCOMPARE(mostrate.size(), 15);
+        QCOMPARE(mostrate, FrmInfo::testo());
     }
 
     void apertaAllAvvio()
@@ -181,12 +173,12 @@ private Q_SLOTS:
         Banco b;
         b.escludi({2, 3, 4, 5, 6, 7, 8, 9, 10});
         b.clic(b->cmdAvvio);
-        for (int i = 0; i < 10 && b->fase() == Fase::InCorso; ++i)
+        for (int i = 0; i < 10 && b->momento() == Momento::InCorso; ++i)
             b.rispondi();
-        QCOMPARE(b->fase(), Fase::Finita);
+        QCOMPARE(b->momento(), Momento::Finita);
         b->cmdInfo_Click();
         QVERIFY(!b->isEnabled());
-        QCOMPARE(b->fase(), Fase::Finita);
+        QCOMPARE(b->momento(), Momento::Finita);
     }
 };
 

@@ -50,6 +50,7 @@ private Q_SLOTS:
         riga("undici", {"--tabelline", "1,11"}, errore, "\"11\"", acceso, finestra);
         riga("lettera", {"--tabelline", "2,x"}, errore, "\"x\"", acceso, finestra);
         riga("rovescio", {"--tabelline", "5-2"}, errore, "\"5-2\"", acceso, finestra);
+        riga("oltre il 10", {"--tabelline", "5-11"}, errore, "\"5-11\"", acceso, finestra);
         riga("vuota", {"--tabelline="}, errore, "\"\"", acceso, finestra);
         riga("parte vuota", {"--tabelline", "1-3,,8"}, errore, "\"\"", acceso, finestra);
         riga("mezzo intervallo", {"--tabelline", "1-"}, errore, "\"1-\"", acceso, finestra);

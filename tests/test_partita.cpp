@@ -61,8 +61,21 @@ private Q_SLOTS:
         int risposte = 0;
         while (b->cmdAvvio->isHidden()) {
             QVERIFY(risposte < 100);
+            // The question blinks before it is answered: its row and column numbers turn blue.
+            const int k = b.stato.cella();
+            Etichetta *riga = b->Label2[b.stato.Riga[k] - 1];
+            for (int tic = 0; tic < 2 && riga->colore() != quint32(Blu); ++tic)
+                b->Timer1_Timer();
+            QCOMPARE(riga->colore(), quint32(Blu));
             b.rispondi();
             ++risposte;
+            // Answered: only the next question's numbers may be coloured.
+            if (!b->cmdAvvio->isHidden()) break;
+            const int dopo = b.stato.cella();
+            for (int n = 0; n < 10; ++n) {
+                if (n != b.stato.Riga[dopo] - 1) QCOMPARE(b->Label2[n]->colore(), quint32(GialloChiaro));
+                if (n != b.stato.Colonna[dopo] - 1) QCOMPARE(b->Label1[n]->colore(), quint32(GialloChiaro));
+            }
         }
         QCOMPARE(risposte, 100 - escluse);
         for (int k = 0; k < 100; ++k) {
@@ -386,7 +399,9 @@ private Q_SLOTS:
     {
         Banco b;
         b.clic(b->cmdAvvio);
-        b.stato.Secondi = 59;
+        for (int i = 0; i < 59; ++i)
+            b->TmrTimer_Timer();
+        QCOMPARE(b->TxtSec->text(), QStringLiteral("59"));
         b->TmrTimer_Timer();
         QCOMPARE(b->TxtMin->text(), QStringLiteral("1"));
         QCOMPARE(b->TxtSec->text(), QStringLiteral("0"));

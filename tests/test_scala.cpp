@@ -40,7 +40,7 @@ struct Grande : BancoCon<TipografiaCheGuarda>
 };
 
 /// Where the twips table puts a control at scale \a s, the board's corner at \a origine.
-QRect atteso(const aspetto::Posto &t, qreal s, QPoint origine = {})
+QRect atteso(const Posto &t, qreal s, QPoint origine = {})
 {
     auto px = [s](int twips) { return qRound(twips * s / 15); };
     return QRect(px(t.left), px(t.top), px(t.width), px(t.height)).translated(origine);
@@ -188,7 +188,7 @@ private Q_SLOTS:
 
         // Taps on the keypad type as clicks do, a fast double tap twice; a tap on OK confirms.
         tocca(b->cmdAvvio);
-        QCOMPARE(b->fase(), Fase::InCorso);
+        QCOMPARE(b->momento(), Momento::InCorso);
         const int prodotto = b.stato.Prodotto[b.stato.cella()];
         tocca(b->Cmd[1]);
         tocca(b->Cmd[1]);
@@ -249,7 +249,7 @@ private Q_SLOTS:
             const QFont sistema = QApplication::font();
             b->cmdStampa_Click();
             // The prompt's font grew with the board, never below the system's; the board's did not change.
-            const qreal s = scala::di(b.w.get()).fattore;
+            const qreal s = scalatura::corrente(b.w.get()).fattore;
             QCOMPARE(b.tipografia.fontDialoghi.pointSizeF(), sistema.pointSizeF() * qMax(1.0, s));
             QCOMPARE(b.tipografia.fontCella, b->txtRisultato[0]->font());
             QCOMPARE(QApplication::font(), sistema);

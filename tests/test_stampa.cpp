@@ -116,14 +116,17 @@ int inchiostroNelleIntestazioni(FrmNumerellaProva *w, const QString &file)
     return colorati;
 }
 
-/// Runs \a f on the modal dialog of type \a D once its own event loop runs it.
-template <typename D> void allApertura(std::function<void(D *)> f)
+/// Runs \a f on the modal dialog of type \a D once its own event loop runs it. A dialog that has
+/// not opened within about 5 s fails the test; nothing runs after \a contesto is gone.
+template <typename D> void allApertura(QObject *contesto, std::function<void(D *)> f, int tentativi = 500)
 {
-    QTimer::singleShot(0, [f] {
+    QTimer::singleShot(10, contesto, [contesto, f, tentativi] {
         if (auto *d = qobject_cast<D *>(QApplication::activeModalWidget()))
             f(d);
+        else if (tentativi > 0)
+            allApertura<D>(contesto, f, tentativi - 1);
         else
-            allApertura<D>(f);
+            QTest::qFail("the dialog did not open", __FILE__, __LINE__);
     });
 }
 
@@ -290,10 +293,10 @@ private Q_SLOTS:
         };
         Intestazioni nelMessaggio, nelDialogo;
         const QString file = t.cartella.filePath(QStringLiteral("dialogo.pdf"));
-        allApertura<QMessageBox>([&](QMessageBox *box) {
+        allApertura<QMessageBox>(t.w.get(), [&](QMessageBox *box) {
             ticchi();
             nelMessaggio = Intestazioni::di(t.w.get());
-            allApertura<QPrintDialog>([&](QPrintDialog *dialogo) {
+            allApertura<QPrintDialog>(t.w.get(), [&](QPrintDialog *dialogo) {
                 ticchi();
                 nelDialogo = Intestazioni::di(t.w.get());
                 auto *campo = dialogo->findChild<QLineEdit *>(QStringLiteral("filename"));

@@ -94,7 +94,7 @@ private Q_SLOTS:
         dita(Qt::Key_Space);
         const int primaDelGioco = dita.tasti;
         int domande = 0;
-        while (b->fase() == Fase::InCorso) {
+        while (b->momento() == Momento::InCorso) {
             Cella *cella = b.domanda();
             QCOMPARE(b->focusWidget(), cella);
             QCOMPARE(interfaccia(cella)->text(QAccessible::Name), QStringLiteral("%1 per %2")
@@ -141,7 +141,9 @@ private Q_SLOTS:
             f->clearFocus();
         Dita dita{b.w.get()};
         dita(Qt::Key_9);
+        QCOMPARE(b->txtRisultato[k]->text(), QStringLiteral("9"));
         dita(Qt::Key_Backspace);
+        QVERIFY(b->txtRisultato[k]->text().isEmpty());
         dita.numero(b.stato.Prodotto[k]);
         QCOMPARE(b->txtRisultato[k]->text(), QString::number(b.stato.Prodotto[k]));
         dita(Qt::Key_Return);
@@ -150,7 +152,7 @@ private Q_SLOTS:
         // Return on a button of the panel still presses it.
         b->CmdPausa->setFocus();
         dita(Qt::Key_Return);
-        QCOMPARE(b->fase(), Fase::InPausa);
+        QCOMPARE(b->momento(), Momento::InPausa);
         QCOMPARE(detto(*b), QStringLiteral("Pausa"));
     }
 

@@ -19,27 +19,6 @@ from gi.repository import GLib
 DOMANDA = re.compile(r"^(\d+) per (\d+)$")
 DOMANDA_IN_FONDO = re.compile(r"(\d+) per (\d+)$")
 
-# Centres of the board's controls in twips (15 to a pixel at scale 1), as in board/disposizione.h.
-LARGHEZZA, ALTEZZA = 634, 455
-TASTIERINO = (7200, 1740)
-
-
-def centro_tasto(cifra):
-    if cifra == 0:
-        x, y, w, h = 120, 1860, 495, 495
-    else:
-        riga, colonna = (9 - cifra) // 3, (cifra - 1) % 3
-        x, y, w, h = 120 + 540 * colonna, 240 + 540 * riga, 495, 495
-    return TASTIERINO[0] + x + w / 2, TASTIERINO[1] + y + h / 2
-
-
-CENTRI = {
-    "OK": (TASTIERINO[0] + 120 + 1575 / 2, TASTIERINO[1] + 2400 + 495 / 2),
-    "Avvio": (6960 + 1095 / 2, 4920 + 435 / 2),
-    "colonna 1": (720 + 615 / 2, 60 + 495 / 2),
-}
-
-
 class Giocatore:
     def __init__(self, solo_uno, sbaglia, limite, clic, foto, dimensioni, nome):
         self.nome = nome  # print the finished table with this name, when given
@@ -64,14 +43,11 @@ class Giocatore:
         subprocess.run(["xdotool", "key", "--delay", "15", *tasti], check=True)
         self.tasti += len(tasti)
 
-    def clicca(self, twips, tasto=1):
-        """Clicks the point at these twips of the board, scaled and centred as the board is drawn."""
-        x, y, w, h = self.finestra
-        s = min(w / LARGHEZZA, h / ALTEZZA)
-        px = x + (w - LARGHEZZA * s) / 2 + s * twips[0] / 15
-        py = y + (h - ALTEZZA * s) / 2 + s * twips[1] / 15
-        subprocess.run(["xdotool", "mousemove", str(round(px)), str(round(py)), "sleep", "0.03",
-                        "click", str(tasto)], check=True)
+    def clicca(self, trova, tasto=1):
+        """Clicks the centre of the board's control that trova(accessible) picks, where the program tells
+        the screen reader it is: the board's own layout, scaled and centred, at any window size."""
+        x, y = centro_sullo_schermo(trova)
+        subprocess.run(["xdotool", "mousemove", str(x), str(y), "sleep", "0.03", "click", str(tasto)], check=True)
         self.tasti += 1
 
     def scrivi(self, numero):
@@ -80,8 +56,8 @@ class Giocatore:
             self.premi(*list(str(numero)), "Return")
             return
         for c in str(numero):
-            self.clicca(centro_tasto(int(c)))
-        self.clicca(CENTRI["OK"])
+            self.clicca(di_nome("push button", f"Tasto {c}"))
+        self.clicca(di_nome("push button", "OK"))
 
     def stampa(self, tipo, sorgente, parole):
         t = time.monotonic() - self.inizio
@@ -136,8 +112,8 @@ class Giocatore:
                 self.finestra = finestra_del_programma()
                 self.stampa("board", "frame", self.finestra)
                 if self.solo_uno:
-                    self.clicca(CENTRI["colonna 1"], 3)  # keep only the table of 1
-                self.clicca(CENTRI["Avvio"])
+                    self.clicca(lambda a: (a.description or "").startswith("Alt+1:"), 3)  # keep only the table of 1
+                self.clicca(di_nome("push button", "Avvio"))
                 return False
             if self.solo_uno:
                 self.premi("alt+shift+1")  # keep only the table of 1
@@ -190,15 +166,33 @@ class Giocatore:
         return False
 
 
-def finestra_del_programma():
+def tavola():
+    """The board's window as the screen reader sees it."""
     desktop = pyatspi.Registry.getDesktop(0)
     for app in desktop:
         if app is not None and "numerella" in (app.name or "").lower():
             for finestra in app:
                 if finestra.getRoleName() == "frame" and finestra.getState().contains(pyatspi.STATE_VISIBLE):
-                    e = finestra.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-                    return e.x, e.y, e.width, e.height
+                    return finestra
     raise RuntimeError("the board's window was not found")
+
+
+def finestra_del_programma():
+    e = tavola().queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    return e.x, e.y, e.width, e.height
+
+
+def di_nome(ruolo, nome):
+    return lambda a: a.getRoleName() == ruolo and a.name == nome
+
+
+def centro_sullo_schermo(trova):
+    controllo = pyatspi.findDescendant(
+        tavola(), lambda a: a is not None and a.getState().contains(pyatspi.STATE_SHOWING) and trova(a))
+    if controllo is None:
+        raise RuntimeError("control not found on the board")
+    e = controllo.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    return round(e.x + e.width / 2), round(e.y + e.height / 2)
 
 
 def main():

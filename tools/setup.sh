@@ -10,9 +10,14 @@ RUN_PACKAGES=(
     qt6-translations-l10n fonts-comic-neue fonts-liberation
     # colour emoji in a child's name on screen
     fonts-noto-color-emoji
+    # the record's database driver (loaded as a plugin: no linker sees it)
+    libqt6sql6-sqlite
 )
 BUILD_PACKAGES=(
     qt6-base-dev qt6-svg-dev ninja-build cmake g++
+    # the record: Qt SQL comes with qt6-base-dev; the charts need OpenGL's CMake files, which
+    # qt6-charts-dev does not pull in
+    qt6-charts-dev libqt6opengl6-dev
     # whether a print queue took the job: the print server's own API
     libcups2-dev
     # the clips, played on the sound server through its own client library

@@ -35,7 +35,7 @@ void Cornice::aggiornaDidascalia()
 
 void Cornice::paintEvent(QPaintEvent *e)
 {
-    const Scala s = scala::di(this);
+    const Scala s = scalatura::corrente(this);
     if (s.unitaria()) {
         QGroupBox::paintEvent(e);
         return;
@@ -46,7 +46,7 @@ void Cornice::paintEvent(QPaintEvent *e)
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     p.scale(s.fattore, s.fattore);
-    const QFont base = scala::fontBase(this);
+    const QFont base = scalatura::fontBase(this);
     QStyleOptionGroupBox opzione;
     initStyleOption(&opzione);
     opzione.rect = QRect(0, 0, qRound(width() / s.fattore), qRound(height() / s.fattore));

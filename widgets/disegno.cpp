@@ -24,7 +24,7 @@ void pulsante(QWidget *w, quint32 sfondo, const Immagine &immagine, Rilievo rili
 {
     const bool premuto = rilievo == Rilievo::Premuto;
     // Lines are whole pixels thick, so the face stays crisp at any scale.
-    const Scala s = scala::di(w);
+    const Scala s = scalatura::corrente(w);
     const int l = s.linea();
     QPainter p(w);
     const QRect r = w->rect();

@@ -14,7 +14,7 @@ Figura::Figura(Immagine immagine, QWidget *parent) : QWidget(parent), m_immagine
 void Figura::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
-    const qreal s = scala::di(this).fattore;
+    const qreal s = scalatura::corrente(this).fattore;
     p.scale(s, s);
     m_immagine.disegna(p, QPointF(0, 0));
 }

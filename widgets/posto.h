@@ -1,10 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A control's place in twips (1/1440 inch) and its conversion to device-independent pixels.
+// A control's place in twips (1/1440 inch) and the one conversion of twips to device-independent pixels.
 #pragma once
 
-#include <QRect>
-
-namespace aspetto {
+#include <QSize>
 
 /// Left, top, width and height in twips, relative to the control's container.
 struct Posto
@@ -15,14 +13,16 @@ struct Posto
 /// Layouts are kept in twips; 15 twips make one device-independent pixel.
 constexpr int TwipsPerPixel = 15;
 
-constexpr int px(int twips)
+/// A length of \a twips in pixels at \a fattore (1: the layout's own size), to the nearest pixel,
+/// halves away from zero.
+constexpr int px(int twips, qreal fattore = 1.0)
 {
-    return (twips + TwipsPerPixel / 2) / TwipsPerPixel;
+    const qreal pixel = twips * fattore / TwipsPerPixel;
+    return pixel < 0 ? -int(-pixel + 0.5) : int(pixel + 0.5);
 }
 
-constexpr QRect rettangolo(const Posto &t)
+/// The size of \a posto in pixels at the layout's own size.
+constexpr QSize misura(const Posto &posto)
 {
-    return {px(t.left), px(t.top), px(t.width), px(t.height)};
+    return {px(posto.width), px(posto.height)};
 }
-
-} // namespace aspetto

@@ -22,7 +22,7 @@ void Riquadro::changeEvent(QEvent *e)
     // The line edit keeps its text 2 pixels in from the edge at any size: the rest of a scaled
     // margin (the font follows the scale) is added here, so text never runs over the border.
     if (e->type() == QEvent::FontChange) {
-        const int m = qMax(0, scala::di(this).pixel(2) - 2);
+        const int m = qMax(0, scalatura::corrente(this).pixel(2) - 2);
         if (textMargins().left() != m) setTextMargins(m, 0, m, 0);
     }
 }
@@ -31,7 +31,7 @@ void Riquadro::paintEvent(QPaintEvent *e)
 {
     QLineEdit::paintEvent(e); // its panel is a plain fill (see StileScalato)
     QPainter p(this);
-    const int l = scala::di(this).linea();
+    const int l = scalatura::corrente(this).linea();
     const QRect r = rect();
     p.fillRect(QRect(r.left(), r.top(), r.width(), l), m_bordo);
     p.fillRect(QRect(r.left(), r.bottom() - l + 1, r.width(), l), m_bordo);

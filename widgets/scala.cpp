@@ -7,7 +7,6 @@
 #include <QHash>
 #include <QVariant>
 #include <QWidget>
-#include <cmath>
 
 namespace {
 
@@ -23,14 +22,9 @@ QHash<const QWidget *, Scala> &scale()
     return s;
 }
 
-int arrotonda(qreal v)
-{
-    return int(std::lround(v));
-}
-
 } // namespace
 
-Scala Scala::per(QSize finestra, QSize base)
+Scala Scala::adatta(QSize finestra, QSize base)
 {
     Scala s;
     s.fattore = qMin(finestra.width() / qreal(base.width()), finestra.height() / qreal(base.height()));
@@ -44,10 +38,10 @@ Scala Scala::per(QSize finestra, QSize base)
 
 int Scala::px(int twips) const
 {
-    return arrotonda(twips * fattore / aspetto::TwipsPerPixel);
+    return ::px(twips, fattore);
 }
 
-QRect Scala::rettangolo(const aspetto::Posto &p, Contenitore contenitore) const
+QRect Scala::rettangolo(const Posto &p, Contenitore contenitore) const
 {
     const QRect r(px(p.left), px(p.top), px(p.width), px(p.height));
     return contenitore == Contenitore::Finestra ? r.translated(origine) : r;
@@ -63,13 +57,13 @@ QFont Scala::font(const QFont &base) const
     return f;
 }
 
-namespace scala {
+namespace scalatura {
 
-void posa(QWidget *w, const aspetto::Posto &posto)
+void posa(QWidget *w, const Posto &posto)
 {
     w->setProperty(ProprietaPosto, QRect(posto.left, posto.top, posto.width, posto.height));
     const QWidget *finestra = w->window();
-    const Scala s = di(w);
+    const Scala s = corrente(w);
     w->setGeometry(s.rettangolo(posto, w->parentWidget() == finestra && w != finestra
                                            ? Scala::Contenitore::Finestra
                                            : Scala::Contenitore::Cornice));
@@ -103,7 +97,7 @@ void applica(QWidget *finestra, const Scala &s)
     finestra->update();
 }
 
-Scala di(const QWidget *w)
+Scala corrente(const QWidget *w)
 {
     const QWidget *finestra = w ? w->window() : nullptr;
     return finestra ? scale().value(finestra) : Scala();
@@ -115,4 +109,4 @@ QFont fontBase(const QWidget *w)
     return f.isValid() ? f.value<QFont>() : w->font();
 }
 
-} // namespace scala
+} // namespace scalatura

@@ -20,12 +20,12 @@ struct Scala
     enum class Contenitore { Finestra, Cornice };
 
     /// The largest scale at which a board of \a base pixels fits \a finestra, centred in it.
-    static Scala per(QSize finestra, QSize base);
+    static Scala adatta(QSize finestra, QSize base);
 
     /// A length in twips at this scale, rounded to whole pixels.
     int px(int twips) const;
     /// A control's rectangle: left, top, width and height each rounded on its own, as at scale 1.
-    QRect rettangolo(const aspetto::Posto &posto, Contenitore contenitore) const;
+    QRect rettangolo(const Posto &posto, Contenitore contenitore) const;
     /// A length in pixels of the scale-1 layout at this scale.
     int pixel(qreal lunghezza) const { return qRound(lunghezza * fattore); }
     /// The width of a line drawn 1 pixel wide at scale 1: whole pixels, so it stays crisp.
@@ -35,16 +35,16 @@ struct Scala
     bool unitaria() const { return qFuzzyCompare(fattore, 1.0); }
 };
 
-namespace scala {
+namespace scalatura {
 
 /// Records a control's place in its window's twips layout and moves it there at the window's scale.
-void posa(QWidget *w, const aspetto::Posto &posto);
+void posa(QWidget *w, const Posto &posto);
 /// Sets \a finestra's scale, then places every recorded control, sizes every explicitly set font and
 /// every hand pointer at it.
 void applica(QWidget *finestra, const Scala &s);
 /// The scale of \a w's window (1, at the origin, when it was never scaled).
-Scala di(const QWidget *w);
+Scala corrente(const QWidget *w);
 /// The scale-1 font of \a w (its own font while it was never scaled).
 QFont fontBase(const QWidget *w);
 
-} // namespace scala
+} // namespace scalatura

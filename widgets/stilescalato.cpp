@@ -29,7 +29,7 @@ int StileScalato::pixelMetric(PixelMetric metrica, const QStyleOption *opzione, 
     if (metrica != PM_TextCursorWidth) return base;
     // A line edit asks without naming itself; its option does.
     if (!widget && opzione) widget = qobject_cast<const QWidget *>(opzione->styleObject);
-    return qMax(base, scala::di(widget).pixel(base));
+    return qMax(base, scalatura::corrente(widget).pixel(base));
 }
 
 void StileScalato::drawPrimitive(PrimitiveElement elemento, const QStyleOption *opzione, QPainter *painter,

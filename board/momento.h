@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The phase the board is in, as its controls show it.
+// Where the board is in the life of a game, as its controls show it.
 #pragma once
 
-/// No variable holds the phase: FrmNumerella::fase() reads it off the controls.
-enum class Fase {
+/// No variable holds it: FrmNumerella::momento() reads it off the controls.
+enum class Momento {
     Riposo,  ///< between games: Start shows, nothing to print
     InCorso, ///< a game runs
     InPausa, ///< a game is paused

@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Ties the board to the record kept of its games.
+#include "board/registrazione.h"
+
+#include "board/frmnumerella.h"
+#include "services/giocatore.h"
+#include "services/registro.h"
+#include "services/tipografia.h"
+
+#include <QMessageBox>
+
+namespace {
+
+void mostraGiocatore(FrmNumerella &finestra, Tipografia &tipografia, const QString &nome)
+{
+    finestra.setWindowTitle(nome.isEmpty() ? QStringLiteral("La Numerella")
+                                           : QStringLiteral("La Numerella – %1").arg(nome));
+    tipografia.proponiNome(nome);
+}
+
+} // namespace
+
+void registra(FrmNumerella &finestra, Registro &registro, Tipografia &tipografia)
+{
+    QObject::connect(&finestra, &FrmNumerella::partitaIniziata, &registro, &Registro::partitaIniziata);
+    QObject::connect(&finestra, &FrmNumerella::domandaPosta, &registro, &Registro::domandaPosta);
+    QObject::connect(&finestra, &FrmNumerella::rispostaData, &registro, &Registro::rispostaData);
+    QObject::connect(&finestra, &FrmNumerella::partitaSospesa, &registro, &Registro::partitaSospesa);
+    QObject::connect(&finestra, &FrmNumerella::partitaRipresa, &registro, &Registro::partitaRipresa);
+    QObject::connect(&finestra, &FrmNumerella::partitaFermata, &registro, &Registro::partitaFermata);
+    QObject::connect(&finestra, &FrmNumerella::partitaFinita, &registro, &Registro::partitaFinita);
+
+    Giocatore &giocatore = registro.giocatore();
+    mostraGiocatore(finestra, tipografia, giocatore.nome());
+    QObject::connect(
+        &giocatore, &Giocatore::cambiato, &finestra,
+        [&finestra, &tipografia](const QString &nome) { mostraGiocatore(finestra, tipografia, nome); });
+
+    QObject::connect(&registro, &Registro::avviso, &finestra, [&finestra](const QString &testo) {
+        // Not modal: the board goes on as if nothing happened.
+        auto *avviso = new QMessageBox(QMessageBox::Warning, QStringLiteral("Registro"), testo,
+                                       QMessageBox::Ok, &finestra);
+        avviso->setObjectName(QStringLiteral("avvisoRegistro"));
+        avviso->setAttribute(Qt::WA_DeleteOnClose);
+        avviso->setWindowModality(Qt::NonModal);
+        avviso->show();
+    });
+}

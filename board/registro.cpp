@@ -1,0 +1,38 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What the board offers the record: Ctrl+R for its window, and a game of chosen cells only.
+#include "board/frmnumerella.h"
+#include "widgets/aspetto.h"
+
+#include <QShortcut>
+
+using namespace aspetto;
+
+void FrmNumerella::collegaRegistro()
+{
+    auto *tasto = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_R), this);
+    tasto->setObjectName(QStringLiteral("tastoRegistro"));
+    connect(tasto, &QShortcut::activated, this, &FrmNumerella::apriRegistro);
+}
+
+void FrmNumerella::apriRegistro()
+{
+    if (momento() == Momento::InCorso) CmdPausa_Click();
+    Q_EMIT registroChiesto();
+}
+
+int FrmNumerella::secondiCronometro() const
+{
+    return m_stato.Minuti * 60 + m_stato.Secondi;
+}
+
+void FrmNumerella::ripassa(const std::bitset<100> &celle, Partenza partenza)
+{
+    if (celle.none()) return;
+    if (momento() == Momento::InCorso || momento() == Momento::InPausa) cmdStop_Click();
+    for (int k = 0; k < 100; ++k) {
+        txtRisultato[k]->clear();
+        txtRisultato[k]->impostaSfondo(celle.test(k) ? ColoreSistema : ColoreEscluso);
+    }
+    cmdStampa->setEnabled(false);
+    if (partenza == Partenza::Subito) cmdAvvio_Click();
+}

@@ -1,0 +1,560 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The record's database through Qt SQL: schema and migrations, the writes of a game, the readings.
+#include "services/archivio.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlError>
+#include <QSqlRecord>
+#include <QSysInfo>
+#include <QVariant>
+#include <array>
+#include <cerrno>
+#include <csignal>
+
+namespace {
+
+/// SQLite's primary result codes that tell what went wrong.
+enum Codice {
+    CodiceOccupato = 5,
+    CodiceBloccato = 6,
+    CodiceSolaLettura = 8,
+    CodiceIO = 10,
+    CodiceDanneggiato = 11,
+    CodicePieno = 13,
+    CodiceNonApribile = 14,
+    CodiceNonDatabase = 26,
+};
+
+/// Each step brings the schema from version n to n + 1: portable SQL only, so that a server can
+/// run the same steps. Version 1 was the first schema; version 2 records which run plays a game,
+/// so that two programs on one file never close each other's games.
+const std::array<QStringList, Archivio::VersioneSchema> Passi = {
+    QStringList{
+        QStringLiteral("CREATE TABLE versione (numero INTEGER NOT NULL)"),
+        QStringLiteral("INSERT INTO versione (numero) VALUES (0)"),
+        QStringLiteral("CREATE TABLE giocatori ("
+                       " id INTEGER PRIMARY KEY,"
+                       " nome VARCHAR(160) NOT NULL UNIQUE,"
+                       " creato VARCHAR(32) NOT NULL)"),
+        // celle: one character a cell, '1' in play, '0' left out (green); times are ISO 8601 in UTC.
+        QStringLiteral("CREATE TABLE partite ("
+                       " id INTEGER PRIMARY KEY,"
+                       " uuid VARCHAR(36) NOT NULL UNIQUE,"
+                       " giocatore INTEGER NOT NULL REFERENCES giocatori (id),"
+                       " inizio VARCHAR(32) NOT NULL,"
+                       " fine VARCHAR(32),"
+                       " celle VARCHAR(100) NOT NULL,"
+                       " secondi INTEGER,"
+                       " errori INTEGER,"
+                       " esatte INTEGER,"
+                       " esito VARCHAR(16))"),
+        QStringLiteral("CREATE INDEX partite_giocatore ON partite (giocatore, inizio)"),
+        // One row per asking that ended: millisecondi to the right answer, pauses left out; NULL
+        // when the question was left unanswered.
+        QStringLiteral("CREATE TABLE domande ("
+                       " partita INTEGER NOT NULL REFERENCES partite (id),"
+                       " ordine INTEGER NOT NULL,"
+                       " riga INTEGER NOT NULL,"
+                       " colonna INTEGER NOT NULL,"
+                       " millisecondi INTEGER,"
+                       " sbagliate INTEGER NOT NULL,"
+                       " PRIMARY KEY (partita, ordine))"),
+        // Every wrong answer as typed, kept as it is confirmed.
+        QStringLiteral("CREATE TABLE sbagliate ("
+                       " partita INTEGER NOT NULL REFERENCES partite (id),"
+                       " ordine INTEGER NOT NULL,"
+                       " riga INTEGER NOT NULL,"
+                       " colonna INTEGER NOT NULL,"
+                       " valore VARCHAR(16) NOT NULL,"
+                       " millisecondi INTEGER NOT NULL)"),
+        QStringLiteral("CREATE INDEX sbagliate_partita ON sbagliate (partita, ordine)"),
+    },
+    QStringList{
+        QStringLiteral("ALTER TABLE partite ADD COLUMN processo VARCHAR(300)"),
+        // Files of the first version cannot tell who plays an open game: it was cut off.
+        QStringLiteral("UPDATE partite SET esito = 'interrotta' WHERE esito IS NULL"),
+    },
+};
+
+std::optional<FinePartita> esitoDa(const QVariant &v)
+{
+    for (FinePartita e : {FinePartita::Finita, FinePartita::Fermata, FinePartita::Interrotta}) {
+        if (v.toString() == parolaEsito(e)) return e;
+    }
+    return std::nullopt;
+}
+
+QString istante(const QDateTime &t)
+{
+    return t.toUTC().toString(Qt::ISODateWithMs);
+}
+
+QDateTime istanteDa(const QVariant &v)
+{
+    return v.isNull() ? QDateTime() : QDateTime::fromString(v.toString(), Qt::ISODateWithMs);
+}
+
+QString celle(const std::bitset<100> &inGioco)
+{
+    QString s(100, u'0');
+    for (int k = 0; k < 100; ++k)
+        if (inGioco.test(k)) s[k] = u'1';
+    return s;
+}
+
+std::bitset<100> celleDa(const QString &s)
+{
+    std::bitset<100> b;
+    for (int k = 0; k < 100 && k < s.size(); ++k)
+        b.set(k, s[k] == u'1');
+    return b;
+}
+
+/// This run, as written beside the games it plays: the machine and the process.
+QString questoProcesso()
+{
+    return QStringLiteral("%1 %2").arg(QSysInfo::machineHostName()).arg(QCoreApplication::applicationPid());
+}
+
+/// Whether the run \a processo, written by questoProcesso(), is still playing.
+bool vivo(const QString &processo)
+{
+    const qsizetype spazio = processo.lastIndexOf(u' ');
+    if (spazio < 0 || processo.left(spazio) != QSysInfo::machineHostName()) return true; // cannot tell
+    if (processo == questoProcesso()) return false; // an earlier run that had our number
+    const pid_t pid = processo.mid(spazio + 1).toInt();
+    return pid > 0 && (::kill(pid, 0) == 0 || errno == EPERM);
+}
+
+int contatore = 0;
+
+} // namespace
+
+Archivio::Archivio(const QString &percorso)
+    : m_percorso(percorso), m_connessione(QStringLiteral("registro-%1").arg(++contatore))
+{
+}
+
+Archivio::~Archivio()
+{
+    m_domanda.reset();
+    m_sbagliata.reset();
+    if (m_db.isValid()) {
+        m_db.close();
+        m_db = QSqlDatabase();
+        QSqlDatabase::removeDatabase(m_connessione);
+    }
+}
+
+Guasto Archivio::guastoDa(int codice)
+{
+    switch (codice & 0xff) {
+    case CodiceOccupato:
+    case CodiceBloccato:
+        return Guasto::Occupato;
+    case CodiceSolaLettura:
+        return Guasto::SolaLettura;
+    case CodicePieno:
+        return Guasto::DiscoPieno;
+    case CodiceNonApribile:
+        return Guasto::NonApribile;
+    case CodiceDanneggiato:
+    case CodiceNonDatabase:
+        return Guasto::Danneggiato;
+    case CodiceIO:
+    default:
+        return Guasto::Altro;
+    }
+}
+
+bool Archivio::esegui(QSqlQuery &q)
+{
+    if (q.exec()) return true;
+    if (m_guasto == Guasto::Nessuno) m_guasto = guastoDa(q.lastError().nativeErrorCode().toInt());
+    return false;
+}
+
+bool Archivio::esegui(const QString &sql, const QVariantList &valori)
+{
+    QSqlQuery q(m_db);
+    if (!q.prepare(sql)) {
+        if (m_guasto == Guasto::Nessuno) m_guasto = guastoDa(q.lastError().nativeErrorCode().toInt());
+        return false;
+    }
+    for (const QVariant &v : valori)
+        q.addBindValue(v);
+    return esegui(q);
+}
+
+bool Archivio::apri(int fino)
+{
+    if (apriFile(fino)) return true;
+    if (m_guasto != Guasto::Danneggiato || !mettiDaParte()) return false;
+    m_guasto = Guasto::Nessuno;
+    return apriFile(fino);
+}
+
+bool Archivio::apriFile(int fino)
+{
+    const QFileInfo file(m_percorso);
+    QDir cartella = file.absoluteDir();
+    if (!cartella.exists()) {
+        if (!cartella.mkpath(QStringLiteral("."))) {
+            m_guasto = Guasto::CartellaBloccata;
+            return false;
+        }
+        QFile::setPermissions(cartella.absolutePath(),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+    if (!file.exists()) {
+        // Made here so that only its owner can read it; SQLite gives its side files the same rights.
+        QFile nuovo(m_percorso);
+        if (!nuovo.open(QIODevice::WriteOnly | QIODevice::NewOnly, QFile::ReadOwner | QFile::WriteOwner) &&
+            !QFileInfo::exists(m_percorso)) {
+            m_guasto = QFileInfo(cartella.absolutePath()).isWritable() ? Guasto::NonApribile
+                                                                       : Guasto::CartellaBloccata;
+            return false;
+        }
+    }
+    m_db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connessione);
+    m_db.setDatabaseName(m_percorso);
+    // Another program on the same file holds it only for one short write at a time.
+    m_db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=3000"));
+    if (!m_db.open()) {
+        m_guasto = guastoDa(m_db.lastError().nativeErrorCode().toInt());
+        if (m_guasto == Guasto::Altro) m_guasto = Guasto::NonApribile;
+        return false;
+    }
+    // The log of changes beside the file, committed without waiting for the disk: a program that
+    // dies keeps every commit, a power cut may lose the last ones but never damages the file.
+    // Its pages are written into the file between games (riordina()), never while a child answers.
+    if (!esegui(QStringLiteral("PRAGMA journal_mode=WAL")) ||
+        !esegui(QStringLiteral("PRAGMA synchronous=NORMAL")) ||
+        !esegui(QStringLiteral("PRAGMA wal_autocheckpoint=0")))
+        return false;
+    const int trovata = versione();
+    if (trovata < 0) return false;
+    if (trovata > VersioneSchema) {
+        m_guasto = Guasto::Versione;
+        return false;
+    }
+    if (trovata == 0) {
+        // A database without our version table is not ours to fill.
+        QSqlQuery q(m_db);
+        q.prepare(QStringLiteral("SELECT COUNT(*) FROM sqlite_master"));
+        if (!esegui(q) || !q.next()) return false;
+        if (q.value(0).toInt() > 0) {
+            m_guasto = Guasto::Danneggiato;
+            return false;
+        }
+    }
+    if (!migra(fino)) return false;
+    if (fino < VersioneSchema) return true;
+    // A write that changes nothing: a read-only file says so now, not in the middle of a game.
+    if (!esegui(QStringLiteral("UPDATE versione SET numero = numero"))) return false;
+    chiudiInterrotte();
+    m_domanda = std::make_unique<QSqlQuery>(m_db);
+    m_sbagliata = std::make_unique<QSqlQuery>(m_db);
+    if (!m_domanda->prepare(
+            QStringLiteral("INSERT INTO domande (partita, ordine, riga, colonna, millisecondi, "
+                           "sbagliate) VALUES (?, ?, ?, ?, ?, ?)")) ||
+        !m_sbagliata->prepare(QStringLiteral("INSERT INTO sbagliate (partita, ordine, riga, colonna, valore, "
+                                             "millisecondi) VALUES (?, ?, ?, ?, ?, ?)"))) {
+        m_guasto = guastoDa(m_domanda->lastError().nativeErrorCode().toInt());
+        return false;
+    }
+    return m_guasto == Guasto::Nessuno;
+}
+
+bool Archivio::mettiDaParte()
+{
+    m_db.close();
+    m_db = QSqlDatabase();
+    QSqlDatabase::removeDatabase(m_connessione);
+    const QString data = QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd-HHmmss"));
+    const QString nuovo = QStringLiteral("%1.danneggiato-%2").arg(m_percorso, data);
+    if (!QFile::rename(m_percorso, nuovo)) return false;
+    // The side files belong to the damaged file: they go with it.
+    for (const QString &coda : {QStringLiteral("-wal"), QStringLiteral("-shm")}) {
+        if (QFileInfo::exists(m_percorso + coda)) QFile::rename(m_percorso + coda, nuovo + coda);
+    }
+    m_messoDaParte = nuovo;
+    return true;
+}
+
+int Archivio::versione()
+{
+    QSqlQuery q(m_db);
+    q.prepare(QStringLiteral("SELECT numero FROM versione"));
+    if (q.exec()) return q.next() ? q.value(0).toInt() : 0;
+    const Guasto g = guastoDa(q.lastError().nativeErrorCode().toInt());
+    if (g == Guasto::Altro) return 0; // no such table: a new file
+    m_guasto = g;
+    return -1;
+}
+
+bool Archivio::migra(int fino)
+{
+    // Two programs may open a new file at once: the one that lost the race finds it done.
+    for (int tentativo = 0; tentativo < 3; ++tentativo) {
+        bool riuscita = true;
+        for (int v = versione(); riuscita && v >= 0 && v < fino; v = versione())
+            riuscita = migraUnPasso(v);
+        if (riuscita && versione() >= fino) return true;
+        if (m_guasto != Guasto::Occupato && m_guasto != Guasto::Altro) return false;
+        m_guasto = Guasto::Nessuno;
+    }
+    if (m_guasto == Guasto::Nessuno) m_guasto = Guasto::Altro;
+    return false;
+}
+
+bool Archivio::migraUnPasso(int da)
+{
+    if (!m_db.transaction()) return false;
+    bool riuscita = true;
+    for (const QString &sql : Passi.at(da)) {
+        if (!(riuscita = esegui(sql))) break;
+    }
+    if (riuscita) riuscita = esegui(QStringLiteral("UPDATE versione SET numero = ?"), {da + 1});
+    if (riuscita && m_db.commit()) return true;
+    m_db.rollback();
+    return false;
+}
+
+void Archivio::chiudiInterrotte()
+{
+    QSqlQuery q(m_db);
+    q.prepare(QStringLiteral("SELECT id, inizio, processo FROM partite WHERE esito IS NULL"));
+    if (!esegui(q)) return;
+    QList<std::pair<qint64, QDateTime>> morte;
+    while (q.next()) {
+        if (!vivo(q.value(2).toString())) morte.append({q.value(0).toLongLong(), istanteDa(q.value(1))});
+    }
+    q.finish();
+    for (const auto &[id, inizio] : morte) {
+        // What the run that died had written: its answers, their time and its wrong answers.
+        QSqlQuery somme(m_db);
+        somme.prepare(QStringLiteral("SELECT COUNT(millisecondi), SUM(millisecondi),"
+                                     " (SELECT COUNT(*) FROM sbagliate WHERE partita = ?)"
+                                     " FROM domande WHERE partita = ?"));
+        somme.addBindValue(id);
+        somme.addBindValue(id);
+        if (!esegui(somme) || !somme.next()) return;
+        const qint64 millisecondi = somme.value(1).toLongLong();
+        esegui(QStringLiteral("UPDATE partite SET esito = ?, fine = ?, secondi = ?, errori = ?, esatte = ?"
+                              " WHERE id = ? AND esito IS NULL"),
+               {parolaEsito(FinePartita::Interrotta), istante(inizio.addMSecs(millisecondi)),
+                int(millisecondi / 1000), somme.value(2).toInt(), somme.value(0).toInt(), id});
+    }
+}
+
+qint64 Archivio::giocatore(const QString &nome)
+{
+    for (int tentativo = 0; tentativo < 2; ++tentativo) {
+        QSqlQuery q(m_db);
+        q.prepare(QStringLiteral("SELECT id FROM giocatori WHERE nome = ?"));
+        q.addBindValue(nome);
+        if (!esegui(q)) return 0;
+        if (q.next()) return q.value(0).toLongLong();
+        q.finish();
+        // Another program may have made her in between: then the second look finds her.
+        if (!esegui(QStringLiteral("INSERT INTO giocatori (nome, creato) VALUES (?, ?)"),
+                    {nome, istante(QDateTime::currentDateTimeUtc())}))
+            m_guasto = Guasto::Nessuno;
+    }
+    if (m_guasto == Guasto::Nessuno) m_guasto = Guasto::Altro;
+    return 0;
+}
+
+QList<SchedaGiocatore> Archivio::giocatori()
+{
+    QList<SchedaGiocatore> elenco;
+    QSqlQuery q(m_db);
+    q.prepare(QStringLiteral(
+        "SELECT g.id, g.nome, COUNT(p.id), MAX(p.inizio), SUM(p.secondi), SUM(p.esatte), SUM(p.errori)"
+        " FROM giocatori g LEFT JOIN partite p ON p.giocatore = g.id"
+        " GROUP BY g.id, g.nome ORDER BY g.nome"));
+    if (!esegui(q)) return elenco;
+    while (q.next()) {
+        SchedaGiocatore g;
+        g.id = q.value(0).toLongLong();
+        g.nome = q.value(1).toString();
+        g.partite = q.value(2).toInt();
+        g.ultima = istanteDa(q.value(3));
+        const double esatte = q.value(5).toDouble();
+        g.secondiPerRisposta = esatte > 0 ? q.value(4).toDouble() / esatte : 0;
+        g.erroriPerPartita = g.partite > 0 ? q.value(6).toDouble() / g.partite : 0;
+        elenco.append(g);
+    }
+    return elenco;
+}
+
+bool Archivio::rinomina(qint64 giocatore, const QString &nome)
+{
+    return esegui(QStringLiteral("UPDATE giocatori SET nome = ? WHERE id = ?"), {nome, giocatore});
+}
+
+bool Archivio::rimuovi(qint64 giocatore)
+{
+    if (!m_db.transaction()) return false;
+    const QString sue = QStringLiteral("(SELECT id FROM partite WHERE giocatore = ?)");
+    const bool riuscita =
+        esegui(QStringLiteral("DELETE FROM domande WHERE partita IN ") + sue, {giocatore}) &&
+        esegui(QStringLiteral("DELETE FROM sbagliate WHERE partita IN ") + sue, {giocatore}) &&
+        esegui(QStringLiteral("DELETE FROM partite WHERE giocatore = ?"), {giocatore}) &&
+        esegui(QStringLiteral("DELETE FROM giocatori WHERE id = ?"), {giocatore});
+    if (riuscita && m_db.commit()) return true;
+    m_db.rollback();
+    return false;
+}
+
+qint64 Archivio::iniziaPartita(qint64 giocatore, const QString &uuid, const QDateTime &inizio,
+                               const std::bitset<100> &inGioco)
+{
+    if (!esegui(QStringLiteral("INSERT INTO partite (uuid, giocatore, inizio, celle, processo)"
+                               " VALUES (?, ?, ?, ?, ?)"),
+                {uuid, giocatore, istante(inizio), celle(inGioco), questoProcesso()}))
+        return 0;
+    QSqlQuery q(m_db);
+    q.prepare(QStringLiteral("SELECT id FROM partite WHERE uuid = ?"));
+    q.addBindValue(uuid);
+    if (!esegui(q) || !q.next()) return 0;
+    return q.value(0).toLongLong();
+}
+
+bool Archivio::domanda(qint64 partita, int ordine, int cella, qint64 millisecondi, int sbagliate)
+{
+    if (!m_domanda) return false;
+    m_domanda->bindValue(0, partita);
+    m_domanda->bindValue(1, ordine);
+    m_domanda->bindValue(2, cella / 10 + 1);
+    m_domanda->bindValue(3, cella % 10 + 1);
+    m_domanda->bindValue(4, millisecondi < 0 ? QVariant() : QVariant(millisecondi));
+    m_domanda->bindValue(5, sbagliate);
+    return esegui(*m_domanda);
+}
+
+bool Archivio::sbagliata(qint64 partita, int ordine, int cella, const QString &valore, qint64 millisecondi)
+{
+    if (!m_sbagliata) return false;
+    m_sbagliata->bindValue(0, partita);
+    m_sbagliata->bindValue(1, ordine);
+    m_sbagliata->bindValue(2, cella / 10 + 1);
+    m_sbagliata->bindValue(3, cella % 10 + 1);
+    m_sbagliata->bindValue(4, valore);
+    m_sbagliata->bindValue(5, millisecondi);
+    return esegui(*m_sbagliata);
+}
+
+bool Archivio::chiudiPartita(qint64 partita, const QDateTime &fine, int secondi, int errori, int esatte,
+                             FinePartita esito)
+{
+    return esegui(QStringLiteral("UPDATE partite SET fine = ?, secondi = ?, errori = ?, esatte = ?, esito = ?"
+                                 " WHERE id = ?"),
+                  {istante(fine), secondi, errori, esatte, parolaEsito(esito), partita});
+}
+
+void Archivio::riordina()
+{
+    QSqlQuery q(m_db);
+    q.exec(QStringLiteral("PRAGMA wal_checkpoint(PASSIVE)"));
+}
+
+namespace {
+
+const QString ColonnePartita =
+    QStringLiteral("p.id, p.uuid, g.nome, p.inizio, p.fine, p.celle, p.secondi, p.errori, p.esatte, p.esito");
+
+SchedaPartita schedaDa(const QSqlQuery &q)
+{
+    SchedaPartita s;
+    s.id = q.value(0).toLongLong();
+    s.uuid = q.value(1).toString();
+    s.giocatore = q.value(2).toString();
+    s.inizio = istanteDa(q.value(3));
+    s.fine = istanteDa(q.value(4));
+    s.inGioco = celleDa(q.value(5).toString());
+    s.secondi = q.value(6).toInt();
+    s.errori = q.value(7).toInt();
+    s.esatte = q.value(8).toInt();
+    s.esito = esitoDa(q.value(9));
+    return s;
+}
+
+} // namespace
+
+QList<SchedaPartita> Archivio::partite(qint64 giocatore)
+{
+    QList<SchedaPartita> elenco;
+    QSqlQuery q(m_db);
+    q.setForwardOnly(true);
+    q.prepare(QStringLiteral("SELECT %1 FROM partite p JOIN giocatori g ON g.id = p.giocatore"
+                             " WHERE p.giocatore = ? ORDER BY p.inizio, p.id")
+                  .arg(ColonnePartita));
+    q.addBindValue(giocatore);
+    if (!esegui(q)) return elenco;
+    while (q.next())
+        elenco.append(schedaDa(q));
+    return elenco;
+}
+
+bool Archivio::perOgniPartita(const std::function<void(const SchedaPartita &)> &f)
+{
+    QSqlQuery q(m_db);
+    q.setForwardOnly(true);
+    q.prepare(QStringLiteral("SELECT %1 FROM partite p JOIN giocatori g ON g.id = p.giocatore"
+                             " ORDER BY p.inizio, p.id")
+                  .arg(ColonnePartita));
+    if (!esegui(q)) return false;
+    while (q.next())
+        f(schedaDa(q));
+    return true;
+}
+
+bool Archivio::perOgniDomanda(
+    const std::function<void(const QString &, const QDateTime &, int, int, double, int)> &f)
+{
+    QSqlQuery q(m_db);
+    q.setForwardOnly(true);
+    q.prepare(QStringLiteral("SELECT g.nome, p.inizio, d.riga, d.colonna, d.millisecondi, d.sbagliate"
+                             " FROM domande d JOIN partite p ON p.id = d.partita"
+                             " JOIN giocatori g ON g.id = p.giocatore ORDER BY p.inizio, p.id, d.ordine"));
+    if (!esegui(q)) return false;
+    while (q.next())
+        f(q.value(0).toString(), istanteDa(q.value(1)), q.value(2).toInt(), q.value(3).toInt(),
+          q.value(4).isNull() ? -1.0 : q.value(4).toDouble() / 1000.0, q.value(5).toInt());
+    return true;
+}
+
+QList<SchedaFatto> Archivio::fatti(qint64 giocatore)
+{
+    QList<SchedaFatto> elenco;
+    QSqlQuery q(m_db);
+    q.setForwardOnly(true);
+    // The recent askings of each fact, newest first, numbered by a window function.
+    q.prepare(QStringLiteral(
+        "SELECT riga, colonna, COUNT(*), SUM(sbagliate), SUM(CASE WHEN n <= 3 THEN sbagliate ELSE 0 END),"
+        " COUNT(millisecondi), AVG(millisecondi)"
+        " FROM (SELECT d.riga, d.colonna, d.sbagliate, d.millisecondi,"
+        "  ROW_NUMBER() OVER (PARTITION BY d.riga, d.colonna ORDER BY p.inizio DESC, d.ordine DESC) AS n"
+        "  FROM domande d JOIN partite p ON p.id = d.partita WHERE p.giocatore = ?) recenti"
+        " WHERE n <= ? GROUP BY riga, colonna"));
+    q.addBindValue(giocatore);
+    q.addBindValue(AskingsRecenti);
+    if (!esegui(q)) return elenco;
+    while (q.next()) {
+        SchedaFatto f;
+        f.riga = q.value(0).toInt();
+        f.colonna = q.value(1).toInt();
+        f.chiesta = q.value(2).toInt();
+        f.sbagliate = q.value(3).toInt();
+        f.sbagliateUltime = q.value(4).toInt();
+        f.giuste = q.value(5).toInt();
+        f.secondi = q.value(6).toDouble() / 1000.0;
+        elenco.append(f);
+    }
+    return elenco;
+}

@@ -1,0 +1,107 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The record's database: the one place that speaks SQL, for writing games as they happen and reading them.
+#pragma once
+
+#include "services/schedafatto.h"
+#include "services/schedagiocatore.h"
+#include "services/schedapartita.h"
+
+#include <QList>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QString>
+#include <functional>
+#include <memory>
+
+/// Why the record cannot be kept.
+enum class Guasto {
+    Nessuno,
+    CartellaBloccata, ///< the folder cannot be made or written
+    NonApribile,      ///< the file cannot be opened
+    SolaLettura,      ///< the file or its disk is read-only
+    DiscoPieno,
+    Occupato,    ///< another program holds the file too long
+    Danneggiato, ///< the file is not a sound database (moved aside when opening)
+    Versione,    ///< the file comes from a newer program
+    Altro,
+};
+
+/// One connection to the record. Every statement is portable SQL with bound parameters; what is
+/// particular to the file (the pragmas, moving a damaged file aside) stays in apri().
+class Archivio
+{
+public:
+    /// The schema this program writes; older files are brought up to it when opened.
+    static constexpr int VersioneSchema = 2;
+    /// Askings of a fact that count as recent.
+    static constexpr int AskingsRecenti = 20;
+
+    explicit Archivio(const QString &percorso);
+    ~Archivio();
+    Archivio(const Archivio &) = delete;
+    Archivio &operator=(const Archivio &) = delete;
+
+    /// Opens the file (making it and its folder, readable by the user only, when new), brings the
+    /// schema up to date and closes the games of runs that died. A damaged file is moved aside with
+    /// the date in its name and a new one started. False when the record cannot be kept: see guasto().
+    /// \a fino is for tests of old files: the schema is brought only that far.
+    bool apri(int fino = VersioneSchema);
+    bool aperto() const { return m_guasto == Guasto::Nessuno && m_db.isOpen(); }
+    Guasto guasto() const { return m_guasto; }
+    /// Where the damaged file went, when apri() moved one aside.
+    QString messoDaParte() const { return m_messoDaParte; }
+    QString percorso() const { return m_percorso; }
+    /// The schema version found in the file.
+    int versione();
+    /// Brings a file up to version \a fino (the whole schema by default): exposed for tests of old files.
+    bool migra(int fino = VersioneSchema);
+
+    // Players.
+    /// The player's id, making her when new; 0 on failure.
+    qint64 giocatore(const QString &nome);
+    QList<SchedaGiocatore> giocatori();
+    bool rinomina(qint64 giocatore, const QString &nome);
+    /// Removes the player and all her games.
+    bool rimuovi(qint64 giocatore);
+
+    // A game, as it happens.
+    /// Starts a game and returns its id; 0 on failure.
+    qint64 iniziaPartita(qint64 giocatore, const QString &uuid, const QDateTime &inizio,
+                         const std::bitset<100> &inGioco);
+    /// An asking that ended: answered right after \a millisecondi, or left (millisecondi < 0).
+    bool domanda(qint64 partita, int ordine, int cella, qint64 millisecondi, int sbagliate);
+    /// A wrong answer typed during asking \a ordine.
+    bool sbagliata(qint64 partita, int ordine, int cella, const QString &valore, qint64 millisecondi);
+    bool chiudiPartita(qint64 partita, const QDateTime &fine, int secondi, int errori, int esatte,
+                       FinePartita esito);
+    /// Writes the pages kept aside into the file itself, without waiting for readers or writers.
+    void riordina();
+
+    // Reading.
+    QList<SchedaPartita> partite(qint64 giocatore);
+    /// Every game of every player, oldest first.
+    bool perOgniPartita(const std::function<void(const SchedaPartita &)> &f);
+    /// Every asking of every game: player, game start, factors, seconds (negative when left), wrong answers.
+    bool
+    perOgniDomanda(const std::function<void(const QString &, const QDateTime &, int, int, double, int)> &f);
+    /// The player's facts over their recent askings; only the facts asked at least once.
+    QList<SchedaFatto> fatti(qint64 giocatore);
+
+    /// The primary SQLite result code of the last failure.
+    static Guasto guastoDa(int codice);
+
+private:
+    bool esegui(QSqlQuery &q);
+    bool esegui(const QString &sql, const QVariantList &valori = {});
+    bool migraUnPasso(int da);
+    bool apriFile(int fino);
+    bool mettiDaParte();
+    void chiudiInterrotte();
+
+    QString m_percorso;
+    QString m_connessione;
+    QSqlDatabase m_db;
+    Guasto m_guasto = Guasto::Nessuno;
+    QString m_messoDaParte;
+    std::unique_ptr<QSqlQuery> m_domanda, m_sbagliata;
+};

@@ -1,0 +1,37 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Who plays: the chosen child's name, remembered between runs, or the guest.
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+/// The current player. An empty name is the guest, whose games are kept under "Ospite".
+class Giocatore : public QObject
+{
+    Q_OBJECT
+public:
+    /// As long as a printed name may be.
+    static constexpr int LunghezzaMassima = 40;
+
+    /// Reads the player chosen in the last run.
+    explicit Giocatore(QObject *parent = nullptr);
+
+    /// The guest's name.
+    static QString ospite();
+    /// \a nome on one line and trimmed, as the printed name; empty when nothing is left or it is
+    /// longer than LunghezzaMassima characters.
+    static QString pulito(const QString &nome);
+
+    /// The chosen name; empty for the guest.
+    QString nome() const { return m_nome; }
+    /// The name the games are kept under: the chosen one, or "Ospite".
+    QString nomeRegistro() const;
+    /// Chooses \a nome (an empty one means the guest) and remembers it for the next runs.
+    void scegli(const QString &nome);
+
+Q_SIGNALS:
+    void cambiato(const QString &nome);
+
+private:
+    QString m_nome;
+};

@@ -1,0 +1,67 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The program as main() wires it, with a player that answers by itself as fast as it can and says on
+// standard output each answer it has confirmed: the other side of the test that kills it.
+#include "aiuto.h"
+#include "board/registrazione.h"
+#include "services/giocatore.h"
+#include "services/registro.h"
+
+#include <QRandomGenerator>
+#include <QTimer>
+#include <unistd.h>
+
+namespace {
+
+/// One line, written at once: whatever is said here was confirmed before.
+void di(const QString &riga)
+{
+    const QByteArray b = (riga + u'\n').toUtf8();
+    [[maybe_unused]] const ssize_t scritti = ::write(STDOUT_FILENO, b.constData(), size_t(b.size()));
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    if (argc < 3) return 2;
+    const quint32 seme = QByteArray(argv[2]).toUInt();
+    Giocatore giocatore;
+    Registro registro(giocatore, QString::fromLocal8Bit(argv[1]));
+    Banco b(Info::Chiusa, seme);
+    registra(*b, registro, b.tipografia);
+    QRandomGenerator caso(seme);
+
+    QTimer passo;
+    QObject::connect(&passo, &QTimer::timeout, [&] {
+        switch (b->momento()) {
+        case Momento::Riposo:
+        case Momento::Finita:
+            b->cmdAvvio_Click();
+            di(QStringLiteral("partita %1").arg(registro.partitaInCorso()));
+            return;
+        case Momento::InPausa:
+            b->cmdRiprendi_Click();
+            return;
+        case Momento::InCorso:
+            break;
+        }
+        const int r = int(caso.bounded(100));
+        if (r < 2) {
+            b->CmdPausa_Click();
+        } else if (r < 3) {
+            b->cmdStop_Click();
+            di(QStringLiteral("fermata"));
+        } else {
+            const int k = b.stato.cella();
+            const bool giusta = r >= 20;
+            const int valore = b.stato.Prodotto[k] + (giusta ? 0 : 1);
+            b.domanda()->setText(QString::number(valore));
+            b->Cmd_invio_Click();
+            di(giusta ? QStringLiteral("giusta %1").arg(k)
+                      : QStringLiteral("sbagliata %1 %2").arg(k).arg(valore));
+        }
+    });
+    passo.start(0);
+    return QApplication::exec();
+}

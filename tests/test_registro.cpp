@@ -1,0 +1,383 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The record: games played on the real board kept as they happen, old files brought up to date,
+// bad files and folders that leave the game going, and the export for spreadsheets.
+#include "aiuto.h"
+#include "board/registrazione.h"
+#include "services/esportazione.h"
+#include "services/giocatore.h"
+#include "services/registro.h"
+
+#include <QDir>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QSignalSpy>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <unistd.h>
+
+namespace {
+
+/// Runs \a sql on the file directly, as another program would.
+void scriviDiretto(const QString &file, const QStringList &sql)
+{
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("diretto"));
+        db.setDatabaseName(file);
+        QVERIFY(db.open());
+        for (const QString &s : sql) {
+            QSqlQuery q(db);
+            QVERIFY2(q.exec(s), qPrintable(s + u' ' + q.lastError().text()));
+        }
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("diretto"));
+}
+
+/// Reads a CSV file as RFC 4180 says: quoted fields with doubled quotes, CR LF between records.
+QList<QStringList> leggiCsv(const QString &file)
+{
+    QFile f(file);
+    if (!f.open(QIODevice::ReadOnly)) return {};
+    const QString testo = QString::fromUtf8(f.readAll());
+    QList<QStringList> righe;
+    QStringList riga;
+    QString campo;
+    bool virgolette = false;
+    for (qsizetype i = 0; i < testo.size(); ++i) {
+        const QChar c = testo[i];
+        if (virgolette) {
+            if (c == u'"' && i + 1 < testo.size() && testo[i + 1] == u'"') {
+                campo += u'"';
+                ++i;
+            } else if (c == u'"') {
+                virgolette = false;
+            } else {
+                campo += c;
+            }
+        } else if (c == u'"') {
+            virgolette = true;
+        } else if (c == u',') {
+            riga.append(campo);
+            campo.clear();
+        } else if (c == u'\r' && i + 1 < testo.size() && testo[i + 1] == u'\n') {
+            riga.append(campo);
+            righe.append(riga);
+            riga.clear();
+            campo.clear();
+            ++i;
+        } else {
+            campo += c;
+        }
+    }
+    return righe;
+}
+
+/// The board wired to a record as main() does, with a player chosen (or the guest).
+struct Partite
+{
+    explicit Partite(const QString &file, const QString &nome = {}) : registro(giocatore, file)
+    {
+        giocatore.scegli(nome);
+        registra(*banco, registro, banco.tipografia);
+    }
+    /// Answers every question right until the game ends.
+    void finisci()
+    {
+        while (banco->momento() == Momento::InCorso)
+            banco.rispondi();
+    }
+    Giocatore giocatore;
+    Registro registro;
+    Banco banco;
+};
+
+} // namespace
+
+class TestRegistro : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void partiteSulTabellone();
+    void migrazioneDallaPrima();
+    void statiGuasti_data();
+    void statiGuasti();
+    void esportazione();
+
+private:
+    QString nuovoFile() { return m_cartella.filePath(QStringLiteral("r%1/registro.sqlite").arg(++m_file)); }
+
+    QTemporaryDir m_cartella;
+    int m_file = 0;
+};
+
+void TestRegistro::initTestCase()
+{
+    // The current player is remembered in the user's settings: here, in a folder of the test's own.
+    qputenv("XDG_CONFIG_HOME", m_cartella.filePath(QStringLiteral("config")).toLocal8Bit());
+}
+
+void TestRegistro::partiteSulTabellone()
+{
+    const QString file = nuovoFile();
+    {
+        Partite p(file, QStringLiteral("  Giulia \n"));
+        // The caption and the print prompt follow the player.
+        QCOMPARE(p.banco->windowTitle(), QStringLiteral("La Numerella – Giulia"));
+        QCOMPARE(p.banco.tipografia.nomeProposto(), QStringLiteral("Giulia"));
+
+        // A game of one cell: a wrong answer, a long pause, then the right answer. The pause is not thought.
+        std::bitset<100> una;
+        una.set(37);
+        p.banco->ripassa(una, FrmNumerella::Partenza::Subito);
+        QCOMPARE(p.banco.stato.cella(), 37);
+        p.banco.digita(29);
+        p.banco.clic(p.banco->Cmd_invio);
+        p.banco->CmdPausa_Click();
+        QTest::qWait(400);
+        p.banco->cmdRiprendi_Click();
+        p.banco.rispondi();
+        QCOMPARE(p.banco->momento(), Momento::Finita);
+
+        // A game of the table of 3, stopped after two answers.
+        p.banco->Label1_MouseDown(9, Qt::RightButton); // every table back
+        for (int colonna : {0, 1, 3, 4, 5, 6, 7, 8, 9})
+            p.banco->Label1_MouseDown(colonna, Qt::LeftButton);
+        p.banco->cmdAvvio_Click();
+        p.banco.rispondi();
+        p.banco.rispondi();
+        p.banco->cmdStop_Click();
+
+        // A game still running when the program ends.
+        p.banco->cmdAvvio_Click();
+        p.banco.rispondi();
+    }
+    Archivio archivio(file);
+    QVERIFY(archivio.apri());
+    const QList<SchedaGiocatore> giocatori = archivio.giocatori();
+    QCOMPARE(giocatori.size(), 1);
+    QCOMPARE(giocatori[0].nome, QStringLiteral("Giulia"));
+    QCOMPARE(giocatori[0].partite, 3);
+    const QList<SchedaPartita> partite = archivio.partite(giocatori[0].id);
+    QCOMPARE(partite.size(), 3);
+    QCOMPARE(partite[0].esito, FinePartita::Finita);
+    QCOMPARE(partite[0].errori, 1);
+    QCOMPARE(partite[0].esatte, 1);
+    QCOMPARE(partite[0].inGioco.count(), size_t(1));
+    QCOMPARE(partite[1].esito, FinePartita::Fermata);
+    QCOMPARE(partite[1].esatte, 2);
+    QCOMPARE(partite[1].inGioco.count(), size_t(10));
+    QVERIFY(partite[1].inGioco.test(2) && partite[1].inGioco.test(92) && !partite[1].inGioco.test(3));
+    QCOMPARE(partite[2].esito, FinePartita::Interrotta);
+    QCOMPARE(partite[2].esatte, 1);
+    for (const SchedaPartita &p : partite)
+        QVERIFY(p.fine >= p.inizio && p.inizio.isValid());
+
+    const QList<SchedaFatto> fatti = archivio.fatti(giocatori[0].id);
+    const auto fatto =
+        std::find_if(fatti.begin(), fatti.end(), [](const SchedaFatto &f) { return f.cella() == 37; });
+    QVERIFY(fatto != fatti.end());
+    QCOMPARE(fatto->riga, 4);
+    QCOMPARE(fatto->colonna, 8);
+    QCOMPARE(fatto->chiesta, 1);
+    QCOMPARE(fatto->sbagliate, 1);
+    QVERIFY2(fatto->secondi < 0.3, qPrintable(QString::number(fatto->secondi))); // the pause left out
+
+    // With no player chosen the games are the guest's; the chosen one is remembered between runs.
+    QCOMPARE(Giocatore().nome(), QStringLiteral("Giulia"));
+    {
+        Partite p(file);
+        QCOMPARE(p.banco->windowTitle(), QStringLiteral("La Numerella"));
+        QVERIFY(p.banco.tipografia.nomeProposto().isEmpty());
+        p.banco->cmdAvvio_Click();
+        p.banco.rispondi();
+        p.banco->cmdStop_Click();
+    }
+    QCOMPARE(archivio.giocatori().size(), 2);
+    QCOMPARE(archivio.giocatori()[1].nome, QStringLiteral("Ospite"));
+
+    // The real prompt offers the name selected: typing replaces it.
+    Tipografia tipografia;
+    tipografia.proponiNome(QStringLiteral("Giulia"));
+    QString offerto, scelto;
+    QTimer::singleShot(0, [&] {
+        auto *dialogo = qobject_cast<QInputDialog *>(QApplication::activeModalWidget());
+        QVERIFY(dialogo);
+        auto *riga = dialogo->findChild<QLineEdit *>();
+        offerto = riga->selectedText();
+        QTest::keyClicks(riga, QStringLiteral("Marco"));
+        dialogo->accept();
+    });
+    QCOMPARE(tipografia.chiediNome(nullptr), QStringLiteral("Marco"));
+    QCOMPARE(offerto, QStringLiteral("Giulia"));
+}
+
+void TestRegistro::migrazioneDallaPrima()
+{
+    const QString file = nuovoFile();
+    {
+        Archivio prima(file);
+        QVERIFY(prima.apri(1));
+        QCOMPARE(prima.versione(), 1);
+    }
+    // What a program of the first version left: a finished game and one it was playing when it died.
+    scriviDiretto(
+        file,
+        {
+            QStringLiteral(
+                "INSERT INTO giocatori (id, nome, creato) VALUES (1, 'Giulia', '2026-01-10T08:00:00.000Z')"),
+            QStringLiteral("INSERT INTO partite (id, uuid, giocatore, inizio, fine, celle, secondi, errori, "
+                           "esatte, esito)"
+                           " VALUES (1, 'a', 1, '2026-01-10T08:00:00.000Z', '2026-01-10T08:03:00.000Z', "
+                           "'%1', 180, 2, 100,"
+                           " 'finita')")
+                .arg(QString(100, u'1')),
+            QStringLiteral("INSERT INTO partite (id, uuid, giocatore, inizio, celle) VALUES (2, 'b', 1,"
+                           " '2026-01-11T08:00:00.000Z', '%1')")
+                .arg(QString(100, u'1')),
+            QStringLiteral("INSERT INTO domande VALUES (2, 1, 7, 8, 6400, 1)"),
+            QStringLiteral("INSERT INTO sbagliate VALUES (2, 1, 7, 8, '54', 2000)"),
+        });
+    Archivio archivio(file);
+    QVERIFY(archivio.apri());
+    QCOMPARE(archivio.versione(), Archivio::VersioneSchema);
+    const QList<SchedaPartita> partite = archivio.partite(archivio.giocatore(QStringLiteral("Giulia")));
+    QCOMPARE(partite.size(), 2);
+    QCOMPARE(partite[0].secondi, 180);
+    QCOMPARE(partite[0].esito, FinePartita::Finita);
+    QCOMPARE(partite[1].esito, FinePartita::Interrotta);
+    const QList<SchedaFatto> fatti = archivio.fatti(1);
+    QCOMPARE(fatti.size(), 1);
+    QCOMPARE(fatti[0].secondi, 6.4);
+    QCOMPARE(fatti[0].sbagliate, 1);
+    // And the new version's writes work on it.
+    QVERIFY(archivio.iniziaPartita(1, QStringLiteral("c"), QDateTime::currentDateTimeUtc(),
+                                   std::bitset<100>().set()));
+}
+
+void TestRegistro::statiGuasti_data()
+{
+    QTest::addColumn<QString>("caso");
+    QTest::newRow("cartella bloccata") << QStringLiteral("cartella");
+    QTest::newRow("file danneggiato") << QStringLiteral("danneggiato");
+    QTest::newRow("file di sola lettura") << QStringLiteral("sola lettura");
+}
+
+void TestRegistro::statiGuasti()
+{
+    QFETCH(QString, caso);
+    QString file = nuovoFile();
+    QDir().mkpath(QFileInfo(file).absolutePath());
+    const QByteArray rovina = QByteArray("questo non è un registro ").repeated(400);
+    QString attesa;
+    if (caso == QStringLiteral("cartella")) {
+        attesa = QStringLiteral("non viene tenuto: nella cartella");
+        if (::geteuid() != 0) {
+            QVERIFY(
+                QFile::setPermissions(QFileInfo(file).absolutePath(), QFile::ReadOwner | QFile::ExeOwner));
+        } else {
+            // Root writes in any folder: a file where the folder should be stops it all the same.
+            QFile ostacolo(QFileInfo(file).absolutePath() + QStringLiteral("/file"));
+            QVERIFY(ostacolo.open(QIODevice::WriteOnly));
+            file = ostacolo.fileName() + QStringLiteral("/registro.sqlite");
+        }
+    } else if (caso == QStringLiteral("danneggiato")) {
+        QFile f(file);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(rovina);
+        attesa = QStringLiteral("era danneggiato: è stato messo da parte come");
+    } else {
+        {
+            Archivio(file).apri();
+        }
+        QVERIFY(QFile::setPermissions(file, QFile::ReadOwner));
+        if (::geteuid() == 0) QSKIP("root writes a read-only file all the same");
+        attesa = QStringLiteral("si può soltanto leggere");
+    }
+
+    Partite p(file, QStringLiteral("Marco"));
+    QSignalSpy avvisi(&p.registro, &Registro::avviso);
+    // The record is opened by the first game: its trouble waits for the game's end.
+    p.banco->cmdAvvio_Click();
+    for (int i = 0; i < 5; ++i)
+        p.banco.rispondi();
+    QCOMPARE(avvisi.size(), 0);
+    QCOMPARE(p.banco->momento(), Momento::InCorso);
+    p.banco->cmdStop_Click();
+    QCOMPARE(avvisi.size(), 1);
+    QVERIFY2(avvisi[0][0].toString().contains(attesa), qPrintable(avvisi[0][0].toString()));
+    auto *messaggio = p.banco->findChild<QMessageBox *>(QStringLiteral("avvisoRegistro"));
+    QVERIFY(messaggio && messaggio->isVisible() && !messaggio->isModal());
+    // Once a run.
+    p.banco->cmdAvvio_Click();
+    p.finisci();
+    QCOMPARE(avvisi.size(), 1);
+
+    if (caso == QStringLiteral("danneggiato")) {
+        // Moved aside whole, dated, and a new record kept the games.
+        const QStringList accanto = QDir(QFileInfo(file).absolutePath())
+                                        .entryList({QStringLiteral("registro.sqlite.danneggiato-%1-*")
+                                                        .arg(QDate::currentDate().toString(Qt::ISODate))});
+        QCOMPARE(accanto.size(), 1);
+        QFile vecchio(QFileInfo(file).absolutePath() + u'/' + accanto[0]);
+        QVERIFY(vecchio.open(QIODevice::ReadOnly));
+        QCOMPARE(vecchio.readAll(), rovina);
+        Archivio archivio(file);
+        QVERIFY(archivio.apri());
+        QCOMPARE(archivio.partite(archivio.giocatore(QStringLiteral("Marco"))).size(), 2);
+    }
+}
+
+void TestRegistro::esportazione()
+{
+    const QString file = nuovoFile();
+    // Names a spreadsheet would take for formulas or split, and letters of every kind.
+    const QStringList nomi = {QStringLiteral("=SOMMA(A1:A9)"), QStringLiteral("Anna, \"la\" Rossa"),
+                              QStringLiteral("-2+3"), QStringLiteral("@Lia"),
+                              QStringLiteral("+39 Zoë 🦊 אבי")};
+    for (const QString &nome : nomi) {
+        Partite p(file, nome);
+        p.banco->ripassa(std::bitset<100>().set(0).set(99), FrmNumerella::Partenza::Subito);
+        p.banco.digita(7);
+        p.banco.clic(p.banco->Cmd_invio);
+        p.finisci();
+    }
+    Archivio archivio(file);
+    QVERIFY(archivio.apri());
+    QString errore;
+    const QString csvPartite = m_cartella.filePath(QStringLiteral("partite.csv"));
+    const QString csvRisposte = m_cartella.filePath(QStringLiteral("risposte.csv"));
+    QVERIFY(Esportazione::partite(archivio, csvPartite, errore));
+    QVERIFY(Esportazione::risposte(archivio, csvRisposte, errore));
+
+    const QList<QStringList> partite = leggiCsv(csvPartite);
+    QCOMPARE(partite.size(), 1 + nomi.size());
+    QCOMPARE(partite[0].join(u','), QStringLiteral("giocatore,inizio,fine,tabelline,secondi,errori,esito"));
+    const QList<QStringList> risposte = leggiCsv(csvRisposte);
+    QCOMPARE(risposte[0].join(u','),
+             QStringLiteral("giocatore,partita_inizio,riga,colonna,secondi,sbagliate"));
+    QCOMPARE(risposte.size(), 1 + 2 * nomi.size());
+    for (int i = 0; i < nomi.size(); ++i) {
+        const QStringList &r = partite[i + 1];
+        QCOMPARE(r.size(), 7);
+        const bool formula = QStringLiteral("=+-@").contains(nomi[i][0]);
+        QCOMPARE(r[0], formula ? u'\'' + nomi[i] : nomi[i]);
+        QVERIFY(QDateTime::fromString(r[1], Qt::ISODate).isValid());
+        QVERIFY(QDateTime::fromString(r[2], Qt::ISODate) >= QDateTime::fromString(r[1], Qt::ISODate));
+        QCOMPARE(r[3], QStringLiteral("1-10"));
+        QCOMPARE(r[5], QStringLiteral("1"));
+        QCOMPARE(r[6], QStringLiteral("finita"));
+        // Each answer row names its player and game the same way.
+        for (const QStringList &a : risposte.mid(1 + 2 * i, 2)) {
+            QCOMPARE(a.size(), 6);
+            QCOMPARE(a[0], r[0]);
+            QCOMPARE(a[1], r[1]);
+        }
+    }
+    QCOMPARE(risposte[1].mid(2, 2) + risposte[1].mid(5), QStringList({"1", "1", "1"}));
+}
+
+QTEST_MAIN(TestRegistro)
+#include "test_registro.moc"
