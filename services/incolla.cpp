@@ -27,8 +27,9 @@ Incolla::Incolla(QLineEdit *riga) : QObject(riga), m_riga(riga), m_limite(new QT
     m_limite->setSingleShot(true);
     m_limite->setInterval(AttesaMassimaMs);
     connect(m_limite, &QTimer::timeout, this, [this] { m_inAttesa = false; });
+    // The offscreen platform answers as X11 too, with no connection.
     auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (!x11) return;
+    if (!x11 || !x11->connection()) return;
     m_x = x11->connection();
     const xcb_screen_t *schermo = xcb_setup_roots_iterator(xcb_get_setup(m_x)).data;
     m_finestra = xcb_generate_id(m_x);

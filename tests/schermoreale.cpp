@@ -92,7 +92,7 @@ std::uint8_t pulsante(Qt::MouseButton tasto)
 SchermoReale::SchermoReale()
 {
     auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (!x11) return;
+    if (!x11 || !x11->connection()) return; // the offscreen platform answers as X11 too, with no connection
     xcb_connection_t *x = x11->connection();
     const xcb_query_extension_reply_t *xtest = xcb_get_extension_data(x, &xcb_test_id);
     if (!xtest || !xtest->present) return;
