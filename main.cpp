@@ -126,10 +126,7 @@ int esegui(int &argc, char **argv)
         finestra.ripassa(ripasso::celle(registro.difficili()), FrmNumerella::Partenza::AlComando);
     else
         QTimer::singleShot(IndugioRegistro, &registro, &Registro::apri); // after the board is on screen
-    if (lettura.opzioni.schermo == Schermo::Intero)
-        finestra.showFullScreen();
-    else
-        finestra.show();
+    finestra.mostra(lettura.opzioni.schermo);
     // A termination signal closes the window like its close box does.
     Segnali segnali;
     QObject::connect(&segnali, &Segnali::terminazione, &finestra, &QWidget::close);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Measures, on a real X server, the board at its own size and full screen: the switch to full screen,
 // one blink tick, one answer on the keypad, what a tick repaints, and the resident memory.
+#include "bench/misure.h"
 #include "tests/aiuto.h"
 #include "widgets/scala.h"
 
@@ -19,26 +20,6 @@ constexpr double BudgetSchermoInteroMs = 100;
 constexpr double BudgetTickMs = 2;
 constexpr double BudgetClicOkMs = 2; // one keypad click and OK
 constexpr double BudgetMemoriaMiB = 60;
-
-double cpuMs()
-{
-    timespec t{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
-    return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
-}
-
-/// A line of /proc/self/status (VmRSS, RssAnon, RssShmem) or of another such file, in MiB, or -1.
-double memoriaMiB(const QByteArray &voce = "VmRSS:",
-                  const QString &file = QStringLiteral("/proc/self/status"))
-{
-    QFile f(file);
-    if (!f.open(QIODevice::ReadOnly | QIODevice::Text)) return -1;
-    for (const QByteArray &riga : f.readAll().split('\n')) {
-        if (riga.startsWith(voce))
-            return riga.mid(voce.size()).trimmed().split(' ').value(0).toDouble() / 1024.0;
-    }
-    return -1;
-}
 
 void riga(const char *nome, double valore, double budget, const char *unita)
 {
@@ -72,31 +53,6 @@ protected:
         return false;
     }
 };
-
-/// Waits, idle, until \a w has been painted at \a dimensione and the paint cycle has returned.
-bool aspettaDisegno(QWidget *w, QSize dimensione, int limiteMs = 5000)
-{
-    struct Spia : QObject
-    {
-        QSize voluta;
-        QEventLoop ciclo;
-        bool fatto = false;
-        bool eventFilter(QObject *o, QEvent *e) override
-        {
-            if (e->type() == QEvent::Paint && !fatto && static_cast<QWidget *>(o)->size() == voluta) {
-                fatto = true;
-                QTimer::singleShot(0, &ciclo, [this] { ciclo.quit(); }); // once the paint cycle is over
-            }
-            return false;
-        }
-    } spia;
-    spia.voluta = dimensione;
-    w->installEventFilter(&spia);
-    QTimer::singleShot(limiteMs, &spia.ciclo, [&spia] { spia.ciclo.quit(); });
-    spia.ciclo.exec();
-    w->removeEventFilter(&spia);
-    return spia.fatto;
-}
 
 } // namespace
 

@@ -13,7 +13,10 @@ void FrmNumerella::cmdAvvio_Click()
     m_stato.NumEsatte = 0;
     for (const Cella *c : txtRisultato)
         m_stato.NumEscluse += c->esclusa() ? 1 : 0;
-    if (m_stato.NumEscluse == 100) return; // every table left out: nothing to ask
+    if (m_stato.NumEscluse == 100) { // every table left out: nothing to ask
+        annuncia(QStringLiteral("Nessuna tabellina da fare: riprendine una con Alt e il suo numero."));
+        return;
+    }
     m_stato.ModoLampeggio = 1;
     // Restarting the blink timer gives the first question a full interval before it blinks.
     spegni(Timer1);

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Finishing a game: the congratulation, and the board back between games with Print enabled.
+#include "board/frasi.h"
 #include "board/frmnumerella.h"
 #include "board/interruttori.h"
 
@@ -8,18 +9,20 @@ void FrmNumerella::finisci()
     Q_EMIT partitaFinita(secondiCronometro(), m_stato.NumErrori);
     suona(Clip::Fine);
     m_stato.InCorso = false;
+    spegni(TmrTimer);
+    lblTitolo->setText(QStringLiteral("Complimenti. Hai finito."));
+    // Print takes the focus before the keypad goes grey, so that nothing else takes it in between;
+    // the end, the time and the errors are heard with its name.
+    cmdStampa->setEnabled(true);
+    m_premessa = lblTitolo->text() + QLatin1Char(' ') +
+                 frasi::tempoEErrori(m_stato.Minuti, m_stato.Secondi, m_stato.NumErrori) + QLatin1Char('.');
+    portaFuoco(cmdStampa);
     Frame1->setEnabled(false);
     accendi(Timer1);
     cmdRiprendi->setEnabled(false);
     CmdPausa->setEnabled(false);
-    spegni(TmrTimer);
-    cmdStampa->setEnabled(true);
-    cmdStampa->setFocus();
     cmdStop->hide();
     cmdAvvio->show();
-    lblTitolo->setText(QStringLiteral("Complimenti. Hai finito."));
     mostraIntestazioni();
     m_stato.ModoLampeggio = 0;
-    m_premessa.clear(); // the end says it all
-    annuncia(lblTitolo->text());
 }

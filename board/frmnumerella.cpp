@@ -3,6 +3,7 @@
 #include "board/frmnumerella.h"
 
 #include "board/disposizione.h"
+#include "board/frasi.h"
 #include "board/interruttori.h"
 #include "board/logica.h"
 #include "info/frminfo.h"
@@ -11,7 +12,7 @@
 #include "widgets/immagini.h"
 #include "widgets/scala.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <QPainter>
 #include <QScreen>
 
@@ -52,11 +53,16 @@ Immagine scritta(const QString &parola, const Posto &posto, immagini::Sfumatura 
 /// How to press column number \a n + 1 from the keyboard (Alt+0 is the 10).
 QString spiegazioneColonna(int n)
 {
-    const bool vocale = n + 1 == 1 || n + 1 == 8; // "dell'1", "all'8"
     return QStringLiteral(
-               "Alt+%1: escludi o riprendi la tabellina %2%3; Alt+Maiusc+%1: tieni le tabelline fino %4%3")
-        .arg(QString::number((n + 1) % 10), vocale ? QStringLiteral("dell'") : QStringLiteral("del "),
-             QString::number(n + 1), vocale ? QStringLiteral("all'") : QStringLiteral("al "));
+               "Alt+%1: escludi o riprendi la tabellina %2; Alt+Maiusc+%1: tieni le tabelline fino %3")
+        .arg(QString::number((n + 1) % 10), frasi::dellaTabellina(n + 1), frasi::finoAlla(n + 1));
+}
+
+/// The keys of a control, told after its name and shown in its tooltip.
+void spiega(QWidget *w, const QString &tasti)
+{
+    accessibilita::impostaDescrizione(w, tasti);
+    w->setToolTip(w->accessibleName() + QStringLiteral(": ") + tasti);
 }
 
 } // namespace
@@ -74,6 +80,8 @@ FrmNumerella::FrmNumerella(Stato &stato, LettoreSuoni &suoni, Tipografia &tipogr
 
 FrmNumerella::~FrmNumerella()
 {
+    // The controls about to go drop the focus: nothing must be told of them any more.
+    disconnect(qApp, &QApplication::focusChanged, this, nullptr);
     if (m_info) delete m_info.data();
 }
 
@@ -146,6 +154,11 @@ void FrmNumerella::costruisci()
         new CasellaGrafica(Arancio, immagini::svg(QStringLiteral("altoparlante_spento"), misura(lay::Check1)),
                            immagini::svg(QStringLiteral("altoparlante"), misura(lay::Check1)), this),
         "Check1", lay::Check1, QStringLiteral("Silenzio"));
+    spiega(cmdAvvio, QStringLiteral("Ctrl+N"));
+    const QString pausa = QStringLiteral("Ctrl+P o il tasto Pausa");
+    spiega(CmdPausa, pausa);
+    spiega(cmdRiprendi, pausa);
+    spiega(cmdStop, QStringLiteral("Ctrl+S"));
 
     Frame1 = posa(new Cornice(QStringLiteral("Tastierino numerico"), fontComic(8.25),
                               Cornice::Didascalia::SiSpegne, this),
@@ -186,8 +199,15 @@ void FrmNumerella::costruisci()
                   "Label3", lay::Label3);
     txtErrori =
         posa(new Contatore(Qt::AlignHCenter, Frame2), "txtErrori", lay::txtErrori, QStringLiteral("Errori"));
-    for (Contatore *c : {TxtMin, TxtSec, txtErrori})
+    Frame2->setAccessibleName(QStringLiteral("Errori"));
+    for (Contatore *c : {TxtMin, TxtSec, txtErrori}) {
         c->setText(QStringLiteral("0"));
+        spiega(c, QStringLiteral("Ctrl+T dice il tempo e gli errori"));
+    }
+    accessibilita::impostaDescrizione(
+        this, QStringLiteral("Ctrl+N: nuova partita; Ctrl+P: pausa e riprendi; Ctrl+S: stop; "
+                             "Ctrl+T: tempo ed errori; Alt+numero: escludi o riprendi una tabellina; "
+                             "F11: schermo intero"));
 
     lblTitolo =
         posa(etichetta(this, QString(), conEmoji(fontComic(20.25)), Qt::AlignHCenter | Qt::AlignTop, Blu),
@@ -246,12 +266,10 @@ void FrmNumerella::ordinaFuoco()
     for (int d = 1; d <= 9; ++d)
         ordine.push_back(Cmd[d]);
     ordine.insert(ordine.end(), {Cmd[0], Cmd_invio});
-    for (int k = 0; k <= 9; ++k)
-        ordine.push_back(txtRisultato[k]);
-    ordine.push_back(cmdEnd);
-    for (int k = 10; k <= 99; ++k)
-        ordine.push_back(txtRisultato[k]);
-    ordine.insert(ordine.end(), {CmdPausa, cmdInfo, cmdStampa, Check1, cmdRiprendi, cmdStop});
+    for (Cella *c : txtRisultato)
+        ordine.push_back(c);
+    // Exit comes last, never between two rows of cells where one Space too many would end the program.
+    ordine.insert(ordine.end(), {CmdPausa, cmdInfo, cmdStampa, Check1, cmdRiprendi, cmdStop, cmdEnd});
     for (size_t i = 1; i < ordine.size(); ++i)
         setTabOrder(ordine[i - 1], ordine[i]);
     cmdAvvio->setFocus();
@@ -285,6 +303,8 @@ void FrmNumerella::collega()
     connect(Timer1, &QTimer::timeout, this, &FrmNumerella::Timer1_Timer);
     connect(TmrTimer, &QTimer::timeout, this, &FrmNumerella::TmrTimer_Timer);
     collegaTastiera();
+    collegaComandi();
+    collegaVoce();
 
     std::vector<QWidget *> seguonoMouse{Check1,      Cmd_backspace, Cmd_invio, cmdAvvio, CmdPausa,
                                         cmdRiprendi, cmdStop,       cmdStampa, cmdInfo,  cmdEnd};
@@ -314,6 +334,8 @@ void FrmNumerella::Form_Load()
     cmdRiprendi->hide();
     cmdRiprendi->setEnabled(false);
     cmdStampa->setEnabled(false);
+    // Stop is covered by Start until a game starts: hidden, it is neither reached by Tab nor reported.
+    cmdStop->hide();
 }
 
 void FrmNumerella::mostraIntestazioni()

@@ -46,6 +46,8 @@ public:
     /// left out as a press on their column number does, and the sound box is switched off as a click on
     /// it does.
     void applicaOpzioni(const Opzioni &opzioni);
+    /// Shows the board, full screen when asked (F11 and Escape switch later).
+    void mostra(Schermo schermo);
 
     /// How ripassa() leaves the board.
     enum class Partenza { Subito, AlComando };
@@ -94,6 +96,7 @@ protected:
 
     // The window's size: F11 toggles full screen, Escape leaves it.
     void alternaSchermoIntero();
+    void impostaSchermoIntero(Schermo schermo);
 
     // The small controls.
     void Check1_Click();
@@ -183,11 +186,33 @@ private:
     /// During a game digits, Backspace and Return typed anywhere in the window go to the asked
     /// cell; true when \a e was sent there.
     bool smistaTasto(QWidget *destinatario, QKeyEvent *e);
+
+    // Keys for the whole session: Ctrl+N starts, Ctrl+P (or Pause) pauses and resumes, Ctrl+S stops,
+    // Ctrl+T tells the time and the errors.
+    void collegaComandi();
+    /// Pauses a running game or resumes a paused one; the focus stays where the child was typing.
+    void alternaPausa();
+
+    // What a screen reader hears.
+    /// Words a control carried for the moment go when the focus leaves it.
+    void collegaVoce();
     /// A new question: into the keyboard focus when the keyboard was used last, else just told.
     void presentaDomanda(Cella *cella);
+    /// Moves the focus to \a dove; any pending outcome is heard in front of its name, in the one
+    /// focus event, so neither cuts the other off.
+    void portaFuoco(QWidget *dove);
     /// Tells a screen reader \a frase, after any pending outcome, through the description of the
     /// control that has the focus: one event carries all the words, so none is overwritten unread.
     void annuncia(const QString &frase);
+    /// "2 minuti e 14 secondi, 3 errori".
+    void diciTempo();
+    /// The asked question ("6 per 8"), without any words carried in front of it.
+    QString nomeDomanda() const;
+    /// The table choice just made, told.
+    void annunciaScelta(int Index, Qt::MouseButton Button);
+    /// The button \a lasciato is about to hide or go grey: when it has the focus, the focus moves
+    /// to \a gemello (shown in its place) with \a parole heard in front of its name, and true.
+    bool passaFuoco(QWidget *lasciato, QWidget *gemello, const QString &parole);
 
     Stato &m_stato;
     LettoreSuoni &m_suoni;
@@ -200,5 +225,8 @@ private:
     const QWidget *m_cellaInoltro = nullptr;
     QPointer<QWidget> m_annunciato; ///< the control whose description carries the last words
     QString m_premessa;             ///< the outcome told together with what comes next ("Giusto! ")
+    QPointer<QWidget> m_nominato;   ///< the control whose name carries an outcome in front
+    QString m_nomeVero;             ///< its own name
     QShortcut *m_schermoIntero = nullptr, *m_esciSchermoIntero = nullptr;
+    QRect m_geometriaNormale; ///< the window's place before it went full screen
 };

@@ -9,10 +9,12 @@ using namespace aspetto;
 void FrmNumerella::CmdPausa_Click()
 {
     suona(Clip::Tasto);
-    CmdPausa->hide();
-    CmdPausa->setEnabled(false);
+    // Resume shows first, so that the focus on Pause can pass straight to it.
     cmdRiprendi->setEnabled(true);
     cmdRiprendi->show();
+    const bool detto = passaFuoco(CmdPausa, cmdRiprendi, QStringLiteral("Pausa."));
+    CmdPausa->hide();
+    CmdPausa->setEnabled(false);
     m_stato.InCorso = false;
     cmdAvvio->hide();
     Frame1->setEnabled(false);
@@ -23,7 +25,7 @@ void FrmNumerella::CmdPausa_Click()
     txtRisultato[k]->impostaSfondo(Bianco);
     Label1[m_stato.Colonna.at(k) - 1]->impostaColore(GialloChiaro);
     Label2[m_stato.Riga.at(k) - 1]->impostaColore(GialloChiaro);
-    annuncia(QStringLiteral("Pausa"));
+    if (!detto) annuncia(QStringLiteral("Pausa. Ctrl+P per riprendere."));
     Q_EMIT partitaSospesa();
 }
 
@@ -32,13 +34,18 @@ void FrmNumerella::cmdRiprendi_Click()
     suona(Clip::Tasto);
     CmdPausa->setEnabled(true);
     CmdPausa->show();
-    cmdRiprendi->setEnabled(false);
-    cmdRiprendi->hide();
     m_stato.InCorso = true;
     Frame1->setEnabled(true);
     accendi(Timer1);
     accendi(TmrTimer);
     m_premessa = QStringLiteral("Si riprende. ");
     Q_EMIT partitaRipresa();
-    if (!SceltaDomanda()) finisci(); // nothing left to ask: the game is complete
+    // With the mouse, Pause takes the focus in Resume's place; from the keyboard the question takes it
+    // straight away, Resume hiding only afterwards so that nothing else gets it in between.
+    if (m_ingresso->ultimo() != Ingresso::Tastiera && cmdRiprendi->hasFocus())
+        CmdPausa->setFocus(Qt::OtherFocusReason);
+    const bool trovata = SceltaDomanda();
+    cmdRiprendi->setEnabled(false);
+    cmdRiprendi->hide();
+    if (!trovata) finisci(); // nothing left to ask: the game is complete
 }

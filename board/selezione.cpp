@@ -25,4 +25,5 @@ void FrmNumerella::Label1_MouseDown(int Index, Qt::MouseButton Button)
             txtRisultato[k]->impostaSfondo(txtRisultato[k]->esclusa() ? Bianco : ColoreEscluso);
         cmdStampa->setEnabled(false);
     }
+    if (Button == Qt::LeftButton || Button == Qt::RightButton) annunciaScelta(Index, Button);
 }

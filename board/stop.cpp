@@ -7,11 +7,21 @@ void FrmNumerella::cmdStop_Click()
 {
     if (momento() == Momento::InCorso || momento() == Momento::InPausa)
         Q_EMIT partitaFermata(secondiCronometro(), m_stato.NumErrori);
+    // Start shows first: from the keyboard, or from a control that is going away, the focus moves
+    // to it, and the words go with it.
+    cmdAvvio->show();
+    const QString parole = QStringLiteral("Partita fermata.");
+    QWidget *fuoco = focusWidget();
+    if (m_ingresso->ultimo() == Ingresso::Tastiera || fuoco == cmdStop || fuoco == CmdPausa ||
+        fuoco == cmdRiprendi || Frame1->isAncestorOf(fuoco)) {
+        m_premessa = parole;
+        portaFuoco(cmdAvvio);
+    } else
+        annuncia(parole);
     svuotaTabellone();
     mostraIntestazioni();
     accendi(Timer1);
     spegni(TmrTimer);
-    cmdAvvio->show();
     cmdStop->hide();
     CmdPausa->show();
     CmdPausa->setEnabled(false);

@@ -56,25 +56,3 @@ bool FrmNumerella::smistaTasto(QWidget *destinatario, QKeyEvent *e)
     m_cellaInoltro = eraCella;
     return true;
 }
-
-void FrmNumerella::presentaDomanda(Cella *cella)
-{
-    // The cell's accessible name is the question ("6 per 8"): its focus makes a screen reader say it.
-    if (m_ingresso->ultimo() == Ingresso::Tastiera && focusWidget() != cella) {
-        if (!m_premessa.isEmpty()) annuncia(QString()); // the outcome, on the control being left
-        cella->setFocus(Qt::OtherFocusReason);
-    } else
-        annuncia(cella->accessibleName());
-}
-
-void FrmNumerella::annuncia(const QString &frase)
-{
-    const QString parole = (m_premessa + frase).trimmed();
-    m_premessa.clear();
-    QWidget *bersaglio = focusWidget();
-    if (!bersaglio || !bersaglio->isVisible()) bersaglio = this;
-    // Only one control carries the words at a time, so no stale news is read out later.
-    if (m_annunciato && m_annunciato != bersaglio) m_annunciato->setAccessibleDescription(QString());
-    m_annunciato = bersaglio;
-    bersaglio->setAccessibleDescription(parole);
-}

@@ -20,6 +20,10 @@ UltimoIngresso::~UltimoIngresso()
 bool UltimoIngresso::eventFilter(QObject *o, QEvent *e)
 {
     switch (e->type()) {
+    case QEvent::ShortcutOverride:
+        // A key that a shortcut takes never arrives as a key press.
+        if (o->isWindowType() || e->spontaneous()) m_ultimo = Ingresso::Tastiera;
+        return false;
     case QEvent::KeyPress:
         // A key from the keyboard comes through a window (or is marked as the system's); the keypad
         // posts its keystrokes straight to the cell, and those are not the user's hand on the keyboard.

@@ -4,6 +4,9 @@
 
 #include <QAccessible>
 #include <QAccessibleInterface>
+#include <private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
 
 namespace {
 
@@ -18,6 +21,54 @@ QString detto(FrmNumerellaProva &w)
     QWidget *f = w.focusWidget() ? w.focusWidget() : &w;
     return interfaccia(f)->text(QAccessible::Description);
 }
+
+/// What a screen reader says, from the events Qt sends: the name of each control that takes the
+/// focus, and each new name or description of the control that has it.
+class Orecchio
+{
+public:
+    Orecchio()
+    {
+        // Offscreen there is no screen reader to switch it on.
+        QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
+        s_orecchio = this;
+        QAccessible::installUpdateHandler(&Orecchio::ascolta);
+    }
+    ~Orecchio()
+    {
+        QAccessible::installUpdateHandler(nullptr);
+        s_orecchio = nullptr;
+    }
+    QStringList prendi() { return std::exchange(m_sentito, {}); }
+
+private:
+    static void ascolta(QAccessibleEvent *e)
+    {
+        QAccessibleInterface *i = e->accessibleInterface();
+        if (!s_orecchio || !i || !i->object()) return;
+        QWidget *fuoco = QApplication::focusWidget();
+        const bool suDiLui = i->object() == fuoco || (!fuoco && i->object()->isWidgetType() &&
+                                                      static_cast<QWidget *>(i->object())->isWindow());
+        QString parole;
+        switch (e->type()) {
+        case QAccessible::Focus:
+            parole = i->text(QAccessible::Name);
+            break;
+        case QAccessible::NameChanged:
+            if (suDiLui) parole = i->text(QAccessible::Name);
+            break;
+        case QAccessible::DescriptionChanged:
+            if (suDiLui) parole = i->text(QAccessible::Description);
+            break;
+        default:
+            break;
+        }
+        if (!parole.isEmpty()) s_orecchio->m_sentito.append(parole);
+    }
+
+    static inline Orecchio *s_orecchio = nullptr;
+    QStringList m_sentito;
+};
 
 /// The tables still playable: the columns whose top cell is not green.
 QList<int> giocabili(Banco &b)
@@ -54,6 +105,162 @@ class TestTastiera : public QObject
     static void distruggi() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
 private Q_SLOTS:
+    void sessioni_data()
+    {
+        // Each step is keys (or "giusta", "sbagliata", "tutte": answers typed with digits and Return;
+        // "tic N": N stopwatch seconds; "fuoco NAME": the focus put there) and then what is heard,
+        // in order; "{domanda}" is the question asked after the step. "..." first: only the last.
+        QTest::addColumn<QStringList>("passi");
+        QTest::newRow("tutto coi tasti") << QStringList{
+            "Alt+4",       "Tabellina del 4 esclusa",
+            "Alt+Shift+5", "Restano le tabelline da 1 a 5",
+            "Alt+4",       "Tabellina del 4 esclusa",
+            "Ctrl+N",      "{domanda}",
+            "sbagliata",   "Sbagliato, 1 errore. {domanda}",
+            "giusta",      "Giusto! {domanda}",
+            "tic 134",     "",
+            "Ctrl+T",      "2 minuti e 14 secondi, 1 errore",
+            "Ctrl+P",      "Pausa. Ctrl+P per riprendere.",
+            "7",           "",
+            "Ctrl+T",      "2 minuti e 14 secondi, 1 errore",
+            "Pause",       "Si riprende. {domanda}",
+            "sbagliata",   "Sbagliato, 2 errori. {domanda}",
+            "Ctrl+S",      "Partita fermata. Avvio",
+            "Ctrl+N",      "{domanda}",
+            "tic 61",      "",
+            "tutte",       "...|Complimenti. Hai finito. 1 minuto e 1 secondo, nessun errore. Stampa",
+            "Ctrl+T",      "1 minuto e 1 secondo, nessun errore",
+            "Ctrl+N",      "{domanda}",
+        };
+        QTest::newRow("coi pulsanti") << QStringList{
+            "Space",          "{domanda}",
+            "fuoco CmdPausa", "Pausa",
+            "Space",          "Pausa. Riprendi",
+            "Space",          "Si riprende. {domanda}",
+            "fuoco CmdPausa", "Pausa",
+            "Return",         "Pausa. Riprendi",
+            "fuoco cmdStop",  "Stop",
+            "Space",          "Partita fermata. Avvio",
+        };
+        QTest::newRow("niente da fare") << QStringList{
+            "Ctrl+P",      "Nessuna partita in corso. Ctrl+N per cominciare.",
+            "Ctrl+S",      "Nessuna partita da fermare.",
+            "Alt+Shift+1", "Resta la tabellina dell'1",
+            "Alt+1",       "Tabellina dell'1 esclusa. Nessuna tabellina rimasta",
+            "Ctrl+N",      "Nessuna tabellina da fare: riprendine una con Alt e il suo numero.",
+            "Alt+8",       "Tabellina dell'8 ripresa",
+            "Alt+0",       "Tabellina del 10 ripresa",
+            "Ctrl+N",      "{domanda}",
+            "Ctrl+N",      "La partita è già cominciata.",
+            "tutte",       "...|Complimenti. Hai finito. 0 secondi, nessun errore. Stampa",
+        };
+    }
+
+    void sessioni()
+    {
+        QFETCH(QStringList, passi);
+        Banco b;
+        b->show();
+        QVERIFY(QTest::qWaitForWindowActive(b.w.get()));
+        QCOMPARE(b->focusWidget(), b->cmdAvvio);
+        Orecchio orecchio;
+        Dita dita{b.w.get()};
+        auto rispondi = [&](int piu) {
+            dita.numero(b.stato.Prodotto[b.stato.cella()] + piu);
+            dita(Qt::Key_Return);
+        };
+        for (qsizetype i = 0; i + 1 < passi.size(); i += 2) {
+            const QString &passo = passi[i];
+            if (passo == QLatin1String("giusta"))
+                rispondi(0);
+            else if (passo == QLatin1String("sbagliata"))
+                rispondi(1);
+            else if (passo == QLatin1String("tutte")) {
+                for (int n = 0; b->momento() == Momento::InCorso && n < 100; ++n)
+                    rispondi(0);
+            } else if (passo.startsWith(QLatin1String("tic "))) {
+                for (int n = passo.mid(4).toInt(); n > 0; --n)
+                    b->TmrTimer_Timer();
+            } else if (passo.startsWith(QLatin1String("fuoco "))) {
+                b->findChild<QWidget *>(passo.mid(6))->setFocus();
+            } else {
+                const QKeySequence tasti(passo);
+                QCOMPARE(tasti.count(), 1);
+                dita(tasti[0].key(), tasti[0].keyboardModifiers());
+            }
+            QStringList sentito = orecchio.prendi();
+            QString atteso = passi[i + 1];
+            if (atteso.startsWith(QLatin1String("...|"))) {
+                atteso = atteso.mid(4);
+                sentito = sentito.mid(sentito.size() - 1);
+            }
+            atteso.replace(QLatin1String("{domanda}"), QStringLiteral("%1 per %2")
+                                                           .arg(b.stato.Riga[b.stato.cella()])
+                                                           .arg(b.stato.Colonna[b.stato.cella()]));
+            QCOMPARE(sentito.join(QLatin1Char('|')), atteso);
+            // Words carried for a moment stay only on the control that has the focus; green cells
+            // say so.
+            for (Cella *c : b->txtRisultato) {
+                if (c->hasFocus()) continue;
+                const int k = c->property("Index").toInt();
+                QCOMPARE(interfaccia(c)->text(QAccessible::Name),
+                         QStringLiteral("%1 per %2").arg(k / 10 + 1).arg(k % 10 + 1));
+                QCOMPARE(interfaccia(c)->text(QAccessible::Description),
+                         c->esclusa() ? QStringLiteral("esclusa") : QString());
+            }
+        }
+    }
+
+    void catenaDelTab()
+    {
+        // In every phase, Tab reaches only what can be seen and pressed, and Exit only after the cells.
+        Banco b;
+        b->show();
+        QVERIFY(QTest::qWaitForWindowActive(b.w.get()));
+        Dita dita{b.w.get()};
+        auto percorri = [&](const char *fase) {
+            QList<QWidget *> giro;
+            for (int n = 0; n < 130; ++n) {
+                dita(Qt::Key_Tab);
+                QWidget *w = b->focusWidget();
+                QVERIFY2(w, fase);
+                const QPoint centro = w->mapTo(b.w.get(), w->rect().center());
+                QWidget *visto = b->childAt(centro);
+                const QString chi = QStringLiteral("%1: %2").arg(QLatin1String(fase), w->objectName());
+                QVERIFY2(w->isVisible() && w->isEnabled(), qPrintable(chi));
+                QVERIFY2(visto == w || w->isAncestorOf(visto), qPrintable(chi));
+                QVERIFY2(!interfaccia(w)->state().invisible, qPrintable(chi));
+                giro << w;
+            }
+            QVERIFY2(!giro.contains(b->cmdStop) || b->momento() == Momento::InCorso ||
+                         b->momento() == Momento::InPausa,
+                     fase);
+            // Exit never sits between two cells.
+            for (qsizetype i = 1; i + 1 < giro.size(); ++i) {
+                if (giro[i] == b->cmdEnd)
+                    QVERIFY2(!qobject_cast<Cella *>(giro[i - 1]) || !qobject_cast<Cella *>(giro[i + 1]),
+                             fase);
+            }
+            QVERIFY2(giro.contains(b->cmdEnd) && giro.contains(b->txtRisultato[99]), fase);
+        };
+        percorri("riposo");
+        dita(Qt::Key_1, Qt::AltModifier | Qt::ShiftModifier);
+        dita(Qt::Key_N, Qt::ControlModifier);
+        QCOMPARE(b->momento(), Momento::InCorso);
+        percorri("in corso");
+        dita(Qt::Key_P, Qt::ControlModifier);
+        QCOMPARE(b->momento(), Momento::InPausa);
+        percorri("in pausa");
+        dita(Qt::Key_P, Qt::ControlModifier);
+        while (b->momento() == Momento::InCorso) {
+            b.domanda()->setFocus();
+            dita.numero(b.stato.Prodotto[b.stato.cella()]);
+            dita(Qt::Key_Return);
+        }
+        QCOMPARE(b->momento(), Momento::Finita);
+        percorri("finita");
+    }
+
     void partitaIntera_data()
     {
         QTest::addColumn<QList<int>>("alt");       // Alt+digit presses before the game (0 is the 10)
@@ -97,9 +304,11 @@ private Q_SLOTS:
         while (b->momento() == Momento::InCorso) {
             Cella *cella = b.domanda();
             QCOMPARE(b->focusWidget(), cella);
-            QCOMPARE(interfaccia(cella)->text(QAccessible::Name), QStringLiteral("%1 per %2")
-                                                                      .arg(b.stato.Riga[b.stato.cella()])
-                                                                      .arg(b.stato.Colonna[b.stato.cella()]));
+            QVERIFY(interfaccia(cella)
+                        ->text(QAccessible::Name)
+                        .endsWith(QStringLiteral("%1 per %2")
+                                      .arg(b.stato.Riga[b.stato.cella()])
+                                      .arg(b.stato.Colonna[b.stato.cella()])));
             dita.numero(b.stato.Prodotto[b.stato.cella()]);
             dita(Qt::Key_Return);
             QVERIFY(++domande <= 100);
@@ -108,7 +317,9 @@ private Q_SLOTS:
         QCOMPARE(b.stato.NumErrori, 0);
         QCOMPARE(b->lblTitolo->text(), QStringLiteral("Complimenti. Hai finito."));
         QCOMPARE(b->focusWidget(), b->cmdStampa);
-        QCOMPARE(detto(*b), QStringLiteral("Complimenti. Hai finito."));
+        QVERIFY(interfaccia(b->cmdStampa)
+                    ->text(QAccessible::Name)
+                    .startsWith(QStringLiteral("Complimenti. Hai finito.")));
         // A digit or two and Return: never more than four keys a question.
         const double perDomanda = double(dita.tasti - primaDelGioco) / domande;
         qInfo("%d keys for %d questions (%.2f a question), %d before the first", dita.tasti, domande,
@@ -153,7 +364,7 @@ private Q_SLOTS:
         b->CmdPausa->setFocus();
         dita(Qt::Key_Return);
         QCOMPARE(b->momento(), Momento::InPausa);
-        QCOMPARE(detto(*b), QStringLiteral("Pausa"));
+        QCOMPARE(b->focusWidget(), b->cmdRiprendi);
     }
 
     void tastiSenzaDestinatario_data()
@@ -225,7 +436,7 @@ private Q_SLOTS:
         dita(Qt::Key_Return);
         QCOMPARE(b->ultimoIngresso(), Ingresso::Tastiera);
         QCOMPARE(b->focusWidget(), b.domanda());
-        QCOMPARE(detto(*b), QStringLiteral("Sbagliato. Errori: 1"));
+        QCOMPARE(detto(*b), QStringLiteral("Sbagliato, 1 errore. ") + b.domanda()->accessibleName());
         dita.numero(b.stato.Prodotto[b.stato.cella()]);
         dita(Qt::Key_Return);
         QCOMPARE(b->focusWidget(), b.domanda());
@@ -287,13 +498,34 @@ private Q_SLOTS:
         }
         QVERIFY(b->Label1[0]->toolTip().isEmpty());
 
+        // Names that say what a thing is; the button always behind the grid is not in the tree.
+        QCOMPARE(interfaccia(b->Label4)->text(QAccessible::Name), QStringLiteral("minuti"));
+        QCOMPARE(interfaccia(b->Label5)->text(QAccessible::Name), QStringLiteral("secondi"));
+        QCOMPARE(interfaccia(b->Frame2)->text(QAccessible::Name), QStringLiteral("Errori"));
+        for (int i = 0; i < finestra->childCount(); ++i) {
+            QAccessibleInterface *figlio = finestra->child(i);
+            QVERIFY(figlio->object() != b->Command1);
+            QCOMPARE(finestra->indexOfChild(figlio), i);
+            if (figlio->role() == QAccessible::Button || figlio->role() == QAccessible::Grouping)
+                QVERIFY2(!figlio->text(QAccessible::Name).isEmpty(),
+                         qPrintable(figlio->object()->objectName()));
+        }
+        // Sizes as drawn, at any scale.
+        b->resize(634 * 3, 455 * 3);
+        QCoreApplication::processEvents();
+        for (QWidget *w : std::initializer_list<QWidget *>{b->Check1, b->cmdStop, b->txtRisultato[5]}) {
+            QCOMPARE(interfaccia(w)->rect(), QRect(w->mapToGlobal(QPoint()), w->size()));
+        }
+
         // The counters: named and read-only.
         const QList<std::pair<Contatore *, QString>> contatori{{b->txtErrori, QStringLiteral("Errori")},
                                                                {b->TxtMin, QStringLiteral("Minuti")},
                                                                {b->TxtSec, QStringLiteral("Secondi")}};
         for (const auto &[contatore, nome] : contatori) {
-            QCOMPARE(interfaccia(contatore)->text(QAccessible::Name), nome);
+            QCOMPARE(interfaccia(contatore)->text(QAccessible::Name),
+                     nome + QLatin1Char(' ') + contatore->text());
             QVERIFY(interfaccia(contatore)->state().readOnly);
+            QVERIFY(!interfaccia(contatore)->state().editable);
         }
     }
 };

@@ -29,6 +29,8 @@ BUILD_PACKAGES=(
 )
 TEST_PACKAGES=(
     clang-format qt6-tools-dev qt6-l10n-tools
+    # Qt's platform headers: a test switches accessibility on with no screen reader to do it
+    qt6-base-private-dev
     xvfb xauth xdotool imagemagick sox pulseaudio pulseaudio-utils
     cups printer-driver-cups-pdf poppler-utils tesseract-ocr tesseract-ocr-ita python3-pil
     desktop-file-utils appstream lintian

@@ -21,9 +21,9 @@ QAccessible::State AccessibileVelato::state() const
 
 QString AccessibileVelato::text(QAccessible::Text t) const
 {
-    QString testo = QAccessibleWidget::text(t);
-    if (t == QAccessible::Name && testo.isEmpty()) {
-        if (const auto *etichetta = qobject_cast<const QLabel *>(widget())) testo = etichetta->text();
-    }
-    return testo;
+    // Not the caption of the frame it sits in, as Qt would name a label without a name of its own.
+    if (const auto *etichetta = qobject_cast<const QLabel *>(widget());
+        etichetta && t == QAccessible::Name && etichetta->accessibleName().isEmpty())
+        return etichetta->text();
+    return QAccessibleWidget::text(t);
 }

@@ -2,7 +2,10 @@
 // How the windows and the kit's controls present themselves to assistive technology.
 #include "widgets/accessibilita.h"
 
+#include "widgets/accessibilecontatore.h"
+#include "widgets/accessibilefinestra.h"
 #include "widgets/accessibilevelato.h"
+#include "widgets/contatore.h"
 #include "widgets/etichetta.h"
 
 #include <QWidget>
@@ -13,10 +16,16 @@ namespace {
 
 constexpr char RuoloFinestra[] = "accessibilita_ruolo";
 constexpr char SempreVelato[] = "accessibilita_velato";
+constexpr char DescrizioneARiposo[] = "accessibilita_descrizione";
 
 bool velatoSempre(const QWidget *)
 {
     return true;
+}
+
+bool fuoriDallAlbero(const QWidget *w)
+{
+    return w->property(SempreVelato).toBool();
 }
 
 bool etichettaVelata(const QWidget *w)
@@ -29,9 +38,10 @@ QAccessibleInterface *fabbrica(const QString &, QObject *oggetto)
     auto *w = qobject_cast<QWidget *>(oggetto);
     if (!w) return nullptr;
     if (const QVariant ruolo = w->property(RuoloFinestra); ruolo.isValid())
-        return new QAccessibleWidget(w, QAccessible::Role(ruolo.toInt()));
+        return new AccessibileFinestra(w, QAccessible::Role(ruolo.toInt()), fuoriDallAlbero);
     if (w->property(SempreVelato).toBool())
         return new AccessibileVelato(w, QAccessible::Button, velatoSempre);
+    if (qobject_cast<Contatore *>(w)) return new AccessibileContatore(w);
     if (qobject_cast<Etichetta *>(w))
         return new AccessibileVelato(w, QAccessible::StaticText, etichettaVelata);
     return nullptr;
@@ -58,6 +68,17 @@ void velaSempre(QWidget *controllo)
 {
     installa();
     controllo->setProperty(SempreVelato, true);
+}
+
+void impostaDescrizione(QWidget *controllo, const QString &descrizione)
+{
+    controllo->setProperty(DescrizioneARiposo, descrizione);
+    controllo->setAccessibleDescription(descrizione);
+}
+
+void descriviARiposo(QWidget *controllo)
+{
+    controllo->setAccessibleDescription(controllo->property(DescrizioneARiposo).toString());
 }
 
 bool mimetizzata(const QWidget *etichetta)

@@ -17,6 +17,11 @@ void velaSempre(QWidget *controllo);
 /// Whether a label's text is painted in its window's background colour, that is unseen.
 bool mimetizzata(const QWidget *etichetta);
 
+/// Gives \a controllo the description it has while it tells nothing else (its keys, say).
+void impostaDescrizione(QWidget *controllo, const QString &descrizione);
+/// Puts back the description \a controllo has at rest, after words it carried for a moment.
+void descriviARiposo(QWidget *controllo);
+
 /// Installs the interfaces above; the kit's controls call it themselves, once is enough.
 void installa();
 

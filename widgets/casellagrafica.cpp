@@ -4,6 +4,7 @@
 
 #include "widgets/disegno.h"
 #include "widgets/immagini.h"
+#include "widgets/stilescalato.h"
 
 #include <QKeyEvent>
 
@@ -12,6 +13,7 @@ CasellaGrafica::CasellaGrafica(quint32 sfondo, Immagine spuntata, Immagine nonSp
       m_nonSpuntata(std::move(nonSpuntata))
 {
     setCursor(immagini::cursoreMano());
+    setStyle(StileScalato::istanza()); // the whole picture is the box, also for assistive technology
 }
 
 const Immagine &CasellaGrafica::immagineMostrata() const

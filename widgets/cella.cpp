@@ -2,6 +2,7 @@
 // An answer cell of the grid.
 #include "widgets/cella.h"
 
+#include "widgets/accessibilita.h"
 #include "widgets/aspetto.h"
 #include "widgets/disegno.h"
 
@@ -21,7 +22,11 @@ Cella::Cella(QWidget *parent) : Riquadro(QColor(0x70, 0x70, 0x70), parent)
 
 void Cella::impostaSfondo(quint32 bbggrr)
 {
+    const bool prima = esclusa();
     m_sfondo = bbggrr;
+    // Green is seen at once; a screen reader says it with the cell.
+    if (esclusa() != prima)
+        accessibilita::impostaDescrizione(this, esclusa() ? QStringLiteral("esclusa") : QString());
     disegno::impostaRuolo(this, QPalette::Base, aspetto::colore(bbggrr));
 }
 

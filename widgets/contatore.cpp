@@ -2,6 +2,7 @@
 // A flat read-only counter box.
 #include "widgets/contatore.h"
 
+#include "widgets/accessibilita.h"
 #include "widgets/aspetto.h"
 #include "widgets/disegno.h"
 
@@ -11,6 +12,7 @@
 Contatore::Contatore(Qt::Alignment allineamento, QWidget *parent) : Riquadro(Qt::black, parent)
 {
     setReadOnly(true);
+    accessibilita::installa();
     setAlignment(allineamento | Qt::AlignVCenter);
     setFocusPolicy(Qt::ClickFocus);
     setFont(aspetto::fontArial(15.75));

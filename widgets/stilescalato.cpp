@@ -32,6 +32,13 @@ int StileScalato::pixelMetric(PixelMetric metrica, const QStyleOption *opzione, 
     return qMax(base, scalatura::corrente(widget).pixel(base));
 }
 
+QRect StileScalato::subElementRect(SubElement elemento, const QStyleOption *opzione,
+                                   const QWidget *widget) const
+{
+    if (elemento == SE_CheckBoxClickRect && opzione) return opzione->rect;
+    return QProxyStyle::subElementRect(elemento, opzione, widget);
+}
+
 void StileScalato::drawPrimitive(PrimitiveElement elemento, const QStyleOption *opzione, QPainter *painter,
                                  const QWidget *widget) const
 {

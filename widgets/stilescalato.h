@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The application's style with the sizes it draws by itself (the caret) at the window's scale,
-// and flat line-edit panels.
+// flat line-edit panels and picture check boxes.
 #pragma once
 
 #include <QProxyStyle>
@@ -14,6 +14,9 @@ public:
 
     int pixelMetric(PixelMetric metrica, const QStyleOption *opzione = nullptr,
                     const QWidget *widget = nullptr) const override;
+    /// A check box drawn as a picture is clicked, and reported, anywhere on it.
+    QRect subElementRect(SubElement elemento, const QStyleOption *opzione,
+                         const QWidget *widget = nullptr) const override;
     void drawPrimitive(PrimitiveElement elemento, const QStyleOption *opzione, QPainter *painter,
                        const QWidget *widget = nullptr) const override;
 

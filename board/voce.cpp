@@ -1,0 +1,115 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What a screen reader hears: each change told once, in an order it keeps.
+//
+// Qt 6.4 can tell assistive technology only of focus moves and of name or description changes. A
+// reader says a control's name when it takes the focus, and says a description that changes on the
+// control it is on. So words that go with a move of the focus ("Giusto!" before the next question)
+// ride in front of the name of the control that takes it, in the same event; words that change
+// nothing else go into the description of the control that has the focus. Both are taken back,
+// unheard, once the focus leaves that control.
+#include "board/frasi.h"
+#include "board/frmnumerella.h"
+#include "widgets/accessibilita.h"
+#include "widgets/cella.h"
+
+#include <QApplication>
+#include <algorithm>
+
+void FrmNumerella::collegaVoce()
+{
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *lasciato, QWidget *) {
+        if (lasciato && lasciato == m_nominato) {
+            m_nominato->setAccessibleName(m_nomeVero);
+            m_nominato = nullptr;
+        }
+        if (lasciato && lasciato == m_annunciato) {
+            accessibilita::descriviARiposo(lasciato);
+            m_annunciato = nullptr;
+        }
+    });
+}
+
+void FrmNumerella::presentaDomanda(Cella *cella)
+{
+    // The cell's accessible name is the question ("6 per 8"): its focus makes a screen reader say it.
+    if (m_ingresso->ultimo() == Ingresso::Tastiera)
+        portaFuoco(cella);
+    else
+        annuncia(cella->accessibleName());
+}
+
+void FrmNumerella::portaFuoco(QWidget *dove)
+{
+    const QString premessa = m_premessa.trimmed();
+    m_premessa.clear();
+    const QString nome = dove == m_nominato ? m_nomeVero : dove->accessibleName();
+    if (dove->hasFocus() || !isActiveWindow()) {
+        // No focus event to carry the words: they go into the description.
+        dove->setFocus(Qt::OtherFocusReason);
+        m_premessa = premessa;
+        annuncia(nome);
+        return;
+    }
+    if (premessa.isEmpty()) {
+        dove->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    // The control that carried words before gets its name back once it has lost the focus, unheard.
+    const QPointer<QWidget> prima = std::exchange(m_nominato, dove);
+    const QString nomePrima = std::exchange(m_nomeVero, nome);
+    dove->setAccessibleName(premessa + QLatin1Char(' ') + nome);
+    dove->setFocus(Qt::OtherFocusReason);
+    if (prima && prima != dove) prima->setAccessibleName(nomePrima);
+}
+
+void FrmNumerella::annuncia(const QString &frase)
+{
+    const QString parole = (m_premessa + frase).trimmed();
+    m_premessa.clear();
+    QWidget *bersaglio = focusWidget();
+    if (!bersaglio || !bersaglio->isVisible()) bersaglio = this;
+    // Only one control carries the words at a time, so no stale news is read out later.
+    if (m_annunciato && m_annunciato != bersaglio) accessibilita::descriviARiposo(m_annunciato);
+    m_annunciato = bersaglio;
+    // The same words again (a second pause) must still make a change that is heard.
+    if (bersaglio->accessibleDescription() == parole) bersaglio->setAccessibleDescription(QString());
+    bersaglio->setAccessibleDescription(parole);
+}
+
+void FrmNumerella::diciTempo()
+{
+    annuncia(frasi::tempoEErrori(m_stato.Minuti, m_stato.Secondi, m_stato.NumErrori));
+}
+
+bool FrmNumerella::passaFuoco(QWidget *lasciato, QWidget *gemello, const QString &parole)
+{
+    if (!lasciato->hasFocus()) return false;
+    m_premessa = parole;
+    portaFuoco(gemello);
+    return true;
+}
+
+QString FrmNumerella::nomeDomanda() const
+{
+    const Cella *cella = txtRisultato[m_stato.cella()];
+    return cella == m_nominato ? m_nomeVero : cella->accessibleName();
+}
+
+void FrmNumerella::annunciaScelta(int Index, Qt::MouseButton Button)
+{
+    std::array<bool, 10> esclusa{};
+    for (int n = 0; n < 10; ++n)
+        esclusa[n] = txtRisultato[n]->esclusa();
+    const QString rimaste = frasi::tabelleRimaste(esclusa);
+    if (Button == Qt::RightButton) {
+        annuncia(rimaste);
+        return;
+    }
+    QString parole = QStringLiteral("Tabellina %1 %2")
+                         .arg(frasi::dellaTabellina(Index + 1),
+                              esclusa[Index] ? QStringLiteral("esclusa") : QStringLiteral("ripresa"));
+    // The last one left out leaves nothing to play: say so.
+    if (std::all_of(esclusa.begin(), esclusa.end(), [](bool e) { return e; }))
+        parole += QStringLiteral(". ") + rimaste;
+    annuncia(parole);
+}
