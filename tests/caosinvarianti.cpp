@@ -172,8 +172,9 @@ QString Caos::controllaContatori(const Istantanea &prima, const Istantanea &ora)
         // On a real screen the stopwatch ticks on its own: also right before a pause or the end of a
         // game, or right after a new game cleared it.
         const bool nuovaPartita = !inGioco(prima.fase) && inGioco(ora.fase);
-        const bool inTempo = m_schermo ? inGioco(prima.fase) || inGioco(ora.fase) || ora.fase == Momento::Finita
-                                       : prima.fase == Momento::InCorso;
+        const bool inTempo = m_schermo
+                                 ? inGioco(prima.fase) || inGioco(ora.fase) || ora.fase == Momento::Finita
+                                 : prima.fase == Momento::InCorso;
         if (!m_tickCronometro || !inTempo)
             return QStringLiteral("the stopwatch moved from %1 to %2 s without a tick in a game")
                 .arg(prima.tempo)
