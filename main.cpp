@@ -4,6 +4,7 @@
 #include "board/registrazione.h"
 #include "services/esportazione.h"
 #include "services/giocatore.h"
+#include "services/impostazioni.h"
 #include "services/lettorepulse.h"
 #include "services/lingua.h"
 #include "services/opzioni.h"
@@ -110,7 +111,12 @@ int esegui(int &argc, char **argv)
     QApplication::setQuitOnLastWindowClosed(false); // the main window decides when the program ends
 
     impostaItaliano(); // before the parser, so that Qt's own option texts read Italian too
-    const Lettura lettura = leggiOpzioni(QCoreApplication::arguments());
+    // The settings files first; the command line goes over them.
+    QStringList avvisi;
+    const Opzioni impostazioni = leggiImpostazioni(avvisi);
+    for (const QString &avviso : avvisi)
+        std::fputs(qPrintable(avviso + u'\n'), stderr);
+    const Lettura lettura = leggiOpzioni(QCoreApplication::arguments(), impostazioni);
     if (const std::optional<int> stato = rispondi(lettura)) return *stato;
 
     Giocatore giocatore;
