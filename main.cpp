@@ -18,6 +18,7 @@
 #include <QApplication>
 #include <QTimer>
 #include <cstdio>
+#include <cstdlib>
 #include <optional>
 
 namespace {
@@ -78,10 +79,33 @@ bool schermoDaAprire(const QStringList &argomenti)
     return argomenti.contains(QStringLiteral("-platform"));
 }
 
+constexpr char NessunoSchermo[] =
+    "numerella: nessuno schermo disponibile: La Numerella si apre solo in una sessione grafica.\n";
+
+QtMessageHandler gestorePrecedente = nullptr;
+
+/// While the application opens its screen: Qt's end for a screen that cannot be opened becomes ours.
+void senzaSchermo(QtMsgType tipo, const QMessageLogContext &contesto, const QString &testo)
+{
+    if (tipo != QtFatalMsg) {
+        if (gestorePrecedente)
+            gestorePrecedente(tipo, contesto, testo);
+        else
+            std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(tipo, contesto, testo)));
+        return;
+    }
+    std::fputs(NessunoSchermo, stderr);
+    // Qt aborts right after this message, half-way through building the application: nothing of ours exists
+    // yet.
+    std::_Exit(1);
+}
+
 /// The program with its windows; returns the exit status.
 int esegui(int &argc, char **argv)
 {
+    gestorePrecedente = qInstallMessageHandler(senzaSchermo);
     QApplication app(argc, argv);
+    qInstallMessageHandler(gestorePrecedente);
     nomina();
     // The desktop entry's name, so that task bars find the program's icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(NUMERELLA_ID));
@@ -137,9 +161,12 @@ int main(int argc, char *argv[])
         const Lettura lettura = leggiOpzioni(QCoreApplication::arguments());
         if (lettura.esito == Esito::Aiuto || lettura.esito == Esito::Versione) return *rispondi(lettura);
         if (lettura.esito == Esito::Esporta) return esporta(lettura.opzioni);
-        // With no screen at all Qt would abort before a wrong option could be reported.
-        if (lettura.esito == Esito::Errore && !schermoDaAprire(QCoreApplication::arguments()))
-            return *rispondi(lettura);
+        // With no screen at all Qt would abort: a wrong option is reported first, then the missing screen.
+        if (!schermoDaAprire(QCoreApplication::arguments())) {
+            if (lettura.esito == Esito::Errore) return *rispondi(lettura);
+            std::fputs(NessunoSchermo, stderr);
+            return 1;
+        }
     }
 
     return esegui(argc, argv);

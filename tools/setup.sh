@@ -36,6 +36,8 @@ TEST_PACKAGES=(
     autopkgtest
     # the screen-reader and window-manager probes in tools/
     at-spi2-core dbus-x11 python3-pyatspi openbox
+    # the random-event driver's input through the X server; a clipboard owner for bench/appunti.sh
+    libxcb-xtest0-dev python3-xlib
 )
 # A program started from run.sh with no screen runs on a virtual one.
 SCREEN_PACKAGES=(xvfb xauth)
