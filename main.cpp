@@ -3,8 +3,10 @@
 #include "board/frmnumerella.h"
 #include "board/registrazione.h"
 #include "services/collegamento.h"
+#include "registro/frmregistro.h"
 #include "services/esportazione.h"
 #include "services/giocatore.h"
+#include "services/impostazioni.h"
 #include "services/lettorepulse.h"
 #include "services/lingua.h"
 #include "services/opzioni.h"
@@ -18,6 +20,7 @@
 #include <QApplication>
 #include <QTimer>
 #include <cstdio>
+#include <cstdlib>
 #include <optional>
 
 namespace {
@@ -89,28 +92,51 @@ bool schermoDaAprire(const QStringList &argomenti)
     return argomenti.contains(QStringLiteral("-platform"));
 }
 
+constexpr char NessunoSchermo[] =
+    "numerella: nessuno schermo disponibile: La Numerella si apre solo in una sessione grafica.\n";
+
+QtMessageHandler gestorePrecedente = nullptr;
+
+/// While the application opens its screen: Qt's end for a screen that cannot be opened becomes ours.
+void senzaSchermo(QtMsgType tipo, const QMessageLogContext &contesto, const QString &testo)
+{
+    if (tipo != QtFatalMsg) {
+        if (gestorePrecedente)
+            gestorePrecedente(tipo, contesto, testo);
+        else
+            std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(tipo, contesto, testo)));
+        return;
+    }
+    std::fputs(NessunoSchermo, stderr);
+    // Qt aborts right after this message, half-way through building the application: nothing of ours exists
+    // yet.
+    std::_Exit(1);
+}
+
 /// The program with its windows; returns the exit status.
 int esegui(int &argc, char **argv)
 {
+    gestorePrecedente = qInstallMessageHandler(senzaSchermo);
     QApplication app(argc, argv);
+    qInstallMessageHandler(gestorePrecedente);
     nomina();
     // The desktop entry's name, so that task bars find the program's icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(NUMERELLA_ID));
     QApplication::setQuitOnLastWindowClosed(false); // the main window decides when the program ends
 
     impostaItaliano(); // before the parser, so that Qt's own option texts read Italian too
-    const Lettura lettura = leggiOpzioni(QCoreApplication::arguments());
+    // The settings files first; the command line goes over them.
+    QStringList avvisi;
+    const Opzioni impostazioni = leggiImpostazioni(avvisi);
+    for (const QString &avviso : avvisi)
+        std::fputs(qPrintable(avviso + u'\n'), stderr);
+    const Lettura lettura = leggiOpzioni(QCoreApplication::arguments(), impostazioni);
     if (const std::optional<int> stato = rispondi(lettura)) return *stato;
 
     Giocatore giocatore;
     if (!lettura.opzioni.giocatore.isEmpty()) giocatore.scegli(lettura.opzioni.giocatore);
     Registro registro(giocatore, lettura.opzioni.fileRegistro);
-    Stato stato;
-    LettorePulse suoni;
     Tipografia tipografia;
-    FrmNumerella finestra(stato, suoni, tipografia);
-    finestra.applicaOpzioni(lettura.opzioni);
-    registra(finestra, registro, tipografia);
     // The school's server, when one is configured: games go there from a thread of their own.
     const Collegamento collegamento = Collegamento::leggi(lettura.opzioni.registroServer);
     std::unique_ptr<Spedizione> spedizione;
@@ -122,14 +148,24 @@ int esegui(int &argc, char **argv)
         QTimer::singleShot(IndugioRegistro, spedizione.get(), &Spedizione::avvia);
         registro.usaServer(spedizione.get());
     }
+    if (lettura.opzioni.apertura == Apertura::Registro) {
+        // For a parent or a teacher: the record alone, and the program ends with it.
+        FrmRegistro solo(registro, tipografia, FrmRegistro::Uso::DaSolo);
+        solo.setAttribute(Qt::WA_QuitOnClose);
+        QApplication::setQuitOnLastWindowClosed(true);
+        solo.show();
+        return QApplication::exec();
+    }
+    Stato stato;
+    LettorePulse suoni;
+    FrmNumerella finestra(stato, suoni, tipografia);
+    finestra.applicaOpzioni(lettura.opzioni);
+    registra(finestra, registro, tipografia);
     if (lettura.opzioni.ripasso == Ripasso::Si)
         finestra.ripassa(ripasso::celle(registro.difficili()), FrmNumerella::Partenza::AlComando);
     else
         QTimer::singleShot(IndugioRegistro, &registro, &Registro::apri); // after the board is on screen
-    if (lettura.opzioni.schermo == Schermo::Intero)
-        finestra.showFullScreen();
-    else
-        finestra.show();
+    finestra.mostra(lettura.opzioni.schermo);
     // A termination signal closes the window like its close box does.
     Segnali segnali;
     QObject::connect(&segnali, &Segnali::terminazione, &finestra, &QWidget::close);
@@ -149,9 +185,12 @@ int main(int argc, char *argv[])
         const Lettura lettura = leggiOpzioni(QCoreApplication::arguments());
         if (lettura.esito == Esito::Aiuto || lettura.esito == Esito::Versione) return *rispondi(lettura);
         if (lettura.esito == Esito::Esporta) return esporta(lettura.opzioni);
-        // With no screen at all Qt would abort before a wrong option could be reported.
-        if (lettura.esito == Esito::Errore && !schermoDaAprire(QCoreApplication::arguments()))
-            return *rispondi(lettura);
+        // With no screen at all Qt would abort: a wrong option is reported first, then the missing screen.
+        if (!schermoDaAprire(QCoreApplication::arguments())) {
+            if (lettura.esito == Esito::Errore) return *rispondi(lettura);
+            std::fputs(NessunoSchermo, stderr);
+            return 1;
+        }
     }
 
     return esegui(argc, argv);

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Installs what is missing, checks formatting, builds and runs every test, checks the desktop files and the
-# Debian package, then builds and tests again with ASan/UBSan.
+# Installs what is missing, checks formatting, builds and runs every test, checks the desktop files, builds
+# the Debian package and tests it installed, then builds and tests again with ASan/UBSan.
 set -uo pipefail
 cd "$(dirname "$0")" || exit 1
 root=$(pwd)
@@ -110,27 +110,54 @@ validate_desktop_files()
     return "$ok"
 }
 
-# Makes the Debian package from build dir $1 and checks its size and lintian's verdict.
+# Builds the source and binary packages from debian/ in a copy of the tree under build-deb/ (the other
+# build dirs stay as they are), checks the .deb's size, lintian's verdict on all of it, and tries the
+# installed package with its own tests (autopkgtest, null runner: installed here, then removed again
+# unless it was installed before).
 check_package()
 {
-    local dir=$1 deb size
-    (cd "$dir" && cpack -G DEB >cpack.log 2>&1) || {
-        cat "$dir/cpack.log"
+    local dir=$root/build-deb src deb size out rc=0 installato=0 radice=()
+    [ "$(id -u)" -eq 0 ] || radice=(sudo)
+    rm -rf "$dir"
+    src=$dir/numerella
+    mkdir -p "$src"
+    git ls-files -z --cached --others --exclude-standard |
+        while IFS= read -r -d '' f; do [ -e "$f" ] && printf '%s\0' "$f"; done |
+        tar --null -cf - -T - | tar -xf - -C "$src" || return 1
+    (cd "$src" && dpkg-buildpackage -us -uc >"$dir/dpkg-buildpackage.log" 2>&1) || {
+        tail -n 60 "$dir/dpkg-buildpackage.log"
         return 1
     }
-    deb=$(ls -t "$dir"/numerella_*.deb | head -n 1)
+    deb=$(ls "$dir"/numerella_*.deb)
     size=$(stat -c %s "$deb")
     echo "$(basename "$deb"): $size bytes"
     dpkg-deb -f "$deb" Depends
     [ "$size" -le $((2 * 1024 * 1024)) ] || {
         echo "package larger than 2 MiB"
-        return 1
+        rc=1
     }
-    if command -v lintian >/dev/null 2>&1; then
-        lintian --fail-on error "$deb"
-    else
-        echo "lintian not installed: package not checked"
+    # Errors and warnings fail, and so does any hardening tag, whatever its level.
+    out=$(lintian --pedantic --display-info --fail-on error,warning "$dir"/numerella_*.changes 2>&1) || rc=1
+    printf '%s\n' "$out" | grep -v 'running with root privileges'
+    if printf '%s\n' "$out" | grep -q 'hardening-'; then
+        echo "lintian: hardening tag"
+        rc=1
     fi
+    [ "$rc" -eq 0 ] && echo "lintian: clean"
+    is_installed numerella && installato=1
+    "${radice[@]}" autopkgtest "$dir"/numerella_*.changes -- null >"$dir/autopkgtest.log" 2>&1 || {
+        cat "$dir/autopkgtest.log"
+        rc=1
+    }
+    sed -n '/^autopkgtest .*: @@@@* summary/,/resetting testbed/p' "$dir/autopkgtest.log" | grep -v 'resetting testbed'
+
+    [ "$installato" -eq 1 ] || "${radice[@]}" env DEBIAN_FRONTEND=noninteractive apt-get remove -y -qq numerella >/dev/null 2>&1
+    return "$rc"
+}
+
+is_installed()
+{
+    [ "$(dpkg-query -W -f='${Status}' "$1" 2>/dev/null)" = "install ok installed" ]
 }
 
 if [ -d build/installazione ]; then
@@ -140,8 +167,8 @@ if [ -d build/installazione ]; then
     else
         fail "desktop entry or metainfo"
     fi
-    step "Making and checking the Debian package"
-    check_package build || fail "Debian package"
+    step "Building the Debian package and trying it installed"
+    check_package || fail "Debian package"
 fi
 
 step "Building build-asan/ (Debug, AddressSanitizer + UndefinedBehaviorSanitizer)"

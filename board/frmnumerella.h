@@ -46,6 +46,8 @@ public:
     /// left out as a press on their column number does, and the sound box is switched off as a click on
     /// it does.
     void applicaOpzioni(const Opzioni &opzioni);
+    /// Shows the board, full screen when asked (F11 and Escape switch later).
+    void mostra(Schermo schermo);
 
     /// How ripassa() leaves the board.
     enum class Partenza { Subito, AlComando };
@@ -94,6 +96,7 @@ protected:
 
     // The window's size: F11 toggles full screen, Escape leaves it.
     void alternaSchermoIntero();
+    void impostaSchermoIntero(Schermo schermo);
 
     // The small controls.
     void Check1_Click();
@@ -225,4 +228,5 @@ private:
     QPointer<QWidget> m_nominato;   ///< the control whose name carries an outcome in front
     QString m_nomeVero;             ///< its own name
     QShortcut *m_schermoIntero = nullptr, *m_esciSchermoIntero = nullptr;
+    QRect m_geometriaNormale; ///< the window's place before it went full screen
 };

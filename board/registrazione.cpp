@@ -3,11 +3,15 @@
 #include "board/registrazione.h"
 
 #include "board/frmnumerella.h"
+#include "registro/frmregistro.h"
 #include "services/giocatore.h"
 #include "services/registro.h"
 #include "services/tipografia.h"
+#include "widgets/scala.h"
 
 #include <QMessageBox>
+#include <QPointer>
+#include <memory>
 
 namespace {
 
@@ -35,6 +39,30 @@ void registra(FrmNumerella &finestra, Registro &registro, Tipografia &tipografia
     QObject::connect(
         &giocatore, &Giocatore::cambiato, &finestra,
         [&finestra, &tipografia](const QString &nome) { mostraGiocatore(finestra, tipografia, nome); });
+
+    // Ctrl+R: one record window over the board, read afresh and at the board's scale each time.
+    auto finestraRegistro = std::make_shared<QPointer<FrmRegistro>>();
+    QObject::connect(&finestra, &FrmNumerella::registroChiesto, &finestra,
+                     [&finestra, &registro, &tipografia, finestraRegistro] {
+                         QPointer<FrmRegistro> &f = *finestraRegistro;
+                         if (!f) {
+                             f = new FrmRegistro(registro, tipografia, FrmRegistro::Uso::ConTabellone,
+                                                 &finestra);
+                             f->setAttribute(Qt::WA_DeleteOnClose);
+                             QObject::connect(f, &FrmRegistro::ripassaChiesto, &finestra,
+                                              [&finestra, f](const std::bitset<100> &celle) {
+                                                  f->close();
+                                                  finestra.ripassa(celle, FrmNumerella::Partenza::Subito);
+                                                  finestra.activateWindow();
+                                              });
+                         } else {
+                             f->aggiorna();
+                         }
+                         f->impostaScala(scalatura::corrente(&finestra).fattore);
+                         f->show();
+                         f->raise();
+                         f->activateWindow();
+                     });
 
     QObject::connect(&registro, &Registro::avviso, &finestra, [&finestra](const QString &testo) {
         // Not modal: the board goes on as if nothing happened.

@@ -7,5 +7,6 @@ class Registro;
 class Tipografia;
 
 /// Every event of a game goes to \a registro; the caption and the print prompt follow the current
-/// player; the record's warning is shown over the board, between games.
+/// player; Ctrl+R opens the record window, whose "Ripassa" starts its game here; the record's warning
+/// is shown over the board, between games.
 void registra(FrmNumerella &finestra, Registro &registro, Tipografia &tipografia);

@@ -6,6 +6,7 @@
 #include "widgets/scala.h"
 
 #include <QEvent>
+#include <QScreen>
 #include <QShortcut>
 
 namespace lay = disposizione;
@@ -22,8 +23,31 @@ void FrmNumerella::collegaSchermo()
 
 void FrmNumerella::alternaSchermoIntero()
 {
-    // Leaving full screen goes back to the window as it was, maximised or not.
-    setWindowState(windowState() ^ Qt::WindowFullScreen);
+    impostaSchermoIntero(isFullScreen() ? Schermo::Finestra : Schermo::Intero);
+}
+
+void FrmNumerella::mostra(Schermo schermo)
+{
+    impostaSchermoIntero(schermo);
+    show();
+}
+
+void FrmNumerella::impostaSchermoIntero(Schermo schermo)
+{
+    // Leaving full screen goes back to the window as it was, maximised or not. With no window manager
+    // (a kiosk, a whiteboard session that starts only this program) nobody acts on the request:
+    // the window takes the whole screen, and gives it back, itself.
+    if (schermo == Schermo::Intero) {
+        if (isFullScreen()) return;
+        m_geometriaNormale = geometry();
+        // (the place first: a place given later would take the full-screen state away again)
+        if (const QScreen *s = screen()) setGeometry(s->geometry());
+        setWindowState(windowState() | Qt::WindowFullScreen);
+    } else {
+        if (!isFullScreen()) return;
+        setWindowState(windowState() & ~Qt::WindowFullScreen);
+        if (!isMaximized() && m_geometriaNormale.isValid()) setGeometry(m_geometriaNormale);
+    }
 }
 
 void FrmNumerella::changeEvent(QEvent *e)

@@ -397,7 +397,8 @@ QList<SchedaGiocatore> Archivio::giocatori()
     QSqlQuery q(m_db);
     q.prepare(
         QStringLiteral(
-            "SELECT g.id, g.nome, COUNT(p.id), MAX(p.inizio), SUM(p.secondi), SUM(p.esatte), SUM(p.errori)"
+            "SELECT g.id, g.nome, COUNT(p.id), MAX(p.inizio), SUM(p.secondi), SUM(p.esatte), SUM(p.errori),"
+            " COUNT(p.errori)"
             " FROM giocatori g LEFT JOIN partite p ON p.giocatore = g.id%1"
             " GROUP BY g.id, g.nome ORDER BY g.nome")
             .arg(soloClasse()));
@@ -411,7 +412,8 @@ QList<SchedaGiocatore> Archivio::giocatori()
         g.ultima = istanteDa(q.value(3));
         const double esatte = q.value(5).toDouble();
         g.secondiPerRisposta = esatte > 0 ? q.value(4).toDouble() / esatte : 0;
-        g.erroriPerPartita = g.partite > 0 ? q.value(6).toDouble() / g.partite : 0;
+        const int chiuse = q.value(7).toInt(); // a game being played has no errors counted yet
+        g.erroriPerPartita = chiuse > 0 ? q.value(6).toDouble() / chiuse : 0;
         elenco.append(g);
     }
     return elenco;
@@ -568,9 +570,11 @@ QList<SchedaFatto> Archivio::fatti(qint64 giocatore)
         " COUNT(millisecondi), AVG(millisecondi)"
         " FROM (SELECT d.riga, d.colonna, d.sbagliate, d.millisecondi,"
         "  ROW_NUMBER() OVER (PARTITION BY d.riga, d.colonna ORDER BY p.inizio DESC, d.ordine DESC) AS n"
-        "  FROM domande d JOIN partite p ON p.id = d.partita WHERE p.giocatore = ?) recenti"
+        "  FROM domande d JOIN partite p ON p.id = d.partita WHERE p.id IN"
+        "   (SELECT id FROM partite WHERE giocatore = ? ORDER BY inizio DESC, id DESC LIMIT ?)) recenti"
         " WHERE n <= ? GROUP BY riga, colonna"));
     q.addBindValue(giocatore);
+    q.addBindValue(PartiteRecenti);
     q.addBindValue(AskingsRecenti);
     if (!esegui(q)) return elenco;
     while (q.next()) {

@@ -34,8 +34,9 @@ class Archivio
 public:
     /// The schema this program writes; older files are brought up to it when opened.
     static constexpr int VersioneSchema = 2;
-    /// Askings of a fact that count as recent.
+    /// Askings of a fact that count as recent: its last ones within the player's last games.
     static constexpr int AskingsRecenti = 20;
+    static constexpr int PartiteRecenti = 60;
 
     explicit Archivio(const QString &percorso);
     /// The class's record on the school's server, for reading (players, games, facts, export): the

@@ -19,21 +19,6 @@ QString istante(const QDateTime &t)
     return locale.toOffsetFromUtc(locale.offsetFromUtc()).toString(Qt::ISODate);
 }
 
-/// The tables in play: the column factors with a cell not green, joined by '-'.
-QString tabelline(const std::bitset<100> &inGioco)
-{
-    QStringList numeri;
-    for (int colonna = 0; colonna < 10; ++colonna) {
-        for (int riga = 0; riga < 10; ++riga) {
-            if (inGioco.test(riga * 10 + colonna)) {
-                numeri.append(QString::number(colonna + 1));
-                break;
-            }
-        }
-    }
-    return numeri.join(u'-');
-}
-
 bool scrivi(const QString &file, const QStringList &intestazione,
             const std::function<bool(QTextStream &)> &righe, QString &errore)
 {
@@ -88,8 +73,9 @@ bool Esportazione::partite(Archivio &archivio, const QString &file, QString &err
             return archivio.perOgniPartita([&testo](const SchedaPartita &p) {
                 // A game with no end here is played elsewhere right now, or was cut off there.
                 const FinePartita esito = p.esito.value_or(FinePartita::Interrotta);
-                testo << riga({p.giocatore, istante(p.inizio), istante(p.fine), tabelline(p.inGioco),
-                               QString::number(p.secondi), QString::number(p.errori), parolaEsito(esito)});
+                testo << riga({p.giocatore, istante(p.inizio), istante(p.fine),
+                               p.tabelline().join(QStringLiteral("-")), QString::number(p.secondi),
+                               QString::number(p.errori), parolaEsito(esito)});
             });
         },
         errore);

@@ -12,7 +12,7 @@ bool leggiTabelline(const QString &lista, std::bitset<10> &tabelline, QString &e
 {
     static const QRegularExpression forma(QStringLiteral("^([0-9]{1,2})(?:-([0-9]{1,2}))?$"));
     const auto sbagliata = [&errore](const QString &parte, const QString &perche) {
-        errore = QStringLiteral("--tabelline: \"%1\" non va bene: %2.").arg(parte, perche);
+        errore = QStringLiteral("\"%1\" non va bene: %2.").arg(parte, perche);
         return false;
     };
     if (lista.trimmed().isEmpty())
@@ -36,7 +36,7 @@ bool leggiTabelline(const QString &lista, std::bitset<10> &tabelline, QString &e
     return true;
 }
 
-Lettura leggiOpzioni(const QStringList &argomenti)
+Lettura leggiOpzioni(const QStringList &argomenti, const Opzioni &partenza)
 {
     QCommandLineParser lettore;
     lettore.setApplicationDescription(
@@ -93,6 +93,7 @@ Lettura leggiOpzioni(const QStringList &argomenti)
                         esportaRisposte, registroServer});
 
     Lettura lettura;
+    lettura.opzioni = partenza;
     const auto errore = [&lettura](const QString &messaggio) {
         lettura.esito = Esito::Errore;
         lettura.testo =
@@ -126,7 +127,8 @@ Lettura leggiOpzioni(const QStringList &argomenti)
         for (const QString &lista : lettore.values(tabelline)) {
             std::bitset<10> scelte;
             QString messaggio;
-            if (!leggiTabelline(lista, scelte, messaggio)) return errore(messaggio);
+            if (!leggiTabelline(lista, scelte, messaggio))
+                return errore(QStringLiteral("--tabelline: ") + messaggio);
             tutte |= scelte;
         }
         lettura.opzioni.tabelline = tutte;

@@ -44,9 +44,11 @@ struct Lettura
 };
 
 /// Reads a list such as "2,5,7", "1-5" or "1-3,8". On a bad part returns false and puts
-/// an Italian message naming that part in \a errore.
+/// an Italian message naming that part in \a errore (without saying where the list came from).
 bool leggiTabelline(const QString &lista, std::bitset<10> &tabelline, QString &errore);
 
-/// Reads the whole command line (\a argomenti starts with the program's name). Needs an application
-/// object for the program's name and version and for Qt's own translated texts, but no window.
-Lettura leggiOpzioni(const QStringList &argomenti);
+/// Reads the whole command line (\a argomenti starts with the program's name) over the options of
+/// \a partenza (the settings file's): --tabelline replaces their tables, --muto and --schermo-intero
+/// switch on. Needs an application object for the program's name and version and for Qt's own
+/// translated texts, but no window.
+Lettura leggiOpzioni(const QStringList &argomenti, const Opzioni &partenza = {});

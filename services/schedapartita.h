@@ -6,6 +6,7 @@
 
 #include <QDateTime>
 #include <QString>
+#include <QStringList>
 #include <bitset>
 #include <optional>
 
@@ -21,4 +22,19 @@ struct SchedaPartita
     int errori = 0;                   ///< wrong answers
     int esatte = 0;                   ///< right answers
     std::optional<FinePartita> esito; ///< none while the game is played
+
+    /// The tables in play: the column factors with a cell not green.
+    QStringList tabelline() const
+    {
+        QStringList numeri;
+        for (int colonna = 0; colonna < 10; ++colonna) {
+            for (int riga = 0; riga < 10; ++riga) {
+                if (inGioco.test(riga * 10 + colonna)) {
+                    numeri.append(QString::number(colonna + 1));
+                    break;
+                }
+            }
+        }
+        return numeri;
+    }
 };

@@ -3,6 +3,7 @@
 #include "services/tipografia.h"
 
 #include "services/coda.h"
+#include "services/incolla.h"
 #include "widgets/scala.h"
 
 #include <QInputDialog>
@@ -47,6 +48,7 @@ QString Tipografia::chiediNome(QWidget *genitore)
     if (auto *riga = dialogo.findChild<QLineEdit *>()) {
         riga->setMaxLength(LunghezzaMassimaNome);
         riga->selectAll(); // typing replaces the name offered
+        new Incolla(riga); // a paste never freezes the program on a clipboard owner that does not answer
     }
     if (dialogo.exec() != QDialog::Accepted) return QString();
     return dialogo.textValue();

@@ -27,9 +27,10 @@ public:
 class TipografiaFinta : public Tipografia
 {
 public:
-    QString chiediNome(QWidget *) override
+    QString chiediNome(QWidget *genitore) override
     {
         ++domande;
+        if (dialogoVero) return Tipografia::chiediNome(genitore);
         return nomi.isEmpty() ? QString() : nomi.takeFirst();
     }
     bool stampa(QWidget *finestra) override
@@ -43,6 +44,8 @@ public:
         return disegna(pdf, finestra);
     }
     QStringList nomi;
+    /// The real name prompt instead of the names above, for a driver that answers it by keys.
+    bool dialogoVero = false;
     int domande = 0;
     QStringList titoliStampati;
     QString cartella;

@@ -1,6 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The command line for teachers: the parser on good and bad lines, and the board it sets up.
+// The command line and the settings files for teachers: good and bad lines and files, and the board
+// they set up.
 #include "aiuto.h"
+#include "services/impostazioni.h"
+
+#include <QDir>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -12,16 +17,38 @@ QString elenco(const std::bitset<10> &tabelline)
     return numeri.join(u',');
 }
 
+/// Writes numerella.conf under \a radice, or removes it when \a testo is null. Each version gets its own
+/// time stamp, so that QSettings never takes it for the one it read before.
+void scriviConf(const QString &radice, const QString &testo)
+{
+    static qint64 versione = 0;
+    const QString nome = radice + QStringLiteral("/numerella/numerella.conf");
+    QFile::remove(nome);
+    if (testo.isNull()) return;
+    QDir().mkpath(radice + QStringLiteral("/numerella"));
+    QFile file(nome);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(testo.toUtf8());
+    QVERIFY(file.flush());
+    QVERIFY(file.setFileTime(QDateTime::fromSecsSinceEpoch(1'000'000 + ++versione),
+                             QFileDevice::FileModificationTime));
+}
+
 } // namespace
 
 class TestOpzioni : public QObject
 {
     Q_OBJECT
+    QTemporaryDir m_sistema, m_utente;
+
 private Q_SLOTS:
     void initTestCase()
     {
         QCoreApplication::setApplicationName(QStringLiteral("La Numerella"));
         QCoreApplication::setApplicationVersion(QStringLiteral(NUMERELLA_VERSIONE));
+        // Where QSettings looks for the system's and the user's files, before its first use.
+        qputenv("XDG_CONFIG_DIRS", m_sistema.path().toLocal8Bit());
+        qputenv("XDG_CONFIG_HOME", m_utente.path().toLocal8Bit());
     }
 
     void lettura_data()
@@ -80,6 +107,76 @@ private Q_SLOTS:
             QVERIFY(l.testo.endsWith(u'\n'));
         }
         if (l.esito == Esito::Errore) QVERIFY(l.testo.startsWith(QStringLiteral("numerella: ")));
+    }
+
+    // The system's file, the user's over it, the command line over both; bad values left out with a line
+    // on standard error each, naming the file and the key.
+    void impostazioni_data()
+    {
+        QTest::addColumn<QString>("sistema"); // the files' text (null: no file)
+        QTest::addColumn<QString>("utente");
+        QTest::addColumn<QStringList>("argomenti");
+        QTest::addColumn<QString>("tabelline");
+        QTest::addColumn<int>("suono");
+        QTest::addColumn<int>("schermo");
+        QTest::addColumn<QStringList>("avvisi"); // what each line for standard error names, in order
+
+        const int acceso = int(Suono::Acceso), spento = int(Suono::Spento);
+        const int finestra = int(Schermo::Finestra), intero = int(Schermo::Intero);
+        const QString nessuno, tutte = QStringLiteral("1,2,3,4,5,6,7,8,9,10");
+        const QString sistema = m_sistema.path() + QStringLiteral("/numerella/numerella.conf");
+        const QString utente = m_utente.path() + QStringLiteral("/numerella/numerella.conf");
+        const auto riga = [](const char *nome, const QString &s, const QString &u,
+                             const QStringList &argomenti, const QString &tabelline, int suono, int schermo,
+                             const QStringList &avvisi) {
+            QTest::newRow(nome) << s << u << argomenti << tabelline << suono << schermo << avvisi;
+        };
+        riga("nessun file", nessuno, nessuno, {}, tutte, acceso, finestra, {});
+        riga("file vuoti", "", "", {}, tutte, acceso, finestra, {});
+        riga("laboratorio", "tabelline=2,5,10\nmuto=true\n", nessuno, {}, "2,5,10", spento, finestra, {});
+        riga("tutte e tre", "[General]\ntabelline=1-3,8\nmuto=TRUE\nschermo-intero=true\n", nessuno, {},
+             "1,2,3,8", spento, intero, {});
+        riga("utente sopra sistema", "tabelline=2,5,10\nmuto=true\nschermo-intero=true\n",
+             "tabelline=\"4, 6\"\nmuto=false\n", {}, "4,6", acceso, intero, {});
+        riga("solo utente", nessuno, "schermo-intero=true\ntabelline=7\n", {}, "7", acceso, intero, {});
+        riga("riga di comando sopra", "tabelline=2\n", "tabelline=3\n", {"--tabelline", "9", "--muto"}, "9",
+             spento, finestra, {});
+        riga("chiavi di altri", "server=scuola\nclasse=3A\n", "tabellina=5\n", {}, tutte, acceso, finestra,
+             {});
+        riga(
+            "sbagliati", "tabelline=2,5\nmuto=true\n", "tabelline=0,x\nmuto=forse\nschermo-intero=\n", {},
+            "2,5", spento, finestra,
+            {utente + ": tabelline: \"0\"", utente + ": muto: \"forse\"", utente + ": schermo-intero: \"\""});
+        riga("sbagliati nel sistema", "tabelline=\nmuto=1\n", nessuno, {}, tutte, acceso, finestra,
+             {sistema + ": tabelline: \"\"", sistema + ": muto: \"1\""});
+        riga("a rovescio e troppo", nessuno, "tabelline=5-2\nschermo-intero=true,false\n", {}, tutte, acceso,
+             finestra, {utente + ": tabelline: \"5-2\"", utente + ": schermo-intero: \"true,false\""});
+        riga("non un file di testo", QString::fromLatin1("\x01\xff\xfe=\n[[[\n", 9), nessuno, {}, tutte,
+             acceso, finestra, {sistema + ": il file non si legge"});
+    }
+
+    void impostazioni()
+    {
+        QFETCH(QString, sistema);
+        QFETCH(QString, utente);
+        QFETCH(QStringList, argomenti);
+        QFETCH(QStringList, avvisi);
+        scriviConf(m_sistema.path(), sistema);
+        scriviConf(m_utente.path(), utente);
+
+        QStringList detti;
+        const Opzioni base = leggiImpostazioni(detti);
+        argomenti.prepend(QStringLiteral("numerella"));
+        const Lettura l = leggiOpzioni(argomenti, base);
+        QCOMPARE(int(l.esito), int(Esito::Avvia));
+        QTEST(elenco(l.opzioni.tabelline), "tabelline");
+        QTEST(int(l.opzioni.suono), "suono");
+        QTEST(int(l.opzioni.schermo), "schermo");
+        QCOMPARE(detti.size(), avvisi.size());
+        for (qsizetype i = 0; i < avvisi.size(); ++i) {
+            QVERIFY2(detti[i].startsWith(QStringLiteral("numerella: ") + avvisi[i]), qPrintable(detti[i]));
+            QVERIFY2(!detti[i].contains(u'\n'), qPrintable(detti[i]));
+        }
     }
 
     // "--tabelline 2,5 --muto": only the tables of 2 and 5 are asked, in silence, until the box is clicked.

@@ -3,18 +3,29 @@
 // bad files and folders that leave the game going, and the export for spreadsheets.
 #include "aiuto.h"
 #include "board/registrazione.h"
+#include "registro/frmregistro.h"
+#include "registro/mappafatti.h"
 #include "services/esportazione.h"
 #include "services/giocatore.h"
 #include "services/registro.h"
+#include "services/ripasso.h"
 
+#include <QComboBox>
 #include <QDir>
+#include <QHeaderView>
 #include <QInputDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QStandardItemModel>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <unistd.h>
 
@@ -105,6 +116,8 @@ private Q_SLOTS:
     void statiGuasti_data();
     void statiGuasti();
     void esportazione();
+    void finestraRegistro();
+    void fattiDifficili();
 
 private:
     QString nuovoFile() { return m_cartella.filePath(QStringLiteral("r%1/registro.sqlite").arg(++m_file)); }
@@ -377,6 +390,147 @@ void TestRegistro::esportazione()
         }
     }
     QCOMPARE(risposte[1].mid(2, 2) + risposte[1].mid(5), QStringList({"1", "1", "1"}));
+}
+
+void TestRegistro::finestraRegistro()
+{
+    const QString file = nuovoFile();
+    {
+        // Giulia: 7 per 8 wrong three times over two askings, 6 per 9 slow, 3 per 4 sure; Marco: one game.
+        Archivio a(file);
+        QVERIFY(a.apri());
+        const qint64 giulia = a.giocatore(QStringLiteral("Giulia")),
+                     marco = a.giocatore(QStringLiteral("Marco"));
+        const QDateTime ieri = QDateTime::currentDateTimeUtc().addDays(-1);
+        const qint64 p1 = a.iniziaPartita(giulia, QStringLiteral("g1"), ieri, std::bitset<100>().set());
+        QVERIFY(a.domanda(p1, 1, 67, 6000, 1) && a.domanda(p1, 2, 23, 2000, 0) &&
+                a.domanda(p1, 3, 58, 9000, 0));
+        QVERIFY(a.chiudiPartita(p1, ieri.addSecs(17), 17, 1, 3, FinePartita::Finita));
+        const qint64 p2 =
+            a.iniziaPartita(giulia, QStringLiteral("g2"), ieri.addSecs(3600), std::bitset<100>().set());
+        QVERIFY(a.domanda(p2, 1, 67, 5000, 2) && a.domanda(p2, 2, 11, 1000, 0));
+        QVERIFY(a.chiudiPartita(p2, ieri.addSecs(3606), 6, 2, 2, FinePartita::Fermata));
+        const qint64 p3 = a.iniziaPartita(marco, QStringLiteral("m1"), ieri, std::bitset<100>().set());
+        QVERIFY(a.domanda(p3, 1, 44, 3000, 0));
+        QVERIFY(a.chiudiPartita(p3, ieri.addSecs(3), 3, 0, 1, FinePartita::Finita));
+    }
+    Partite p(file, QStringLiteral("Giulia"));
+    p.banco->show();
+    p.banco->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(p.banco.w.get()));
+    p.banco->cmdAvvio_Click();
+    // Ctrl+R pauses the game, as Pause does, and opens the window.
+    QTest::keyClick(p.banco.w.get(), Qt::Key_R, Qt::ControlModifier);
+    QCOMPARE(p.banco->momento(), Momento::InPausa);
+    auto *f = p.banco->findChild<FrmRegistro *>();
+    QVERIFY(f && f->isVisible());
+
+    QCOMPARE(f->cmbGiocatore->currentText(), QStringLiteral("Giulia"));
+    auto *partite = f->tabPartite->model();
+    // Newest first, the paused game too; a click on a header sorts by it.
+    QCOMPARE(partite->rowCount(), 3);
+    QCOMPARE(partite->index(0, 4).data().toString(), QStringLiteral("in corso"));
+    QCOMPARE(partite->index(1, 4).data().toString(), QStringLiteral("fermata"));
+    QTest::mouseClick(f->tabPartite->horizontalHeader()->viewport(), Qt::LeftButton, {},
+                      QPoint(f->tabPartite->horizontalHeader()->sectionViewportPosition(3) + 5, 5));
+    const QString primo = partite->index(0, 3).data().toString();
+    QVERIFY(primo == QStringLiteral("0") || primo == QStringLiteral("2"));
+    QCOMPARE(partite->index(primo == QStringLiteral("0") ? 2 : 0, 4).data().toString(),
+             QStringLiteral("fermata"));
+
+    using L = MappaFatti::Livello;
+    for (const auto &[cella, livello] : {std::pair{67, L::Difficile},
+                                         {23, L::Sicura},
+                                         {58, L::Lenta},
+                                         {11, L::Sicura},
+                                         {44, L::MaiChiesta},
+                                         {0, L::MaiChiesta}})
+        QCOMPARE(f->mappa->item(cella / 10, cella % 10)->background().color(), MappaFatti::colore(livello));
+    f->schede->setCurrentIndex(2);
+    f->mappa->setFocus();
+    f->mappa->setCurrentCell(6, 6);
+    QTest::keyClick(f->mappa, Qt::Key_Right);
+    QCOMPARE(f->lblFatto->text(),
+             QStringLiteral("7 per 8: chiesta 2 volte, 3 sbagliate, 5,5 secondi in media"));
+    QCOMPARE(f->mappa->item(6, 7)->data(Qt::AccessibleTextRole).toString(), f->lblFatto->text());
+    QCOMPARE(f->lblDifficili->text(), QStringLiteral("I fatti più difficili: 7 per 8."));
+
+    f->schede->setCurrentWidget(f->tabGiocatori);
+    QCOMPARE(f->tabGiocatori->model()->rowCount(), 2);
+    QCOMPARE(f->tabGiocatori->model()->index(0, 0).data().toString(), QStringLiteral("Giulia"));
+    QCOMPARE(f->tabGiocatori->model()->index(0, 1).data().toString(), QStringLiteral("3"));
+    QCOMPARE(f->tabGiocatori->model()->index(0, 3).data().toString(),
+             QStringLiteral("4,6")); // 23 s over 5 answers
+    QCOMPARE(f->tabGiocatori->model()->index(0, 4).data().toString(), QStringLiteral("1,5"));
+    QCOMPARE(f->tabGiocatori->model()->index(0, 5).data().toString(), QStringLiteral("7×8"));
+    QCOMPARE(f->tabGiocatori->model()->index(1, 5).data().toString(),
+             QStringLiteral("5×5")); // none wrong: the slowest
+
+    // Another child chosen in the window: the board's caption follows.
+    f->cmbGiocatore->setCurrentIndex(f->cmbGiocatore->findText(QStringLiteral("Marco")));
+    Q_EMIT f->cmbGiocatore->activated(f->cmbGiocatore->currentIndex());
+    QCOMPARE(p.banco->windowTitle(), QStringLiteral("La Numerella – Marco"));
+    QCOMPARE(f->tabPartite->model()->rowCount(), 1);
+    f->cmbGiocatore->setCurrentIndex(f->cmbGiocatore->findText(QStringLiteral("Giulia")));
+    Q_EMIT f->cmbGiocatore->activated(f->cmbGiocatore->currentIndex());
+
+    // "Ripassa": the paused game gives way to one of exactly the hard facts, which runs to its end.
+    QTest::mouseClick(f->cmdRipassa, Qt::LeftButton);
+    QVERIFY(!f->isVisible() || QTest::qWaitFor([&] { return !p.banco->findChild<FrmRegistro *>(); }));
+    QCOMPARE(p.banco->momento(), Momento::InCorso);
+    for (int k = 0; k < 100; ++k)
+        QCOMPARE(p.banco->txtRisultato[k]->esclusa(), k != 67);
+    QCOMPARE(p.banco.stato.cella(), 67);
+    p.banco.rispondi();
+    QCOMPARE(p.banco->momento(), Momento::Finita);
+
+    // Removing a child asks first; "No" keeps her.
+    QTest::keyClick(p.banco.w.get(), Qt::Key_R, Qt::ControlModifier);
+    f = p.banco->findChild<FrmRegistro *>();
+    for (const auto risposta : {QMessageBox::No, QMessageBox::Yes}) {
+        QTimer::singleShot(0, [risposta] {
+            auto *domanda = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            QVERIFY(domanda && domanda->objectName() == QStringLiteral("confermaTogli"));
+            domanda->button(risposta)->click();
+        });
+        f->togliGiocatore();
+    }
+    QCOMPARE(f->cmbGiocatore->findText(QStringLiteral("Giulia")), -1);
+    QCOMPARE(p.banco->windowTitle(), QStringLiteral("La Numerella"));
+    Archivio a(file);
+    QVERIFY(a.apri());
+    QCOMPARE(a.giocatori().size(), 2); // Marco and the guest, now chosen
+}
+
+void TestRegistro::fattiDifficili()
+{
+    // Twelve facts wrong recently: the ten most often wrong, in that order; a fact wrong only long ago is not
+    // hard.
+    QList<SchedaFatto> fatti;
+    for (int k = 0; k < 30; ++k) {
+        SchedaFatto f;
+        f.riga = k / 10 + 1;
+        f.colonna = k % 10 + 1;
+        f.chiesta = 10;
+        f.giuste = 10;
+        f.secondi = k;
+        f.sbagliateUltime = k < 12 ? 1 + k % 3 : 0;
+        f.sbagliate = f.sbagliateUltime + (k >= 25 ? 5 : 0);
+        fatti.append(f);
+    }
+    const QList<SchedaFatto> difficili = ripasso::difficili(fatti);
+    QCOMPARE(difficili.size(), ripasso::MassimoDifficili);
+    for (qsizetype i = 1; i < difficili.size(); ++i)
+        QVERIFY(difficili[i - 1].sbagliateUltime >= difficili[i].sbagliateUltime);
+    QCOMPARE(difficili.first().sbagliateUltime, 3);
+    QVERIFY(difficili.last().sbagliateUltime >= 1);
+    // None wrong recently: the five slowest.
+    for (SchedaFatto &f : fatti)
+        f.sbagliateUltime = 0;
+    const std::bitset<100> lenti = ripasso::celle(ripasso::difficili(fatti));
+    QCOMPARE(lenti.count(), size_t(ripasso::Lenti));
+    for (int k = 25; k < 30; ++k)
+        QVERIFY(lenti.test(k));
 }
 
 QTEST_MAIN(TestRegistro)

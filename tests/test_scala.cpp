@@ -7,6 +7,7 @@
 #include "widgets/scala.h"
 
 #include <QPointingDevice>
+#include <QStyleHints>
 #include <QTemporaryDir>
 
 namespace lay = disposizione;
@@ -177,10 +178,20 @@ private Q_SLOTS:
             QVERIFY(b->txtRisultato[k]->esclusa());
         // A long press is a right press: only the tables up to that one are left; lifting the
         // finger afterwards adds no left press.
+        // A finger that slides away before the delay is neither: nothing changes, also after the delay.
         const QPoint c = b->Label1[4]->rect().center();
+        const QPoint via = c + QPoint(QGuiApplication::styleHints()->startDragDistance() * 3, 0);
         QTest::touchEvent(b->Label1[4], dito()).press(0, c);
-        QVERIFY(!b->txtRisultato[4]->esclusa()); // nothing yet: it may still become a tap
-        b->Label1[4]->pressioneLunga();
+        QTest::touchEvent(b->Label1[4], dito()).move(0, via);
+        QTest::qWait(Etichetta::DurataPressioneLunga + 200);
+        QTest::touchEvent(b->Label1[4], dito()).release(0, via);
+        for (int k = 0; k < 100; ++k)
+            QCOMPARE(b->txtRisultato[k]->esclusa(), k % 10 == 3);
+        // The finger resting: nothing before the delay (it may still become a tap), the right press after.
+        QTest::touchEvent(b->Label1[4], dito()).press(0, c);
+        QTest::qWait(Etichetta::DurataPressioneLunga / 2);
+        QVERIFY(!b->txtRisultato[4]->esclusa() && b->txtRisultato[3]->esclusa());
+        QTRY_VERIFY_WITH_TIMEOUT(b->txtRisultato[9]->esclusa(), Etichetta::DurataPressioneLunga * 2);
         QTest::touchEvent(b->Label1[4], dito()).release(0, c);
         for (int k = 0; k < 100; ++k)
             QCOMPARE(b->txtRisultato[k]->esclusa(), k % 10 > 4);

@@ -16,11 +16,13 @@ import time
 import pyatspi
 from gi.repository import GLib
 
-DOMANDA = re.compile(r"^(\d+) per (\d+)$")
+DOMANDA = re.compile(r"(?:^|\s)(\d+) per (\d+)$")
 DOMANDA_IN_FONDO = re.compile(r"(\d+) per (\d+)$")
 
 class Giocatore:
-    def __init__(self, solo_uno, sbaglia, limite, clic, foto, dimensioni, nome):
+    def __init__(self, solo_uno, sbaglia, limite, clic, foto, dimensioni, nome, sessione=False):
+        self.sessione = sessione  # tables chosen, started, paused, time asked and resumed with keys
+        self.pausa = "da fare"  # the session's pause: "da fare", "in corso", "fatta"
         self.nome = nome  # print the finished table with this name, when given
         self.dimensioni = dimensioni  # a client size for the board before the game, e.g. "1268x910"
         self.foto = foto  # screenshots in the middle of the game and at its end, when given
@@ -73,21 +75,31 @@ class Giocatore:
         except Exception:
             return  # an object already gone
         if ev.type.startswith("object:property-change:accessible-description"):
-            parole = ev.source.description or ""
+            # The words the event carried: by the time it is read the control may have others.
+            parole = ev.any_data if isinstance(ev.any_data, str) else (ev.source.description or "")
+            if parole == "esclusa" and not ev.source.getState().contains(pyatspi.STATE_FOCUSED):
+                return  # a cell turning green: seen, and said when it is reached
             if parole:
                 self.stampa(ev.type, f"{ruolo}[{nome}]", parole)
             domanda = DOMANDA_IN_FONDO.search(parole)
             if self.clic and domanda:
                 # The asked cell is announced on the control under the finger ("Giusto! 2 per 1").
                 GLib.idle_add(self.rispondi, "text", domanda.group(0))
-            if parole == "Complimenti. Hai finito.":
+            if parole.startswith("Complimenti. Hai finito."):
                 self.finisci()
+            elif self.sessione and parole.startswith("Si riprende.") and domanda:
+                # Resumed on the very cell that has the focus: no focus event, the words only.
+                GLib.idle_add(self.rispondi, "text", domanda.group(0).strip())
             return
         if ev.type.startswith("object:property-change:accessible-name"):
-            self.stampa(ev.type, ruolo, nome)
+            if ev.source.getState().contains(pyatspi.STATE_FOCUSED):
+                self.stampa(ev.type, ruolo, nome)  # a reader says only the focused control's new name
             return
         if ev.type.startswith("object:state-changed:focused") and ev.detail1 == 1:
             self.stampa("focus", ruolo, nome)
+            if nome.startswith("Complimenti. Hai finito."):
+                self.finisci()  # heard with the name of Print, which takes the focus
+                return
             GLib.idle_add(self.rispondi, ruolo, nome)
         elif ev.type.startswith("window:activate"):
             self.stampa(ev.type, ruolo, nome)
@@ -115,14 +127,27 @@ class Giocatore:
                     self.clicca(lambda a: (a.description or "").startswith("Alt+1:"), 3)  # keep only the table of 1
                 self.clicca(di_nome("push button", "Avvio"))
                 return False
+            if self.sessione:
+                # Tables 1 to 3 without the 2, then Ctrl+N: no Tab, no button.
+                # (spaced by the main loop, so that each choice is heard as it is made)
+                self.premi("alt+shift+3")
+                GLib.timeout_add(500, lambda: self.premi("alt+2") and False)
+                GLib.timeout_add(1000, lambda: self.premi("ctrl+n") and False)
+                return False
             if self.solo_uno:
                 self.premi("alt+shift+1")  # keep only the table of 1
             self.premi("space")
-        elif ruolo == "text" and DOMANDA.match(nome):
+        elif ruolo == "text" and DOMANDA.search(nome):
             if self.clic and nome == self.ultima:
                 return False  # heard again on each control the finger passes: answered already
             self.ultima = nome
-            n, m = map(int, DOMANDA.match(nome).groups())
+            n, m = map(int, DOMANDA.search(nome).groups())
+            if self.sessione and self.pausa == "da fare" and len(self.domande) == 5:
+                # Ctrl+P pauses, Ctrl+T asks the time, Ctrl+P resumes: the next question comes back.
+                self.pausa = "in corso"
+                self.premi("ctrl+p")
+                GLib.timeout_add(1500, self.chiedi_tempo)
+                return False
             if len(self.domande) + 1 == self.sbaglia:
                 self.sbaglia = 0
                 self.scrivi(n * m + 1)  # the same cell stays asked
@@ -134,6 +159,16 @@ class Giocatore:
             self.scrivi(n * m)
             self.domande.append(nome)
             self.tasti_domanda.append(self.tasti - prima)
+        return False
+
+    def chiedi_tempo(self):
+        self.premi("ctrl+t")
+        GLib.timeout_add(1500, self.riprendi)
+        return False
+
+    def riprendi(self):
+        self.pausa = "fatta"
+        self.premi("ctrl+p")
         return False
 
     def riprova(self, ruolo, nome):
@@ -204,8 +239,12 @@ def main():
     parser.add_argument("--foto", help="screenshots FOTO-partita.png, FOTO-fine.png (and FOTO-nome.png) with ImageMagick")
     parser.add_argument("--finestra", help="give the board this client size first, e.g. 1268x910")
     parser.add_argument("--stampa", metavar="NOME", help="print the finished table with this name")
+    parser.add_argument("--sessione", action="store_true",
+                        help="a whole session by keys: tables 1 and 3 (Alt+Shift+3, Alt+2), Ctrl+N, "
+                             "a pause with the time asked (Ctrl+P, Ctrl+T, Ctrl+P)")
     args = parser.parse_args()
-    g = Giocatore(args.solo_uno, args.sbaglia, args.limite, args.clic, args.foto, args.finestra, args.stampa)
+    g = Giocatore(args.solo_uno, args.sbaglia, args.limite, args.clic, args.foto, args.finestra, args.stampa,
+                  args.sessione)
     for tipo in ("object:state-changed:focused", "object:property-change:accessible-description",
                  "object:property-change:accessible-name", "window:activate"):
         pyatspi.Registry.registerEventListener(g.evento, tipo)

@@ -3,30 +3,28 @@
 # Installs the Debian packages La Numerella needs; "setup.sh services" also starts cupsd and a PDF printer.
 set -euo pipefail
 
+# The package's own needs are written once, in debian/control: what running it needs beside its libraries
+# (Depends and Recommends) and what building it needs (Build-Depends).
+CONTROL=$(dirname "$0")/../debian/control
+
+# The package names of a field of debian/control: the first of alternatives, without versions,
+# architectures, build profiles or substitutions.
+pacchetti_di()
+{
+    awk -v campo="$1" '
+        /^#/ { next }
+        /^[^ \t]/ { dentro = (index($0, campo ":") == 1); sub("^[^:]*:", "") }
+        dentro { print }' "$CONTROL" |
+        tr ',' '\n' | sed -e 's/|.*//' -e 's/[[(<].*//' -e 's/[[:space:]]//g' -e 's/^debhelper-compat$/debhelper/' |
+        grep -v -e '^$' -e '^\$'
+}
+
 # Three sets: what running the program needs beside its libraries, what building it needs, and the tools
 # of the tests and checks. run.sh installs the first two, run-tests.sh all three.
-RUN_PACKAGES=(
-    # Qt's Italian texts for its own dialogs; the stand-ins for Comic Sans MS and Arial
-    qt6-translations-l10n fonts-comic-neue fonts-liberation
-    # colour emoji in a child's name on screen
-    fonts-noto-color-emoji
-    # the record's database driver (loaded as a plugin: no linker sees it)
-    libqt6sql6-sqlite
-    # the school's server: Qt's PostgreSQL driver (libpq reads ~/.pgpass and speaks TLS itself)
-    libqt6sql6-psql
-)
-BUILD_PACKAGES=(
-    qt6-base-dev qt6-svg-dev ninja-build cmake g++
-    # the record: Qt SQL comes with qt6-base-dev; the charts need OpenGL's CMake files, which
-    # qt6-charts-dev does not pull in
-    qt6-charts-dev libqt6opengl6-dev
-    # whether a print queue took the job: the print server's own API
-    libcups2-dev
-    # the clips, played on the sound server through its own client library
-    libpulse-dev
-    # the Debian package: cpack -G DEB finds its library dependencies with dpkg-shlibdeps and file
-    dpkg-dev file
-)
+mapfile -t RUN_PACKAGES < <(pacchetti_di Depends; pacchetti_di Recommends)
+mapfile -t BUILD_PACKAGES < <(pacchetti_di Build-Depends)
+# The developer's builds use Ninja; dpkg-dev makes the Debian package.
+BUILD_PACKAGES+=(ninja-build g++ dpkg-dev)
 TEST_PACKAGES=(
     clang-format qt6-tools-dev qt6-l10n-tools
     # Qt's platform headers: a test switches accessibility on with no screen reader to do it
@@ -34,10 +32,14 @@ TEST_PACKAGES=(
     xvfb xauth xdotool imagemagick sox pulseaudio pulseaudio-utils
     cups printer-driver-cups-pdf poppler-utils tesseract-ocr tesseract-ocr-ita python3-pil
     desktop-file-utils appstream lintian
+    # the installed package's own tests (debian/tests), run with autopkgtest's null runner
+    autopkgtest
     # the screen-reader and window-manager probes in tools/
     at-spi2-core dbus-x11 python3-pyatspi openbox
     # the school server's tests and benchmarks start a private PostgreSQL 15 (tools/postgres.sh)
     postgresql-15
+    # the random-event driver's input through the X server; a clipboard owner for bench/appunti.sh
+    libxcb-xtest0-dev python3-xlib
 )
 # A program started from run.sh with no screen runs on a virtual one.
 SCREEN_PACKAGES=(xvfb xauth)

@@ -1,0 +1,468 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The record window "Registro": a child's games, their chart, the facts map, the players side by side.
+#include "registro/frmregistro.h"
+
+#include "registro/graficopartite.h"
+#include "registro/mappafatti.h"
+#include "services/esportazione.h"
+#include "services/giocatore.h"
+#include "services/registro.h"
+#include "services/ripasso.h"
+#include "services/spedizione.h"
+#include "services/tipografia.h"
+
+#include <QComboBox>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QInputDialog>
+#include <QLabel>
+#include <QLocale>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStandardItemModel>
+#include <QTabWidget>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace {
+
+/// The window's size at the board's own scale.
+constexpr QSize Base(760, 560);
+
+const QLocale Italiano(QLocale::Italian);
+
+QString quando(const QDateTime &t)
+{
+    return t.isValid() ? Italiano.toString(t.toLocalTime(), QStringLiteral("dd/MM/yyyy HH:mm")) : QString();
+}
+
+QString tempo(int secondi)
+{
+    return QStringLiteral("%1:%2").arg(secondi / 60).arg(secondi % 60, 2, 10, QLatin1Char('0'));
+}
+
+QString esito(const SchedaPartita &p)
+{
+    if (!p.esito) return QStringLiteral("in corso");
+    return parolaEsito(*p.esito);
+}
+
+/// A cell that sorts by \a valore and shows \a testo.
+QStandardItem *voce(const QString &testo, const QVariant &valore)
+{
+    auto *v = new QStandardItem(testo);
+    v->setData(valore, Qt::UserRole);
+    v->setEditable(false);
+    return v;
+}
+
+QLabel *legenda(QWidget *genitore)
+{
+    QStringList voci;
+    for (MappaFatti::Livello l :
+         {MappaFatti::Livello::Sicura, MappaFatti::Livello::Lenta, MappaFatti::Livello::QualcheErrore,
+          MappaFatti::Livello::Difficile, MappaFatti::Livello::MaiChiesta})
+        voci.append(
+            QStringLiteral("<span style=\"background-color:%1\">&nbsp;&nbsp;&nbsp;&nbsp;</span>&nbsp;%2")
+                .arg(MappaFatti::colore(l).name(), MappaFatti::nome(l).toHtmlEscaped()));
+    auto *l = new QLabel(voci.join(QStringLiteral("&nbsp;&nbsp; ")), genitore);
+    l->setObjectName(QStringLiteral("legenda"));
+    l->setWordWrap(true);
+    return l;
+}
+
+} // namespace
+
+FrmRegistro::FrmRegistro(Registro &registro, Tipografia &tipografia, Uso uso, QWidget *parent)
+    : QWidget(parent, Qt::Window), m_registro(registro), m_tipografia(tipografia)
+{
+    setObjectName(QStringLiteral("frmRegistro"));
+    setWindowTitle(QStringLiteral("Registro"));
+    m_font = font();
+    costruisci(uso);
+    impostaScala(1.0);
+    aggiorna();
+}
+
+void FrmRegistro::costruisci(Uso uso)
+{
+    auto *colonna = new QVBoxLayout(this);
+
+    auto *chi = new QHBoxLayout;
+    auto *etichetta = new QLabel(QStringLiteral("&Giocatore:"), this);
+    cmbGiocatore = new QComboBox(this);
+    cmbGiocatore->setObjectName(QStringLiteral("cmbGiocatore"));
+    cmbGiocatore->setAccessibleName(QStringLiteral("Giocatore"));
+    cmbGiocatore->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    etichetta->setBuddy(cmbGiocatore);
+    cmdNuovo = new QPushButton(QStringLiteral("&Nuovo…"), this);
+    cmdNuovo->setObjectName(QStringLiteral("cmdNuovo"));
+    cmdRinomina = new QPushButton(QStringLiteral("Ri&nomina…"), this);
+    cmdRinomina->setObjectName(QStringLiteral("cmdRinomina"));
+    cmdTogli = new QPushButton(QStringLiteral("&Togli…"), this);
+    cmdTogli->setObjectName(QStringLiteral("cmdTogli"));
+    chi->addWidget(etichetta);
+    chi->addWidget(cmbGiocatore, 1);
+    chi->addWidget(cmdNuovo);
+    chi->addWidget(cmdRinomina);
+    chi->addWidget(cmdTogli);
+    colonna->addLayout(chi);
+
+    schede = new QTabWidget(this);
+    schede->setObjectName(QStringLiteral("schede"));
+
+    tabPartite = new QTableView(this);
+    tabPartite->setObjectName(QStringLiteral("tabPartite"));
+    tabPartite->setAccessibleName(QStringLiteral("Partite"));
+    m_partite = new QStandardItemModel(0, 5, this);
+    m_partite->setHorizontalHeaderLabels({QStringLiteral("Data e ora"), QStringLiteral("Tabelline"),
+                                          QStringLiteral("Tempo"), QStringLiteral("Errori"),
+                                          QStringLiteral("Esito")});
+    m_partite->setSortRole(Qt::UserRole);
+    tabPartite->setModel(m_partite);
+    tabPartite->setSortingEnabled(true);
+    tabPartite->setSelectionBehavior(QAbstractItemView::SelectRows);
+    tabPartite->setTabKeyNavigation(false);
+    tabPartite->verticalHeader()->hide();
+    tabPartite->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    schede->addTab(tabPartite, QStringLiteral("&Partite"));
+
+    grafico = new GraficoPartite(this);
+    schede->addTab(grafico, QStringLiteral("&Andamento"));
+
+    auto *fatti = new QWidget(this);
+    auto *colonnaFatti = new QVBoxLayout(fatti);
+    mappa = new MappaFatti(fatti);
+    lblFatto = new QLabel(fatti);
+    lblFatto->setObjectName(QStringLiteral("lblFatto"));
+    lblFatto->setAccessibleName(QStringLiteral("Fatto scelto"));
+    lblDifficili = new QLabel(fatti);
+    lblDifficili->setObjectName(QStringLiteral("lblDifficili"));
+    lblDifficili->setWordWrap(true);
+    lblDifficili->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    colonnaFatti->addWidget(mappa, 1);
+    colonnaFatti->addWidget(legenda(fatti));
+    colonnaFatti->addWidget(lblFatto);
+    colonnaFatti->addWidget(lblDifficili);
+    connect(mappa, &MappaFatti::scelta, lblFatto, &QLabel::setText);
+    schede->addTab(fatti, QStringLiteral("&Fatti"));
+
+    tabGiocatori = new QTableView(this);
+    tabGiocatori->setObjectName(QStringLiteral("tabGiocatori"));
+    tabGiocatori->setAccessibleName(QStringLiteral("Tutti i giocatori"));
+    m_giocatori = new QStandardItemModel(0, 6, this);
+    m_giocatori->setHorizontalHeaderLabels(
+        {QStringLiteral("Giocatore"), QStringLiteral("Partite"), QStringLiteral("Ultima partita"),
+         QStringLiteral("Secondi per risposta"), QStringLiteral("Errori per partita"),
+         QStringLiteral("Fatti più difficili")});
+    m_giocatori->setSortRole(Qt::UserRole);
+    tabGiocatori->setModel(m_giocatori);
+    tabGiocatori->setSelectionBehavior(QAbstractItemView::SelectRows);
+    tabGiocatori->setTabKeyNavigation(false);
+    tabGiocatori->setSortingEnabled(true);
+    tabGiocatori->sortByColumn(0, Qt::AscendingOrder);
+    tabGiocatori->verticalHeader()->hide();
+    tabGiocatori->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    tabGiocatori->horizontalHeader()->setStretchLastSection(true);
+    schede->addTab(tabGiocatori, QStringLiteral("G&iocatori"));
+    colonna->addWidget(schede, 1);
+
+    lblStato = new QLabel(this);
+    lblStato->setObjectName(QStringLiteral("lblStato"));
+    lblStato->setWordWrap(true);
+    colonna->addWidget(lblStato);
+
+    auto *pulsanti = new QHBoxLayout;
+    cmdRipassa = new QPushButton(QStringLiteral("&Ripassa"), this);
+    cmdRipassa->setObjectName(QStringLiteral("cmdRipassa"));
+    cmdRipassa->setToolTip(QStringLiteral("Una partita con soltanto i fatti più difficili"));
+    cmdRipassa->setVisible(uso == Uso::ConTabellone);
+    cmdEsporta = new QPushButton(QStringLiteral("&Esporta…"), this);
+    cmdEsporta->setObjectName(QStringLiteral("cmdEsporta"));
+    cmdStampa = new QPushButton(QStringLiteral("&Stampa…"), this);
+    cmdStampa->setObjectName(QStringLiteral("cmdStampa"));
+    cmdChiudi = new QPushButton(QStringLiteral("&Chiudi"), this);
+    cmdChiudi->setObjectName(QStringLiteral("cmdChiudi"));
+    pulsanti->addWidget(cmdRipassa);
+    pulsanti->addStretch(1);
+    pulsanti->addWidget(cmdEsporta);
+    pulsanti->addWidget(cmdStampa);
+    pulsanti->addWidget(cmdChiudi);
+    colonna->addLayout(pulsanti);
+
+    connect(cmbGiocatore, &QComboBox::activated, this, [this] {
+        m_registro.giocatore().scegli(cmbGiocatore->currentText());
+        mostraGiocatore();
+    });
+    connect(cmdNuovo, &QPushButton::clicked, this, &FrmRegistro::nuovoGiocatore);
+    connect(cmdRinomina, &QPushButton::clicked, this, &FrmRegistro::rinominaGiocatore);
+    connect(cmdTogli, &QPushButton::clicked, this, &FrmRegistro::togliGiocatore);
+    connect(cmdRipassa, &QPushButton::clicked, this, &FrmRegistro::ripassa);
+    connect(cmdEsporta, &QPushButton::clicked, this, &FrmRegistro::esporta);
+    connect(cmdStampa, &QPushButton::clicked, this, &FrmRegistro::stampa);
+    connect(cmdChiudi, &QPushButton::clicked, this, &QWidget::close);
+    // The players view asks every child's facts: read when first looked at.
+    connect(schede, &QTabWidget::currentChanged, this, [this](int indice) {
+        if (schede->widget(indice) == tabGiocatori && !m_vistaGiocatoriPronta) riempiVistaGiocatori();
+    });
+    if (Spedizione *s = m_registro.spedizione())
+        connect(s, &Spedizione::cambiata, this, &FrmRegistro::mostraStato);
+}
+
+void FrmRegistro::impostaScala(qreal fattore)
+{
+    QFont f = m_font;
+    if (f.pointSizeF() > 0)
+        f.setPointSizeF(m_font.pointSizeF() * fattore);
+    else
+        f.setPixelSize(qRound(m_font.pixelSize() * fattore));
+    setFont(f);
+    resize(QSize(qRound(Base.width() * fattore), qRound(Base.height() * fattore)));
+}
+
+void FrmRegistro::aggiorna()
+{
+    QString motivo;
+    m_vista = m_registro.archivioDaMostrare(motivo);
+    m_vistaGiocatoriPronta = false;
+    mostraGiocatori();
+    mostraGiocatore();
+    if (schede->currentWidget() == tabGiocatori) riempiVistaGiocatori();
+}
+
+void FrmRegistro::mostraGiocatori()
+{
+    cmbGiocatore->clear();
+    m_idVista.clear();
+    m_idLocali.clear();
+    Archivio *locale = m_registro.archivio();
+    const QString corrente = m_registro.giocatore().nomeRegistro();
+    if (locale) {
+        locale->giocatore(corrente); // the chosen child is listed even before her first game
+        for (const SchedaGiocatore &g : locale->giocatori())
+            m_idLocali.insert(g.nome, g.id);
+    }
+    if (m_vista == locale)
+        m_idVista = m_idLocali;
+    else if (m_vista)
+        for (const SchedaGiocatore &g : m_vista->giocatori())
+            m_idVista.insert(g.nome, g.id);
+    // The class's children from every computer, and this one's own not yet sent.
+    QStringList nomi = m_idVista.keys() + m_idLocali.keys();
+    nomi.removeDuplicates();
+    std::sort(nomi.begin(), nomi.end(),
+              [](const QString &a, const QString &b) { return a.localeAwareCompare(b) < 0; });
+    cmbGiocatore->addItems(nomi);
+    cmbGiocatore->setCurrentIndex(std::max(0, cmbGiocatore->findText(corrente)));
+    const bool tenuto = locale != nullptr;
+    for (QWidget *w : {static_cast<QWidget *>(cmbGiocatore), static_cast<QWidget *>(cmdNuovo),
+                       static_cast<QWidget *>(cmdRinomina), static_cast<QWidget *>(cmdTogli),
+                       static_cast<QWidget *>(cmdRipassa), static_cast<QWidget *>(cmdEsporta),
+                       static_cast<QWidget *>(cmdStampa)})
+        w->setEnabled(tenuto);
+    mostraStato();
+}
+
+void FrmRegistro::mostraStato()
+{
+    Archivio *locale = m_registro.archivio();
+    QString stato =
+        locale ? QStringLiteral("Il registro è in %1.").arg(QDir::toNativeSeparators(locale->percorso()))
+               : m_registro.avvisoDato();
+    if (const Spedizione *s = m_registro.spedizione()) stato += u'\n' + s->descrizione();
+    lblStato->setText(stato);
+}
+
+void FrmRegistro::mostraGiocatore()
+{
+    Archivio *archivio = m_vista;
+    const qint64 id = m_idVista.value(cmbGiocatore->currentText());
+    const QList<SchedaPartita> partite = archivio && id ? archivio->partite(id) : QList<SchedaPartita>();
+    const QList<SchedaFatto> fatti = archivio && id ? archivio->fatti(id) : QList<SchedaFatto>();
+
+    m_partite->removeRows(0, m_partite->rowCount());
+    for (const SchedaPartita &p : partite) {
+        m_partite->appendRow(
+            {voce(quando(p.inizio), p.inizio),
+             voce(p.tabelline().join(QStringLiteral(", ")), p.tabelline().join(QStringLiteral(", "))),
+             voce(tempo(p.secondi), p.secondi), voce(QString::number(p.errori), p.errori),
+             voce(esito(p), esito(p))});
+    }
+    tabPartite->sortByColumn(0, Qt::DescendingOrder);
+    grafico->mostra(partite);
+    mappa->mostra(fatti);
+    m_difficili = ripasso::difficili(fatti);
+    lblDifficili->setText(paroleDifficili(m_difficili));
+    cmdRipassa->setEnabled(!m_difficili.isEmpty());
+    cmdRinomina->setEnabled(m_idLocali.contains(cmbGiocatore->currentText()) &&
+                            cmbGiocatore->currentText() != Giocatore::ospite());
+}
+
+QString FrmRegistro::paroleDifficili(const QList<SchedaFatto> &difficili)
+{
+    if (difficili.isEmpty())
+        return QStringLiteral("Ancora nessuna partita da cui capire i fatti più difficili.");
+    QStringList fatti;
+    for (const SchedaFatto &f : difficili)
+        fatti.append(QStringLiteral("%1 per %2").arg(f.riga).arg(f.colonna));
+    const bool sbagliati = difficili.first().sbagliateUltime > 0;
+    return (sbagliati ? QStringLiteral("I fatti più difficili: ")
+                      : QStringLiteral("Nessun errore di recente; i più lenti: ")) +
+           fatti.join(QStringLiteral(", ")) + u'.';
+}
+
+void FrmRegistro::riempiVistaGiocatori()
+{
+    m_vistaGiocatoriPronta = true;
+    m_giocatori->removeRows(0, m_giocatori->rowCount());
+    Archivio *archivio = m_vista;
+    if (!archivio) return;
+    for (const SchedaGiocatore &g : archivio->giocatori()) {
+        QStringList difficili;
+        for (const SchedaFatto &f : ripasso::difficili(archivio->fatti(g.id)))
+            difficili.append(QStringLiteral("%1×%2").arg(f.riga).arg(f.colonna));
+        m_giocatori->appendRow({voce(g.nome, g.nome), voce(QString::number(g.partite), g.partite),
+                                voce(quando(g.ultima), g.ultima),
+                                voce(Italiano.toString(g.secondiPerRisposta, 'f', 1), g.secondiPerRisposta),
+                                voce(Italiano.toString(g.erroriPerPartita, 'f', 1), g.erroriPerPartita),
+                                voce(difficili.join(QStringLiteral(", ")), difficili.size())});
+    }
+    m_giocatori->sort(tabGiocatori->horizontalHeader()->sortIndicatorSection(),
+                      tabGiocatori->horizontalHeader()->sortIndicatorOrder());
+}
+
+QString FrmRegistro::chiediNome(const QString &titolo, const QString &proposto)
+{
+    bool confermato = false;
+    const QString scritto = QInputDialog::getText(
+        this, titolo, QStringLiteral("Nome (al massimo %1 caratteri):").arg(Giocatore::LunghezzaMassima),
+        QLineEdit::Normal, proposto, &confermato);
+    if (!confermato) return {};
+    const QString nome = Giocatore::pulito(scritto);
+    if (nome.isEmpty() || nome == Giocatore::ospite()) {
+        QMessageBox::information(
+            this, titolo,
+            QStringLiteral("Il nome va scritto su una riga, al massimo %1 caratteri, e non può "
+                           "essere \"%2\".")
+                .arg(Giocatore::LunghezzaMassima)
+                .arg(Giocatore::ospite()));
+        return {};
+    }
+    return nome;
+}
+
+void FrmRegistro::nuovoGiocatore()
+{
+    const QString nome = chiediNome(QStringLiteral("Nuovo giocatore"), {});
+    if (nome.isEmpty()) return;
+    m_registro.giocatore().scegli(nome);
+    aggiorna();
+}
+
+void FrmRegistro::rinominaGiocatore()
+{
+    Archivio *archivio = m_registro.archivio();
+    const QString vecchio = cmbGiocatore->currentText();
+    if (!archivio || vecchio == Giocatore::ospite()) return;
+    const QString nome = chiediNome(QStringLiteral("Rinomina"), vecchio);
+    if (nome.isEmpty() || nome == vecchio) return;
+    if (cmbGiocatore->findText(nome) >= 0) {
+        QMessageBox::information(this, QStringLiteral("Rinomina"),
+                                 QStringLiteral("C'è già un giocatore con quel nome."));
+        return;
+    }
+    if (archivio->rinomina(m_idLocali.value(vecchio), nome)) m_registro.giocatore().scegli(nome);
+    aggiorna();
+}
+
+void FrmRegistro::togliGiocatore()
+{
+    Archivio *archivio = m_registro.archivio();
+    const QString nome = cmbGiocatore->currentText();
+    if (!archivio || nome.isEmpty()) return;
+    // The computers of a school may add to its server but never remove: the teacher does that there.
+    const QString dove =
+        m_vista == archivio
+            ? QString()
+            : QStringLiteral(" Sul server della scuola le sue partite restano: le toglie l'insegnante.");
+    QMessageBox domanda(
+        QMessageBox::Question, QStringLiteral("Togli"),
+        QStringLiteral("Togliere \"%1\" dal registro, con tutte le sue partite?%2").arg(nome, dove),
+        QMessageBox::Yes | QMessageBox::No, this);
+    domanda.setObjectName(QStringLiteral("confermaTogli"));
+    domanda.setDefaultButton(QMessageBox::No);
+    if (domanda.exec() != QMessageBox::Yes) return;
+    const qint64 id = m_idLocali.value(nome);
+    if ((id == 0 || archivio->rimuovi(id)) && nome == m_registro.giocatore().nomeRegistro())
+        m_registro.giocatore().scegli({});
+    aggiorna();
+}
+
+void FrmRegistro::ripassa()
+{
+    if (m_difficili.isEmpty()) return;
+    Q_EMIT ripassaChiesto(ripasso::celle(m_difficili));
+}
+
+void FrmRegistro::esporta()
+{
+    Archivio *archivio = m_vista;
+    if (!archivio) return;
+    const QString file =
+        QFileDialog::getSaveFileName(this, QStringLiteral("Esporta le partite"),
+                                     QStringLiteral("partite.csv"), QStringLiteral("CSV (*.csv)"));
+    if (file.isEmpty()) return;
+    QString risposte = file;
+    risposte.insert(file.endsWith(QStringLiteral(".csv")) ? file.size() - 4 : file.size(),
+                    QStringLiteral("-risposte"));
+    QString errore;
+    if (!Esportazione::partite(*archivio, file, errore) ||
+        !Esportazione::risposte(*archivio, risposte, errore))
+        QMessageBox::warning(this, QStringLiteral("Esporta"),
+                             QStringLiteral("Non riesco a esportare: %1.").arg(errore));
+    else
+        lblStato->setText(QStringLiteral("Partite esportate in %1, risposte in %2.")
+                              .arg(QDir::toNativeSeparators(file), QDir::toNativeSeparators(risposte)));
+}
+
+void FrmRegistro::stampa()
+{
+    Archivio *archivio = m_vista;
+    const qint64 id = m_idVista.value(cmbGiocatore->currentText());
+    if (!archivio || id == 0) return;
+    // A page of its own, drawn the way the board is printed: the chart, the map and the hardest facts.
+    QWidget pagina;
+    pagina.setObjectName(QStringLiteral("resoconto"));
+    pagina.setAttribute(Qt::WA_DontShowOnScreen);
+    pagina.setAutoFillBackground(true);
+    QPalette bianca = pagina.palette();
+    bianca.setColor(QPalette::Window, Qt::white);
+    pagina.setPalette(bianca);
+    pagina.setFixedSize(700, 960);
+    auto *colonna = new QVBoxLayout(&pagina);
+    auto *titolo = new QLabel(QStringLiteral("Registro di %1").arg(cmbGiocatore->currentText()), &pagina);
+    QFont grande = titolo->font();
+    grande.setPointSizeF(grande.pointSizeF() * 1.6);
+    grande.setBold(true);
+    titolo->setFont(grande);
+    colonna->addWidget(titolo);
+    const QList<SchedaPartita> partite = archivio->partite(id);
+    colonna->addWidget(
+        new QLabel(QStringLiteral("%1 partite; stampato il %2.")
+                       .arg(partite.size())
+                       .arg(Italiano.toString(QDate::currentDate(), QStringLiteral("dd/MM/yyyy"))),
+                   &pagina));
+    auto *andamento = new GraficoPartite(&pagina);
+    andamento->mostra(partite);
+    colonna->addWidget(andamento, 1);
+    auto *fatti = new MappaFatti(&pagina);
+    fatti->mostra(archivio->fatti(id));
+    colonna->addWidget(fatti, 1);
+    colonna->addWidget(legenda(&pagina));
+    auto *difficili = new QLabel(lblDifficili->text(), &pagina);
+    difficili->setWordWrap(true);
+    colonna->addWidget(difficili);
+    pagina.show();
+    m_tipografia.stampa(&pagina);
+}

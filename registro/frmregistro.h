@@ -1,0 +1,84 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The record window "Registro": a child's games, their chart, the facts map, the players side by side.
+#pragma once
+
+#include "services/schedafatto.h"
+
+#include <QHash>
+#include <QWidget>
+#include <bitset>
+
+class GraficoPartite;
+class MappaFatti;
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QStandardItemModel;
+class QTabWidget;
+class QTableView;
+class Registro;
+class Tipografia;
+
+/// For the current player: the games (sortable), the chart, the map with its legend and words, the
+/// hardest facts and "Ripassa"; a view of all players; players added, renamed and removed; the
+/// export and a printed report. Everything is reachable by keyboard, and each view has a name for
+/// screen readers.
+class FrmRegistro : public QWidget
+{
+    Q_OBJECT
+public:
+    /// How the window is used: beside the board, or alone (then "Ripassa" has no board to start).
+    enum class Uso { ConTabellone, DaSolo };
+
+    FrmRegistro(Registro &registro, Tipografia &tipografia, Uso uso, QWidget *parent = nullptr);
+
+    /// Reads the record again and shows it, at the scale \a fattore of the board.
+    void aggiorna();
+    void impostaScala(qreal fattore);
+
+    // The controls, for the keyboard's order and for tests.
+    QComboBox *cmbGiocatore = nullptr;
+    QPushButton *cmdNuovo = nullptr, *cmdRinomina = nullptr, *cmdTogli = nullptr;
+    QTabWidget *schede = nullptr;
+    QTableView *tabPartite = nullptr;
+    GraficoPartite *grafico = nullptr;
+    MappaFatti *mappa = nullptr;
+    QLabel *lblFatto = nullptr, *lblDifficili = nullptr, *lblStato = nullptr;
+    QTableView *tabGiocatori = nullptr;
+    QPushButton *cmdRipassa = nullptr, *cmdEsporta = nullptr, *cmdStampa = nullptr, *cmdChiudi = nullptr;
+
+    // What the buttons do; the dialogs they open are plain Qt ones.
+    void nuovoGiocatore();
+    void rinominaGiocatore();
+    void togliGiocatore();
+    void ripassa();
+    void esporta();
+    void stampa();
+
+Q_SIGNALS:
+    /// "Ripassa": a game of these cells only, on the board.
+    void ripassaChiesto(const std::bitset<100> &celle);
+
+private:
+    void costruisci(Uso uso);
+    void mostraGiocatori();
+    void mostraGiocatore();
+    void riempiVistaGiocatori();
+    /// The state line: where the record is, and the school server's sender when there is one.
+    void mostraStato();
+    /// The hardest facts in words.
+    static QString paroleDifficili(const QList<SchedaFatto> &difficili);
+    /// Asks a name; empty when cancelled or not valid (the reason is told).
+    QString chiediNome(const QString &titolo, const QString &proposto);
+
+    Registro &m_registro;
+    Tipografia &m_tipografia;
+    QStandardItemModel *m_partite = nullptr, *m_giocatori = nullptr;
+    QList<SchedaFatto> m_difficili;
+    QFont m_font;
+    bool m_vistaGiocatoriPronta = false;
+    /// What the views read: the class on the school's server when it answers, else this computer's
+    /// record. Players are matched by name, so each view keeps its own ids.
+    Archivio *m_vista = nullptr;
+    QHash<QString, qint64> m_idVista, m_idLocali;
+};
