@@ -2,8 +2,8 @@
 // La Numerella: a multiplication-table drill for primary-school children.
 #include "board/frmnumerella.h"
 #include "board/registrazione.h"
-#include "services/collegamento.h"
 #include "registro/frmregistro.h"
+#include "services/collegamento.h"
 #include "services/esportazione.h"
 #include "services/giocatore.h"
 #include "services/impostazioni.h"

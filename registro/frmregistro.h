@@ -8,6 +8,7 @@
 #include <QWidget>
 #include <bitset>
 
+class Archivio;
 class GraficoPartite;
 class MappaFatti;
 class QComboBox;

@@ -1,14 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The class's record on a real PostgreSQL 15: games sent once whatever fails, hostile names, least privilege.
+#include "registro/frmregistro.h"
 #include "serverprova.h"
 #include "services/archivio.h"
 #include "services/collegamento.h"
+#include "services/giocatore.h"
+#include "services/registro.h"
 #include "services/spedizione.h"
+#include "services/tipografia.h"
 
+#include <QComboBox>
+#include <QLabel>
 #include <QRandomGenerator>
 #include <QSettings>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QTableView>
 #include <QTest>
 #include <QUuid>
 
@@ -277,6 +284,24 @@ private Q_SLOTS:
         QCOMPARE(m_server->numero(QStringLiteral("SELECT COUNT(*) FROM domande")), 80 * 20);
         // Giulia of the first PC and Giulia of the second are one child of the class.
         QCOMPARE(m_server->numero(QStringLiteral("SELECT COUNT(*) FROM giocatori")), 3);
+
+        // The second PC's record window: the whole class, Giulia's games from both PCs, nothing waiting.
+        Giocatore giulia;
+        giulia.scegli(QStringLiteral("Giulia"));
+        Registro registro(giulia, secondo);
+        registro.apri();
+        registro.usaServer(&tre);
+        Tipografia tipografia;
+        FrmRegistro finestra(registro, tipografia, FrmRegistro::Uso::DaSolo);
+        QStringList nomi;
+        for (int i = 0; i < finestra.cmbGiocatore->count(); ++i)
+            nomi << finestra.cmbGiocatore->itemText(i);
+        QCOMPARE(nomi,
+                 QStringList({QStringLiteral("Giulia"), QStringLiteral("Marco"), QStringLiteral("Sara")}));
+        QCOMPARE(finestra.cmbGiocatore->currentText(), QStringLiteral("Giulia"));
+        QCOMPARE(finestra.tabPartite->model()->rowCount(), 40);
+        QVERIFY2(finestra.lblStato->text().contains(QStringLiteral("tutte le partite sono arrivate")),
+                 qPrintable(finestra.lblStato->text()));
     }
 
     /// A server with another version of the schema is refused and the games stay local.
@@ -305,5 +330,5 @@ private:
     std::unique_ptr<ServerProva> m_server;
 };
 
-QTEST_GUILESS_MAIN(TestServer)
+QTEST_MAIN(TestServer)
 #include "test_server.moc"
