@@ -8,7 +8,9 @@
 #include "services/registro.h"
 #include "services/tipografia.h"
 #include "widgets/scala.h"
+#include "widgets/scaladialogo.h"
 
+#include <QApplication>
 #include <QMessageBox>
 #include <QPointer>
 #include <memory>
@@ -71,6 +73,7 @@ void registra(FrmNumerella &finestra, Registro &registro, Tipografia &tipografia
         avviso->setObjectName(QStringLiteral("avvisoRegistro"));
         avviso->setAttribute(Qt::WA_DeleteOnClose);
         avviso->setWindowModality(Qt::NonModal);
+        ScalaDialogo::applica(avviso, scalatura::corrente(&finestra).fattore, QApplication::font());
         avviso->show();
     });
 }

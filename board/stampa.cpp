@@ -3,13 +3,13 @@
 #include "board/frmnumerella.h"
 #include "services/nome.h"
 #include "services/tipografia.h"
-#include "widgets/fontdialoghi.h"
+#include "widgets/dialoghiscalati.h"
 #include "widgets/scala.h"
 
 void FrmNumerella::cmdStampa_Click()
 {
     // The name prompt and the print messages are read from as far as the board is.
-    const FontDialoghi font(scalatura::corrente(this).fattore);
+    const DialoghiScalati dialoghi(scalatura::corrente(this).fattore);
     nascondiIntestazioni();
     const bool aperta = isVisible();
     const QString nome = m_tipografia.chiediNome(this);

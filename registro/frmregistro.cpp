@@ -10,6 +10,7 @@
 #include "services/ripasso.h"
 #include "services/spedizione.h"
 #include "services/tipografia.h"
+#include "widgets/dialoghiscalati.h"
 
 #include <QComboBox>
 #include <QFileDialog>
@@ -212,6 +213,7 @@ void FrmRegistro::costruisci(Uso uso)
 
 void FrmRegistro::impostaScala(qreal fattore)
 {
+    m_fattore = fattore;
     QFont f = m_font;
     if (f.pointSizeF() > 0)
         f.setPointSizeF(m_font.pointSizeF() * fattore);
@@ -334,6 +336,7 @@ void FrmRegistro::riempiVistaGiocatori()
 
 QString FrmRegistro::chiediNome(const QString &titolo, const QString &proposto)
 {
+    const DialoghiScalati dialoghi(m_fattore);
     bool confermato = false;
     const QString scritto = QInputDialog::getText(
         this, titolo, QStringLiteral("Nome (al massimo %1 caratteri):").arg(Giocatore::LunghezzaMassima),
@@ -362,6 +365,7 @@ void FrmRegistro::nuovoGiocatore()
 
 void FrmRegistro::rinominaGiocatore()
 {
+    const DialoghiScalati dialoghi(m_fattore);
     Archivio *archivio = m_registro.archivio();
     const QString vecchio = cmbGiocatore->currentText();
     if (!archivio || vecchio == Giocatore::ospite()) return;
@@ -378,6 +382,7 @@ void FrmRegistro::rinominaGiocatore()
 
 void FrmRegistro::togliGiocatore()
 {
+    const DialoghiScalati dialoghi(m_fattore);
     Archivio *archivio = m_registro.archivio();
     const QString nome = cmbGiocatore->currentText();
     if (!archivio || nome.isEmpty()) return;
@@ -407,6 +412,7 @@ void FrmRegistro::ripassa()
 
 void FrmRegistro::esporta()
 {
+    const DialoghiScalati dialoghi(m_fattore);
     Archivio *archivio = m_vista;
     if (!archivio) return;
     const QString file =
@@ -428,6 +434,7 @@ void FrmRegistro::esporta()
 
 void FrmRegistro::stampa()
 {
+    const DialoghiScalati dialoghi(m_fattore);
     Archivio *archivio = m_vista;
     const qint64 id = m_idVista.value(cmbGiocatore->currentText());
     if (!archivio || id == 0) return;

@@ -77,6 +77,7 @@ private:
     QStandardItemModel *m_partite = nullptr, *m_giocatori = nullptr;
     QList<SchedaFatto> m_difficili;
     QFont m_font;
+    qreal m_fattore = 1.0;
     bool m_vistaGiocatoriPronta = false;
     /// What the views read: the class on the school's server when it answers, else this computer's
     /// record. Players are matched by name, so each view keeps its own ids.

@@ -4,11 +4,17 @@
 #include "board/disposizione.h"
 #include "info/disposizione.h"
 #include "pagina.h"
+#include "widgets/dialoghiscalati.h"
 #include "widgets/scala.h"
+#include "widgets/scaladialogo.h"
 
+#include <QLabel>
+#include <QLayout>
+#include <QMessageBox>
 #include <QPointingDevice>
 #include <QStyleHints>
 #include <QTemporaryDir>
+#include <optional>
 
 namespace lay = disposizione;
 
@@ -286,6 +292,50 @@ private Q_SLOTS:
         const int bluGrande = pagina::conta(pagine[1], grande, pagina::blu);
         QVERIFY2(qAbs(bluGrande - bluPiccola) <= bluPiccola / 5,
                  qPrintable(QStringLiteral("%1 / %2").arg(bluGrande).arg(bluPiccola)));
+    }
+    /// A message box at a board's scale reads as the small one does: as many lines, its icon and
+    /// margins grown with the text; shown alone (the record's warning) it keeps that size after.
+    void dialoghiAllaScala()
+    {
+        const QString testo =
+            QStringLiteral(
+                "Il registro delle partite non viene tenuto: il disco è pieno. Le partite di oggi si "
+                "giocano come sempre, ma non restano nel registro. ")
+                .repeated(4);
+        struct Misura
+        {
+            int righe, icona, margine;
+        };
+        const auto misura = [&](qreal fattore, bool daSolo) {
+            std::optional<DialoghiScalati> passo;
+            QMessageBox box(QMessageBox::Warning, QStringLiteral("Registro"), testo, QMessageBox::Ok);
+            if (daSolo)
+                ScalaDialogo::applica(&box, fattore, QApplication::font());
+            else
+                passo.emplace(fattore);
+            box.show();
+            [&] { QVERIFY(QTest::qWaitForWindowExposed(&box)); }();
+            passo.reset();
+            QApplication::sendPostedEvents();
+            QCoreApplication::postEvent(&box, new QEvent(QEvent::LayoutRequest));
+            QTest::qWait(50);
+            auto *etichetta = box.findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
+            auto *icona = box.findChild<QLabel *>(QStringLiteral("qt_msgboxex_icon_label"));
+            return Misura{etichetta->height() / QFontMetrics(etichetta->font()).lineSpacing(),
+                          icona->pixmap().deviceIndependentSize().toSize().width(),
+                          box.layout()->contentsMargins().left()};
+        };
+        const Misura piccola = misura(1.0, false);
+        QVERIFY(piccola.righe >= 5);
+        for (const bool daSolo : {false, true}) {
+            constexpr qreal Fattore = 1.4; // the offscreen screen is 800 pixels wide
+            const Misura grande = misura(Fattore, daSolo);
+            QVERIFY2(
+                qAbs(grande.righe - piccola.righe) <= 1,
+                qPrintable(QStringLiteral("%1 lines, %2 at scale 1").arg(grande.righe).arg(piccola.righe)));
+            QCOMPARE(grande.icona, qRound(piccola.icona * Fattore));
+            QCOMPARE(grande.margine, qRound(piccola.margine * Fattore));
+        }
     }
 };
 

@@ -1,0 +1,25 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The standard dialogs at the board's scale, for as long as a dialog step lasts.
+#pragma once
+
+#include <QFont>
+#include <QObject>
+
+/// While it lives, the application's font is \a fattore times the system's, never smaller, and every
+/// dialog that opens is brought to that scale (ScalaDialogo); the board's own controls set their
+/// fonts explicitly and keep them.
+class DialoghiScalati : public QObject
+{
+    Q_OBJECT
+public:
+    explicit DialoghiScalati(qreal fattore);
+    ~DialoghiScalati() override;
+    DialoghiScalati(const DialoghiScalati &) = delete;
+    DialoghiScalati &operator=(const DialoghiScalati &) = delete;
+
+    bool eventFilter(QObject *oggetto, QEvent *evento) override;
+
+private:
+    QFont m_prima;
+    qreal m_fattore;
+};
