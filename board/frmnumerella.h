@@ -138,6 +138,8 @@ Q_SIGNALS:
     void partitaFinita(int secondi, int errori);
     /// Ctrl+R: the record window is wanted.
     void registroChiesto();
+    /// The board was drawn again at scale \a fattore (resized, full screen).
+    void scalaCambiata(qreal fattore);
 
 protected:
     void closeEvent(QCloseEvent *e) override;

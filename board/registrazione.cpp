@@ -44,27 +44,32 @@ void registra(FrmNumerella &finestra, Registro &registro, Tipografia &tipografia
 
     // Ctrl+R: one record window over the board, read afresh and at the board's scale each time.
     auto finestraRegistro = std::make_shared<QPointer<FrmRegistro>>();
-    QObject::connect(&finestra, &FrmNumerella::registroChiesto, &finestra,
-                     [&finestra, &registro, &tipografia, finestraRegistro] {
-                         QPointer<FrmRegistro> &f = *finestraRegistro;
-                         if (!f) {
-                             f = new FrmRegistro(registro, tipografia, FrmRegistro::Uso::ConTabellone,
-                                                 &finestra);
-                             f->setAttribute(Qt::WA_DeleteOnClose);
-                             QObject::connect(f, &FrmRegistro::ripassaChiesto, &finestra,
-                                              [&finestra, f](const std::bitset<100> &celle) {
-                                                  f->close();
-                                                  finestra.ripassa(celle, FrmNumerella::Partenza::Subito);
-                                                  finestra.activateWindow();
-                                              });
-                         } else {
-                             f->aggiorna();
-                         }
-                         f->impostaScala(scalatura::corrente(&finestra).fattore);
-                         f->show();
-                         f->raise();
-                         f->activateWindow();
-                     });
+    QObject::connect(
+        &finestra, &FrmNumerella::registroChiesto, &finestra,
+        [&finestra, &registro, &tipografia, finestraRegistro] {
+            QPointer<FrmRegistro> &f = *finestraRegistro;
+            if (!f) {
+                f = new FrmRegistro(registro, tipografia, FrmRegistro::Uso::ConTabellone, &finestra);
+                f->setAttribute(Qt::WA_DeleteOnClose);
+                QObject::connect(f, &FrmRegistro::ripassaChiesto, &finestra,
+                                 [&finestra, f](const std::bitset<100> &celle) {
+                                     f->close();
+                                     finestra.ripassa(celle, FrmNumerella::Partenza::Subito);
+                                     finestra.activateWindow();
+                                 });
+                // It follows the board to a whiteboard's full screen and back.
+                QObject::connect(&finestra, &FrmNumerella::scalaCambiata, f, &FrmRegistro::impostaScala);
+            } else {
+                f->aggiorna();
+            }
+            const bool nuova = !f->isVisible();
+            f->impostaScala(scalatura::corrente(&finestra).fattore);
+            // Over the board, also where no window manager places it.
+            if (nuova) f->move(finestra.geometry().center() - f->rect().center());
+            f->show();
+            f->raise();
+            f->activateWindow();
+        });
 
     QObject::connect(&registro, &Registro::avviso, &finestra, [&finestra](const QString &testo) {
         // Not modal: the board goes on as if nothing happened.

@@ -66,6 +66,7 @@ void FrmNumerella::resizeEvent(QResizeEvent *e)
     scalatura::applica(this, s);
     // The instructions stay at the board's scale, in front of it (full screen right at start-up).
     if (m_info) m_info->seguiLaScala();
+    Q_EMIT scalaCambiata(s.fattore);
 }
 
 void FrmNumerella::moveEvent(QMoveEvent *e)

@@ -21,6 +21,7 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QStandardItemModel>
 #include <QTabWidget>
 #include <QTableView>
@@ -220,7 +221,11 @@ void FrmRegistro::impostaScala(qreal fattore)
     else
         f.setPixelSize(qRound(m_font.pixelSize() * fattore));
     setFont(f);
-    resize(QSize(qRound(Base.width() * fattore), qRound(Base.height() * fattore)));
+    QSize dimensione(qRound(Base.width() * fattore), qRound(Base.height() * fattore));
+    // A board's scale fits its width to a whiteboard: this window, taller, is kept within the screen.
+    if (const QScreen *schermo = screen())
+        dimensione = dimensione.boundedTo(schermo->availableGeometry().size());
+    resize(dimensione);
 }
 
 void FrmRegistro::aggiorna()

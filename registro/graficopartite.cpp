@@ -24,6 +24,9 @@ void GraficoPartite::mostra(const QList<SchedaPartita> &partite)
     secondi->setName(QStringLiteral("secondi per risposta"));
     auto *errori = new QLineSeries;
     errori->setName(QStringLiteral("errori per partita"));
+    // Each game a dot: a first game, or games of one afternoon, are seen too.
+    for (QLineSeries *serie : {secondi, errori})
+        serie->setPointsVisible(true);
     double massimoSecondi = 1, massimoErrori = 1;
     QDateTime primo, ultimo;
     for (const SchedaPartita &p : partite) {
