@@ -208,8 +208,9 @@ void FrmRegistro::costruisci(Uso uso)
     connect(schede, &QTabWidget::currentChanged, this, [this](int indice) {
         if (schede->widget(indice) == tabGiocatori && !m_vistaGiocatoriPronta) riempiVistaGiocatori();
     });
+    // Games that reached the school's server (or a server that answers again) change what is shown.
     if (Spedizione *s = m_registro.spedizione())
-        connect(s, &Spedizione::cambiata, this, &FrmRegistro::mostraStato);
+        connect(s, &Spedizione::cambiata, this, &FrmRegistro::aggiorna);
 }
 
 void FrmRegistro::impostaScala(qreal fattore)
