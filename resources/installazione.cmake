@@ -7,8 +7,6 @@ include(GNUInstallDirs)
 # Internet domain, so the id sits under a top-level name reserved for private use and claims nobody's.
 set(NUMERELLA_ID "internal.numerella.Numerella")
 target_compile_definitions(numerella PRIVATE NUMERELLA_ID="${NUMERELLA_ID}")
-# Every symbol bound at start-up, so the offset table can be read-only, as Debian builds its own programs.
-target_link_options(numerella PRIVATE -Wl,-z,relro,-z,now)
 
 set(linux ${CMAKE_CURRENT_SOURCE_DIR}/resources/linux)
 set(generati ${CMAKE_CURRENT_BINARY_DIR}/installazione)

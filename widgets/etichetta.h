@@ -22,9 +22,6 @@ public:
     /// The font the text is drawn in: the label's own, or a smaller one when it must shrink to fit.
     QFont fontMostrato() const;
 
-    /// The long-press timer ran out: a finger still resting on the label presses it with the right button.
-    void pressioneLunga();
-
 Q_SIGNALS:
     /// A mouse button went down on the label: once for every press, double clicks included.
     /// A finger presses the left button when it lifts after a tap, the right one after a long press.
@@ -38,6 +35,8 @@ protected:
     void paintEvent(QPaintEvent *e) override;
 
 private:
+    /// The long-press timer ran out: a finger still resting on the label presses it with the right button.
+    void pressioneLunga();
     enum class Tocco { Nessuno, InAttesa, Lungo };
 
     quint32 m_colore = 0;
