@@ -58,7 +58,7 @@ bool FrmNumerella::SceltaDomanda()
 void FrmNumerella::svuotaTabellone()
 {
     for (Cella *c : txtRisultato) {
-        c->clear();
+        c->svuota();
         if (!c->esclusa()) c->impostaSfondo(ColoreSistema);
     }
     for (Etichetta *e : Label2)

@@ -21,7 +21,7 @@ void FrmNumerella::CmdPausa_Click()
     spegni(Timer1);
     spegni(TmrTimer);
     const int k = m_stato.cella();
-    txtRisultato[k]->clear();
+    txtRisultato[k]->svuota();
     txtRisultato[k]->impostaSfondo(Bianco);
     Label1[m_stato.Colonna.at(k) - 1]->impostaColore(GialloChiaro);
     Label2[m_stato.Riga.at(k) - 1]->impostaColore(GialloChiaro);

@@ -30,7 +30,7 @@ void FrmNumerella::ripassa(const std::bitset<100> &celle, Partenza partenza)
     if (celle.none()) return;
     if (momento() == Momento::InCorso || momento() == Momento::InPausa) cmdStop_Click();
     for (int k = 0; k < 100; ++k) {
-        txtRisultato[k]->clear();
+        txtRisultato[k]->svuota();
         txtRisultato[k]->impostaSfondo(celle.test(k) ? ColoreSistema : ColoreEscluso);
     }
     cmdStampa->setEnabled(false);

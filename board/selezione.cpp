@@ -11,7 +11,7 @@ void FrmNumerella::Label1_MouseDown(int Index, Qt::MouseButton Button)
     // a stray press there must not wipe the answers given so far.
     if (momento() == Momento::InCorso || momento() == Momento::InPausa) return;
     for (Cella *c : txtRisultato)
-        c->clear();
+        c->svuota();
     if (Button == Qt::RightButton) {
         for (Cella *c : txtRisultato)
             c->impostaSfondo(ColoreSistema);

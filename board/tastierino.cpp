@@ -46,7 +46,7 @@ void FrmNumerella::Cmd_invio_Click()
     const int risposta = cella->text().toInt(&numero);
     if (!numero || risposta != m_stato.Prodotto.at(k)) {
         Q_EMIT rispostaData(k, cella->text(), Risposta::Sbagliata);
-        cella->clear();
+        cella->svuota();
         if (m_stato.NumErrori < std::numeric_limits<qint16>::max()) ++m_stato.NumErrori;
         txtErrori->setText(QString::number(m_stato.NumErrori));
         annuncia(QStringLiteral("Sbagliato, %1. %2")
