@@ -9,8 +9,8 @@ class Riquadro : public QLineEdit
     Q_OBJECT
 public:
     Riquadro(const QColor &bordo, QWidget *parent = nullptr);
-    /// Empties the box and forgets what was typed in it (unlike clear()): no Ctrl+Z brings back an
-    /// answer of a game gone, and the undo history does not grow game after game.
+    /// Empties the box and forgets what was typed in it (unlike clear(), whose undo history would
+    /// grow game after game).
     void svuota() { setText(QString()); }
 
 protected:
