@@ -11,13 +11,16 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QProcess>
 #include <QRandomGenerator>
 #include <QSettings>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QTableView>
 #include <QTest>
+#include <QThread>
 #include <QUuid>
+#include <csignal>
 
 namespace {
 
@@ -264,6 +267,46 @@ private Q_SLOTS:
             0);
     }
 
+    /// The program is killed while it sends, again and again: once a sender ends the job, every game
+    /// is on the server once, with all its answers.
+    void uccisoIlProgramma()
+    {
+        const QString file = m_cartella.filePath(QStringLiteral("programma.sqlite"));
+        constexpr int Partite = 400, Domande = 60;
+        {
+            Archivio archivio(file);
+            QVERIFY(archivio.apri());
+            gioca(archivio, Partite, Domande, {QStringLiteral("Marco"), QStringLiteral("Anna")});
+        }
+        const auto arrivate = [this] {
+            return m_server->numero(QStringLiteral("SELECT COUNT(*) FROM partite"));
+        };
+        QRandomGenerator caso(7);
+        for (int volta = 0; volta < 4; ++volta) {
+            QProcess programma;
+            QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
+            ambiente.insert(QStringLiteral("NUMERELLA_INVIA"), file);
+            ambiente.insert(QStringLiteral("NUMERELLA_INVIA_URL"), m_server->url());
+            programma.setProcessEnvironment(ambiente);
+            const int prima = arrivate();
+            programma.start(QCoreApplication::applicationFilePath(), {});
+            QVERIFY(programma.waitForStarted());
+            QTRY_VERIFY_WITH_TIMEOUT(arrivate() > prima, 20000);
+            QThread::msleep(caso.bounded(40));
+            ::kill(pid_t(programma.processId()), SIGKILL);
+            QVERIFY(programma.waitForFinished());
+        }
+        QVERIFY2(arrivate() < Partite, "all sent before the last kill: the test proves nothing");
+        Spedizione spedizione(file, m_server->collegamento(), 100);
+        spedizione.avvia();
+        QTRY_COMPARE_WITH_TIMEOUT(spedizione.inAttesa(), 0, 60000);
+        QCOMPARE(arrivate(), Partite);
+        QCOMPARE(m_server->numero(
+                     QStringLiteral("SELECT COUNT(*) FROM (SELECT partita FROM domande GROUP BY partita"
+                                    " HAVING COUNT(*) = 60) d")),
+                 Partite);
+    }
+
     /// Two programs on one file and a third on another send at the same time: each game once.
     void dueSpeditori()
     {
@@ -330,5 +373,18 @@ private:
     std::unique_ptr<ServerProva> m_server;
 };
 
-QTEST_MAIN(TestServer)
+// With NUMERELLA_INVIA set, the program's sending side alone, for the test that kills it.
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    if (const QString file = qEnvironmentVariable("NUMERELLA_INVIA"); !file.isEmpty()) {
+        Spedizione spedizione(
+            file, Collegamento(qEnvironmentVariable("NUMERELLA_INVIA_URL"), QStringLiteral("3B")), 100);
+        spedizione.avvia();
+        return QApplication::exec();
+    }
+    TestServer prova;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&prova, argc, argv);
+}
 #include "test_server.moc"
