@@ -58,6 +58,9 @@ QStringList gioca(Archivio &archivio, int quante, int domande, const QStringList
     return uuid;
 }
 
+/// Who dies while the games are being sent.
+enum class Ucciso { Server, Programma };
+
 } // namespace
 
 class TestServer : public QObject
@@ -235,43 +238,18 @@ private Q_SLOTS:
         QCOMPARE(m_server->numero(QStringLiteral("SELECT COUNT(*) FROM domande")), 5 * 12);
     }
 
-    /// The server dies in the middle of the sending: after it restarts every game is there once,
-    /// with all its answers.
-    void uccisoDuranteLInvio()
+    void ucciso_data()
     {
-        const QString file = m_cartella.filePath(QStringLiteral("ucciso.sqlite"));
-        constexpr int Partite = 300, Domande = 60;
-        Archivio archivio(file);
-        QVERIFY(archivio.apri());
-        gioca(archivio, Partite, Domande, {QStringLiteral("Marco"), QStringLiteral("Anna")});
-
-        Spedizione spedizione(file, m_server->collegamento(), 200);
-        spedizione.avvia();
-        QTRY_VERIFY_WITH_TIMEOUT(m_server->numero(QStringLiteral("SELECT COUNT(*) FROM partite")) >= 5,
-                                 20000);
-        QVERIFY(m_server->uccidi());
-        QTRY_VERIFY(!spedizione.motivo().isEmpty());
-        QVERIFY2(spedizione.inAttesa() > 0, "all sent before the kill: the test proves nothing");
-        QVERIFY(m_server->avvia());
-        QTRY_COMPARE_WITH_TIMEOUT(spedizione.inAttesa(), 0, 60000);
-        QCOMPARE(m_server->numero(QStringLiteral("SELECT COUNT(*) FROM partite")), Partite);
-        QCOMPARE(m_server->numero(
-                     QStringLiteral("SELECT COUNT(*) FROM (SELECT partita FROM domande GROUP BY partita"
-                                    " HAVING COUNT(*) = 60) d")),
-                 Partite);
-        QCOMPARE(m_server->numero(QStringLiteral("SELECT COUNT(*) FROM sbagliate")), Partite * Domande / 3);
-        // In the order played.
-        QCOMPARE(
-            m_server->numero(QStringLiteral(
-                "SELECT COUNT(*) FROM partite a JOIN partite b ON a.id < b.id WHERE a.inizio > b.inizio")),
-            0);
+        QTest::addColumn<Ucciso>("chi");
+        QTest::newRow("the server, mid-send") << Ucciso::Server;
+        QTest::newRow("the program, four times while it sends") << Ucciso::Programma;
     }
-
-    /// The program is killed while it sends, again and again: once a sender ends the job, every game
-    /// is on the server once, with all its answers.
-    void uccisoIlProgramma()
+    /// Someone dies in the middle of the sending: once the server is back and a sender ends the job,
+    /// every game is there once, with all its answers, in the order played.
+    void ucciso()
     {
-        const QString file = m_cartella.filePath(QStringLiteral("programma.sqlite"));
+        QFETCH(Ucciso, chi);
+        const QString file = m_cartella.filePath(QStringLiteral("ucciso%1.sqlite").arg(int(chi)));
         constexpr int Partite = 400, Domande = 60;
         {
             Archivio archivio(file);
@@ -281,30 +259,44 @@ private Q_SLOTS:
         const auto arrivate = [this] {
             return m_server->numero(QStringLiteral("SELECT COUNT(*) FROM partite"));
         };
-        QRandomGenerator caso(7);
-        for (int volta = 0; volta < 4; ++volta) {
-            QProcess programma;
-            QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
-            ambiente.insert(QStringLiteral("NUMERELLA_INVIA"), file);
-            ambiente.insert(QStringLiteral("NUMERELLA_INVIA_URL"), m_server->url());
-            programma.setProcessEnvironment(ambiente);
-            const int prima = arrivate();
-            programma.start(QCoreApplication::applicationFilePath(), {});
-            QVERIFY(programma.waitForStarted());
-            QTRY_VERIFY_WITH_TIMEOUT(arrivate() > prima, 20000);
-            QThread::msleep(caso.bounded(40));
-            ::kill(pid_t(programma.processId()), SIGKILL);
-            QVERIFY(programma.waitForFinished());
+        Spedizione spedizione(file, m_server->collegamento(), 200);
+        if (chi == Ucciso::Server) {
+            spedizione.avvia();
+            QTRY_VERIFY_WITH_TIMEOUT(arrivate() >= 5, 20000);
+            QVERIFY(m_server->uccidi());
+            QTRY_VERIFY(!spedizione.motivo().isEmpty());
+            QVERIFY2(spedizione.inAttesa() > 0, "all sent before the kill: the test proves nothing");
+            QVERIFY(m_server->avvia());
+        } else {
+            QRandomGenerator caso(7);
+            for (int volta = 0; volta < 4; ++volta) {
+                QProcess programma;
+                QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
+                ambiente.insert(QStringLiteral("NUMERELLA_INVIA"), file);
+                ambiente.insert(QStringLiteral("NUMERELLA_INVIA_URL"), m_server->url());
+                programma.setProcessEnvironment(ambiente);
+                const int prima = arrivate();
+                programma.start(QCoreApplication::applicationFilePath(), {});
+                QVERIFY(programma.waitForStarted());
+                QTRY_VERIFY_WITH_TIMEOUT(arrivate() > prima, 20000);
+                QThread::msleep(caso.bounded(40));
+                ::kill(pid_t(programma.processId()), SIGKILL);
+                QVERIFY(programma.waitForFinished());
+            }
+            QVERIFY2(arrivate() < Partite, "all sent before the last kill: the test proves nothing");
+            spedizione.avvia();
         }
-        QVERIFY2(arrivate() < Partite, "all sent before the last kill: the test proves nothing");
-        Spedizione spedizione(file, m_server->collegamento(), 100);
-        spedizione.avvia();
         QTRY_COMPARE_WITH_TIMEOUT(spedizione.inAttesa(), 0, 60000);
         QCOMPARE(arrivate(), Partite);
         QCOMPARE(m_server->numero(
                      QStringLiteral("SELECT COUNT(*) FROM (SELECT partita FROM domande GROUP BY partita"
                                     " HAVING COUNT(*) = 60) d")),
                  Partite);
+        QCOMPARE(m_server->numero(QStringLiteral("SELECT COUNT(*) FROM sbagliate")), Partite * Domande / 3);
+        QCOMPARE(
+            m_server->numero(QStringLiteral(
+                "SELECT COUNT(*) FROM partite a JOIN partite b ON a.id < b.id WHERE a.inizio > b.inizio")),
+            0);
     }
 
     /// Two programs on one file and a third on another send at the same time: each game once.
