@@ -31,13 +31,19 @@ void FrmNumerella::cmdAvvio_Click()
     for (int k = 0; k < 100; ++k)
         inGioco.set(k, !txtRisultato[k]->esclusa());
     Q_EMIT partitaIniziata(inGioco);
-    SceltaDomanda(); // the board was just cleared, and not every table is left out
+    // The board was just cleared and not every table is left out: there is a question. From the
+    // keyboard it takes the focus at once; under a pointer it is told on the control that takes
+    // Start's place, once Start has gone (told on Start, it would go with it, unheard).
+    const bool daiTasti = m_ingresso->ultimo() == Ingresso::Tastiera;
+    if (daiTasti) SceltaDomanda();
     Frame1->setEnabled(true);
     cmdStampa->setEnabled(false);
-    cmdAvvio->hide();
     CmdPausa->show();
     CmdPausa->setEnabled(true);
     cmdStop->show();
+    if (cmdAvvio->hasFocus()) cmdStop->setFocus(Qt::OtherFocusReason);
+    cmdAvvio->hide();
+    if (!daiTasti) SceltaDomanda();
     accendi(TmrTimer);
 }
 

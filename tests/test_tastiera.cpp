@@ -108,7 +108,8 @@ private Q_SLOTS:
     void sessioni_data()
     {
         // Each step is keys (or "giusta", "sbagliata", "tutte": answers typed with digits and Return;
-        // "tic N": N stopwatch seconds; "fuoco NAME": the focus put there) and then what is heard,
+        // "tic N": N stopwatch seconds; "fuoco NAME": the focus put there; "clic NAME": a click on it)
+        // and then what is heard,
         // in order; "{domanda}" is the question asked after the step. "..." first: only the last.
         QTest::addColumn<QStringList>("passi");
         QTest::newRow("tutto coi tasti") << QStringList{
@@ -141,6 +142,11 @@ private Q_SLOTS:
             "Return",         "Pausa. Riprendi",
             "fuoco cmdStop",  "Stop",
             "Space",          "Partita fermata. Avvio",
+        };
+        // A reader used with a pointer: the question is told on the control that has the focus.
+        QTest::newRow("col mouse") << QStringList{
+            "clic cmdAvvio",
+            "Stop|{domanda}",
         };
         QTest::newRow("niente da fare") << QStringList{
             "Ctrl+P",      "Nessuna partita in corso. Ctrl+N per cominciare.",
@@ -183,6 +189,8 @@ private Q_SLOTS:
                     b->TmrTimer_Timer();
             } else if (passo.startsWith(QLatin1String("fuoco "))) {
                 b->findChild<QWidget *>(passo.mid(6))->setFocus();
+            } else if (passo.startsWith(QLatin1String("clic "))) {
+                QTest::mouseClick(b->findChild<QWidget *>(passo.mid(5)), Qt::LeftButton);
             } else {
                 const QKeySequence tasti(passo);
                 QCOMPARE(tasti.count(), 1);
