@@ -18,6 +18,7 @@
 #include <QHeaderView>
 #include <QInputDialog>
 #include <QLabel>
+#include <QLayout>
 #include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
@@ -222,6 +223,14 @@ void FrmRegistro::impostaScala(qreal fattore)
     else
         f.setPixelSize(qRound(m_font.pixelSize() * fattore));
     setFont(f);
+    // Margins and spacings grow with the text, from their sizes at scale 1.
+    if (m_disposizioni.isEmpty())
+        for (QLayout *l : findChildren<QLayout *>())
+            m_disposizioni.append({l, l->contentsMargins(), l->spacing()});
+    for (const Disposizione &d : std::as_const(m_disposizioni)) {
+        d.disposizione->setContentsMargins(d.margini * fattore);
+        if (d.spaziatura >= 0) d.disposizione->setSpacing(qRound(d.spaziatura * fattore));
+    }
     QSize dimensione(qRound(Base.width() * fattore), qRound(Base.height() * fattore));
     // A board's scale fits its width to a whiteboard: this window, taller, is kept within the screen.
     if (const QScreen *schermo = screen())

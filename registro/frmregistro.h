@@ -5,6 +5,8 @@
 #include "services/schedafatto.h"
 
 #include <QHash>
+#include <QList>
+#include <QMargins>
 #include <QWidget>
 #include <bitset>
 
@@ -13,6 +15,7 @@ class GraficoPartite;
 class MappaFatti;
 class QComboBox;
 class QLabel;
+class QLayout;
 class QPushButton;
 class QStandardItemModel;
 class QTabWidget;
@@ -78,6 +81,14 @@ private:
     QList<SchedaFatto> m_difficili;
     QFont m_font;
     qreal m_fattore = 1.0;
+    /// Each layout's margins and spacing at scale 1.
+    struct Disposizione
+    {
+        QLayout *disposizione;
+        QMargins margini;
+        int spaziatura;
+    };
+    QList<Disposizione> m_disposizioni;
     bool m_vistaGiocatoriPronta = false;
     /// What the views read: the class on the school's server when it answers, else this computer's
     /// record. Players are matched by name, so each view keeps its own ids.

@@ -34,4 +34,7 @@ public:
 Q_SIGNALS:
     /// The words of the selected cell.
     void scelta(const QString &parole);
+
+protected:
+    void changeEvent(QEvent *e) override;
 };
