@@ -11,6 +11,7 @@
 #include "services/spedizione.h"
 #include "services/tipografia.h"
 #include "widgets/dialoghiscalati.h"
+#include "widgets/disposizioniscalate.h"
 
 #include <QComboBox>
 #include <QFileDialog>
@@ -18,7 +19,6 @@
 #include <QHeaderView>
 #include <QInputDialog>
 #include <QLabel>
-#include <QLayout>
 #include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
@@ -84,9 +84,12 @@ FrmRegistro::FrmRegistro(Registro &registro, Tipografia &tipografia, Uso uso, QW
     setWindowTitle(QStringLiteral("Registro"));
     m_font = font();
     costruisci(uso);
+    m_disposizioni = std::make_unique<DisposizioniScalate>(this);
     impostaScala(1.0);
     aggiorna();
 }
+
+FrmRegistro::~FrmRegistro() = default;
 
 void FrmRegistro::costruisci(Uso uso)
 {
@@ -223,14 +226,7 @@ void FrmRegistro::impostaScala(qreal fattore)
     else
         f.setPixelSize(qRound(m_font.pixelSize() * fattore));
     setFont(f);
-    // Margins and spacings grow with the text, from their sizes at scale 1.
-    if (m_disposizioni.isEmpty())
-        for (QLayout *l : findChildren<QLayout *>())
-            m_disposizioni.append({l, l->contentsMargins(), l->spacing()});
-    for (const Disposizione &d : std::as_const(m_disposizioni)) {
-        d.disposizione->setContentsMargins(d.margini * fattore);
-        if (d.spaziatura >= 0) d.disposizione->setSpacing(qRound(d.spaziatura * fattore));
-    }
+    m_disposizioni->applica(fattore); // margins and spacings grow with the text
     QSize dimensione(qRound(Base.width() * fattore), qRound(Base.height() * fattore));
     // A board's scale fits its width to a whiteboard: this window, taller, is kept within the screen.
     if (const QScreen *schermo = screen())

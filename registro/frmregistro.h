@@ -5,17 +5,16 @@
 #include "services/schedafatto.h"
 
 #include <QHash>
-#include <QList>
-#include <QMargins>
 #include <QWidget>
 #include <bitset>
+#include <memory>
 
 class Archivio;
+class DisposizioniScalate;
 class GraficoPartite;
 class MappaFatti;
 class QComboBox;
 class QLabel;
-class QLayout;
 class QPushButton;
 class QStandardItemModel;
 class QTabWidget;
@@ -35,6 +34,7 @@ public:
     enum class Uso { ConTabellone, DaSolo };
 
     FrmRegistro(Registro &registro, Tipografia &tipografia, Uso uso, QWidget *parent = nullptr);
+    ~FrmRegistro() override;
 
     /// Reads the record again and shows it, at the scale \a fattore of the board.
     void aggiorna();
@@ -81,14 +81,7 @@ private:
     QList<SchedaFatto> m_difficili;
     QFont m_font;
     qreal m_fattore = 1.0;
-    /// Each layout's margins and spacing at scale 1.
-    struct Disposizione
-    {
-        QLayout *disposizione;
-        QMargins margini;
-        int spaziatura;
-    };
-    QList<Disposizione> m_disposizioni;
+    std::unique_ptr<DisposizioniScalate> m_disposizioni; ///< the layouts' sizes at scale 1
     bool m_vistaGiocatoriPronta = false;
     /// What the views read: the class on the school's server when it answers, else this computer's
     /// record. Players are matched by name, so each view keeps its own ids.

@@ -2,12 +2,12 @@
 // One standard dialog at a window's scale: its font, margins, spacings, icons and a message box's width.
 #include "widgets/scaladialogo.h"
 
+#include "widgets/disposizioniscalate.h"
+
 #include <QAbstractButton>
 #include <QDialog>
 #include <QEvent>
 #include <QFont>
-#include <QFormLayout>
-#include <QGridLayout>
 #include <QIcon>
 #include <QLabel>
 #include <QLayout>
@@ -52,22 +52,7 @@ ScalaDialogo::ScalaDialogo(QDialog *dialogo, qreal fattore, const QFont &base)
 
 void ScalaDialogo::ingrandisci()
 {
-    QList<QLayout *> disposizioni = m_dialogo->findChildren<QLayout *>();
-    for (QLayout *l : disposizioni) {
-        const QMargins m = l->contentsMargins();
-        l->setContentsMargins(per(m.left(), m_fattore), per(m.top(), m_fattore), per(m.right(), m_fattore),
-                              per(m.bottom(), m_fattore));
-        if (auto *g = qobject_cast<QGridLayout *>(l)) {
-            g->setHorizontalSpacing(per(g->horizontalSpacing(), m_fattore));
-            g->setVerticalSpacing(per(g->verticalSpacing(), m_fattore));
-        } else if (auto *f = qobject_cast<QFormLayout *>(l)) {
-            f->setHorizontalSpacing(per(f->horizontalSpacing(), m_fattore));
-            f->setVerticalSpacing(per(f->verticalSpacing(), m_fattore));
-        } else {
-            l->setSpacing(per(l->spacing(), m_fattore));
-        }
-    }
-
+    DisposizioniScalate(m_dialogo).applica(m_fattore);
     ingrandisciIcona();
 }
 
