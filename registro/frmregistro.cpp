@@ -15,6 +15,7 @@
 
 #include <QComboBox>
 #include <QFileDialog>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QInputDialog>
@@ -227,6 +228,12 @@ void FrmRegistro::impostaScala(qreal fattore)
         f.setPixelSize(qRound(m_font.pixelSize() * fattore));
     setFont(f);
     m_disposizioni->applica(fattore); // margins and spacings grow with the text
+    // Tables' headers keep a font of their own on the X server, and rows their first height.
+    for (QTableView *tabella : findChildren<QTableView *>()) {
+        tabella->horizontalHeader()->setFont(f);
+        tabella->verticalHeader()->setFont(f);
+        tabella->verticalHeader()->setDefaultSectionSize(QFontMetrics(f).height() * 3 / 2);
+    }
     QSize dimensione(qRound(Base.width() * fattore), qRound(Base.height() * fattore));
     // A board's scale fits its width to a whiteboard: this window, taller, is kept within the screen.
     if (const QScreen *schermo = screen())

@@ -2,7 +2,6 @@
 // The 10 × 10 map of the facts, each cell coloured by how the child does on it.
 #include "registro/mappafatti.h"
 
-#include <QEvent>
 #include <QHeaderView>
 #include <QLocale>
 
@@ -24,13 +23,6 @@ MappaFatti::MappaFatti(QWidget *parent) : QTableWidget(10, 10, parent)
             Q_EMIT scelta(i->data(Qt::AccessibleTextRole).toString());
     });
     mostra({});
-}
-
-void MappaFatti::changeEvent(QEvent *e)
-{
-    QTableWidget::changeEvent(e);
-    // The column numbers' header keeps a font of its own: it grows with the map, as the row numbers do.
-    if (e->type() == QEvent::FontChange) horizontalHeader()->setFont(font());
 }
 
 void MappaFatti::mostra(const QList<SchedaFatto> &fatti)

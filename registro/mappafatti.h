@@ -34,7 +34,4 @@ public:
 Q_SIGNALS:
     /// The words of the selected cell.
     void scelta(const QString &parole);
-
-protected:
-    void changeEvent(QEvent *e) override;
 };
