@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The name prompt on an X server: pastes, a name typed and Return through the server; how long the program
 // stopped, and the name it got.
-#include "services/tipografia.h"
+#include "printing/tipografia.h"
 #include "tests/schermoreale.h"
 
 #include <QApplication>

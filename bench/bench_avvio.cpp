@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Measures, on a real X server, the start-up draw time, the resident memory and the idle CPU of the program.
 #include "info/frminfo.h"
-#include "services/lettorepulse.h"
-#include "services/lingua.h"
-#include "services/stato.h"
-#include "services/tipografia.h"
+#include "printing/tipografia.h"
+#include "sound/lettorepulse.h"
+#include "startup/lingua.h"
+#include "startup/stato.h"
 #include "tests/frmnumerellaprova.h"
 
 #include <QApplication>

@@ -3,10 +3,10 @@
 // start-up to the first paint, resident memory at 634 x 455 and full screen, F11 to repainted full screen.
 #include "bench/misure.h"
 #include "info/frminfo.h"
-#include "services/lettorepulse.h"
-#include "services/lingua.h"
-#include "services/stato.h"
-#include "services/tipografia.h"
+#include "printing/tipografia.h"
+#include "sound/lettorepulse.h"
+#include "startup/lingua.h"
+#include "startup/stato.h"
 #include "tests/frmnumerellaprova.h"
 
 #include <QApplication>

@@ -2,9 +2,9 @@
 // The record's costs: a confirmed answer with and without it, the window and the facts map on a
 // school year's file, the bytes an answer takes. With --prepara it only writes such a file.
 #include "board/registrazione.h"
-#include "registro/frmregistro.h"
-#include "services/giocatore.h"
-#include "services/registro.h"
+#include "record/giocatore.h"
+#include "record/registro.h"
+#include "recordwindow/frmregistro.h"
 #include "tests/aiuto.h"
 
 #include <QCommandLineParser>

@@ -2,10 +2,10 @@
 // The school's server under load: 30 PCs ending a game at once, an answer's cost while sending, the class's
 // view.
 #include "../tests/serverprova.h"
-#include "services/archivio.h"
-#include "services/giocatore.h"
-#include "services/registro.h"
-#include "services/spedizione.h"
+#include "record/archivio.h"
+#include "record/giocatore.h"
+#include "record/registro.h"
+#include "schoolserver/spedizione.h"
 
 #include <QCoreApplication>
 #include <QDateTime>

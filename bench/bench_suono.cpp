@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The real sound player playing the right-answer clip every 1.5 s for the given seconds; bench/suono.sh
 // kills and restarts the sound server meanwhile and listens whether the clips come back.
-#include "services/lettorepulse.h"
+#include "sound/lettorepulse.h"
 
 #include <QElapsedTimer>
 #include <QGuiApplication>

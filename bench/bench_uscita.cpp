@@ -2,11 +2,11 @@
 // One start-and-close run of the program as main.cpp builds it: a game starts (its clip plays) and the
 // window is closed a few milliseconds later. bench/uscite.sh runs it hundreds of times.
 #include "info/frminfo.h"
-#include "services/lettorepulse.h"
-#include "services/lingua.h"
-#include "services/segnali.h"
-#include "services/stato.h"
-#include "services/tipografia.h"
+#include "printing/tipografia.h"
+#include "sound/lettorepulse.h"
+#include "startup/lingua.h"
+#include "startup/segnali.h"
+#include "startup/stato.h"
 #include "tests/frmnumerellaprova.h"
 
 #include <QApplication>

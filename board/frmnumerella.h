@@ -9,11 +9,11 @@
 #pragma once
 
 #include "board/momento.h"
-#include "services/lettoresuoni.h"
-#include "services/opzioni.h"
-#include "services/risposta.h"
-#include "services/stato.h"
-#include "services/ultimoingresso.h"
+#include "record/risposta.h"
+#include "sound/lettoresuoni.h"
+#include "startup/opzioni.h"
+#include "startup/stato.h"
+#include "startup/ultimoingresso.h"
 #include "widgets/casellagrafica.h"
 #include "widgets/cella.h"
 #include "widgets/contatore.h"

@@ -2,7 +2,7 @@
 // Pure drill logic, free of widgets: product tables, question picker, stopwatch and chaser steps.
 #pragma once
 
-#include "services/stato.h"
+#include "startup/stato.h"
 
 #include <QRandomGenerator>
 #include <span>

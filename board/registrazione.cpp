@@ -3,10 +3,10 @@
 #include "board/registrazione.h"
 
 #include "board/frmnumerella.h"
-#include "registro/frmregistro.h"
-#include "services/giocatore.h"
-#include "services/registro.h"
-#include "services/tipografia.h"
+#include "printing/tipografia.h"
+#include "record/giocatore.h"
+#include "record/registro.h"
+#include "recordwindow/frmregistro.h"
 #include "widgets/scala.h"
 #include "widgets/scaladialogo.h"
 

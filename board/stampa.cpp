@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Printing the finished table with the child's name as its title.
 #include "board/frmnumerella.h"
-#include "services/nome.h"
-#include "services/tipografia.h"
+#include "printing/tipografia.h"
+#include "record/nome.h"
 #include "widgets/dialoghiscalati.h"
 #include "widgets/scala.h"
 

@@ -3,8 +3,8 @@
 #include "info/frminfo.h"
 
 #include "info/disposizione.h"
-#include "services/lettoresuoni.h"
-#include "services/primopiano.h"
+#include "sound/lettoresuoni.h"
+#include "startup/primopiano.h"
 #include "widgets/accessibilita.h"
 #include "widgets/aspetto.h"
 #include "widgets/immagini.h"

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the print server says about a queue and its jobs, through the CUPS API.
-#include "services/coda.h"
+#include "printing/coda.h"
 
 #include <cups/cups.h>
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Asking the child's name and printing an image of a window.
-#include "services/tipografia.h"
+#include "printing/tipografia.h"
 
-#include "services/coda.h"
-#include "services/incolla.h"
+#include "printing/coda.h"
+#include "startup/incolla.h"
 #include "widgets/scala.h"
 
 #include <QInputDialog>

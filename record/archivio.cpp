@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The record's database through Qt SQL: schema and migrations, the writes of a game, the readings.
-#include "services/archivio.h"
+#include "record/archivio.h"
 
-#include "services/collegamento.h"
+#include "schoolserver/collegamento.h"
 
 #include <QCoreApplication>
 #include <QDir>

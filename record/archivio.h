@@ -2,9 +2,9 @@
 // The record's database: the one place that speaks SQL, for writing games as they happen and reading them.
 #pragma once
 
-#include "services/schedafatto.h"
-#include "services/schedagiocatore.h"
-#include "services/schedapartita.h"
+#include "record/schedafatto.h"
+#include "record/schedagiocatore.h"
+#include "record/schedapartita.h"
 
 #include <QList>
 #include <QSqlDatabase>

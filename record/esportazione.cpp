@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The record written out for spreadsheets as CSV files.
-#include "services/esportazione.h"
+#include "record/esportazione.h"
 
-#include "services/archivio.h"
+#include "record/archivio.h"
 
 #include <QSaveFile>
 #include <QStringConverter>

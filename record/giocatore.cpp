@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Who plays: the chosen child's name, remembered in the user's settings file.
-#include "services/giocatore.h"
+#include "record/giocatore.h"
 
-#include "services/nome.h"
+#include "record/nome.h"
 
 #include <QSettings>
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The child's typed name made fit for a one-line title.
-#include "services/nome.h"
+#include "record/nome.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The record kept as games happen: each event of the board written at once, failures told once.
-#include "services/registro.h"
+#include "record/registro.h"
 
-#include "services/giocatore.h"
-#include "services/ripasso.h"
-#include "services/spedizione.h"
+#include "record/giocatore.h"
+#include "record/ripasso.h"
+#include "schoolserver/spedizione.h"
 
 #include <QDir>
 #include <QSqlDatabase>

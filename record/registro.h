@@ -2,8 +2,8 @@
 // The record kept as games happen: fed by the board's signals, written at once, never stopping a game.
 #pragma once
 
-#include "services/archivio.h"
-#include "services/risposta.h"
+#include "record/archivio.h"
+#include "record/risposta.h"
 
 #include <QElapsedTimer>
 #include <QObject>

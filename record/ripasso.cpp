@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The hard facts: what "Ripassa" and --ripasso give a child to practise.
-#include "services/ripasso.h"
+#include "record/ripasso.h"
 
 #include <algorithm>
 

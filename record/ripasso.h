@@ -2,7 +2,7 @@
 // The hard facts: what "Ripassa" and --ripasso give a child to practise.
 #pragma once
 
-#include "services/schedafatto.h"
+#include "record/schedafatto.h"
 
 #include <QList>
 #include <bitset>

@@ -2,7 +2,7 @@
 // One game as the record keeps it.
 #pragma once
 
-#include "services/risposta.h"
+#include "record/risposta.h"
 
 #include <QDateTime>
 #include <QString>

@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The record window "Registro": a child's games, their chart, the facts map, the players side by side.
-#include "registro/frmregistro.h"
+#include "recordwindow/frmregistro.h"
 
-#include "registro/graficopartite.h"
-#include "registro/mappafatti.h"
-#include "services/esportazione.h"
-#include "services/giocatore.h"
-#include "services/registro.h"
-#include "services/ripasso.h"
-#include "services/spedizione.h"
-#include "services/tipografia.h"
+#include "printing/tipografia.h"
+#include "record/esportazione.h"
+#include "record/giocatore.h"
+#include "record/registro.h"
+#include "record/ripasso.h"
+#include "recordwindow/graficopartite.h"
+#include "recordwindow/mappafatti.h"
+#include "schoolserver/spedizione.h"
 #include "widgets/dialoghiscalati.h"
 #include "widgets/disposizioniscalate.h"
 

@@ -2,7 +2,7 @@
 // The record window "Registro": a child's games, their chart, the facts map, the players side by side.
 #pragma once
 
-#include "services/schedafatto.h"
+#include "record/schedafatto.h"
 
 #include <QHash>
 #include <QWidget>

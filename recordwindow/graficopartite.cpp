@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The chart of a child's games over the dates: seconds per answer and errors per game.
-#include "registro/graficopartite.h"
+#include "recordwindow/graficopartite.h"
 
 #include <QChart>
 #include <QDateTimeAxis>

@@ -2,7 +2,7 @@
 // The chart of a child's games over the dates: seconds per answer and errors per game.
 #pragma once
 
-#include "services/schedapartita.h"
+#include "record/schedapartita.h"
 
 #include <QChartView>
 #include <QList>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The 10 × 10 map of the facts, each cell coloured by how the child does on it.
-#include "registro/mappafatti.h"
+#include "recordwindow/mappafatti.h"
 
 #include <QHeaderView>
 #include <QLocale>

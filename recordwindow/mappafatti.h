@@ -2,7 +2,7 @@
 // The 10 × 10 map of the facts, each cell coloured by how the child does on it.
 #pragma once
 
-#include "services/schedafatto.h"
+#include "record/schedafatto.h"
 
 #include <QColor>
 #include <QList>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The server's URI turned into libpq's options, with timeouts; the password file checked; the schema's
 // version checked.
-#include "services/collegamento.h"
+#include "schoolserver/collegamento.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The background sender: reads the ended games from the local file, writes each to the server in one
 // transaction.
-#include "services/speditore.h"
+#include "schoolserver/speditore.h"
 
 #include <QDateTime>
 #include <QFileInfo>

@@ -2,7 +2,7 @@
 // The background sender's work: the ended games of the local record copied to the school's server.
 #pragma once
 
-#include "services/collegamento.h"
+#include "schoolserver/collegamento.h"
 
 #include <QList>
 #include <QObject>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The background sender's thread, started and ended with the program; its state kept for the record window.
-#include "services/spedizione.h"
+#include "schoolserver/spedizione.h"
 
-#include "services/speditore.h"
+#include "schoolserver/speditore.h"
 
 #include <QMetaObject>
 

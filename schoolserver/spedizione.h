@@ -2,7 +2,7 @@
 // The background sender seen from the windows: its thread, what waits and why.
 #pragma once
 
-#include "services/collegamento.h"
+#include "schoolserver/collegamento.h"
 
 #include <QObject>
 #include <QString>

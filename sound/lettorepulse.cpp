@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The sound player on the sound server's client library.
-#include "services/lettorepulse.h"
+#include "sound/lettorepulse.h"
 
 #include <QFile>
 

@@ -3,8 +3,8 @@
 // library.
 #pragma once
 
-#include "services/lettoresuoni.h"
-#include "services/onda.h"
+#include "sound/lettoresuoni.h"
+#include "sound/onda.h"
 
 #include <QHash>
 #include <QLoggingCategory>

@@ -2,7 +2,7 @@
 // The sound seam: the clips the program plays, and the player interface the windows call.
 #pragma once
 
-#include "services/stato.h"
+#include "startup/stato.h"
 
 #include <QObject>
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A tiny reader of PCM wave files.
-#include "services/onda.h"
+#include "sound/onda.h"
 
 #include <QtEndian>
 

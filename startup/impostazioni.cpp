@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The settings file read through QSettings: system file first, the user's over it; bad values left out.
-#include "services/impostazioni.h"
+#include "startup/impostazioni.h"
 
 #include <QSettings>
 #include <optional>

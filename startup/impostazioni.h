@@ -2,7 +2,7 @@
 // The settings file of a teacher or a school's admin: the tables in play, sound off, full screen at start.
 #pragma once
 
-#include "services/opzioni.h"
+#include "startup/opzioni.h"
 
 #include <QStringList>
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Pasting into a line edit without waiting on the clipboard's owner for more than about a second.
-#include "services/incolla.h"
+#include "startup/incolla.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>

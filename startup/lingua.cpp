@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The program's language: Italian.
-#include "services/lingua.h"
+#include "startup/lingua.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The command line for teachers, read with Qt's parser; errors end the program with status 2.
-#include "services/opzioni.h"
+#include "startup/opzioni.h"
 
-#include "services/giocatore.h"
+#include "record/giocatore.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

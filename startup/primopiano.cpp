@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Keeps a window above the other windows.
-#include "services/primopiano.h"
+#include "startup/primopiano.h"
 
 #include <QWidget>
 

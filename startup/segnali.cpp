@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SIGTERM and SIGINT turned into an ordinary close request, through a pipe the event loop watches.
-#include "services/segnali.h"
+#include "startup/segnali.h"
 
 #include <QSocketNotifier>
 #include <array>

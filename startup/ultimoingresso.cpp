@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Remembers whether the keyboard or a pointer (mouse, touch, pen) was used last, program-wide.
-#include "services/ultimoingresso.h"
+#include "startup/ultimoingresso.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>

@@ -4,9 +4,9 @@
 
 #include "board/momento.h"
 #include "info/frminfo.h"
-#include "services/lettorepulse.h"
-#include "services/stato.h"
-#include "services/tipografia.h"
+#include "printing/tipografia.h"
+#include "sound/lettorepulse.h"
+#include "startup/stato.h"
 #include "tests/frmnumerellaprova.h"
 #include "widgets/aspetto.h"
 

@@ -3,8 +3,8 @@
 // standard output each answer it has confirmed: the other side of the test that kills it.
 #include "aiuto.h"
 #include "board/registrazione.h"
-#include "services/giocatore.h"
-#include "services/registro.h"
+#include "record/giocatore.h"
+#include "record/registro.h"
 
 #include <QRandomGenerator>
 #include <QTimer>

@@ -3,7 +3,7 @@
 // script.
 #pragma once
 
-#include "services/collegamento.h"
+#include "schoolserver/collegamento.h"
 
 #include <QDir>
 #include <QFileInfo>

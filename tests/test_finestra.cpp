@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window as created and after start-up: layout, stacking, focus order, pictures and clips.
 #include "aiuto.h"
-#include "services/lingua.h"
-#include "services/onda.h"
+#include "sound/onda.h"
+#include "startup/lingua.h"
 
 #include <QFile>
 #include <QLoggingCategory>

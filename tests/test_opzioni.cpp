@@ -2,7 +2,7 @@
 // The command line and the settings files for teachers: good and bad lines and files, and the board
 // they set up.
 #include "aiuto.h"
-#include "services/impostazioni.h"
+#include "startup/impostazioni.h"
 
 #include <QDir>
 #include <QTemporaryDir>

@@ -3,12 +3,12 @@
 // bad files and folders that leave the game going, and the export for spreadsheets.
 #include "aiuto.h"
 #include "board/registrazione.h"
-#include "registro/frmregistro.h"
-#include "registro/mappafatti.h"
-#include "services/esportazione.h"
-#include "services/giocatore.h"
-#include "services/registro.h"
-#include "services/ripasso.h"
+#include "record/esportazione.h"
+#include "record/giocatore.h"
+#include "record/registro.h"
+#include "record/ripasso.h"
+#include "recordwindow/frmregistro.h"
+#include "recordwindow/mappafatti.h"
 
 #include <QComboBox>
 #include <QDir>

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The class's record on a real PostgreSQL 15: games sent once whatever fails, hostile names, least privilege.
-#include "registro/frmregistro.h"
+#include "printing/tipografia.h"
+#include "record/archivio.h"
+#include "record/giocatore.h"
+#include "record/registro.h"
+#include "recordwindow/frmregistro.h"
+#include "schoolserver/collegamento.h"
+#include "schoolserver/spedizione.h"
 #include "serverprova.h"
-#include "services/archivio.h"
-#include "services/collegamento.h"
-#include "services/giocatore.h"
-#include "services/registro.h"
-#include "services/spedizione.h"
-#include "services/tipografia.h"
 
 #include <QComboBox>
 #include <QLabel>

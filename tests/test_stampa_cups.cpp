@@ -2,8 +2,8 @@
 // A real print on the CUPS queue "PDF", the default for this test only: the page that comes out is read back.
 #include "aiuto.h"
 #include "pagina.h"
-#include "services/coda.h"
-#include "services/segnali.h"
+#include "printing/coda.h"
+#include "startup/segnali.h"
 
 #include <QComboBox>
 #include <QDeadlineTimer>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The record survives the program being killed at any moment: the file stays sound and every answer
 // the program had confirmed is in it.
-#include "services/archivio.h"
+#include "record/archivio.h"
 
 #include <QProcess>
 #include <QRandomGenerator>
