@@ -34,6 +34,8 @@ usage()
 [ $# -eq 2 ] || usage
 azione=$1
 cartella=$(realpath -m "$2")
+# The postgres user may not enter the caller's folder (root's home): its tools would say so on every call.
+cd /
 dati=$cartella/dati
 presa=$cartella/presa
 

@@ -23,8 +23,9 @@ pacchetti_di()
 # of the tests and checks. run.sh installs the first two, run-tests.sh all three.
 mapfile -t RUN_PACKAGES < <(pacchetti_di Depends; pacchetti_di Recommends)
 mapfile -t BUILD_PACKAGES < <(pacchetti_di Build-Depends)
-# The developer's builds use Ninja; dpkg-dev makes the Debian package.
-BUILD_PACKAGES+=(ninja-build g++ dpkg-dev)
+# The developer's builds use Ninja; build-essential (the compiler, make and dpkg-dev) is what every
+# Debian package's build needs besides its Build-Depends.
+BUILD_PACKAGES+=(build-essential ninja-build)
 TEST_PACKAGES=(
     clang-format qt6-tools-dev qt6-l10n-tools
     # Qt's platform headers: a test switches accessibility on with no screen reader to do it
@@ -102,6 +103,34 @@ install_packages()
     log "done"
 }
 
+# The package's build dependencies, checked now rather than when the package is built at the end of a
+# test run: a name that the list above got wrong shows here.
+check_build_deps()
+{
+    dpkg-checkbuilddeps "$CONTROL" || {
+        log "the build dependencies of debian/control are not all installed"
+        return 1
+    }
+}
+
+# PostgreSQL's package makes and starts a cluster of its own unless told not to; the tests start their
+# own private server (tools/postgres.sh), so a machine that had none gets none. The setting is removed
+# again afterwards, so that a PostgreSQL installed later for real gets its cluster.
+install_without_cluster()
+{
+    local conf=/etc/postgresql-common/createcluster.d/numerella-senza-cluster.conf rc=0
+    if is_installed postgresql-15; then
+        install_packages "$@"
+        return
+    fi
+    as_root mkdir -p "${conf%/*}"
+    printf '# made by numerella tools/setup.sh while it installs PostgreSQL\ncreate_main_cluster = false\n' |
+        as_root tee "$conf" >/dev/null
+    install_packages "$@" || rc=$?
+    as_root rm -f "$conf"
+    return "$rc"
+}
+
 # Where cups-pdf puts the files it prints (the ${HOME} in its configuration is the submitting user's).
 pdf_output_dir()
 {
@@ -174,10 +203,12 @@ case "${1:-install}" in
         else
             install_packages "${RUN_PACKAGES[@]}" "${BUILD_PACKAGES[@]}" "${SCREEN_PACKAGES[@]}"
         fi
+        check_build_deps
         ;;
-    install) install_packages "${RUN_PACKAGES[@]}" "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}" ;;
+    install) install_without_cluster "${RUN_PACKAGES[@]}" "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}" && check_build_deps ;;
     services)
-        install_packages "${RUN_PACKAGES[@]}" "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}" && start_services
+        install_without_cluster "${RUN_PACKAGES[@]}" "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}" && check_build_deps &&
+            start_services
         ;;
     pdf-dir) pdf_output_dir ;;
     -h | --help | help)
