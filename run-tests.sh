@@ -33,8 +33,8 @@ run_ctest()
     return "$rc"
 }
 
-step "Installing missing packages and starting services"
-if ! ./tools/setup.sh services; then
+step "Installing missing packages"
+if ! ./tools/setup.sh install; then
     echo "setup failed: cannot go on" >&2
     exit 1
 fi
@@ -47,15 +47,31 @@ export XDG_RUNTIME_DIR
 postgres_base=$(mktemp -d)
 chmod 711 "$postgres_base"
 export NUMERELLA_POSTGRES=$postgres_base/pg
+# A private print server with a PDF queue, on its own socket: the tests print there and never see the
+# machine's own print server, its queues or its default. Its filters run as lp: the folder lets them in.
+stampa_base=$(mktemp -d)
+chmod 755 "$stampa_base"
+radice=()
+[ "$(id -u)" -eq 0 ] || radice=(sudo)
 finish()
 {
     ./tools/postgres.sh stop "$NUMERELLA_POSTGRES" >/dev/null 2>&1
+    "${radice[@]}" ./tools/stampante.sh stop "$stampa_base/cups" >/dev/null 2>&1
+    "${radice[@]}" rm -rf "$stampa_base"
     rm -rf "$XDG_RUNTIME_DIR" "$postgres_base"
 }
 trap finish EXIT
 export QT_QPA_PLATFORM=offscreen
-# setup.sh started the print service: the real-printer test must run, not skip.
-export NUMERELLA_CUPS=1
+
+step "Starting a private print server with a PDF queue"
+if CUPS_SERVER=$("${radice[@]}" ./tools/stampante.sh start "$stampa_base/cups"); then
+    export CUPS_SERVER
+    echo "print server on $CUPS_SERVER"
+    # The real-printer test must run, not skip.
+    export NUMERELLA_CUPS=1
+else
+    fail "private print server"
+fi
 
 step "Starting a private PostgreSQL 15"
 ./tools/postgres.sh start "$NUMERELLA_POSTGRES" || fail "PostgreSQL for the server tests"
@@ -116,8 +132,7 @@ validate_desktop_files()
 # unless it was installed before).
 check_package()
 {
-    local dir=$root/build-deb src deb size out rc=0 installato=0 radice=()
-    [ "$(id -u)" -eq 0 ] || radice=(sudo)
+    local dir=$root/build-deb src deb size out rc=0 installato=0
     rm -rf "$dir"
     src=$dir/numerella
     mkdir -p "$src"
@@ -144,6 +159,14 @@ check_package()
         rc=1
     fi
     [ "$rc" -eq 0 ] && echo "lintian: clean"
+    # The program as installed: every protection hardening-check knows (stack protector and stack clash,
+    # fortified calls, RELRO and immediate binding, PIE, control flow), and no RUNPATH.
+    dpkg-deb -x "$deb" "$dir/estratto"
+    hardening-check "$dir/estratto/usr/bin/numerella" || rc=1
+    if readelf -d "$dir/estratto/usr/bin/numerella" | grep -E 'RPATH|RUNPATH'; then
+        echo "the installed program has a library search path of its own"
+        rc=1
+    fi
     is_installed numerella && installato=1
     "${radice[@]}" autopkgtest "$dir"/numerella_*.changes -- null >"$dir/autopkgtest.log" 2>&1 || {
         cat "$dir/autopkgtest.log"

@@ -109,7 +109,8 @@ private Q_SLOTS:
         if (QPrinterInfo::defaultPrinter().printerName() != QLatin1String("PDF")) qputenv("LPDEST", "PDF");
         if (QPrinterInfo::printerInfo(QStringLiteral("PDF")).isNull()) {
             if (obbligatorio)
-                QFAIL("no PDF queue: start cupsd and the PDF queue with tools/setup.sh services");
+                QFAIL(
+                    "no PDF queue: start a print server with one (tools/stampante.sh, as run-tests.sh does)");
             QSKIP("no PDF queue");
         }
         QCOMPARE(QPrinterInfo::defaultPrinter().printerName(), QStringLiteral("PDF"));

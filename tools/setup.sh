@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Installs the Debian packages La Numerella needs; "setup.sh services" also starts cupsd and a PDF printer.
+# Installs the Debian packages La Numerella needs, and checks its build dependencies. It starts nothing:
+# run-tests.sh starts the tests' own print server and PostgreSQL (tools/stampante.sh, tools/postgres.sh).
 set -euo pipefail
 
 # The package's own needs are written once, in debian/control: what running it needs beside its libraries
@@ -33,6 +34,8 @@ TEST_PACKAGES=(
     xvfb xauth xdotool imagemagick sox pulseaudio pulseaudio-utils
     cups printer-driver-cups-pdf poppler-utils tesseract-ocr tesseract-ocr-ita python3-pil
     desktop-file-utils appstream lintian
+    # hardening-check, on the package's program
+    devscripts
     # the installed package's own tests (debian/tests), run with autopkgtest's null runner
     autopkgtest
     # the screen-reader and window-manager probes in tools/
@@ -44,8 +47,6 @@ TEST_PACKAGES=(
 )
 # A program started from run.sh with no screen runs on a virtual one.
 SCREEN_PACKAGES=(xvfb xauth)
-
-PRINTER=PDF
 
 log() { printf 'setup: %s\n' "$*" >&2; }
 
@@ -131,69 +132,6 @@ install_without_cluster()
     return "$rc"
 }
 
-# Where cups-pdf puts the files it prints (the ${HOME} in its configuration is the submitting user's).
-pdf_output_dir()
-{
-    local out
-    out=$(sed -n 's/^[[:space:]]*Out[[:space:]]\+//p' /etc/cups/cups-pdf.conf 2>/dev/null | tail -n 1)
-    # shellcheck disable=SC2016 # expanded below, like cups-pdf does
-    [ -n "$out" ] || out='/var/spool/cups-pdf/${USER}'
-    out=${out//\$\{HOME\}/$HOME}
-    out=${out//\$\{USER\}/$(id -un)}
-    printf '%s\n' "$out"
-}
-
-find_pdf_ppd()
-{
-    local ppd
-    for ppd in lsb/usr/cups-pdf/CUPS-PDF_opt.ppd lsb/usr/cups-pdf/CUPS-PDF_noopt.ppd; do
-        if lpinfo -m 2>/dev/null | grep -q "^$ppd "; then
-            printf '%s\n' "$ppd"
-            return 0
-        fi
-    done
-    lpinfo -m 2>/dev/null | awk 'tolower($0) ~ /cups-pdf/ { print $1; exit }'
-}
-
-start_services()
-{
-    if ! lpstat -r 2>/dev/null | grep -q 'is running'; then
-        log "starting cupsd"
-        as_root /usr/sbin/cupsd
-        local _
-        for _ in $(seq 1 50); do
-            lpstat -r 2>/dev/null | grep -q 'is running' && break
-            sleep 0.1
-        done
-        lpstat -r 2>/dev/null | grep -q 'is running' || {
-            log "cupsd did not start"
-            return 1
-        }
-    fi
-
-    if ! lpstat -p "$PRINTER" >/dev/null 2>&1; then
-        local ppd
-        ppd=$(find_pdf_ppd)
-        if [ -z "$ppd" ]; then
-            log "no cups-pdf driver found (is printer-driver-cups-pdf installed?)"
-            return 1
-        fi
-        log "creating printer $PRINTER ($ppd)"
-        as_root lpadmin -p "$PRINTER" -v cups-pdf:/ -m "$ppd" -E
-    fi
-
-    # A machine's own default printer stays the default: the PDF queue takes the place only where
-    # there is none. The tests address the PDF queue by name.
-    if ! lpstat -d 2>/dev/null | grep -q 'destination: '; then
-        as_root lpadmin -d "$PRINTER"
-        log "PDF printer \"$PRINTER\" is now the default printer"
-    fi
-    local out
-    out=$(pdf_output_dir)
-    mkdir -p "$out" 2>/dev/null || true
-    printf 'PDF printer "%s" ready; printed files go to %s\n' "$PRINTER" "$out"
-}
-
 has_screen() { [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; }
 
 case "${1:-install}" in
@@ -206,20 +144,13 @@ case "${1:-install}" in
         check_build_deps
         ;;
     install) install_without_cluster "${RUN_PACKAGES[@]}" "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}" && check_build_deps ;;
-    services)
-        install_without_cluster "${RUN_PACKAGES[@]}" "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}" && check_build_deps &&
-            start_services
-        ;;
-    pdf-dir) pdf_output_dir ;;
     -h | --help | help)
-        echo "usage: $0 [run|install|services|pdf-dir]"
+        echo "usage: $0 [run|install]"
         echo "  run       install what building and running the program needs (no test tools)"
         echo "  install   install that and the test tools (default)"
-        echo "  services  also start cupsd and a PDF printer, the default only where there is none"
-        echo "  pdf-dir   print the folder where the PDF printer writes"
         ;;
     *)
-        echo "usage: $0 [run|install|services|pdf-dir]" >&2
+        echo "usage: $0 [run|install]" >&2
         exit 2
         ;;
 esac
