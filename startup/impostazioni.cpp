@@ -2,7 +2,11 @@
 // The settings file read through QSettings: system file first, the user's over it; bad values left out.
 #include "startup/impostazioni.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QSettings>
+#include <QStringDecoder>
+#include <algorithm>
 #include <optional>
 
 namespace {
@@ -31,10 +35,6 @@ void leggiFile(const QSettings &file, Opzioni &opzioni, QStringList &avvisi)
         avvisi << QStringLiteral("numerella: %1: %2: %3 Valore ignorato.")
                       .arg(file.fileName(), chiave, messaggio);
     };
-    if (file.status() != QSettings::NoError)
-        avvisi << QStringLiteral("numerella: %1: il file non si legge bene; controlla le sue righe.")
-                      .arg(file.fileName());
-
     const QString tabelline = QStringLiteral("tabelline");
     if (file.contains(tabelline)) {
         std::bitset<10> scelte;
@@ -57,6 +57,67 @@ void leggiFile(const QSettings &file, Opzioni &opzioni, QStringList &avvisi)
     interruttore(QStringLiteral("schermo-intero"), opzioni.schermo, Schermo::Intero, Schermo::Finestra);
 }
 
+/// What keeps a settings file from being read as it is.
+enum class Difetto {
+    Nessuno,
+    Cartella,    // a folder where the file goes: left out
+    Illeggibile, // cannot be opened: left out
+    NonTesto,    // not UTF-8 text (a program, an image): left out
+    Riga,        // a line neither "key=value" nor "[section]": the other lines still count
+};
+
+/// A line that QSettings can take: blank, a comment, a [section] or key=value.
+bool rigaValida(QStringView riga)
+{
+    const QStringView r = riga.trimmed();
+    if (r.isEmpty() || r.startsWith(u'#') || r.startsWith(u';')) return true;
+    if (r.startsWith(u'[')) return r.endsWith(u']');
+    return r.contains(u'=');
+}
+
+/// Looks at the file \a nome before QSettings does, and describes a fault in \a avvisi in one line
+/// (QSettings gives one status for all the files it read, and takes any bytes for text).
+Difetto esamina(const QString &nome, QStringList &avvisi)
+{
+    const auto avvisa = [&](const QString &messaggio) {
+        avvisi << QStringLiteral("numerella: %1: %2").arg(nome, messaggio);
+    };
+    const QFileInfo info(nome);
+    if (!info.exists()) return Difetto::Nessuno;
+    if (info.isDir()) {
+        avvisa(QStringLiteral("è una cartella, non un file di impostazioni. Ignorata."));
+        return Difetto::Cartella;
+    }
+    QFile file(nome);
+    if (!file.open(QIODevice::ReadOnly)) {
+        avvisa(!info.isReadable() ? QStringLiteral("non si può leggere: mancano i permessi. File ignorato.")
+                                  : QStringLiteral("non si può leggere. File ignorato."));
+        return Difetto::Illeggibile;
+    }
+    // A settings file is a few lines: the first MiB tells.
+    const QByteArray byte = file.read(1 << 20);
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QString testo = utf8(byte);
+    const bool controllo = std::any_of(testo.cbegin(), testo.cend(), [](QChar c) {
+        return (c.unicode() < 0x20 && c != u'\n' && c != u'\r' && c != u'\t') || c.unicode() == 0x7f;
+    });
+    if (utf8.hasError() || controllo) {
+        avvisa(QStringLiteral("non è un file di testo. File ignorato."));
+        return Difetto::NonTesto;
+    }
+    const QList<QStringView> righe = QStringView(testo).split(u'\n');
+    for (qsizetype i = 0; i < righe.size(); ++i) {
+        // A value may go on to the next line after a backslash.
+        if (i > 0 && righe[i - 1].trimmed().endsWith(u'\\')) continue;
+        if (!rigaValida(righe[i])) {
+            avvisa(QStringLiteral("la riga %1 non è né chiave=valore né [sezione]; controlla le sue righe.")
+                       .arg(i + 1));
+            return Difetto::Riga;
+        }
+    }
+    return Difetto::Nessuno;
+}
+
 } // namespace
 
 Opzioni leggiImpostazioni(QStringList &avvisi)
@@ -66,6 +127,15 @@ Opzioni leggiImpostazioni(QStringList &avvisi)
         QSettings file(QSettings::NativeFormat, ambito, Nome, Nome);
         // Only numerella/numerella.conf: a bad value in the user's file leaves the system's in force.
         file.setFallbacksEnabled(false);
+        switch (esamina(file.fileName(), avvisi)) {
+        case Difetto::Cartella:
+        case Difetto::Illeggibile:
+        case Difetto::NonTesto:
+            continue;
+        case Difetto::Nessuno:
+        case Difetto::Riga:
+            break;
+        }
         leggiFile(file, opzioni, avvisi);
     }
     return opzioni;

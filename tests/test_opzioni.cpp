@@ -17,15 +17,39 @@ QString elenco(const std::bitset<10> &tabelline)
     return numeri.join(u',');
 }
 
+/// What stands where a settings file goes.
+enum class Forma {
+    File,
+    Cartella,
+    Illeggibile, // a file that cannot be opened for reading, not even by root
+};
+
 /// Writes numerella.conf under \a radice, or removes it when \a testo is null. Each version gets its own
 /// time stamp, so that QSettings never takes it for the one it read before.
-void scriviConf(const QString &radice, const QString &testo)
+void scriviConf(const QString &radice, const QString &testo, Forma forma = Forma::File)
 {
     static qint64 versione = 0;
     const QString nome = radice + QStringLiteral("/numerella/numerella.conf");
+    QDir(nome).removeRecursively();
     QFile::remove(nome);
     if (testo.isNull()) return;
     QDir().mkpath(radice + QStringLiteral("/numerella"));
+    if (forma == Forma::Cartella) {
+        QVERIFY(QDir().mkpath(nome));
+        return;
+    }
+    if (forma == Forma::Illeggibile) {
+        // Mode 000 stops anyone but root; for root, a sysctl file with no read bit.
+        QFile file(nome);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+        QVERIFY(file.setPermissions({}));
+        if (!file.open(QIODevice::ReadOnly)) return;
+        file.close();
+        QVERIFY(file.remove());
+        QVERIFY(QFile::link(QStringLiteral("/proc/sys/vm/drop_caches"), nome));
+        return;
+    }
     QFile file(nome);
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(testo.toUtf8());
@@ -35,6 +59,8 @@ void scriviConf(const QString &radice, const QString &testo)
 }
 
 } // namespace
+
+Q_DECLARE_METATYPE(Forma)
 
 class TestOpzioni : public QObject
 {
@@ -120,6 +146,7 @@ private Q_SLOTS:
         QTest::addColumn<int>("suono");
         QTest::addColumn<int>("schermo");
         QTest::addColumn<QStringList>("avvisi"); // what each line for standard error names, in order
+        QTest::addColumn<Forma>("forma");        // of the system's file
 
         const int acceso = int(Suono::Acceso), spento = int(Suono::Spento);
         const int finestra = int(Schermo::Finestra), intero = int(Schermo::Intero);
@@ -128,8 +155,8 @@ private Q_SLOTS:
         const QString utente = m_utente.path() + QStringLiteral("/numerella/numerella.conf");
         const auto riga = [](const char *nome, const QString &s, const QString &u,
                              const QStringList &argomenti, const QString &tabelline, int suono, int schermo,
-                             const QStringList &avvisi) {
-            QTest::newRow(nome) << s << u << argomenti << tabelline << suono << schermo << avvisi;
+                             const QStringList &avvisi, Forma forma = Forma::File) {
+            QTest::newRow(nome) << s << u << argomenti << tabelline << suono << schermo << avvisi << forma;
         };
         riga("nessun file", nessuno, nessuno, {}, tutte, acceso, finestra, {});
         riga("file vuoti", "", "", {}, tutte, acceso, finestra, {});
@@ -151,8 +178,21 @@ private Q_SLOTS:
              {sistema + ": tabelline: \"\"", sistema + ": muto: \"1\""});
         riga("a rovescio e troppo", nessuno, "tabelline=5-2\nschermo-intero=true,false\n", {}, tutte, acceso,
              finestra, {utente + ": tabelline: \"5-2\"", utente + ": schermo-intero: \"true,false\""});
-        riga("non un file di testo", QString::fromLatin1("\x01\xff\xfe=\n[[[\n", 9), nessuno, {}, tutte,
-             acceso, finestra, {sistema + ": il file non si legge"});
+        // A file that cannot be taken is left out with one line on why; the user's file still counts.
+        const QString testo = QStringLiteral("tabelline=2\n");
+        riga("non un file di testo", QString::fromLatin1("\x01\xff\xfe=\n[[[\n", 9), "muto=true\n", {}, tutte,
+             spento, finestra, {sistema + ": non è un file di testo"});
+        // The first 24 bytes of an x86-64 program.
+        const QString elf = QString::fromLatin1("\x7f\x45LF\2\1\1\0\0\0\0\0\0\0\0\0\2\0>\0\1\0\0\0", 24);
+        riga("programma", elf, nessuno, {}, tutte, acceso, finestra, {sistema + ": non è un file di testo"});
+        riga("programma da 4 KiB", elf + QString(4096 - 24, QChar(0)), testo, {}, "2", acceso, finestra,
+             {sistema + ": non è un file di testo"});
+        riga("cartella", testo, testo, {}, "2", acceso, finestra, {sistema + ": è una cartella"},
+             Forma::Cartella);
+        riga("illeggibile", testo, "muto=true\n", {}, tutte, spento, finestra,
+             {sistema + ": non si può leggere"}, Forma::Illeggibile);
+        riga("riga senza senso", "tabelline=2\nmuto=true\nsolo parole\n", nessuno, {}, "2", spento, finestra,
+             {sistema + ": la riga 3 non è né chiave=valore"});
     }
 
     void impostazioni()
@@ -161,8 +201,12 @@ private Q_SLOTS:
         QFETCH(QString, utente);
         QFETCH(QStringList, argomenti);
         QFETCH(QStringList, avvisi);
-        scriviConf(m_sistema.path(), sistema);
+        QFETCH(Forma, forma);
+        scriviConf(m_sistema.path(), sistema, forma);
         scriviConf(m_utente.path(), utente);
+        if (forma == Forma::Illeggibile &&
+            QFile(m_sistema.path() + QStringLiteral("/numerella/numerella.conf")).open(QIODevice::ReadOnly))
+            QSKIP("every file can be read here, even with no read bit: none to try");
 
         QStringList detti;
         const Opzioni base = leggiImpostazioni(detti);
