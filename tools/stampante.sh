@@ -50,7 +50,8 @@ configura()
     chmod 710 "$cartella/spool"
     chmod 1770 "$cartella/spool/tmp"
     chmod 770 "$cartella/cache"
-    # The packaged defaults, with no network address, no browsing and no web pages.
+    # The packaged defaults, with no network address, no browsing and no web pages; below, every file
+    # it writes in this folder (the printcap too, which by default is the machine's).
     {
         grep -v -E '^[[:space:]]*(Listen|Port|Browsing|BrowseLocalProtocols|WebInterface|IdleExitTimeout)[[:space:]]' \
             /usr/share/cups/cupsd.conf.default
@@ -67,6 +68,7 @@ StateDir $cartella/stato
 AccessLog $cartella/log/access_log
 ErrorLog $cartella/log/error_log
 PageLog $cartella/log/page_log
+Printcap $cartella/printcap
 FILES
 }
 
@@ -99,8 +101,12 @@ case "$azione" in
                 echo "stampante.sh: no cups-pdf driver found (is printer-driver-cups-pdf installed?)" >&2
                 exit 1
             }
-            lpadmin -p "$PRINTER" -v cups-pdf:/ -m "$ppd" -E
-            lpadmin -d "$PRINTER"
+            # (lpadmin says that PPD drivers are deprecated: only a failure is worth showing.)
+            if ! lpadmin -p "$PRINTER" -v cups-pdf:/ -m "$ppd" -E 2>"$cartella/log/lpadmin.err" ||
+                ! lpadmin -d "$PRINTER" 2>>"$cartella/log/lpadmin.err"; then
+                cat "$cartella/log/lpadmin.err" >&2
+                exit 1
+            fi
         fi
         printf '%s\n' "$presa"
         ;;
