@@ -13,8 +13,10 @@
 
 namespace {
 
-/// At most this many dates under the axis; beyond, a date every few days.
-constexpr int MassimoDate = 14;
+/// The room a date takes under the axis, in widths of the date itself.
+constexpr double SpazioData = 1.8;
+/// The share of the view's width the plot takes, about.
+constexpr double QuotaPiano = 0.75;
 
 const QColor BluSecondi(0x1f, 0x5f, 0xa8);
 const QColor RossoErrori(0xb0, 0x3a, 0x2e);
@@ -81,10 +83,10 @@ void GraficoPartite::disegna()
     // Each full game a dot, so that a first game shows too.
     for (QLineSeries *serie : {secondi, errori})
         serie->setPointsVisible(true);
-    auto *altriSecondi = vuoti(QStringLiteral("ripassi e partite fermate: secondi"), BluSecondi,
-                               QScatterSeries::MarkerShapeCircle);
-    auto *altriErrori = vuoti(QStringLiteral("ripassi e partite fermate: errori"), RossoErrori,
-                              QScatterSeries::MarkerShapeRectangle);
+    auto *altriSecondi =
+        vuoti(QStringLiteral("ripassi e partite fermate"), BluSecondi, QScatterSeries::MarkerShapeCircle);
+    auto *altriErrori =
+        vuoti(QStringLiteral("ripassi e partite fermate"), RossoErrori, QScatterSeries::MarkerShapeRectangle);
     double massimoSecondi = 0, massimoErrori = 0;
     for (const andamento::Punto &p : m_punti) {
         const bool intera = p.genere == andamento::Genere::Intera;
@@ -98,6 +100,8 @@ void GraficoPartite::disegna()
     if (m_altre == Altre::Mostrate) serie << altriSecondi << altriErrori;
     for (QXYSeries *s : serie)
         grafico->addSeries(s);
+    // One word in the legend for the hollow marks of both kinds.
+    if (m_altre == Altre::Mostrate) grafico->legend()->markers(altriErrori).value(0)->setVisible(false);
     if (m_altre == Altre::Nascoste) {
         delete altriSecondi;
         delete altriErrori;
@@ -109,10 +113,10 @@ void GraficoPartite::disegna()
     giorni->setTitleText(QStringLiteral("giorno"));
     const QDate primo = andamento::primoGiorno(m_punti);
     const int ultimo = primo.isValid() ? int(primo.daysTo(m_punti.last().giorno)) : 0;
-    const int ogni = std::max(1, int(std::ceil((ultimo + 1) / double(MassimoDate))));
     const QString formato = ultimo > 300 ? QStringLiteral("dd/MM/yy") : QStringLiteral("dd/MM");
+    m_ogni = ogniQuanti(ultimo + 1);
     giorni->setStartValue(-0.5);
-    for (int g = 0; g <= ultimo && primo.isValid(); g += ogni)
+    for (int g = 0; g <= ultimo && primo.isValid(); g += m_ogni)
         giorni->append(QLocale().toString(primo.addDays(g), formato), g);
     giorni->setRange(-0.5, ultimo + 0.5);
     grafico->addAxis(giorni, Qt::AlignBottom);
@@ -131,6 +135,13 @@ void GraficoPartite::disegna()
     setAccessibleDescription(m_punti.isEmpty() ? QStringLiteral("Nessuna partita") : m_frase);
 }
 
+int GraficoPartite::ogniQuanti(int giorni) const
+{
+    const double data = fontMetrics().horizontalAdvance(QStringLiteral("00/00")) * SpazioData;
+    const int stanno = std::max(1, int(width() * QuotaPiano / data));
+    return std::max(1, int(std::ceil(giorni / double(stanno))));
+}
+
 void GraficoPartite::applicaCaratteri()
 {
     QChart *grafico = chart();
@@ -141,10 +152,39 @@ void GraficoPartite::applicaCaratteri()
         a->setLabelsFont(f);
         a->setTitleFont(f);
     }
+    // Marks as big as the text, so that they grow with it too.
+    const qreal segno = fontMetrics().height();
+    for (QAbstractSeries *s : grafico->series()) {
+        auto *serie = qobject_cast<QXYSeries *>(s);
+        if (!serie) continue;
+        QPen tratto = serie->pen();
+        tratto.setWidthF(std::max(1.5, segno / 10));
+        serie->setPen(tratto);
+        if (auto *punti = qobject_cast<QScatterSeries *>(s))
+            punti->setMarkerSize(segno * 0.7);
+        else
+            serie->setMarkerSize(segno * 0.3);
+    }
 }
 
 void GraficoPartite::changeEvent(QEvent *evento)
 {
     QChartView::changeEvent(evento);
-    if (evento->type() == QEvent::FontChange) applicaCaratteri();
+    if (evento->type() == QEvent::FontChange) {
+        applicaCaratteri();
+        ridisponiDate();
+    }
+}
+
+void GraficoPartite::resizeEvent(QResizeEvent *evento)
+{
+    QChartView::resizeEvent(evento);
+    ridisponiDate();
+}
+
+void GraficoPartite::ridisponiDate()
+{
+    // Dates that no longer fit (or that could all fit again) lay the days out anew.
+    const QDate primo = andamento::primoGiorno(m_punti);
+    if (primo.isValid() && ogniQuanti(int(primo.daysTo(m_punti.last().giorno)) + 1) != m_ogni) disegna();
 }

@@ -26,12 +26,17 @@ public:
 
 protected:
     void changeEvent(QEvent *evento) override;
+    void resizeEvent(QResizeEvent *evento) override;
 
 private:
     void disegna();
     void applicaCaratteri();
+    /// A date under every how many days, so that the dates of \a giorni days fit side by side.
+    int ogniQuanti(int giorni) const;
+    void ridisponiDate();
 
     QList<andamento::Punto> m_punti;
     QString m_frase;
     Altre m_altre = Altre::Mostrate;
+    int m_ogni = 1; ///< a date every so many days
 };
