@@ -74,9 +74,10 @@ int esporta(const Opzioni &opzioni)
         return 1;
     }
     QString errore;
-    if ((!opzioni.esporta.isEmpty() && !Esportazione::partite(*archivio, opzioni.esporta, errore)) ||
+    const Csv csv(opzioni.formaCsv);
+    if ((!opzioni.esporta.isEmpty() && !Esportazione::partite(*archivio, opzioni.esporta, errore, csv)) ||
         (!opzioni.esportaRisposte.isEmpty() &&
-         !Esportazione::risposte(*archivio, opzioni.esportaRisposte, errore))) {
+         !Esportazione::risposte(*archivio, opzioni.esportaRisposte, errore, csv))) {
         std::fprintf(stderr, "numerella: %s\n", qPrintable(errore));
         return 1;
     }

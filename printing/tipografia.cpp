@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Asking the child's name and printing an image of a window.
+// Asking the child's name and printing: an image of a window, or pages laid out for paper.
 #include "printing/tipografia.h"
 
 #include "printing/coda.h"
@@ -56,26 +56,36 @@ QString Tipografia::chiediNome(QWidget *genitore)
 
 bool Tipografia::stampa(QWidget *finestra)
 {
+    return lavoro(finestra, [this, finestra](QPrinter &stampante) { return disegna(stampante, finestra); });
+}
+
+bool Tipografia::stampaPagine(QWidget *genitore, const Disegno &disegno)
+{
+    return lavoro(genitore, disegno);
+}
+
+bool Tipografia::lavoro(QWidget *genitore, const Disegno &disegno)
+{
     QPrinter stampante(QPrinter::HighResolution);
     stampante.setDocName(QStringLiteral("La Numerella"));
     if (QPrinterInfo::defaultPrinter().isNull() && stampante.outputFileName().isEmpty()) {
         // Queues but no default (a fresh system whose only queue was never made the default): the
         // dialog lists them. With none at all, say so first: the dialog then offers a PDF file only.
         if (QPrinterInfo::availablePrinterNames().isEmpty() &&
-            !segnalaErrore(finestra, QStringLiteral("Non trovo nessuna stampante.")))
+            !segnalaErrore(genitore, QStringLiteral("Non trovo nessuna stampante.")))
             return false;
-        if (!scegliStampante(stampante, finestra)) return false;
+        if (!scegliStampante(stampante, genitore)) return false;
     }
     // Each failure is told and offers the dialog again, until a page is out or the user gives up.
-    for (QString errore = stampaPagina(stampante, finestra); !errore.isEmpty();
-         errore = stampaPagina(stampante, finestra)) {
-        if (!segnalaErrore(finestra, errore)) return false;
-        if (!scegliStampante(stampante, finestra)) return false;
+    for (QString errore = stampaPagina(stampante, disegno); !errore.isEmpty();
+         errore = stampaPagina(stampante, disegno)) {
+        if (!segnalaErrore(genitore, errore)) return false;
+        if (!scegliStampante(stampante, genitore)) return false;
     }
     return true;
 }
 
-QString Tipografia::stampaPagina(QPrinter &stampante, QWidget *finestra)
+QString Tipografia::stampaPagina(QPrinter &stampante, const Disegno &disegno)
 {
     const bool suFile = !stampante.outputFileName().isEmpty();
     const QString nome = suFile ? stampante.outputFileName() : stampante.printerName();
@@ -84,7 +94,7 @@ QString Tipografia::stampaPagina(QPrinter &stampante, QWidget *finestra)
     if (!suFile && coda::rifiuta(nome))
         return QStringLiteral("La stampante \"%1\" non accetta lavori in questo momento.").arg(nome);
     const int prima = suFile ? 0 : coda::ultimoLavoro(nome);
-    if (!disegna(stampante, finestra)) return nonRiesco;
+    if (!disegno(stampante)) return nonRiesco;
     if (!suFile && !coda::lavoroPreso(nome, prima))
         return QStringLiteral("La stampante \"%1\" non ha preso la pagina.").arg(nome);
     return QString();

@@ -27,6 +27,12 @@ public:
     /// was printed.
     virtual bool stampa(QWidget *finestra);
 
+    /// Draws pages on a printer that is ready; false when they could not be drawn.
+    using Disegno = std::function<bool(QPrinter &)>;
+    /// One print job of the pages \a disegno draws (a report laid out for paper), the printer chosen and
+    /// failures told as stampa() does, over \a genitore.
+    virtual bool stampaPagine(QWidget *genitore, const Disegno &disegno);
+
     /// The name the prompt offers, selected so that typing replaces it; empty for none.
     void proponiNome(const QString &nome) { m_proposto = nome; }
     QString nomeProposto() const { return m_proposto; }
@@ -44,8 +50,10 @@ protected:
     bool disegna(QPrinter &stampante, QWidget *finestra);
 
 private:
-    /// Prints one page; an empty string when the page went out, else what went wrong, in Italian.
-    QString stampaPagina(QPrinter &stampante, QWidget *finestra);
+    /// One job over \a genitore until it is out or given up.
+    bool lavoro(QWidget *genitore, const Disegno &disegno);
+    /// Prints the job once; an empty string when it went out, else what went wrong, in Italian.
+    QString stampaPagina(QPrinter &stampante, const Disegno &disegno);
 
     std::function<void()> m_primaDellaPagina;
     QString m_proposto;

@@ -11,15 +11,7 @@
 
 namespace {
 
-/// A time as ISO 8601 in local time with its offset from UTC, to the second.
-QString istante(const QDateTime &t)
-{
-    if (!t.isValid()) return {};
-    const QDateTime locale = t.toLocalTime();
-    return locale.toOffsetFromUtc(locale.offsetFromUtc()).toString(Qt::ISODate);
-}
-
-bool scrivi(const QString &file, const QStringList &intestazione,
+bool scrivi(const QString &file, const Csv &csv, const QStringList &intestazione,
             const std::function<bool(QTextStream &)> &righe, QString &errore)
 {
     QSaveFile uscita(file);
@@ -29,7 +21,8 @@ bool scrivi(const QString &file, const QStringList &intestazione,
     }
     QTextStream testo(&uscita);
     testo.setEncoding(QStringConverter::Utf8);
-    testo << Esportazione::riga(intestazione);
+    testo.setGenerateByteOrderMark(csv.conBom());
+    testo << csv.riga(QVariantList(intestazione.begin(), intestazione.end()));
     if (!righe(testo)) {
         uscita.cancelWriting();
         errore = QStringLiteral("non riesco a leggere il registro");
@@ -45,54 +38,36 @@ bool scrivi(const QString &file, const QStringList &intestazione,
 
 } // namespace
 
-QString Esportazione::campo(const QString &testo)
-{
-    QString c = testo;
-    if (!c.isEmpty() && (c[0] == u'=' || c[0] == u'+' || c[0] == u'-' || c[0] == u'@')) c.prepend(u'\'');
-    if (c.contains(u',') || c.contains(u'"') || c.contains(u'\n') || c.contains(u'\r'))
-        c = u'"' + c.replace(u'"', QStringLiteral("\"\"")) + u'"';
-    return c;
-}
-
-QString Esportazione::riga(const QStringList &campi)
-{
-    QStringList fatti;
-    for (const QString &c : campi)
-        fatti.append(campo(c));
-    return fatti.join(u',') + QStringLiteral("\r\n");
-}
-
-bool Esportazione::partite(Archivio &archivio, const QString &file, QString &errore)
+bool Esportazione::partite(Archivio &archivio, const QString &file, QString &errore, const Csv &csv)
 {
     return scrivi(
-        file,
+        file, csv,
         {QStringLiteral("giocatore"), QStringLiteral("inizio"), QStringLiteral("fine"),
          QStringLiteral("tabelline"), QStringLiteral("secondi"), QStringLiteral("errori"),
          QStringLiteral("esito")},
-        [&archivio](QTextStream &testo) {
-            return archivio.perOgniPartita([&testo](const SchedaPartita &p) {
+        [&archivio, &csv](QTextStream &testo) {
+            return archivio.perOgniPartita([&testo, &csv](const SchedaPartita &p) {
                 // A game with no end here is played elsewhere right now, or was cut off there.
                 const FinePartita esito = p.esito.value_or(FinePartita::Interrotta);
-                testo << riga({p.giocatore, istante(p.inizio), istante(p.fine),
-                               p.tabelline().join(QStringLiteral("-")), QString::number(p.secondi),
-                               QString::number(p.errori), parolaEsito(esito)});
+                // Tables as a list, never "2-5": on the command line that is 2 to 5.
+                testo << csv.riga({p.giocatore, p.inizio, p.fine, p.tabelline().join(u' '), p.secondi,
+                                   p.errori, parolaEsito(esito)});
             });
         },
         errore);
 }
 
-bool Esportazione::risposte(Archivio &archivio, const QString &file, QString &errore)
+bool Esportazione::risposte(Archivio &archivio, const QString &file, QString &errore, const Csv &csv)
 {
     return scrivi(
-        file,
+        file, csv,
         {QStringLiteral("giocatore"), QStringLiteral("partita_inizio"), QStringLiteral("riga"),
          QStringLiteral("colonna"), QStringLiteral("secondi"), QStringLiteral("sbagliate")},
-        [&archivio](QTextStream &testo) {
-            return archivio.perOgniDomanda([&testo](const QString &giocatore, const QDateTime &inizio, int r,
-                                                    int c, double secondi, int sbagliate) {
-                testo << riga({giocatore, istante(inizio), QString::number(r), QString::number(c),
-                               secondi < 0 ? QString() : QString::number(secondi, 'f', 1),
-                               QString::number(sbagliate)});
+        [&archivio, &csv](QTextStream &testo) {
+            return archivio.perOgniDomanda([&testo, &csv](const QString &giocatore, const QDateTime &inizio,
+                                                          int r, int c, double secondi, int sbagliate) {
+                testo << csv.riga(
+                    {giocatore, inizio, r, c, secondi < 0 ? QVariant() : QVariant(secondi), sbagliate});
             });
         },
         errore);

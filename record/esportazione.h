@@ -2,23 +2,19 @@
 // The record written out for spreadsheets: CSV files, one row a game or one row an asking.
 #pragma once
 
+#include "record/csv.h"
+
 #include <QString>
-#include <QStringList>
 
 class Archivio;
 
-/// RFC 4180 files in UTF-8, lines ended by CR LF, written whole or not at all.
+/// CSV files in the form \a csv says, lines ended by CR LF, written whole or not at all.
 class Esportazione
 {
 public:
-    /// One row a game: giocatore,inizio,fine,tabelline,secondi,errori,esito.
-    static bool partite(Archivio &archivio, const QString &file, QString &errore);
-    /// One row an asking: giocatore,partita_inizio,riga,colonna,secondi,sbagliate.
-    static bool risposte(Archivio &archivio, const QString &file, QString &errore);
-
-    /// One field: quoted when it holds a comma, a quote or a line break; a leading apostrophe when
-    /// it starts like a formula (=, +, -, @), so that no spreadsheet runs it.
-    static QString campo(const QString &testo);
-    /// One line of fields, CR LF included.
-    static QString riga(const QStringList &campi);
+    /// One row a game: giocatore, inizio, fine, tabelline (the tables in play, "2 5"), secondi, errori,
+    /// esito.
+    static bool partite(Archivio &archivio, const QString &file, QString &errore, const Csv &csv = Csv());
+    /// One row an asking: giocatore, partita_inizio, riga, colonna, secondi, sbagliate.
+    static bool risposte(Archivio &archivio, const QString &file, QString &errore, const Csv &csv = Csv());
 };

@@ -2,6 +2,7 @@
 // The record window "Registro": a child's games, their chart, the facts map, the players side by side.
 #include "recordwindow/frmregistro.h"
 
+#include "printing/resoconto.h"
 #include "printing/tipografia.h"
 #include "record/esportazione.h"
 #include "record/giocatore.h"
@@ -13,16 +14,22 @@
 #include "widgets/dialoghiscalati.h"
 #include "widgets/disposizioniscalate.h"
 
+#include <QCheckBox>
 #include <QComboBox>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QInputDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLocale>
 #include <QMessageBox>
+#include <QPrinter>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScreen>
 #include <QStandardItemModel>
 #include <QTabWidget>
@@ -59,6 +66,15 @@ QStandardItem *voce(const QString &testo, const QVariant &valore)
     v->setData(valore, Qt::UserRole);
     v->setEditable(false);
     return v;
+}
+
+/// Facts as "7×8".
+QStringList inBreve(const QList<SchedaFatto> &fatti)
+{
+    QStringList brevi;
+    for (const SchedaFatto &f : fatti)
+        brevi.append(QStringLiteral("%1×%2").arg(f.riga).arg(f.colonna));
+    return brevi;
 }
 
 QLabel *legenda(QWidget *genitore)
@@ -135,8 +151,22 @@ void FrmRegistro::costruisci(Uso uso)
     tabPartite->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     schede->addTab(tabPartite, QStringLiteral("&Partite"));
 
-    grafico = new GraficoPartite(this);
-    schede->addTab(grafico, QStringLiteral("&Andamento"));
+    auto *andamento = new QWidget(this);
+    auto *colonnaAndamento = new QVBoxLayout(andamento);
+    lblAndamento = new QLabel(andamento);
+    lblAndamento->setObjectName(QStringLiteral("lblAndamento"));
+    lblAndamento->setWordWrap(true);
+    chkAltre = new QCheckBox(QStringLiteral("&Mostra anche ripassi e partite fermate"), andamento);
+    chkAltre->setObjectName(QStringLiteral("chkAltre"));
+    chkAltre->setChecked(true);
+    grafico = new GraficoPartite(andamento);
+    colonnaAndamento->addWidget(lblAndamento);
+    colonnaAndamento->addWidget(chkAltre);
+    colonnaAndamento->addWidget(grafico, 1);
+    connect(chkAltre, &QCheckBox::toggled, grafico, [this](bool mostrate) {
+        grafico->impostaAltre(mostrate ? GraficoPartite::Altre::Mostrate : GraficoPartite::Altre::Nascoste);
+    });
+    schede->addTab(andamento, QStringLiteral("&Andamento"));
 
     auto *fatti = new QWidget(this);
     auto *colonnaFatti = new QVBoxLayout(fatti);
@@ -311,6 +341,7 @@ void FrmRegistro::mostraGiocatore()
     }
     tabPartite->sortByColumn(0, Qt::DescendingOrder);
     grafico->mostra(partite);
+    lblAndamento->setText(grafico->frase());
     mappa->mostra(fatti);
     m_difficili = ripasso::difficili(fatti);
     lblDifficili->setText(paroleDifficili(m_difficili));
@@ -339,9 +370,7 @@ void FrmRegistro::riempiVistaGiocatori()
     Archivio *archivio = m_vista;
     if (!archivio) return;
     for (const SchedaGiocatore &g : archivio->giocatori()) {
-        QStringList difficili;
-        for (const SchedaFatto &f : ripasso::difficili(archivio->fatti(g.id)))
-            difficili.append(QStringLiteral("%1×%2").arg(f.riga).arg(f.colonna));
+        const QStringList difficili = inBreve(ripasso::difficili(archivio->fatti(g.id)));
         m_giocatori->appendRow({voce(g.nome, g.nome), voce(QString::number(g.partite), g.partite),
                                 voce(quando(g.ultima), g.ultima),
                                 voce(Italiano.toString(g.secondiPerRisposta, 'f', 1), g.secondiPerRisposta),
@@ -433,21 +462,81 @@ void FrmRegistro::esporta()
     const DialoghiScalati dialoghi(m_fattore);
     Archivio *archivio = m_vista;
     if (!archivio) return;
-    const QString file =
-        QFileDialog::getSaveFileName(this, QStringLiteral("Esporta le partite"),
-                                     QStringLiteral("partite.csv"), QStringLiteral("CSV (*.csv)"));
-    if (file.isEmpty()) return;
-    QString risposte = file;
-    risposte.insert(file.endsWith(QStringLiteral(".csv")) ? file.size() - 4 : file.size(),
-                    QStringLiteral("-risposte"));
+    // One dialog says which files are written, and in which form.
+    QDialog dialogo(this);
+    dialogo.setObjectName(QStringLiteral("dlgEsporta"));
+    dialogo.setWindowTitle(QStringLiteral("Esporta"));
+    auto *colonna = new QVBoxLayout(&dialogo);
+    auto *riga = new QHBoxLayout;
+    auto *etichetta = new QLabel(QStringLiteral("&File:"), &dialogo);
+    auto *txtFile = new QLineEdit(QDir(QDir::homePath()).filePath(QStringLiteral("partite.csv")), &dialogo);
+    txtFile->setObjectName(QStringLiteral("txtFile"));
+    etichetta->setBuddy(txtFile);
+    auto *cmdScegli = new QPushButton(QStringLiteral("S&cegli…"), &dialogo);
+    riga->addWidget(etichetta);
+    riga->addWidget(txtFile, 1);
+    riga->addWidget(cmdScegli);
+    colonna->addLayout(riga);
+    auto *lblFile = new QLabel(&dialogo);
+    lblFile->setObjectName(QStringLiteral("lblFile"));
+    lblFile->setWordWrap(true);
+    colonna->addWidget(lblFile);
+    const Csv foglio(FormaCsv::Locale);
+    auto *optFoglio = new QRadioButton(
+        QStringLiteral("Per il &foglio di calcolo: separatore \"%1\", decimali con \"%2\", date come "
+                       "2026-12-07 10:15:03, UTF-8 con BOM")
+            .arg(foglio.separatore())
+            .arg(QLocale().decimalPoint()),
+        &dialogo);
+    optFoglio->setObjectName(QStringLiteral("optFoglio"));
+    optFoglio->setChecked(true);
+    auto *optStandard = new QRadioButton(
+        QStringLiteral(
+            "&Standard per i programmi (RFC 4180): separatore \",\", punto decimale, date ISO 8601"),
+        &dialogo);
+    optStandard->setObjectName(QStringLiteral("optStandard"));
+    colonna->addWidget(optFoglio);
+    colonna->addWidget(optStandard);
+    auto *bottoni = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialogo);
+    bottoni->button(QDialogButtonBox::Ok)->setText(QStringLiteral("&Esporta"));
+    bottoni->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("&Annulla"));
+    colonna->addWidget(bottoni);
+    const auto risposte = [](const QString &file) {
+        QString r = file;
+        r.insert(file.endsWith(QStringLiteral(".csv")) ? file.size() - 4 : file.size(),
+                 QStringLiteral("-risposte"));
+        return r;
+    };
+    const auto spiega = [&] {
+        const QString file = txtFile->text().trimmed();
+        lblFile->setText(
+            file.isEmpty()
+                ? QStringLiteral("Scrivi il nome del file.")
+                : QStringLiteral("Scrive due file:\n• %1, una riga per partita;\n• %2, una riga per "
+                                 "risposta.")
+                      .arg(QDir::toNativeSeparators(file), QDir::toNativeSeparators(risposte(file))));
+        bottoni->button(QDialogButtonBox::Ok)->setEnabled(!file.isEmpty());
+    };
+    spiega();
+    connect(txtFile, &QLineEdit::textChanged, &dialogo, spiega);
+    connect(cmdScegli, &QPushButton::clicked, &dialogo, [&] {
+        const QString scelto = QFileDialog::getSaveFileName(&dialogo, QStringLiteral("Esporta le partite"),
+                                                            txtFile->text(), QStringLiteral("CSV (*.csv)"));
+        if (!scelto.isEmpty()) txtFile->setText(scelto);
+    });
+    connect(bottoni, &QDialogButtonBox::accepted, &dialogo, &QDialog::accept);
+    connect(bottoni, &QDialogButtonBox::rejected, &dialogo, &QDialog::reject);
+    if (dialogo.exec() != QDialog::Accepted) return;
+    const QString file = txtFile->text().trimmed();
+    const Csv csv(optStandard->isChecked() ? FormaCsv::Standard : FormaCsv::Locale);
     QString errore;
-    if (!Esportazione::partite(*archivio, file, errore) ||
-        !Esportazione::risposte(*archivio, risposte, errore))
+    if (!Esportazione::partite(*archivio, file, errore, csv) ||
+        !Esportazione::risposte(*archivio, risposte(file), errore, csv))
         QMessageBox::warning(this, QStringLiteral("Esporta"),
                              QStringLiteral("Non riesco a esportare: %1.").arg(errore));
     else
         lblStato->setText(QStringLiteral("Partite esportate in %1, risposte in %2.")
-                              .arg(QDir::toNativeSeparators(file), QDir::toNativeSeparators(risposte)));
+                              .arg(QDir::toNativeSeparators(file), QDir::toNativeSeparators(risposte(file))));
 }
 
 void FrmRegistro::stampa()
@@ -456,38 +545,18 @@ void FrmRegistro::stampa()
     Archivio *archivio = m_vista;
     const qint64 id = m_idVista.value(cmbGiocatore->currentText());
     if (!archivio || id == 0) return;
-    // A page of its own, drawn the way the board is printed: the chart, the map and the hardest facts.
-    QWidget pagina;
-    pagina.setObjectName(QStringLiteral("resoconto"));
-    pagina.setAttribute(Qt::WA_DontShowOnScreen);
-    pagina.setAutoFillBackground(true);
-    QPalette bianca = pagina.palette();
-    bianca.setColor(QPalette::Window, Qt::white);
-    pagina.setPalette(bianca);
-    pagina.setFixedSize(700, 960);
-    auto *colonna = new QVBoxLayout(&pagina);
-    auto *titolo = new QLabel(QStringLiteral("Registro di %1").arg(cmbGiocatore->currentText()), &pagina);
-    QFont grande = titolo->font();
-    grande.setPointSizeF(grande.pointSizeF() * 1.6);
-    grande.setBold(true);
-    titolo->setFont(grande);
-    colonna->addWidget(titolo);
-    const QList<SchedaPartita> partite = archivio->partite(id);
-    colonna->addWidget(
-        new QLabel(QStringLiteral("%1 partite; stampato il %2.")
-                       .arg(partite.size())
-                       .arg(Italiano.toString(QDate::currentDate(), QStringLiteral("dd/MM/yyyy"))),
-                   &pagina));
-    auto *andamento = new GraficoPartite(&pagina);
-    andamento->mostra(partite);
-    colonna->addWidget(andamento, 1);
-    auto *fatti = new MappaFatti(&pagina);
-    fatti->mostra(archivio->fatti(id));
-    colonna->addWidget(fatti, 1);
-    colonna->addWidget(legenda(&pagina));
-    auto *difficili = new QLabel(lblDifficili->text(), &pagina);
-    difficili->setWordWrap(true);
-    colonna->addWidget(difficili);
-    pagina.show();
-    m_tipografia.stampa(&pagina);
+    // Pages laid out for paper from the record itself: the same whatever the window's size.
+    Resoconto resoconto;
+    resoconto.giocatore = cmbGiocatore->currentText();
+    resoconto.partite = archivio->partite(id);
+    resoconto.fatti = archivio->fatti(id);
+    resoconto.daRipassare = ripasso::difficili(resoconto.fatti);
+    // A class, not a family's one child: the players side by side on a page of their own.
+    if (const QList<SchedaGiocatore> giocatori = archivio->giocatori(); giocatori.size() > 1) {
+        resoconto.classe = giocatori;
+        for (const SchedaGiocatore &g : giocatori)
+            resoconto.difficiliClasse.append(inBreve(ripasso::difficili(archivio->fatti(g.id))));
+    }
+    m_tipografia.stampaPagine(
+        this, [&resoconto](QPrinter &stampante) { return resoconto::disegna(stampante, resoconto); });
 }

@@ -13,6 +13,7 @@ class Archivio;
 class DisposizioniScalate;
 class GraficoPartite;
 class MappaFatti;
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QPushButton;
@@ -46,6 +47,8 @@ public:
     QTabWidget *schede = nullptr;
     QTableView *tabPartite = nullptr;
     GraficoPartite *grafico = nullptr;
+    QLabel *lblAndamento = nullptr; ///< the trend in words, above the chart
+    QCheckBox *chkAltre = nullptr;  ///< practice rounds and stopped games on the chart too
     MappaFatti *mappa = nullptr;
     QLabel *lblFatto = nullptr, *lblDifficili = nullptr, *lblStato = nullptr;
     QTableView *tabGiocatori = nullptr;

@@ -83,6 +83,11 @@ Lettura leggiOpzioni(const QStringList &argomenti, const Opzioni &partenza)
         QStringLiteral("esporta-risposte"),
         QStringLiteral("Scrive tutte le risposte del registro, una riga per domanda, in FILE (CSV) ed esce."),
         QStringLiteral("FILE"));
+    const QCommandLineOption csvStandard(
+        QStringLiteral("csv-standard"),
+        QStringLiteral("Con --esporta e --esporta-risposte scrive il CSV standard per i programmi (RFC 4180: "
+                       "virgola, punto decimale, date ISO 8601) invece di quello per il foglio di calcolo "
+                       "nella lingua del sistema."));
     const QCommandLineOption registroServer(
         QStringLiteral("registro-server"),
         QStringLiteral(
@@ -90,7 +95,7 @@ Lettura leggiOpzioni(const QStringList &argomenti, const Opzioni &partenza)
             "database) invece di quello di numerella.conf. La password va in ~/.pgpass, mai qui."),
         QStringLiteral("URL"));
     lettore.addOptions({tabelline, muto, schermoIntero, giocatore, registro, soloRegistro, ripasso, esporta,
-                        esportaRisposte, registroServer});
+                        esportaRisposte, csvStandard, registroServer});
 
     Lettura lettura;
     lettura.opzioni = partenza;
@@ -147,6 +152,7 @@ Lettura leggiOpzioni(const QStringList &argomenti, const Opzioni &partenza)
     if (lettore.isSet(ripasso)) lettura.opzioni.ripasso = Ripasso::Si;
     lettura.opzioni.esporta = lettore.value(esporta);
     lettura.opzioni.esportaRisposte = lettore.value(esportaRisposte);
+    if (lettore.isSet(csvStandard)) lettura.opzioni.formaCsv = FormaCsv::Standard;
     lettura.opzioni.registroServer = lettore.value(registroServer);
     if (!lettura.opzioni.esporta.isEmpty() || !lettura.opzioni.esportaRisposte.isEmpty())
         lettura.esito = Esito::Esporta;

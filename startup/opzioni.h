@@ -2,6 +2,8 @@
 // The command line for teachers: which tables to practise, sound off, full screen.
 #pragma once
 
+#include "record/csv.h"
+
 #include <QString>
 #include <QStringList>
 #include <bitset>
@@ -31,9 +33,10 @@ struct Opzioni
     QString fileRegistro; ///< the record's file; empty for the default one
     Apertura apertura = Apertura::Tabellone;
     Ripasso ripasso = Ripasso::No;
-    QString esporta;         ///< CSV file for the games
-    QString esportaRisposte; ///< CSV file for the answers
-    QString registroServer;  ///< the school's server for this run (a libpq URI); empty for numerella.conf's
+    QString esporta;                      ///< CSV file for the games
+    QString esportaRisposte;              ///< CSV file for the answers
+    FormaCsv formaCsv = FormaCsv::Locale; ///< the exported files' form
+    QString registroServer; ///< the school's server for this run (a libpq URI); empty for numerella.conf's
 };
 
 struct Lettura

@@ -43,6 +43,18 @@ public:
         file.append(pdf.outputFileName());
         return disegna(pdf, finestra);
     }
+    /// The report's pages, into a PDF file of \a formato in cartella.
+    bool stampaPagine(QWidget *, const Disegno &disegno) override
+    {
+        if (cartella.isEmpty()) return true;
+        QPrinter pdf(QPrinter::HighResolution);
+        pdf.setOutputFormat(QPrinter::PdfFormat);
+        pdf.setPageSize(formato);
+        pdf.setOutputFileName(QStringLiteral("%1/resoconto%2.pdf").arg(cartella).arg(file.size() + 1));
+        file.append(pdf.outputFileName());
+        return disegno(pdf);
+    }
+    QPageSize formato{QPageSize::A4};
     QStringList nomi;
     /// The real name prompt instead of the names above, for a driver that answers it by keys.
     bool dialogoVero = false;

@@ -8,21 +8,29 @@
 #include "record/registro.h"
 #include "record/ripasso.h"
 #include "recordwindow/frmregistro.h"
+#include "recordwindow/graficopartite.h"
 #include "recordwindow/mappafatti.h"
 
+#include <QCategoryAxis>
+#include <QChart>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QHeaderView>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLineSeries>
 #include <QMessageBox>
+#include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStandardItemModel>
+#include <QStandardPaths>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTableWidget>
@@ -46,12 +54,15 @@ void scriviDiretto(const QString &file, const QStringList &sql)
     QSqlDatabase::removeDatabase(QStringLiteral("diretto"));
 }
 
-/// Reads a CSV file as RFC 4180 says: quoted fields with doubled quotes, CR LF between records.
-QList<QStringList> leggiCsv(const QString &file)
+/// A CSV file read back as RFC 4180 says (quoted fields with doubled quotes, CR LF between records),
+/// with \a separatore between fields; \a bom tells whether it began with UTF-8's byte order mark.
+QList<QStringList> leggiCsv(const QString &file, QChar separatore, bool &bom)
 {
     QFile f(file);
     if (!f.open(QIODevice::ReadOnly)) return {};
-    const QString testo = QString::fromUtf8(f.readAll());
+    QByteArray byte = f.readAll();
+    bom = byte.startsWith("\xEF\xBB\xBF");
+    const QString testo = QString::fromUtf8(bom ? byte.mid(3) : byte);
     QList<QStringList> righe;
     QStringList riga;
     QString campo;
@@ -69,7 +80,7 @@ QList<QStringList> leggiCsv(const QString &file)
             }
         } else if (c == u'"') {
             virgolette = true;
-        } else if (c == u',') {
+        } else if (c == separatore) {
             riga.append(campo);
             campo.clear();
         } else if (c == u'\r' && i + 1 < testo.size() && testo[i + 1] == u'\n') {
@@ -83,6 +94,15 @@ QList<QStringList> leggiCsv(const QString &file)
         }
     }
     return righe;
+}
+
+/// What pdftotext finds on \a pdf: with \a opzione "-bbox" every word with its box, page by page.
+QString testoPdf(const QString &pdf, const QString &opzione)
+{
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {opzione, pdf, QStringLiteral("-")});
+    if (!p.waitForFinished(60000)) return {};
+    return QString::fromUtf8(p.readAllStandardOutput());
 }
 
 /// The board wired to a record as main() does, with a player chosen (or the guest).
@@ -115,7 +135,10 @@ private Q_SLOTS:
     void migrazioneDallaPrima();
     void statiGuasti_data();
     void statiGuasti();
+    void esportazione_data();
     void esportazione();
+    void resoconto_data();
+    void resoconto();
     void finestraRegistro();
     void fattiDifficili();
 
@@ -343,11 +366,31 @@ void TestRegistro::statiGuasti()
     }
 }
 
+void TestRegistro::esportazione_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<FormaCsv>("forma");
+    QTest::addColumn<QChar>("separatore");
+    QTest::addColumn<QChar>("decimali");
+    QTest::newRow("italiano, foglio di calcolo")
+        << QLocale(QLocale::Italian) << FormaCsv::Locale << QChar(u';') << QChar(u',');
+    QTest::newRow("italiano, standard")
+        << QLocale(QLocale::Italian) << FormaCsv::Standard << QChar(u',') << QChar(u'.');
+    QTest::newRow("inglese, foglio di calcolo")
+        << QLocale(QLocale::English, QLocale::UnitedStates) << FormaCsv::Locale << QChar(u',') << QChar(u'.');
+    QTest::newRow("inglese, standard") << QLocale(QLocale::English, QLocale::UnitedStates)
+                                       << FormaCsv::Standard << QChar(u',') << QChar(u'.');
+}
+
 void TestRegistro::esportazione()
 {
+    QFETCH(QLocale, locale);
+    QFETCH(FormaCsv, forma);
+    QFETCH(QChar, separatore);
+    QFETCH(QChar, decimali);
     const QString file = nuovoFile();
     // Names a spreadsheet would take for formulas or split, and letters of every kind.
-    const QStringList nomi = {QStringLiteral("=SOMMA(A1:A9)"), QStringLiteral("Anna, \"la\" Rossa"),
+    const QStringList nomi = {QStringLiteral("=SOMMA(A1:A9)"), QStringLiteral("Anna, \"la\"; Rossa"),
                               QStringLiteral("-2+3"), QStringLiteral("@Lia"),
                               QStringLiteral("+39 Zoë 🦊 אבי")};
     for (const QString &nome : nomi) {
@@ -362,34 +405,182 @@ void TestRegistro::esportazione()
     QString errore;
     const QString csvPartite = m_cartella.filePath(QStringLiteral("partite.csv"));
     const QString csvRisposte = m_cartella.filePath(QStringLiteral("risposte.csv"));
-    QVERIFY(Esportazione::partite(archivio, csvPartite, errore));
-    QVERIFY(Esportazione::risposte(archivio, csvRisposte, errore));
+    const Csv csv(forma, locale);
+    QVERIFY(Esportazione::partite(archivio, csvPartite, errore, csv));
+    QVERIFY(Esportazione::risposte(archivio, csvRisposte, errore, csv));
 
-    const QList<QStringList> partite = leggiCsv(csvPartite);
+    // A spreadsheet in the user's language needs the byte order mark to read UTF-8; programs do not.
+    bool bomPartite = false, bomRisposte = false;
+    const QList<QStringList> partite = leggiCsv(csvPartite, separatore, bomPartite);
+    const QList<QStringList> risposte = leggiCsv(csvRisposte, separatore, bomRisposte);
+    QCOMPARE(bomPartite, forma == FormaCsv::Locale);
+    QCOMPARE(bomRisposte, forma == FormaCsv::Locale);
     QCOMPARE(partite.size(), 1 + nomi.size());
     QCOMPARE(partite[0].join(u','), QStringLiteral("giocatore,inizio,fine,tabelline,secondi,errori,esito"));
-    const QList<QStringList> risposte = leggiCsv(csvRisposte);
     QCOMPARE(risposte[0].join(u','),
              QStringLiteral("giocatore,partita_inizio,riga,colonna,secondi,sbagliate"));
     QCOMPARE(risposte.size(), 1 + 2 * nomi.size());
+    const QList<SchedaPartita> giocate = [&] {
+        QList<SchedaPartita> tutte;
+        archivio.perOgniPartita([&tutte](const SchedaPartita &p) { tutte.append(p); });
+        return tutte;
+    }();
+    // Local time to the second, as a spreadsheet reads a date; the standard form with its offset.
+    const auto istante = [forma](const QString &campo) {
+        return forma == FormaCsv::Locale ? QDateTime::fromString(campo, QStringLiteral("yyyy-MM-dd HH:mm:ss"))
+                                         : QDateTime::fromString(campo, Qt::ISODate);
+    };
+    const QRegularExpression decimale(QStringLiteral("^\\d+\\%1\\d$").arg(decimali));
     for (int i = 0; i < nomi.size(); ++i) {
         const QStringList &r = partite[i + 1];
         QCOMPARE(r.size(), 7);
         const bool formula = QStringLiteral("=+-@").contains(nomi[i][0]);
         QCOMPARE(r[0], formula ? u'\'' + nomi[i] : nomi[i]);
-        QVERIFY(QDateTime::fromString(r[1], Qt::ISODate).isValid());
-        QVERIFY(QDateTime::fromString(r[2], Qt::ISODate) >= QDateTime::fromString(r[1], Qt::ISODate));
-        QCOMPARE(r[3], QStringLiteral("1-10"));
+        QCOMPARE(istante(r[1]), giocate[i].inizio.toLocalTime().addMSecs(-giocate[i].inizio.time().msec()));
+        QVERIFY(istante(r[2]) >= istante(r[1]));
+        QCOMPARE(r[3], QStringLiteral("1 10")); // a list, never the range "1-10"
         QCOMPARE(r[5], QStringLiteral("1"));
         QCOMPARE(r[6], QStringLiteral("finita"));
-        // Each answer row names its player and game the same way.
+        // Each answer row names its player and game the same way, its seconds with the file's decimal sign.
         for (const QStringList &a : risposte.mid(1 + 2 * i, 2)) {
             QCOMPARE(a.size(), 6);
             QCOMPARE(a[0], r[0]);
             QCOMPARE(a[1], r[1]);
+            QVERIFY2(decimale.match(a[4]).hasMatch(), qPrintable(a[4]));
         }
     }
     QCOMPARE(risposte[1].mid(2, 2) + risposte[1].mid(5), QStringList({"1", "1", "1"}));
+}
+
+void TestRegistro::resoconto_data()
+{
+    QTest::addColumn<QPageSize::PageSizeId>("formato");
+    QTest::newRow("A4") << QPageSize::A4;
+    QTest::newRow("Letter") << QPageSize::Letter;
+}
+
+void TestRegistro::resoconto()
+{
+    QFETCH(QPageSize::PageSizeId, formato);
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        QSKIP("pdftotext is not installed");
+    const QString file = nuovoFile();
+    const QDate oggi = QDate::currentDate();
+    const auto alle = [&oggi](int giorniFa, int ora) {
+        return QDateTime(oggi.addDays(-giorniFa), QTime(ora, 0));
+    };
+    QList<QDateTime> giocateDaGiulia;
+    {
+        // Giulia: two full games ten days ago at 3 s an answer, three yesterday at 2 s without errors, a
+        // slow practice round of two facts and a stopped game; Marco: one game.
+        Archivio a(file);
+        QVERIFY(a.apri());
+        const qint64 giulia = a.giocatore(QStringLiteral("Giulia")),
+                     marco = a.giocatore(QStringLiteral("Marco"));
+        int n = 0;
+        const auto partita = [&](qint64 chi, const QDateTime &inizio, const std::bitset<100> &celle,
+                                 int secondi, int errori, int esatte, FinePartita esito) {
+            const qint64 p = a.iniziaPartita(chi, QString::number(++n), inizio.toUTC(), celle);
+            QVERIFY(a.domanda(p, 1, 67, 6000, 1));
+            QVERIFY(a.chiudiPartita(p, inizio.addSecs(secondi).toUTC(), secondi, errori, esatte, esito));
+            if (chi == giulia) giocateDaGiulia.append(inizio);
+        };
+        const std::bitset<100> tutte = std::bitset<100>().set();
+        partita(giulia, alle(10, 9), tutte, 300, 1, 100, FinePartita::Finita);
+        partita(giulia, alle(10, 17), tutte, 300, 3, 100, FinePartita::Finita);
+        for (int ora : {9, 12, 18})
+            partita(giulia, alle(1, ora), tutte, 200, 0, 100, FinePartita::Finita);
+        partita(giulia, alle(1, 19), std::bitset<100>().set(67).set(58), 20, 0, 2, FinePartita::Finita);
+        partita(giulia, alle(0, 8), tutte, 90, 9, 10, FinePartita::Fermata);
+        partita(marco, alle(2, 10), tutte, 250, 5, 100, FinePartita::Finita);
+    }
+    Giocatore giocatore;
+    giocatore.scegli(QStringLiteral("Giulia"));
+    Registro registro(giocatore, file);
+    TipografiaFinta tipografia;
+    QTemporaryDir cartella;
+    tipografia.cartella = cartella.path();
+    tipografia.formato = QPageSize(formato);
+    FrmRegistro f(registro, tipografia, FrmRegistro::Uso::DaSolo);
+
+    // The trend in words counts full games only; errors are per 10 answers given.
+    const QString frase =
+        QStringLiteral("Nell'ultima settimana: 2,0 secondi per risposta, prima 3,0; 0,0 errori "
+                       "ogni 10 risposte, prima 0,2.");
+    QCOMPARE(f.lblAndamento->text(), frase);
+    // On the chart: the full games joined, yesterday's side by side around yesterday's tick, the others apart
+    // or left out with the switch; its dates on the days, its numbers with the decimal comma.
+    QChart *grafico = f.grafico->chart();
+    QCOMPARE(grafico->series().size(), 4);
+    auto *secondi = qobject_cast<QLineSeries *>(grafico->series()[0]);
+    QVERIFY(secondi);
+    QCOMPARE(secondi->count(), 5);
+    QCOMPARE(secondi->at(0).y(), 3.0);
+    for (int k = 2; k < 5; ++k) {
+        QVERIFY(qAbs(secondi->at(k).x() - 9) < 0.45);
+        QVERIFY(secondi->at(k).x() > secondi->at(k - 1).x());
+    }
+    QCOMPARE(qobject_cast<QXYSeries *>(grafico->series()[2])->count(), 2);
+    auto *giorni = qobject_cast<QCategoryAxis *>(grafico->axes(Qt::Horizontal).value(0));
+    QVERIFY(giorni);
+    const QStringList date = giorni->categoriesLabels();
+    QCOMPARE(date.first(), QLocale().toString(oggi.addDays(-10), QStringLiteral("dd/MM")));
+    QCOMPARE(giorni->endValue(date.first()), 0.0);
+    for (const QString &d : date)
+        QCOMPARE(giorni->endValue(d), std::round(giorni->endValue(d)));
+    QVERIFY(grafico->localizeNumbers() && grafico->locale().decimalPoint() == QStringLiteral(","));
+    f.chkAltre->setChecked(false);
+    QCOMPARE(f.grafico->chart()->series().size(), 2);
+
+    // The printed report: the same page at the board's own scale and at a whiteboard's.
+    for (qreal scala : {1.0, 4.7}) {
+        f.impostaScala(scala);
+        f.stampa();
+    }
+    QCOMPARE(tipografia.file.size(), 2);
+    const auto parole = [](const QString &pdf) {
+        const QString tutto = testoPdf(pdf, QStringLiteral("-bbox"));
+        return tutto.mid(tutto.indexOf(QStringLiteral("<page")));
+    };
+    const QString caselle = parole(tipografia.file[0]);
+    QVERIFY(caselle.contains(QStringLiteral("<word")));
+    QCOMPARE(parole(tipografia.file[1]), caselle);
+    // Nothing drawn past the margins.
+    const QRegularExpression pagina(QStringLiteral("<page width=\"([\\d.]+)\" height=\"([\\d.]+)\""));
+    const QRegularExpression parola(
+        QStringLiteral("<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" yMax=\"([\\d.]+)\""));
+    const QRegularExpressionMatch misura = pagina.match(caselle);
+    QVERIFY(misura.hasMatch());
+    const double larga = misura.captured(1).toDouble(), alta = misura.captured(2).toDouble();
+    const double margine = 15 / 25.4 * 72 - 1;
+    for (auto m = parola.globalMatch(caselle); m.hasNext();) {
+        const QRegularExpressionMatch w = m.next();
+        QVERIFY2(w.captured(1).toDouble() >= margine && w.captured(3).toDouble() <= larga - margine &&
+                     w.captured(2).toDouble() >= margine && w.captured(4).toDouble() <= alta - margine,
+                 qPrintable(w.captured(0)));
+    }
+    // Text as text: the child, the trend, the chart's titles, the map's legend, the facts to practise, every
+    // game; the class on a page of its own.
+    const QString testo = testoPdf(tipografia.file[0], QStringLiteral("-raw")).simplified();
+    QStringList attese = {QStringLiteral("Registro di Giulia"),
+                          frase,
+                          QStringLiteral("Secondi per risposta"),
+                          QStringLiteral("Errori ogni 10 risposte"),
+                          QStringLiteral("sicura"),
+                          QStringLiteral("qualche errore"),
+                          QStringLiteral("mai chiesta"),
+                          QStringLiteral("Da ripassare"),
+                          QStringLiteral("7 per 8."),
+                          QStringLiteral("finita (ripasso)"),
+                          QStringLiteral("fermata")};
+    for (const QDateTime &t : giocateDaGiulia)
+        attese.append(QLocale().toString(t, QStringLiteral("dd/MM/yyyy HH:mm")));
+    for (const QString &a : attese)
+        QVERIFY2(testo.contains(a), qPrintable(a + QStringLiteral(" not in: ") + testo));
+    const QStringList pagine = caselle.split(QStringLiteral("<page"), Qt::SkipEmptyParts);
+    QVERIFY(pagine.size() >= 2);
+    QVERIFY(pagine.last().contains(QStringLiteral(">Marco<")) &&
+            !pagine.first().contains(QStringLiteral(">Marco<")));
 }
 
 void TestRegistro::finestraRegistro()

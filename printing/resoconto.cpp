@@ -1,0 +1,414 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The printed report of the record: a child's pages and the class's page, laid out for paper.
+#include "printing/resoconto.h"
+
+#include "record/andamento.h"
+
+#include <QFontMetricsF>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QPainterPath>
+#include <cmath>
+
+namespace resoconto {
+
+namespace {
+
+/// Margins of the page, in millimetres.
+constexpr qreal Margine = 15;
+/// Above this average a fact answered without errors is slow, in seconds (as on the screen's map).
+constexpr double SecondiLenti = 8.0;
+
+/// A column of a printed table.
+struct Colonna
+{
+    QString titolo;
+    qreal quota; ///< share of the table's width
+    Qt::Alignment allineamento = Qt::AlignLeft;
+};
+
+/// Where drawing stands on the sheet: the painter, the sizes in device units and the line reached.
+class Foglio
+{
+public:
+    Foglio(QPagedPaintDevice &foglio, QPainter &p)
+        : m_foglio(foglio), p(p), larghezza(foglio.width()), altezza(foglio.height())
+    {
+    }
+
+    qreal mm(qreal millimetri) const { return millimetri * m_foglio.logicalDpiY() / 25.4; }
+
+    /// A font of \a punti points on paper.
+    QFont carattere(qreal punti, QFont::Weight peso = QFont::Normal) const
+    {
+        QFont f(QStringLiteral("Liberation Sans"));
+        f.setStyleHint(QFont::SansSerif);
+        f.setPointSizeF(punti);
+        f.setWeight(peso);
+        return QFont(f, &m_foglio);
+    }
+
+    /// The height \a testo takes wrapped in \a larghezzaTesto.
+    qreal altezzaTesto(const QString &testo, const QFont &f, qreal larghezzaTesto) const
+    {
+        return QFontMetricsF(f, &m_foglio)
+            .boundingRect(QRectF(0, 0, larghezzaTesto, 1e9), Qt::TextWordWrap, testo)
+            .height();
+    }
+
+    /// Draws \a testo wrapped in \a larghezzaTesto at \a x on the line reached; returns its height.
+    qreal scrivi(const QString &testo, const QFont &f, qreal x, qreal larghezzaTesto,
+                 Qt::Alignment allineamento = Qt::AlignLeft)
+    {
+        const qreal h = altezzaTesto(testo, f, larghezzaTesto);
+        p.setFont(f);
+        p.setPen(Qt::black);
+        p.drawText(QRectF(x, y, larghezzaTesto, h), int(allineamento | Qt::AlignTop) | Qt::TextWordWrap,
+                   testo);
+        return h;
+    }
+
+    /// A paragraph across the page; the line moves below it.
+    void paragrafo(const QString &testo, const QFont &f, qreal dopo)
+    {
+        if (y + altezzaTesto(testo, f, larghezza) > altezza) nuovaPagina();
+        y += scrivi(testo, f, 0, larghezza) + dopo;
+    }
+
+    void nuovaPagina()
+    {
+        m_foglio.newPage();
+        y = 0;
+    }
+
+private:
+    QPagedPaintDevice &m_foglio;
+
+public:
+    QPainter &p;
+    const qreal larghezza, altezza;
+    qreal y = 0;
+};
+
+QString quando(const QDateTime &t, const QLocale &locale)
+{
+    return t.isValid() ? locale.toString(t.toLocalTime(), QStringLiteral("dd/MM/yyyy HH:mm")) : QString();
+}
+
+QString tempo(int secondi)
+{
+    return QStringLiteral("%1:%2").arg(secondi / 60).arg(secondi % 60, 2, 10, QLatin1Char('0'));
+}
+
+/// A table across the page, its rows wrapped and never split; on a new page its header comes again.
+void tabella(Foglio &f, const QList<Colonna> &colonne, const QList<QStringList> &righe)
+{
+    const QFont testa = f.carattere(9, QFont::Bold), corpo = f.carattere(9);
+    const qreal spazio = f.mm(1.2);
+    const auto altezzaRiga = [&](const QStringList &celle, const QFont &font) {
+        qreal h = 0;
+        for (qsizetype c = 0; c < colonne.size(); ++c)
+            h = std::max(h,
+                         f.altezzaTesto(celle.value(c), font, colonne[c].quota * f.larghezza - 2 * spazio));
+        return h + 2 * spazio;
+    };
+    const auto riga = [&](const QStringList &celle, const QFont &font, qreal h) {
+        qreal x = 0;
+        for (qsizetype c = 0; c < colonne.size(); ++c) {
+            const qreal w = colonne[c].quota * f.larghezza;
+            f.y += spazio;
+            f.scrivi(celle.value(c), font, x + spazio, w - 2 * spazio, colonne[c].allineamento);
+            f.y -= spazio;
+            x += w;
+        }
+        f.y += h;
+        f.p.setPen(QPen(Qt::gray, f.mm(0.2)));
+        f.p.drawLine(QPointF(0, f.y), QPointF(f.larghezza, f.y));
+    };
+    QStringList titoli;
+    for (const Colonna &c : colonne)
+        titoli.append(c.titolo);
+    const qreal hTesta = altezzaRiga(titoli, testa);
+    if (f.y + hTesta + (righe.isEmpty() ? 0 : altezzaRiga(righe.first(), corpo)) > f.altezza) f.nuovaPagina();
+    f.p.setPen(Qt::black);
+    riga(titoli, testa, hTesta);
+    for (const QStringList &r : righe) {
+        const qreal h = altezzaRiga(r, corpo);
+        if (f.y + h > f.altezza) {
+            f.nuovaPagina();
+            f.p.setPen(Qt::black);
+            riga(titoli, testa, hTesta);
+        }
+        f.p.setPen(Qt::black);
+        riga(r, corpo, h);
+    }
+}
+
+/// A round step for an axis that reaches \a massimo in about four steps.
+double passoTondo(double massimo)
+{
+    const double grezzo = std::max(massimo, 0.1) / 4;
+    const double dieci = std::pow(10.0, std::floor(std::log10(grezzo)));
+    for (double m : {1.0, 2.0, 5.0})
+        if (grezzo <= m * dieci) return m * dieci;
+    return 10 * dieci;
+}
+
+/// One panel of the chart: a value of each game over the days, full games joined by a line.
+void pannello(Foglio &f, const QRectF &area, const QString &titolo, const QList<andamento::Punto> &punti,
+              double (*valore)(const andamento::Punto &), const QLocale &locale, const QColor &colore)
+{
+    QPainter &p = f.p;
+    const QFont piccolo = f.carattere(8), titoloFont = f.carattere(9, QFont::Bold);
+    const QFontMetricsF fm(piccolo, p.device());
+    p.setFont(titoloFont);
+    p.setPen(Qt::black);
+    const qreal hTitolo = QFontMetricsF(titoloFont, p.device()).height();
+    p.drawText(QRectF(area.left(), area.top(), area.width(), hTitolo), Qt::AlignLeft | Qt::AlignTop, titolo);
+
+    double massimo = 0;
+    for (const andamento::Punto &punto : punti)
+        massimo = std::max(massimo, valore(punto));
+    const double passo = passoTondo(massimo);
+    const double cima = std::max(passo, std::ceil(massimo / passo) * passo);
+    qreal spazioEtichette = 0;
+    for (double v = 0; v <= cima + passo / 2; v += passo)
+        spazioEtichette = std::max(spazioEtichette, fm.horizontalAdvance(andamento::numero(v, locale)));
+    const QRectF piano(area.left() + spazioEtichette + f.mm(1.5), area.top() + hTitolo + f.mm(1.5),
+                       area.width() - spazioEtichette - f.mm(1.5),
+                       area.height() - hTitolo - f.mm(1.5) - fm.height() - f.mm(1));
+    const double ultimoGiorno =
+        punti.isEmpty() ? 0 : punti.last().giorno.toJulianDay() - punti.first().giorno.toJulianDay();
+    const double x0 = -0.5, x1 = ultimoGiorno + 0.5;
+    const auto px = [&](double x) { return piano.left() + (x - x0) / (x1 - x0) * piano.width(); };
+    const auto py = [&](double v) { return piano.bottom() - v / cima * piano.height(); };
+
+    p.setFont(piccolo);
+    for (double v = 0; v <= cima + passo / 2; v += passo) {
+        p.setPen(QPen(QColor(0xcc, 0xcc, 0xcc), f.mm(0.15)));
+        p.drawLine(QPointF(piano.left(), py(v)), QPointF(piano.right(), py(v)));
+        p.setPen(Qt::black);
+        p.drawText(QRectF(area.left(), py(v) - fm.height() / 2, spazioEtichette, fm.height()),
+                   Qt::AlignRight | Qt::AlignVCenter, andamento::numero(v, locale));
+    }
+    p.setPen(QPen(Qt::black, f.mm(0.25)));
+    p.drawLine(piano.bottomLeft(), piano.bottomRight());
+    p.drawLine(piano.bottomLeft(), piano.topLeft());
+    // A tick on each day; its date as often as the dates fit side by side.
+    const QDate primo = andamento::primoGiorno(punti);
+    const qreal larghezzaData = fm.horizontalAdvance(QStringLiteral("00/00")) + f.mm(2);
+    const int giorni = int(ultimoGiorno) + 1;
+    const int ogni = std::max(1, int(std::ceil(larghezzaData / (piano.width() / giorni))));
+    for (int g = 0; g < giorni && primo.isValid(); ++g) {
+        const qreal x = px(g);
+        p.drawLine(QPointF(x, piano.bottom()), QPointF(x, piano.bottom() + f.mm(g % ogni == 0 ? 1.2 : 0.6)));
+        if (g % ogni != 0) continue;
+        p.drawText(QRectF(x - larghezzaData / 2, piano.bottom() + f.mm(1), larghezzaData, fm.height()),
+                   Qt::AlignHCenter | Qt::AlignTop,
+                   locale.toString(primo.addDays(g), QStringLiteral("dd/MM")));
+    }
+    // Full games joined in order; the others apart, hollow.
+    QPainterPath linea;
+    for (const andamento::Punto &punto : punti) {
+        if (punto.genere != andamento::Genere::Intera) continue;
+        const QPointF q(px(punto.x), py(valore(punto)));
+        if (linea.elementCount() == 0)
+            linea.moveTo(q);
+        else
+            linea.lineTo(q);
+    }
+    p.setPen(QPen(colore, f.mm(0.4)));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(linea);
+    const qreal r = f.mm(0.9);
+    for (const andamento::Punto &punto : punti) {
+        const bool intera = punto.genere == andamento::Genere::Intera;
+        p.setPen(QPen(colore, f.mm(0.3)));
+        p.setBrush(intera ? QBrush(colore) : QBrush(Qt::white));
+        p.drawEllipse(QPointF(px(punto.x), py(valore(punto))), r, r);
+    }
+    p.setBrush(Qt::NoBrush);
+}
+
+/// The chart: two panels over the same days, and what the marks mean.
+void grafico(Foglio &f, const QList<andamento::Punto> &punti, const QLocale &locale)
+{
+    const qreal alto = f.mm(34), spazio = f.mm(3);
+    pannello(
+        f, QRectF(0, f.y, f.larghezza, alto), QStringLiteral("Secondi per risposta"), punti,
+        [](const andamento::Punto &p) { return p.secondiPerRisposta; }, locale, QColor(0x1f, 0x5f, 0xa8));
+    f.y += alto + spazio;
+    pannello(
+        f, QRectF(0, f.y, f.larghezza, alto), QStringLiteral("Errori ogni 10 risposte"), punti,
+        [](const andamento::Punto &p) { return p.erroriOgni10; }, locale, QColor(0xb0, 0x3a, 0x2e));
+    f.y += alto + f.mm(1);
+    f.paragrafo(QStringLiteral("Ogni segno è una partita; quelle di uno stesso giorno stanno affiancate. "
+                               "● partita intera (unite dalla linea)   ○ ripasso o partita fermata"),
+                f.carattere(8), f.mm(4));
+}
+
+/// The 10 × 10 map with its legend and the facts to practise beside it.
+void mappa(Foglio &f, const Resoconto &r)
+{
+    QPainter &p = f.p;
+    const qreal lato = f.mm(7.5);
+    const QFont testa = f.carattere(8, QFont::Bold), lettera = f.carattere(10, QFont::Bold);
+    const QFont corpo = f.carattere(9);
+    const qreal alto = 11 * lato;
+    if (f.y + f.mm(8) + alto > f.altezza) f.nuovaPagina();
+    f.y +=
+        f.scrivi(QStringLiteral("I fatti: riga per colonna"), f.carattere(11, QFont::Bold), 0, f.larghezza) +
+        f.mm(1.5);
+    const qreal cima = f.y;
+    p.setFont(testa);
+    p.setPen(Qt::black);
+    for (int n = 1; n <= 10; ++n) {
+        p.drawText(QRectF(n * lato, cima, lato, lato), Qt::AlignCenter, QString::number(n));
+        p.drawText(QRectF(0, cima + n * lato, lato, lato), Qt::AlignCenter, QString::number(n));
+    }
+    p.setFont(lettera);
+    for (int k = 0; k < 100; ++k) {
+        SchedaFatto fatto;
+        fatto.riga = k / 10 + 1;
+        fatto.colonna = k % 10 + 1;
+        for (const SchedaFatto &s : r.fatti)
+            if (s.cella() == k) fatto = s;
+        const AspettoCella a = aspetto(fatto);
+        const QRectF cella((fatto.colonna) * lato, cima + fatto.riga * lato, lato, lato);
+        p.setPen(QPen(Qt::black, f.mm(0.2)));
+        p.setBrush(a.colore);
+        p.drawRect(cella);
+        p.drawText(cella, Qt::AlignCenter, a.lettera);
+    }
+    p.setBrush(Qt::NoBrush);
+    // The legend and the facts to practise in the column beside the map.
+    const qreal x = 11 * lato + f.mm(6), largo = f.larghezza - x;
+    f.y = cima + lato;
+    for (const AspettoCella &a : legenda()) {
+        const QRectF campione(x, f.y, f.mm(5), f.mm(5));
+        p.setPen(QPen(Qt::black, f.mm(0.2)));
+        p.setBrush(a.colore);
+        p.drawRect(campione);
+        p.setBrush(Qt::NoBrush);
+        p.setFont(lettera);
+        p.drawText(campione, Qt::AlignCenter, a.lettera);
+        const qreal h = f.altezzaTesto(a.nome, corpo, largo - f.mm(7));
+        f.y += (f.mm(5) - std::min(h, f.mm(5))) / 2;
+        f.y += std::max(f.scrivi(a.nome, corpo, x + f.mm(7), largo - f.mm(7)), f.mm(5)) -
+               (f.mm(5) - std::min(h, f.mm(5))) / 2 + f.mm(1.5);
+    }
+    f.y += f.mm(3);
+    QStringList fatti;
+    for (const SchedaFatto &d : r.daRipassare)
+        fatti.append(QStringLiteral("%1 per %2").arg(d.riga).arg(d.colonna));
+    f.y += f.scrivi(QStringLiteral("Da ripassare"), f.carattere(10, QFont::Bold), x, largo) + f.mm(1);
+    f.y += f.scrivi(fatti.isEmpty() ? QStringLiteral("Ancora nessuna partita da cui capirlo.")
+                                    : fatti.join(QStringLiteral(", ")) + u'.',
+                    corpo, x, largo);
+    f.y = std::max(f.y, cima + alto) + f.mm(6);
+}
+
+void paginaGiocatore(Foglio &f, const Resoconto &r)
+{
+    const QList<andamento::Punto> punti = andamento::punti(r.partite);
+    f.paragrafo(QStringLiteral("Registro di %1").arg(r.giocatore), f.carattere(18, QFont::Bold), f.mm(2));
+    f.paragrafo(QStringLiteral("Periodo: %1 · %2 · stampato il %3")
+                    .arg(r.periodo,
+                         r.partite.size() == 1 ? QStringLiteral("1 partita")
+                                               : QStringLiteral("%1 partite").arg(r.partite.size()),
+                         r.locale.toString(r.oggi, QStringLiteral("dd/MM/yyyy"))),
+                f.carattere(10), f.mm(2));
+    f.paragrafo(andamento::frase(punti, r.oggi, r.locale), f.carattere(11, QFont::Bold), f.mm(3));
+    grafico(f, punti, r.locale);
+    mappa(f, r);
+
+    f.paragrafo(QStringLiteral("Le partite"), f.carattere(11, QFont::Bold), f.mm(1.5));
+    QList<SchedaPartita> partite = r.partite;
+    std::stable_sort(partite.begin(), partite.end(),
+                     [](const SchedaPartita &a, const SchedaPartita &b) { return a.inizio < b.inizio; });
+    QList<QStringList> righe;
+    for (const SchedaPartita &p : partite) {
+        QString fine = p.esito ? parolaEsito(*p.esito) : QStringLiteral("in corso");
+        if (p.esito && andamento::genere(p) == andamento::Genere::Ripasso)
+            fine += QStringLiteral(" (ripasso)");
+        righe.append({quando(p.inizio, r.locale), p.tabelline().join(QStringLiteral(", ")),
+                      QString::number(p.esatte), tempo(p.secondi), QString::number(p.errori), fine});
+    }
+    if (righe.isEmpty())
+        f.paragrafo(QStringLiteral("Nessuna partita in questo periodo."), f.carattere(9), 0);
+    else
+        tabella(f,
+                {{QStringLiteral("Data e ora"), 0.22},
+                 {QStringLiteral("Tabelline"), 0.26},
+                 {QStringLiteral("Risposte giuste"), 0.13, Qt::AlignRight},
+                 {QStringLiteral("Tempo"), 0.1, Qt::AlignRight},
+                 {QStringLiteral("Errori"), 0.09, Qt::AlignRight},
+                 {QStringLiteral("Com'è finita"), 0.2}},
+                righe);
+}
+
+void paginaClasse(Foglio &f, const Resoconto &r)
+{
+    f.paragrafo(QStringLiteral("Tutti i giocatori"), f.carattere(18, QFont::Bold), f.mm(2));
+    f.paragrafo(QStringLiteral("Periodo: %1 · stampato il %2")
+                    .arg(r.periodo, r.locale.toString(r.oggi, QStringLiteral("dd/MM/yyyy"))),
+                f.carattere(10), f.mm(4));
+    QList<QStringList> righe;
+    for (qsizetype i = 0; i < r.classe.size(); ++i) {
+        const SchedaGiocatore &g = r.classe[i];
+        righe.append({g.nome, QString::number(g.partite), quando(g.ultima, r.locale),
+                      andamento::numero(g.secondiPerRisposta, r.locale),
+                      andamento::numero(g.erroriPerPartita, r.locale),
+                      r.difficiliClasse.value(i).join(QStringLiteral(", "))});
+    }
+    tabella(f,
+            {{QStringLiteral("Giocatore"), 0.2},
+             {QStringLiteral("Partite"), 0.09, Qt::AlignRight},
+             {QStringLiteral("Ultima partita"), 0.18},
+             {QStringLiteral("Secondi per risposta"), 0.13, Qt::AlignRight},
+             {QStringLiteral("Errori per partita"), 0.12, Qt::AlignRight},
+             {QStringLiteral("Fatti più difficili"), 0.28}},
+            righe);
+}
+
+} // namespace
+
+AspettoCella aspetto(const SchedaFatto &fatto)
+{
+    const QList<AspettoCella> tutte = legenda();
+    if (fatto.chiesta == 0) return tutte[4];
+    const double quota = fatto.quotaSbagliate();
+    if (quota >= 1.0 / 3.0) return tutte[3];
+    if (quota > 0) return tutte[2];
+    return fatto.secondi > SecondiLenti ? tutte[1] : tutte[0];
+}
+
+QList<AspettoCella> legenda()
+{
+    return {
+        {QStringLiteral("S"), QColor(0x7c, 0xcf, 0x7c), QStringLiteral("sicura")},
+        {QStringLiteral("L"), QColor(0xf2, 0xdc, 0x5d),
+         QStringLiteral("giusta ma lenta (oltre %1 secondi)").arg(SecondiLenti)},
+        {QStringLiteral("E"), QColor(0xf5, 0xa1, 0x42), QStringLiteral("qualche errore")},
+        {QStringLiteral("D"), QColor(0xe0, 0x50, 0x50),
+         QStringLiteral("sbagliata spesso (una volta su tre o più)")},
+        {QStringLiteral("–"), QColor(0xf0, 0xf0, 0xf0), QStringLiteral("mai chiesta")},
+    };
+}
+
+bool disegna(QPagedPaintDevice &foglio, const Resoconto &resoconto)
+{
+    foglio.setPageMargins(QMarginsF(Margine, Margine, Margine, Margine), QPageLayout::Millimeter);
+    QPainter p;
+    if (!p.begin(&foglio)) return false;
+    p.setRenderHint(QPainter::Antialiasing);
+    Foglio f(foglio, p);
+    paginaGiocatore(f, resoconto);
+    if (!resoconto.classe.isEmpty()) {
+        f.nuovaPagina();
+        paginaClasse(f, resoconto);
+    }
+    return p.end();
+}
+
+} // namespace resoconto

@@ -1,0 +1,52 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The printed report of the record: a child's pages and the class's page, laid out for paper.
+#pragma once
+
+#include "record/schedafatto.h"
+#include "record/schedagiocatore.h"
+#include "record/schedapartita.h"
+
+#include <QColor>
+#include <QDate>
+#include <QList>
+#include <QLocale>
+#include <QStringList>
+
+class QPagedPaintDevice;
+
+/// What the report shows, read from the record by whoever prints it.
+struct Resoconto
+{
+    QString giocatore;
+    QString periodo = QStringLiteral("tutto il registro"); ///< the games' period, in words
+    QDate oggi = QDate::currentDate();
+    QList<SchedaPartita> partite;
+    QList<SchedaFatto> fatti;
+    QList<SchedaFatto> daRipassare; ///< the facts to practise, the hardest first
+    /// The players view, one row a player; empty for no class page.
+    QList<SchedaGiocatore> classe;
+    QList<QStringList> difficiliClasse; ///< each player's hardest facts, in the order of classe
+    QLocale locale;
+};
+
+namespace resoconto {
+
+/// How one cell of the facts map is printed: a letter besides the colour, so that a grey page reads too.
+struct AspettoCella
+{
+    QString lettera;
+    QColor colore;
+    QString nome; ///< the legend's words
+};
+
+/// The one place that says how a fact is printed on the map.
+AspettoCella aspetto(const SchedaFatto &fatto);
+/// Every kind of cell, in the legend's order.
+QList<AspettoCella> legenda();
+
+/// Draws the report on \a foglio at its own resolution, the same page whatever the screen: the child's
+/// pages (the period, the trend and its chart, the facts map with its legend, the facts to practise and
+/// the games), then the class's page when there is one. Returns false when no page could be started.
+bool disegna(QPagedPaintDevice &foglio, const Resoconto &resoconto);
+
+} // namespace resoconto
