@@ -471,7 +471,7 @@ bool Archivio::sbagliata(qint64 partita, int ordine, int cella, const QString &v
     m_sbagliata->bindValue(1, ordine);
     m_sbagliata->bindValue(2, cella / 10 + 1);
     m_sbagliata->bindValue(3, cella % 10 + 1);
-    m_sbagliata->bindValue(4, valore);
+    m_sbagliata->bindValue(4, valore.left(LunghezzaSbagliata));
     m_sbagliata->bindValue(5, millisecondi);
     return esegui(*m_sbagliata);
 }

@@ -4,6 +4,7 @@
 
 #include "record/giocatore.h"
 #include "record/ripasso.h"
+#include "schoolserver/letturaclasse.h"
 #include "schoolserver/spedizione.h"
 
 #include <QDir>
@@ -108,13 +109,26 @@ Archivio *Registro::archivio()
     return m_guasto ? nullptr : m_archivio.get();
 }
 
+void Registro::usaServer(Spedizione *spedizione)
+{
+    m_spedizione = spedizione;
+    m_lettura = spedizione ? std::make_unique<LetturaClasse>(spedizione->collegamento()) : nullptr;
+}
+
+void Registro::rileggiClasse()
+{
+    if (m_lettura) m_lettura->chiedi();
+}
+
 Archivio *Registro::archivioDaMostrare(QString &motivo)
 {
     motivo.clear();
-    if (m_spedizione && !m_classe) {
-        // A server the sender cannot reach is not tried here: the window never waits for it.
-        motivo = m_spedizione->motivo();
-        if (motivo.isEmpty()) m_classe = Archivio::delServer(m_spedizione->collegamento(), motivo);
+    if (!m_lettura) return archivio();
+    motivo = m_lettura->descrizione();
+    // A local copy, read on the reader's thread: opening it here waits for no network.
+    if (!m_lettura->file().isEmpty() && (!m_classe || m_classe->percorso() != m_lettura->file())) {
+        m_classe = std::make_unique<Archivio>(m_lettura->file());
+        if (!m_classe->apri()) m_classe.reset();
     }
     return m_classe ? m_classe.get() : archivio();
 }

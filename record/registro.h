@@ -12,6 +12,7 @@
 #include <memory>
 
 class Giocatore;
+class LetturaClasse;
 class Spedizione;
 
 /// Keeps every game of the current player in the record file. Each confirmed answer is committed
@@ -32,10 +33,14 @@ public:
     /// Opens the file, if not yet tried; the slots open it themselves when it is first needed.
     void apri();
     /// The sender to the school's server, when one is configured; null otherwise.
-    void usaServer(Spedizione *spedizione) { m_spedizione = spedizione; }
+    void usaServer(Spedizione *spedizione);
     Spedizione *spedizione() const { return m_spedizione; }
-    /// What the record window shows: with a school server that answers, the whole class from it;
-    /// else this computer's record (null when not kept). \a motivo says why the server is not read.
+    /// The class's readings from the school's server; null without one.
+    LetturaClasse *letturaClasse() const { return m_lettura.get(); }
+    /// Asks for a new reading of the class in the background; letturaClasse() says when it is there.
+    void rileggiClasse();
+    /// What the record window shows, never waiting for the network: the whole class as last read from
+    /// the school's server; else this computer's record (null when not kept). \a motivo says what is shown.
     Archivio *archivioDaMostrare(QString &motivo);
     /// The record's file.
     QString percorso() const { return m_percorso; }
@@ -76,7 +81,8 @@ private:
     QString m_percorso;
     std::unique_ptr<Archivio> m_archivio;
     Spedizione *m_spedizione = nullptr;
-    std::unique_ptr<Archivio> m_classe; ///< the class on the school's server, opened when first shown
+    std::unique_ptr<LetturaClasse> m_lettura;
+    std::unique_ptr<Archivio> m_classe; ///< the last copy of the class read from the school's server
     bool m_provato = false;
     bool m_guasto = false;
     QString m_avviso;

@@ -10,6 +10,7 @@
 #include "record/ripasso.h"
 #include "recordwindow/graficopartite.h"
 #include "recordwindow/mappafatti.h"
+#include "schoolserver/letturaclasse.h"
 #include "schoolserver/spedizione.h"
 #include "widgets/dialoghiscalati.h"
 #include "widgets/disposizioniscalate.h"
@@ -243,9 +244,14 @@ void FrmRegistro::costruisci(Uso uso)
     connect(schede, &QTabWidget::currentChanged, this, [this](int indice) {
         if (schede->widget(indice) == tabGiocatori && !m_vistaGiocatoriPronta) riempiVistaGiocatori();
     });
-    // Games that reached the school's server (or a server that answers again) change what is shown.
+    // The class is read from the school's server in the background, again whenever games reached it
+    // (or a server answers again), and shown when it is there.
     if (Spedizione *s = m_registro.spedizione())
-        connect(s, &Spedizione::cambiata, this, &FrmRegistro::aggiorna);
+        connect(s, &Spedizione::cambiata, &m_registro, &Registro::rileggiClasse);
+    if (LetturaClasse *l = m_registro.letturaClasse()) {
+        connect(l, &LetturaClasse::pronta, this, &FrmRegistro::aggiorna);
+        m_registro.rileggiClasse();
+    }
 }
 
 void FrmRegistro::impostaScala(qreal fattore)
@@ -321,6 +327,7 @@ void FrmRegistro::mostraStato()
         locale ? QStringLiteral("Il registro è in %1.").arg(QDir::toNativeSeparators(locale->percorso()))
                : m_registro.avvisoDato();
     if (const Spedizione *s = m_registro.spedizione()) stato += u'\n' + s->descrizione();
+    if (const LetturaClasse *l = m_registro.letturaClasse()) stato += u'\n' + l->descrizione();
     lblStato->setText(stato);
 }
 

@@ -44,10 +44,21 @@ Collegamento::Collegamento(const QString &url, const QString &classe, const QStr
 
 Collegamento Collegamento::leggi(const QString &urlRiga)
 {
-    QString url, classe, filePassword;
+    QString url, classe, filePassword, errore;
+    static const QRegularExpression chiavi(QStringLiteral("^\\s*(server|classe|file-password)\\s*=(.*;.*)$"),
+                                           QRegularExpression::MultilineOption);
     for (const QSettings::Scope ambito : {QSettings::SystemScope, QSettings::UserScope}) {
         QSettings file(QSettings::NativeFormat, ambito, Nome, Nome);
         file.setFallbacksEnabled(false);
+        // The settings file reads ';' as the start of a comment: a value with one would be cut short.
+        QFile testo(file.fileName());
+        if (testo.open(QIODevice::ReadOnly)) {
+            const QRegularExpressionMatch m = chiavi.match(QString::fromUtf8(testo.readAll()));
+            if (m.hasMatch() && errore.isEmpty())
+                errore =
+                    QStringLiteral("in %1 il valore di %2 contiene un punto e virgola, che non può avere")
+                        .arg(file.fileName(), m.captured(1));
+        }
         const auto leggiChiave = [&file](const QString &chiave, QString &valore) {
             if (file.contains(chiave)) valore = testoDi(file.value(chiave));
         };
@@ -56,7 +67,9 @@ Collegamento Collegamento::leggi(const QString &urlRiga)
         leggiChiave(QStringLiteral("file-password"), filePassword);
     }
     if (!urlRiga.isEmpty()) url = urlRiga;
-    return Collegamento(url, classe, filePassword);
+    Collegamento c(url, classe, filePassword);
+    if (!errore.isEmpty() && c.configurato()) c.m_errore = errore;
+    return c;
 }
 
 QString Collegamento::classePredefinita()
@@ -164,10 +177,10 @@ QString Collegamento::apri(const QString &nome) const
     db.setConnectOptions(m_opzioni);
     if (!m_filePassword.isEmpty()) {
         const QFileInfo info(m_filePassword);
-        if (info.permissions() & QFile::ReadOther)
+        if (info.permissions() & (QFile::ReadOther | QFile::WriteOther))
             return QStringLiteral(
-                       "il file della password %1 è leggibile da tutti: va reso leggibile soltanto da "
-                       "root e da un gruppo (chmod 640)")
+                       "il file della password %1 è leggibile o scrivibile da tutti: va reso leggibile "
+                       "soltanto da root e da un gruppo (chmod 640)")
                 .arg(m_filePassword);
         QFile file(m_filePassword);
         if (!file.open(QIODevice::ReadOnly))
@@ -200,6 +213,25 @@ QString Collegamento::apri(const QString &nome) const
             .arg(VersioneServer);
     }
     return {};
+}
+
+QString Collegamento::conConnessione(const QString &nome, bool &aperto,
+                                     const std::function<QString()> &lavoro) const
+{
+    const int tentativi = aperto ? 2 : 1;
+    QString motivo;
+    for (int tentativo = 0; tentativo < tentativi; ++tentativo) {
+        if (!aperto) {
+            motivo = apri(nome);
+            if (!motivo.isEmpty()) return motivo;
+            aperto = true;
+        }
+        motivo = lavoro();
+        if (motivo.isEmpty()) return {};
+        QSqlDatabase::database(nome, false).close();
+        aperto = false;
+    }
+    return motivo;
 }
 
 QString Collegamento::perche(const QSqlDatabase &db) const

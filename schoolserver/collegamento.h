@@ -4,6 +4,7 @@
 
 #include <QSqlDatabase>
 #include <QString>
+#include <functional>
 
 /// A connection to the class's record on a PostgreSQL server, from a libpq connection URI
 /// (postgresql://user@host:port/dbname?sslmode=require, or postgresql://user@/dbname?host=/run/postgresql).
@@ -13,7 +14,7 @@ class Collegamento
 {
 public:
     /// The server's schema this program reads and writes (numerella.versione).
-    static constexpr int VersioneServer = 1;
+    static constexpr int VersioneServer = 2;
     /// A server that does not answer is given up after this long, at connecting and at each statement.
     static constexpr int SecondiConnessione = 5;
     static constexpr int MillisecondiIstruzione = 10000;
@@ -40,6 +41,11 @@ public:
     /// Opens the connection \a nome on the calling thread and checks the schema's version. Returns
     /// an empty string when ready, else why not in Italian; the connection is then closed.
     QString apri(const QString &nome) const;
+    /// Runs \a lavoro (which returns why it failed, empty on success) on the connection \a nome, opened
+    /// first when \a aperto is false. A connection kept open may have died with a server that restarted
+    /// since: when \a lavoro fails on it, it is opened again and \a lavoro tried once more. After a
+    /// failure the connection is closed, for the next call to open it again. Returns why it failed.
+    QString conConnessione(const QString &nome, bool &aperto, const std::function<QString()> &lavoro) const;
     /// Why \a db failed, in Italian, from the driver's words.
     QString perche(const QSqlDatabase &db) const;
 

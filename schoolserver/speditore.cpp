@@ -1,10 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The background sender: reads the ended games from the local file, writes each to the server in one
-// transaction.
+// call that the server commits as a whole.
 #include "schoolserver/speditore.h"
+
+#include "record/risposta.h"
 
 #include <QDateTime>
 #include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLocale>
+#include <QRandomGenerator>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSysInfo>
@@ -29,6 +36,24 @@ bool esegui(QSqlQuery &q, const QString &sql, const QVariantList &valori)
 /// The games that ended and are not yet marked sent, as a condition on partite p.
 const QString InAttesa =
     QStringLiteral("p.esito IS NOT NULL AND NOT EXISTS (SELECT 1 FROM spedite s WHERE s.uuid = p.uuid)");
+/// Of those, the ones to try now: a game the server refused waits for its next turn.
+const QString DaProvare =
+    QStringLiteral(" AND NOT EXISTS (SELECT 1 FROM rifiutate r WHERE r.uuid = p.uuid AND r.prossima > ?)");
+
+QString adesso()
+{
+    return QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs);
+}
+
+/// SQLSTATE classes of failures that pass: the connection, a conflict, the server's resources or its
+/// operator (a restart, a statement cancelled or timed out). Any other refusal lasts.
+bool passeggero(const QSqlError &errore)
+{
+    static const QStringList classi = {QStringLiteral("08"), QStringLiteral("40"), QStringLiteral("53"),
+                                       QStringLiteral("57"), QStringLiteral("58"), QStringLiteral("XX")};
+    return errore.type() == QSqlError::ConnectionError || errore.nativeErrorCode().size() != 5 ||
+           classi.contains(errore.nativeErrorCode().left(2));
+}
 
 } // namespace
 
@@ -47,9 +72,8 @@ Speditore::~Speditore() = default;
 void Speditore::avvia()
 {
     m_riprova = new QTimer(this);
-    m_riprova->setInterval(m_millisecondiRiprova);
+    m_riprova->setSingleShot(true);
     connect(m_riprova, &QTimer::timeout, this, &Speditore::invia);
-    m_riprova->start();
     invia();
 }
 
@@ -85,6 +109,12 @@ bool Speditore::apriLocale()
             esegui(q,
                    QStringLiteral("CREATE TABLE IF NOT EXISTS spedite (uuid VARCHAR(36) PRIMARY KEY,"
                                   " quando VARCHAR(32) NOT NULL)"),
+                   {}) &&
+            // The games the server refused for good, why, and when they are tried again.
+            esegui(q,
+                   QStringLiteral("CREATE TABLE IF NOT EXISTS rifiutate (uuid VARCHAR(36) PRIMARY KEY,"
+                                  " motivo VARCHAR(1000) NOT NULL, volte INTEGER NOT NULL,"
+                                  " prossima VARCHAR(32) NOT NULL)"),
                    {}))
             return true;
     }
@@ -92,35 +122,29 @@ bool Speditore::apriLocale()
     return false;
 }
 
-bool Speditore::copiaRighe(qint64 partita, qint64 id, const QString &tabella, const QString &ultime,
-                           QSqlQuery &server)
+QJsonArray Speditore::righe(qint64 partita, const QString &tabella, const QStringList &colonne)
 {
-    constexpr int Colonne = 6;
-    constexpr int RighePerVolta = 1000; // well within the server's limit of bound values
+    QJsonArray righe;
     QSqlQuery l(QSqlDatabase::database(m_locale, false));
     l.setForwardOnly(true);
     if (!esegui(l,
-                QStringLiteral("SELECT ordine, riga, colonna, %1 FROM %2 WHERE partita = ? ORDER BY ordine")
-                    .arg(ultime, tabella.section(u' ', 0, 0)),
+                QStringLiteral("SELECT %1 FROM %2 WHERE partita = ? ORDER BY ordine")
+                    .arg(colonne.join(QStringLiteral(", ")), tabella),
                 {partita}))
-        return false;
-    QVariantList valori;
-    const auto scrivi = [&] {
-        if (valori.isEmpty()) return true;
-        QStringList righe(valori.size() / Colonne, QStringLiteral("(?, ?, ?, ?, ?, ?)"));
-        const bool ok =
-            esegui(server, QStringLiteral("INSERT INTO %1 VALUES %2").arg(tabella, righe.join(u',')), valori);
-        valori.clear();
-        return ok;
-    };
-    // Many rows a statement: one round trip for a whole game.
+        return righe;
     while (l.next()) {
-        valori << id;
-        for (int k = 0; k < Colonne - 1; ++k)
-            valori << l.value(k);
-        if (valori.size() == Colonne * RighePerVolta && !scrivi()) return false;
+        QJsonObject riga;
+        for (int k = 0; k < colonne.size(); ++k) {
+            const QVariant v = l.value(k);
+            // Files written before the limit may hold longer answers: the server keeps the same first ones.
+            riga.insert(colonne.at(k), v.isNull() ? QJsonValue()
+                                       : colonne.at(k) == u"valore"
+                                           ? QJsonValue(v.toString().left(LunghezzaSbagliata))
+                                           : QJsonValue(v.toLongLong()));
+        }
+        righe.append(riga);
     }
-    return scrivi();
+    return righe;
 }
 
 int Speditore::contaInAttesa()
@@ -137,8 +161,10 @@ QList<qint64> Speditore::partiteInAttesa()
     if (!apriLocale()) return partite;
     QSqlQuery q(QSqlDatabase::database(m_locale, false));
     q.setForwardOnly(true);
-    if (esegui(q, QStringLiteral("SELECT p.id FROM partite p WHERE %1 ORDER BY p.inizio, p.id").arg(InAttesa),
-               {}))
+    if (esegui(q,
+               QStringLiteral("SELECT p.id FROM partite p WHERE %1%2 ORDER BY p.inizio, p.id")
+                   .arg(InAttesa, DaProvare),
+               {adesso()}))
         while (q.next())
             partite.append(q.value(0).toLongLong());
     return partite;
@@ -147,34 +173,65 @@ QList<qint64> Speditore::partiteInAttesa()
 void Speditore::invia()
 {
     QList<qint64> partite = partiteInAttesa();
-    // A connection kept from an earlier round may have died with a server that restarted since:
-    // then one more try on a new one.
-    const int tentativi = m_serverAperto ? 2 : 1;
-    QString motivo;
-    for (int tentativo = 0; tentativo < tentativi; ++tentativo) {
-        if (!m_serverAperto) {
-            motivo = m_collegamento.apri(m_server);
-            if (!motivo.isEmpty()) break;
-            m_serverAperto = true;
-        }
-        while (!partite.isEmpty() && motivo.isEmpty()) {
+    bool interrotta = false;
+    const QString motivo = m_collegamento.conConnessione(m_server, m_serverAperto, [&] {
+        while (!partite.isEmpty()) {
             // The program is ending: the rest waits for the next run.
-            if (QThread::currentThread()->isInterruptionRequested()) return;
-            motivo = spedisci(partite.first());
-            if (motivo.isEmpty()) partite.removeFirst();
+            if (QThread::currentThread()->isInterruptionRequested()) {
+                interrotta = true;
+                return QString();
+            }
+            const Invio invio = spedisci(partite.first());
+            if (invio.esito == Esito::NonArrivata) return invio.motivo;
+            // A game refused for good waits aside; the ones after it go on.
+            partite.removeFirst();
         }
-        if (motivo.isEmpty()) {
-            Q_EMIT stato(contaInAttesa(), {});
-            return;
-        }
-        // Opened again at the next try: the server may have gone and come back.
-        QSqlDatabase::database(m_server, false).close();
-        m_serverAperto = false;
-    }
-    Q_EMIT stato(int(partite.size()), motivo);
+        return QString();
+    });
+    if (interrotta) return;
+    m_fallimenti = motivo.isEmpty() ? 0 : m_fallimenti + 1;
+    programma();
+    Q_EMIT stato(contaInAttesa(), motivo, rifiutate());
 }
 
-QString Speditore::spedisci(qint64 partita)
+void Speditore::programma()
+{
+    if (!m_riprova) return;
+    // After a failure sooner, then less and less often; at random within the wait, so that a lab's PCs
+    // do not all arrive together when the server comes back.
+    const int massimo = std::min(RiprovaMassima, m_millisecondiRiprova * 20);
+    int attesa = massimo;
+    if (m_fallimenti > 0) {
+        attesa = std::min<qint64>(massimo, qint64(m_millisecondiRiprova) << std::min(m_fallimenti - 1, 20));
+        attesa -= int(QRandomGenerator::global()->bounded(attesa / 2 + 1));
+    }
+    m_riprova->start(attesa);
+}
+
+QStringList Speditore::rifiutate()
+{
+    QStringList righe;
+    QSqlQuery q(QSqlDatabase::database(m_locale, false));
+    if (!apriLocale() ||
+        !esegui(q,
+                QStringLiteral(
+                    "SELECT g.nome, p.inizio, r.motivo FROM rifiutate r JOIN partite p ON p.uuid = r.uuid"
+                    " JOIN giocatori g ON g.id = p.giocatore WHERE %1 ORDER BY p.inizio")
+                    .arg(InAttesa),
+                {}))
+        return righe;
+    while (q.next()) {
+        const QDateTime inizio =
+            QDateTime::fromString(q.value(1).toString(), Qt::ISODateWithMs).toLocalTime();
+        righe << QStringLiteral("la partita di %1 del %2: %3")
+                     .arg(q.value(0).toString(),
+                          QLocale(QLocale::Italian).toString(inizio, QStringLiteral("d/M/yyyy HH:mm")),
+                          q.value(2).toString());
+    }
+    return righe;
+}
+
+Speditore::Invio Speditore::spedisci(qint64 partita)
 {
     QSqlDatabase locale = QSqlDatabase::database(m_locale, false);
     QSqlQuery p(locale);
@@ -185,55 +242,71 @@ QString Speditore::spedisci(qint64 partita)
                            " WHERE p.id = ?"),
             {partita}) ||
         !p.next())
-        return QStringLiteral("il registro di questo computer non si legge (%1)").arg(p.lastError().text());
+        return {Esito::NonArrivata,
+                QStringLiteral("il registro di questo computer non si legge (%1)").arg(p.lastError().text())};
     const QString uuid = p.value(0).toString();
+    const auto json = [](const QJsonArray &a) {
+        return QString::fromUtf8(QJsonDocument(a).toJson(QJsonDocument::Compact));
+    };
+    const QString domande =
+        json(righe(partita, QStringLiteral("domande"),
+                   {QStringLiteral("ordine"), QStringLiteral("riga"), QStringLiteral("colonna"),
+                    QStringLiteral("millisecondi"), QStringLiteral("sbagliate")}));
+    const QString sbagliate =
+        json(righe(partita, QStringLiteral("sbagliate"),
+                   {QStringLiteral("ordine"), QStringLiteral("riga"), QStringLiteral("colonna"),
+                    QStringLiteral("valore"), QStringLiteral("millisecondi")}));
 
+    // The whole game in one statement, committed by the server as it ends: its answer is the commit's.
     QSqlDatabase server = QSqlDatabase::database(m_server, false);
     QSqlQuery s(server);
-    const auto rifiutata = [&](const QSqlQuery &q) {
-        const QString parole = q.lastError().databaseText().section(u'\n', 0, 0);
-        server.rollback();
-        return q.lastError().type() == QSqlError::ConnectionError || !server.isOpen()
-                   ? m_collegamento.perche(server)
-                   : QStringLiteral("il server %1 non ha preso una partita (%2)")
-                         .arg(m_collegamento.descrizione(), parole);
-    };
-    if (!server.transaction()) return m_collegamento.perche(server);
-    if (!esegui(s,
-                QStringLiteral("INSERT INTO giocatori (classe, nome, creato) VALUES (?, ?, ?)"
-                               " ON CONFLICT (classe, nome) DO NOTHING"),
-                {m_collegamento.classe(), p.value(1), p.value(2)}) ||
-        !esegui(s, QStringLiteral("SELECT id FROM giocatori WHERE classe = ? AND nome = ?"),
-                {m_collegamento.classe(), p.value(1)}) ||
-        !s.next())
-        return rifiutata(s);
-    const qint64 giocatore = s.value(0).toLongLong();
-    if (!esegui(s,
-                QStringLiteral(
-                    "INSERT INTO partite (uuid, giocatore, inizio, fine, celle, secondi, errori, esatte,"
-                    " esito, postazione) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"
-                    " ON CONFLICT (uuid) DO NOTHING RETURNING id"),
-                {uuid, giocatore, p.value(3), p.value(4), p.value(5), p.value(6), p.value(7), p.value(8),
-                 p.value(9), QSysInfo::machineHostName()}))
-        return rifiutata(s);
-    // No row back: the server has the game already, answers included (same transaction).
-    if (s.next()) {
-        const qint64 id = s.value(0).toLongLong();
-        const QString domande =
-            QStringLiteral("domande (partita, ordine, riga, colonna, millisecondi, sbagliate)");
-        const QString sbagliate =
-            QStringLiteral("sbagliate (partita, ordine, riga, colonna, valore, millisecondi)");
-        QSqlQuery d(server);
-        if (!copiaRighe(partita, id, domande, QStringLiteral("millisecondi, sbagliate"), d) ||
-            !copiaRighe(partita, id, sbagliate, QStringLiteral("valore, millisecondi"), d))
-            return rifiutata(d);
+    const bool scritta =
+        esegui(s,
+               QStringLiteral(
+                   "SELECT registra_partita(?::varchar, ?::varchar, ?::varchar, ?::varchar, ?::varchar,"
+                   " ?::varchar, ?::varchar, ?::integer, ?::integer, ?::integer, ?::varchar, ?::varchar,"
+                   " ?::jsonb, ?::jsonb)"),
+               {m_collegamento.classe(), p.value(1), p.value(2), uuid, p.value(3), p.value(4), p.value(5),
+                p.value(6), p.value(7), p.value(8), p.value(9), QSysInfo::machineHostName(), domande,
+                sbagliate}) &&
+        s.next();
+    if (!scritta) {
+        const QSqlError errore = s.lastError();
+        if (passeggero(errore) || !server.isOpen())
+            return {Esito::NonArrivata,
+                    errore.type() == QSqlError::ConnectionError || errore.databaseText().isEmpty()
+                        ? m_collegamento.perche(server)
+                        : QStringLiteral("il server %1 non ha preso una partita (%2)")
+                              .arg(m_collegamento.descrizione(), errore.databaseText().section(u'\n', 0, 0))};
+        // Refused for good: kept aside with the server's own words, tried again less and less often.
+        const QString parole = errore.databaseText().section(u'\n', 0, 0);
+        QSqlQuery m(locale);
+        esegui(m,
+               QStringLiteral(
+                   "INSERT INTO rifiutate (uuid, motivo, volte, prossima) VALUES (?, ?, 1, ?)"
+                   " ON CONFLICT (uuid) DO UPDATE SET motivo = excluded.motivo, volte = rifiutate.volte + 1,"
+                   " prossima = excluded.prossima"),
+               {uuid, parole,
+                QDateTime::currentDateTimeUtc()
+                    .addMSecs(std::min<qint64>(RifiutataMassima, qint64(m_millisecondiRiprova) * 100
+                                                                     << std::min(rifiutiDi(uuid), 10)))
+                    .toString(Qt::ISODateWithMs)});
+        return {Esito::Rifiutata, parole};
     }
-    if (!server.commit()) return rifiutata(s);
 
-    // A failure here only means the game is sent again, and the server keeps it once.
+    // A failure here only means the game is sent again, and the server keeps the first one.
     QSqlQuery m(locale);
     esegui(m,
            QStringLiteral("INSERT INTO spedite (uuid, quando) VALUES (?, ?) ON CONFLICT (uuid) DO NOTHING"),
-           {uuid, QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs)});
-    return {};
+           {uuid, adesso()});
+    esegui(m, QStringLiteral("DELETE FROM rifiutate WHERE uuid = ?"), {uuid});
+    return {Esito::Arrivata, {}};
+}
+
+int Speditore::rifiutiDi(const QString &uuid)
+{
+    QSqlQuery q(QSqlDatabase::database(m_locale, false));
+    return esegui(q, QStringLiteral("SELECT volte FROM rifiutate WHERE uuid = ?"), {uuid}) && q.next()
+               ? q.value(0).toInt()
+               : 0;
 }

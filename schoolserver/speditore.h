@@ -4,17 +4,19 @@
 
 #include "schoolserver/collegamento.h"
 
+#include <QJsonArray>
 #include <QList>
 #include <QObject>
 #include <QString>
 
-class QSqlQuery;
 class QTimer;
 
 /// Lives on its own thread, with its own connections to the local file and to the server. Sends the
-/// games that ended (finished, stopped, cut off) in the order they were played, each in one
-/// transaction; the server keeps a game once by its id, so a resend after a lost reply adds nothing.
-/// A game is marked sent in the local file only after the server confirmed it.
+/// games that ended (finished, stopped, cut off) in the order they were played, each whole in one
+/// call; the server writes a game once by its id, so a resend after a lost reply adds nothing.
+/// A game is marked sent in the local file only after the server confirmed it. A game the server
+/// refuses for good stays on the PC with the server's reason and is tried again less often, while the
+/// games after it go on.
 class Speditore : public QObject
 {
     Q_OBJECT
@@ -25,31 +27,49 @@ public:
 
     /// On the thread: starts the retry timer and sends what waits.
     void avvia();
-    /// Sends every game waiting, oldest first; stops at the first failure.
+    /// After a failure the first wait is millisecondiRiprova, doubled at each failure up to this (or
+    /// 20 times the first); with nothing wrong, a round every so often for the refused games.
+    static constexpr int RiprovaMassima = 60'000;
+    /// A refused game is tried again after 100 times the first wait, doubled each time up to this.
+    static constexpr qint64 RifiutataMassima = 6 * 3600'000;
+
+    /// Sends every game waiting, oldest first; stops at the first failure of the connection.
     void invia();
     /// On the thread, before it ends: stops the timer and closes both connections.
     void chiudi();
 
 Q_SIGNALS:
-    /// How many games wait to be sent and why (empty when the server is reachable).
-    void stato(int inAttesa, const QString &motivo);
+    /// How many games wait to be sent and why (empty when the server is reachable); the games the
+    /// server refused, one line each with its reason.
+    void stato(int inAttesa, const QString &motivo, const QStringList &rifiutate);
 
 private:
     bool apriLocale();
     /// The games that ended and wait, oldest first.
     QList<qint64> partiteInAttesa();
-    /// The rows of \a tabella ("name (columns)") for the local game \a partita, written for the server's game
-    /// \a id.
-    bool copiaRighe(qint64 partita, qint64 id, const QString &tabella, const QString &ultime,
-                    QSqlQuery &server);
-    /// Sends one game, by its id in the local file; an empty string when the server has it.
-    QString spedisci(qint64 partita);
+    /// How a game's sending went.
+    enum class Esito { Arrivata, Rifiutata, NonArrivata };
+    struct Invio
+    {
+        Esito esito;
+        QString motivo;
+    };
+    /// The rows of \a tabella for the local game \a partita, as objects named by \a colonne.
+    QJsonArray righe(qint64 partita, const QString &tabella, const QStringList &colonne);
+    /// Sends one game, by its id in the local file.
+    Invio spedisci(qint64 partita);
     int contaInAttesa();
+    /// The refused games waiting, one line each.
+    QStringList rifiutate();
+    int rifiutiDi(const QString &uuid);
+    /// Starts the wait before the next round.
+    void programma();
 
     QString m_fileLocale;
     Collegamento m_collegamento;
     int m_millisecondiRiprova;
     QString m_locale, m_server; ///< the connections' names
     bool m_serverAperto = false;
+    int m_fallimenti = 0; ///< rounds failed in a row
     QTimer *m_riprova = nullptr;
 };

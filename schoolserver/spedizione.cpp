@@ -13,11 +13,13 @@ Spedizione::Spedizione(const QString &fileLocale, const Collegamento &collegamen
 {
     m_filo->setObjectName(QStringLiteral("spedizione"));
     m_speditore->moveToThread(m_filo);
-    connect(m_speditore, &Speditore::stato, this, [this](int inAttesa, const QString &motivo) {
-        m_inAttesa = inAttesa;
-        m_motivo = motivo;
-        Q_EMIT cambiata(inAttesa, motivo);
-    });
+    connect(m_speditore, &Speditore::stato, this,
+            [this](int inAttesa, const QString &motivo, const QStringList &rifiutate) {
+                m_inAttesa = inAttesa;
+                m_motivo = motivo;
+                m_rifiutate = rifiutate;
+                Q_EMIT cambiata(inAttesa, motivo);
+            });
     // Run on the sender's thread as it ends, after the last game it was sending.
     connect(m_filo, &QThread::finished, m_speditore, &Speditore::chiudi, Qt::DirectConnection);
 }
@@ -56,6 +58,12 @@ QString Spedizione::descrizione() const
         return QStringLiteral("%1: tutte le partite sono arrivate.").arg(server);
     const QString quante = m_inAttesa == 1 ? QStringLiteral("1 partita aspetta")
                                            : QStringLiteral("%1 partite aspettano").arg(m_inAttesa);
-    if (m_motivo.isEmpty()) return QStringLiteral("%1: %2 di essere mandata.").arg(server, quante);
-    return QStringLiteral("%1: %2 su questo computer, perché %3.").arg(server, quante, m_motivo);
+    QString testo =
+        m_motivo.isEmpty()
+            ? QStringLiteral("%1: %2 di essere mandata.").arg(server, quante)
+            : QStringLiteral("%1: %2 su questo computer, perché %3.").arg(server, quante, m_motivo);
+    // Each refused game with the server's words: they stay here and are tried again now and then.
+    if (!m_rifiutate.isEmpty())
+        testo += QStringLiteral("\nIl server non ha preso %1.").arg(m_rifiutate.join(QStringLiteral("; ")));
+    return testo;
 }

@@ -11,13 +11,14 @@
 class Speditore;
 
 /// Runs a Speditore on a thread of its own, so that no window ever waits for the network. Tried at
-/// once, then every \a millisecondiRiprova, and whenever sollecita() says a game ended.
+/// once, whenever sollecita() says a game ended, and after a failure first in \a millisecondiRiprova,
+/// then less often up to a minute.
 class Spedizione : public QObject
 {
     Q_OBJECT
 public:
-    /// About a minute between tries while the server cannot be reached.
-    static constexpr int RiprovaPredefinita = 60'000;
+    /// The first wait after a failure: a few seconds.
+    static constexpr int RiprovaPredefinita = 3'000;
 
     Spedizione(const QString &fileLocale, const Collegamento &collegamento,
                int millisecondiRiprova = RiprovaPredefinita, QObject *parent = nullptr);
@@ -36,6 +37,8 @@ public:
     int inAttesa() const { return m_inAttesa; }
     /// Why they wait, in Italian; empty while the server answers.
     QString motivo() const { return m_motivo; }
+    /// The games the server refused for good, one line each with the server's reason.
+    QStringList rifiutate() const { return m_rifiutate; }
     const Collegamento &collegamento() const { return m_collegamento; }
     /// One line for the record window: the server, and how many games wait and why.
     QString descrizione() const;
@@ -49,4 +52,5 @@ private:
     Speditore *m_speditore;
     int m_inAttesa = -1;
     QString m_motivo;
+    QStringList m_rifiutate;
 };

@@ -10,6 +10,7 @@
 #include <QProcess>
 #include <QSqlQuery>
 #include <QTemporaryDir>
+#include <csignal>
 
 /// Started by tools/postgres.sh in the folder NUMERELLA_POSTGRES names (run-tests.sh starts it there and
 /// stops it at the end, whatever happens to the tests) or in a temporary one. avvia() makes the database
@@ -37,18 +38,27 @@ public:
         const auto postgres = [this](const QString &testo) {
             return psql({QStringLiteral("-d"), QStringLiteral("postgres"), QStringLiteral("-c"), testo});
         };
-        m_pronto = postgres(QStringLiteral("DROP DATABASE IF EXISTS numerella WITH (FORCE)")) &&
-                   postgres(QStringLiteral("DROP ROLE IF EXISTS aula")) &&
-                   postgres(QStringLiteral("CREATE DATABASE numerella")) &&
-                   psql({QStringLiteral("-d"), QStringLiteral("numerella"), QStringLiteral("-f"),
-                         QStringLiteral(NUMERELLA_SORGENTI "/resources/server/numerella-server.sql")}) &&
-                   sql(QStringLiteral("CREATE ROLE aula LOGIN IN ROLE numerella_postazione;"
-                                      "INSERT INTO numerella.classi VALUES ('3B', 'aula')"));
+        m_pronto =
+            postgres(QStringLiteral("DROP DATABASE IF EXISTS numerella WITH (FORCE)")) &&
+            postgres(QStringLiteral("DROP ROLE IF EXISTS aula")) &&
+            postgres(QStringLiteral("CREATE DATABASE numerella")) &&
+            psql({QStringLiteral("-d"), QStringLiteral("numerella"), QStringLiteral("-f"),
+                  QStringLiteral(NUMERELLA_SORGENTI "/resources/server/numerella-server.sql")}) &&
+            sql(QStringLiteral("CREATE ROLE aula LOGIN IN ROLE numerella_postazione;"
+                               "INSERT INTO numerella.classi VALUES ('3B', 'aula'), ('4A', 'postgres')"));
         return m_pronto;
     }
     bool ferma() { return strumento(QStringLiteral("stop")); }
     /// Kills the server at once, as a crash would.
     bool uccidi() { return strumento(QStringLiteral("kill")); }
+    /// Stops the postmaster (SIGSTOP) as a hung machine would, or lets it go on (SIGCONT).
+    bool sospendi(bool fermo)
+    {
+        QFile pid(cartella() + QStringLiteral("/dati/postmaster.pid"));
+        if (!pid.open(QIODevice::ReadOnly)) return false;
+        const int numero = pid.readLine().trimmed().toInt();
+        return numero > 0 && ::kill(numero, fermo ? SIGSTOP : SIGCONT) == 0;
+    }
 
     /// The URI a PC of class 3B is configured with, as \a ruolo.
     QString url(const QString &ruolo = QStringLiteral("aula")) const
@@ -67,27 +77,35 @@ public:
     /// A number read as the superuser (who sees every class); -1 on failure.
     qint64 numero(const QString &consulta) const
     {
+        bool ok = false;
+        const qint64 n = testo(consulta).toLongLong(&ok);
+        return ok ? n : -1;
+    }
+    /// A query's rows as text, columns separated by |, read as the superuser; empty on failure.
+    QString testo(const QString &consulta) const
+    {
         QProcess p;
         p.start(QStringLiteral("psql"),
                 {QStringLiteral("-X"), QStringLiteral("-qAt"), QStringLiteral("-h"), m_presa,
                  QStringLiteral("-U"), QStringLiteral("postgres"), QStringLiteral("-d"),
                  QStringLiteral("numerella"), QStringLiteral("-c"),
                  QStringLiteral("SET search_path TO numerella; ") + consulta});
-        if (!p.waitForFinished(30000) || p.exitCode() != 0) return -1;
-        bool ok = false;
-        const qint64 n = p.readAllStandardOutput().trimmed().toLongLong(&ok);
-        return ok ? n : -1;
+        if (!p.waitForFinished(30000) || p.exitCode() != 0) return {};
+        return QString::fromUtf8(p.readAllStandardOutput().trimmed());
     }
     QString presa() const { return m_presa; }
     QString errore() const { return m_errore; }
 
 private:
+    QString cartella() const
+    {
+        const QString condivisa = qEnvironmentVariable("NUMERELLA_POSTGRES");
+        return condivisa.isEmpty() ? m_cartella.filePath(QStringLiteral("pg")) : condivisa;
+    }
     bool strumento(const QString &azione, QString *uscita = nullptr)
     {
         QProcess p;
-        const QString condivisa = qEnvironmentVariable("NUMERELLA_POSTGRES");
-        p.start(QStringLiteral(NUMERELLA_SORGENTI "/tools/postgres.sh"),
-                {azione, condivisa.isEmpty() ? m_cartella.filePath(QStringLiteral("pg")) : condivisa});
+        p.start(QStringLiteral(NUMERELLA_SORGENTI "/tools/postgres.sh"), {azione, cartella()});
         const bool ok =
             p.waitForFinished(60000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
         if (uscita) *uscita = QString::fromLocal8Bit(p.readAllStandardOutput());

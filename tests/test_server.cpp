@@ -10,6 +10,7 @@
 #include "serverprova.h"
 
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QProcess>
 #include <QRandomGenerator>
@@ -19,8 +20,10 @@
 #include <QTableView>
 #include <QTest>
 #include <QThread>
+#include <QTimer>
 #include <QUuid>
 #include <csignal>
+#include <sys/stat.h>
 
 namespace {
 
@@ -83,49 +86,75 @@ private Q_SLOTS:
         QTest::addColumn<QString>("opzioni"); // fragments expected, separated by |
         QTest::addColumn<QString>("errore");
         QTest::addColumn<QString>("classe");
+        QTest::addColumn<int>("permessi"); // of the password file named by %P; 0: none
         QTest::newRow("socket") << "server=postgresql://aula@/numerella?host=/run/postgresql\nclasse=3B"
                                 << ""
                                 << ""
                                 << "host='/run/postgresql'|dbname='numerella'|user='aula'|connect_timeout='5'"
                                 << ""
-                                << "3B";
+                                << "3B" << 0;
         QTest::newRow("tls, the user's class over the system's")
             << "server=postgresql://lab@scuola.lan:5433/registro?sslmode=require\nclasse=3B"
             << "classe=4A"
             << ""
             << "host='scuola.lan'|port='5433'|sslmode='require'|statement_timeout=10000"
             << ""
-            << "4A";
+            << "4A" << 0;
         QTest::newRow("command line wins") << "server=postgresql://a@x/db"
                                            << ""
                                            << "postgres://b@y/db2"
                                            << "host='y'|user='b'|dbname='db2'"
                                            << ""
-                                           << "predefinita";
+                                           << "predefinita" << 0;
         QTest::newRow("password in the URI") << "server=\"postgresql://aula:segreta@x/db\""
                                              << ""
                                              << ""
                                              << ""
                                              << "la password non va scritta"
-                                             << "predefinita";
+                                             << "predefinita" << 0;
         QTest::newRow("password parameter") << ""
                                             << ""
                                             << "postgresql://x/db?password=segreta"
                                             << ""
                                             << "la password non va scritta"
-                                            << "predefinita";
+                                            << "predefinita" << 0;
         QTest::newRow("not a URI") << "server=host=x dbname=y"
                                    << ""
                                    << ""
                                    << ""
                                    << "postgresql://"
-                                   << "predefinita";
+                                   << "predefinita" << 0;
         QTest::newRow("quotes in a value") << ""
                                            << ""
                                            << "postgresql://x/db?application_name=it%27s"
                                            << "it\\'s"
                                            << ""
-                                           << "predefinita";
+                                           << "predefinita" << 0;
+        QTest::newRow("a semicolon cuts a value short")
+            << "server=postgresql://a@x/db\nclasse=3B'; DROP TABLE giocatori"
+            << ""
+            << ""
+            << ""
+            << "il valore di classe contiene un punto e virgola"
+            << "3B'" << 0;
+        // The file is checked before any connection: the socket named is never there.
+        const QString senzaServer =
+            QStringLiteral("server=postgresql://aula@/numerella?host=/nessuna/presa\nfile-password=%P");
+        QTest::newRow("password file readable by all") << senzaServer << ""
+                                                       << ""
+                                                       << ""
+                                                       << "leggibile o scrivibile da tutti"
+                                                       << "predefinita" << 0644;
+        QTest::newRow("password file writable by all") << senzaServer << ""
+                                                       << ""
+                                                       << ""
+                                                       << "leggibile o scrivibile da tutti"
+                                                       << "predefinita" << 0662;
+        QTest::newRow("password file for root and a group") << senzaServer << ""
+                                                            << ""
+                                                            << ""
+                                                            << "non risponde"
+                                                            << "predefinita" << 0640;
     }
     void configurazione()
     {
@@ -135,6 +164,15 @@ private Q_SLOTS:
         QFETCH(QString, opzioni);
         QFETCH(QString, errore);
         QFETCH(QString, classe);
+        QFETCH(int, permessi);
+        const QString password = m_cartella.filePath(QStringLiteral("password"));
+        sistema.replace(QStringLiteral("%P"), password);
+        if (permessi) {
+            QFile file(password);
+            QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            file.write("segreta\n");
+            QVERIFY(::chmod(QFile::encodeName(password).constData(), mode_t(permessi)) == 0);
+        }
         for (const auto &[cartella, testo] :
              {std::pair{QStringLiteral("sistema"), sistema}, std::pair{QStringLiteral("utente"), utente}}) {
             QDir().mkpath(m_cartella.filePath(cartella + QStringLiteral("/numerella")));
@@ -143,8 +181,11 @@ private Q_SLOTS:
             file.write(testo.toUtf8() + '\n');
         }
         const Collegamento c = Collegamento::leggi(riga);
-        QVERIFY2(c.errore().contains(errore), qPrintable(c.errore()));
-        QCOMPARE(c.errore().isEmpty(), errore.isEmpty());
+        // A password file is looked at when connecting.
+        const QString trovato = permessi ? c.apri(QStringLiteral("prova-password")) : c.errore();
+        QSqlDatabase::removeDatabase(QStringLiteral("prova-password"));
+        QVERIFY2(trovato.contains(errore), qPrintable(trovato));
+        QCOMPARE(trovato.isEmpty(), errore.isEmpty());
         for (const QString &pezzo : opzioni.split(u'|', Qt::SkipEmptyParts))
             QVERIFY2(c.opzioni().contains(pezzo), qPrintable(c.opzioni()));
         QVERIFY(!c.opzioni().contains(QStringLiteral("segreta")));
@@ -212,16 +253,41 @@ private Q_SLOTS:
                         ->giocatori()
                         .isEmpty());
         }
-        // The PC's role never changes nor removes anything.
+        // The PC's role never changes nor removes anything, and makes no object of its own.
         QCOMPARE(m_server->collegamento().apri(QStringLiteral("prova-pc")), QString());
         {
             QSqlQuery q(QSqlDatabase::database(QStringLiteral("prova-pc")));
-            QVERIFY(!q.exec(QStringLiteral("UPDATE partite SET errori = 0")));
-            QVERIFY(!q.exec(QStringLiteral("DELETE FROM domande")));
-            QVERIFY(!q.exec(QStringLiteral("DELETE FROM giocatori")));
-            QVERIFY(!q.exec(
-                QStringLiteral("INSERT INTO giocatori (classe, nome, creato) VALUES ('4A', 'x', 'y')")));
+            const QString uuid = m_server->testo(QStringLiteral("SELECT MIN(uuid) FROM partite"));
+            for (const QString &attacco : {
+                     QStringLiteral("UPDATE partite SET errori = 0"),
+                     QStringLiteral("DELETE FROM domande"),
+                     QStringLiteral("DELETE FROM giocatori"),
+                     QStringLiteral("INSERT INTO giocatori (classe, nome, creato) VALUES ('3B', 'x', 'y')"),
+                     // An answer added to a classmate's finished game.
+                     QStringLiteral("INSERT INTO domande SELECT id, 99, 1, 1, 1, 0 FROM partite LIMIT 1"),
+                     QStringLiteral("CREATE TEMP TABLE t (x INTEGER)"),
+                     QStringLiteral(
+                         "CREATE FUNCTION pg_temp.f() RETURNS INTEGER LANGUAGE sql SECURITY DEFINER"
+                         " AS 'SELECT 1'"),
+                     QStringLiteral("CREATE TABLE public.t (x INTEGER)"),
+                     QStringLiteral("SELECT registra_partita('4A', 'x', 'y', 'z', 'i', 'f', 'c', 1, 1, 1,"
+                                    " 'finita', 'p', '[]', '[]')"),
+                 })
+                QVERIFY2(!q.exec(attacco), qPrintable(attacco));
+            // A game already there is never written again.
+            QVERIFY(
+                q.exec(QStringLiteral("SELECT registra_partita('3B', 'x', 'y', '%1', 'i', 'f', 'c', 1, 1, 1,"
+                                      " 'finita', 'p', '[{\"ordine\": 99, \"riga\": 1, \"colonna\": 1,"
+                                      " \"sbagliate\": 0}]', '[]')")
+                           .arg(uuid)) &&
+                q.next());
+            QCOMPARE(q.value(0).toBool(), false);
+            // The class's own row of classi, nobody else's.
+            QVERIFY(q.exec(QStringLiteral("SELECT COUNT(*) FROM classi")) && q.next());
+            QCOMPARE(q.value(0).toInt(), 1);
         }
+        QCOMPARE(m_server->numero(QStringLiteral("SELECT COUNT(*) FROM domande")), 5 * 12);
+        QCOMPARE(m_server->numero(QStringLiteral("SELECT COUNT(*) FROM giocatori")), NomiOstili.size());
         QSqlDatabase::removeDatabase(QStringLiteral("prova-pc"));
 
         // The reply to the last commit was lost: the marks are gone, the games are sent again.
@@ -236,6 +302,227 @@ private Q_SLOTS:
         QTRY_COMPARE(spedizione.inAttesa(), 0);
         QCOMPARE(m_server->numero(QStringLiteral("SELECT COUNT(*) FROM partite")), 5);
         QCOMPARE(m_server->numero(QStringLiteral("SELECT COUNT(*) FROM domande")), 5 * 12);
+    }
+
+    void rifiuto_data()
+    {
+        QTest::addColumn<QString>(
+            "prepara"); // run as the superuser; the second game, 777 seconds long, meets it
+        QTest::addColumn<QString>("togli");
+        QTest::addColumn<QString>("parole"); // of the server's reason, or empty when the failure passes
+        QTest::newRow("a constraint") << "ALTER TABLE partite ADD CONSTRAINT prova CHECK (secondi <> 777)"
+                                      << "ALTER TABLE partite DROP CONSTRAINT prova"
+                                      << "\"prova\"";
+        const QString funzione = QStringLiteral(
+            "CREATE FUNCTION prova() RETURNS trigger LANGUAGE plpgsql SECURITY DEFINER AS $$ BEGIN %1; "
+            "RETURN NEW; END $$; CREATE %2 TRIGGER prova AFTER INSERT ON partite %3 FOR EACH ROW WHEN "
+            "(NEW.secondi = 777) EXECUTE FUNCTION prova()");
+        const QString togli = QStringLiteral("DROP TRIGGER prova ON partite; DROP FUNCTION prova()");
+        QTest::newRow("a permission")
+            << funzione.arg(QStringLiteral("RAISE insufficient_privilege USING MESSAGE = 'vietato'"), "", "")
+            << togli << "vietato";
+        QTest::newRow("at the commit")
+            << funzione.arg(QStringLiteral("RAISE check_violation USING MESSAGE = 'alla fine'"),
+                            QStringLiteral("CONSTRAINT"), QStringLiteral("DEFERRABLE INITIALLY DEFERRED"))
+            << togli << "alla fine";
+        // The connection cut between the game's rows and the commit.
+        QTest::newRow("the connection cut before the commit")
+            << funzione.arg(QStringLiteral("PERFORM pg_terminate_backend(pg_backend_pid())"), "", "") << togli
+            << "";
+    }
+    /// A game the server will not take stays on the PC, with the server's reason when it lasts, while
+    /// the games after it go on; once the server takes it, it arrives exactly once.
+    void rifiuto()
+    {
+        QFETCH(QString, prepara);
+        QFETCH(QString, togli);
+        QFETCH(QString, parole);
+        const QString file =
+            m_cartella.filePath(QStringLiteral("rifiuto-%1.sqlite").arg(QTest::currentDataTag()));
+        {
+            Archivio archivio(file);
+            QVERIFY(archivio.apri());
+            gioca(archivio, 3, 9, {QStringLiteral("Marco")});
+        }
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("ritocco"));
+            db.setDatabaseName(file);
+            QVERIFY(db.open());
+            QVERIFY(QSqlQuery(db).exec(QStringLiteral(
+                "UPDATE partite SET secondi = 777 WHERE id = (SELECT id FROM partite ORDER BY inizio"
+                " LIMIT 1 OFFSET 1)")));
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("ritocco"));
+        QVERIFY(m_server->sql(QStringLiteral("SET search_path TO numerella; ") + prepara));
+        const auto arrivate = [this] {
+            return m_server->numero(QStringLiteral("SELECT COUNT(*) FROM partite"));
+        };
+
+        Spedizione spedizione(file, m_server->collegamento(), 20);
+        spedizione.avvia();
+        if (parole.isEmpty()) {
+            // The connection's failure passes: the game and the ones after it wait their turn.
+            QTRY_VERIFY(!spedizione.motivo().isEmpty());
+            QCOMPARE(spedizione.inAttesa(), 2);
+            QCOMPARE(arrivate(), 1);
+        } else {
+            QTRY_COMPARE(arrivate(), 2);
+            QTRY_COMPARE(spedizione.rifiutate().size(), 1);
+            QCOMPARE(spedizione.inAttesa(), 1);
+            QVERIFY2(spedizione.rifiutate().constFirst().contains(parole) &&
+                         spedizione.descrizione().contains(
+                             QStringLiteral("Il server non ha preso la partita di Marco")),
+                     qPrintable(spedizione.descrizione()));
+        }
+        QVERIFY(m_server->sql(QStringLiteral("SET search_path TO numerella; ") + togli));
+        QTRY_COMPARE_WITH_TIMEOUT(spedizione.inAttesa(), 0, 15000);
+        QVERIFY(spedizione.rifiutate().isEmpty());
+        QCOMPARE(arrivate(), 3);
+        QCOMPARE(m_server->numero(QStringLiteral("SELECT COUNT(*) FROM domande")), 3 * 9);
+        QCOMPARE(m_server->numero(QStringLiteral("SELECT COUNT(*) FROM sbagliate")), 3 * 3);
+    }
+
+    /// What a PC records, the server takes: the same columns and lengths in both schemas, and a wrong
+    /// answer longer than the limit (in a file written before it) arrives cut to it.
+    void schemi()
+    {
+        const QString file = m_cartella.filePath(QStringLiteral("schemi.sqlite"));
+        {
+            Archivio archivio(file);
+            QVERIFY(archivio.apri());
+            gioca(archivio, 2, 3, {QStringLiteral("Anna")});
+        }
+        QStringList locali;
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("schemi"));
+            db.setDatabaseName(file);
+            QVERIFY(db.open());
+            QSqlQuery q(db);
+            QVERIFY(q.exec(QStringLiteral("UPDATE sbagliate SET valore = '12345678901234567890'")));
+            for (const QString &tabella : {QStringLiteral("giocatori"), QStringLiteral("partite"),
+                                           QStringLiteral("domande"), QStringLiteral("sbagliate")}) {
+                QVERIFY(q.exec(QStringLiteral("PRAGMA table_info(%1)").arg(tabella)));
+                while (q.next())
+                    if (q.value(2).toString().startsWith(QStringLiteral("VARCHAR")))
+                        locali << QStringLiteral("%1.%2 %3")
+                                      .arg(tabella, q.value(1).toString(), q.value(2).toString());
+            }
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("schemi"));
+        QStringList server;
+        for (const QString &riga :
+             m_server
+                 ->testo(QStringLiteral(
+                     "SELECT table_name || '.' || column_name || ' VARCHAR(' || character_maximum_length"
+                     " || ')' FROM information_schema.columns WHERE table_schema = 'numerella'"
+                     " AND data_type = 'character varying'"))
+                 .split(u'\n'))
+            server << riga;
+        // Every text column of the PC's record is on the server, just as long (the server has some more).
+        for (const QString &colonna : locali) {
+            if (colonna.startsWith(QStringLiteral("partite.processo")))
+                continue; // which run plays it: the PC's own
+            QVERIFY2(server.contains(colonna), qPrintable(colonna + u'\n' + server.join(u'\n')));
+        }
+        QVERIFY(server.contains(QStringLiteral("sbagliate.valore VARCHAR(%1)").arg(LunghezzaSbagliata)));
+
+        Spedizione spedizione(file, m_server->collegamento(), 100);
+        spedizione.avvia();
+        QTRY_COMPARE(spedizione.inAttesa(), 0);
+        QCOMPARE(m_server->numero(QStringLiteral("SELECT COUNT(*) FROM partite")), 2);
+        QCOMPARE(m_server->testo(QStringLiteral("SELECT DISTINCT valore FROM sbagliate")),
+                 QStringLiteral("1234567890123456"));
+    }
+
+    /// The record window over a hung server (its postmaster stopped) never holds the board's events:
+    /// it shows this PC's games and says why; once the server answers, and after it restarts, it
+    /// shows the class again by itself.
+    void finestraSenzaServer()
+    {
+        const QString altro = m_cartella.filePath(QStringLiteral("altro.sqlite"));
+        const QString file = m_cartella.filePath(QStringLiteral("finestra.sqlite"));
+        {
+            Archivio a(altro), b(file);
+            QVERIFY(a.apri() && b.apri());
+            gioca(a, 3, 4, {QStringLiteral("Sara")});
+            gioca(b, 2, 4, {QStringLiteral("Giulia")});
+        }
+        {
+            Spedizione prima(altro, m_server->collegamento(), 100);
+            prima.avvia();
+            QTRY_COMPARE(prima.inAttesa(), 0);
+        }
+        QVERIFY(m_server->sospendi(true));
+        struct Riprendi
+        {
+            ServerProva &s;
+            ~Riprendi() { s.sospendi(false); }
+        } riprendi{*m_server};
+
+        Giocatore giulia;
+        giulia.scegli(QStringLiteral("Giulia"));
+        Registro registro(giulia, file);
+        registro.apri();
+        Spedizione spedizione(file, m_server->collegamento(), 100);
+        registro.usaServer(&spedizione);
+        spedizione.avvia();
+        // Opening the window reads this PC's record and asks for the class: no waiting for the server,
+        // whose connection alone would take SecondiConnessione.
+        QElapsedTimer orologio;
+        orologio.start();
+        Tipografia tipografia;
+        auto finestra = std::make_unique<FrmRegistro>(registro, tipografia, FrmRegistro::Uso::DaSolo);
+        finestra->show();
+        QVERIFY2(orologio.elapsed() < 1000, qPrintable(QString::number(orologio.elapsed())));
+        // Then the longest gap between the ticks of a 10 ms timer while the window waits for the server.
+        QElapsedTimer intervallo;
+        qint64 piuLungo = 0;
+        QTimer battito;
+        battito.setInterval(10);
+        QObject::connect(&battito, &QTimer::timeout,
+                         [&] { piuLungo = std::max(piuLungo, intervallo.restart()); });
+        intervallo.start();
+        battito.start();
+        QVERIFY2(finestra->lblStato->text().contains(QStringLiteral("sto leggendo dal server…")),
+                 qPrintable(finestra->lblStato->text()));
+        QCOMPARE(finestra->tabPartite->model()->rowCount(), 2); // this PC's games meanwhile
+        QTRY_VERIFY_WITH_TIMEOUT(finestra->lblStato->text().contains(QStringLiteral(
+                                     "soltanto le partite di questo computer, perché il server")),
+                                 15000);
+        while (orologio.elapsed() < Collegamento::SecondiConnessione * 1000 + 500)
+            QTest::qWait(20);
+        battito.stop();
+        QVERIFY2(piuLungo <= 100, qPrintable(QString::number(piuLungo)));
+
+        // The server answers again: the class comes back without a click.
+        QVERIFY(m_server->sospendi(false));
+        QTRY_VERIFY_WITH_TIMEOUT(finestra->lblStato->text().contains(QStringLiteral("di tutta la classe")),
+                                 30000);
+        QTRY_COMPARE(finestra->cmbGiocatore->count(), 2);
+        const auto mostrate = [&registro] {
+            QString motivo;
+            int n = 0;
+            Archivio *vista = registro.archivioDaMostrare(motivo);
+            if (vista) vista->perOgniPartita([&n](const SchedaPartita &) { ++n; });
+            return n;
+        };
+        QTRY_COMPARE(mostrate(), 5);
+        // A restart kills the reader's connection: it is opened again at the next reading, which
+        // shows the game another PC sent meanwhile.
+        QVERIFY(m_server->ferma());
+        QVERIFY(m_server->avvia());
+        {
+            Archivio a(altro);
+            QVERIFY(a.apri());
+            gioca(a, 1, 4, {QStringLiteral("Sara")});
+            Spedizione dopo(altro, m_server->collegamento(), 100);
+            dopo.avvia();
+            QTRY_COMPARE(dopo.inAttesa(), 0);
+        }
+        registro.rileggiClasse();
+        QTRY_COMPARE_WITH_TIMEOUT(mostrate(), 6, 20000);
+        QVERIFY2(finestra->lblStato->text().contains(QStringLiteral("di tutta la classe")),
+                 qPrintable(finestra->lblStato->text()));
     }
 
     void ucciso_data()
@@ -328,14 +615,17 @@ private Q_SLOTS:
         registro.usaServer(&tre);
         Tipografia tipografia;
         FrmRegistro finestra(registro, tipografia, FrmRegistro::Uso::DaSolo);
+        // Read in the background, shown when there.
+        QTRY_COMPARE(finestra.cmbGiocatore->count(), 3);
         QStringList nomi;
         for (int i = 0; i < finestra.cmbGiocatore->count(); ++i)
             nomi << finestra.cmbGiocatore->itemText(i);
         QCOMPARE(nomi,
                  QStringList({QStringLiteral("Giulia"), QStringLiteral("Marco"), QStringLiteral("Sara")}));
         QCOMPARE(finestra.cmbGiocatore->currentText(), QStringLiteral("Giulia"));
-        QCOMPARE(finestra.tabPartite->model()->rowCount(), 40);
-        QVERIFY2(finestra.lblStato->text().contains(QStringLiteral("tutte le partite sono arrivate")),
+        QTRY_COMPARE(finestra.tabPartite->model()->rowCount(), 40);
+        QVERIFY2(finestra.lblStato->text().contains(QStringLiteral("tutte le partite sono arrivate")) &&
+                     finestra.lblStato->text().contains(QStringLiteral("di tutta la classe 3B")),
                  qPrintable(finestra.lblStato->text()));
     }
 
@@ -353,7 +643,8 @@ private Q_SLOTS:
         QVERIFY2(spedizione.motivo().contains(QStringLiteral("versione 7")), qPrintable(spedizione.motivo()));
         QCOMPARE(spedizione.inAttesa(), 2);
         QCOMPARE(m_server->numero(QStringLiteral("SELECT COUNT(*) FROM partite")), 0);
-        QVERIFY(m_server->sql(QStringLiteral("UPDATE numerella.versione SET numero = 1")));
+        QVERIFY(m_server->sql(
+            QStringLiteral("UPDATE numerella.versione SET numero = %1").arg(Collegamento::VersioneServer)));
         QTRY_COMPARE(spedizione.inAttesa(), 0);
         QCOMPARE(m_server->numero(QStringLiteral("SELECT COUNT(*) FROM partite")), 2);
     }

@@ -1,55 +1,72 @@
 -- SPDX-License-Identifier: GPL-3.0-or-later
--- The class's record on a school's PostgreSQL server: the schema, and two roles with the least privilege.
+-- The class's record on a school's PostgreSQL server: the schema, and roles with the least privilege.
 --
--- Run once, as the server's superuser, in a database made for it:
---     createdb numerella && psql -v ON_ERROR_STOP=1 -d numerella -f /usr/share/numerella/numerella-server.sql
+-- Run as the server's superuser in the database made for it, to set it up and again to bring an
+-- older schema up to this one (it keeps every game):
+--     psql -v ON_ERROR_STOP=1 -d numerella -f numerella-server.sql
 --
--- numerella_postazione (the PCs): adds players, games and answers, reads the rows of its classes; never
---     changes or removes anything.
+-- numerella_proprietario: owns the schema; nobody logs in as it.
+-- numerella_postazione (the PCs): reads the rows of its classes and records a whole game, once, through
+--     registra_partita(); never changes or removes anything, and writes no table directly.
 -- numerella_insegnante (the teacher): the same, and may remove a child with all her games.
 -- Both are groups without login: give each lab or teacher a login role in one of them, and name in
 -- numerella.classi which classes each login role (or a group it belongs to) may see.
 --
 -- Times are ISO 8601 text in UTC, as the program's own file keeps them, so the same queries read both.
 
+SET client_min_messages = warning;
 BEGIN;
 
 DO $$
+DECLARE
+    trovata INTEGER;
 BEGIN
+    IF NOT EXISTS (SELECT 1 FROM pg_roles WHERE rolname = 'numerella_proprietario') THEN
+        CREATE ROLE numerella_proprietario NOLOGIN;
+    END IF;
     IF NOT EXISTS (SELECT 1 FROM pg_roles WHERE rolname = 'numerella_postazione') THEN
         CREATE ROLE numerella_postazione NOLOGIN;
     END IF;
     IF NOT EXISTS (SELECT 1 FROM pg_roles WHERE rolname = 'numerella_insegnante') THEN
         CREATE ROLE numerella_insegnante NOLOGIN IN ROLE numerella_postazione;
     END IF;
+    -- Nobody but the owners makes objects here: no temporary tables, nothing in public.
+    EXECUTE format('REVOKE TEMP ON DATABASE %I FROM PUBLIC', current_database());
+    IF EXISTS (SELECT 1 FROM pg_tables WHERE schemaname = 'numerella' AND tablename = 'versione') THEN
+        EXECUTE 'SELECT MAX(numero) FROM numerella.versione' INTO trovata;
+        IF trovata > 2 THEN
+            RAISE EXCEPTION 'the schema numerella is of version %, newer than this script', trovata;
+        END IF;
+    END IF;
 END
 $$;
+REVOKE CREATE ON SCHEMA public FROM PUBLIC;
 
-CREATE SCHEMA numerella;
+CREATE SCHEMA IF NOT EXISTS numerella;
+ALTER SCHEMA numerella OWNER TO numerella_proprietario;
 REVOKE ALL ON SCHEMA numerella FROM PUBLIC;
 GRANT USAGE ON SCHEMA numerella TO numerella_postazione;
 SET search_path TO numerella;
 
 -- The program refuses a server whose number differs from its own.
-CREATE TABLE versione (numero INTEGER NOT NULL);
-INSERT INTO versione (numero) VALUES (1);
+CREATE TABLE IF NOT EXISTS versione (numero INTEGER NOT NULL);
 
 -- Which login roles (or groups of them) play in and read which class.
-CREATE TABLE classi (
+CREATE TABLE IF NOT EXISTS classi (
     classe VARCHAR(40) NOT NULL,
     ruolo REGROLE NOT NULL,
     PRIMARY KEY (classe, ruolo));
 
 -- A child is her name within her class, whichever PC she plays on.
-CREATE TABLE giocatori (
+CREATE TABLE IF NOT EXISTS giocatori (
     id BIGINT GENERATED ALWAYS AS IDENTITY PRIMARY KEY,
     classe VARCHAR(40) NOT NULL,
     nome VARCHAR(160) NOT NULL,
     creato VARCHAR(32) NOT NULL,
     UNIQUE (classe, nome));
 
--- uuid is the game's id from the PC that played it: a game sent twice is kept once.
-CREATE TABLE partite (
+-- uuid is the game's id from the PC that played it: a game is written once, and never again.
+CREATE TABLE IF NOT EXISTS partite (
     id BIGINT GENERATED ALWAYS AS IDENTITY PRIMARY KEY,
     uuid VARCHAR(36) NOT NULL UNIQUE,
     giocatore BIGINT NOT NULL REFERENCES giocatori (id) ON DELETE CASCADE,
@@ -61,9 +78,9 @@ CREATE TABLE partite (
     esatte INTEGER,
     esito VARCHAR(16),
     postazione VARCHAR(300));
-CREATE INDEX partite_giocatore ON partite (giocatore, inizio);
+CREATE INDEX IF NOT EXISTS partite_giocatore ON partite (giocatore, inizio);
 
-CREATE TABLE domande (
+CREATE TABLE IF NOT EXISTS domande (
     partita BIGINT NOT NULL REFERENCES partite (id) ON DELETE CASCADE,
     ordine INTEGER NOT NULL,
     riga INTEGER NOT NULL,
@@ -72,29 +89,106 @@ CREATE TABLE domande (
     sbagliate INTEGER NOT NULL,
     PRIMARY KEY (partita, ordine));
 
-CREATE TABLE sbagliate (
+-- A wrong answer is kept up to its first 16 characters, as on the PCs.
+CREATE TABLE IF NOT EXISTS sbagliate (
     partita BIGINT NOT NULL REFERENCES partite (id) ON DELETE CASCADE,
     ordine INTEGER NOT NULL,
     riga INTEGER NOT NULL,
     colonna INTEGER NOT NULL,
     valore VARCHAR(16) NOT NULL,
     millisecondi INTEGER NOT NULL);
-CREATE INDEX sbagliate_partita ON sbagliate (partita, ordine);
+CREATE INDEX IF NOT EXISTS sbagliate_partita ON sbagliate (partita, ordine);
 
--- Each role sees only the rows of its classes; the games and answers follow their player.
+ALTER TABLE versione OWNER TO numerella_proprietario;
+ALTER TABLE classi OWNER TO numerella_proprietario;
+ALTER TABLE giocatori OWNER TO numerella_proprietario;
+ALTER TABLE partite OWNER TO numerella_proprietario;
+ALTER TABLE domande OWNER TO numerella_proprietario;
+ALTER TABLE sbagliate OWNER TO numerella_proprietario;
+
+-- Each role sees only the rows of its classes; the games and answers follow their player. The owner,
+-- writing through registra_partita(), is not limited.
+ALTER TABLE classi ENABLE ROW LEVEL SECURITY;
 ALTER TABLE giocatori ENABLE ROW LEVEL SECURITY;
 ALTER TABLE partite ENABLE ROW LEVEL SECURITY;
 ALTER TABLE domande ENABLE ROW LEVEL SECURITY;
 ALTER TABLE sbagliate ENABLE ROW LEVEL SECURITY;
-CREATE POLICY della_classe ON giocatori
-    USING (classe IN (SELECT c.classe FROM classi c WHERE pg_has_role(current_user, c.ruolo::oid, 'MEMBER')));
+DROP POLICY IF EXISTS della_classe ON classi;
+DROP POLICY IF EXISTS della_classe ON giocatori;
+DROP POLICY IF EXISTS della_classe ON partite;
+DROP POLICY IF EXISTS della_classe ON domande;
+DROP POLICY IF EXISTS della_classe ON sbagliate;
+CREATE POLICY della_classe ON classi USING (pg_has_role(current_user, ruolo::oid, 'MEMBER'));
+CREATE POLICY della_classe ON giocatori USING (classe IN (SELECT c.classe FROM classi c));
 CREATE POLICY della_classe ON partite USING (giocatore IN (SELECT id FROM giocatori));
 CREATE POLICY della_classe ON domande USING (partita IN (SELECT id FROM partite));
 CREATE POLICY della_classe ON sbagliate USING (partita IN (SELECT id FROM partite));
 
-GRANT SELECT ON versione, classi TO numerella_postazione;
-GRANT SELECT, INSERT ON giocatori, partite, domande, sbagliate TO numerella_postazione;
+-- A whole game with its answers, written at once for a child of a class the caller plays in. A game
+-- already there is left as it is: false tells that nothing was written. The answers are JSON arrays of
+-- objects with the columns' names.
+CREATE OR REPLACE FUNCTION registra_partita(
+    p_classe VARCHAR, p_nome VARCHAR, p_creato VARCHAR, p_uuid VARCHAR, p_inizio VARCHAR,
+    p_fine VARCHAR, p_celle VARCHAR, p_secondi INTEGER, p_errori INTEGER, p_esatte INTEGER,
+    p_esito VARCHAR, p_postazione VARCHAR, p_domande JSONB, p_sbagliate JSONB)
+RETURNS BOOLEAN
+LANGUAGE plpgsql SECURITY DEFINER
+SET search_path = numerella, pg_temp
+AS $$
+DECLARE
+    v_giocatore BIGINT;
+    v_partita BIGINT;
+BEGIN
+    IF NOT EXISTS (SELECT 1 FROM classi c
+                   WHERE c.classe = p_classe AND pg_has_role(session_user, c.ruolo::oid, 'MEMBER')) THEN
+        RAISE EXCEPTION USING ERRCODE = 'insufficient_privilege',
+            MESSAGE = format('%s does not play in class %s', session_user, p_classe);
+    END IF;
+    IF EXISTS (SELECT 1 FROM partite WHERE uuid = p_uuid) THEN
+        RETURN FALSE;
+    END IF;
+    INSERT INTO giocatori (classe, nome, creato) VALUES (p_classe, p_nome, p_creato)
+        ON CONFLICT (classe, nome) DO NOTHING;
+    SELECT id INTO STRICT v_giocatore FROM giocatori WHERE classe = p_classe AND nome = p_nome;
+    -- Another PC sending the same game at the same moment: the first one writes it.
+    INSERT INTO partite (uuid, giocatore, inizio, fine, celle, secondi, errori, esatte, esito, postazione)
+        VALUES (p_uuid, v_giocatore, p_inizio, p_fine, p_celle, p_secondi, p_errori, p_esatte, p_esito,
+                p_postazione)
+        ON CONFLICT (uuid) DO NOTHING
+        RETURNING id INTO v_partita;
+    IF v_partita IS NULL THEN
+        RETURN FALSE;
+    END IF;
+    INSERT INTO domande (partita, ordine, riga, colonna, millisecondi, sbagliate)
+        SELECT v_partita, d.ordine, d.riga, d.colonna, d.millisecondi, d.sbagliate
+        FROM jsonb_to_recordset(COALESCE(p_domande, '[]'))
+            AS d (ordine INTEGER, riga INTEGER, colonna INTEGER, millisecondi INTEGER, sbagliate INTEGER);
+    INSERT INTO sbagliate (partita, ordine, riga, colonna, valore, millisecondi)
+        SELECT v_partita, s.ordine, s.riga, s.colonna, s.valore, s.millisecondi
+        FROM jsonb_to_recordset(COALESCE(p_sbagliate, '[]'))
+            AS s (ordine INTEGER, riga INTEGER, colonna INTEGER, valore TEXT, millisecondi INTEGER);
+    RETURN TRUE;
+END
+$$;
+ALTER FUNCTION registra_partita(VARCHAR, VARCHAR, VARCHAR, VARCHAR, VARCHAR, VARCHAR, VARCHAR, INTEGER,
+                                INTEGER, INTEGER, VARCHAR, VARCHAR, JSONB, JSONB)
+    OWNER TO numerella_proprietario;
+REVOKE ALL ON FUNCTION registra_partita(VARCHAR, VARCHAR, VARCHAR, VARCHAR, VARCHAR, VARCHAR, VARCHAR,
+                                        INTEGER, INTEGER, INTEGER, VARCHAR, VARCHAR, JSONB, JSONB)
+    FROM PUBLIC;
+GRANT EXECUTE ON FUNCTION registra_partita(VARCHAR, VARCHAR, VARCHAR, VARCHAR, VARCHAR, VARCHAR, VARCHAR,
+                                           INTEGER, INTEGER, INTEGER, VARCHAR, VARCHAR, JSONB, JSONB)
+    TO numerella_postazione;
+
+-- Reading only: the tables are written by registra_partita() alone.
+REVOKE ALL ON versione, classi, giocatori, partite, domande, sbagliate
+    FROM PUBLIC, numerella_postazione, numerella_insegnante;
+GRANT SELECT ON versione, classi, giocatori, partite, domande, sbagliate TO numerella_postazione;
 -- Removing a child removes her games and answers with her (ON DELETE CASCADE).
 GRANT DELETE ON giocatori TO numerella_insegnante;
+
+-- Version 2: games written whole by registra_partita(), classes seen only by their own roles.
+DELETE FROM versione;
+INSERT INTO versione (numero) VALUES (2);
 
 COMMIT;
