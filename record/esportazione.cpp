@@ -2,6 +2,7 @@
 // The record written out for spreadsheets as CSV files.
 #include "record/esportazione.h"
 
+#include "record/apprendimento.h"
 #include "record/archivio.h"
 
 #include <QSaveFile>
@@ -93,6 +94,28 @@ bool Esportazione::risposte(Archivio &archivio, const QString &file, QString &er
                 testo << riga({giocatore, istante(inizio), QString::number(r), QString::number(c),
                                secondi < 0 ? QString() : QString::number(secondi, 'f', 1),
                                QString::number(sbagliate)});
+            });
+        },
+        errore);
+}
+
+bool Esportazione::fatti(Archivio &archivio, const QString &file, QString &errore)
+{
+    const QDate oggi = QDate::currentDate();
+    return scrivi(
+        file,
+        {QStringLiteral("giocatore"), QStringLiteral("riga"), QStringLiteral("colonna"),
+         QStringLiteral("stato"), QStringLiteral("volte"), QStringLiteral("sbagliate"),
+         QStringLiteral("secondi_mediana"), QStringLiteral("ultima_volta"),
+         QStringLiteral("prossimo_ripasso")},
+        [&archivio, oggi](QTextStream &testo) {
+            return archivio.perOgniFatto([&testo, oggi](const QString &giocatore, const SchedaFatto &f) {
+                testo << riga({giocatore, QString::number(f.riga), QString::number(f.colonna),
+                               apprendimento::nome(apprendimento::stato(f, oggi)), QString::number(f.chiesta),
+                               QString::number(f.sbagliate),
+                               f.tempi.isEmpty() ? QString() : QString::number(f.secondi(), 'f', 1),
+                               istante(f.ultima),
+                               f.passo > 0 ? f.prossimoRipasso.toString(Qt::ISODate) : QString()});
             });
         },
         errore);

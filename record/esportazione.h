@@ -15,6 +15,9 @@ public:
     static bool partite(Archivio &archivio, const QString &file, QString &errore);
     /// One row an asking: giocatore,partita_inizio,riga,colonna,secondi,sbagliate.
     static bool risposte(Archivio &archivio, const QString &file, QString &errore);
+    /// One row a child's fact asked at least once:
+    /// giocatore,riga,colonna,stato,volte,sbagliate,secondi_mediana,ultima_volta,prossimo_ripasso.
+    static bool fatti(Archivio &archivio, const QString &file, QString &errore);
 
     /// One field: quoted when it holds a comma, a quote or a line break; a leading apostrophe when
     /// it starts like a formula (=, +, -, @), so that no spreadsheet runs it.

@@ -73,8 +73,8 @@ Lettura leggiOpzioni(const QStringList &argomenti, const Opzioni &partenza)
     soloRegistro.setFlags(QCommandLineOption::HiddenFromHelp);
     const QCommandLineOption ripasso(
         QStringLiteral("ripasso"),
-        QStringLiteral("Parte con soltanto i fatti più difficili di chi gioca, gli "
-                       "altri in verde."));
+        QStringLiteral("Parte con il ripasso di oggi di chi gioca: i fatti da imparare e da ripassare, "
+                       "qualcuno già sicuro, gli altri in verde."));
     const QCommandLineOption esporta(
         QStringLiteral("esporta"),
         QStringLiteral("Scrive tutte le partite del registro, una riga per partita, in FILE (CSV) ed esce."),
@@ -83,6 +83,11 @@ Lettura leggiOpzioni(const QStringList &argomenti, const Opzioni &partenza)
         QStringLiteral("esporta-risposte"),
         QStringLiteral("Scrive tutte le risposte del registro, una riga per domanda, in FILE (CSV) ed esce."),
         QStringLiteral("FILE"));
+    const QCommandLineOption esportaFatti(
+        QStringLiteral("esporta-fatti"),
+        QStringLiteral(
+            "Scrive lo stato di ogni fatto di ogni giocatore, una riga per fatto, in FILE (CSV) ed esce."),
+        QStringLiteral("FILE"));
     const QCommandLineOption registroServer(
         QStringLiteral("registro-server"),
         QStringLiteral(
@@ -90,7 +95,7 @@ Lettura leggiOpzioni(const QStringList &argomenti, const Opzioni &partenza)
             "database) invece di quello di numerella.conf. La password va in ~/.pgpass, mai qui."),
         QStringLiteral("URL"));
     lettore.addOptions({tabelline, muto, schermoIntero, giocatore, registro, soloRegistro, ripasso, esporta,
-                        esportaRisposte, registroServer});
+                        esportaRisposte, esportaFatti, registroServer});
 
     Lettura lettura;
     lettura.opzioni = partenza;
@@ -147,8 +152,10 @@ Lettura leggiOpzioni(const QStringList &argomenti, const Opzioni &partenza)
     if (lettore.isSet(ripasso)) lettura.opzioni.ripasso = Ripasso::Si;
     lettura.opzioni.esporta = lettore.value(esporta);
     lettura.opzioni.esportaRisposte = lettore.value(esportaRisposte);
+    lettura.opzioni.esportaFatti = lettore.value(esportaFatti);
     lettura.opzioni.registroServer = lettore.value(registroServer);
-    if (!lettura.opzioni.esporta.isEmpty() || !lettura.opzioni.esportaRisposte.isEmpty())
+    if (!lettura.opzioni.esporta.isEmpty() || !lettura.opzioni.esportaRisposte.isEmpty() ||
+        !lettura.opzioni.esportaFatti.isEmpty())
         lettura.esito = Esito::Esporta;
     return lettura;
 }

@@ -2,6 +2,8 @@
 // The command line for teachers: which tables to practise, sound off, full screen.
 #pragma once
 
+#include "record/ripasso.h"
+
 #include <QString>
 #include <QStringList>
 #include <bitset>
@@ -33,7 +35,10 @@ struct Opzioni
     Ripasso ripasso = Ripasso::No;
     QString esporta;         ///< CSV file for the games
     QString esportaRisposte; ///< CSV file for the answers
-    QString registroServer;  ///< the school's server for this run (a libpq URI); empty for numerella.conf's
+    QString esportaFatti;    ///< CSV file for each child's facts
+    int lunghezzaRipasso =
+        ripasso::LunghezzaPredefinita; ///< facts in a round of "Ripassa" (ripasso=N in the settings file)
+    QString registroServer; ///< the school's server for this run (a libpq URI); empty for numerella.conf's
 };
 
 struct Lettura
