@@ -18,6 +18,7 @@
 #include "startup/stato.h"
 
 #include <QApplication>
+#include <QMessageBox>
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
@@ -77,7 +78,9 @@ int esporta(const Opzioni &opzioni)
     const Csv csv(opzioni.formaCsv);
     if ((!opzioni.esporta.isEmpty() && !Esportazione::partite(*archivio, opzioni.esporta, errore, csv)) ||
         (!opzioni.esportaRisposte.isEmpty() &&
-         !Esportazione::risposte(*archivio, opzioni.esportaRisposte, errore, csv))) {
+         !Esportazione::risposte(*archivio, opzioni.esportaRisposte, errore, csv)) ||
+        (!opzioni.esportaFatti.isEmpty() &&
+         !Esportazione::fatti(*archivio, opzioni.esportaFatti, errore, csv))) {
         std::fprintf(stderr, "numerella: %s\n", qPrintable(errore));
         return 1;
     }
@@ -162,9 +165,16 @@ int esegui(int &argc, char **argv)
     FrmNumerella finestra(stato, suoni, tipografia);
     finestra.applicaOpzioni(lettura.opzioni);
     registra(finestra, registro, tipografia);
-    if (lettura.opzioni.ripasso == Ripasso::Si)
-        finestra.ripassa(ripasso::celle(registro.difficili()), FrmNumerella::Partenza::AlComando);
-    else
+    registro.impostaLunghezzaRipasso(lettura.opzioni.lunghezzaRipasso);
+    if (lettura.opzioni.ripasso == Ripasso::Si) {
+        // Nothing to practise today: said, and the board is left for a normal game.
+        if (!finestra.ripassa(ripasso::celle(registro.giro()), FrmNumerella::Partenza::AlComando))
+            QTimer::singleShot(0, &finestra, [&finestra] {
+                QMessageBox::information(
+                    &finestra, QStringLiteral("Ripassa"),
+                    QStringLiteral("Oggi non c'è niente da ripassare. Si gioca una partita normale."));
+            });
+    } else
         QTimer::singleShot(IndugioRegistro, &registro, &Registro::apri); // after the board is on screen
     finestra.mostra(lettura.opzioni.schermo);
     // A termination signal closes the window like its close box does.

@@ -45,8 +45,9 @@ void riga(const char *nome, double valore, double budget = -1, bool diPiu = true
 void prepara(const QString &file, int giocatori, int partite)
 {
     {
+        // The answers as an older program left them: opening it builds the facts' summary.
         Archivio archivio(file);
-        if (!archivio.apri()) qFatal("cannot make %s", qPrintable(file));
+        if (!archivio.apri(Archivio::VersioneFatti - 1)) qFatal("cannot make %s", qPrintable(file));
     }
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("prepara"));
     db.setDatabaseName(file);

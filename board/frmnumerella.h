@@ -52,8 +52,11 @@ public:
     /// How ripassa() leaves the board.
     enum class Partenza { Subito, AlComando };
     /// Only the cells in \a celle stay playable, every other one green as a press on its column makes
-    /// it; with Partenza::Subito the game starts at once. A game on the board is stopped first.
-    void ripassa(const std::bitset<100> &celle, Partenza partenza);
+    /// it; with Partenza::Subito the game starts at once. A game on the board is stopped first, once
+    /// the child says so (chiediDiLasciare()); false, with the game left as it was, when she does not.
+    bool ripassa(const std::bitset<100> &celle, Partenza partenza);
+    /// A game runs or is paused: asks the child whether to leave it. True when none runs or she agrees.
+    bool chiediDiLasciare();
     /// Ctrl+R: pauses a running game, as Pause does, and asks for the record window.
     void apriRegistro();
 

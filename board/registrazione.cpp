@@ -51,10 +51,11 @@ void registra(FrmNumerella &finestra, Registro &registro, Tipografia &tipografia
             if (!f) {
                 f = new FrmRegistro(registro, tipografia, FrmRegistro::Uso::ConTabellone, &finestra);
                 f->setAttribute(Qt::WA_DeleteOnClose);
+                // The window stays when the child keeps the game she is playing.
                 QObject::connect(f, &FrmRegistro::ripassaChiesto, &finestra,
                                  [&finestra, f](const std::bitset<100> &celle) {
+                                     if (!finestra.ripassa(celle, FrmNumerella::Partenza::Subito)) return;
                                      f->close();
-                                     finestra.ripassa(celle, FrmNumerella::Partenza::Subito);
                                      finestra.activateWindow();
                                  });
                 // It follows the board to a whiteboard's full screen and back.

@@ -3,6 +3,9 @@
 #include "board/frmnumerella.h"
 #include "widgets/aspetto.h"
 
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QShortcut>
 
 using namespace aspetto;
@@ -25,9 +28,30 @@ int FrmNumerella::secondiCronometro() const
     return m_stato.Minuti * 60 + m_stato.Secondi;
 }
 
-void FrmNumerella::ripassa(const std::bitset<100> &celle, Partenza partenza)
+bool FrmNumerella::chiediDiLasciare()
 {
-    if (celle.none()) return;
+    if (momento() != Momento::InCorso && momento() != Momento::InPausa) return true;
+    if (momento() == Momento::InCorso) CmdPausa_Click();
+    QMessageBox domanda(
+        QMessageBox::Question, QStringLiteral("Ripassa"),
+        QStringLiteral("Stai giocando una partita. Se ripassi adesso, questa partita finisce qui.\n\n"
+                       "Vuoi lasciarla e ripassare?"),
+        QMessageBox::NoButton, QApplication::activeWindow() ? QApplication::activeWindow() : this);
+    domanda.setObjectName(QStringLiteral("confermaRipassa"));
+    domanda.addButton(QStringLiteral("&Sì, ripasso"), QMessageBox::YesRole);
+    QPushButton *continua =
+        domanda.addButton(QStringLiteral("&No, continuo la partita"), QMessageBox::NoRole);
+    domanda.setDefaultButton(continua);
+    domanda.setEscapeButton(continua);
+    domanda.setAccessibleName(QStringLiteral("Lasciare la partita per ripassare?"));
+    domanda.setAccessibleDescription(domanda.text());
+    domanda.exec();
+    return domanda.clickedButton() != continua;
+}
+
+bool FrmNumerella::ripassa(const std::bitset<100> &celle, Partenza partenza)
+{
+    if (celle.none() || !chiediDiLasciare()) return false;
     if (momento() == Momento::InCorso || momento() == Momento::InPausa) cmdStop_Click();
     for (int k = 0; k < 100; ++k) {
         txtRisultato[k]->svuota();
@@ -35,4 +59,5 @@ void FrmNumerella::ripassa(const std::bitset<100> &celle, Partenza partenza)
     }
     cmdStampa->setEnabled(false);
     if (partenza == Partenza::Subito) cmdAvvio_Click();
+    return true;
 }

@@ -32,7 +32,8 @@ enum Codice {
 
 /// Each step brings the schema from version n to n + 1: portable SQL only, so that a server can
 /// run the same steps. Version 1 was the first schema; version 2 records which run plays a game,
-/// so that two programs on one file never close each other's games.
+/// so that two programs on one file never close each other's games; version 3 keeps a summary of
+/// each fact for each player, built from the answers already kept.
 const std::array<QStringList, Archivio::VersioneSchema> Passi = {
     QStringList{
         QStringLiteral("CREATE TABLE versione (numero INTEGER NOT NULL)"),
@@ -79,6 +80,7 @@ const std::array<QStringList, Archivio::VersioneSchema> Passi = {
         // Files of the first version cannot tell who plays an open game: it was cut off.
         QStringLiteral("UPDATE partite SET esito = 'interrotta' WHERE esito IS NULL"),
     },
+    Archivio::passoFatti(),
 };
 
 std::optional<FinePartita> esitoDa(const QVariant &v)
@@ -340,6 +342,7 @@ bool Archivio::migraUnPasso(int da)
     for (const QString &sql : Passi.at(da)) {
         if (!(riuscita = esegui(sql))) break;
     }
+    if (riuscita && da + 1 == VersioneFatti) riuscita = ricostruisciFatti();
     if (riuscita) riuscita = esegui(QStringLiteral("UPDATE versione SET numero = ?"), {da + 1});
     if (riuscita && m_db.commit()) return true;
     m_db.rollback();
@@ -429,6 +432,8 @@ bool Archivio::rimuovi(qint64 giocatore)
     if (!m_db.transaction()) return false;
     const QString sue = QStringLiteral("(SELECT id FROM partite WHERE giocatore = ?)");
     const bool riuscita =
+        esegui(QStringLiteral("DELETE FROM fatti WHERE giocatore = ?"), {giocatore}) &&
+        esegui(QStringLiteral("DELETE FROM ritmo WHERE giocatore = ?"), {giocatore}) &&
         esegui(QStringLiteral("DELETE FROM domande WHERE partita IN ") + sue, {giocatore}) &&
         esegui(QStringLiteral("DELETE FROM sbagliate WHERE partita IN ") + sue, {giocatore}) &&
         esegui(QStringLiteral("DELETE FROM partite WHERE giocatore = ?"), {giocatore}) &&
@@ -461,7 +466,12 @@ bool Archivio::domanda(qint64 partita, int ordine, int cella, qint64 millisecond
     m_domanda->bindValue(3, cella % 10 + 1);
     m_domanda->bindValue(4, millisecondi < 0 ? QVariant() : QVariant(millisecondi));
     m_domanda->bindValue(5, sbagliate);
-    return esegui(*m_domanda);
+    // The answer and its fact's summary together, or neither.
+    if (!m_db.transaction()) return false;
+    if (esegui(*m_domanda) && aggiornaFatto(partita, cella, millisecondi, sbagliate) && m_db.commit())
+        return true;
+    m_db.rollback();
+    return false;
 }
 
 bool Archivio::sbagliata(qint64 partita, int ordine, int cella, const QString &valore, qint64 millisecondi)
@@ -557,36 +567,4 @@ bool Archivio::perOgniDomanda(
         f(q.value(0).toString(), istanteDa(q.value(1)), q.value(2).toInt(), q.value(3).toInt(),
           q.value(4).isNull() ? -1.0 : q.value(4).toDouble() / 1000.0, q.value(5).toInt());
     return true;
-}
-
-QList<SchedaFatto> Archivio::fatti(qint64 giocatore)
-{
-    QList<SchedaFatto> elenco;
-    QSqlQuery q(m_db);
-    q.setForwardOnly(true);
-    // The recent askings of each fact, newest first, numbered by a window function.
-    q.prepare(QStringLiteral(
-        "SELECT riga, colonna, COUNT(*), SUM(sbagliate), SUM(CASE WHEN n <= 3 THEN sbagliate ELSE 0 END),"
-        " COUNT(millisecondi), AVG(millisecondi)"
-        " FROM (SELECT d.riga, d.colonna, d.sbagliate, d.millisecondi,"
-        "  ROW_NUMBER() OVER (PARTITION BY d.riga, d.colonna ORDER BY p.inizio DESC, d.ordine DESC) AS n"
-        "  FROM domande d JOIN partite p ON p.id = d.partita WHERE p.id IN"
-        "   (SELECT id FROM partite WHERE giocatore = ? ORDER BY inizio DESC, id DESC LIMIT ?)) recenti"
-        " WHERE n <= ? GROUP BY riga, colonna"));
-    q.addBindValue(giocatore);
-    q.addBindValue(PartiteRecenti);
-    q.addBindValue(AskingsRecenti);
-    if (!esegui(q)) return elenco;
-    while (q.next()) {
-        SchedaFatto f;
-        f.riga = q.value(0).toInt();
-        f.colonna = q.value(1).toInt();
-        f.chiesta = q.value(2).toInt();
-        f.sbagliate = q.value(3).toInt();
-        f.sbagliateUltime = q.value(4).toInt();
-        f.giuste = q.value(5).toInt();
-        f.secondi = q.value(6).toDouble() / 1000.0;
-        elenco.append(f);
-    }
-    return elenco;
 }

@@ -33,10 +33,9 @@ class Archivio
 {
 public:
     /// The schema this program writes; older files are brought up to it when opened.
-    static constexpr int VersioneSchema = 2;
-    /// Askings of a fact that count as recent: its last ones within the player's last games.
-    static constexpr int AskingsRecenti = 20;
-    static constexpr int PartiteRecenti = 60;
+    static constexpr int VersioneSchema = 3;
+    /// The step that added each fact's summary (see archiviofatti.cpp).
+    static constexpr int VersioneFatti = 3;
 
     explicit Archivio(const QString &percorso);
     /// The class's record on the school's server, for reading (players, games, facts, export): the
@@ -59,6 +58,8 @@ public:
     QString percorso() const { return m_percorso; }
     /// The schema version found in the file.
     int versione();
+    /// The SQL of the step that adds the facts' summary; the summary itself is built after it.
+    static QStringList passoFatti();
     /// Brings a file up to version \a fino (the whole schema by default): exposed for tests of old files.
     bool migra(int fino = VersioneSchema);
 
@@ -90,8 +91,13 @@ public:
     /// Every asking of every game: player, game start, factors, seconds (negative when left), wrong answers.
     bool
     perOgniDomanda(const std::function<void(const QString &, const QDateTime &, int, int, double, int)> &f);
-    /// The player's facts over their recent askings; only the facts asked at least once.
+    /// The player's facts over all their askings, from the summary kept as answers are written (on
+    /// the school's server, from the answers themselves); only the facts asked at least once.
     QList<SchedaFatto> fatti(qint64 giocatore);
+    /// The same, worked out from every answer kept: what the summary must always equal.
+    QList<SchedaFatto> fattiDalleDomande(qint64 giocatore);
+    /// Every player's facts, players by name.
+    bool perOgniFatto(const std::function<void(const QString &, const SchedaFatto &)> &f);
 
     /// The primary SQLite result code of the last failure.
     static Guasto guastoDa(int codice);
@@ -100,6 +106,15 @@ private:
     bool esegui(QSqlQuery &q);
     bool esegui(const QString &sql, const QVariantList &valori = {});
     bool migraUnPasso(int da);
+    /// Every asking of \a giocatore folded into her facts and her pace.
+    bool ripercorri(qint64 giocatore, QList<SchedaFatto> &fatti, QList<int> &ritmo);
+    /// Builds the facts' summary of every player from the answers kept.
+    bool ricostruisciFatti();
+    /// Brings the summary of the fact in \a cella up to the asking just written.
+    bool aggiornaFatto(qint64 partita, int cella, qint64 millisecondi, int sbagliate);
+    /// Writes \a fatto of \a giocatore, and her pace \a ritmo.
+    bool scriviFatto(qint64 giocatore, const SchedaFatto &fatto);
+    bool scriviRitmo(qint64 giocatore, const QList<int> &ritmo);
     bool apriFile(int fino);
     bool mettiDaParte();
     void chiudiInterrotte();
@@ -115,4 +130,7 @@ private:
     Guasto m_guasto = Guasto::Nessuno;
     QString m_messoDaParte;
     std::unique_ptr<QSqlQuery> m_domanda, m_sbagliata;
+    // The game whose answers the summary is being brought up to: its player and start.
+    qint64 m_partitaFatti = 0, m_giocatoreFatti = 0;
+    QDateTime m_inizioFatti;
 };

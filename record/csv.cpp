@@ -30,6 +30,9 @@ QString Csv::campo(const QVariant &valore) const
         return m_numeri.toString(valore.toLongLong());
     case QMetaType::Double:
         return m_numeri.toString(valore.toDouble(), 'f', 1);
+    case QMetaType::QDate:
+        // A day alone reads as a date in every spreadsheet and program in its ISO form.
+        return valore.toDate().toString(Qt::ISODate);
     case QMetaType::QDateTime: {
         const QDateTime t = valore.toDateTime();
         if (!t.isValid()) return {};

@@ -2,6 +2,7 @@
 // The record written out for spreadsheets as CSV files.
 #include "record/esportazione.h"
 
+#include "record/apprendimento.h"
 #include "record/archivio.h"
 
 #include <QSaveFile>
@@ -69,6 +70,27 @@ bool Esportazione::risposte(Archivio &archivio, const QString &file, QString &er
                 testo << csv.riga(
                     {giocatore, inizio, r, c, secondi < 0 ? QVariant() : QVariant(secondi), sbagliate});
             });
+        },
+        errore);
+}
+
+bool Esportazione::fatti(Archivio &archivio, const QString &file, QString &errore, const Csv &csv)
+{
+    const QDate oggi = QDate::currentDate();
+    return scrivi(
+        file, csv,
+        {QStringLiteral("giocatore"), QStringLiteral("riga"), QStringLiteral("colonna"),
+         QStringLiteral("stato"), QStringLiteral("volte"), QStringLiteral("sbagliate"),
+         QStringLiteral("secondi_mediana"), QStringLiteral("ultima_volta"),
+         QStringLiteral("prossimo_ripasso")},
+        [&archivio, &csv, oggi](QTextStream &testo) {
+            return archivio.perOgniFatto(
+                [&testo, &csv, oggi](const QString &giocatore, const SchedaFatto &f) {
+                    testo << csv.riga({giocatore, f.riga, f.colonna,
+                                       apprendimento::nome(apprendimento::stato(f, oggi)), f.chiesta,
+                                       f.sbagliate, f.tempi.isEmpty() ? QVariant() : QVariant(f.secondi()),
+                                       f.ultima, f.passo > 0 ? QVariant(f.prossimoRipasso) : QVariant()});
+                });
         },
         errore);
 }

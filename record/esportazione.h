@@ -17,4 +17,7 @@ public:
     static bool partite(Archivio &archivio, const QString &file, QString &errore, const Csv &csv = Csv());
     /// One row an asking: giocatore, partita_inizio, riga, colonna, secondi, sbagliate.
     static bool risposte(Archivio &archivio, const QString &file, QString &errore, const Csv &csv = Csv());
+    /// One row a child's fact asked at least once:
+    /// giocatore, riga, colonna, stato, volte, sbagliate, secondi_mediana, ultima_volta, prossimo_ripasso.
+    static bool fatti(Archivio &archivio, const QString &file, QString &errore, const Csv &csv = Csv());
 };

@@ -62,7 +62,8 @@ void riordinaFile(const QString &percorso)
 
 Registro::Registro(Giocatore &giocatore, const QString &percorso, QObject *parent)
     : QObject(parent), m_giocatore(giocatore),
-      m_percorso(percorso.isEmpty() ? percorsoPredefinito() : percorso)
+      m_percorso(percorso.isEmpty() ? percorsoPredefinito() : percorso),
+      m_lunghezzaRipasso(ripasso::LunghezzaPredefinita)
 {
     m_riordino.setMaxThreadCount(1);
 }
@@ -133,11 +134,12 @@ Archivio *Registro::archivioDaMostrare(QString &motivo)
     return m_classe ? m_classe.get() : archivio();
 }
 
-QList<SchedaFatto> Registro::difficili()
+QList<SchedaFatto> Registro::giro()
 {
     Archivio *a = archivio();
     const qint64 id = a ? a->giocatore(m_giocatore.nomeRegistro()) : 0;
-    return id == 0 ? QList<SchedaFatto>() : ripasso::difficili(a->fatti(id));
+    return id == 0 ? QList<SchedaFatto>()
+                   : ripasso::giro(a->fatti(id), QDate::currentDate(), m_lunghezzaRipasso);
 }
 
 void Registro::guasto()

@@ -47,8 +47,12 @@ public:
     /// The open record, or null when it is not kept.
     Archivio *archivio();
     Giocatore &giocatore() { return m_giocatore; }
-    /// The current player's hard facts (see ripasso::difficili); none when the record is not kept.
-    QList<SchedaFatto> difficili();
+    /// Today's round of "Ripassa" for the current player (see ripasso::giro); none when the record is
+    /// not kept or nothing is to be practised.
+    QList<SchedaFatto> giro();
+    /// Facts in a round of "Ripassa".
+    int lunghezzaRipasso() const { return m_lunghezzaRipasso; }
+    void impostaLunghezzaRipasso(int lunghezza) { m_lunghezzaRipasso = lunghezza; }
     /// The game on the board, empty between games.
     QString partitaInCorso() const { return m_uuid; }
     /// The words of the warning given, empty while all is well.
@@ -84,6 +88,7 @@ private:
     std::unique_ptr<LetturaClasse> m_lettura;
     std::unique_ptr<Archivio> m_classe; ///< the last copy of the class read from the school's server
     bool m_provato = false;
+    int m_lunghezzaRipasso;
     bool m_guasto = false;
     QString m_avviso;
     bool m_avvisato = false;

@@ -1,29 +1,67 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The hard facts: what "Ripassa" and --ripasso give a child to practise.
+// A round of "Ripassa": the facts to learn first, then those due for review, a few sure ones mixed in.
 #include "record/ripasso.h"
+
+#include "record/apprendimento.h"
 
 #include <algorithm>
 
 namespace ripasso {
 
-QList<SchedaFatto> difficili(QList<SchedaFatto> fatti)
+namespace {
+
+/// How urgent the last asking makes a fact still to learn: wrong first, then slow.
+int urgenza(EsitoDomanda e)
 {
-    QList<SchedaFatto> sbagliati;
+    switch (e) {
+    case EsitoDomanda::Sbagliata:
+        return 0;
+    case EsitoDomanda::Lenta:
+        return 1;
+    case EsitoDomanda::Fluente:
+        break;
+    }
+    return 2;
+}
+
+} // namespace
+
+QList<SchedaFatto> giro(const QList<SchedaFatto> &fatti, const QDate &oggi, int lunghezza)
+{
+    using apprendimento::Stato;
+    QList<SchedaFatto> daImparare, daRipassare, sicure;
     for (const SchedaFatto &f : fatti) {
-        if (f.sbagliateUltime > 0) sbagliati.append(f);
+        switch (apprendimento::stato(f, oggi)) {
+        case Stato::DaImparare:
+            daImparare.append(f);
+            break;
+        case Stato::DaRipassare:
+            daRipassare.append(f);
+            break;
+        case Stato::Sicura:
+            sicure.append(f);
+            break;
+        case Stato::MaiChiesta:
+            break;
+        }
     }
-    if (!sbagliati.isEmpty()) {
-        std::stable_sort(sbagliati.begin(), sbagliati.end(), [](const SchedaFatto &a, const SchedaFatto &b) {
-            if (a.sbagliateUltime != b.sbagliateUltime) return a.sbagliateUltime > b.sbagliateUltime;
-            if (a.sbagliate != b.sbagliate) return a.sbagliate > b.sbagliate;
-            return a.secondi > b.secondi;
-        });
-        return sbagliati.mid(0, MassimoDifficili);
-    }
-    fatti.removeIf([](const SchedaFatto &f) { return f.giuste == 0; });
-    std::stable_sort(fatti.begin(), fatti.end(),
-                     [](const SchedaFatto &a, const SchedaFatto &b) { return a.secondi > b.secondi; });
-    return fatti.mid(0, Lenti);
+    if (daImparare.isEmpty() && daRipassare.isEmpty()) return {};
+    std::stable_sort(daImparare.begin(), daImparare.end(), [](const SchedaFatto &a, const SchedaFatto &b) {
+        const int ua = urgenza(a.ultimoEsito), ub = urgenza(b.ultimoEsito);
+        return ua != ub ? ua < ub : a.ultima < b.ultima;
+    });
+    const auto primaIlRipasso = [](const SchedaFatto &a, const SchedaFatto &b) {
+        return a.prossimoRipasso != b.prossimoRipasso ? a.prossimoRipasso < b.prossimoRipasso
+                                                      : a.ultima < b.ultima;
+    };
+    std::stable_sort(daRipassare.begin(), daRipassare.end(), primaIlRipasso);
+    std::stable_sort(sicure.begin(), sicure.end(), primaIlRipasso);
+
+    QList<SchedaFatto> urgenti = daImparare + daRipassare;
+    const qsizetype mescolate = std::min<qsizetype>(sicure.size(), lunghezza / QuotaSicure);
+    urgenti = urgenti.mid(0, std::min<qsizetype>(urgenti.size(), lunghezza - mescolate));
+    // The sure facts fill the rest: a quarter while others wait, more only when none is left out.
+    return urgenti + sicure.mid(0, lunghezza - urgenti.size());
 }
 
 std::bitset<100> celle(const QList<SchedaFatto> &fatti)

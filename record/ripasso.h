@@ -1,22 +1,27 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The hard facts: what "Ripassa" and --ripasso give a child to practise.
+// A round of "Ripassa": the facts to learn first, then those due for review, a few sure ones mixed in.
 #pragma once
 
 #include "record/schedafatto.h"
 
+#include <QDate>
 #include <QList>
 #include <bitset>
 
 namespace ripasso {
 
-/// At most this many hard facts.
-constexpr int MassimoDifficili = 10;
-/// When none was answered wrong, this many of the slowest.
-constexpr int Lenti = 5;
+/// Facts in a round unless the settings file says otherwise (ripasso=N).
+constexpr int LunghezzaPredefinita = 10;
+/// While other facts wait, sure facts fill at most this share of a round: enough to keep the round
+/// encouraging and to rehearse known facts between new ones, never so many that practice is wasted.
+constexpr int QuotaSicure = 4; // a quarter
 
-/// The facts answered wrong at least once in their last three askings, the most often wrong first,
-/// at most MassimoDifficili; when none was, the Lenti slowest.
-QList<SchedaFatto> difficili(QList<SchedaFatto> fatti);
+/// The round of \a lunghezza facts for the day \a oggi: the facts da imparare (wrong before slow, then
+/// the longest unasked first), then those da ripassare, then sicure ones (the nearest review first),
+/// at most a quarter while others wait. Never shorter than \a lunghezza while that many facts have
+/// been asked; empty when nothing is da imparare or da ripassare.
+QList<SchedaFatto> giro(const QList<SchedaFatto> &fatti, const QDate &oggi,
+                        int lunghezza = LunghezzaPredefinita);
 /// Their cells.
 std::bitset<100> celle(const QList<SchedaFatto> &fatti);
 

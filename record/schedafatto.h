@@ -1,22 +1,41 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// How a child does on one fact over its recent askings.
+// How a child does on one fact over all its askings: the summary kept beside the answers.
 #pragma once
 
-#include <QtGlobal>
+#include <QDate>
+#include <QDateTime>
+#include <QList>
+#include <algorithm>
+
+/// How one asking went.
+enum class EsitoDomanda {
+    Fluente,   ///< right at the first try, and not slow for this child
+    Lenta,     ///< right at the first try, but slow for this child
+    Sbagliata, ///< a wrong answer typed, or the question left
+};
 
 struct SchedaFatto
 {
     int riga = 0, colonna = 0; ///< the factors, 1..10
-    int chiesta = 0;           ///< askings counted
-    int sbagliate = 0;         ///< wrong answers over them
-    int sbagliateUltime = 0;   ///< wrong answers over the last three askings
-    int giuste = 0;            ///< askings answered right
-    double secondi = 0;        ///< average seconds to the right answer
+    int chiesta = 0;           ///< askings, all of them
+    int sbagliate = 0;         ///< askings with a wrong answer, or left
+    int lente = 0;             ///< askings right at the first try but slow
+    int fluentiDiFila = 0;     ///< fluent askings since the last that was not
+    int passo = 0;             ///< 0 while being learnt; then the review interval reached, 1..5
+    EsitoDomanda ultimoEsito = EsitoDomanda::Sbagliata;
+    QDateTime ultima;      ///< when it was last asked (its game's start)
+    QDate prossimoRipasso; ///< the local day its review comes, when passo > 0
+    QList<int> tempi;      ///< milliseconds of its last right answers, oldest first
 
     int cella() const { return (riga - 1) * 10 + colonna - 1; }
-    /// Share of wrong answers among all answers given, 0..1.
-    double quotaSbagliate() const
+    bool operator==(const SchedaFatto &) const = default;
+    /// The median of its last right answers, in seconds; 0 when never answered right.
+    double secondi() const
     {
-        return sbagliate + giuste == 0 ? 0 : double(sbagliate) / (sbagliate + giuste);
+        if (tempi.isEmpty()) return 0;
+        QList<int> t = tempi;
+        std::sort(t.begin(), t.end());
+        const qsizetype n = t.size();
+        return (n % 2 ? t[n / 2] : (t[n / 2 - 1] + t[n / 2]) / 2.0) / 1000.0;
     }
 };

@@ -4,6 +4,7 @@
 
 #include "printing/resoconto.h"
 #include "printing/tipografia.h"
+#include "record/apprendimento.h"
 #include "record/esportazione.h"
 #include "record/giocatore.h"
 #include "record/registro.h"
@@ -81,9 +82,7 @@ QStringList inBreve(const QList<SchedaFatto> &fatti)
 QLabel *legenda(QWidget *genitore)
 {
     QStringList voci;
-    for (MappaFatti::Livello l :
-         {MappaFatti::Livello::Sicura, MappaFatti::Livello::Lenta, MappaFatti::Livello::QualcheErrore,
-          MappaFatti::Livello::Difficile, MappaFatti::Livello::MaiChiesta})
+    for (MappaFatti::Stato l : MappaFatti::stati())
         voci.append(
             QStringLiteral("<span style=\"background-color:%1\">&nbsp;&nbsp;&nbsp;&nbsp;</span>&nbsp;%2")
                 .arg(MappaFatti::colore(l).name(), MappaFatti::nome(l).toHtmlEscaped()));
@@ -189,11 +188,11 @@ void FrmRegistro::costruisci(Uso uso)
     tabGiocatori = new QTableView(this);
     tabGiocatori->setObjectName(QStringLiteral("tabGiocatori"));
     tabGiocatori->setAccessibleName(QStringLiteral("Tutti i giocatori"));
-    m_giocatori = new QStandardItemModel(0, 6, this);
+    m_giocatori = new QStandardItemModel(0, 8, this);
     m_giocatori->setHorizontalHeaderLabels(
         {QStringLiteral("Giocatore"), QStringLiteral("Partite"), QStringLiteral("Ultima partita"),
          QStringLiteral("Secondi per risposta"), QStringLiteral("Errori per partita"),
-         QStringLiteral("Fatti più difficili")});
+         QStringLiteral("Sicure"), QStringLiteral("Da ripassare"), QStringLiteral("Da imparare")});
     m_giocatori->setSortRole(Qt::UserRole);
     tabGiocatori->setModel(m_giocatori);
     tabGiocatori->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -214,7 +213,8 @@ void FrmRegistro::costruisci(Uso uso)
     auto *pulsanti = new QHBoxLayout;
     cmdRipassa = new QPushButton(QStringLiteral("&Ripassa"), this);
     cmdRipassa->setObjectName(QStringLiteral("cmdRipassa"));
-    cmdRipassa->setToolTip(QStringLiteral("Una partita con soltanto i fatti più difficili"));
+    cmdRipassa->setToolTip(
+        QStringLiteral("Una partita con i fatti da imparare e da ripassare oggi, e qualcuno già sicuro"));
     cmdRipassa->setVisible(uso == Uso::ConTabellone);
     cmdEsporta = new QPushButton(QStringLiteral("&Esporta…"), this);
     cmdEsporta->setObjectName(QStringLiteral("cmdEsporta"));
@@ -350,24 +350,21 @@ void FrmRegistro::mostraGiocatore()
     grafico->mostra(partite);
     lblAndamento->setText(grafico->frase());
     mappa->mostra(fatti);
-    m_difficili = ripasso::difficili(fatti);
-    lblDifficili->setText(paroleDifficili(m_difficili));
-    cmdRipassa->setEnabled(!m_difficili.isEmpty());
+    m_giro = ripasso::giro(fatti, QDate::currentDate(), m_registro.lunghezzaRipasso());
+    lblDifficili->setText(paroleGiro(m_giro, fatti.isEmpty()));
+    cmdRipassa->setEnabled(!fatti.isEmpty());
     cmdRinomina->setEnabled(m_idLocali.contains(cmbGiocatore->currentText()) &&
                             cmbGiocatore->currentText() != Giocatore::ospite());
 }
 
-QString FrmRegistro::paroleDifficili(const QList<SchedaFatto> &difficili)
+QString FrmRegistro::paroleGiro(const QList<SchedaFatto> &giro, bool maiGiocato)
 {
-    if (difficili.isEmpty())
-        return QStringLiteral("Ancora nessuna partita da cui capire i fatti più difficili.");
+    if (maiGiocato) return QStringLiteral("Ancora nessuna partita da cui capire che cosa ripassare.");
+    if (giro.isEmpty()) return QStringLiteral("Oggi non c'è niente da ripassare.");
     QStringList fatti;
-    for (const SchedaFatto &f : difficili)
+    for (const SchedaFatto &f : giro)
         fatti.append(QStringLiteral("%1 per %2").arg(f.riga).arg(f.colonna));
-    const bool sbagliati = difficili.first().sbagliateUltime > 0;
-    return (sbagliati ? QStringLiteral("I fatti più difficili: ")
-                      : QStringLiteral("Nessun errore di recente; i più lenti: ")) +
-           fatti.join(QStringLiteral(", ")) + u'.';
+    return QStringLiteral("Il ripasso di oggi: ") + fatti.join(QStringLiteral(", ")) + u'.';
 }
 
 void FrmRegistro::riempiVistaGiocatori()
@@ -376,13 +373,33 @@ void FrmRegistro::riempiVistaGiocatori()
     m_giocatori->removeRows(0, m_giocatori->rowCount());
     Archivio *archivio = m_vista;
     if (!archivio) return;
+    const QDate oggi = QDate::currentDate();
     for (const SchedaGiocatore &g : archivio->giocatori()) {
-        const QStringList difficili = inBreve(ripasso::difficili(archivio->fatti(g.id)));
+        // The same states as the map's, by the same rule.
+        int sicure = 0, daRipassare = 0;
+        QStringList daImparare;
+        for (const SchedaFatto &f : archivio->fatti(g.id)) {
+            switch (apprendimento::stato(f, oggi)) {
+            case apprendimento::Stato::Sicura:
+                ++sicure;
+                break;
+            case apprendimento::Stato::DaRipassare:
+                ++daRipassare;
+                break;
+            case apprendimento::Stato::DaImparare:
+                daImparare.append(QStringLiteral("%1×%2").arg(f.riga).arg(f.colonna));
+                break;
+            case apprendimento::Stato::MaiChiesta:
+                break;
+            }
+        }
         m_giocatori->appendRow({voce(g.nome, g.nome), voce(QString::number(g.partite), g.partite),
                                 voce(quando(g.ultima), g.ultima),
                                 voce(Italiano.toString(g.secondiPerRisposta, 'f', 1), g.secondiPerRisposta),
                                 voce(Italiano.toString(g.erroriPerPartita, 'f', 1), g.erroriPerPartita),
-                                voce(difficili.join(QStringLiteral(", ")), difficili.size())});
+                                voce(QString::number(sicure), sicure),
+                                voce(QString::number(daRipassare), daRipassare),
+                                voce(daImparare.join(QStringLiteral(", ")), daImparare.size())});
     }
     m_giocatori->sort(tabGiocatori->horizontalHeader()->sortIndicatorSection(),
                       tabGiocatori->horizontalHeader()->sortIndicatorOrder());
@@ -460,8 +477,25 @@ void FrmRegistro::togliGiocatore()
 
 void FrmRegistro::ripassa()
 {
-    if (m_difficili.isEmpty()) return;
-    Q_EMIT ripassaChiesto(ripasso::celle(m_difficili));
+    if (!m_giro.isEmpty()) {
+        Q_EMIT ripassaChiesto(ripasso::celle(m_giro));
+        return;
+    }
+    // Nothing is made up as hard: it says so, and offers the whole table instead.
+    const DialoghiScalati dialoghi(m_fattore);
+    QMessageBox niente(
+        QMessageBox::Information, QStringLiteral("Ripassa"),
+        QStringLiteral("Oggi non c'è niente da ripassare: i fatti che hai già incontrato li sai."
+                       "\n\nVuoi fare una partita normale?"),
+        QMessageBox::NoButton, this);
+    niente.setObjectName(QStringLiteral("nienteDaRipassare"));
+    QPushButton *gioca =
+        niente.addButton(QStringLiteral("&Gioca una partita normale"), QMessageBox::AcceptRole);
+    niente.addButton(QStringLiteral("&Chiudi"), QMessageBox::RejectRole);
+    niente.setAccessibleName(QStringLiteral("Oggi non c'è niente da ripassare"));
+    niente.setAccessibleDescription(niente.text());
+    niente.exec();
+    if (niente.clickedButton() == gioca) Q_EMIT ripassaChiesto(std::bitset<100>().set());
 }
 
 void FrmRegistro::esporta()
@@ -557,12 +591,14 @@ void FrmRegistro::stampa()
     resoconto.giocatore = cmbGiocatore->currentText();
     resoconto.partite = archivio->partite(id);
     resoconto.fatti = archivio->fatti(id);
-    resoconto.daRipassare = ripasso::difficili(resoconto.fatti);
+    const QDate oggi = QDate::currentDate();
+    resoconto.daRipassare = ripasso::giro(resoconto.fatti, oggi, m_registro.lunghezzaRipasso());
     // A class, not a family's one child: the players side by side on a page of their own.
     if (const QList<SchedaGiocatore> giocatori = archivio->giocatori(); giocatori.size() > 1) {
         resoconto.classe = giocatori;
         for (const SchedaGiocatore &g : giocatori)
-            resoconto.difficiliClasse.append(inBreve(ripasso::difficili(archivio->fatti(g.id))));
+            resoconto.difficiliClasse.append(
+                inBreve(ripasso::giro(archivio->fatti(g.id), oggi, m_registro.lunghezzaRipasso())));
     }
     m_tipografia.stampaPagine(
         this, [&resoconto](QPrinter &stampante) { return resoconto::disegna(stampante, resoconto); });

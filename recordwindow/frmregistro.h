@@ -24,7 +24,7 @@ class Registro;
 class Tipografia;
 
 /// For the current player: the games (sortable), the chart, the map with its legend and words, the
-/// hardest facts and "Ripassa"; a view of all players; players added, renamed and removed; the
+/// day's round and "Ripassa"; a view of all players; players added, renamed and removed; the
 /// export and a printed report. Everything is reachable by keyboard, and each view has a name for
 /// screen readers.
 class FrmRegistro : public QWidget
@@ -73,15 +73,15 @@ private:
     void riempiVistaGiocatori();
     /// The state line: where the record is, and the school server's sender when there is one.
     void mostraStato();
-    /// The hardest facts in words.
-    static QString paroleDifficili(const QList<SchedaFatto> &difficili);
+    /// Today's round in words; \a maiGiocato when no fact was ever asked.
+    static QString paroleGiro(const QList<SchedaFatto> &giro, bool maiGiocato);
     /// Asks a name; empty when cancelled or not valid (the reason is told).
     QString chiediNome(const QString &titolo, const QString &proposto);
 
     Registro &m_registro;
     Tipografia &m_tipografia;
     QStandardItemModel *m_partite = nullptr, *m_giocatori = nullptr;
-    QList<SchedaFatto> m_difficili;
+    QList<SchedaFatto> m_giro; ///< today's round of "Ripassa"
     QFont m_font;
     qreal m_fattore = 1.0;
     std::unique_ptr<DisposizioniScalate> m_disposizioni; ///< the layouts' sizes at scale 1

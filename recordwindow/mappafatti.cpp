@@ -1,9 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The 10 × 10 map of the facts, each cell coloured by how the child does on it.
+// The 10 × 10 map of the facts, each cell coloured and lettered by the fact's state for the child.
 #include "recordwindow/mappafatti.h"
 
 #include <QHeaderView>
 #include <QLocale>
+
+namespace {
+
+const QLocale Italiano(QLocale::Italian);
+
+/// "3 dicembre", with the year when it is not this one.
+QString giorno(const QDate &d, const QDate &oggi)
+{
+    return Italiano.toString(d, d.year() == oggi.year() ? QStringLiteral("d MMMM")
+                                                        : QStringLiteral("d MMMM yyyy"));
+}
+
+} // namespace
 
 MappaFatti::MappaFatti(QWidget *parent) : QTableWidget(10, 10, parent)
 {
@@ -25,81 +38,90 @@ MappaFatti::MappaFatti(QWidget *parent) : QTableWidget(10, 10, parent)
     mostra({});
 }
 
-void MappaFatti::mostra(const QList<SchedaFatto> &fatti)
+void MappaFatti::mostra(const QList<SchedaFatto> &fatti, const QDate &oggi)
 {
+    std::array<SchedaFatto, 100> tutti;
     for (int k = 0; k < 100; ++k) {
-        SchedaFatto fatto;
-        fatto.riga = k / 10 + 1;
-        fatto.colonna = k % 10 + 1;
-        for (const SchedaFatto &f : fatti) {
-            if (f.cella() == k) fatto = f;
-        }
-        auto *cella = new QTableWidgetItem(QString::number(fatto.riga * fatto.colonna));
+        tutti[k].riga = k / 10 + 1;
+        tutti[k].colonna = k % 10 + 1;
+    }
+    for (const SchedaFatto &f : fatti)
+        tutti[f.cella()] = f;
+    for (const SchedaFatto &fatto : tutti) {
+        const Stato stato = apprendimento::stato(fatto, oggi);
+        auto *cella = new QTableWidgetItem(
+            QStringLiteral("%1 %2").arg(fatto.riga * fatto.colonna).arg(lettera(stato)).trimmed());
         cella->setTextAlignment(Qt::AlignCenter);
-        cella->setBackground(colore(livello(fatto)));
+        cella->setBackground(colore(stato));
         cella->setForeground(Qt::black);
-        const QString frase = parole(fatto);
+        const QString frase = parole(fatto, oggi);
         cella->setData(Qt::AccessibleTextRole, frase);
         cella->setToolTip(frase);
-        setItem(k / 10, k % 10, cella);
+        setItem(fatto.riga - 1, fatto.colonna - 1, cella);
     }
     if (currentItem()) Q_EMIT scelta(currentItem()->data(Qt::AccessibleTextRole).toString());
 }
 
-MappaFatti::Livello MappaFatti::livello(const SchedaFatto &fatto)
+QList<MappaFatti::Stato> MappaFatti::stati()
 {
-    if (fatto.chiesta == 0) return Livello::MaiChiesta;
-    const double quota = fatto.quotaSbagliate();
-    if (quota >= 1.0 / 3.0) return Livello::Difficile;
-    if (quota > 0) return Livello::QualcheErrore;
-    return fatto.secondi > SecondiLenti ? Livello::Lenta : Livello::Sicura;
+    return {Stato::DaImparare, Stato::DaRipassare, Stato::Sicura, Stato::MaiChiesta};
 }
 
-QColor MappaFatti::colore(Livello livello)
+QColor MappaFatti::colore(Stato stato)
 {
-    switch (livello) {
-    case Livello::MaiChiesta:
-        return QColor(0xd8, 0xd8, 0xd8);
-    case Livello::Sicura:
-        return QColor(0x7c, 0xcf, 0x7c);
-    case Livello::Lenta:
-        return QColor(0xf2, 0xdc, 0x5d);
-    case Livello::QualcheErrore:
-        return QColor(0xf5, 0xa1, 0x42);
-    case Livello::Difficile:
-        return QColor(0xe0, 0x50, 0x50);
+    // Lightness apart as well as hue: they read apart in grey too.
+    switch (stato) {
+    case Stato::MaiChiesta:
+        return QColor(0xf2, 0xf2, 0xf2);
+    case Stato::DaImparare:
+        return QColor(0xe8, 0x6a, 0x5a);
+    case Stato::DaRipassare:
+        return QColor(0xf5, 0xd0, 0x4c);
+    case Stato::Sicura:
+        return QColor(0x8f, 0xc9, 0x8a);
     }
     return {};
 }
 
-QString MappaFatti::nome(Livello livello)
+QString MappaFatti::lettera(Stato stato)
 {
-    switch (livello) {
-    case Livello::MaiChiesta:
-        return QStringLiteral("mai chiesta");
-    case Livello::Sicura:
-        return QStringLiteral("sicura");
-    case Livello::Lenta:
-        return QStringLiteral("giusta ma lenta (oltre %1 secondi)").arg(SecondiLenti);
-    case Livello::QualcheErrore:
-        return QStringLiteral("qualche errore");
-    case Livello::Difficile:
-        return QStringLiteral("sbagliata spesso (una volta su tre o più)");
+    switch (stato) {
+    case Stato::MaiChiesta:
+        return {};
+    case Stato::DaImparare:
+        return QStringLiteral("I");
+    case Stato::DaRipassare:
+        return QStringLiteral("R");
+    case Stato::Sicura:
+        return QStringLiteral("S");
     }
     return {};
 }
 
-QString MappaFatti::parole(const SchedaFatto &fatto)
+QString MappaFatti::nome(Stato stato)
 {
-    const QString fattori = QStringLiteral("%1 per %2").arg(fatto.riga).arg(fatto.colonna);
-    if (fatto.chiesta == 0) return fattori + QStringLiteral(": mai chiesta");
+    const QString l = lettera(stato);
+    return (l.isEmpty() ? QStringLiteral("senza lettera") : l) + QStringLiteral(": ") +
+           apprendimento::nome(stato);
+}
+
+QString MappaFatti::parole(const SchedaFatto &fatto, const QDate &oggi)
+{
+    const Stato stato = apprendimento::stato(fatto, oggi);
     QString frase =
-        fattori + (fatto.chiesta == 1 ? QStringLiteral(": chiesta 1 volta, ")
-                                      : QStringLiteral(": chiesta %1 volte, ").arg(fatto.chiesta));
+        QStringLiteral("%1 per %2: %3").arg(fatto.riga).arg(fatto.colonna).arg(apprendimento::nome(stato));
+    if (fatto.chiesta == 0) return frase;
+    frase += fatto.chiesta == 1 ? QStringLiteral("; chiesta 1 volta, ")
+                                : QStringLiteral("; chiesta %1 volte, ").arg(fatto.chiesta);
     frase += fatto.sbagliate == 1 ? QStringLiteral("1 sbagliata")
                                   : QStringLiteral("%1 sbagliate").arg(fatto.sbagliate);
-    if (fatto.giuste > 0)
-        frase += QStringLiteral(", %1 secondi in media")
-                     .arg(QLocale(QLocale::Italian).toString(fatto.secondi, 'f', 1));
+    if (fatto.chiesta > 1)
+        frase += QStringLiteral(", l'ultima il %1").arg(giorno(fatto.ultima.toLocalTime().date(), oggi));
+    else
+        frase += QStringLiteral(", il %1").arg(giorno(fatto.ultima.toLocalTime().date(), oggi));
+    if (!fatto.tempi.isEmpty())
+        frase += QStringLiteral("; di solito %1 secondi").arg(Italiano.toString(fatto.secondi(), 'f', 1));
+    if (stato == Stato::Sicura)
+        frase += QStringLiteral("; da ripassare il %1").arg(giorno(fatto.prossimoRipasso, oggi));
     return frase;
 }

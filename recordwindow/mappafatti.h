@@ -2,34 +2,36 @@
 // The 10 × 10 map of the facts, each cell coloured by how the child does on it.
 #pragma once
 
-#include "record/schedafatto.h"
+#include "record/apprendimento.h"
 
 #include <QColor>
 #include <QList>
 #include <QTableWidget>
 
-/// A grid like the board's: row factor down, column factor across. Each cell's colour says how the
-/// child does on that fact over its recent askings; its words (also told to a screen reader) say it
-/// in full. Moving through it with the keyboard or the mouse selects a cell.
+/// A grid like the board's: row factor down, column factor across. Each cell's colour and letter say
+/// the fact's state for the child over all its askings; its words (also told to a screen reader) say
+/// it in full. Moving through it with the keyboard or the mouse selects a cell.
 class MappaFatti : public QTableWidget
 {
     Q_OBJECT
 public:
-    /// What a colour means.
-    enum class Livello { MaiChiesta, Sicura, Lenta, QualcheErrore, Difficile };
-    /// Average seconds above which a fact answered without errors is slow.
-    static constexpr double SecondiLenti = 8.0;
+    using Stato = apprendimento::Stato;
 
     explicit MappaFatti(QWidget *parent = nullptr);
 
-    void mostra(const QList<SchedaFatto> &fatti);
+    /// The facts of a child on the local day \a oggi.
+    void mostra(const QList<SchedaFatto> &fatti, const QDate &oggi = QDate::currentDate());
 
-    static Livello livello(const SchedaFatto &fatto);
-    static QColor colore(Livello livello);
-    /// The legend's word for \a livello.
-    static QString nome(Livello livello);
-    /// "7 per 8: chiesta 12 volte, 3 sbagliate, 6,4 secondi in media".
-    static QString parole(const SchedaFatto &fatto);
+    // What draws a cell, here and on paper.
+    static QColor colore(Stato stato);
+    /// The letter beside the product, so that the map reads in grey and for colour-blind eyes.
+    static QString lettera(Stato stato);
+    /// The legend's words for \a stato: its letter and its name.
+    static QString nome(Stato stato);
+    /// "7 per 8: da imparare; chiesta 14 volte, 4 sbagliate, l'ultima il 3 dicembre; di solito 3,2 secondi".
+    static QString parole(const SchedaFatto &fatto, const QDate &oggi);
+    /// The legend in words, every state in the map's order.
+    static QList<Stato> stati();
 
 Q_SIGNALS:
     /// The words of the selected cell.

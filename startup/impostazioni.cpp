@@ -53,6 +53,19 @@ void leggiFile(const QSettings &file, Opzioni &opzioni, QStringList &avvisi)
         else
             avvisa(chiave, QStringLiteral("\"%1\" non va bene: scrivi true oppure false.").arg(testo));
     };
+    const QString ripasso = QStringLiteral("ripasso");
+    if (file.contains(ripasso)) {
+        bool numero = false;
+        const QString testo = testoDi(file.value(ripasso));
+        const int n = testo.trimmed().toInt(&numero);
+        if (numero && n >= 1 && n <= 100)
+            opzioni.lunghezzaRipasso = n;
+        else
+            avvisa(
+                ripasso,
+                QStringLiteral("\"%1\" non va bene: scrivi quanti fatti ripassare, da 1 a 100.").arg(testo));
+    }
+
     interruttore(QStringLiteral("muto"), opzioni.suono, Suono::Spento, Suono::Acceso);
     interruttore(QStringLiteral("schermo-intero"), opzioni.schermo, Schermo::Intero, Schermo::Finestra);
 }

@@ -73,8 +73,8 @@ Lettura leggiOpzioni(const QStringList &argomenti, const Opzioni &partenza)
     soloRegistro.setFlags(QCommandLineOption::HiddenFromHelp);
     const QCommandLineOption ripasso(
         QStringLiteral("ripasso"),
-        QStringLiteral("Parte con soltanto i fatti più difficili di chi gioca, gli "
-                       "altri in verde."));
+        QStringLiteral("Parte con il ripasso di oggi di chi gioca: i fatti da imparare e da ripassare, "
+                       "qualcuno già sicuro, gli altri in verde."));
     const QCommandLineOption esporta(
         QStringLiteral("esporta"),
         QStringLiteral("Scrive tutte le partite del registro, una riga per partita, in FILE (CSV) ed esce."),
@@ -85,9 +85,15 @@ Lettura leggiOpzioni(const QStringList &argomenti, const Opzioni &partenza)
         QStringLiteral("FILE"));
     const QCommandLineOption csvStandard(
         QStringLiteral("csv-standard"),
-        QStringLiteral("Con --esporta e --esporta-risposte scrive il CSV standard per i programmi (RFC 4180: "
+        QStringLiteral("Con --esporta, --esporta-risposte e --esporta-fatti scrive il CSV standard per i "
+                       "programmi (RFC 4180: "
                        "virgola, punto decimale, date ISO 8601) invece di quello per il foglio di calcolo "
                        "nella lingua del sistema."));
+    const QCommandLineOption esportaFatti(
+        QStringLiteral("esporta-fatti"),
+        QStringLiteral(
+            "Scrive lo stato di ogni fatto di ogni giocatore, una riga per fatto, in FILE (CSV) ed esce."),
+        QStringLiteral("FILE"));
     const QCommandLineOption registroServer(
         QStringLiteral("registro-server"),
         QStringLiteral(
@@ -95,7 +101,7 @@ Lettura leggiOpzioni(const QStringList &argomenti, const Opzioni &partenza)
             "database) invece di quello di numerella.conf. La password va in ~/.pgpass, mai qui."),
         QStringLiteral("URL"));
     lettore.addOptions({tabelline, muto, schermoIntero, giocatore, registro, soloRegistro, ripasso, esporta,
-                        esportaRisposte, csvStandard, registroServer});
+                        esportaRisposte, csvStandard, esportaFatti, registroServer});
 
     Lettura lettura;
     lettura.opzioni = partenza;
@@ -153,8 +159,10 @@ Lettura leggiOpzioni(const QStringList &argomenti, const Opzioni &partenza)
     lettura.opzioni.esporta = lettore.value(esporta);
     lettura.opzioni.esportaRisposte = lettore.value(esportaRisposte);
     if (lettore.isSet(csvStandard)) lettura.opzioni.formaCsv = FormaCsv::Standard;
+    lettura.opzioni.esportaFatti = lettore.value(esportaFatti);
     lettura.opzioni.registroServer = lettore.value(registroServer);
-    if (!lettura.opzioni.esporta.isEmpty() || !lettura.opzioni.esportaRisposte.isEmpty())
+    if (!lettura.opzioni.esporta.isEmpty() || !lettura.opzioni.esportaRisposte.isEmpty() ||
+        !lettura.opzioni.esportaFatti.isEmpty())
         lettura.esito = Esito::Esporta;
     return lettura;
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "record/csv.h"
+#include "record/ripasso.h"
 
 #include <QString>
 #include <QStringList>
@@ -36,6 +37,9 @@ struct Opzioni
     QString esporta;                      ///< CSV file for the games
     QString esportaRisposte;              ///< CSV file for the answers
     FormaCsv formaCsv = FormaCsv::Locale; ///< the exported files' form
+    QString esportaFatti;                 ///< CSV file for each child's facts
+    int lunghezzaRipasso =
+        ripasso::LunghezzaPredefinita; ///< facts in a round of "Ripassa" (ripasso=N in the settings file)
     QString registroServer; ///< the school's server for this run (a libpq URI); empty for numerella.conf's
 };
 

@@ -3,6 +3,7 @@
 // bad files and folders that leave the game going, and the export for spreadsheets.
 #include "aiuto.h"
 #include "board/registrazione.h"
+#include "record/apprendimento.h"
 #include "record/esportazione.h"
 #include "record/giocatore.h"
 #include "record/registro.h"
@@ -140,7 +141,11 @@ private Q_SLOTS:
     void resoconto_data();
     void resoconto();
     void finestraRegistro();
-    void fattiDifficili();
+    void statiDelFatto_data();
+    void statiDelFatto();
+    void giroDelRipasso_data();
+    void giroDelRipasso();
+    void fattiDaTutteLeDomande();
 
 private:
     QString nuovoFile() { return m_cartella.filePath(QStringLiteral("r%1/registro.sqlite").arg(++m_file)); }
@@ -219,7 +224,7 @@ void TestRegistro::partiteSulTabellone()
     QCOMPARE(fatto->colonna, 8);
     QCOMPARE(fatto->chiesta, 1);
     QCOMPARE(fatto->sbagliate, 1);
-    QVERIFY2(fatto->secondi < 0.3, qPrintable(QString::number(fatto->secondi))); // the pause left out
+    QVERIFY2(fatto->secondi() < 0.3, qPrintable(QString::number(fatto->secondi()))); // the pause left out
 
     // With no player chosen the games are the guest's; the chosen one is remembered between runs.
     QCOMPARE(Giocatore().nome(), QStringLiteral("Giulia"));
@@ -286,7 +291,7 @@ void TestRegistro::migrazioneDallaPrima()
     QCOMPARE(partite[1].esito, FinePartita::Interrotta);
     const QList<SchedaFatto> fatti = archivio.fatti(1);
     QCOMPARE(fatti.size(), 1);
-    QCOMPARE(fatti[0].secondi, 6.4);
+    QCOMPARE(fatti[0].secondi(), 6.4);
     QCOMPARE(fatti[0].sbagliate, 1);
     // And the new version's writes work on it.
     QVERIFY(archivio.iniziaPartita(1, QStringLiteral("c"), QDateTime::currentDateTimeUtc(),
@@ -629,22 +634,25 @@ void TestRegistro::finestraRegistro()
     QCOMPARE(partite->index(primo == QStringLiteral("0") ? 2 : 0, 4).data().toString(),
              QStringLiteral("fermata"));
 
-    using L = MappaFatti::Livello;
-    for (const auto &[cella, livello] : {std::pair{67, L::Difficile},
-                                         {23, L::Sicura},
-                                         {58, L::Lenta},
-                                         {11, L::Sicura},
-                                         {44, L::MaiChiesta},
-                                         {0, L::MaiChiesta}})
-        QCOMPARE(f->mappa->item(cella / 10, cella % 10)->background().color(), MappaFatti::colore(livello));
+    // Each asked once but 7 per 8 twice, wrong both times: all still to learn; a letter beside the colour.
+    using S = apprendimento::Stato;
+    for (const auto &[cella, stato] :
+         {std::pair{67, S::DaImparare}, {23, S::DaImparare}, {44, S::MaiChiesta}})
+        QCOMPARE(f->mappa->item(cella / 10, cella % 10)->background().color(), MappaFatti::colore(stato));
+    QCOMPARE(f->mappa->item(6, 7)->text(), QStringLiteral("56 I"));
     f->schede->setCurrentIndex(2);
     f->mappa->setFocus();
     f->mappa->setCurrentCell(6, 6);
     QTest::keyClick(f->mappa, Qt::Key_Right);
     QCOMPARE(f->lblFatto->text(),
-             QStringLiteral("7 per 8: chiesta 2 volte, 3 sbagliate, 5,5 secondi in media"));
+             QStringLiteral(
+                 "7 per 8: da imparare; chiesta 2 volte, 2 sbagliate, l'ultima il %1; di solito 5,5 secondi")
+                 .arg(QLocale(QLocale::Italian)
+                          .toString(QDate::currentDate().addDays(-1), QStringLiteral("d MMMM"))));
     QCOMPARE(f->mappa->item(6, 7)->data(Qt::AccessibleTextRole).toString(), f->lblFatto->text());
-    QCOMPARE(f->lblDifficili->text(), QStringLiteral("I fatti più difficili: 7 per 8."));
+    // Wrong first, then the longest unasked.
+    QCOMPARE(f->lblDifficili->text(),
+             QStringLiteral("Il ripasso di oggi: 7 per 8, 3 per 4, 6 per 9, 2 per 2."));
 
     f->schede->setCurrentWidget(f->tabGiocatori);
     QCOMPARE(f->tabGiocatori->model()->rowCount(), 2);
@@ -653,9 +661,9 @@ void TestRegistro::finestraRegistro()
     QCOMPARE(f->tabGiocatori->model()->index(0, 3).data().toString(),
              QStringLiteral("4,6")); // 23 s over 5 answers
     QCOMPARE(f->tabGiocatori->model()->index(0, 4).data().toString(), QStringLiteral("1,5"));
-    QCOMPARE(f->tabGiocatori->model()->index(0, 5).data().toString(), QStringLiteral("7×8"));
-    QCOMPARE(f->tabGiocatori->model()->index(1, 5).data().toString(),
-             QStringLiteral("5×5")); // none wrong: the slowest
+    QCOMPARE(f->tabGiocatori->model()->index(0, 5).data().toString(), QStringLiteral("0"));
+    QCOMPARE(f->tabGiocatori->model()->index(0, 7).data().toString(), QStringLiteral("2×2, 3×4, 6×9, 7×8"));
+    QCOMPARE(f->tabGiocatori->model()->index(1, 7).data().toString(), QStringLiteral("5×5"));
 
     // Another child chosen in the window: the board's caption follows.
     f->cmbGiocatore->setCurrentIndex(f->cmbGiocatore->findText(QStringLiteral("Marco")));
@@ -665,14 +673,28 @@ void TestRegistro::finestraRegistro()
     f->cmbGiocatore->setCurrentIndex(f->cmbGiocatore->findText(QStringLiteral("Giulia")));
     Q_EMIT f->cmbGiocatore->activated(f->cmbGiocatore->currentIndex());
 
-    // "Ripassa": the paused game gives way to one of exactly the hard facts, which runs to its end.
-    QTest::mouseClick(f->cmdRipassa, Qt::LeftButton);
+    // "Ripassa" over the paused game asks first, in words a screen reader is given; "No" keeps the game.
+    for (const bool lascia : {false, true}) {
+        QTimer::singleShot(0, [lascia] {
+            auto *domanda = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            QVERIFY(domanda && domanda->objectName() == QStringLiteral("confermaRipassa"));
+            QVERIFY(!domanda->accessibleName().isEmpty());
+            QCOMPARE(domanda->accessibleDescription(), domanda->text());
+            for (QAbstractButton *b : domanda->buttons())
+                if (b->text().startsWith(lascia ? QStringLiteral("&Sì") : QStringLiteral("&No"))) b->click();
+        });
+        QTest::mouseClick(f->cmdRipassa, Qt::LeftButton);
+        if (!lascia) {
+            QCOMPARE(p.banco->momento(), Momento::InPausa);
+            QVERIFY(f->isVisible());
+        }
+    }
+    // Then a game of exactly today's round, which runs to its end.
     QVERIFY(!f->isVisible() || QTest::qWaitFor([&] { return !p.banco->findChild<FrmRegistro *>(); }));
     QCOMPARE(p.banco->momento(), Momento::InCorso);
     for (int k = 0; k < 100; ++k)
-        QCOMPARE(p.banco->txtRisultato[k]->esclusa(), k != 67);
-    QCOMPARE(p.banco.stato.cella(), 67);
-    p.banco.rispondi();
+        QCOMPARE(p.banco->txtRisultato[k]->esclusa(), k != 67 && k != 23 && k != 58 && k != 11);
+    p.finisci();
     QCOMPARE(p.banco->momento(), Momento::Finita);
 
     // Removing a child asks first; "No" keeps her.
@@ -693,35 +715,197 @@ void TestRegistro::finestraRegistro()
     QCOMPARE(a.giocatori().size(), 2); // Marco and the guest, now chosen
 }
 
-void TestRegistro::fattiDifficili()
+namespace {
+
+/// A local day of the test's own, \a giorni after the first of December 2026, at ten.
+QDateTime giornoDiProva(int giorni)
 {
-    // Twelve facts wrong recently: the ten most often wrong, in that order; a fact wrong only long ago is not
-    // hard.
-    QList<SchedaFatto> fatti;
-    for (int k = 0; k < 30; ++k) {
-        SchedaFatto f;
-        f.riga = k / 10 + 1;
-        f.colonna = k % 10 + 1;
-        f.chiesta = 10;
-        f.giuste = 10;
-        f.secondi = k;
-        f.sbagliateUltime = k < 12 ? 1 + k % 3 : 0;
-        f.sbagliate = f.sbagliateUltime + (k >= 25 ? 5 : 0);
-        fatti.append(f);
+    return QDateTime(QDate(2026, 12, 1).addDays(giorni), QTime(10, 0));
+}
+
+/// "0:2000 1:x 1:- 2:3000/1": askings as day:milliseconds (x wrong, - left, /n with n wrong first).
+QList<apprendimento::Chiesta> chiesteDa(const QString &testo)
+{
+    QList<apprendimento::Chiesta> chieste;
+    for (const QString &parte : testo.split(u' ', Qt::SkipEmptyParts)) {
+        const QStringList giornoTempo = parte.split(u':');
+        const QStringList tempoSbagliate = giornoTempo[1].split(u'/');
+        apprendimento::Chiesta c{giornoDiProva(giornoTempo[0].toInt()), 0, tempoSbagliate.value(1).toInt()};
+        if (tempoSbagliate[0] == u"x") {
+            c.millisecondi = 1500;
+            c.sbagliate = 1;
+        } else {
+            c.millisecondi = tempoSbagliate[0] == u"-" ? -1 : tempoSbagliate[0].toLongLong();
+        }
+        chieste.append(c);
     }
-    const QList<SchedaFatto> difficili = ripasso::difficili(fatti);
-    QCOMPARE(difficili.size(), ripasso::MassimoDifficili);
-    for (qsizetype i = 1; i < difficili.size(); ++i)
-        QVERIFY(difficili[i - 1].sbagliateUltime >= difficili[i].sbagliateUltime);
-    QCOMPARE(difficili.first().sbagliateUltime, 3);
-    QVERIFY(difficili.last().sbagliateUltime >= 1);
-    // None wrong recently: the five slowest.
-    for (SchedaFatto &f : fatti)
-        f.sbagliateUltime = 0;
-    const std::bitset<100> lenti = ripasso::celle(ripasso::difficili(fatti));
-    QCOMPARE(lenti.count(), size_t(ripasso::Lenti));
-    for (int k = 25; k < 30; ++k)
-        QVERIFY(lenti.test(k));
+    return chieste;
+}
+
+} // namespace
+
+void TestRegistro::statiDelFatto_data()
+{
+    QTest::addColumn<QString>("chieste");
+    QTest::addColumn<qint64>("mediana"); // the child's, 0 while too few answers say it
+    QTest::addColumn<int>("oggi");
+    QTest::addColumn<int>("stato");
+    QTest::addColumn<int>("prossimo"); // the review's day, -1 for none
+    // As apprendimento::Stato.
+    constexpr int MaiChiesta = 0, DaImparare = 1, Sicura = 2, DaRipassare = 3;
+    static_assert(int(apprendimento::Stato::DaRipassare) == DaRipassare);
+    QTest::newRow("mai chiesta") << QStringLiteral("") << qint64(1000) << 0 << MaiChiesta << -1;
+    QTest::newRow("sbagliata") << QStringLiteral("0:x") << qint64(1000) << 0 << DaImparare << -1;
+    QTest::newRow("lasciata") << QStringLiteral("0:-") << qint64(1000) << 0 << DaImparare << -1;
+    QTest::newRow("giusta dopo un errore")
+        << QStringLiteral("0:900/1 0:900") << qint64(1000) << 0 << DaImparare << -1;
+    QTest::newRow("fluente una volta") << QStringLiteral("0:900") << qint64(1000) << 0 << DaImparare << -1;
+    QTest::newRow("fluente due volte") << QStringLiteral("0:900 0:1900") << qint64(1000) << 0 << Sicura << 1;
+    QTest::newRow("lenta per lei") << QStringLiteral("0:900 0:2100") << qint64(1000) << 0 << DaImparare << -1;
+    QTest::newRow("non lenta per chi va piano")
+        << QStringLiteral("0:3900 0:3900") << qint64(2000) << 0 << Sicura << 1;
+    QTest::newRow("senza mediana nulla è lento")
+        << QStringLiteral("0:9000 0:9000") << qint64(0) << 0 << Sicura << 1;
+    QTest::newRow("il giorno del ripasso")
+        << QStringLiteral("0:900 0:900") << qint64(1000) << 1 << DaRipassare << 1;
+    QTest::newRow("ripasso in anticipo non conta")
+        << QStringLiteral("0:900 0:900 0:900") << qint64(1000) << 0 << Sicura << 1;
+    QTest::newRow("ripassi sempre più lontani")
+        << QStringLiteral("0:900 0:900 1:900 4:900 11:900 25:900 55:900") << qint64(1000) << 60 << Sicura
+        << 85;
+    QTest::newRow("ripasso tardivo") << QStringLiteral("0:900 0:900 9:900") << qint64(1000) << 10 << Sicura
+                                     << 12;
+    QTest::newRow("ripasso sbagliato")
+        << QStringLiteral("0:900 0:900 1:x") << qint64(1000) << 1 << DaImparare << -1;
+    QTest::newRow("ripasso lento") << QStringLiteral("0:900 0:900 3:2500") << qint64(1000) << 3 << DaImparare
+                                   << -1;
+    QTest::newRow("di nuovo due volte")
+        << QStringLiteral("0:900 0:900 1:x 1:900 2:900") << qint64(1000) << 2 << Sicura << 3;
+}
+
+void TestRegistro::statiDelFatto()
+{
+    QFETCH(QString, chieste);
+    QFETCH(qint64, mediana);
+    QFETCH(int, oggi);
+    QFETCH(int, stato);
+    QFETCH(int, prossimo);
+    QDate ripasso;
+    QCOMPARE(int(apprendimento::statoDa(chiesteDa(chieste), giornoDiProva(oggi).date(), mediana, &ripasso)),
+             stato);
+    QCOMPARE(ripasso, prossimo < 0 ? QDate() : giornoDiProva(prossimo).date());
+}
+
+void TestRegistro::giroDelRipasso_data()
+{
+    // Facts prepared in each state; then how many of each the round takes, in this order.
+    QTest::addColumn<QList<int>>("quanti"); // wrong, slow, due for review, sure
+    QTest::addColumn<int>("lunghezza");
+    QTest::addColumn<QList<int>>("presi");
+    QTest::newRow("niente da ripassare") << QList<int>{0, 0, 0, 30} << 10 << QList<int>{0, 0, 0, 0};
+    QTest::newRow("un quarto di sicure mentre altre aspettano")
+        << QList<int>{12, 3, 0, 30} << 10 << QList<int>{8, 0, 0, 2};
+    QTest::newRow("sbagliate prima delle lente") << QList<int>{5, 5, 5, 0} << 10 << QList<int>{5, 5, 0, 0};
+    QTest::newRow("poi da ripassare") << QList<int>{3, 0, 10, 10} << 10 << QList<int>{3, 0, 5, 2};
+    QTest::newRow("nessuna aspetta: sicure fino alla lunghezza")
+        << QList<int>{2, 1, 1, 30} << 10 << QList<int>{2, 1, 1, 6};
+    QTest::newRow("poche sicure") << QList<int>{12, 0, 0, 1} << 10 << QList<int>{9, 0, 0, 1};
+    QTest::newRow("meno fatti chiesti della lunghezza")
+        << QList<int>{1, 0, 0, 2} << 10 << QList<int>{1, 0, 0, 2};
+    QTest::newRow("ripasso=4") << QList<int>{20, 0, 0, 20} << 4 << QList<int>{3, 0, 0, 1};
+}
+
+void TestRegistro::giroDelRipasso()
+{
+    QFETCH(QList<int>, quanti);
+    QFETCH(int, lunghezza);
+    QFETCH(QList<int>, presi);
+    const QDate oggi = giornoDiProva(10).date();
+    // Facts in every state, each kind's oldest last in the list: the round must still take them first.
+    QList<SchedaFatto> fatti;
+    for (int tipo = 0; tipo < 4; ++tipo) {
+        for (int n = quanti[tipo] - 1; n >= 0; --n) {
+            SchedaFatto f;
+            f.riga = fatti.size() / 10 + 1;
+            f.colonna = fatti.size() % 10 + 1;
+            f.chiesta = 3;
+            f.ultima = giornoDiProva(n);
+            f.ultimoEsito = tipo == 0   ? EsitoDomanda::Sbagliata
+                            : tipo == 1 ? EsitoDomanda::Lenta
+                                        : EsitoDomanda::Fluente;
+            f.passo = tipo < 2 ? 0 : 1;
+            if (tipo == 2) f.prossimoRipasso = oggi.addDays(-n);
+            if (tipo == 3) f.prossimoRipasso = oggi.addDays(1 + n);
+            fatti.append(f);
+        }
+    }
+    std::reverse(fatti.begin(), fatti.end()); // the record's order says nothing
+    const QList<SchedaFatto> giro = ripasso::giro(fatti, oggi, lunghezza);
+    QList<int> contati(4, 0);
+    int ultimoTipo = 0;
+    for (qsizetype i = 0; i < giro.size(); ++i) {
+        const SchedaFatto &f = giro[i];
+        const int tipo = f.passo == 0 ? (f.ultimoEsito == EsitoDomanda::Sbagliata ? 0 : 1)
+                                      : (f.prossimoRipasso <= oggi ? 2 : 3);
+        QVERIFY2(tipo >= ultimoTipo, "the most urgent first");
+        // Within a kind, the oldest (the most overdue, the nearest review) first.
+        if (i > 0 && tipo == ultimoTipo && tipo < 2) QVERIFY(giro[i - 1].ultima <= f.ultima);
+        if (i > 0 && tipo == ultimoTipo && tipo >= 2)
+            QVERIFY(giro[i - 1].prossimoRipasso <= f.prossimoRipasso);
+        ultimoTipo = tipo;
+        ++contati[tipo];
+    }
+    QCOMPARE(contati, presi);
+    QCOMPARE(ripasso::celle(giro).count(), size_t(giro.size()));
+}
+
+void TestRegistro::fattiDaTutteLeDomande()
+{
+    // 80 games over days: the first asks all 100 facts, the others only 7 per 8 and 2 per 3; the
+    // summary written with each answer, the one a migration builds and the answers' own all agree.
+    const QString file = nuovoFile();
+    {
+        Archivio a(file);
+        QVERIFY(a.apri());
+        const qint64 giulia = a.giocatore(QStringLiteral("Giulia"));
+        const qint64 prima =
+            a.iniziaPartita(giulia, QStringLiteral("p0"), giornoDiProva(-40), std::bitset<100>().set());
+        for (int k = 0; k < 100; ++k)
+            QVERIFY(a.domanda(prima, k + 1, k, 1000 + 10 * k, k == 67 ? 1 : 0));
+        for (int n = 1; n < 80; ++n) {
+            const qint64 p =
+                a.iniziaPartita(giulia, QStringLiteral("p%1").arg(n), giornoDiProva(-40 + n / 2).addSecs(n),
+                                std::bitset<100>().set(67).set(12));
+            // 7 per 8: 13 more askings, 3 more of them wrong, the last on the 30th of November at 3,2 s.
+            if (n >= 67)
+                QVERIFY(a.domanda(p, 1, 67, n == 79 ? 3200 : 3100 + n % 3 * 100, n % 4 == 0 ? 1 : 0));
+            QVERIFY(a.domanda(p, 2, 12, 1200, 0));
+            QVERIFY(
+                a.chiudiPartita(p, giornoDiProva(-40 + n / 2).addSecs(n + 5), 5, 0, 2, FinePartita::Finita));
+        }
+    }
+    QFile::remove(file + QStringLiteral("-vecchio"));
+    QVERIFY(QFile::copy(file, file + QStringLiteral("-vecchio")));
+    // The same record as an older program left it: no summary yet.
+    scriviDiretto(file + QStringLiteral("-vecchio"),
+                  {QStringLiteral("DROP TABLE fatti"), QStringLiteral("DROP TABLE ritmo"),
+                   QStringLiteral("UPDATE versione SET numero = 2")});
+    Archivio nuovo(file), vecchio(file + QStringLiteral("-vecchio"));
+    QVERIFY(nuovo.apri() && vecchio.apri());
+    const QList<SchedaFatto> fatti = nuovo.fatti(1);
+    QCOMPARE(fatti.size(), 100);
+    QCOMPARE(vecchio.fatti(1), fatti);
+    QCOMPARE(nuovo.fattiDalleDomande(1), fatti);
+    // The map says it all, about the first game's facts too.
+    const QDate oggi = giornoDiProva(0).date();
+    QCOMPARE(MappaFatti::parole(fatti[67], oggi),
+             QStringLiteral("7 per 8: da imparare; chiesta 14 volte, 4 sbagliate, l'ultima il 30 novembre; "
+                            "di solito 3,2 secondi"));
+    QCOMPARE(MappaFatti::parole(fatti[0], oggi),
+             QStringLiteral(
+                 "1 per 1: da imparare; chiesta 1 volta, 0 sbagliate, il 22 ottobre; di solito 1,0 secondi"));
+    QCOMPARE(apprendimento::stato(fatti[12], oggi), apprendimento::Stato::Sicura);
+    QVERIFY(MappaFatti::parole(fatti[12], oggi).endsWith(QStringLiteral("; da ripassare il 16 dicembre")));
 }
 
 QTEST_MAIN(TestRegistro)

@@ -1,0 +1,127 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// When a fact is learnt: each asking judged against the child's own pace, and reviews spaced over days.
+#include "record/apprendimento.h"
+
+#include <QStringList>
+#include <algorithm>
+
+namespace apprendimento {
+
+qint64 mediana(const QList<int> &ritmo)
+{
+    if (ritmo.size() < MinimoRitmo) return 0;
+    QList<int> t = ritmo;
+    std::sort(t.begin(), t.end());
+    const qsizetype n = t.size();
+    return n % 2 ? t[n / 2] : (qint64(t[n / 2 - 1]) + t[n / 2]) / 2;
+}
+
+EsitoDomanda esito(const Chiesta &chiesta, qint64 mediana)
+{
+    if (chiesta.millisecondi < 0 || chiesta.sbagliate > 0) return EsitoDomanda::Sbagliata;
+    if (mediana > 0 && chiesta.millisecondi > FattoreLento * mediana) return EsitoDomanda::Lenta;
+    return EsitoDomanda::Fluente;
+}
+
+void aggiorna(SchedaFatto &fatto, const Chiesta &chiesta, qint64 mediana)
+{
+    const EsitoDomanda e = esito(chiesta, mediana);
+    const QDate giorno = chiesta.quando.toLocalTime().date();
+    ++fatto.chiesta;
+    if (e == EsitoDomanda::Sbagliata) ++fatto.sbagliate;
+    if (e == EsitoDomanda::Lenta) ++fatto.lente;
+    if (e != EsitoDomanda::Fluente) {
+        fatto.fluentiDiFila = 0;
+        fatto.passo = 0;
+        fatto.prossimoRipasso = QDate();
+    } else if (++fatto.fluentiDiFila >= 2 && fatto.passo == 0) {
+        fatto.passo = 1;
+        fatto.prossimoRipasso = giorno.addDays(Intervalli[0]);
+    } else if (fatto.passo > 0 && giorno >= fatto.prossimoRipasso) {
+        // A fluent review: the next one further away. Fluent askings before the day change nothing.
+        fatto.passo = std::min<int>(fatto.passo + 1, Intervalli.size());
+        fatto.prossimoRipasso = giorno.addDays(Intervalli[fatto.passo - 1]);
+    }
+    fatto.ultimoEsito = e;
+    fatto.ultima = chiesta.quando;
+    if (chiesta.millisecondi >= 0) {
+        fatto.tempi.append(int(chiesta.millisecondi));
+        if (fatto.tempi.size() > TempiFatto) fatto.tempi.removeFirst();
+    }
+}
+
+void aggiornaRitmo(QList<int> &ritmo, const Chiesta &chiesta)
+{
+    if (chiesta.millisecondi < 0 || chiesta.sbagliate > 0) return;
+    ritmo.append(int(chiesta.millisecondi));
+    if (ritmo.size() > TempiRitmo) ritmo.removeFirst();
+}
+
+Stato stato(const SchedaFatto &fatto, const QDate &oggi)
+{
+    if (fatto.chiesta == 0) return Stato::MaiChiesta;
+    if (fatto.passo == 0) return Stato::DaImparare;
+    return oggi >= fatto.prossimoRipasso ? Stato::DaRipassare : Stato::Sicura;
+}
+
+Stato statoDa(const QList<Chiesta> &chieste, const QDate &oggi, qint64 mediana, QDate *prossimo)
+{
+    SchedaFatto fatto;
+    for (const Chiesta &c : chieste)
+        aggiorna(fatto, c, mediana);
+    if (prossimo) *prossimo = fatto.prossimoRipasso;
+    return stato(fatto, oggi);
+}
+
+QString nome(Stato stato)
+{
+    switch (stato) {
+    case Stato::MaiChiesta:
+        return QStringLiteral("mai chiesta");
+    case Stato::DaImparare:
+        return QStringLiteral("da imparare");
+    case Stato::Sicura:
+        return QStringLiteral("sicura");
+    case Stato::DaRipassare:
+        return QStringLiteral("da ripassare");
+    }
+    return {};
+}
+
+QString testoTempi(const QList<int> &tempi)
+{
+    QStringList parti;
+    for (int t : tempi)
+        parti.append(QString::number(t));
+    return parti.join(u',');
+}
+
+QList<int> tempiDa(const QString &testo)
+{
+    QList<int> tempi;
+    for (const QString &parte : testo.split(u',', Qt::SkipEmptyParts))
+        tempi.append(parte.toInt());
+    return tempi;
+}
+
+QString parola(EsitoDomanda esito)
+{
+    switch (esito) {
+    case EsitoDomanda::Fluente:
+        return QStringLiteral("fluente");
+    case EsitoDomanda::Lenta:
+        return QStringLiteral("lenta");
+    case EsitoDomanda::Sbagliata:
+        break;
+    }
+    return QStringLiteral("sbagliata");
+}
+
+EsitoDomanda esitoDa(const QString &parola)
+{
+    if (parola == u"fluente") return EsitoDomanda::Fluente;
+    if (parola == u"lenta") return EsitoDomanda::Lenta;
+    return EsitoDomanda::Sbagliata;
+}
+
+} // namespace apprendimento

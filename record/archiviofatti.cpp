@@ -1,0 +1,224 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The facts' summary in the record: kept with each answer, built for older files, read by the map and
+// Ripassa.
+#include "record/apprendimento.h"
+#include "record/archivio.h"
+
+#include <QHash>
+#include <QVariant>
+
+namespace {
+
+QString istanteFatto(const QDateTime &t)
+{
+    return t.isValid() ? t.toUTC().toString(Qt::ISODateWithMs) : QString();
+}
+
+QDateTime istanteFattoDa(const QVariant &v)
+{
+    return v.isNull() ? QDateTime() : QDateTime::fromString(v.toString(), Qt::ISODateWithMs);
+}
+
+const QString ColonneFatto = QStringLiteral("riga, colonna, volte, sbagliate, lente, fluenti_di_fila, passo, "
+                                            "ultimo_esito, ultima, prossimo_ripasso, tempi");
+
+SchedaFatto fattoDa(const QSqlQuery &q)
+{
+    SchedaFatto f;
+    f.riga = q.value(0).toInt();
+    f.colonna = q.value(1).toInt();
+    f.chiesta = q.value(2).toInt();
+    f.sbagliate = q.value(3).toInt();
+    f.lente = q.value(4).toInt();
+    f.fluentiDiFila = q.value(5).toInt();
+    f.passo = q.value(6).toInt();
+    f.ultimoEsito = apprendimento::esitoDa(q.value(7).toString());
+    f.ultima = istanteFattoDa(q.value(8));
+    f.prossimoRipasso = QDate::fromString(q.value(9).toString(), Qt::ISODate);
+    f.tempi = apprendimento::tempiDa(q.value(10).toString());
+    return f;
+}
+
+/// Folds askings, oldest first, into facts and the child's pace, as the answers were written.
+struct Cammino
+{
+    QHash<int, SchedaFatto> fatti;
+    QList<int> ritmo;
+
+    void chiesta(int riga, int colonna, const apprendimento::Chiesta &c)
+    {
+        SchedaFatto &f = fatti[(riga - 1) * 10 + colonna - 1];
+        f.riga = riga;
+        f.colonna = colonna;
+        apprendimento::aggiorna(f, c, apprendimento::mediana(ritmo));
+        apprendimento::aggiornaRitmo(ritmo, c);
+    }
+    QList<SchedaFatto> elenco() const
+    {
+        QList<SchedaFatto> e;
+        for (int k = 0; k < 100; ++k)
+            if (fatti.contains(k)) e.append(fatti.value(k));
+        return e;
+    }
+};
+
+} // namespace
+
+QStringList Archivio::passoFatti()
+{
+    return {
+        // Each fact of each player over all its askings: see apprendimento::aggiorna. ultima is its last
+        // game's start in UTC, prossimo_ripasso a local day (yyyy-mm-dd), tempi its last right answers'
+        // milliseconds, oldest first.
+        QStringLiteral("CREATE TABLE fatti ("
+                       " giocatore INTEGER NOT NULL REFERENCES giocatori (id),"
+                       " riga INTEGER NOT NULL,"
+                       " colonna INTEGER NOT NULL,"
+                       " volte INTEGER NOT NULL,"
+                       " sbagliate INTEGER NOT NULL,"
+                       " lente INTEGER NOT NULL,"
+                       " fluenti_di_fila INTEGER NOT NULL,"
+                       " passo INTEGER NOT NULL,"
+                       " ultimo_esito VARCHAR(16) NOT NULL,"
+                       " ultima VARCHAR(32) NOT NULL,"
+                       " prossimo_ripasso VARCHAR(10),"
+                       " tempi VARCHAR(80) NOT NULL,"
+                       " PRIMARY KEY (giocatore, riga, colonna))"),
+        // Each player's pace: her last right-first-time answers' milliseconds, oldest first.
+        QStringLiteral("CREATE TABLE ritmo ("
+                       " giocatore INTEGER PRIMARY KEY REFERENCES giocatori (id),"
+                       " tempi VARCHAR(400) NOT NULL)"),
+    };
+}
+
+bool Archivio::ripercorri(qint64 giocatore, QList<SchedaFatto> &fatti, QList<int> &ritmo)
+{
+    Cammino c;
+    QSqlQuery q(m_db);
+    q.setForwardOnly(true);
+    q.prepare(QStringLiteral("SELECT d.riga, d.colonna, p.inizio, d.millisecondi, d.sbagliate"
+                             " FROM domande d JOIN partite p ON p.id = d.partita WHERE p.giocatore = ?"
+                             " ORDER BY p.inizio, p.id, d.ordine"));
+    q.addBindValue(giocatore);
+    if (!esegui(q)) return false;
+    while (q.next())
+        c.chiesta(q.value(0).toInt(), q.value(1).toInt(),
+                  {istanteFattoDa(q.value(2)), q.value(3).isNull() ? -1 : q.value(3).toLongLong(),
+                   q.value(4).toInt()});
+    fatti = c.elenco();
+    ritmo = c.ritmo;
+    return true;
+}
+
+QList<SchedaFatto> Archivio::fattiDalleDomande(qint64 giocatore)
+{
+    QList<SchedaFatto> fatti;
+    QList<int> ritmo;
+    ripercorri(giocatore, fatti, ritmo);
+    return fatti;
+}
+
+bool Archivio::ricostruisciFatti()
+{
+    QList<qint64> giocatori;
+    {
+        QSqlQuery q(m_db);
+        q.prepare(QStringLiteral("SELECT id FROM giocatori"));
+        if (!esegui(q)) return false;
+        while (q.next())
+            giocatori.append(q.value(0).toLongLong());
+    }
+    for (qint64 g : giocatori) {
+        QList<SchedaFatto> fatti;
+        QList<int> ritmo;
+        if (!ripercorri(g, fatti, ritmo)) return false;
+        for (const SchedaFatto &f : fatti)
+            if (!scriviFatto(g, f)) return false;
+        if (!ritmo.isEmpty() && !scriviRitmo(g, ritmo)) return false;
+    }
+    return true;
+}
+
+bool Archivio::scriviFatto(qint64 giocatore, const SchedaFatto &f)
+{
+    return esegui(QStringLiteral("DELETE FROM fatti WHERE giocatore = ? AND riga = ? AND colonna = ?"),
+                  {giocatore, f.riga, f.colonna}) &&
+           esegui(
+               QStringLiteral("INSERT INTO fatti (giocatore, %1) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")
+                   .arg(ColonneFatto),
+               {giocatore, f.riga, f.colonna, f.chiesta, f.sbagliate, f.lente, f.fluentiDiFila, f.passo,
+                apprendimento::parola(f.ultimoEsito), istanteFatto(f.ultima),
+                f.prossimoRipasso.isValid() ? QVariant(f.prossimoRipasso.toString(Qt::ISODate)) : QVariant(),
+                apprendimento::testoTempi(f.tempi)});
+}
+
+bool Archivio::scriviRitmo(qint64 giocatore, const QList<int> &ritmo)
+{
+    return esegui(QStringLiteral("DELETE FROM ritmo WHERE giocatore = ?"), {giocatore}) &&
+           esegui(QStringLiteral("INSERT INTO ritmo (giocatore, tempi) VALUES (?, ?)"),
+                  {giocatore, apprendimento::testoTempi(ritmo)});
+}
+
+bool Archivio::aggiornaFatto(qint64 partita, int cella, qint64 millisecondi, int sbagliate)
+{
+    if (partita != m_partitaFatti) {
+        QSqlQuery q(m_db);
+        q.prepare(QStringLiteral("SELECT giocatore, inizio FROM partite WHERE id = ?"));
+        q.addBindValue(partita);
+        if (!esegui(q) || !q.next()) return false;
+        m_partitaFatti = partita;
+        m_giocatoreFatti = q.value(0).toLongLong();
+        m_inizioFatti = istanteFattoDa(q.value(1));
+    }
+    QList<int> ritmo;
+    SchedaFatto f;
+    f.riga = cella / 10 + 1;
+    f.colonna = cella % 10 + 1;
+    {
+        QSqlQuery q(m_db);
+        q.prepare(QStringLiteral("SELECT tempi FROM ritmo WHERE giocatore = ?"));
+        q.addBindValue(m_giocatoreFatti);
+        if (!esegui(q)) return false;
+        if (q.next()) ritmo = apprendimento::tempiDa(q.value(0).toString());
+        QSqlQuery r(m_db);
+        r.prepare(QStringLiteral("SELECT %1 FROM fatti WHERE giocatore = ? AND riga = ? AND colonna = ?")
+                      .arg(ColonneFatto));
+        r.addBindValue(m_giocatoreFatti);
+        r.addBindValue(f.riga);
+        r.addBindValue(f.colonna);
+        if (!esegui(r)) return false;
+        if (r.next()) f = fattoDa(r);
+    }
+    const apprendimento::Chiesta c{m_inizioFatti, millisecondi, sbagliate};
+    apprendimento::aggiorna(f, c, apprendimento::mediana(ritmo));
+    if (!scriviFatto(m_giocatoreFatti, f)) return false;
+    if (millisecondi < 0 || sbagliate > 0) return true; // her pace counts right-first-time answers only
+    apprendimento::aggiornaRitmo(ritmo, c);
+    return scriviRitmo(m_giocatoreFatti, ritmo);
+}
+
+QList<SchedaFatto> Archivio::fatti(qint64 giocatore)
+{
+    // The school's server keeps the answers only: the same rules worked out from them.
+    if (!m_classe.isEmpty()) return fattiDalleDomande(giocatore);
+    QList<SchedaFatto> elenco;
+    QSqlQuery q(m_db);
+    q.setForwardOnly(true);
+    q.prepare(
+        QStringLiteral("SELECT %1 FROM fatti WHERE giocatore = ? ORDER BY riga, colonna").arg(ColonneFatto));
+    q.addBindValue(giocatore);
+    if (!esegui(q)) return elenco;
+    while (q.next())
+        elenco.append(fattoDa(q));
+    return elenco;
+}
+
+bool Archivio::perOgniFatto(const std::function<void(const QString &, const SchedaFatto &)> &f)
+{
+    const QList<SchedaGiocatore> tutti = giocatori();
+    if (m_guasto != Guasto::Nessuno) return false;
+    for (const SchedaGiocatore &g : tutti)
+        for (const SchedaFatto &fatto : fatti(g.id))
+            f(g.nome, fatto);
+    return true;
+}
