@@ -16,8 +16,6 @@ namespace {
 
 /// Margins of the page, in millimetres.
 constexpr qreal Margine = 15;
-/// Above this average a fact answered without errors is slow, in seconds (as on the screen's map).
-constexpr double SecondiLenti = 8.0;
 
 /// A column of a printed table.
 struct Colonna
@@ -273,7 +271,7 @@ void mappa(Foglio &f, const Resoconto &r)
         fatto.colonna = k % 10 + 1;
         for (const SchedaFatto &s : r.fatti)
             if (s.cella() == k) fatto = s;
-        const AspettoCella a = aspetto(fatto);
+        const AspettoCella a = aspetto(apprendimento::stato(fatto, r.oggi));
         const QRectF cella((fatto.colonna) * lato, cima + fatto.riga * lato, lato, lato);
         p.setPen(QPen(Qt::black, f.mm(0.2)));
         p.setBrush(a.colore);
@@ -284,7 +282,8 @@ void mappa(Foglio &f, const Resoconto &r)
     // The legend and the facts to practise in the column beside the map.
     const qreal x = 11 * lato + f.mm(6), largo = f.larghezza - x;
     f.y = cima + lato;
-    for (const AspettoCella &a : legenda()) {
+    for (const apprendimento::Stato stato : stati()) {
+        const AspettoCella a = aspetto(stato);
         const QRectF campione(x, f.y, f.mm(5), f.mm(5));
         p.setPen(QPen(Qt::black, f.mm(0.2)));
         p.setBrush(a.colore);
@@ -373,27 +372,27 @@ void paginaClasse(Foglio &f, const Resoconto &r)
 
 } // namespace
 
-AspettoCella aspetto(const SchedaFatto &fatto)
+AspettoCella aspetto(apprendimento::Stato stato)
 {
-    const QList<AspettoCella> tutte = legenda();
-    if (fatto.chiesta == 0) return tutte[4];
-    const double quota = fatto.quotaSbagliate();
-    if (quota >= 1.0 / 3.0) return tutte[3];
-    if (quota > 0) return tutte[2];
-    return fatto.secondi > SecondiLenti ? tutte[1] : tutte[0];
+    using apprendimento::Stato;
+    // Lightness apart as well as hue, and a letter: the states read apart in grey too.
+    switch (stato) {
+    case Stato::DaImparare:
+        return {QStringLiteral("I"), QColor(0xe8, 0x6a, 0x5a), apprendimento::nome(stato)};
+    case Stato::DaRipassare:
+        return {QStringLiteral("R"), QColor(0xf5, 0xd0, 0x4c), apprendimento::nome(stato)};
+    case Stato::Sicura:
+        return {QStringLiteral("S"), QColor(0x8f, 0xc9, 0x8a), apprendimento::nome(stato)};
+    case Stato::MaiChiesta:
+        break;
+    }
+    return {QString(), QColor(0xf2, 0xf2, 0xf2), apprendimento::nome(Stato::MaiChiesta)};
 }
 
-QList<AspettoCella> legenda()
+QList<apprendimento::Stato> stati()
 {
-    return {
-        {QStringLiteral("S"), QColor(0x7c, 0xcf, 0x7c), QStringLiteral("sicura")},
-        {QStringLiteral("L"), QColor(0xf2, 0xdc, 0x5d),
-         QStringLiteral("giusta ma lenta (oltre %1 secondi)").arg(SecondiLenti)},
-        {QStringLiteral("E"), QColor(0xf5, 0xa1, 0x42), QStringLiteral("qualche errore")},
-        {QStringLiteral("D"), QColor(0xe0, 0x50, 0x50),
-         QStringLiteral("sbagliata spesso (una volta su tre o più)")},
-        {QStringLiteral("–"), QColor(0xf0, 0xf0, 0xf0), QStringLiteral("mai chiesta")},
-    };
+    using apprendimento::Stato;
+    return {Stato::DaImparare, Stato::DaRipassare, Stato::Sicura, Stato::MaiChiesta};
 }
 
 bool disegna(QPagedPaintDevice &foglio, const Resoconto &resoconto)

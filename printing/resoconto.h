@@ -2,6 +2,7 @@
 // The printed report of the record: a child's pages and the class's page, laid out for paper.
 #pragma once
 
+#include "record/apprendimento.h"
 #include "record/schedafatto.h"
 #include "record/schedagiocatore.h"
 #include "record/schedapartita.h"
@@ -39,10 +40,10 @@ struct AspettoCella
     QString nome; ///< the legend's words
 };
 
-/// The one place that says how a fact is printed on the map.
-AspettoCella aspetto(const SchedaFatto &fatto);
-/// Every kind of cell, in the legend's order.
-QList<AspettoCella> legenda();
+/// The one place that says how a fact's state looks, on paper and on the screen's map.
+AspettoCella aspetto(apprendimento::Stato stato);
+/// Every state, in the legend's order: what needs work first.
+QList<apprendimento::Stato> stati();
 
 /// Draws the report on \a foglio at its own resolution, the same page whatever the screen: the child's
 /// pages (the period, the trend and its chart, the facts map with its legend, the facts to practise and

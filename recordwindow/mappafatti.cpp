@@ -2,6 +2,8 @@
 // The 10 × 10 map of the facts, each cell coloured and lettered by the fact's state for the child.
 #include "recordwindow/mappafatti.h"
 
+#include "printing/resoconto.h"
+
 #include <QHeaderView>
 #include <QLocale>
 
@@ -64,38 +66,17 @@ void MappaFatti::mostra(const QList<SchedaFatto> &fatti, const QDate &oggi)
 
 QList<MappaFatti::Stato> MappaFatti::stati()
 {
-    return {Stato::DaImparare, Stato::DaRipassare, Stato::Sicura, Stato::MaiChiesta};
+    return resoconto::stati();
 }
 
 QColor MappaFatti::colore(Stato stato)
 {
-    // Lightness apart as well as hue: they read apart in grey too.
-    switch (stato) {
-    case Stato::MaiChiesta:
-        return QColor(0xf2, 0xf2, 0xf2);
-    case Stato::DaImparare:
-        return QColor(0xe8, 0x6a, 0x5a);
-    case Stato::DaRipassare:
-        return QColor(0xf5, 0xd0, 0x4c);
-    case Stato::Sicura:
-        return QColor(0x8f, 0xc9, 0x8a);
-    }
-    return {};
+    return resoconto::aspetto(stato).colore;
 }
 
 QString MappaFatti::lettera(Stato stato)
 {
-    switch (stato) {
-    case Stato::MaiChiesta:
-        return {};
-    case Stato::DaImparare:
-        return QStringLiteral("I");
-    case Stato::DaRipassare:
-        return QStringLiteral("R");
-    case Stato::Sicura:
-        return QStringLiteral("S");
-    }
-    return {};
+    return resoconto::aspetto(stato).lettera;
 }
 
 QString MappaFatti::nome(Stato stato)
