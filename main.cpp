@@ -55,8 +55,6 @@ std::optional<int> rispondi(const Lettura &lettura)
 /// Writes the record's CSV files without a window; returns the exit status.
 int esporta(const Opzioni &opzioni)
 {
-    Giocatore giocatore;
-    Registro registro(giocatore, opzioni.fileRegistro);
     // With a school server, the class's games from every PC.
     const Collegamento collegamento = Collegamento::leggi(opzioni.registroServer);
     std::unique_ptr<Archivio> delServer;
@@ -68,10 +66,16 @@ int esporta(const Opzioni &opzioni)
             return 1;
         }
     }
-    Archivio *archivio = delServer ? delServer.get() : registro.archivio();
+    // Else this computer's record, only read: whatever it is, it stays as it was.
+    Archivio locale(opzioni.fileRegistro.isEmpty() ? Registro::percorsoPredefinito() : opzioni.fileRegistro);
+    Archivio *archivio = delServer.get();
     if (!archivio) {
-        std::fprintf(stderr, "numerella: %s\n", qPrintable(registro.avvisoDato()));
-        return 1;
+        if (!locale.apriInLettura()) {
+            std::fprintf(stderr, "numerella: non riesco a leggere il registro: %s\n",
+                         qPrintable(Registro::perche(locale.guasto(), locale)));
+            return 1;
+        }
+        archivio = &locale;
     }
     QString errore;
     if ((!opzioni.esporta.isEmpty() && !Esportazione::partite(*archivio, opzioni.esporta, errore)) ||
@@ -164,7 +168,7 @@ int esegui(int &argc, char **argv)
     if (lettura.opzioni.ripasso == Ripasso::Si)
         finestra.ripassa(ripasso::celle(registro.difficili()), FrmNumerella::Partenza::AlComando);
     else
-        QTimer::singleShot(IndugioRegistro, &registro, &Registro::apri); // after the board is on screen
+        QTimer::singleShot(IndugioRegistro, &registro, &Registro::controlla); // after the board is on screen
     finestra.mostra(lettura.opzioni.schermo);
     // A termination signal closes the window like its close box does.
     Segnali segnali;

@@ -56,6 +56,8 @@ public:
     void ripassa(const std::bitset<100> &celle, Partenza partenza);
     /// Ctrl+R: pauses a running game, as Pause does, and asks for the record window.
     void apriRegistro();
+    /// Stops a game on the board as Stop does; nothing between games.
+    void fermaPartita();
 
 protected:
     // The controls and handlers are the board's own; tests reach them through a subclass.

@@ -22,8 +22,11 @@ enum class Guasto {
     SolaLettura,      ///< the file or its disk is read-only
     DiscoPieno,
     Occupato,    ///< another program holds the file too long
-    Danneggiato, ///< the file is not a sound database (moved aside when opening)
+    Danneggiato, ///< the record is damaged (moved aside when opening)
     Versione,    ///< the file comes from a newer program
+    Estraneo,    ///< the file is not a record of ours: never touched
+    Assente,     ///< there is no file to read
+    Vincolo,     ///< a write the schema refuses (an answer whose game is gone): dropped, never retried
     Altro,
 };
 
@@ -33,7 +36,11 @@ class Archivio
 {
 public:
     /// The schema this program writes; older files are brought up to it when opened.
-    static constexpr int VersioneSchema = 2;
+    static constexpr int VersioneSchema = 3;
+    /// The mark in the file's header that says the file is a record of ours ("NUME").
+    static constexpr qint32 Marchio = 0x4E554D45;
+    /// How long a write waits, in milliseconds, for another program's write on the same file.
+    static constexpr int AttesaScrittura = 100;
     /// Askings of a fact that count as recent: its last ones within the player's last games.
     static constexpr int AskingsRecenti = 20;
     static constexpr int PartiteRecenti = 60;
@@ -52,10 +59,27 @@ public:
     /// the date in its name and a new one started. False when the record cannot be kept: see guasto().
     /// \a fino is for tests of old files: the schema is brought only that far.
     bool apri(int fino = VersioneSchema);
+    /// The same, with the file already checked by controlla() (a damaged record is moved aside).
+    bool apri(Guasto controllo, int fino = VersioneSchema);
+    /// Whether the file at \a percorso may be opened as a record: Nessuno for one of ours or none
+    /// at all, Estraneo for another program's file (never touched), Danneggiato for a record of ours
+    /// that SQLite's quick check finds damaged. Reads only, on any thread; it may take a while on a
+    /// large file.
+    static Guasto controlla(const QString &percorso);
+    /// Opens the record for reading only (export): nothing is written, made, repaired or moved, and
+    /// a damaged or foreign file is refused. False when it cannot be read: see guasto().
+    bool apriInLettura();
     bool aperto() const { return m_guasto == Guasto::Nessuno && m_db.isOpen(); }
+    /// Why the record could not be opened.
     Guasto guasto() const { return m_guasto; }
+    /// Why the last statement failed, when the record is open.
+    Guasto ultimoGuasto() const { return m_ultimo; }
     /// Where the damaged file went, when apri() moved one aside.
     QString messoDaParte() const { return m_messoDaParte; }
+    /// Why a damaged file could not be moved aside.
+    QString motivoSpostamento() const { return m_motivoSpostamento; }
+    /// How long a write waits for another program that holds the file, in milliseconds.
+    void attendi(int millisecondi);
     QString percorso() const { return m_percorso; }
     /// The schema version found in the file.
     int versione();
@@ -67,7 +91,7 @@ public:
     qint64 giocatore(const QString &nome);
     QList<SchedaGiocatore> giocatori();
     bool rinomina(qint64 giocatore, const QString &nome);
-    /// Removes the player and all her games.
+    /// Removes the player and all her games, in one transaction.
     bool rimuovi(qint64 giocatore);
 
     // A game, as it happens.
@@ -99,9 +123,19 @@ public:
 private:
     bool esegui(QSqlQuery &q);
     bool esegui(const QString &sql, const QVariantList &valori = {});
+    /// Ends a failed opening: the reason is the last statement's unless one is given.
+    bool fallita(Guasto guasto = Guasto::Nessuno);
     bool migraUnPasso(int da);
     bool apriFile(int fino);
+    /// Whether the file is one of ours, from its header alone (and, for files older than the mark,
+    /// its tables read without touching it).
+    Guasto riconosci();
+    /// "ok" from SQLite's quick check, false with Danneggiato otherwise.
+    bool integro();
+    /// Opens the file for reading only, changing nothing, and checks it.
+    bool leggi();
     bool mettiDaParte();
+    void chiudi();
     void chiudiInterrotte();
 
     /// " WHERE g.classe = ?" on the server, where players are matched by class and name; nothing locally.
@@ -113,6 +147,8 @@ private:
     QString m_classe; ///< on the server: the class read
     QSqlDatabase m_db;
     Guasto m_guasto = Guasto::Nessuno;
+    Guasto m_ultimo = Guasto::Nessuno;
     QString m_messoDaParte;
+    QString m_motivoSpostamento;
     std::unique_ptr<QSqlQuery> m_domanda, m_sbagliata;
 };

@@ -8,6 +8,7 @@
 #include <QStringConverter>
 #include <QTextStream>
 #include <functional>
+#include <sys/stat.h>
 
 namespace {
 
@@ -19,6 +20,17 @@ QString istante(const QDateTime &t)
     return locale.toOffsetFromUtc(locale.offsetFromUtc()).toString(Qt::ISODate);
 }
 
+/// Read and write for the owner, less if the user's umask takes more away.
+QFileDevice::Permissions soloProprietario()
+{
+    const mode_t maschera = ::umask(0);
+    ::umask(maschera);
+    QFileDevice::Permissions permessi;
+    if (!(maschera & S_IRUSR)) permessi |= QFileDevice::ReadOwner | QFileDevice::ReadUser;
+    if (!(maschera & S_IWUSR)) permessi |= QFileDevice::WriteOwner | QFileDevice::WriteUser;
+    return permessi;
+}
+
 bool scrivi(const QString &file, const QStringList &intestazione,
             const std::function<bool(QTextStream &)> &righe, QString &errore)
 {
@@ -27,6 +39,8 @@ bool scrivi(const QString &file, const QStringList &intestazione,
         errore = QStringLiteral("non riesco a scrivere %1: %2").arg(file, uscita.errorString());
         return false;
     }
+    // Children's names and results: readable by their owner only, as the record is.
+    uscita.setPermissions(soloProprietario());
     QTextStream testo(&uscita);
     testo.setEncoding(QStringConverter::Utf8);
     testo << Esportazione::riga(intestazione);

@@ -25,6 +25,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStandardItemModel>
+#include <QStandardPaths>
 #include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -176,6 +177,7 @@ void FrmRegistro::costruisci(Uso uso)
     colonna->addWidget(schede, 1);
 
     lblStato = new QLabel(this);
+    lblStato->setTextFormat(Qt::PlainText); // file names as they are
     lblStato->setObjectName(QStringLiteral("lblStato"));
     lblStato->setWordWrap(true);
     colonna->addWidget(lblStato);
@@ -414,11 +416,10 @@ void FrmRegistro::togliGiocatore()
         QStringLiteral("Togliere \"%1\" dal registro, con tutte le sue partite?%2").arg(nome, dove),
         QMessageBox::Yes | QMessageBox::No, this);
     domanda.setObjectName(QStringLiteral("confermaTogli"));
+    domanda.setTextFormat(Qt::PlainText); // the name as typed, never read as markup
     domanda.setDefaultButton(QMessageBox::No);
     if (domanda.exec() != QMessageBox::Yes) return;
-    const qint64 id = m_idLocali.value(nome);
-    if ((id == 0 || archivio->rimuovi(id)) && nome == m_registro.giocatore().nomeRegistro())
-        m_registro.giocatore().scegli({});
+    m_registro.togliGiocatore(m_idLocali.value(nome), nome);
     aggiorna();
 }
 
@@ -433,9 +434,13 @@ void FrmRegistro::esporta()
     const DialoghiScalati dialoghi(m_fattore);
     Archivio *archivio = m_vista;
     if (!archivio) return;
+    // Starts in the user's documents, never in the working folder: from / the dialog would list
+    // /proc, where reading can block for good.
     const QString file =
         QFileDialog::getSaveFileName(this, QStringLiteral("Esporta le partite"),
-                                     QStringLiteral("partite.csv"), QStringLiteral("CSV (*.csv)"));
+                                     QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+                                         .filePath(QStringLiteral("partite.csv")),
+                                     QStringLiteral("CSV (*.csv)"));
     if (file.isEmpty()) return;
     QString risposte = file;
     risposte.insert(file.endsWith(QStringLiteral(".csv")) ? file.size() - 4 : file.size(),
@@ -467,6 +472,8 @@ void FrmRegistro::stampa()
     pagina.setFixedSize(700, 960);
     auto *colonna = new QVBoxLayout(&pagina);
     auto *titolo = new QLabel(QStringLiteral("Registro di %1").arg(cmbGiocatore->currentText()), &pagina);
+    titolo->setObjectName(QStringLiteral("titoloResoconto"));
+    titolo->setTextFormat(Qt::PlainText);
     QFont grande = titolo->font();
     grande.setPointSizeF(grande.pointSizeF() * 1.6);
     grande.setBold(true);

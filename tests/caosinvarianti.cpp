@@ -137,9 +137,12 @@ QString Caos::controllaPartita(const Istantanea &ora)
     return {};
 }
 
-/// The event that finishes a game leaves every playable cell right.
+/// The event that finishes a game leaves every playable cell right, and the finished table stays as
+/// it is until the next game or table choice: what is printed is what was answered.
 QString Caos::controllaFine(const Istantanea &prima, const Istantanea &ora)
 {
+    if (ora.fase == Momento::Finita && prima.fase == Momento::Finita && ora.testo != prima.testo)
+        return QStringLiteral("the finished table changed");
     if (ora.fase != Momento::Finita || prima.fase == Momento::Finita) return {};
     ++m_copertura.partiteFinite;
     if (prima.fase != Momento::InCorso) return QStringLiteral("finished without a running game");
