@@ -664,6 +664,23 @@ bool Archivio::chiudiPartita(qint64 partita, const QDateTime &fine, int secondi,
                   {istante(fine), secondi, errori, esatte, parolaEsito(esito), partita});
 }
 
+bool Archivio::inizia()
+{
+    return m_db.transaction();
+}
+
+bool Archivio::conferma()
+{
+    if (m_db.commit()) return true;
+    m_ultimo = guastoDa(m_db.lastError().nativeErrorCode().toInt());
+    return false;
+}
+
+void Archivio::annulla()
+{
+    m_db.rollback();
+}
+
 void Archivio::riordina()
 {
     QSqlQuery q(m_db);

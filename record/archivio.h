@@ -104,6 +104,11 @@ public:
     bool sbagliata(qint64 partita, int ordine, int cella, const QString &valore, qint64 millisecondi);
     bool chiudiPartita(qint64 partita, const QDateTime &fine, int secondi, int errori, int esatte,
                        FinePartita esito);
+    /// A transaction around many writes: begun, committed (false, with ultimoGuasto(), when the file
+    /// refused) or rolled back.
+    bool inizia();
+    bool conferma();
+    void annulla();
     /// Writes the pages kept aside into the file itself, without waiting for readers or writers.
     void riordina();
 

@@ -106,6 +106,8 @@ private:
     /// Queues \a s after the writes waiting and writes as many as the file takes.
     void accoda(Scrittura s);
     void scriviInAttesa();
+    /// A write failed for \a guasto: the ones waiting are tried again later, and a full disk is told.
+    void rimanda(Guasto guasto);
     bool scrivi(const Scrittura &s);
     /// The warning, kept for the moment between games.
     void avvisa(const QString &testo);
