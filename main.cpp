@@ -56,8 +56,6 @@ std::optional<int> rispondi(const Lettura &lettura)
 /// Writes the record's CSV files without a window; returns the exit status.
 int esporta(const Opzioni &opzioni)
 {
-    Giocatore giocatore;
-    Registro registro(giocatore, opzioni.fileRegistro);
     // With a school server, the class's games from every PC.
     const Collegamento collegamento = Collegamento::leggi(opzioni.registroServer);
     std::unique_ptr<Archivio> delServer;
@@ -69,10 +67,16 @@ int esporta(const Opzioni &opzioni)
             return 1;
         }
     }
-    Archivio *archivio = delServer ? delServer.get() : registro.archivio();
+    // Else this computer's record, only read: whatever it is, it stays as it was.
+    Archivio locale(opzioni.fileRegistro.isEmpty() ? Registro::percorsoPredefinito() : opzioni.fileRegistro);
+    Archivio *archivio = delServer.get();
     if (!archivio) {
-        std::fprintf(stderr, "numerella: %s\n", qPrintable(registro.avvisoDato()));
-        return 1;
+        if (!locale.apriInLettura()) {
+            std::fprintf(stderr, "numerella: non riesco a leggere il registro: %s\n",
+                         qPrintable(Registro::perche(locale.guasto(), locale)));
+            return 1;
+        }
+        archivio = &locale;
     }
     QString errore;
     const Csv csv(opzioni.formaCsv);
@@ -175,7 +179,7 @@ int esegui(int &argc, char **argv)
                     QStringLiteral("Oggi non c'è niente da ripassare. Si gioca una partita normale."));
             });
     } else
-        QTimer::singleShot(IndugioRegistro, &registro, &Registro::apri); // after the board is on screen
+        QTimer::singleShot(IndugioRegistro, &registro, &Registro::controlla); // after the board is on screen
     finestra.mostra(lettura.opzioni.schermo);
     // A termination signal closes the window like its close box does.
     Segnali segnali;

@@ -388,8 +388,10 @@ bool FrmNumerella::puoScrivere(const Cella *cella) const
 {
     switch (momento()) {
     case Momento::Riposo:
-    case Momento::Finita:
         return true; // between games every cell is an ordinary box
+    case Momento::Finita:
+        // What is printed is what the child answered: the finished table stays as it is until the
+        // next Start or table choice.
     case Momento::InPausa:
         return false;
     case Momento::InCorso:

@@ -59,6 +59,8 @@ public:
     bool chiediDiLasciare();
     /// Ctrl+R: pauses a running game, as Pause does, and asks for the record window.
     void apriRegistro();
+    /// Stops a game on the board as Stop does; nothing between games.
+    void fermaPartita();
 
 protected:
     // The controls and handlers are the board's own; tests reach them through a subclass.

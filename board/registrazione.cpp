@@ -35,6 +35,8 @@ void registra(FrmNumerella &finestra, Registro &registro, Tipografia &tipografia
     QObject::connect(&finestra, &FrmNumerella::partitaRipresa, &registro, &Registro::partitaRipresa);
     QObject::connect(&finestra, &FrmNumerella::partitaFermata, &registro, &Registro::partitaFermata);
     QObject::connect(&finestra, &FrmNumerella::partitaFinita, &registro, &Registro::partitaFinita);
+    // Removing the child who plays ends her game first.
+    QObject::connect(&registro, &Registro::partitaDaFermare, &finestra, &FrmNumerella::fermaPartita);
 
     Giocatore &giocatore = registro.giocatore();
     mostraGiocatore(finestra, tipografia, giocatore.nome());
@@ -77,6 +79,7 @@ void registra(FrmNumerella &finestra, Registro &registro, Tipografia &tipografia
         auto *avviso = new QMessageBox(QMessageBox::Warning, QStringLiteral("Registro"), testo,
                                        QMessageBox::Ok, &finestra);
         avviso->setObjectName(QStringLiteral("avvisoRegistro"));
+        avviso->setTextFormat(Qt::PlainText); // file names as they are
         avviso->setAttribute(Qt::WA_DeleteOnClose);
         avviso->setWindowModality(Qt::NonModal);
         ScalaDialogo::applica(avviso, scalatura::corrente(&finestra).fattore, QApplication::font());

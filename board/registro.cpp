@@ -23,6 +23,11 @@ void FrmNumerella::apriRegistro()
     Q_EMIT registroChiesto();
 }
 
+void FrmNumerella::fermaPartita()
+{
+    if (momento() == Momento::InCorso || momento() == Momento::InPausa) cmdStop_Click();
+}
+
 int FrmNumerella::secondiCronometro() const
 {
     return m_stato.Minuti * 60 + m_stato.Secondi;
@@ -52,7 +57,7 @@ bool FrmNumerella::chiediDiLasciare()
 bool FrmNumerella::ripassa(const std::bitset<100> &celle, Partenza partenza)
 {
     if (celle.none() || !chiediDiLasciare()) return false;
-    if (momento() == Momento::InCorso || momento() == Momento::InPausa) cmdStop_Click();
+    fermaPartita();
     for (int k = 0; k < 100; ++k) {
         txtRisultato[k]->svuota();
         txtRisultato[k]->impostaSfondo(celle.test(k) ? ColoreSistema : ColoreEscluso);

@@ -116,6 +116,7 @@ bool Tipografia::segnalaErrore(QWidget *genitore, const QString &messaggio)
                         QStringLiteral("\nVuoi scegliere un'altra stampante o salvare la pagina in PDF?"),
                     QMessageBox::Yes | QMessageBox::No, genitore);
     box.setDefaultButton(QMessageBox::Yes);
+    box.setTextFormat(Qt::PlainText); // the printer's own words
     return box.exec() == QMessageBox::Yes;
 }
 

@@ -11,8 +11,11 @@
 #include <QSqlError>
 #include <QSqlRecord>
 #include <QSysInfo>
+#include <QUrl>
 #include <QVariant>
+#include <QtEndian>
 #include <array>
+#include <atomic>
 #include <cerrno>
 #include <csignal>
 
@@ -27,13 +30,17 @@ enum Codice {
     CodiceDanneggiato = 11,
     CodicePieno = 13,
     CodiceNonApribile = 14,
+    CodiceVincolo = 19,
     CodiceNonDatabase = 26,
 };
 
-/// Each step brings the schema from version n to n + 1: portable SQL only, so that a server can
-/// run the same steps. Version 1 was the first schema; version 2 records which run plays a game,
-/// so that two programs on one file never close each other's games; version 3 keeps a summary of
-/// each fact for each player, built from the answers already kept.
+/// Each step brings the schema from version n to n + 1 and is run in one transaction with the
+/// references unchecked; a new step is appended at the end. Version 1 was the first schema;
+/// version 2 records which run plays a game, so that two programs on one file never close each
+/// other's games; version 3 never gives a removed player's or game's number to another (an
+/// answer written late can then never land in someone else's game), keeps no answer without its
+/// game and marks the file as a record of ours; version 4 keeps a summary of each fact for
+/// each player, built from the answers already kept.
 const std::array<QStringList, Archivio::VersioneSchema> Passi = {
     QStringList{
         QStringLiteral("CREATE TABLE versione (numero INTEGER NOT NULL)"),
@@ -79,6 +86,63 @@ const std::array<QStringList, Archivio::VersioneSchema> Passi = {
         QStringLiteral("ALTER TABLE partite ADD COLUMN processo VARCHAR(300)"),
         // Files of the first version cannot tell who plays an open game: it was cut off.
         QStringLiteral("UPDATE partite SET esito = 'interrotta' WHERE esito IS NULL"),
+    },
+    QStringList{
+        // SQLite changes a key only by making the table anew: each table is copied whole, except
+        // answers whose game is gone, which no game can claim.
+        QStringLiteral("CREATE TABLE giocatori_3 ("
+                       " id INTEGER PRIMARY KEY AUTOINCREMENT,"
+                       " nome VARCHAR(160) NOT NULL UNIQUE,"
+                       " creato VARCHAR(32) NOT NULL)"),
+        QStringLiteral("INSERT INTO giocatori_3 (id, nome, creato) SELECT id, nome, creato FROM giocatori"),
+        QStringLiteral("CREATE TABLE partite_3 ("
+                       " id INTEGER PRIMARY KEY AUTOINCREMENT,"
+                       " uuid VARCHAR(36) NOT NULL UNIQUE,"
+                       " giocatore INTEGER NOT NULL REFERENCES giocatori (id),"
+                       " inizio VARCHAR(32) NOT NULL,"
+                       " fine VARCHAR(32),"
+                       " celle VARCHAR(100) NOT NULL,"
+                       " secondi INTEGER,"
+                       " errori INTEGER,"
+                       " esatte INTEGER,"
+                       " esito VARCHAR(16),"
+                       " processo VARCHAR(300))"),
+        QStringLiteral(
+            "INSERT INTO partite_3 (id, uuid, giocatore, inizio, fine, celle, secondi, errori, esatte,"
+            " esito, processo) SELECT id, uuid, giocatore, inizio, fine, celle, secondi, errori,"
+            " esatte, esito, processo FROM partite WHERE giocatore IN (SELECT id FROM giocatori)"),
+        QStringLiteral("CREATE TABLE domande_3 ("
+                       " partita INTEGER NOT NULL REFERENCES partite (id),"
+                       " ordine INTEGER NOT NULL,"
+                       " riga INTEGER NOT NULL,"
+                       " colonna INTEGER NOT NULL,"
+                       " millisecondi INTEGER,"
+                       " sbagliate INTEGER NOT NULL,"
+                       " PRIMARY KEY (partita, ordine))"),
+        QStringLiteral("INSERT INTO domande_3 (partita, ordine, riga, colonna, millisecondi, sbagliate)"
+                       " SELECT partita, ordine, riga, colonna, millisecondi, sbagliate FROM domande"
+                       " WHERE partita IN (SELECT id FROM partite_3)"),
+        QStringLiteral("CREATE TABLE sbagliate_3 ("
+                       " partita INTEGER NOT NULL REFERENCES partite (id),"
+                       " ordine INTEGER NOT NULL,"
+                       " riga INTEGER NOT NULL,"
+                       " colonna INTEGER NOT NULL,"
+                       " valore VARCHAR(16) NOT NULL,"
+                       " millisecondi INTEGER NOT NULL)"),
+        QStringLiteral("INSERT INTO sbagliate_3 (partita, ordine, riga, colonna, valore, millisecondi)"
+                       " SELECT partita, ordine, riga, colonna, valore, millisecondi FROM sbagliate"
+                       " WHERE partita IN (SELECT id FROM partite_3)"),
+        QStringLiteral("DROP TABLE sbagliate"),
+        QStringLiteral("DROP TABLE domande"),
+        QStringLiteral("DROP TABLE partite"),
+        QStringLiteral("DROP TABLE giocatori"),
+        QStringLiteral("ALTER TABLE giocatori_3 RENAME TO giocatori"),
+        QStringLiteral("ALTER TABLE partite_3 RENAME TO partite"),
+        QStringLiteral("ALTER TABLE domande_3 RENAME TO domande"),
+        QStringLiteral("ALTER TABLE sbagliate_3 RENAME TO sbagliate"),
+        QStringLiteral("CREATE INDEX partite_giocatore ON partite (giocatore, inizio)"),
+        QStringLiteral("CREATE INDEX sbagliate_partita ON sbagliate (partita, ordine)"),
+        QStringLiteral("PRAGMA application_id = %1").arg(Archivio::Marchio),
     },
     Archivio::passoFatti(),
 };
@@ -133,7 +197,7 @@ bool vivo(const QString &processo)
     return pid > 0 && (::kill(pid, 0) == 0 || errno == EPERM);
 }
 
-int contatore = 0;
+std::atomic_int contatore = 0; // records are opened on more than one thread
 
 } // namespace
 
@@ -143,6 +207,11 @@ Archivio::Archivio(const QString &percorso)
 }
 
 Archivio::~Archivio()
+{
+    chiudi();
+}
+
+void Archivio::chiudi()
 {
     m_domanda.reset();
     m_sbagliata.reset();
@@ -188,6 +257,8 @@ Guasto Archivio::guastoDa(int codice)
     case CodiceDanneggiato:
     case CodiceNonDatabase:
         return Guasto::Danneggiato;
+    case CodiceVincolo:
+        return Guasto::Vincolo;
     case CodiceIO:
     default:
         return Guasto::Altro;
@@ -197,7 +268,7 @@ Guasto Archivio::guastoDa(int codice)
 bool Archivio::esegui(QSqlQuery &q)
 {
     if (q.exec()) return true;
-    if (m_guasto == Guasto::Nessuno) m_guasto = guastoDa(q.lastError().nativeErrorCode().toInt());
+    m_ultimo = guastoDa(q.lastError().nativeErrorCode().toInt());
     return false;
 }
 
@@ -205,7 +276,7 @@ bool Archivio::esegui(const QString &sql, const QVariantList &valori)
 {
     QSqlQuery q(m_db);
     if (!q.prepare(sql)) {
-        if (m_guasto == Guasto::Nessuno) m_guasto = guastoDa(q.lastError().nativeErrorCode().toInt());
+        m_ultimo = guastoDa(q.lastError().nativeErrorCode().toInt());
         return false;
     }
     for (const QVariant &v : valori)
@@ -213,12 +284,91 @@ bool Archivio::esegui(const QString &sql, const QVariantList &valori)
     return esegui(q);
 }
 
+bool Archivio::fallita(Guasto guasto)
+{
+    m_guasto = guasto != Guasto::Nessuno ? guasto : m_ultimo != Guasto::Nessuno ? m_ultimo : Guasto::Altro;
+    return false;
+}
+
+void Archivio::attendi(int millisecondi)
+{
+    QSqlQuery q(m_db);
+    q.exec(QStringLiteral("PRAGMA busy_timeout = %1").arg(millisecondi));
+}
+
 bool Archivio::apri(int fino)
 {
-    if (apriFile(fino)) return true;
-    if (m_guasto != Guasto::Danneggiato || !mettiDaParte()) return false;
-    m_guasto = Guasto::Nessuno;
+    return apri(controlla(m_percorso), fino);
+}
+
+bool Archivio::apri(Guasto controllo, int fino)
+{
+    // Only a record of ours is ever moved aside.
+    if (controllo != Guasto::Nessuno && controllo != Guasto::Danneggiato) return fallita(controllo);
+    if (controllo == Guasto::Nessuno && apriFile(fino)) return true;
+    if (m_guasto != Guasto::Danneggiato && controllo != Guasto::Danneggiato) return false;
+    if (!mettiDaParte()) return fallita(Guasto::Danneggiato);
+    m_guasto = m_ultimo = Guasto::Nessuno;
     return apriFile(fino);
+}
+
+Guasto Archivio::controlla(const QString &percorso)
+{
+    Archivio archivio(percorso);
+    if (const Guasto estraneo = archivio.riconosci(); estraneo != Guasto::Nessuno) return estraneo;
+    if (QFileInfo(percorso).size() == 0) return Guasto::Nessuno;
+    // Any other trouble is for the opening itself to find and name.
+    return archivio.leggi() || archivio.guasto() != Guasto::Danneggiato ? Guasto::Nessuno
+                                                                        : Guasto::Danneggiato;
+}
+
+Guasto Archivio::riconosci()
+{
+    QFile file(m_percorso);
+    if (!file.exists() || file.size() == 0) return Guasto::Nessuno; // new: ours to make
+    if (!file.open(QIODevice::ReadOnly)) return Guasto::NonApribile;
+    const QByteArray testa = file.read(100);
+    if (testa.size() < 100 || !testa.startsWith(QByteArrayLiteral("SQLite format 3\0")))
+        return Guasto::Estraneo;
+    const qint32 marchio = qFromBigEndian<qint32>(testa.constData() + 68);
+    const qint32 versioneUtente = qFromBigEndian<qint32>(testa.constData() + 60);
+    if (marchio == Marchio) return Guasto::Nessuno;
+    if (marchio != 0 || versioneUtente != 0) return Guasto::Estraneo;
+    // Made before the mark: ours when the file holds our version table, or no table at all. Read
+    // as unchangeable, so that SQLite makes no side file, takes no lock and rolls nothing back.
+    const QString nome = m_connessione + QStringLiteral("-riconosci");
+    QStringList tabelle;
+    bool letto = false;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), nome);
+        db.setDatabaseName(QUrl::fromLocalFile(m_percorso).toString(QUrl::FullyEncoded) +
+                           QStringLiteral("?immutable=1"));
+        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_OPEN_READONLY"));
+        if (db.open()) {
+            QSqlQuery q(db);
+            letto = q.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table'"));
+            while (letto && q.next())
+                tabelle.append(q.value(0).toString());
+        }
+    }
+    QSqlDatabase::removeDatabase(nome);
+    // A file SQLite cannot read past its header is damaged: ours only if marked, so not this one.
+    if (!letto) return Guasto::Estraneo;
+    if (tabelle.isEmpty() ||
+        (tabelle.contains(QStringLiteral("versione")) && tabelle.contains(QStringLiteral("partite"))))
+        return Guasto::Nessuno;
+    return Guasto::Estraneo;
+}
+
+bool Archivio::integro()
+{
+    QSqlQuery q(m_db);
+    if (!q.exec(QStringLiteral("PRAGMA quick_check(1)"))) {
+        const Guasto g = guastoDa(q.lastError().nativeErrorCode().toInt());
+        return fallita(g == Guasto::Altro ? Guasto::Danneggiato : g);
+    }
+    if (!q.next() || q.value(0).toString() != QStringLiteral("ok")) return fallita(Guasto::Danneggiato);
+    return true;
 }
 
 bool Archivio::apriFile(int fino)
@@ -226,31 +376,38 @@ bool Archivio::apriFile(int fino)
     const QFileInfo file(m_percorso);
     QDir cartella = file.absoluteDir();
     if (!cartella.exists()) {
-        if (!cartella.mkpath(QStringLiteral("."))) {
-            m_guasto = Guasto::CartellaBloccata;
-            return false;
-        }
+        if (!cartella.mkpath(QStringLiteral("."))) return fallita(Guasto::CartellaBloccata);
         QFile::setPermissions(cartella.absolutePath(),
                               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
+    // Whether the file can be written is known before SQLite opens it, which would leave side files
+    // beside a read-only one.
+    if (!QFileInfo(cartella.absolutePath()).isWritable()) return fallita(Guasto::CartellaBloccata);
+    if (file.exists() && !file.isWritable()) return fallita(Guasto::SolaLettura);
     if (!file.exists()) {
         // Made here so that only its owner can read it; SQLite gives its side files the same rights.
         QFile nuovo(m_percorso);
         if (!nuovo.open(QIODevice::WriteOnly | QIODevice::NewOnly, QFile::ReadOwner | QFile::WriteOwner) &&
-            !QFileInfo::exists(m_percorso)) {
-            m_guasto = QFileInfo(cartella.absolutePath()).isWritable() ? Guasto::NonApribile
-                                                                       : Guasto::CartellaBloccata;
-            return false;
-        }
+            !QFileInfo::exists(m_percorso))
+            return fallita(Guasto::NonApribile);
     }
     m_db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connessione);
     m_db.setDatabaseName(m_percorso);
     // Another program on the same file holds it only for one short write at a time.
     m_db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=3000"));
     if (!m_db.open()) {
-        m_guasto = guastoDa(m_db.lastError().nativeErrorCode().toInt());
-        if (m_guasto == Guasto::Altro) m_guasto = Guasto::NonApribile;
-        return false;
+        const Guasto g = guastoDa(m_db.lastError().nativeErrorCode().toInt());
+        return fallita(g == Guasto::Altro ? Guasto::NonApribile : g);
+    }
+    const int trovata = versione();
+    if (trovata < 0) return fallita();
+    if (trovata > VersioneSchema) return fallita(Guasto::Versione);
+    if (trovata == 0) {
+        // A database without our version table is not ours to fill.
+        QSqlQuery q(m_db);
+        q.prepare(QStringLiteral("SELECT COUNT(*) FROM sqlite_master"));
+        if (!esegui(q) || !q.next()) return fallita();
+        if (q.value(0).toInt() > 0) return fallita(Guasto::Estraneo);
     }
     // The log of changes beside the file, committed without waiting for the disk: a program that
     // dies keeps every commit, a power cut may lose the last ones but never damages the file.
@@ -258,27 +415,13 @@ bool Archivio::apriFile(int fino)
     if (!esegui(QStringLiteral("PRAGMA journal_mode=WAL")) ||
         !esegui(QStringLiteral("PRAGMA synchronous=NORMAL")) ||
         !esegui(QStringLiteral("PRAGMA wal_autocheckpoint=0")))
-        return false;
-    const int trovata = versione();
-    if (trovata < 0) return false;
-    if (trovata > VersioneSchema) {
-        m_guasto = Guasto::Versione;
-        return false;
-    }
-    if (trovata == 0) {
-        // A database without our version table is not ours to fill.
-        QSqlQuery q(m_db);
-        q.prepare(QStringLiteral("SELECT COUNT(*) FROM sqlite_master"));
-        if (!esegui(q) || !q.next()) return false;
-        if (q.value(0).toInt() > 0) {
-            m_guasto = Guasto::Danneggiato;
-            return false;
-        }
-    }
-    if (!migra(fino)) return false;
+        return fallita();
+    if (!migra(fino)) return fallita();
+    // After the steps, which make tables anew: from here on no row may point at one that is gone.
+    if (!esegui(QStringLiteral("PRAGMA foreign_keys=ON"))) return fallita();
     if (fino < VersioneSchema) return true;
     // A write that changes nothing: a read-only file says so now, not in the middle of a game.
-    if (!esegui(QStringLiteral("UPDATE versione SET numero = numero"))) return false;
+    if (!esegui(QStringLiteral("UPDATE versione SET numero = numero"))) return fallita();
     chiudiInterrotte();
     m_domanda = std::make_unique<QSqlQuery>(m_db);
     m_sbagliata = std::make_unique<QSqlQuery>(m_db);
@@ -286,21 +429,57 @@ bool Archivio::apriFile(int fino)
             QStringLiteral("INSERT INTO domande (partita, ordine, riga, colonna, millisecondi, "
                            "sbagliate) VALUES (?, ?, ?, ?, ?, ?)")) ||
         !m_sbagliata->prepare(QStringLiteral("INSERT INTO sbagliate (partita, ordine, riga, colonna, valore, "
-                                             "millisecondi) VALUES (?, ?, ?, ?, ?, ?)"))) {
-        m_guasto = guastoDa(m_domanda->lastError().nativeErrorCode().toInt());
-        return false;
+                                             "millisecondi) VALUES (?, ?, ?, ?, ?, ?)")))
+        return fallita(guastoDa(m_domanda->lastError().nativeErrorCode().toInt()));
+    attendi(AttesaScrittura);
+    return true;
+}
+
+bool Archivio::apriInLettura()
+{
+    if (!QFileInfo::exists(m_percorso)) return fallita(Guasto::Assente);
+    if (const Guasto estraneo = riconosci(); estraneo != Guasto::Nessuno) return fallita(estraneo);
+    if (!leggi()) return false;
+    const int trovata = versione();
+    if (trovata > VersioneSchema) return fallita(Guasto::Versione);
+    if (trovata <= 0) return fallita(trovata == 0 ? Guasto::Estraneo : Guasto::Nessuno);
+    return true;
+}
+
+bool Archivio::leggi()
+{
+    // With a change log beside it, the file is read through the log (another run may be writing);
+    // without one, as a file nobody changes: either way nothing is made, locked or rolled back.
+    const QString uri = QUrl::fromLocalFile(m_percorso).toString(QUrl::FullyEncoded);
+    const bool conLog = QFileInfo::exists(m_percorso + QStringLiteral("-wal"));
+    for (const QString &modo : {QStringLiteral("?mode=ro"), QStringLiteral("?immutable=1")}) {
+        if (modo == QStringLiteral("?mode=ro") && !conLog) continue;
+        m_db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connessione);
+        m_db.setDatabaseName(uri + modo);
+        m_db.setConnectOptions(
+            QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=3000"));
+        m_guasto = m_ultimo = Guasto::Nessuno;
+        if (!m_db.open()) {
+            fallita(guastoDa(m_db.lastError().nativeErrorCode().toInt()));
+        } else if (integro()) {
+            return true;
+        }
+        if (m_guasto == Guasto::Danneggiato) return false;
+        chiudi();
     }
-    return m_guasto == Guasto::Nessuno;
+    return false;
 }
 
 bool Archivio::mettiDaParte()
 {
-    m_db.close();
-    m_db = QSqlDatabase();
-    QSqlDatabase::removeDatabase(m_connessione);
+    chiudi();
     const QString data = QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd-HHmmss"));
     const QString nuovo = QStringLiteral("%1.danneggiato-%2").arg(m_percorso, data);
-    if (!QFile::rename(m_percorso, nuovo)) return false;
+    QFile file(m_percorso);
+    if (!file.rename(nuovo)) {
+        m_motivoSpostamento = file.errorString();
+        return false;
+    }
     // The side files belong to the damaged file: they go with it.
     for (const QString &coda : {QStringLiteral("-wal"), QStringLiteral("-shm")}) {
         if (QFileInfo::exists(m_percorso + coda)) QFile::rename(m_percorso + coda, nuovo + coda);
@@ -316,7 +495,7 @@ int Archivio::versione()
     if (q.exec()) return q.next() ? q.value(0).toInt() : 0;
     const Guasto g = guastoDa(q.lastError().nativeErrorCode().toInt());
     if (g == Guasto::Altro) return 0; // no such table: a new file
-    m_guasto = g;
+    m_ultimo = g;
     return -1;
 }
 
@@ -328,16 +507,19 @@ bool Archivio::migra(int fino)
         for (int v = versione(); riuscita && v >= 0 && v < fino; v = versione())
             riuscita = migraUnPasso(v);
         if (riuscita && versione() >= fino) return true;
-        if (m_guasto != Guasto::Occupato && m_guasto != Guasto::Altro) return false;
-        m_guasto = Guasto::Nessuno;
+        if (m_ultimo != Guasto::Occupato && m_ultimo != Guasto::Altro) return false;
+        m_ultimo = Guasto::Nessuno;
     }
-    if (m_guasto == Guasto::Nessuno) m_guasto = Guasto::Altro;
+    if (m_ultimo == Guasto::Nessuno) m_ultimo = Guasto::Altro;
     return false;
 }
 
 bool Archivio::migraUnPasso(int da)
 {
-    if (!m_db.transaction()) return false;
+    if (!m_db.transaction()) {
+        m_ultimo = guastoDa(m_db.lastError().nativeErrorCode().toInt());
+        return false;
+    }
     bool riuscita = true;
     for (const QString &sql : Passi.at(da)) {
         if (!(riuscita = esegui(sql))) break;
@@ -387,10 +569,10 @@ qint64 Archivio::giocatore(const QString &nome)
         q.finish();
         // Another program may have made her in between: then the second look finds her.
         if (!esegui(QStringLiteral("INSERT INTO giocatori (nome, creato) VALUES (?, ?)"),
-                    {nome, istante(QDateTime::currentDateTimeUtc())}))
-            m_guasto = Guasto::Nessuno;
+                    {nome, istante(QDateTime::currentDateTimeUtc())}) &&
+            m_ultimo != Guasto::Vincolo)
+            return 0;
     }
-    if (m_guasto == Guasto::Nessuno) m_guasto = Guasto::Altro;
     return 0;
 }
 
@@ -446,15 +628,13 @@ bool Archivio::rimuovi(qint64 giocatore)
 qint64 Archivio::iniziaPartita(qint64 giocatore, const QString &uuid, const QDateTime &inizio,
                                const std::bitset<100> &inGioco)
 {
-    if (!esegui(QStringLiteral("INSERT INTO partite (uuid, giocatore, inizio, celle, processo)"
-                               " VALUES (?, ?, ?, ?, ?)"),
-                {uuid, giocatore, istante(inizio), celle(inGioco), questoProcesso()}))
-        return 0;
     QSqlQuery q(m_db);
-    q.prepare(QStringLiteral("SELECT id FROM partite WHERE uuid = ?"));
-    q.addBindValue(uuid);
-    if (!esegui(q) || !q.next()) return 0;
-    return q.value(0).toLongLong();
+    q.prepare(QStringLiteral(
+        "INSERT INTO partite (uuid, giocatore, inizio, celle, processo) VALUES (?, ?, ?, ?, ?)"));
+    for (const QVariant &v : QVariantList{uuid, giocatore, istante(inizio), celle(inGioco), questoProcesso()})
+        q.addBindValue(v);
+    if (!esegui(q)) return 0;
+    return q.lastInsertId().toLongLong();
 }
 
 bool Archivio::domanda(qint64 partita, int ordine, int cella, qint64 millisecondi, int sbagliate)
@@ -492,6 +672,23 @@ bool Archivio::chiudiPartita(qint64 partita, const QDateTime &fine, int secondi,
     return esegui(QStringLiteral("UPDATE partite SET fine = ?, secondi = ?, errori = ?, esatte = ?, esito = ?"
                                  " WHERE id = ?"),
                   {istante(fine), secondi, errori, esatte, parolaEsito(esito), partita});
+}
+
+bool Archivio::inizia()
+{
+    return m_db.transaction();
+}
+
+bool Archivio::conferma()
+{
+    if (m_db.commit()) return true;
+    m_ultimo = guastoDa(m_db.lastError().nativeErrorCode().toInt());
+    return false;
+}
+
+void Archivio::annulla()
+{
+    m_db.rollback();
 }
 
 void Archivio::riordina()

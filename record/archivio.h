@@ -22,8 +22,11 @@ enum class Guasto {
     SolaLettura,      ///< the file or its disk is read-only
     DiscoPieno,
     Occupato,    ///< another program holds the file too long
-    Danneggiato, ///< the file is not a sound database (moved aside when opening)
+    Danneggiato, ///< the record is damaged (moved aside when opening)
     Versione,    ///< the file comes from a newer program
+    Estraneo,    ///< the file is not a record of ours: never touched
+    Assente,     ///< there is no file to read
+    Vincolo,     ///< a write the schema refuses (an answer whose game is gone): dropped, never retried
     Altro,
 };
 
@@ -33,9 +36,13 @@ class Archivio
 {
 public:
     /// The schema this program writes; older files are brought up to it when opened.
-    static constexpr int VersioneSchema = 3;
+    static constexpr int VersioneSchema = 4;
     /// The step that added each fact's summary (see archiviofatti.cpp).
-    static constexpr int VersioneFatti = 3;
+    static constexpr int VersioneFatti = 4;
+    /// The mark in the file's header that says the file is a record of ours ("NUME").
+    static constexpr qint32 Marchio = 0x4E554D45;
+    /// How long a write waits, in milliseconds, for another program's write on the same file.
+    static constexpr int AttesaScrittura = 100;
 
     explicit Archivio(const QString &percorso);
     /// The class's record on the school's server, for reading (players, games, facts, export): the
@@ -51,10 +58,27 @@ public:
     /// the date in its name and a new one started. False when the record cannot be kept: see guasto().
     /// \a fino is for tests of old files: the schema is brought only that far.
     bool apri(int fino = VersioneSchema);
+    /// The same, with the file already checked by controlla() (a damaged record is moved aside).
+    bool apri(Guasto controllo, int fino = VersioneSchema);
+    /// Whether the file at \a percorso may be opened as a record: Nessuno for one of ours or none
+    /// at all, Estraneo for another program's file (never touched), Danneggiato for a record of ours
+    /// that SQLite's quick check finds damaged. Reads only, on any thread; it may take a while on a
+    /// large file.
+    static Guasto controlla(const QString &percorso);
+    /// Opens the record for reading only (export): nothing is written, made, repaired or moved, and
+    /// a damaged or foreign file is refused. False when it cannot be read: see guasto().
+    bool apriInLettura();
     bool aperto() const { return m_guasto == Guasto::Nessuno && m_db.isOpen(); }
+    /// Why the record could not be opened.
     Guasto guasto() const { return m_guasto; }
+    /// Why the last statement failed, when the record is open.
+    Guasto ultimoGuasto() const { return m_ultimo; }
     /// Where the damaged file went, when apri() moved one aside.
     QString messoDaParte() const { return m_messoDaParte; }
+    /// Why a damaged file could not be moved aside.
+    QString motivoSpostamento() const { return m_motivoSpostamento; }
+    /// How long a write waits for another program that holds the file, in milliseconds.
+    void attendi(int millisecondi);
     QString percorso() const { return m_percorso; }
     /// The schema version found in the file.
     int versione();
@@ -68,7 +92,7 @@ public:
     qint64 giocatore(const QString &nome);
     QList<SchedaGiocatore> giocatori();
     bool rinomina(qint64 giocatore, const QString &nome);
-    /// Removes the player and all her games.
+    /// Removes the player and all her games, in one transaction.
     bool rimuovi(qint64 giocatore);
 
     // A game, as it happens.
@@ -81,6 +105,11 @@ public:
     bool sbagliata(qint64 partita, int ordine, int cella, const QString &valore, qint64 millisecondi);
     bool chiudiPartita(qint64 partita, const QDateTime &fine, int secondi, int errori, int esatte,
                        FinePartita esito);
+    /// A transaction around many writes: begun, committed (false, with ultimoGuasto(), when the file
+    /// refused) or rolled back.
+    bool inizia();
+    bool conferma();
+    void annulla();
     /// Writes the pages kept aside into the file itself, without waiting for readers or writers.
     void riordina();
 
@@ -105,6 +134,8 @@ public:
 private:
     bool esegui(QSqlQuery &q);
     bool esegui(const QString &sql, const QVariantList &valori = {});
+    /// Ends a failed opening: the reason is the last statement's unless one is given.
+    bool fallita(Guasto guasto = Guasto::Nessuno);
     bool migraUnPasso(int da);
     /// Every asking of \a giocatore folded into her facts and her pace.
     bool ripercorri(qint64 giocatore, QList<SchedaFatto> &fatti, QList<int> &ritmo);
@@ -116,7 +147,15 @@ private:
     bool scriviFatto(qint64 giocatore, const SchedaFatto &fatto);
     bool scriviRitmo(qint64 giocatore, const QList<int> &ritmo);
     bool apriFile(int fino);
+    /// Whether the file is one of ours, from its header alone (and, for files older than the mark,
+    /// its tables read without touching it).
+    Guasto riconosci();
+    /// "ok" from SQLite's quick check, false with Danneggiato otherwise.
+    bool integro();
+    /// Opens the file for reading only, changing nothing, and checks it.
+    bool leggi();
     bool mettiDaParte();
+    void chiudi();
     void chiudiInterrotte();
 
     /// " WHERE g.classe = ?" on the server, where players are matched by class and name; nothing locally.
@@ -128,7 +167,9 @@ private:
     QString m_classe; ///< on the server: the class read
     QSqlDatabase m_db;
     Guasto m_guasto = Guasto::Nessuno;
+    Guasto m_ultimo = Guasto::Nessuno;
     QString m_messoDaParte;
+    QString m_motivoSpostamento;
     std::unique_ptr<QSqlQuery> m_domanda, m_sbagliata;
     // The game whose answers the summary is being brought up to: its player and start.
     qint64 m_partitaFatti = 0, m_giocatoreFatti = 0;

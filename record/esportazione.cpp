@@ -9,8 +9,20 @@
 #include <QStringConverter>
 #include <QTextStream>
 #include <functional>
+#include <sys/stat.h>
 
 namespace {
+
+/// Read and write for the owner, less if the user's umask takes more away.
+QFileDevice::Permissions soloProprietario()
+{
+    const mode_t maschera = ::umask(0);
+    ::umask(maschera);
+    QFileDevice::Permissions permessi;
+    if (!(maschera & S_IRUSR)) permessi |= QFileDevice::ReadOwner | QFileDevice::ReadUser;
+    if (!(maschera & S_IWUSR)) permessi |= QFileDevice::WriteOwner | QFileDevice::WriteUser;
+    return permessi;
+}
 
 bool scrivi(const QString &file, const Csv &csv, const QStringList &intestazione,
             const std::function<bool(QTextStream &)> &righe, QString &errore)
@@ -20,6 +32,8 @@ bool scrivi(const QString &file, const Csv &csv, const QStringList &intestazione
         errore = QStringLiteral("non riesco a scrivere %1: %2").arg(file, uscita.errorString());
         return false;
     }
+    // Children's names and results: readable by their owner only, as the record is.
+    uscita.setPermissions(soloProprietario());
     QTextStream testo(&uscita);
     testo.setEncoding(QStringConverter::Utf8);
     testo.setGenerateByteOrderMark(csv.conBom());

@@ -12,10 +12,9 @@
 #include <QSqlQuery>
 #include <QStandardPaths>
 #include <QUuid>
+#include <utility>
 
-namespace {
-
-QString perche(Guasto guasto, const Archivio &archivio)
+QString Registro::perche(Guasto guasto, const Archivio &archivio)
 {
     const QString file = QDir::toNativeSeparators(archivio.percorso());
     switch (guasto) {
@@ -31,15 +30,25 @@ QString perche(Guasto guasto, const Archivio &archivio)
     case Guasto::Occupato:
         return QStringLiteral("un altro programma tiene occupato il file %1").arg(file);
     case Guasto::Danneggiato:
-        return QStringLiteral("il file %1 è danneggiato e non si può mettere da parte").arg(file);
+        if (!archivio.motivoSpostamento().isEmpty())
+            return QStringLiteral("il file %1 è danneggiato e non si può mettere da parte (%2)")
+                .arg(file, archivio.motivoSpostamento());
+        return QStringLiteral("il file %1 è danneggiato").arg(file);
+    case Guasto::Estraneo:
+        return QStringLiteral("il file %1 non è un registro della Numerella, e resta com'è").arg(file);
+    case Guasto::Assente:
+        return QStringLiteral("il file %1 non c'è").arg(file);
     case Guasto::Versione:
         return QStringLiteral("il file %1 è di una versione più nuova della Numerella").arg(file);
     case Guasto::Nessuno:
+    case Guasto::Vincolo:
     case Guasto::Altro:
         break;
     }
     return QStringLiteral("il file %1 non si può usare").arg(file);
 }
+
+namespace {
 
 /// Writes the change log into the file from a connection of its own, on a pool thread.
 void riordinaFile(const QString &percorso)
@@ -58,6 +67,15 @@ void riordinaFile(const QString &percorso)
     QSqlDatabase::removeDatabase(nome);
 }
 
+/// How often the writes waiting are tried again: soon for another program's lock, which lasts one
+/// write as a rule, less often for a disk that must first be emptied.
+constexpr int RiprovaOccupato = 200;
+constexpr int RiprovaAltro = 1000;
+/// At the end of the run the writes waiting may hold up the exit this long for a lock to go.
+constexpr int AttesaUscita = 2000;
+/// Writes waiting that go in one transaction at most.
+constexpr qsizetype ScrittureInsieme = 500;
+
 } // namespace
 
 Registro::Registro(Giocatore &giocatore, const QString &percorso, QObject *parent)
@@ -66,6 +84,8 @@ Registro::Registro(Giocatore &giocatore, const QString &percorso, QObject *paren
       m_lunghezzaRipasso(ripasso::LunghezzaPredefinita)
 {
     m_riordino.setMaxThreadCount(1);
+    m_riprova.setSingleShot(true);
+    connect(&m_riprova, &QTimer::timeout, this, &Registro::scriviInAttesa);
 }
 
 Registro::~Registro()
@@ -75,7 +95,13 @@ Registro::~Registro()
         const qint64 giocato = m_giocato + (m_inPausa ? 0 : m_tempoPartita.elapsed());
         chiudi(FinePartita::Interrotta, int(giocato / 1000), m_errori);
     }
+    if (!m_inAttesa.empty() && m_archivio && m_archivio->aperto()) {
+        // A last try, which may wait a little for a lock: what still fails is lost with the run.
+        m_archivio->attendi(AttesaUscita);
+        scriviInAttesa();
+    }
     m_riordino.waitForDone();
+    if (m_controllo.valid()) m_controllo.wait();
 }
 
 QString Registro::percorsoPredefinito()
@@ -88,20 +114,31 @@ void Registro::apri()
 {
     if (m_provato) return;
     m_provato = true;
+    const Guasto controllo = m_controllo.valid() ? m_controllo.get() : Archivio::controlla(m_percorso);
     m_archivio = std::make_unique<Archivio>(m_percorso);
-    const bool aperto = m_archivio->apri();
+    const bool aperto = m_archivio->apri(controllo);
     if (!m_archivio->messoDaParte().isEmpty()) {
-        m_avviso = QStringLiteral("Il registro delle partite era danneggiato: è stato messo da parte come %1 "
-                                  "e ne è cominciato uno nuovo.")
-                       .arg(QDir::toNativeSeparators(m_archivio->messoDaParte()));
+        avvisa(QStringLiteral("Il registro delle partite era danneggiato: è stato messo da parte come %1 "
+                              "e ne è cominciato uno nuovo.")
+                   .arg(QDir::toNativeSeparators(m_archivio->messoDaParte())));
     }
     if (!aperto) {
         m_guasto = true;
-        m_avviso = QStringLiteral("Il registro delle partite non viene tenuto: %1. Si può giocare lo stesso, "
-                                  "ma le partite non saranno ricordate.")
-                       .arg(perche(m_archivio->guasto(), *m_archivio));
+        avvisa(QStringLiteral("Il registro delle partite non viene tenuto: %1. Si può giocare lo stesso, "
+                              "ma le partite non saranno ricordate.")
+                   .arg(perche(m_archivio->guasto(), *m_archivio)));
     }
-    if (m_uuid.isEmpty()) avvisaSeServe();
+    avvisaSeServe();
+}
+
+void Registro::controlla()
+{
+    if (m_provato || m_controllo.valid()) return;
+    m_controllo = std::async(std::launch::async, [this, percorso = m_percorso] {
+        const Guasto esito = Archivio::controlla(percorso);
+        QMetaObject::invokeMethod(this, &Registro::apri, Qt::QueuedConnection);
+        return esito;
+    });
 }
 
 Archivio *Registro::archivio()
@@ -142,38 +179,158 @@ QList<SchedaFatto> Registro::giro()
                    : ripasso::giro(a->fatti(id), QDate::currentDate(), m_lunghezzaRipasso);
 }
 
-void Registro::guasto()
+void Registro::avvisa(const QString &testo)
 {
-    if (m_guasto) return;
-    m_guasto = true;
-    m_avviso = QStringLiteral("Il registro delle partite non viene più tenuto: %1. Si può giocare lo stesso, "
-                              "ma le prossime partite non saranno ricordate.")
-                   .arg(perche(m_archivio->guasto(), *m_archivio));
+    m_avviso = testo;
+    m_daDire.append(testo);
 }
 
 void Registro::avvisaSeServe()
 {
-    if (m_avviso.isEmpty() || m_avvisato) return;
-    m_avvisato = true;
-    Q_EMIT avviso(m_avviso);
+    if (!m_uuid.isEmpty()) return; // never during a game
+    for (const QString &testo : std::exchange(m_daDire, {}))
+        Q_EMIT avviso(testo);
+}
+
+Registro::Scrittura Registro::nuova(Scrittura::Tipo tipo) const
+{
+    Scrittura s;
+    s.tipo = tipo;
+    s.uuid = m_uuid;
+    s.giocatore = m_nomePartita;
+    return s;
+}
+
+void Registro::accoda(Scrittura s)
+{
+    if (!archivio()) return;
+    m_inAttesa.push_back(std::move(s));
+    // Behind a write that waits, the next ones wait too: the timer tries them in order.
+    if (m_inAttesa.size() == 1) scriviInAttesa();
+}
+
+void Registro::scriviInAttesa()
+{
+    if (!archivio()) return;
+    while (!m_inAttesa.empty()) {
+        // A backlog goes in transactions of many writes: much quicker, and one commit's room on the disk.
+        const qsizetype quante = std::min(qsizetype(m_inAttesa.size()), ScrittureInsieme);
+        const bool insieme = quante > 1 && m_archivio->inizia();
+        QStringList iniziate, chiuse;
+        Guasto g = Guasto::Nessuno;
+        qsizetype fatte = 0;
+        for (; fatte < (insieme ? quante : 1); ++fatte) {
+            const Scrittura &s = m_inAttesa[size_t(fatte)];
+            if (scrivi(s)) {
+                if (s.tipo == Scrittura::Tipo::Inizio) iniziate.append(s.uuid);
+                if (s.tipo == Scrittura::Tipo::Chiusura) chiuse.append(s.uuid);
+            } else if ((g = m_archivio->ultimoGuasto()) == Guasto::Vincolo) {
+                // The file refuses it for good (its game was removed by another program): never retried.
+                qWarning("numerella: una scrittura del registro è stata rifiutata e lasciata");
+                g = Guasto::Nessuno;
+            } else {
+                break;
+            }
+        }
+        if (g == Guasto::Nessuno && insieme && !m_archivio->conferma()) g = m_archivio->ultimoGuasto();
+        if (g != Guasto::Nessuno) {
+            if (insieme) {
+                // Nothing of the transaction is in the file: it is all tried again.
+                m_archivio->annulla();
+                for (const QString &uuid : std::as_const(iniziate))
+                    m_numeri.remove(uuid);
+            }
+            rimanda(g);
+            return;
+        }
+        m_inAttesa.erase(m_inAttesa.begin(), m_inAttesa.begin() + fatte);
+        for (const QString &uuid : std::as_const(chiuse)) {
+            m_numeri.remove(uuid);
+            m_riordino.start([percorso = m_percorso] { riordinaFile(percorso); });
+            Q_EMIT partitaChiusa();
+        }
+    }
+    if (m_intoppo != Guasto::Nessuno) {
+        m_intoppo = Guasto::Nessuno;
+        m_archivio->attendi(Archivio::AttesaScrittura);
+    }
+}
+
+void Registro::rimanda(Guasto guasto)
+{
+    if (m_intoppo == Guasto::Nessuno) m_archivio->attendi(0); // the board's thread never waits for a lock
+    m_intoppo = guasto;
+    if (guasto != Guasto::Occupato && !m_intoppoDetto) {
+        // Told once a run; a lock that goes before the game ends is not worth a word.
+        m_intoppoDetto = true;
+        avvisa(QStringLiteral("Il registro delle partite per ora non si può scrivere: %1. Le risposte "
+                              "restano in memoria e saranno scritte appena si potrà: non chiudere il "
+                              "programma.")
+                   .arg(perche(guasto, *m_archivio)));
+    }
+    m_riprova.start(guasto == Guasto::Occupato ? RiprovaOccupato : RiprovaAltro);
+    avvisaSeServe();
+}
+
+bool Registro::scrivi(const Scrittura &s)
+{
+    using Tipo = Scrittura::Tipo;
+    Archivio &a = *m_archivio;
+    if (s.tipo == Tipo::Inizio) {
+        const qint64 giocatore = a.giocatore(s.giocatore);
+        const qint64 numero = giocatore != 0 ? a.iniziaPartita(giocatore, s.uuid, s.quando, s.inGioco) : 0;
+        if (numero != 0) m_numeri.insert(s.uuid, numero);
+        return numero != 0;
+    }
+    const qint64 partita = m_numeri.value(s.uuid);
+    if (partita == 0) return true; // its game was removed: nowhere to go
+    switch (s.tipo) {
+    case Tipo::Domanda:
+        return a.domanda(partita, s.ordine, s.cella, s.millisecondi, s.sbagliate);
+    case Tipo::Sbagliata:
+        return a.sbagliata(partita, s.ordine, s.cella, s.valore, s.millisecondi);
+    case Tipo::Chiusura:
+        return a.chiudiPartita(partita, s.quando, s.secondi, s.errori, s.esatte, s.esito);
+    case Tipo::Inizio:
+        break;
+    }
+    return true;
+}
+
+bool Registro::togliGiocatore(qint64 id, const QString &nome)
+{
+    Archivio *a = archivio();
+    if (!a) return false;
+    if (!m_uuid.isEmpty() && m_nomePartita == nome) {
+        // Her game ends first, kept as stopped until it goes with her; without a board it ends here.
+        Q_EMIT partitaDaFermare();
+        if (!m_uuid.isEmpty()) {
+            lasciaDomanda();
+            const qint64 giocato = m_giocato + (m_inPausa ? 0 : m_tempoPartita.elapsed());
+            chiudi(FinePartita::Fermata, int(giocato / 1000), m_errori);
+        }
+    }
+    // What waits for her games goes with them, and never brings her back.
+    std::erase_if(m_inAttesa, [&nome](const Scrittura &s) { return s.giocatore == nome; });
+    if (id != 0 && !a->rimuovi(id)) return false;
+    if (nome == m_giocatore.nomeRegistro()) m_giocatore.scegli({});
+    return true;
 }
 
 void Registro::partitaIniziata(const std::bitset<100> &inGioco)
 {
     m_uuid = QUuid::createUuid().toString(QUuid::WithoutBraces);
-    m_partita = 0;
+    m_nomePartita = m_giocatore.nomeRegistro();
     m_giocato = 0;
     m_tempoPartita.start();
     m_esatte = m_errori = 0;
     m_cella = -1;
     m_ordine = 0;
     m_inPausa = false;
-    Archivio *a = archivio();
-    if (!a) return;
-    const qint64 giocatore = a->giocatore(m_giocatore.nomeRegistro());
-    if (giocatore != 0)
-        m_partita = a->iniziaPartita(giocatore, m_uuid, QDateTime::currentDateTimeUtc(), inGioco);
-    if (m_partita == 0) guasto();
+    Scrittura s = nuova(Scrittura::Tipo::Inizio);
+    s.quando = QDateTime::currentDateTimeUtc();
+    s.inGioco = inGioco;
+    accoda(std::move(s));
 }
 
 void Registro::domandaPosta(int cella)
@@ -196,15 +353,15 @@ void Registro::domandaPosta(int cella)
 void Registro::rispostaData(int cella, const QString &valore, Risposta risposta)
 {
     if (cella != m_cella || m_uuid.isEmpty()) return;
-    const qint64 millisecondi = m_pensato + m_tempoDomanda.elapsed();
-    const bool scritta = [&] {
-        if (m_partita == 0 || m_guasto) return true;
-        if (risposta == Risposta::Sbagliata)
-            return m_archivio->sbagliata(m_partita, m_ordine, cella, valore, millisecondi);
-        return m_archivio->domanda(m_partita, m_ordine, cella, millisecondi, m_sbagliate);
-    }();
-    if (!scritta) guasto();
-    if (risposta == Risposta::Sbagliata) {
+    const bool sbagliata = risposta == Risposta::Sbagliata;
+    Scrittura s = nuova(sbagliata ? Scrittura::Tipo::Sbagliata : Scrittura::Tipo::Domanda);
+    s.ordine = m_ordine;
+    s.cella = cella;
+    s.millisecondi = m_pensato + m_tempoDomanda.elapsed();
+    s.valore = valore;
+    s.sbagliate = m_sbagliate;
+    accoda(std::move(s));
+    if (sbagliata) {
         ++m_sbagliate;
         ++m_errori;
         return;
@@ -216,9 +373,14 @@ void Registro::rispostaData(int cella, const QString &valore, Risposta risposta)
 void Registro::lasciaDomanda()
 {
     if (m_cella < 0) return;
-    if (m_sbagliate > 0 && m_partita != 0 && !m_guasto &&
-        !m_archivio->domanda(m_partita, m_ordine, m_cella, -1, m_sbagliate))
-        guasto();
+    if (m_sbagliate > 0) {
+        Scrittura s = nuova(Scrittura::Tipo::Domanda);
+        s.ordine = m_ordine;
+        s.cella = m_cella;
+        s.millisecondi = -1;
+        s.sbagliate = m_sbagliate;
+        accoda(std::move(s));
+    }
     m_cella = -1;
 }
 
@@ -251,17 +413,15 @@ void Registro::partitaFinita(int secondi, int errori)
 void Registro::chiudi(FinePartita esito, int secondi, int errori)
 {
     if (m_uuid.isEmpty()) return;
-    if (m_partita != 0 && !m_guasto) {
-        if (m_archivio->chiudiPartita(m_partita, QDateTime::currentDateTimeUtc(), secondi, errori, m_esatte,
-                                      esito)) {
-            m_riordino.start([percorso = m_percorso] { riordinaFile(percorso); });
-            Q_EMIT partitaChiusa();
-        } else
-            guasto();
-    }
+    Scrittura s = nuova(Scrittura::Tipo::Chiusura);
+    s.quando = QDateTime::currentDateTimeUtc();
+    s.secondi = secondi;
+    s.errori = errori;
+    s.esatte = m_esatte;
+    s.esito = esito;
     m_uuid.clear();
-    m_partita = 0;
     m_cella = -1;
     m_inPausa = false;
+    accoda(std::move(s));
     avvisaSeServe();
 }

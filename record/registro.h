@@ -5,10 +5,15 @@
 #include "record/archivio.h"
 #include "record/risposta.h"
 
+#include <QDateTime>
 #include <QElapsedTimer>
+#include <QHash>
 #include <QObject>
 #include <QThreadPool>
+#include <QTimer>
 #include <bitset>
+#include <deque>
+#include <future>
 #include <memory>
 
 class Giocatore;
@@ -16,8 +21,10 @@ class LetturaClasse;
 class Spedizione;
 
 /// Keeps every game of the current player in the record file. Each confirmed answer is committed
-/// before the slot returns, so before the board asks the next question. When the record cannot be
-/// kept the games go on unrecorded, and avviso() tells why, once a run and never during a game.
+/// before the slot returns, so before the board asks the next question. A write that fails (another
+/// program holds the file, the disk is full) waits in memory with the ones after it, in order, and
+/// they are tried again in the background until they go; the board never waits for them. When the
+/// record cannot be kept at all the games go on unrecorded. avviso() tells why, never during a game.
 class Registro : public QObject
 {
     Q_OBJECT
@@ -29,9 +36,14 @@ public:
 
     /// The default file: registro.sqlite in the user's data folder.
     static QString percorsoPredefinito();
+    /// Why \a archivio cannot be used, in Italian, for a sentence.
+    static QString perche(Guasto guasto, const Archivio &archivio);
 
     /// Opens the file, if not yet tried; the slots open it themselves when it is first needed.
     void apri();
+    /// Checks the file for damage on a thread of its own, then opens it; apri() before the end of
+    /// the check waits for it. For start-up: a large record's check never holds up the board.
+    void controlla();
     /// The sender to the school's server, when one is configured; null otherwise.
     void usaServer(Spedizione *spedizione);
     Spedizione *spedizione() const { return m_spedizione; }
@@ -57,6 +69,11 @@ public:
     QString partitaInCorso() const { return m_uuid; }
     /// The words of the warning given, empty while all is well.
     QString avvisoDato() const { return m_avviso; }
+    /// The writes waiting for the file.
+    qsizetype inAttesa() const { return qsizetype(m_inAttesa.size()); }
+    /// Removes the player \a id, named \a nome, with all her games. Her game on the board ends
+    /// first (partitaDaFermare()), and the board goes on with the guest. False when the file refused.
+    bool togliGiocatore(qint64 id, const QString &nome);
 
     // What happens on the board.
     void partitaIniziata(const std::bitset<100> &inGioco);
@@ -72,14 +89,39 @@ Q_SIGNALS:
     void avviso(const QString &testo);
     /// A game ended (finished, stopped or cut off) and is in the file.
     void partitaChiusa();
+    /// The player of the game on the board is being removed: the board stops the game.
+    void partitaDaFermare();
 
 private:
+    /// One write for the file, kept in memory until the file takes it.
+    struct Scrittura
+    {
+        enum class Tipo { Inizio, Domanda, Sbagliata, Chiusura };
+        Tipo tipo;
+        QString uuid;
+        QString giocatore; ///< the game's player, by name
+        QDateTime quando;
+        std::bitset<100> inGioco;
+        int ordine = 0, cella = 0, sbagliate = 0;
+        qint64 millisecondi = 0;
+        QString valore;
+        int secondi = 0, errori = 0, esatte = 0;
+        FinePartita esito = FinePartita::Finita;
+    };
+
     /// Ends the asking on screen: kept as left unanswered when wrong answers were given.
     void lasciaDomanda();
     void chiudi(FinePartita esito, int secondi, int errori);
-    /// Stops recording after a failed write; the warning waits for the game's end.
-    void guasto();
+    /// Queues \a s after the writes waiting and writes as many as the file takes.
+    void accoda(Scrittura s);
+    void scriviInAttesa();
+    /// A write failed for \a guasto: the ones waiting are tried again later, and a full disk is told.
+    void rimanda(Guasto guasto);
+    bool scrivi(const Scrittura &s);
+    /// The warning, kept for the moment between games.
+    void avvisa(const QString &testo);
     void avvisaSeServe();
+    Scrittura nuova(Scrittura::Tipo tipo) const;
 
     Giocatore &m_giocatore;
     QString m_percorso;
@@ -89,14 +131,20 @@ private:
     std::unique_ptr<Archivio> m_classe; ///< the last copy of the class read from the school's server
     bool m_provato = false;
     int m_lunghezzaRipasso;
-    bool m_guasto = false;
+    std::future<Guasto> m_controllo;
+    bool m_guasto = false; ///< the record cannot be kept in this run
     QString m_avviso;
-    bool m_avvisato = false;
+    QStringList m_daDire;   ///< warnings not yet told
     QThreadPool m_riordino; ///< writes the change log into the file between games, off the board's thread
+    std::deque<Scrittura> m_inAttesa;
+    QHash<QString, qint64> m_numeri; ///< the games' numbers in the file, by uuid, until they end
+    QTimer m_riprova;
+    Guasto m_intoppo = Guasto::Nessuno; ///< why the writes wait
+    bool m_intoppoDetto = false;
 
     // The game on the board.
     QString m_uuid;
-    qint64 m_partita = 0;
+    QString m_nomePartita;
     QElapsedTimer m_tempoPartita; ///< the game's playing time, pauses left out
     qint64 m_giocato = 0;         ///< milliseconds played before the last pause
     int m_esatte = 0, m_errori = 0;

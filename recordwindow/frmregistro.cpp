@@ -34,6 +34,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QStandardItemModel>
+#include <QStandardPaths>
 #include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -206,6 +207,7 @@ void FrmRegistro::costruisci(Uso uso)
     colonna->addWidget(schede, 1);
 
     lblStato = new QLabel(this);
+    lblStato->setTextFormat(Qt::PlainText); // file names as they are
     lblStato->setObjectName(QStringLiteral("lblStato"));
     lblStato->setWordWrap(true);
     colonna->addWidget(lblStato);
@@ -467,11 +469,10 @@ void FrmRegistro::togliGiocatore()
         QStringLiteral("Togliere \"%1\" dal registro, con tutte le sue partite?%2").arg(nome, dove),
         QMessageBox::Yes | QMessageBox::No, this);
     domanda.setObjectName(QStringLiteral("confermaTogli"));
+    domanda.setTextFormat(Qt::PlainText); // the name as typed, never read as markup
     domanda.setDefaultButton(QMessageBox::No);
     if (domanda.exec() != QMessageBox::Yes) return;
-    const qint64 id = m_idLocali.value(nome);
-    if ((id == 0 || archivio->rimuovi(id)) && nome == m_registro.giocatore().nomeRegistro())
-        m_registro.giocatore().scegli({});
+    m_registro.togliGiocatore(m_idLocali.value(nome), nome);
     aggiorna();
 }
 
@@ -510,7 +511,12 @@ void FrmRegistro::esporta()
     auto *colonna = new QVBoxLayout(&dialogo);
     auto *riga = new QHBoxLayout;
     auto *etichetta = new QLabel(QStringLiteral("&File:"), &dialogo);
-    auto *txtFile = new QLineEdit(QDir(QDir::homePath()).filePath(QStringLiteral("partite.csv")), &dialogo);
+    auto *txtFile = new QLineEdit(
+        // The user's documents, never the working folder: from / the file dialog would list /proc, where
+        // reading can block for good.
+        QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+            .filePath(QStringLiteral("partite.csv")),
+        &dialogo);
     txtFile->setObjectName(QStringLiteral("txtFile"));
     etichetta->setBuddy(txtFile);
     auto *cmdScegli = new QPushButton(QStringLiteral("S&cegli…"), &dialogo);

@@ -2,6 +2,8 @@
 // The random-event driver: the run, the board's life and the random stream.
 #include "caos.h"
 
+#include "recordwindow/frmregistro.h"
+
 #include <QClipboard>
 #include <QDialog>
 #include <QGuiApplication>
@@ -17,6 +19,8 @@ Caos::Copertura &Caos::Copertura::operator+=(const Copertura &c)
     infoAperte += c.infoAperte;
     chiusure += c.chiusure;
     errori += c.errori;
+    registro += c.registro;
+    tolti += c.tolti;
     return *this;
 }
 
@@ -36,6 +40,9 @@ Caos::Caos(quint32 seme) : m_seme(seme), m_caso(seme)
     if (QGuiApplication::clipboard()->supportsSelection())
         QGuiApplication::clipboard()->setText(QStringLiteral("42"), QClipboard::Selection);
     m_traccia = qEnvironmentVariableIsSet("NUMERELLA_TRACCIA");
+    // The player chosen is remembered in the user's settings: here, in the run's own folder.
+    qputenv("XDG_CONFIG_HOME", m_cartella.filePath(QStringLiteral("config")).toLocal8Bit());
+    m_giocatore = std::make_unique<Giocatore>();
     nuovoBanco();
 }
 
@@ -43,6 +50,7 @@ Caos::~Caos()
 {
     m_banco.reset();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    m_registro.reset();
 }
 
 bool Caos::esegui(quint64 eventi)
@@ -68,6 +76,8 @@ bool Caos::unPasso()
     ++m_evento;
     if (m_alOgniEvento) m_alOgniEvento(m_evento);
     m_descrizione.clear();
+    // A record window opened by a random Ctrl+R goes before the next event: only mossaRegistro works in it.
+    if (auto *f = b().findChild<FrmRegistro *>(); f && f->isVisible()) f->close();
     const Istantanea prima = leggi();
     m_tickCronometro = false;
     unEvento();
@@ -103,6 +113,7 @@ void Caos::nuovoBanco()
     m_cellaAlTick = -1;
     const Info info = m_caso.bounded(4) == 0 ? Info::Aperta : Info::Chiusa;
     m_banco = std::make_unique<Banco>(info, m_caso.generate());
+    nuovoRegistro();
     b().installEventFilter(this);
     if (m_schermo) {
         // The real timers: the board's own, running as it switches them; the stopwatch's ticks are noted.
@@ -212,7 +223,7 @@ Caos::Mossa Caos::scegli()
         {Mossa::Tick, 10},         {Mossa::TickCronometro, 8}, {Mossa::RafficaCronometro, 1},
         {Mossa::Info, 2},          {Mossa::InfoETasto, 2},     {Mossa::Attiva, 2},
         {Mossa::Chiudi, 1},        {Mossa::Appunti, 1},        {Mossa::Ridimensiona, 1},
-        {Mossa::SchermoIntero, 1}, {Mossa::Piano, 30},
+        {Mossa::SchermoIntero, 1}, {Mossa::Piano, 30},         {Mossa::Registro, 3},
     };
     int totale = 0;
     for (const auto &p : pesi)

@@ -4,9 +4,12 @@
 #pragma once
 
 #include "aiuto.h"
+#include "record/giocatore.h"
+#include "record/registro.h"
 #include "schermoreale.h"
 
 #include <QRandomGenerator>
+#include <QTemporaryDir>
 #include <array>
 #include <deque>
 #include <functional>
@@ -31,6 +34,7 @@ class QPointingDevice;
 ///    asked cell is empty; NumEsatte never exceeds the playable cells;
 ///  - during a game no cell but the asked one gains text, and the green (excluded) cells stay as counted;
 ///  - the event that finishes a game leaves every playable cell right, and NumEsatte equal to them;
+///    no cell of the finished table takes other text until the next game or table choice;
 ///  - NumErrori grows only by one, and only when a confirmed answer was wrong (the asked cell held
 ///    other digits and is now empty); it drops only to 0, when Start or Stop clears the board;
 ///  - the stopwatch changes only on its own tick during a running game, never backwards, and is reset
@@ -40,7 +44,11 @@ class QPointingDevice;
 ///  - what the child sees: only the asked cell blinks (pink or light blue), and only in a running
 ///    game, whose blink timer runs; the row and column numbers are hidden during a game except the
 ///    asked pair; on a real screen the board repaints after every event;
-///  - a close request is answered: the board hides, both timers stop, the info window goes.
+///  - a close request is answered: the board hides, both timers stop, the info window goes;
+///  - the record, wired as main() does, keeps the board's game: never a warning, never a write left
+///    waiting, a game on the record exactly while one is on the board; the record window, opened
+///    during games, removes, renames and chooses players, and the file never holds an answer
+///    without its game or a game without its player.
 class Caos : public QObject
 {
 public:
@@ -49,6 +57,7 @@ public:
     {
         int partiteIniziate = 0, partiteFinite = 0, pause = 0, stampe = 0, infoAperte = 0, chiusure = 0;
         int errori = 0;
+        int registro = 0, tolti = 0; ///< record windows opened; players removed while playing
 
         Copertura &operator+=(const Copertura &c);
     };
@@ -98,6 +107,7 @@ private:
         Ridimensiona,
         SchermoIntero,
         Piano,
+        Registro,
     };
 
     struct Istantanea
@@ -164,6 +174,14 @@ private:
     void pianifica();
     void pianificaRisposta();
 
+    // ----- the record of games (caosregistro.cpp) -----
+    void nuovoRegistro();
+    void mossaRegistro();
+    /// Answers the record window's dialogs while \a f runs: Yes to a removal, \a nome to a name.
+    void conRisposte(const QString &nome, const std::function<void()> &f);
+    QString controllaRegistro(const Istantanea &ora);
+    QString controllaFileRegistro();
+
     // ----- the invariants (caosinvarianti.cpp) -----
     Istantanea leggi();
     bool controlla(const QString &guasto);
@@ -197,4 +215,9 @@ private:
     quint32 m_sfondoAlTick = 0;
     QString m_guastoLampeggio; ///< what a blink tick showed wrong, until the next check
     Copertura m_copertura;
+    QTemporaryDir m_cartella; ///< the record's file and the settings that remember the player
+    std::unique_ptr<Giocatore> m_giocatore;
+    std::unique_ptr<Registro> m_registro;
+    QStringList m_avvisi; ///< what the record warned
+    QString m_guastoFile; ///< what the file showed wrong after the record window's last change
 };

@@ -67,8 +67,9 @@ bool Caos::giusta(const QString &t, int k) const
 
 QString Caos::confronta(const Istantanea &prima, const Istantanea &ora)
 {
-    for (const QString &guasto : {controllaCelle(ora), controllaPartita(ora), controllaFine(prima, ora),
-                                  controllaContatori(prima, ora), controllaPannello(), controllaVista(ora)})
+    for (const QString &guasto :
+         {controllaCelle(ora), controllaPartita(ora), controllaFine(prima, ora),
+          controllaContatori(prima, ora), controllaPannello(), controllaVista(ora), controllaRegistro(ora)})
         if (!guasto.isEmpty()) return guasto;
     if (ora.fase == Momento::InCorso && (!inGioco(prima.fase) || ora.esatte < prima.esatte))
         ++m_copertura.partiteIniziate;
@@ -137,9 +138,15 @@ QString Caos::controllaPartita(const Istantanea &ora)
     return {};
 }
 
-/// The event that finishes a game leaves every playable cell right.
+/// The event that finishes a game leaves every playable cell right, and no cell of the finished table
+/// takes other text until the next game or table choice (a middle press may empty it): what is
+/// printed is what was answered.
 QString Caos::controllaFine(const Istantanea &prima, const Istantanea &ora)
 {
+    if (ora.fase == Momento::Finita && prima.fase == Momento::Finita)
+        for (int k = 0; k < 100; ++k)
+            if (!ora.testo[k].isEmpty() && ora.testo[k] != prima.testo[k])
+                return QStringLiteral("cell %1 of the finished table became \"%2\"").arg(k).arg(ora.testo[k]);
     if (ora.fase != Momento::Finita || prima.fase == Momento::Finita) return {};
     ++m_copertura.partiteFinite;
     if (prima.fase != Momento::InCorso) return QStringLiteral("finished without a running game");

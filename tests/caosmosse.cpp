@@ -153,6 +153,9 @@ void Caos::unEvento()
     case Mossa::Piano:
         pianifica();
         break;
+    case Mossa::Registro:
+        mossaRegistro();
+        break;
     }
 }
 

@@ -46,8 +46,10 @@ private Q_SLOTS:
     {
         if (m_replica) QSKIP("a replay runs one seed only");
         const Caos::Copertura &c = m_totale;
-        qInfo("games %d started, %d finished, %d pauses, %d prints, %d wrong answers, %d info, %d closes",
-              c.partiteIniziate, c.partiteFinite, c.pause, c.stampe, c.errori, c.infoAperte, c.chiusure);
+        qInfo("games %d started, %d finished, %d pauses, %d prints, %d wrong answers, %d info, %d closes, "
+              "%d record windows, %d players removed while playing",
+              c.partiteIniziate, c.partiteFinite, c.pause, c.stampe, c.errori, c.infoAperte, c.chiusure,
+              c.registro, c.tolti);
         QVERIFY(c.partiteIniziate > 0);
         QVERIFY(c.partiteFinite > 0);
         QVERIFY(c.pause > 0);
@@ -55,6 +57,7 @@ private Q_SLOTS:
         QVERIFY(c.errori > 0);
         QVERIFY(c.infoAperte > 0);
         QVERIFY(c.chiusure > 0);
+        QVERIFY(c.tolti > 0);
     }
 };
 

@@ -17,6 +17,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QHeaderView>
 #include <QInputDialog>
 #include <QLabel>
@@ -36,6 +37,8 @@
 #include <QTableView>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <csignal>
+#include <sys/resource.h>
 #include <unistd.h>
 
 namespace {
@@ -134,8 +137,9 @@ private Q_SLOTS:
     void initTestCase();
     void partiteSulTabellone();
     void migrazioneDallaPrima();
-    void statiGuasti_data();
-    void statiGuasti();
+    void fileGuasti_data();
+    void fileGuasti();
+    void scrittureRimandate();
     void esportazione_data();
     void esportazione();
     void resoconto_data();
@@ -280,6 +284,8 @@ void TestRegistro::migrazioneDallaPrima()
                 .arg(QString(100, u'1')),
             QStringLiteral("INSERT INTO domande VALUES (2, 1, 7, 8, 6400, 1)"),
             QStringLiteral("INSERT INTO sbagliate VALUES (2, 1, 7, 8, '54', 2000)"),
+            // An answer whose game is gone, as the first versions could leave.
+            QStringLiteral("INSERT INTO domande VALUES (9, 1, 3, 4, 1000, 0)"),
         });
     Archivio archivio(file);
     QVERIFY(archivio.apri());
@@ -293,49 +299,115 @@ void TestRegistro::migrazioneDallaPrima()
     QCOMPARE(fatti.size(), 1);
     QCOMPARE(fatti[0].secondi(), 6.4);
     QCOMPARE(fatti[0].sbagliate, 1);
-    // And the new version's writes work on it.
-    QVERIFY(archivio.iniziaPartita(1, QStringLiteral("c"), QDateTime::currentDateTimeUtc(),
-                                   std::bitset<100>().set()));
+    // And the new version's writes work on it; no answer is taken without its game.
+    QCOMPARE(archivio.iniziaPartita(1, QStringLiteral("c"), QDateTime::currentDateTimeUtc(),
+                                    std::bitset<100>().set()),
+             3);
+    QVERIFY(!archivio.domanda(9, 2, 5, 100, 0));
+    QCOMPARE(archivio.ultimoGuasto(), Guasto::Vincolo);
 }
 
-void TestRegistro::statiGuasti_data()
+void TestRegistro::fileGuasti_data()
 {
     QTest::addColumn<QString>("caso");
-    QTest::newRow("cartella bloccata") << QStringLiteral("cartella");
-    QTest::newRow("file danneggiato") << QStringLiteral("danneggiato");
-    QTest::newRow("file di sola lettura") << QStringLiteral("sola lettura");
+    QTest::addColumn<QString>("attesa");   // what the board's warning says
+    QTest::addColumn<int>("statoEsporta"); // the exit status of --esporta-risposte on the file
+    QTest::addColumn<QString>("detto");    // and what it says on standard error
+    const QString estraneo = QStringLiteral("non è un registro della Numerella, e resta com'è");
+    QTest::newRow("cartella bloccata")
+        << QStringLiteral("cartella") << QStringLiteral("non viene tenuto: nella cartella") << 1
+        << QStringLiteral("non c'è");
+    QTest::newRow("danni all'interno")
+        << QStringLiteral("danni") << QStringLiteral("era danneggiato: è stato messo da parte come") << 1
+        << QStringLiteral("è danneggiato");
+    QTest::newRow("un testo qualunque") << QStringLiteral("testo") << estraneo << 1 << estraneo;
+    QTest::newRow("il database di un altro programma")
+        << QStringLiteral("estraneo") << estraneo << 1 << estraneo;
+    QTest::newRow("file di sola lettura")
+        << QStringLiteral("sola lettura") << QStringLiteral("si può soltanto leggere") << 0 << QString();
 }
 
-void TestRegistro::statiGuasti()
+void TestRegistro::fileGuasti()
 {
     QFETCH(QString, caso);
+    QFETCH(QString, attesa);
+    QFETCH(int, statoEsporta);
+    QFETCH(QString, detto);
     QString file = nuovoFile();
-    QDir().mkpath(QFileInfo(file).absolutePath());
-    const QByteArray rovina = QByteArray("questo non è un registro ").repeated(400);
-    QString attesa;
+    const QString cartella = QFileInfo(file).absolutePath();
+    QDir().mkpath(cartella);
+    const auto contenuto = [](const QString &nome) {
+        QFile f(nome);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    };
+    const auto registroCon37 = [&file] {
+        // Lia answered 4 per 8: a fact whose row and column differ.
+        Archivio a(file);
+        QVERIFY(a.apri());
+        const qint64 p = a.iniziaPartita(a.giocatore(QStringLiteral("Lia")), QStringLiteral("l1"),
+                                         QDateTime::currentDateTimeUtc(), std::bitset<100>().set(37));
+        QVERIFY(p && a.domanda(p, 1, 37, 2500, 0));
+        QVERIFY(a.chiudiPartita(p, QDateTime::currentDateTimeUtc(), 3, 0, 1, FinePartita::Finita));
+    };
     if (caso == QStringLiteral("cartella")) {
-        attesa = QStringLiteral("non viene tenuto: nella cartella");
         if (::geteuid() != 0) {
-            QVERIFY(
-                QFile::setPermissions(QFileInfo(file).absolutePath(), QFile::ReadOwner | QFile::ExeOwner));
+            QVERIFY(QFile::setPermissions(cartella, QFile::ReadOwner | QFile::ExeOwner));
         } else {
             // Root writes in any folder: a file where the folder should be stops it all the same.
-            QFile ostacolo(QFileInfo(file).absolutePath() + QStringLiteral("/file"));
+            QFile ostacolo(cartella + QStringLiteral("/file"));
             QVERIFY(ostacolo.open(QIODevice::WriteOnly));
             file = ostacolo.fileName() + QStringLiteral("/registro.sqlite");
         }
-    } else if (caso == QStringLiteral("danneggiato")) {
+    } else if (caso == QStringLiteral("danni")) {
+        registroCon37();
+        // A few pages inside overwritten; the header is whole.
+        QFile f(file);
+        QVERIFY(f.open(QIODevice::ReadWrite) && f.size() >= 6 * 4096);
+        f.seek(2 * 4096);
+        f.write(QByteArray(3 * 4096, '\xa5'));
+    } else if (caso == QStringLiteral("testo")) {
         QFile f(file);
         QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(rovina);
-        attesa = QStringLiteral("era danneggiato: è stato messo da parte come");
+        f.write(QByteArray("questo non è un registro ").repeated(400));
+    } else if (caso == QStringLiteral("estraneo")) {
+        scriviDiretto(file, {QStringLiteral("CREATE TABLE clienti (nome TEXT)"),
+                             QStringLiteral("INSERT INTO clienti VALUES ('Rossi')")});
     } else {
-        {
-            Archivio(file).apri();
-        }
+        registroCon37();
         QVERIFY(QFile::setPermissions(file, QFile::ReadOwner));
-        if (::geteuid() == 0) QSKIP("root writes a read-only file all the same");
-        attesa = QStringLiteral("si può soltanto leggere");
+    }
+    const QByteArray prima = contenuto(file);
+    const auto senzaFileAccanto = [&] {
+        for (const QString &coda :
+             {QStringLiteral("-wal"), QStringLiteral("-shm"), QStringLiteral("-journal")})
+            QVERIFY2(!QFileInfo::exists(file + coda), qPrintable(coda));
+    };
+
+    // The export only reads: whatever the file is, it stays as it was, and a file it cannot read is
+    // an error.
+    const QString csv = m_cartella.filePath(QStringLiteral("risposte-%1.csv").arg(m_file));
+    QProcess esporta;
+    QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
+    ambiente.insert(QStringLiteral("XDG_CONFIG_HOME"), m_cartella.filePath(QStringLiteral("config")));
+    esporta.setProcessEnvironment(ambiente);
+    esporta.start(QStringLiteral(NUMERELLA),
+                  {QStringLiteral("--registro"), file, QStringLiteral("--esporta-risposte"), csv});
+    QVERIFY(esporta.waitForFinished());
+    const QString errore = QString::fromUtf8(esporta.readAllStandardError());
+    QCOMPARE(esporta.exitCode(), statoEsporta);
+    QVERIFY2(errore.contains(detto), qPrintable(errore));
+    QCOMPARE(contenuto(file), prima);
+    senzaFileAccanto();
+    if (statoEsporta == 0) {
+        const QList<QStringList> righe = leggiCsv(csv);
+        QCOMPARE(righe.size(), 2);
+        QCOMPARE(righe[1][0], QStringLiteral("Lia"));
+        QCOMPARE(righe[1].mid(2, 2), QStringList({QStringLiteral("4"), QStringLiteral("8")}));
+        // Children's names: for their owner only, as the record.
+        QCOMPARE(QFile::permissions(csv) & (QFile::ReadGroup | QFile::ReadOther), QFile::Permissions());
+        if (::geteuid() == 0) return; // root writes a read-only file all the same
+    } else {
+        QVERIFY(!QFileInfo::exists(csv));
     }
 
     Partite p(file, QStringLiteral("Marco"));
@@ -356,18 +428,94 @@ void TestRegistro::statiGuasti()
     p.finisci();
     QCOMPARE(avvisi.size(), 1);
 
-    if (caso == QStringLiteral("danneggiato")) {
+    const QStringList accanto = QDir(cartella).entryList(
+        {QStringLiteral("registro.sqlite.danneggiato-%1-*").arg(QDate::currentDate().toString(Qt::ISODate))});
+    if (caso == QStringLiteral("danni")) {
         // Moved aside whole, dated, and a new record kept the games.
-        const QStringList accanto = QDir(QFileInfo(file).absolutePath())
-                                        .entryList({QStringLiteral("registro.sqlite.danneggiato-%1-*")
-                                                        .arg(QDate::currentDate().toString(Qt::ISODate))});
         QCOMPARE(accanto.size(), 1);
-        QFile vecchio(QFileInfo(file).absolutePath() + u'/' + accanto[0]);
-        QVERIFY(vecchio.open(QIODevice::ReadOnly));
-        QCOMPARE(vecchio.readAll(), rovina);
+        QCOMPARE(contenuto(cartella + u'/' + accanto[0]), prima);
         Archivio archivio(file);
         QVERIFY(archivio.apri());
         QCOMPARE(archivio.partite(archivio.giocatore(QStringLiteral("Marco"))).size(), 2);
+    } else if (caso != QStringLiteral("cartella")) {
+        // Not ours: never moved, never changed.
+        QVERIFY(accanto.isEmpty());
+        QCOMPARE(contenuto(file), prima);
+        senzaFileAccanto();
+    }
+}
+
+void TestRegistro::scrittureRimandate()
+{
+    const QString file = nuovoFile();
+    Partite p(file, QStringLiteral("Lia"));
+    QSignalSpy avvisi(&p.registro, &Registro::avviso);
+    QSignalSpy chiuse(&p.registro, &Registro::partitaChiusa);
+    p.banco->cmdAvvio_Click();
+    p.banco.rispondi();
+    p.banco.rispondi();
+    QCOMPARE(p.registro.inAttesa(), 0);
+
+    // Another program takes the file for writing and keeps it a few seconds: the board does not wait
+    // for it, the answers wait in order and go as soon as it lets go. A lock is not worth a word.
+    {
+        QSqlDatabase altro = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("altro"));
+        altro.setDatabaseName(file);
+        QVERIFY(altro.open());
+        QSqlQuery q(altro);
+        QVERIFY(q.exec(QStringLiteral("BEGIN IMMEDIATE")));
+        QElapsedTimer orologio;
+        orologio.start();
+        for (int i = 0; i < 5; ++i)
+            p.banco.rispondi();
+        QVERIFY2(orologio.elapsed() < Archivio::AttesaScrittura * 10,
+                 qPrintable(QString::number(orologio.elapsed())));
+        QTest::qWait(1500);
+        QCOMPARE(p.registro.inAttesa(), 5);
+        QVERIFY(q.exec(QStringLiteral("COMMIT")));
+        QTRY_COMPARE(p.registro.inAttesa(), 0);
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("altro"));
+
+    // The disk fills up (files may grow no more) in the middle of the game: its answers, its end and
+    // the next game's start wait; one warning, between games; space comes back and all of it goes.
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit libero{};
+    QCOMPARE(::getrlimit(RLIMIT_FSIZE, &libero), 0);
+    rlimit pieno = libero;
+    pieno.rlim_cur = rlim_t(QFileInfo(file + QStringLiteral("-wal")).size());
+    QCOMPARE(::setrlimit(RLIMIT_FSIZE, &pieno), 0);
+    for (int i = 0; i < 3; ++i)
+        p.banco.rispondi();
+    QCOMPARE(p.registro.inAttesa(), 3);
+    QCOMPARE(avvisi.size(), 0); // never during a game
+    p.finisci();
+    QCOMPARE(avvisi.size(), 1);
+    QVERIFY2(avvisi[0][0].toString().contains(QStringLiteral("restano in memoria")),
+             qPrintable(avvisi[0][0].toString()));
+    p.banco->cmdAvvio_Click();
+    p.banco.rispondi();
+    QCOMPARE(chiuse.size(), 0);
+    QCOMPARE(::setrlimit(RLIMIT_FSIZE, &libero), 0);
+    QTRY_COMPARE(p.registro.inAttesa(), 0);
+    QCOMPARE(chiuse.size(), 1);
+    p.finisci();
+    QCOMPARE(chiuse.size(), 2);
+    QCOMPARE(avvisi.size(), 1);
+
+    // Every confirmed answer, once, in its game.
+    Archivio a(file);
+    QVERIFY(a.apri());
+    const QList<SchedaPartita> partite = a.partite(a.giocatore(QStringLiteral("Lia")));
+    QCOMPARE(partite.size(), 2);
+    int risposte = 0;
+    QVERIFY(a.perOgniDomanda([&](const QString &, const QDateTime &, int, int, double secondi, int) {
+        risposte += secondi >= 0;
+    }));
+    QCOMPARE(risposte, 200);
+    for (const SchedaPartita &partita : partite) {
+        QCOMPARE(partita.esito, FinePartita::Finita);
+        QCOMPARE(partita.esatte, 100);
     }
 }
 
@@ -697,9 +845,14 @@ void TestRegistro::finestraRegistro()
     p.finisci();
     QCOMPARE(p.banco->momento(), Momento::Finita);
 
-    // Removing a child asks first; "No" keeps her.
+    // Removing the child who is playing asks first; "No" keeps her and her game.
+    p.banco->Label1_MouseDown(9, Qt::RightButton); // every table back
+    p.banco->cmdAvvio_Click();
+    p.banco.rispondi();
+    p.banco.rispondi();
     QTest::keyClick(p.banco.w.get(), Qt::Key_R, Qt::ControlModifier);
     f = p.banco->findChild<FrmRegistro *>();
+    QSignalSpy avvisi(&p.registro, &Registro::avviso);
     for (const auto risposta : {QMessageBox::No, QMessageBox::Yes}) {
         QTimer::singleShot(0, [risposta] {
             auto *domanda = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
@@ -707,12 +860,54 @@ void TestRegistro::finestraRegistro()
             domanda->button(risposta)->click();
         });
         f->togliGiocatore();
+        QCOMPARE(p.banco->momento(), risposta == QMessageBox::No ? Momento::InPausa : Momento::Riposo);
     }
+    // "Yes": her game ended first and went with her; the board goes on with the guest.
     QCOMPARE(f->cmbGiocatore->findText(QStringLiteral("Giulia")), -1);
     QCOMPARE(p.banco->windowTitle(), QStringLiteral("La Numerella"));
+    f->close();
+    for (int partita = 0; partita < 2; ++partita) {
+        p.banco->cmdAvvio_Click();
+        p.finisci();
+    }
+    QCOMPARE(avvisi.size(), 0);
     Archivio a(file);
     QVERIFY(a.apri());
     QCOMPARE(a.giocatori().size(), 2); // Marco and the guest, now chosen
+    const QList<SchedaPartita> ospite = a.partite(a.giocatore(Giocatore::ospite()));
+    QCOMPARE(ospite.size(), 2);
+    int risposte = 0;
+    QVERIFY(a.perOgniDomanda([&](const QString &nome, const QDateTime &, int, int, double, int) {
+        QVERIFY(nome == Giocatore::ospite() || nome == QStringLiteral("Marco"));
+        ++risposte;
+    }));
+    QCOMPARE(risposte, 1 + 2 * 100); // Marco's one and the guest's two whole games, nothing of Giulia's
+    for (const SchedaPartita &partita : ospite) {
+        QCOMPARE(partita.esito, FinePartita::Finita);
+        QCOMPARE(partita.esatte, 100);
+    }
+    // Her games' numbers are never given again.
+    QVERIFY(ospite[0].id > 5);
+
+    // A name is shown as it was typed, never read as markup.
+    p.giocatore.scegli(QStringLiteral("<b>x</b>"));
+    p.banco->apriRegistro();
+    f = p.banco->findChild<FrmRegistro *>();
+    QVERIFY(f);
+    QCOMPARE(f->cmbGiocatore->currentText(), QStringLiteral("<b>x</b>"));
+    QString detto;
+    Qt::TextFormat formato = Qt::AutoText;
+    QTimer::singleShot(0, [&] {
+        auto *domanda = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        QVERIFY(domanda);
+        const auto *testo = domanda->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
+        detto = testo->text();
+        formato = testo->textFormat();
+        domanda->button(QMessageBox::No)->click();
+    });
+    f->togliGiocatore();
+    QVERIFY2(detto.contains(QStringLiteral("\"<b>x</b>\"")), qPrintable(detto));
+    QCOMPARE(formato, Qt::PlainText);
 }
 
 namespace {
