@@ -34,7 +34,9 @@ struct Bambina
     bool fortunata; ///< her weak facts come out right and quick the first time
 };
 
-enum class Strategia { Partite, RipassaVecchio, RipassaNuovo, Oracolo };
+enum class Strategia { Partite, RipassaVecchio, RipassaNuovo, RipassaCorto, Oracolo };
+/// The short rounds a settings file may ask for (ripasso=N).
+constexpr int LunghezzaCorta = 5;
 
 const char *nomeStrategia(Strategia s)
 {
@@ -45,6 +47,8 @@ const char *nomeStrategia(Strategia s)
         return "old Ripassa";
     case Strategia::RipassaNuovo:
         return "new Ripassa";
+    case Strategia::RipassaCorto:
+        return "new, ripasso=5";
     case Strategia::Oracolo:
         return "oracle";
     }
@@ -100,7 +104,7 @@ Esito gioca(const Bambina &bambina, Strategia strategia, quint32 seme, const QSt
         celle.append(k);
     std::shuffle(celle.begin(), celle.end(), std::mt19937(seme));
     for (int i = 0; i < Deboli; ++i)
-        daImparare[celle[i]] = 2 + int(caso.bounded(5));
+        daImparare[celle[i]] = 5 + int(caso.bounded(4)); // about seven full games to learn one
     std::array<bool, Fatti> giaChiesto{};
     std::array<QList<std::pair<qint64, int>>, Fatti> storia;
 
@@ -137,7 +141,9 @@ Esito gioca(const Bambina &bambina, Strategia strategia, quint32 seme, const QSt
             if (giro.none()) giro.set();
         } else {
             const QList<SchedaFatto> fatti = archivio.fatti(id);
-            for (const SchedaFatto &f : ripasso::giro(fatti, oggi)) {
+            const int lunghezza =
+                strategia == Strategia::RipassaCorto ? LunghezzaCorta : ripasso::LunghezzaPredefinita;
+            for (const SchedaFatto &f : ripasso::giro(fatti, oggi, lunghezza)) {
                 giro.set(f.cella());
                 if (apprendimento::stato(f, oggi) != apprendimento::Stato::Sicura)
                     comeDifficili.set(f.cella());
