@@ -94,7 +94,8 @@ std::bitset<100> vecchioGiro(const std::array<QList<std::pair<qint64, int>>, Fat
     return b;
 }
 
-Esito gioca(const Bambina &bambina, Strategia strategia, quint32 seme, const QString &file)
+Esito gioca(const Bambina &bambina, Strategia strategia, quint32 seme, const QString &file,
+            const QDateTime &primo = QDateTime(QDate(2026, 12, 1), QTime(16, 0)), int giorni = MassimoDomande)
 {
     QRandomGenerator caso(seme);
     // The hidden knowledge: askings each weak fact still needs.
@@ -111,7 +112,6 @@ Esito gioca(const Bambina &bambina, Strategia strategia, quint32 seme, const QSt
     Archivio archivio(file);
     if (!archivio.apri()) qFatal("cannot open %s", qPrintable(file));
     const qint64 id = archivio.giocatore(QStringLiteral("Giulia"));
-    const QDateTime primo(QDate(2026, 12, 1), QTime(16, 0));
     int giri = 0, domande = 0, pratica = 0, praticaUtile = 0;
     double precisioni = 0;
     int giriPratica = 0;
@@ -120,7 +120,7 @@ Esito gioca(const Bambina &bambina, Strategia strategia, quint32 seme, const QSt
     const auto sconosciuti = [&] {
         return std::count_if(daImparare.begin(), daImparare.end(), [](int n) { return n > 0; });
     };
-    while (domande < MassimoDomande) {
+    while (domande < MassimoDomande && giri < giorni * GiriAlGiorno) {
         if (sconosciuti() == 0) {
             esito.domande = domande;
             break;
@@ -208,6 +208,13 @@ Esito gioca(const Bambina &bambina, Strategia strategia, quint32 seme, const QSt
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    // --settimana FILE: only a week of that child's play with the new Ripassa, up to yesterday, for a look.
+    if (const qsizetype i = app.arguments().indexOf(QStringLiteral("--settimana")); i > 0) {
+        const QDateTime primo(QDate::currentDate().addDays(-7), QTime(16, 0));
+        gioca(Bambina{"typical", 2500, 0.5, false}, Strategia::RipassaNuovo, 1, app.arguments().value(i + 1),
+              primo, 7);
+        return 0;
+    }
     QTemporaryDir cartella;
     const std::array<Bambina, 4> bambine = {
         Bambina{"typical", 2500, 0.5, false}, Bambina{"lucky first time", 2500, 0.5, true},
@@ -219,8 +226,8 @@ int main(int argc, char *argv[])
                 "in_a_row");
     for (const Bambina &b : bambine) {
         std::map<Strategia, double> media;
-        for (Strategia s :
-             {Strategia::Partite, Strategia::RipassaVecchio, Strategia::RipassaNuovo, Strategia::Oracolo}) {
+        for (Strategia s : {Strategia::Partite, Strategia::RipassaVecchio, Strategia::RipassaNuovo,
+                            Strategia::RipassaCorto, Strategia::Oracolo}) {
             double domande = 0, quota = 0, precisione = 0;
             int diFila = 0, finite = 0;
             for (quint32 seme = 1; seme <= Semi; ++seme) {

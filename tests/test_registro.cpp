@@ -715,6 +715,18 @@ void TestRegistro::fattiDaTutteLeDomande()
                  "1 per 1: da imparare; chiesta 1 volta, 0 sbagliate, il 22 ottobre; di solito 1,0 secondi"));
     QCOMPARE(apprendimento::stato(fatti[12], oggi), apprendimento::Stato::Sicura);
     QVERIFY(MappaFatti::parole(fatti[12], oggi).endsWith(QStringLiteral("; da ripassare il 16 dicembre")));
+
+    // Practice of a slow fact, over and over, does not make her pace slow: it stays slow for her.
+    QList<int> ritmo(apprendimento::MinimoRitmo, 1000);
+    SchedaFatto lento;
+    for (int i = 0; i < 2 * apprendimento::TempiRitmo; ++i) {
+        const apprendimento::Chiesta c{giornoDiProva(i), 3000, 0};
+        const SchedaFatto prima = lento;
+        apprendimento::aggiorna(lento, c, apprendimento::mediana(ritmo));
+        apprendimento::aggiornaRitmo(ritmo, c, prima);
+    }
+    QCOMPARE(apprendimento::mediana(ritmo), 1000);
+    QCOMPARE(apprendimento::stato(lento, oggi), apprendimento::Stato::DaImparare);
 }
 
 QTEST_MAIN(TestRegistro)
