@@ -95,7 +95,7 @@ QString testoTempi(const QList<int> &tempi)
     QStringList parti;
     for (int t : tempi)
         parti.append(QString::number(t));
-    return parti.join(u',');
+    return tempi.isEmpty() ? QStringLiteral("") : parti.join(u','); // empty, never null
 }
 
 QList<int> tempiDa(const QString &testo)

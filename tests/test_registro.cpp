@@ -679,8 +679,9 @@ void TestRegistro::fattiDaTutteLeDomande()
         const qint64 giulia = a.giocatore(QStringLiteral("Giulia"));
         const qint64 prima =
             a.iniziaPartita(giulia, QStringLiteral("p0"), giornoDiProva(-40), std::bitset<100>().set());
+        // 10 per 10 left after a wrong answer: never answered right.
         for (int k = 0; k < 100; ++k)
-            QVERIFY(a.domanda(prima, k + 1, k, 1000 + 10 * k, k == 67 ? 1 : 0));
+            QVERIFY(a.domanda(prima, k + 1, k, k == 99 ? -1 : 1000 + 10 * k, k == 67 || k == 99 ? 1 : 0));
         for (int n = 1; n < 80; ++n) {
             const qint64 p =
                 a.iniziaPartita(giulia, QStringLiteral("p%1").arg(n), giornoDiProva(-40 + n / 2).addSecs(n),
@@ -713,6 +714,8 @@ void TestRegistro::fattiDaTutteLeDomande()
     QCOMPARE(MappaFatti::parole(fatti[0], oggi),
              QStringLiteral(
                  "1 per 1: da imparare; chiesta 1 volta, 0 sbagliate, il 22 ottobre; di solito 1,0 secondi"));
+    QCOMPARE(MappaFatti::parole(fatti[99], oggi),
+             QStringLiteral("10 per 10: da imparare; chiesta 1 volta, 1 sbagliata, il 22 ottobre"));
     QCOMPARE(apprendimento::stato(fatti[12], oggi), apprendimento::Stato::Sicura);
     QVERIFY(MappaFatti::parole(fatti[12], oggi).endsWith(QStringLiteral("; da ripassare il 16 dicembre")));
 
