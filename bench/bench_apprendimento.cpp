@@ -34,7 +34,9 @@ struct Bambina
     bool fortunata; ///< her weak facts come out right and quick the first time
 };
 
-enum class Strategia { Partite, RipassaVecchio, RipassaNuovo, Oracolo };
+enum class Strategia { Partite, RipassaVecchio, RipassaNuovo, RipassaCorto, Oracolo };
+/// The short rounds a settings file may ask for (ripasso=N).
+constexpr int LunghezzaCorta = 5;
 
 const char *nomeStrategia(Strategia s)
 {
@@ -45,6 +47,8 @@ const char *nomeStrategia(Strategia s)
         return "old Ripassa";
     case Strategia::RipassaNuovo:
         return "new Ripassa";
+    case Strategia::RipassaCorto:
+        return "new, ripasso=5";
     case Strategia::Oracolo:
         return "oracle";
     }
@@ -90,7 +94,8 @@ std::bitset<100> vecchioGiro(const std::array<QList<std::pair<qint64, int>>, Fat
     return b;
 }
 
-Esito gioca(const Bambina &bambina, Strategia strategia, quint32 seme, const QString &file)
+Esito gioca(const Bambina &bambina, Strategia strategia, quint32 seme, const QString &file,
+            const QDateTime &primo = QDateTime(QDate(2026, 12, 1), QTime(16, 0)), int giorni = MassimoDomande)
 {
     QRandomGenerator caso(seme);
     // The hidden knowledge: askings each weak fact still needs.
@@ -100,14 +105,13 @@ Esito gioca(const Bambina &bambina, Strategia strategia, quint32 seme, const QSt
         celle.append(k);
     std::shuffle(celle.begin(), celle.end(), std::mt19937(seme));
     for (int i = 0; i < Deboli; ++i)
-        daImparare[celle[i]] = 2 + int(caso.bounded(5));
+        daImparare[celle[i]] = 5 + int(caso.bounded(4)); // about seven full games to learn one
     std::array<bool, Fatti> giaChiesto{};
     std::array<QList<std::pair<qint64, int>>, Fatti> storia;
 
     Archivio archivio(file);
     if (!archivio.apri()) qFatal("cannot open %s", qPrintable(file));
     const qint64 id = archivio.giocatore(QStringLiteral("Giulia"));
-    const QDateTime primo(QDate(2026, 12, 1), QTime(16, 0));
     int giri = 0, domande = 0, pratica = 0, praticaUtile = 0;
     double precisioni = 0;
     int giriPratica = 0;
@@ -116,7 +120,7 @@ Esito gioca(const Bambina &bambina, Strategia strategia, quint32 seme, const QSt
     const auto sconosciuti = [&] {
         return std::count_if(daImparare.begin(), daImparare.end(), [](int n) { return n > 0; });
     };
-    while (domande < MassimoDomande) {
+    while (domande < MassimoDomande && giri < giorni * GiriAlGiorno) {
         if (sconosciuti() == 0) {
             esito.domande = domande;
             break;
@@ -137,7 +141,9 @@ Esito gioca(const Bambina &bambina, Strategia strategia, quint32 seme, const QSt
             if (giro.none()) giro.set();
         } else {
             const QList<SchedaFatto> fatti = archivio.fatti(id);
-            for (const SchedaFatto &f : ripasso::giro(fatti, oggi)) {
+            const int lunghezza =
+                strategia == Strategia::RipassaCorto ? LunghezzaCorta : ripasso::LunghezzaPredefinita;
+            for (const SchedaFatto &f : ripasso::giro(fatti, oggi, lunghezza)) {
                 giro.set(f.cella());
                 if (apprendimento::stato(f, oggi) != apprendimento::Stato::Sicura)
                     comeDifficili.set(f.cella());
@@ -202,6 +208,13 @@ Esito gioca(const Bambina &bambina, Strategia strategia, quint32 seme, const QSt
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    // --settimana FILE: only a week of that child's play with the new Ripassa, up to yesterday, for a look.
+    if (const qsizetype i = app.arguments().indexOf(QStringLiteral("--settimana")); i > 0) {
+        const QDateTime primo(QDate::currentDate().addDays(-7), QTime(16, 0));
+        gioca(Bambina{"typical", 2500, 0.5, false}, Strategia::RipassaNuovo, 1, app.arguments().value(i + 1),
+              primo, 7);
+        return 0;
+    }
     QTemporaryDir cartella;
     const std::array<Bambina, 4> bambine = {
         Bambina{"typical", 2500, 0.5, false}, Bambina{"lucky first time", 2500, 0.5, true},
@@ -213,8 +226,8 @@ int main(int argc, char *argv[])
                 "in_a_row");
     for (const Bambina &b : bambine) {
         std::map<Strategia, double> media;
-        for (Strategia s :
-             {Strategia::Partite, Strategia::RipassaVecchio, Strategia::RipassaNuovo, Strategia::Oracolo}) {
+        for (Strategia s : {Strategia::Partite, Strategia::RipassaVecchio, Strategia::RipassaNuovo,
+                            Strategia::RipassaCorto, Strategia::Oracolo}) {
             double domande = 0, quota = 0, precisione = 0;
             int diFila = 0, finite = 0;
             for (quint32 seme = 1; seme <= Semi; ++seme) {

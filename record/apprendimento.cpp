@@ -50,11 +50,13 @@ void aggiorna(SchedaFatto &fatto, const Chiesta &chiesta, qint64 mediana)
     }
 }
 
-void aggiornaRitmo(QList<int> &ritmo, const Chiesta &chiesta)
+bool aggiornaRitmo(QList<int> &ritmo, const Chiesta &chiesta, const SchedaFatto &prima)
 {
-    if (chiesta.millisecondi < 0 || chiesta.sbagliate > 0) return;
+    if (chiesta.millisecondi < 0 || chiesta.sbagliate > 0) return false;
+    if (prima.chiesta > 0 && prima.ultimoEsito != EsitoDomanda::Fluente) return false;
     ritmo.append(int(chiesta.millisecondi));
     if (ritmo.size() > TempiRitmo) ritmo.removeFirst();
+    return true;
 }
 
 Stato stato(const SchedaFatto &fatto, const QDate &oggi)
@@ -93,7 +95,7 @@ QString testoTempi(const QList<int> &tempi)
     QStringList parti;
     for (int t : tempi)
         parti.append(QString::number(t));
-    return parti.join(u',');
+    return tempi.isEmpty() ? QStringLiteral("") : parti.join(u','); // empty, never null
 }
 
 QList<int> tempiDa(const QString &testo)

@@ -45,8 +45,10 @@ qint64 mediana(const QList<int> &ritmo);
 EsitoDomanda esito(const Chiesta &chiesta, qint64 mediana);
 /// \a fatto after \a chiesta.
 void aggiorna(SchedaFatto &fatto, const Chiesta &chiesta, qint64 mediana);
-/// The child's pace after \a chiesta: a right-first-time answer joins it.
-void aggiornaRitmo(QList<int> &ritmo, const Chiesta &chiesta);
+/// The child's pace after \a chiesta of a fact that stood as \a prima: a right-first-time answer
+/// joins it, unless the fact's last asking was already wrong or slow. Practice is mostly such facts:
+/// their slow answers would pull her median up until slow no longer looked slow. True when it joined.
+bool aggiornaRitmo(QList<int> &ritmo, const Chiesta &chiesta, const SchedaFatto &prima);
 /// The state of \a fatto on the local day \a oggi.
 Stato stato(const SchedaFatto &fatto, const QDate &oggi);
 /// The state after \a chieste, oldest first, for a child of median \a mediana.

@@ -50,8 +50,9 @@ struct Cammino
         SchedaFatto &f = fatti[(riga - 1) * 10 + colonna - 1];
         f.riga = riga;
         f.colonna = colonna;
+        const SchedaFatto prima = f;
         apprendimento::aggiorna(f, c, apprendimento::mediana(ritmo));
-        apprendimento::aggiornaRitmo(ritmo, c);
+        apprendimento::aggiornaRitmo(ritmo, c, prima);
     }
     QList<SchedaFatto> elenco() const
     {
@@ -101,10 +102,16 @@ bool Archivio::ripercorri(qint64 giocatore, QList<SchedaFatto> &fatti, QList<int
                              " ORDER BY p.inizio, p.id, d.ordine"));
     q.addBindValue(giocatore);
     if (!esegui(q)) return false;
-    while (q.next())
+    QString inizio;
+    QDateTime quando; // a game's askings share its start: read once
+    while (q.next()) {
+        if (q.value(2).toString() != inizio) {
+            inizio = q.value(2).toString();
+            quando = istanteFattoDa(inizio);
+        }
         c.chiesta(q.value(0).toInt(), q.value(1).toInt(),
-                  {istanteFattoDa(q.value(2)), q.value(3).isNull() ? -1 : q.value(3).toLongLong(),
-                   q.value(4).toInt()});
+                  {quando, q.value(3).isNull() ? -1 : q.value(3).toLongLong(), q.value(4).toInt()});
+    }
     fatti = c.elenco();
     ritmo = c.ritmo;
     return true;
@@ -190,11 +197,10 @@ bool Archivio::aggiornaFatto(qint64 partita, int cella, qint64 millisecondi, int
         if (r.next()) f = fattoDa(r);
     }
     const apprendimento::Chiesta c{m_inizioFatti, millisecondi, sbagliate};
+    const SchedaFatto prima = f;
     apprendimento::aggiorna(f, c, apprendimento::mediana(ritmo));
     if (!scriviFatto(m_giocatoreFatti, f)) return false;
-    if (millisecondi < 0 || sbagliate > 0) return true; // her pace counts right-first-time answers only
-    apprendimento::aggiornaRitmo(ritmo, c);
-    return scriviRitmo(m_giocatoreFatti, ritmo);
+    return !apprendimento::aggiornaRitmo(ritmo, c, prima) || scriviRitmo(m_giocatoreFatti, ritmo);
 }
 
 QList<SchedaFatto> Archivio::fatti(qint64 giocatore)

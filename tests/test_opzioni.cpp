@@ -146,7 +146,8 @@ private Q_SLOTS:
         QTest::addColumn<int>("suono");
         QTest::addColumn<int>("schermo");
         QTest::addColumn<QStringList>("avvisi"); // what each line for standard error names, in order
-        QTest::addColumn<Forma>("forma");        // of the system's file
+        QTest::addColumn<int>("ripasso");
+        QTest::addColumn<Forma>("forma"); // of the system's file
 
         const int acceso = int(Suono::Acceso), spento = int(Suono::Spento);
         const int finestra = int(Schermo::Finestra), intero = int(Schermo::Intero);
@@ -155,12 +156,15 @@ private Q_SLOTS:
         const QString utente = m_utente.path() + QStringLiteral("/numerella/numerella.conf");
         const auto riga = [](const char *nome, const QString &s, const QString &u,
                              const QStringList &argomenti, const QString &tabelline, int suono, int schermo,
-                             const QStringList &avvisi, Forma forma = Forma::File) {
-            QTest::newRow(nome) << s << u << argomenti << tabelline << suono << schermo << avvisi << forma;
+                             const QStringList &avvisi, int lunghezza = ripasso::LunghezzaPredefinita,
+                             Forma forma = Forma::File) {
+            QTest::newRow(nome) << s << u << argomenti << tabelline << suono << schermo << avvisi << lunghezza
+                                << forma;
         };
         riga("nessun file", nessuno, nessuno, {}, tutte, acceso, finestra, {});
         riga("file vuoti", "", "", {}, tutte, acceso, finestra, {});
-        riga("laboratorio", "tabelline=2,5,10\nmuto=true\n", nessuno, {}, "2,5,10", spento, finestra, {});
+        riga("laboratorio", "tabelline=2,5,10\nmuto=true\nripasso=6\n", nessuno, {}, "2,5,10", spento,
+             finestra, {}, 6);
         riga("tutte e tre", "[General]\ntabelline=1-3,8\nmuto=TRUE\nschermo-intero=true\n", nessuno, {},
              "1,2,3,8", spento, intero, {});
         riga("utente sopra sistema", "tabelline=2,5,10\nmuto=true\nschermo-intero=true\n",
@@ -170,10 +174,11 @@ private Q_SLOTS:
              spento, finestra, {});
         riga("chiavi di altri", "server=scuola\nclasse=3A\n", "tabellina=5\n", {}, tutte, acceso, finestra,
              {});
-        riga(
-            "sbagliati", "tabelline=2,5\nmuto=true\n", "tabelline=0,x\nmuto=forse\nschermo-intero=\n", {},
-            "2,5", spento, finestra,
-            {utente + ": tabelline: \"0\"", utente + ": muto: \"forse\"", utente + ": schermo-intero: \"\""});
+        riga("sbagliati", "tabelline=2,5\nmuto=true\nripasso=4\n",
+             "tabelline=0,x\nmuto=forse\nschermo-intero=\nripasso=0\n", {}, "2,5", spento, finestra,
+             {utente + ": tabelline: \"0\"", utente + ": ripasso: \"0\"", utente + ": muto: \"forse\"",
+              utente + ": schermo-intero: \"\""},
+             4);
         riga("sbagliati nel sistema", "tabelline=\nmuto=1\n", nessuno, {}, tutte, acceso, finestra,
              {sistema + ": tabelline: \"\"", sistema + ": muto: \"1\""});
         riga("a rovescio e troppo", nessuno, "tabelline=5-2\nschermo-intero=true,false\n", {}, tutte, acceso,
@@ -188,9 +193,9 @@ private Q_SLOTS:
         riga("programma da 4 KiB", elf + QString(4096 - 24, QChar(0)), testo, {}, "2", acceso, finestra,
              {sistema + ": non è un file di testo"});
         riga("cartella", testo, testo, {}, "2", acceso, finestra, {sistema + ": è una cartella"},
-             Forma::Cartella);
+             ripasso::LunghezzaPredefinita, Forma::Cartella);
         riga("illeggibile", testo, "muto=true\n", {}, tutte, spento, finestra,
-             {sistema + ": non si può leggere"}, Forma::Illeggibile);
+             {sistema + ": non si può leggere"}, ripasso::LunghezzaPredefinita, Forma::Illeggibile);
         riga("riga senza senso", "tabelline=2\nmuto=true\nsolo parole\n", nessuno, {}, "2", spento, finestra,
              {sistema + ": la riga 3 non è né chiave=valore"});
     }
@@ -216,6 +221,7 @@ private Q_SLOTS:
         QTEST(elenco(l.opzioni.tabelline), "tabelline");
         QTEST(int(l.opzioni.suono), "suono");
         QTEST(int(l.opzioni.schermo), "schermo");
+        QTEST(l.opzioni.lunghezzaRipasso, "ripasso");
         QCOMPARE(detti.size(), avvisi.size());
         for (qsizetype i = 0; i < avvisi.size(); ++i) {
             QVERIFY2(detti[i].startsWith(QStringLiteral("numerella: ") + avvisi[i]), qPrintable(detti[i]));

@@ -1065,8 +1065,9 @@ void TestRegistro::fattiDaTutteLeDomande()
         const qint64 giulia = a.giocatore(QStringLiteral("Giulia"));
         const qint64 prima =
             a.iniziaPartita(giulia, QStringLiteral("p0"), giornoDiProva(-40), std::bitset<100>().set());
+        // 10 per 10 left after a wrong answer: never answered right.
         for (int k = 0; k < 100; ++k)
-            QVERIFY(a.domanda(prima, k + 1, k, 1000 + 10 * k, k == 67 ? 1 : 0));
+            QVERIFY(a.domanda(prima, k + 1, k, k == 99 ? -1 : 1000 + 10 * k, k == 67 || k == 99 ? 1 : 0));
         for (int n = 1; n < 80; ++n) {
             const qint64 p =
                 a.iniziaPartita(giulia, QStringLiteral("p%1").arg(n), giornoDiProva(-40 + n / 2).addSecs(n),
@@ -1099,8 +1100,22 @@ void TestRegistro::fattiDaTutteLeDomande()
     QCOMPARE(MappaFatti::parole(fatti[0], oggi),
              QStringLiteral(
                  "1 per 1: da imparare; chiesta 1 volta, 0 sbagliate, il 22 ottobre; di solito 1,0 secondi"));
+    QCOMPARE(MappaFatti::parole(fatti[99], oggi),
+             QStringLiteral("10 per 10: da imparare; chiesta 1 volta, 1 sbagliata, il 22 ottobre"));
     QCOMPARE(apprendimento::stato(fatti[12], oggi), apprendimento::Stato::Sicura);
     QVERIFY(MappaFatti::parole(fatti[12], oggi).endsWith(QStringLiteral("; da ripassare il 16 dicembre")));
+
+    // Practice of a slow fact, over and over, does not make her pace slow: it stays slow for her.
+    QList<int> ritmo(apprendimento::MinimoRitmo, 1000);
+    SchedaFatto lento;
+    for (int i = 0; i < 2 * apprendimento::TempiRitmo; ++i) {
+        const apprendimento::Chiesta c{giornoDiProva(i), 3000, 0};
+        const SchedaFatto prima = lento;
+        apprendimento::aggiorna(lento, c, apprendimento::mediana(ritmo));
+        apprendimento::aggiornaRitmo(ritmo, c, prima);
+    }
+    QCOMPARE(apprendimento::mediana(ritmo), 1000);
+    QCOMPARE(apprendimento::stato(lento, oggi), apprendimento::Stato::DaImparare);
 }
 
 QTEST_MAIN(TestRegistro)

@@ -248,6 +248,19 @@ private Q_SLOTS:
             int partite = 0;
             QVERIFY(classe->perOgniPartita([&partite](const SchedaPartita &) { ++partite; }));
             QCOMPARE(partite, 5);
+            // Each child's facts on the server, worked out from her answers there, are the summary
+            // this PC keeps: the same states in the class view as in the players view.
+            int confrontati = 0;
+            for (const SchedaGiocatore &g : classe->giocatori()) {
+                const qint64 locale = archivio.giocatore(g.nome);
+                const QList<SchedaPartita> sue = archivio.partite(locale);
+                if (std::all_of(sue.begin(), sue.end(),
+                                [](const SchedaPartita &p) { return p.esito.has_value(); })) {
+                    QCOMPARE(classe->fatti(g.id), archivio.fatti(locale));
+                    ++confrontati;
+                }
+            }
+            QVERIFY(confrontati > 0);
             // Another class's archive on the same server sees none of them.
             QVERIFY(Archivio::delServer(Collegamento(m_server->url(), QStringLiteral("4A")), motivo)
                         ->giocatori()
