@@ -15,6 +15,7 @@
 #include <QChart>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialog>
 #include <QDir>
 #include <QHeaderView>
 #include <QInputDialog>
@@ -24,6 +25,7 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QSqlDatabase>
@@ -675,9 +677,26 @@ void TestRegistro::finestraRegistro()
     p.banco.rispondi();
     QCOMPARE(p.banco->momento(), Momento::Finita);
 
-    // Removing a child asks first; "No" keeps her.
     QTest::keyClick(p.banco.w.get(), Qt::Key_R, Qt::ControlModifier);
     f = p.banco->findChild<FrmRegistro *>();
+    // The export's dialog names both files it writes, and writes them in the form chosen.
+    const QString csv = m_cartella.filePath(QStringLiteral("dalla finestra.csv"));
+    const QString csvRisposte = m_cartella.filePath(QStringLiteral("dalla finestra-risposte.csv"));
+    QTimer::singleShot(0, [&] {
+        auto *dialogo = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        QVERIFY(dialogo && dialogo->objectName() == QStringLiteral("dlgEsporta"));
+        dialogo->findChild<QLineEdit *>(QStringLiteral("txtFile"))->setText(csv);
+        const QString detto = dialogo->findChild<QLabel *>(QStringLiteral("lblFile"))->text();
+        QVERIFY2(detto.contains(csv) && detto.contains(csvRisposte), qPrintable(detto));
+        dialogo->findChild<QRadioButton *>(QStringLiteral("optStandard"))->click();
+        dialogo->accept();
+    });
+    f->esporta();
+    bool bom = true;
+    QCOMPARE(leggiCsv(csv, u',', bom).value(0).value(1), QStringLiteral("inizio"));
+    QVERIFY(!bom && QFileInfo::exists(csvRisposte));
+
+    // Removing a child asks first; "No" keeps her.
     for (const auto risposta : {QMessageBox::No, QMessageBox::Yes}) {
         QTimer::singleShot(0, [risposta] {
             auto *domanda = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
