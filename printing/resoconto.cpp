@@ -19,6 +19,18 @@ constexpr qreal Margine = 15;
 /// Above this average a fact answered without errors is slow, in seconds (as on the screen's map).
 constexpr double SecondiLenti = 8.0;
 
+/// What the map says of a fact, in the legend's order.
+enum class Verdetto { Sicura, Lenta, QualcheErrore, Difficile, MaiChiesta };
+
+Verdetto verdetto(const SchedaFatto &fatto)
+{
+    if (fatto.chiesta == 0) return Verdetto::MaiChiesta;
+    const double quota = fatto.quotaSbagliate();
+    if (quota >= 1.0 / 3.0) return Verdetto::Difficile;
+    if (quota > 0) return Verdetto::QualcheErrore;
+    return fatto.secondi > SecondiLenti ? Verdetto::Lenta : Verdetto::Sicura;
+}
+
 /// A column of a printed table.
 struct Colonna
 {
@@ -86,8 +98,8 @@ private:
 
 public:
     QPainter &p;
-    const qreal larghezza, altezza;
-    qreal y = 0;
+    const qreal larghezza, altezza; ///< of the area within the margins, in device units
+    qreal y = 0;                    ///< the line reached on the page
 };
 
 QString quando(const QDateTime &t, const QLocale &locale)
@@ -292,10 +304,12 @@ void mappa(Foglio &f, const Resoconto &r)
         p.setBrush(Qt::NoBrush);
         p.setFont(lettera);
         p.drawText(campione, Qt::AlignCenter, a.lettera);
+        // A name of one line beside the middle of its sample; a longer one below its top.
         const qreal h = f.altezzaTesto(a.nome, corpo, largo - f.mm(7));
-        f.y += (f.mm(5) - std::min(h, f.mm(5))) / 2;
-        f.y += std::max(f.scrivi(a.nome, corpo, x + f.mm(7), largo - f.mm(7)), f.mm(5)) -
-               (f.mm(5) - std::min(h, f.mm(5))) / 2 + f.mm(1.5);
+        const qreal sopra = std::max<qreal>(0, (f.mm(5) - h) / 2), riga = f.y;
+        f.y += sopra;
+        f.scrivi(a.nome, corpo, x + f.mm(7), largo - f.mm(7));
+        f.y = riga + std::max(sopra + h, f.mm(5)) + f.mm(1.5);
     }
     f.y += f.mm(3);
     QStringList fatti;
@@ -375,16 +389,12 @@ void paginaClasse(Foglio &f, const Resoconto &r)
 
 AspettoCella aspetto(const SchedaFatto &fatto)
 {
-    const QList<AspettoCella> tutte = legenda();
-    if (fatto.chiesta == 0) return tutte[4];
-    const double quota = fatto.quotaSbagliate();
-    if (quota >= 1.0 / 3.0) return tutte[3];
-    if (quota > 0) return tutte[2];
-    return fatto.secondi > SecondiLenti ? tutte[1] : tutte[0];
+    return legenda().at(static_cast<qsizetype>(verdetto(fatto)));
 }
 
 QList<AspettoCella> legenda()
 {
+    // In the order of Verdetto.
     return {
         {QStringLiteral("S"), QColor(0x7c, 0xcf, 0x7c), QStringLiteral("sicura")},
         {QStringLiteral("L"), QColor(0xf2, 0xdc, 0x5d),
