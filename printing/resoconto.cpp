@@ -84,8 +84,8 @@ private:
 
 public:
     QPainter &p;
-    const qreal larghezza, altezza;
-    qreal y = 0;
+    const qreal larghezza, altezza; ///< of the area within the margins, in device units
+    qreal y = 0;                    ///< the line reached on the page
 };
 
 QString quando(const QDateTime &t, const QLocale &locale)
@@ -291,10 +291,12 @@ void mappa(Foglio &f, const Resoconto &r)
         p.setBrush(Qt::NoBrush);
         p.setFont(lettera);
         p.drawText(campione, Qt::AlignCenter, a.lettera);
+        // A name of one line beside the middle of its sample; a longer one below its top.
         const qreal h = f.altezzaTesto(a.nome, corpo, largo - f.mm(7));
-        f.y += (f.mm(5) - std::min(h, f.mm(5))) / 2;
-        f.y += std::max(f.scrivi(a.nome, corpo, x + f.mm(7), largo - f.mm(7)), f.mm(5)) -
-               (f.mm(5) - std::min(h, f.mm(5))) / 2 + f.mm(1.5);
+        const qreal sopra = std::max<qreal>(0, (f.mm(5) - h) / 2), riga = f.y;
+        f.y += sopra;
+        f.scrivi(a.nome, corpo, x + f.mm(7), largo - f.mm(7));
+        f.y = riga + std::max(sopra + h, f.mm(5)) + f.mm(1.5);
     }
     f.y += f.mm(3);
     QStringList fatti;

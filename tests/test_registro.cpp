@@ -16,6 +16,7 @@
 #include <QChart>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialog>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QHeaderView>
@@ -26,6 +27,7 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QSqlDatabase>
@@ -720,7 +722,7 @@ void TestRegistro::resoconto()
                           QStringLiteral("Secondi per risposta"),
                           QStringLiteral("Errori ogni 10 risposte"),
                           QStringLiteral("sicura"),
-                          QStringLiteral("qualche errore"),
+                          QStringLiteral("da imparare"),
                           QStringLiteral("mai chiesta"),
                           QStringLiteral("Da ripassare"),
                           QStringLiteral("7 per 8."),
@@ -845,7 +847,7 @@ void TestRegistro::finestraRegistro()
     p.finisci();
     QCOMPARE(p.banco->momento(), Momento::Finita);
 
-    // Removing the child who is playing asks first; "No" keeps her and her game.
+    // A game running under the record window.
     p.banco->Label1_MouseDown(9, Qt::RightButton); // every table back
     p.banco->cmdAvvio_Click();
     p.banco.rispondi();
@@ -853,6 +855,24 @@ void TestRegistro::finestraRegistro()
     QTest::keyClick(p.banco.w.get(), Qt::Key_R, Qt::ControlModifier);
     f = p.banco->findChild<FrmRegistro *>();
     QSignalSpy avvisi(&p.registro, &Registro::avviso);
+    // The export's dialog names both files it writes, and writes them in the form chosen.
+    const QString csv = m_cartella.filePath(QStringLiteral("dalla finestra.csv"));
+    const QString csvRisposte = m_cartella.filePath(QStringLiteral("dalla finestra-risposte.csv"));
+    QTimer::singleShot(0, [&] {
+        auto *dialogo = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        QVERIFY(dialogo && dialogo->objectName() == QStringLiteral("dlgEsporta"));
+        dialogo->findChild<QLineEdit *>(QStringLiteral("txtFile"))->setText(csv);
+        const QString detto = dialogo->findChild<QLabel *>(QStringLiteral("lblFile"))->text();
+        QVERIFY2(detto.contains(csv) && detto.contains(csvRisposte), qPrintable(detto));
+        dialogo->findChild<QRadioButton *>(QStringLiteral("optStandard"))->click();
+        dialogo->accept();
+    });
+    f->esporta();
+    bool bom = true;
+    QCOMPARE(leggiCsv(csv, u',', bom).value(0).value(1), QStringLiteral("inizio"));
+    QVERIFY(!bom && QFileInfo::exists(csvRisposte));
+
+    // Removing the child who is playing asks first; "No" keeps her and her game.
     for (const auto risposta : {QMessageBox::No, QMessageBox::Yes}) {
         QTimer::singleShot(0, [risposta] {
             auto *domanda = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
