@@ -5,6 +5,7 @@
 #include "record/archivio.h"
 #include "record/giocatore.h"
 #include "record/registro.h"
+#include "schoolserver/letturaclasse.h"
 #include "schoolserver/spedizione.h"
 
 #include <QCoreApplication>
@@ -316,6 +317,31 @@ bool vistaDellaClasse(ServerProva &server)
             fatti.push_back(double(t.nsecsElapsed()) / 1e6);
         }
     }
+    // What the record window does: the class copied on a worker, then brought up to date.
+    std::vector<double> copia;
+    {
+        LetturaClasse lettura(server.collegamento());
+        for (int volta = 0; volta < 2; ++volta) {
+            QElapsedTimer t;
+            t.start();
+            bool pronta = false;
+            QMetaObject::Connection c =
+                QObject::connect(&lettura, &LetturaClasse::pronta, [&pronta] { pronta = true; });
+            lettura.chiedi();
+            while (!pronta && t.elapsed() < 300000)
+                QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+            QObject::disconnect(c);
+            if (lettura.stato() != LetturaClasse::Stato::Letta) {
+                std::fprintf(stderr, "%s\n", qPrintable(lettura.motivo()));
+                return false;
+            }
+            copia.push_back(double(t.nsecsElapsed()) / 1e6);
+        }
+    }
+    riga("class_copy_first_ms", copia.at(0), "ms",
+         QStringLiteral("(the window's first reading, on its worker: %1 games with their answers)")
+             .arg(partite));
+    riga("class_copy_again_ms", copia.at(1), "ms", QStringLiteral("(a reading with nothing new)"));
     riga("class_view_connect_floor_ms", mediana(pavimento), "ms",
          QStringLiteral("(connect and check the version)"));
     riga(

@@ -15,6 +15,7 @@ std::atomic_int contatore = 0;
 /// Games written at about the same time may become visible out of their ids' order: each reading also
 /// looks again at this many ids before the last one copied.
 constexpr int Margine = 1000;
+constexpr int PartitePerVolta = 200;
 
 const QString Giocatori = QStringLiteral("id, nome, creato");
 const QString Partite =
@@ -78,7 +79,7 @@ QString LettoreClasse::copia(const QString &file)
         locale.setDatabaseName(file);
         locale.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=3000"));
         QSqlQuery s(server), l(locale);
-        s.setForwardOnly(true);
+        // The server's rows come whole with each statement, so that a failure shows at exec().
         l.setForwardOnly(true);
         // Any failure closes the connection: it may have died with a server that restarted, and is
         // opened again at the next reading (or at once, for a second try).
@@ -149,22 +150,24 @@ QString LettoreClasse::copia(const QString &file)
                      valori);
             if (ok && l.numRowsAffected() == 1) nuove << s.value(0).toString();
         }
-        const QString elenco = u'{' + nuove.join(u',') + u'}';
-        for (const QString &colonne : {Domande, Sbagliate}) {
-            if (!ok || nuove.isEmpty()) break;
-            const QString tabella =
-                colonne == Domande ? QStringLiteral("domande") : QStringLiteral("sbagliate");
-            ok = dalServer(QStringLiteral("SELECT %1 FROM %2 x WHERE x.partita = ANY (?::bigint[])")
-                               .arg(diX(colonne), tabella),
-                           {elenco}) &&
-                 l.prepare(
-                     QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)").arg(tabella, colonne, segni(colonne)));
-            while (ok && s.next()) {
-                for (int k = 0; k < 6; ++k)
-                    l.bindValue(k, s.value(k));
-                ok = l.exec();
+        // The answers a few hundred games at a time: each statement well within the server's timeout.
+        for (qsizetype da = 0; ok && da < nuove.size(); da += PartitePerVolta) {
+            const QString elenco = u'{' + nuove.mid(da, PartitePerVolta).join(u',') + u'}';
+            for (const QString &colonne : {Domande, Sbagliate}) {
+                const QString tabella =
+                    colonne == Domande ? QStringLiteral("domande") : QStringLiteral("sbagliate");
+                ok = ok &&
+                     dalServer(QStringLiteral("SELECT %1 FROM %2 x WHERE x.partita = ANY (?::bigint[])")
+                                   .arg(diX(colonne), tabella),
+                               {elenco}) &&
+                     l.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                                   .arg(tabella, colonne, segni(colonne)));
+                while (ok && s.next()) {
+                    for (int k = 0; k < 6; ++k)
+                        l.bindValue(k, s.value(k));
+                    ok = l.exec();
+                }
             }
-            if (ok && s.lastError().isValid()) ok = morto();
         }
         if (server.isOpen()) server.rollback();
         s = QSqlQuery();
