@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The school's server under load: 30 PCs ending a game at once, an answer's cost while sending, the class's
-// view.
+// The school's server under load: 30 PCs ending a game at once, 30 PCs when the server returns, an
+// answer's cost while sending, the class's view.
 #include "../tests/serverprova.h"
 #include "record/archivio.h"
 #include "record/giocatore.h"
 #include "record/registro.h"
+#include "schoolserver/letturaclasse.h"
 #include "schoolserver/spedizione.h"
 
 #include <QCoreApplication>
@@ -22,6 +23,7 @@ constexpr int Postazioni = 30;
 constexpr int DomandePartita = 100;
 constexpr qint64 BudgetArrivoMs = 2000;
 constexpr qint64 BudgetVistaMs = 500;
+constexpr qint64 BudgetRitornoMs = 10000;
 
 /// One game of \a domande answers written to \a archivio; left open when \a chiudi is false.
 qint64 gioca(Archivio &archivio, const QString &nome, int domande, const QDateTime &inizio)
@@ -81,6 +83,95 @@ int postazione(const QString &file, const QString &url, qint64 istante, int nume
     return spedita ? 0 : 2;
 }
 
+struct Conteggi
+{
+    bool riuscite;
+    qint64 uniche, domande;
+};
+
+/// Waits for the PCs' processes; then whether all succeeded, the distinct games and the answers on the
+/// server.
+Conteggi attendi(ServerProva &server, std::vector<std::unique_ptr<QProcess>> &processi)
+{
+    bool riuscite = true;
+    for (auto &p : processi)
+        riuscite = p->waitForFinished(30000) && p->exitCode() == 0 && riuscite;
+    return {riuscite, server.numero(QStringLiteral("SELECT COUNT(DISTINCT uuid) FROM partite")),
+            server.numero(QStringLiteral("SELECT COUNT(*) FROM domande"))};
+}
+
+/// A PC whose games ended while the server was down: it sends them as a program would, from its start.
+int postazioneInAttesa(const QString &file, const QString &url)
+{
+    Spedizione spedizione(file, Collegamento(url, QString::fromLatin1(ServerProva::Classe)));
+    spedizione.avvia();
+    QElapsedTimer attesa;
+    attesa.start();
+    while (!(spedizione.inAttesa() == 0 && spedizione.motivo().isEmpty()) && attesa.elapsed() < 150000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    return spedizione.inAttesa() == 0 ? 0 : 2;
+}
+
+/// 30 PCs hold 102 games while the server is down for a while: how long after its return until all are
+/// there, each once with all its answers.
+bool dopoIlRitorno(ServerProva &server, const QString &cartella)
+{
+    constexpr int Partite = 102, Giu = 20000;
+    server.sql(QStringLiteral("TRUNCATE numerella.giocatori CASCADE"));
+    QStringList file;
+    QDateTime quando = QDateTime::currentDateTimeUtc().addDays(-1);
+    for (int n = 0; n < Partite; ++n) {
+        if (n < Postazioni) file << QStringLiteral("%1/giu-pc%2.sqlite").arg(cartella).arg(n);
+        Archivio archivio(file.at(n % Postazioni));
+        if (!archivio.apri()) return false;
+        const qint64 p = gioca(archivio, QStringLiteral("Bambino %1").arg(n % Postazioni), DomandePartita,
+                               quando = quando.addSecs(300));
+        archivio.chiudiPartita(p, quando.addSecs(100), 100, 14, DomandePartita, FinePartita::Finita);
+    }
+    if (!server.ferma()) return false;
+    std::vector<std::unique_ptr<QProcess>> processi;
+    for (const QString &f : file) {
+        auto p = std::make_unique<QProcess>();
+        p->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        p->start(QCoreApplication::applicationFilePath(), {QStringLiteral("--in-attesa"), f, server.url()});
+        processi.push_back(std::move(p));
+    }
+    QThread::msleep(Giu);
+    if (!server.avvia()) return false;
+    QElapsedTimer dalRitorno;
+    dalRitorno.start();
+    const QString conteggio = QStringLiteral("conteggio-ritorno");
+    Collegamento(server.url(QStringLiteral("postgres")), {}).apri(conteggio);
+    qint64 arrivate = 0, tempo = -1, prima = -1;
+    {
+        QSqlQuery q(QSqlDatabase::database(conteggio));
+        while (dalRitorno.elapsed() < 120000) {
+            arrivate = q.exec(QStringLiteral("SELECT COUNT(*) FROM partite")) && q.next()
+                           ? q.value(0).toLongLong()
+                           : 0;
+            if (arrivate > 0 && prima < 0) prima = dalRitorno.elapsed();
+            if (arrivate >= Partite) {
+                tempo = dalRitorno.elapsed();
+                break;
+            }
+            QThread::msleep(20);
+        }
+    }
+    QSqlDatabase::removeDatabase(conteggio);
+    const auto [riuscite, uniche, domande] = attendi(server, processi);
+    riga("thirty_pcs_after_return_first_ms", double(prima), "ms",
+         QStringLiteral("(server down %1 s; measured from its return)").arg(Giu / 1000));
+    riga("thirty_pcs_after_return_all_ms", double(tempo), "ms",
+         QStringLiteral("(%1 games, distinct %2, answers %3 of %4) %5")
+             .arg(arrivate)
+             .arg(uniche)
+             .arg(domande)
+             .arg(Partite * DomandePartita)
+             .arg(budget(double(tempo), BudgetRitornoMs)));
+    return riuscite && tempo >= 0 && tempo <= BudgetRitornoMs && uniche == Partite &&
+           domande == Partite * DomandePartita;
+}
+
 /// \a quante processes end a game at the same moment: how long until all are on the server.
 bool postazioniInsieme(ServerProva &server, const QString &cartella, int quante)
 {
@@ -117,11 +208,7 @@ bool postazioniInsieme(ServerProva &server, const QString &cartella, int quante)
     }
     q = QSqlQuery();
     QSqlDatabase::removeDatabase(conteggio);
-    bool riuscite = true;
-    for (auto &p : processi)
-        riuscite = p->waitForFinished(30000) && p->exitCode() == 0 && riuscite;
-    const qint64 uniche = server.numero(QStringLiteral("SELECT COUNT(DISTINCT uuid) FROM partite"));
-    const qint64 domande = server.numero(QStringLiteral("SELECT COUNT(*) FROM domande"));
+    const auto [riuscite, uniche, domande] = attendi(server, processi);
     if (quante == 1) {
         riga("one_pc_on_server_ms", double(tempo), "ms", QStringLiteral("(floor)"));
         return riuscite && tempo >= 0;
@@ -230,6 +317,31 @@ bool vistaDellaClasse(ServerProva &server)
             fatti.push_back(double(t.nsecsElapsed()) / 1e6);
         }
     }
+    // What the record window does: the class copied on a worker, then brought up to date.
+    std::vector<double> copia;
+    {
+        LetturaClasse lettura(server.collegamento());
+        for (int volta = 0; volta < 2; ++volta) {
+            QElapsedTimer t;
+            t.start();
+            bool pronta = false;
+            QMetaObject::Connection c =
+                QObject::connect(&lettura, &LetturaClasse::pronta, [&pronta] { pronta = true; });
+            lettura.chiedi();
+            while (!pronta && t.elapsed() < 300000)
+                QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+            QObject::disconnect(c);
+            if (lettura.stato() != LetturaClasse::Stato::Letta) {
+                std::fprintf(stderr, "%s\n", qPrintable(lettura.motivo()));
+                return false;
+            }
+            copia.push_back(double(t.nsecsElapsed()) / 1e6);
+        }
+    }
+    riga("class_copy_first_ms", copia.at(0), "ms",
+         QStringLiteral("(the window's first reading, on its worker: %1 games with their answers)")
+             .arg(partite));
+    riga("class_copy_again_ms", copia.at(1), "ms", QStringLiteral("(a reading with nothing new)"));
     riga("class_view_connect_floor_ms", mediana(pavimento), "ms",
          QStringLiteral("(connect and check the version)"));
     riga(
@@ -247,6 +359,7 @@ int main(int argc, char *argv[])
     const QStringList a = app.arguments();
     if (a.size() == 6 && a.at(1) == u"--postazione")
         return postazione(a.at(2), a.at(3), a.at(4).toLongLong(), a.at(5).toInt());
+    if (a.size() == 4 && a.at(1) == u"--in-attesa") return postazioneInAttesa(a.at(2), a.at(3));
     if (!ServerProva::installato()) {
         std::fprintf(stderr, "bench_server: PostgreSQL 15 is not installed (package postgresql-15)\n");
         return 1;
@@ -259,6 +372,7 @@ int main(int argc, char *argv[])
     QTemporaryDir cartella;
     bool ok = postazioniInsieme(server, cartella.path(), 1);
     ok = postazioniInsieme(server, cartella.path(), Postazioni) && ok;
+    ok = dopoIlRitorno(server, cartella.path()) && ok;
     ok = rispostaDuranteLInvio(server, cartella.path()) && ok;
     ok = vistaDellaClasse(server) && ok;
     return ok ? 0 : 3;

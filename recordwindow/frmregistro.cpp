@@ -249,9 +249,18 @@ void FrmRegistro::costruisci(Uso uso)
     // The class is read from the school's server in the background, again whenever games reached it
     // (or a server answers again), and shown when it is there.
     if (Spedizione *s = m_registro.spedizione())
-        connect(s, &Spedizione::cambiata, &m_registro, &Registro::rileggiClasse);
+        connect(s, &Spedizione::cambiata, this, [this] {
+            mostraStato();
+            m_registro.rileggiClasse();
+        });
     if (LetturaClasse *l = m_registro.letturaClasse()) {
-        connect(l, &LetturaClasse::pronta, this, &FrmRegistro::aggiorna);
+        // A reading that failed changes only what the status line says.
+        connect(l, &LetturaClasse::pronta, this, [this, l] {
+            if (l->stato() == LetturaClasse::Stato::Letta)
+                aggiorna();
+            else
+                mostraStato();
+        });
         m_registro.rileggiClasse();
     }
 }

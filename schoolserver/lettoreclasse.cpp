@@ -15,6 +15,8 @@ std::atomic_int contatore = 0;
 /// Games written at about the same time may become visible out of their ids' order: each reading also
 /// looks again at this many ids before the last one copied.
 constexpr int Margine = 1000;
+constexpr int PartitePerVolta = 200;
+constexpr int RighePerVolta = 500; // well within SQLite's limit of bound values
 
 const QString Giocatori = QStringLiteral("id, nome, creato");
 const QString Partite =
@@ -78,7 +80,8 @@ QString LettoreClasse::copia(const QString &file)
         locale.setDatabaseName(file);
         locale.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=3000"));
         QSqlQuery s(server), l(locale);
-        s.setForwardOnly(true);
+        // The server's rows come whole with each statement (s is not forward-only): a failure shows at
+        // exec(), never half-way through the rows.
         l.setForwardOnly(true);
         // Any failure closes the connection: it may have died with a server that restarted, and is
         // opened again at the next reading (or at once, for a second try).
@@ -110,14 +113,13 @@ QString LettoreClasse::copia(const QString &file)
 
         // The class's children; those the teacher removed go from the copy with their games.
         QSet<qint64> figli;
+        QList<QVariantList> righe;
         ok = ok &&
              dalServer(QStringLiteral("SELECT %1 FROM giocatori x WHERE x.classe = ?").arg(diX(Giocatori)),
                        {classe});
         while (ok && s.next()) {
             figli.insert(s.value(0).toLongLong());
-            ok = qui(QStringLiteral("INSERT INTO giocatori (%1) VALUES (%2) ON CONFLICT DO NOTHING")
-                         .arg(Giocatori, segni(Giocatori)),
-                     {s.value(0), s.value(1), s.value(2)});
+            righe.append({s.value(0), s.value(1), s.value(2)});
         }
         QList<qint64> andati;
         ok = ok && qui(QStringLiteral("SELECT id FROM giocatori"));
@@ -130,6 +132,11 @@ QString LettoreClasse::copia(const QString &file)
                  qui(QStringLiteral("DELETE FROM partite WHERE giocatore = ?"), {id}) &&
                  qui(QStringLiteral("DELETE FROM giocatori WHERE id = ?"), {id});
         }
+        // Then the new ones (a child removed and back has a new id, and the same name).
+        for (const QVariantList &riga : std::as_const(righe))
+            ok = ok && qui(QStringLiteral("INSERT INTO giocatori (%1) VALUES (%2) ON CONFLICT DO NOTHING")
+                               .arg(Giocatori, segni(Giocatori)),
+                           riga);
 
         // A game on the server never changes: only the ones not yet here are copied, with their answers.
         qint64 ultima = 0;
@@ -149,22 +156,33 @@ QString LettoreClasse::copia(const QString &file)
                      valori);
             if (ok && l.numRowsAffected() == 1) nuove << s.value(0).toString();
         }
-        const QString elenco = u'{' + nuove.join(u',') + u'}';
-        for (const QString &colonne : {Domande, Sbagliate}) {
-            if (!ok || nuove.isEmpty()) break;
-            const QString tabella =
-                colonne == Domande ? QStringLiteral("domande") : QStringLiteral("sbagliate");
-            ok = dalServer(QStringLiteral("SELECT %1 FROM %2 x WHERE x.partita = ANY (?::bigint[])")
-                               .arg(diX(colonne), tabella),
-                           {elenco}) &&
-                 l.prepare(
-                     QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)").arg(tabella, colonne, segni(colonne)));
-            while (ok && s.next()) {
-                for (int k = 0; k < 6; ++k)
-                    l.bindValue(k, s.value(k));
-                ok = l.exec();
+        // The answers a few hundred games at a time: each statement well within the server's timeout.
+        for (qsizetype da = 0; ok && da < nuove.size(); da += PartitePerVolta) {
+            const QString elenco = u'{' + nuove.mid(da, PartitePerVolta).join(u',') + u'}';
+            for (const QString &colonne : {Domande, Sbagliate}) {
+                const QString tabella =
+                    colonne == Domande ? QStringLiteral("domande") : QStringLiteral("sbagliate");
+                ok = ok && dalServer(QStringLiteral("SELECT %1 FROM %2 x WHERE x.partita = ANY (?::bigint[])")
+                                         .arg(diX(colonne), tabella),
+                                     {elenco});
+                // Many rows a statement: a school year of a class is a million answers.
+                QVariantList valori;
+                const auto scrivi = [&] {
+                    if (valori.isEmpty()) return true;
+                    const QStringList righe(valori.size() / 6, u'(' + segni(colonne) + u')');
+                    const bool fatto = qui(QStringLiteral("INSERT INTO %1 (%2) VALUES %3")
+                                               .arg(tabella, colonne, righe.join(u',')),
+                                           valori);
+                    valori.clear();
+                    return fatto;
+                };
+                while (ok && s.next()) {
+                    for (int k = 0; k < 6; ++k)
+                        valori << s.value(k);
+                    if (valori.size() == 6 * RighePerVolta) ok = scrivi();
+                }
+                ok = ok && scrivi();
             }
-            if (ok && s.lastError().isValid()) ok = morto();
         }
         if (server.isOpen()) server.rollback();
         s = QSqlQuery();

@@ -19,6 +19,7 @@
 #include <QTimer>
 #include <QVariant>
 #include <atomic>
+#include <cmath>
 
 namespace {
 
@@ -202,7 +203,10 @@ void Speditore::programma()
     const int massimo = std::min(RiprovaMassima, m_millisecondiRiprova * 20);
     int attesa = massimo;
     if (m_fallimenti > 0) {
-        attesa = std::min<qint64>(massimo, qint64(m_millisecondiRiprova) << std::min(m_fallimenti - 1, 20));
+        // Half as long again each time: after an outage of a minute the next try is some 20 s away,
+        // the minute is reached after a few minutes.
+        attesa = int(
+            std::min(double(massimo), m_millisecondiRiprova * std::pow(1.5, std::min(m_fallimenti - 1, 30))));
         attesa -= int(QRandomGenerator::global()->bounded(attesa / 2 + 1));
     }
     m_riprova->start(attesa);

@@ -27,8 +27,8 @@ public:
 
     /// On the thread: starts the retry timer and sends what waits.
     void avvia();
-    /// After a failure the first wait is millisecondiRiprova, doubled at each failure up to this (or
-    /// 20 times the first); with nothing wrong, a round every so often for the refused games.
+    /// After a failure the first wait is millisecondiRiprova, half as long again at each failure up to
+    /// this (or 20 times the first); with nothing wrong, a round every so often for the refused games.
     static constexpr int RiprovaMassima = 60'000;
     /// A refused game is tried again after 100 times the first wait, doubled each time up to this.
     static constexpr qint64 RifiutataMassima = 6 * 3600'000;

@@ -56,11 +56,15 @@ QString Spedizione::descrizione() const
     if (m_inAttesa < 0) return QStringLiteral("%1: collegamento in corso.").arg(server);
     if (m_motivo.isEmpty() && m_inAttesa == 0)
         return QStringLiteral("%1: tutte le partite sono arrivate.").arg(server);
-    const QString quante = m_inAttesa == 1 ? QStringLiteral("1 partita aspetta")
-                                           : QStringLiteral("%1 partite aspettano").arg(m_inAttesa);
+    const bool una = m_inAttesa == 1;
+    const QString quante =
+        una ? QStringLiteral("1 partita aspetta") : QStringLiteral("%1 partite aspettano").arg(m_inAttesa);
     QString testo =
         m_motivo.isEmpty()
-            ? QStringLiteral("%1: %2 di essere mandata.").arg(server, quante)
+            ? QStringLiteral("%1: %2 di essere %3.").arg(server, quante, una ? u"mandata" : u"mandate")
+        : m_inAttesa == 0
+            ? QStringLiteral("%1: nessuna partita aspetta, ma ora non si raggiunge, perché %2.")
+                  .arg(server, m_motivo)
             : QStringLiteral("%1: %2 su questo computer, perché %3.").arg(server, quante, m_motivo);
     // Each refused game with the server's words: they stay here and are tried again now and then.
     if (!m_rifiutate.isEmpty())
