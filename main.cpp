@@ -161,9 +161,10 @@ int esegui(int &argc, char **argv)
     FrmNumerella finestra(stato, suoni, tipografia);
     finestra.applicaOpzioni(lettura.opzioni);
     registra(finestra, registro, tipografia);
-    if (lettura.opzioni.ripasso == Ripasso::Si)
+    if (lettura.opzioni.ripasso == Ripasso::Si) {
+        giocatore.scegli(giocatore.nome()); // her facts are on the board: she plays
         finestra.ripassa(ripasso::celle(registro.difficili()), FrmNumerella::Partenza::AlComando);
-    else
+    } else
         QTimer::singleShot(IndugioRegistro, &registro, &Registro::apri); // after the board is on screen
     finestra.mostra(lettura.opzioni.schermo);
     // A termination signal closes the window like its close box does.

@@ -438,6 +438,31 @@ bool Archivio::rimuovi(qint64 giocatore)
     return false;
 }
 
+bool Archivio::togliFinite(const QString &quali, qint64 valore)
+{
+    // Only ended games: a game being played goes on being written.
+    const QString finite =
+        QStringLiteral("(SELECT id FROM partite WHERE %1 AND esito IS NOT NULL)").arg(quali);
+    if (!m_db.transaction()) return false;
+    const bool riuscita =
+        esegui(QStringLiteral("DELETE FROM domande WHERE partita IN ") + finite, {valore}) &&
+        esegui(QStringLiteral("DELETE FROM sbagliate WHERE partita IN ") + finite, {valore}) &&
+        esegui(QStringLiteral("DELETE FROM partite WHERE id IN ") + finite, {valore});
+    if (riuscita && m_db.commit()) return true;
+    m_db.rollback();
+    return false;
+}
+
+bool Archivio::svuota(qint64 giocatore)
+{
+    return togliFinite(QStringLiteral("giocatore = ?"), giocatore);
+}
+
+bool Archivio::togliPartita(qint64 partita)
+{
+    return togliFinite(QStringLiteral("id = ?"), partita);
+}
+
 qint64 Archivio::iniziaPartita(qint64 giocatore, const QString &uuid, const QDateTime &inizio,
                                const std::bitset<100> &inGioco)
 {
@@ -559,7 +584,7 @@ bool Archivio::perOgniDomanda(
     return true;
 }
 
-QList<SchedaFatto> Archivio::fatti(qint64 giocatore)
+QList<SchedaFatto> Archivio::fatti(qint64 giocatore, const QDateTime &dal)
 {
     QList<SchedaFatto> elenco;
     QSqlQuery q(m_db);
@@ -571,9 +596,12 @@ QList<SchedaFatto> Archivio::fatti(qint64 giocatore)
         " FROM (SELECT d.riga, d.colonna, d.sbagliate, d.millisecondi,"
         "  ROW_NUMBER() OVER (PARTITION BY d.riga, d.colonna ORDER BY p.inizio DESC, d.ordine DESC) AS n"
         "  FROM domande d JOIN partite p ON p.id = d.partita WHERE p.id IN"
-        "   (SELECT id FROM partite WHERE giocatore = ? ORDER BY inizio DESC, id DESC LIMIT ?)) recenti"
+        "   (SELECT id FROM partite WHERE giocatore = ? AND inizio >= ? ORDER BY inizio DESC, id DESC LIMIT "
+        "?))"
+        "  recenti"
         " WHERE n <= ? GROUP BY riga, colonna"));
     q.addBindValue(giocatore);
+    q.addBindValue(istante(dal.isValid() ? dal : QDateTime::fromSecsSinceEpoch(0, Qt::UTC)));
     q.addBindValue(PartiteRecenti);
     q.addBindValue(AskingsRecenti);
     if (!esegui(q)) return elenco;

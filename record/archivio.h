@@ -69,6 +69,10 @@ public:
     bool rinomina(qint64 giocatore, const QString &nome);
     /// Removes the player and all her games.
     bool rimuovi(qint64 giocatore);
+    /// Removes the player's ended games and their answers; she stays, as does a game being played.
+    bool svuota(qint64 giocatore);
+    /// Removes one ended game and its answers; false for a game being played.
+    bool togliPartita(qint64 partita);
 
     // A game, as it happens.
     /// Starts a game and returns its id; 0 on failure.
@@ -90,8 +94,9 @@ public:
     /// Every asking of every game: player, game start, factors, seconds (negative when left), wrong answers.
     bool
     perOgniDomanda(const std::function<void(const QString &, const QDateTime &, int, int, double, int)> &f);
-    /// The player's facts over their recent askings; only the facts asked at least once.
-    QList<SchedaFatto> fatti(qint64 giocatore);
+    /// The player's facts over their recent askings; only the facts asked at least once. With \a dal,
+    /// only the askings of games started then or later.
+    QList<SchedaFatto> fatti(qint64 giocatore, const QDateTime &dal = {});
 
     /// The primary SQLite result code of the last failure.
     static Guasto guastoDa(int codice);
@@ -99,6 +104,9 @@ public:
 private:
     bool esegui(QSqlQuery &q);
     bool esegui(const QString &sql, const QVariantList &valori = {});
+    /// Removes the ended games that \a quali picks (a condition on the games with one value) and their
+    /// answers, in one transaction.
+    bool togliFinite(const QString &quali, qint64 valore);
     bool migraUnPasso(int da);
     bool apriFile(int fino);
     bool mettiDaParte();

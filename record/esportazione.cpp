@@ -97,3 +97,16 @@ bool Esportazione::risposte(Archivio &archivio, const QString &file, QString &er
         },
         errore);
 }
+
+bool Esportazione::tabella(const QStringList &intestazione, const QList<QStringList> &righe,
+                           const QString &file, QString &errore)
+{
+    return scrivi(
+        file, intestazione,
+        [&righe](QTextStream &testo) {
+            for (const QStringList &r : righe)
+                testo << riga(r);
+            return true;
+        },
+        errore);
+}

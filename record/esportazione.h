@@ -2,6 +2,7 @@
 // The record written out for spreadsheets: CSV files, one row a game or one row an asking.
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -15,6 +16,10 @@ public:
     static bool partite(Archivio &archivio, const QString &file, QString &errore);
     /// One row an asking: giocatore,partita_inizio,riga,colonna,secondi,sbagliate.
     static bool risposte(Archivio &archivio, const QString &file, QString &errore);
+
+    /// Any table as shown (the players view, say): a line of headers, then its rows.
+    static bool tabella(const QStringList &intestazione, const QList<QStringList> &righe, const QString &file,
+                        QString &errore);
 
     /// One field: quoted when it holds a comma, a quote or a line break; a leading apostrophe when
     /// it starts like a formula (=, +, -, @), so that no spreadsheet runs it.

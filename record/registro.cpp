@@ -126,6 +126,15 @@ QList<SchedaFatto> Registro::difficili()
     return id == 0 ? QList<SchedaFatto>() : ripasso::difficili(a->fatti(id));
 }
 
+bool Registro::completaInCorso(SchedaPartita &partita) const
+{
+    if (m_uuid.isEmpty() || partita.uuid != m_uuid || partita.esito) return false;
+    partita.esatte = m_esatte;
+    partita.errori = m_errori;
+    partita.secondi = int((m_giocato + (m_inPausa ? 0 : m_tempoPartita.elapsed())) / 1000);
+    return true;
+}
+
 void Registro::guasto()
 {
     if (m_guasto) return;

@@ -46,6 +46,9 @@ public:
     QList<SchedaFatto> difficili();
     /// The game on the board, empty between games.
     QString partitaInCorso() const { return m_uuid; }
+    /// When \a partita is the game on the board, its answers, errors and time so far go into it
+    /// (the file has them only at its end), and true.
+    bool completaInCorso(SchedaPartita &partita) const;
     /// The words of the warning given, empty while all is well.
     QString avvisoDato() const { return m_avviso; }
 
