@@ -81,8 +81,9 @@ FrmChiGioca::FrmChiGioca(const QStringList &nomi, qreal fattore, QWidget *parent
     QFont grassetto = font();
     grassetto.setBold(true);
     domanda->setFont(grassetto);
+    const int riga = QFontMetrics(font()).height();
     for (QPushButton *b : pulsanti)
-        b->setMinimumHeight(QFontMetrics(font()).height() * 5 / 2);
+        b->setMinimumSize(riga * 6, riga * 5 / 2);
     pulsanti.first()->setFocus(Qt::OtherFocusReason);
 }
 
