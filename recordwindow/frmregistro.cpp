@@ -117,6 +117,17 @@ QList<QStringList> numeriDelGrafico(const QChart *grafico, QStringList &intestaz
     return tabella;
 }
 
+/// A tab's page holding \a contenuto alone: hidden with the focus on it, a page that is itself the
+/// focused control would be said once more (Qt clears its focus with a focus event).
+QWidget *paginaCon(QWidget *contenuto, QWidget *genitore)
+{
+    auto *p = new QWidget(genitore);
+    auto *colonna = new QVBoxLayout(p);
+    colonna->setContentsMargins({});
+    colonna->addWidget(contenuto);
+    return p;
+}
+
 QLabel *legenda(QWidget *genitore)
 {
     QStringList voci;
@@ -208,13 +219,14 @@ void FrmRegistro::costruisci(Uso uso)
     tabPartite->setTabKeyNavigation(false);
     tabPartite->verticalHeader()->hide();
     tabPartite->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    schede->addTab(tabPartite, QStringLiteral("&Partite"));
+    schede->addTab(paginaCon(tabPartite, this), QStringLiteral("&Partite"));
 
     auto *andamento = new QWidget(this);
     andamento->setObjectName(QStringLiteral("paginaAndamento"));
     auto *colonnaAndamento = new QVBoxLayout(andamento);
     colonnaAndamento->setContentsMargins({});
     grafico = new GraficoPartite(andamento);
+    accessibilita::impostaRuolo(grafico, QAccessible::Chart); // not a "filler"
     tabAndamento = new QTableView(andamento);
     tabAndamento->setObjectName(QStringLiteral("tabAndamento"));
     tabAndamento->setAccessibleName(QStringLiteral("Andamento in numeri"));
@@ -264,7 +276,7 @@ void FrmRegistro::costruisci(Uso uso)
     tabGiocatori->verticalHeader()->hide();
     tabGiocatori->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     tabGiocatori->horizontalHeader()->setStretchLastSection(true);
-    schede->addTab(tabGiocatori, QStringLiteral("G&iocatori"));
+    schede->addTab(paginaCon(tabGiocatori, this), QStringLiteral("G&iocatori"));
     colonna->addWidget(schede, 1);
 
     lblStato = new QLabel(this);
@@ -316,7 +328,8 @@ void FrmRegistro::costruisci(Uso uso)
     schede->tabBar()->installEventFilter(this);
     connect(schede, &QTabWidget::currentChanged, this, [this](int indice) {
         // The players view asks every child's facts: read when first looked at.
-        if (schede->widget(indice) == tabGiocatori && !m_vistaGiocatoriPronta) riempiVistaGiocatori();
+        if (schede->widget(indice)->isAncestorOf(tabGiocatori) && !m_vistaGiocatoriPronta)
+            riempiVistaGiocatori();
         mostraPulsanti();
         // The tab bar is named after its current tab: a reader is told that the name changed.
         QAccessibleEvent nome(schede->tabBar(), QAccessible::NameChanged);
@@ -403,21 +416,30 @@ void FrmRegistro::mostraPulsanti()
 {
     QWidget *pagina = schede->currentWidget();
     const bool tenuto = m_registro.archivio() != nullptr;
-    cmdTogliPartita->setVisible(pagina == tabPartite);
+    cmdTogliPartita->setVisible(pagina->isAncestorOf(tabPartite));
     cmdTogliPartita->setEnabled(tenuto && locale() && m_partite->rowCount() > 0);
     cmdSvuota->setEnabled(tenuto && locale() && m_partite->rowCount() > 0);
-    cmdEsportaGiocatori->setVisible(pagina == tabGiocatori);
+    cmdEsportaGiocatori->setVisible(pagina->isAncestorOf(tabGiocatori));
     cmdEsportaGiocatori->setEnabled(m_vista != nullptr);
 }
 
 bool FrmRegistro::eventFilter(QObject *oggetto, QEvent *evento)
 {
     if (oggetto == schede->tabBar() && evento->type() == QEvent::Shortcut) {
+        // A page hidden with the focus in it hands the focus on to the next control (Ripassa), which a
+        // reader would say before the new page: the focus waits, and goes into the new page.
+        m_cambioScheda = true;
         static_cast<QObject *>(schede->tabBar())->event(evento); // the tab bar changes tab
+        m_cambioScheda = false;
         entraNellaScheda();
         return true;
     }
     return QWidget::eventFilter(oggetto, evento);
+}
+
+bool FrmRegistro::focusNextPrevChild(bool avanti)
+{
+    return m_cambioScheda || QWidget::focusNextPrevChild(avanti);
 }
 
 void FrmRegistro::entraNellaScheda()
@@ -447,7 +469,7 @@ void FrmRegistro::aggiorna()
     m_vistaGiocatoriPronta = false;
     mostraGiocatori();
     mostraGiocatore();
-    if (schede->currentWidget() == tabGiocatori) riempiVistaGiocatori();
+    if (schede->currentWidget()->isAncestorOf(tabGiocatori)) riempiVistaGiocatori();
 }
 
 void FrmRegistro::mostraGiocatori()

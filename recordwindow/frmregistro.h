@@ -80,6 +80,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *e) override;
+    bool focusNextPrevChild(bool avanti) override;
 
 Q_SIGNALS:
     /// "Ripassa": a game of these cells only, on the board.
@@ -119,6 +120,7 @@ private:
     qreal m_fattore = 1.0;
     std::unique_ptr<DisposizioniScalate> m_disposizioni; ///< the layouts' sizes at scale 1
     bool m_vistaGiocatoriPronta = false;
+    bool m_cambioScheda = false; ///< a tab changing by its Alt key
     /// What the views read: the class on the school's server when it answers, else this computer's
     /// record. Players are matched by name, so each view keeps its own ids.
     Archivio *m_vista = nullptr;

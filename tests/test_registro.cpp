@@ -520,7 +520,7 @@ void TestRegistro::finestraRegistro()
     QCOMPARE(f->mappa->item(6, 7)->data(Qt::AccessibleTextRole).toString(), f->lblFatto->text());
     QCOMPARE(f->lblDifficili->text(), QStringLiteral("I fatti più difficili: 7 per 8."));
 
-    f->schede->setCurrentWidget(f->tabGiocatori);
+    f->schede->setCurrentWidget(f->tabGiocatori->parentWidget());
     QCOMPARE(f->tabGiocatori->model()->rowCount(), 2);
     QCOMPARE(f->tabGiocatori->model()->index(0, 0).data().toString(), QStringLiteral("Giulia"));
     QCOMPARE(f->tabGiocatori->model()->index(0, 1).data().toString(), QStringLiteral("3"));
@@ -738,10 +738,11 @@ int puntiDelGrafico(FrmRegistro *f)
 }
 
 /// Accessible names told to have changed, in order.
-QList<QObject *> s_nominati;
+QList<QObject *> s_nominati, s_fuochi;
 void registraNomi(QAccessibleEvent *e)
 {
     if (e->type() == QAccessible::NameChanged) s_nominati.append(e->object());
+    if (e->type() == QAccessible::Focus) s_fuochi.append(e->object());
 }
 
 } // namespace
@@ -756,6 +757,7 @@ void TestRegistro::finestraPerLettore()
     QVERIFY(f);
     QAccessibleInterface *finestra = QAccessible::queryAccessibleInterface(f);
     QCOMPARE(finestra->role(), QAccessible::Dialog);
+    QCOMPARE(QAccessible::queryAccessibleInterface(f->grafico)->role(), QAccessible::Chart);
     QCOMPARE(finestra->text(QAccessible::Name), QStringLiteral("Registro"));
 
     // Alt and a tab's letter: the tab, its name told, and the focus in its page.
@@ -775,8 +777,14 @@ void TestRegistro::finestraPerLettore()
     };
     for (const auto &s : schede) {
         s_nominati.clear();
+        s_fuochi.clear();
         QTest::keyClick(f->windowHandle(), s.tasto, Qt::AltModifier);
         QCOMPARE(f->focusWidget(), s.fuoco);
+        // Nothing outside the page is said on the way (the button after the page left, say).
+        for (QObject *detto : std::as_const(s_fuochi))
+            QVERIFY2(detto == s.fuoco || s.fuoco->isAncestorOf(qobject_cast<QWidget *>(detto)) ||
+                         s.fuoco == detto->parent(),
+                     qPrintable(detto->objectName()));
         QCOMPARE(QAccessible::queryAccessibleInterface(s.fuoco)->text(QAccessible::Name),
                  QLatin1String(s.nome));
         QAccessibleInterface *barra = QAccessible::queryAccessibleInterface(f->schede->tabBar());
