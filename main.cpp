@@ -171,6 +171,7 @@ int esegui(int &argc, char **argv)
     registra(finestra, registro, tipografia);
     registro.impostaLunghezzaRipasso(lettura.opzioni.lunghezzaRipasso);
     if (lettura.opzioni.ripasso == Ripasso::Si) {
+        giocatore.scegli(giocatore.nome()); // her facts are on the board: she plays
         // Nothing to practise today: said, and the board is left for a normal game.
         if (!finestra.ripassa(ripasso::celle(registro.giro()), FrmNumerella::Partenza::AlComando))
             QTimer::singleShot(0, &finestra, [&finestra] {

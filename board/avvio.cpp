@@ -9,6 +9,7 @@ using namespace aspetto;
 
 void FrmNumerella::cmdAvvio_Click()
 {
+    if (m_primaDiAvviare && !m_primaDiAvviare()) return;
     m_stato.NumEscluse = 0;
     m_stato.NumEsatte = 0;
     for (const Cella *c : txtRisultato)
@@ -23,7 +24,7 @@ void FrmNumerella::cmdAvvio_Click()
     mano->hide();
     accendi(Timer1);
     suona(Clip::Avvio);
-    lblTitolo->setText(QStringLiteral("La Numerella"));
+    scriviTitolo();
     nascondiIntestazioni();
     svuotaTabellone();
     m_stato.InCorso = true;

@@ -323,7 +323,7 @@ void FrmNumerella::Form_Load()
     m_stato.ModoLampeggio = 0;
     m_stato.PosizioneLampeggio = 0;
     mostraIntestazioni();
-    lblTitolo->setText(QStringLiteral("La Numerella"));
+    scriviTitolo();
     m_stato.SuonoSpento = 0;
     m_stato.InCorso = false;
     Frame1->setEnabled(false);

@@ -28,6 +28,7 @@
 #include <QWidget>
 #include <array>
 #include <bitset>
+#include <functional>
 
 class FrmInfo;
 class QShortcut;
@@ -61,6 +62,11 @@ public:
     void apriRegistro();
     /// Stops a game on the board as Stop does; nothing between games.
     void fermaPartita();
+    /// Asked by each Start before the board changes: false leaves the board as it is (the game's
+    /// player was not chosen, say).
+    void primaDiAvviare(std::function<bool()> domanda) { m_primaDiAvviare = std::move(domanda); }
+    /// The player, shown in the caption and, in full screen where there is no caption, in the title.
+    void mostraGiocatore(const QString &nome);
 
 protected:
     // The controls and handlers are the board's own; tests reach them through a subclass.
@@ -211,6 +217,14 @@ private:
     /// Tells a screen reader \a frase, after any pending outcome, through the description of the
     /// control that has the focus: one event carries all the words, so none is overwritten unread.
     void annuncia(const QString &frase);
+    /// Words about the question on screen, told on the cell that has it ("Sbagliato, 1 errore.").
+    void annunciaSullaDomanda(const QString &parole);
+    /// The board is active again: during a pause the control with the focus says so first.
+    void diciAlRitorno();
+    /// \a dove named \a parole in front of \a nome until the focus leaves it.
+    void nominaConParole(QWidget *dove, const QString &parole, const QString &nome);
+    /// Two sentences, one space between.
+    static QString unisci(const QString &prima, const QString &dopo);
     /// "2 minuti e 14 secondi, 3 errori".
     void diciTempo();
     /// The asked question ("6 per 8"), without any words carried in front of it.
@@ -236,4 +250,9 @@ private:
     QString m_nomeVero;             ///< its own name
     QShortcut *m_schermoIntero = nullptr, *m_esciSchermoIntero = nullptr;
     QRect m_geometriaNormale; ///< the window's place before it went full screen
+    std::function<bool()> m_primaDiAvviare;
+    QString m_giocatore;     ///< the player's name; empty for the guest
+    QString m_titoloScritto; ///< the title as the board wrote it, when it still shows it
+    /// The board's title: "La Numerella", with the player in full screen.
+    void scriviTitolo();
 };

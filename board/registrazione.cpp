@@ -6,6 +6,7 @@
 #include "printing/tipografia.h"
 #include "record/giocatore.h"
 #include "record/registro.h"
+#include "recordwindow/frmchigioca.h"
 #include "recordwindow/frmregistro.h"
 #include "widgets/scala.h"
 #include "widgets/scaladialogo.h"
@@ -19,9 +20,32 @@ namespace {
 
 void mostraGiocatore(FrmNumerella &finestra, Tipografia &tipografia, const QString &nome)
 {
-    finestra.setWindowTitle(nome.isEmpty() ? QStringLiteral("La Numerella")
-                                           : QStringLiteral("La Numerella – %1").arg(nome));
+    finestra.mostraGiocatore(nome);
     tipografia.proponiNome(nome);
+}
+
+/// Before the first game of a run on a computer shared by several children: "Chi gioca?". False when
+/// the child closed the question without choosing.
+bool chiediChiGioca(FrmNumerella &finestra, Registro &registro)
+{
+    Giocatore &giocatore = registro.giocatore();
+    if (giocatore.scelta() == Giocatore::Scelta::Fatta) return true;
+    Archivio *archivio = registro.archivio();
+    if (!archivio) return true;
+    QStringList nomi;
+    for (const SchedaGiocatore &g : archivio->giocatori())
+        if (g.nome != Giocatore::ospite()) nomi.append(g.nome);
+    // One child, or none: she plays, as she always did.
+    if (nomi.size() < 2) return true;
+    std::sort(nomi.begin(), nomi.end(),
+              [](const QString &a, const QString &b) { return a.localeAwareCompare(b) < 0; });
+    FrmChiGioca domanda(nomi, scalatura::corrente(&finestra).fattore, &finestra);
+    const bool scelto = domanda.exec() == QDialog::Accepted;
+    // With no window manager nobody gives the keys back to the board.
+    finestra.activateWindow();
+    if (!scelto) return false;
+    giocatore.scegli(domanda.scelto());
+    return true;
 }
 
 } // namespace
@@ -40,6 +64,7 @@ void registra(FrmNumerella &finestra, Registro &registro, Tipografia &tipografia
 
     Giocatore &giocatore = registro.giocatore();
     mostraGiocatore(finestra, tipografia, giocatore.nome());
+    finestra.primaDiAvviare([&finestra, &registro] { return chiediChiGioca(finestra, registro); });
     QObject::connect(
         &giocatore, &Giocatore::cambiato, &finestra,
         [&finestra, &tipografia](const QString &nome) { mostraGiocatore(finestra, tipografia, nome); });
@@ -55,7 +80,9 @@ void registra(FrmNumerella &finestra, Registro &registro, Tipografia &tipografia
                 f->setAttribute(Qt::WA_DeleteOnClose);
                 // The window stays when the child keeps the game she is playing.
                 QObject::connect(f, &FrmRegistro::ripassaChiesto, &finestra,
-                                 [&finestra, f](const std::bitset<100> &celle) {
+                                 [&finestra, &registro, f](const std::bitset<100> &celle) {
+                                     // The player shown in the window is the one who practises.
+                                     registro.giocatore().scegli(registro.giocatore().nome());
                                      if (!finestra.ripassa(celle, FrmNumerella::Partenza::Subito)) return;
                                      f->close();
                                      finestra.activateWindow();
@@ -68,7 +95,7 @@ void registra(FrmNumerella &finestra, Registro &registro, Tipografia &tipografia
             const bool nuova = !f->isVisible();
             f->impostaScala(scalatura::corrente(&finestra).fattore);
             // Over the board, also where no window manager places it.
-            if (nuova) f->move(finestra.geometry().center() - f->rect().center());
+            if (nuova) f->mettiSopra(finestra.frameGeometry());
             f->show();
             f->raise();
             f->activateWindow();

@@ -53,7 +53,27 @@ void FrmNumerella::impostaSchermoIntero(Schermo schermo)
 void FrmNumerella::changeEvent(QEvent *e)
 {
     QWidget::changeEvent(e);
-    if (e->type() == QEvent::WindowStateChange) m_esciSchermoIntero->setEnabled(isFullScreen());
+    // (before the focus event that the activation brings)
+    if (e->type() == QEvent::ActivationChange && isActiveWindow()) diciAlRitorno();
+    if (e->type() != QEvent::WindowStateChange) return;
+    m_esciSchermoIntero->setEnabled(isFullScreen());
+    if (lblTitolo->text() == m_titoloScritto) scriviTitolo();
+}
+
+void FrmNumerella::mostraGiocatore(const QString &nome)
+{
+    m_giocatore = nome;
+    setWindowTitle(nome.isEmpty() ? QStringLiteral("La Numerella")
+                                  : QStringLiteral("La Numerella – %1").arg(nome));
+    if (lblTitolo->text() == m_titoloScritto) scriviTitolo();
+}
+
+void FrmNumerella::scriviTitolo()
+{
+    m_titoloScritto = isFullScreen() && !m_giocatore.isEmpty()
+                          ? QStringLiteral("La Numerella – %1").arg(m_giocatore)
+                          : QStringLiteral("La Numerella");
+    lblTitolo->setText(m_titoloScritto);
 }
 
 void FrmNumerella::resizeEvent(QResizeEvent *e)

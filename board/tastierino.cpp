@@ -49,10 +49,10 @@ void FrmNumerella::Cmd_invio_Click()
         cella->svuota();
         if (m_stato.NumErrori < std::numeric_limits<qint16>::max()) ++m_stato.NumErrori;
         txtErrori->setText(QString::number(m_stato.NumErrori));
-        annuncia(QStringLiteral("Sbagliato, %1. %2")
-                     .arg(m_stato.NumErrori == 1 ? QStringLiteral("1 errore")
-                                                 : QStringLiteral("%1 errori").arg(m_stato.NumErrori),
-                          nomeDomanda()));
+        annunciaSullaDomanda(QStringLiteral("Sbagliato, %1.")
+                                 .arg(m_stato.NumErrori == 1
+                                          ? QStringLiteral("1 errore")
+                                          : QStringLiteral("%1 errori").arg(m_stato.NumErrori)));
         suona(Clip::Sbagliata);
         return;
     }

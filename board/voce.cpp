@@ -13,17 +13,24 @@
 #include "widgets/cella.h"
 
 #include <QApplication>
+#include <QTimer>
 #include <algorithm>
 
 void FrmNumerella::collegaVoce()
 {
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget *lasciato, QWidget *) {
+        // Put back once the focus event has gone out: until then a reader is still on the control
+        // left, and would read its words put back before the next control's.
         if (lasciato && lasciato == m_nominato) {
-            m_nominato->setAccessibleName(m_nomeVero);
+            QTimer::singleShot(0, lasciato, [this, w = m_nominato, nome = m_nomeVero] {
+                if (w != m_nominato && !w->hasFocus()) w->setAccessibleName(nome);
+            });
             m_nominato = nullptr;
         }
         if (lasciato && lasciato == m_annunciato) {
-            accessibilita::descriviARiposo(lasciato);
+            QTimer::singleShot(0, lasciato, [this, w = m_annunciato] {
+                if (w != m_annunciato && !w->hasFocus()) accessibilita::descriviARiposo(w);
+            });
             m_annunciato = nullptr;
         }
     });
@@ -35,7 +42,7 @@ void FrmNumerella::presentaDomanda(Cella *cella)
     if (m_ingresso->ultimo() == Ingresso::Tastiera)
         portaFuoco(cella);
     else
-        annuncia(cella->accessibleName());
+        annuncia(cella == m_nominato ? m_nomeVero : cella->accessibleName());
 }
 
 void FrmNumerella::portaFuoco(QWidget *dove)
@@ -44,8 +51,13 @@ void FrmNumerella::portaFuoco(QWidget *dove)
     m_premessa.clear();
     const QString nome = dove == m_nominato ? m_nomeVero : dove->accessibleName();
     if (dove->hasFocus() || !isActiveWindow()) {
-        // No focus event to carry the words: they go into the description.
+        // No focus event to carry the words.
         dove->setFocus(Qt::OtherFocusReason);
+        if (dove == m_nominato && dove->hasFocus() && !premessa.isEmpty()) {
+            // Its name still tells the last outcome: the new words take their place there.
+            dove->setAccessibleName(unisci(premessa, nome));
+            return;
+        }
         m_premessa = premessa;
         annuncia(nome);
         return;
@@ -54,17 +66,51 @@ void FrmNumerella::portaFuoco(QWidget *dove)
         dove->setFocus(Qt::OtherFocusReason);
         return;
     }
-    // The control that carried words before gets its name back once it has lost the focus, unheard.
+    nominaConParole(dove, premessa, nome);
+    dove->setFocus(Qt::OtherFocusReason);
+}
+
+void FrmNumerella::nominaConParole(QWidget *dove, const QString &parole, const QString &nome)
+{
+    // The control that carried words before gets its name back, unheard, once it no longer has the focus.
     const QPointer<QWidget> prima = std::exchange(m_nominato, dove);
     const QString nomePrima = std::exchange(m_nomeVero, nome);
-    dove->setAccessibleName(premessa + QLatin1Char(' ') + nome);
-    dove->setFocus(Qt::OtherFocusReason);
-    if (prima && prima != dove) prima->setAccessibleName(nomePrima);
+    dove->setAccessibleName(unisci(parole, nome));
+    if (prima && prima != dove)
+        QTimer::singleShot(0, prima, [this, prima, nomePrima] {
+            if (prima != m_nominato && !prima->hasFocus()) prima->setAccessibleName(nomePrima);
+        });
+}
+
+QString FrmNumerella::unisci(const QString &prima, const QString &dopo)
+{
+    if (prima.isEmpty() || dopo.isEmpty()) return (prima + dopo).trimmed();
+    return prima.trimmed() + QLatin1Char(' ') + dopo.trimmed();
+}
+
+void FrmNumerella::annunciaSullaDomanda(const QString &parole)
+{
+    Cella *cella = txtRisultato[m_stato.cella()];
+    // A name that still says "Giusto! 8 per 3" would be read stale after a wrong answer.
+    if (cella == m_nominato && cella->hasFocus()) {
+        cella->setAccessibleName(unisci(parole, m_nomeVero));
+        return;
+    }
+    annuncia(unisci(parole, nomeDomanda()));
+}
+
+void FrmNumerella::diciAlRitorno()
+{
+    // Back on the board during a pause: the question on screen is not being asked.
+    QWidget *fuoco = focusWidget();
+    if (momento() != Momento::InPausa || !fuoco) return;
+    nominaConParole(fuoco, QStringLiteral("Pausa. Ctrl+P per riprendere."),
+                    fuoco == m_nominato ? m_nomeVero : fuoco->accessibleName());
 }
 
 void FrmNumerella::annuncia(const QString &frase)
 {
-    const QString parole = (m_premessa + frase).trimmed();
+    const QString parole = unisci(m_premessa, frase);
     m_premessa.clear();
     QWidget *bersaglio = focusWidget();
     if (!bersaglio || !bersaglio->isVisible()) bersaglio = this;

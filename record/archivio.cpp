@@ -625,6 +625,31 @@ bool Archivio::rimuovi(qint64 giocatore)
     return false;
 }
 
+bool Archivio::togliFinite(const QString &quali, qint64 valore)
+{
+    // Only ended games: a game being played goes on being written.
+    const QString finite =
+        QStringLiteral("(SELECT id FROM partite WHERE %1 AND esito IS NOT NULL)").arg(quali);
+    if (!m_db.transaction()) return false;
+    const bool riuscita =
+        esegui(QStringLiteral("DELETE FROM domande WHERE partita IN ") + finite, {valore}) &&
+        esegui(QStringLiteral("DELETE FROM sbagliate WHERE partita IN ") + finite, {valore}) &&
+        esegui(QStringLiteral("DELETE FROM partite WHERE id IN ") + finite, {valore});
+    if (riuscita && m_db.commit()) return true;
+    m_db.rollback();
+    return false;
+}
+
+bool Archivio::svuota(qint64 giocatore)
+{
+    return togliFinite(QStringLiteral("giocatore = ?"), giocatore);
+}
+
+bool Archivio::togliPartita(qint64 partita)
+{
+    return togliFinite(QStringLiteral("id = ?"), partita);
+}
+
 qint64 Archivio::iniziaPartita(qint64 giocatore, const QString &uuid, const QDateTime &inizio,
                                const std::bitset<100> &inGioco)
 {

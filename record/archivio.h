@@ -94,6 +94,10 @@ public:
     bool rinomina(qint64 giocatore, const QString &nome);
     /// Removes the player and all her games, in one transaction.
     bool rimuovi(qint64 giocatore);
+    /// Removes the player's ended games and their answers; she stays, as does a game being played.
+    bool svuota(qint64 giocatore);
+    /// Removes one ended game and its answers; false for a game being played.
+    bool togliPartita(qint64 partita);
 
     // A game, as it happens.
     /// Starts a game and returns its id; 0 on failure.
@@ -121,10 +125,11 @@ public:
     bool
     perOgniDomanda(const std::function<void(const QString &, const QDateTime &, int, int, double, int)> &f);
     /// The player's facts over all their askings, from the summary kept as answers are written (on
-    /// the school's server, from the answers themselves); only the facts asked at least once.
-    QList<SchedaFatto> fatti(qint64 giocatore);
-    /// The same, worked out from every answer kept: what the summary must always equal.
-    QList<SchedaFatto> fattiDalleDomande(qint64 giocatore);
+    /// the school's server, from the answers themselves); only the facts asked at least once. With
+    /// \a dal, only the askings of games started then or later, worked out from them.
+    QList<SchedaFatto> fatti(qint64 giocatore, const QDateTime &dal = {});
+    /// The same, worked out from every answer kept (since \a dal): what the summary must always equal.
+    QList<SchedaFatto> fattiDalleDomande(qint64 giocatore, const QDateTime &dal = {});
     /// Every player's facts, players by name.
     bool perOgniFatto(const std::function<void(const QString &, const SchedaFatto &)> &f);
 
@@ -136,9 +141,13 @@ private:
     bool esegui(const QString &sql, const QVariantList &valori = {});
     /// Ends a failed opening: the reason is the last statement's unless one is given.
     bool fallita(Guasto guasto = Guasto::Nessuno);
+    /// Removes the ended games that \a quali picks (a condition on the games with one value) and their
+    /// answers, in one transaction.
+    bool togliFinite(const QString &quali, qint64 valore);
     bool migraUnPasso(int da);
     /// Every asking of \a giocatore folded into her facts and her pace.
-    bool ripercorri(qint64 giocatore, QList<SchedaFatto> &fatti, QList<int> &ritmo);
+    bool ripercorri(qint64 giocatore, QList<SchedaFatto> &fatti, QList<int> &ritmo,
+                    const QDateTime &dal = {});
     /// Builds the facts' summary of every player from the answers kept.
     bool ricostruisciFatti();
     /// Brings the summary of the fact in \a cella up to the asking just written.

@@ -92,15 +92,17 @@ QStringList Archivio::passoFatti()
     };
 }
 
-bool Archivio::ripercorri(qint64 giocatore, QList<SchedaFatto> &fatti, QList<int> &ritmo)
+bool Archivio::ripercorri(qint64 giocatore, QList<SchedaFatto> &fatti, QList<int> &ritmo,
+                          const QDateTime &dal)
 {
     Cammino c;
     QSqlQuery q(m_db);
     q.setForwardOnly(true);
     q.prepare(QStringLiteral("SELECT d.riga, d.colonna, p.inizio, d.millisecondi, d.sbagliate"
                              " FROM domande d JOIN partite p ON p.id = d.partita WHERE p.giocatore = ?"
-                             " ORDER BY p.inizio, p.id, d.ordine"));
+                             " AND p.inizio >= ? ORDER BY p.inizio, p.id, d.ordine"));
     q.addBindValue(giocatore);
+    q.addBindValue(dal.isValid() ? istanteFatto(dal) : QString());
     if (!esegui(q)) return false;
     QString inizio;
     QDateTime quando; // a game's askings share its start: read once
@@ -117,11 +119,11 @@ bool Archivio::ripercorri(qint64 giocatore, QList<SchedaFatto> &fatti, QList<int
     return true;
 }
 
-QList<SchedaFatto> Archivio::fattiDalleDomande(qint64 giocatore)
+QList<SchedaFatto> Archivio::fattiDalleDomande(qint64 giocatore, const QDateTime &dal)
 {
     QList<SchedaFatto> fatti;
     QList<int> ritmo;
-    ripercorri(giocatore, fatti, ritmo);
+    ripercorri(giocatore, fatti, ritmo, dal);
     return fatti;
 }
 
@@ -203,10 +205,11 @@ bool Archivio::aggiornaFatto(qint64 partita, int cella, qint64 millisecondi, int
     return !apprendimento::aggiornaRitmo(ritmo, c, prima) || scriviRitmo(m_giocatoreFatti, ritmo);
 }
 
-QList<SchedaFatto> Archivio::fatti(qint64 giocatore)
+QList<SchedaFatto> Archivio::fatti(qint64 giocatore, const QDateTime &dal)
 {
-    // The school's server keeps the answers only: the same rules worked out from them.
-    if (!m_classe.isEmpty()) return fattiDalleDomande(giocatore);
+    // The school's server keeps the answers only, and a period is a part of them: the same rules
+    // worked out from them.
+    if (!m_classe.isEmpty() || dal.isValid()) return fattiDalleDomande(giocatore, dal);
     QList<SchedaFatto> elenco;
     QSqlQuery q(m_db);
     q.setForwardOnly(true);

@@ -108,3 +108,16 @@ bool Esportazione::fatti(Archivio &archivio, const QString &file, QString &error
         },
         errore);
 }
+
+bool Esportazione::tabella(const QStringList &intestazione, const QList<QStringList> &righe,
+                           const QString &file, QString &errore, const Csv &csv)
+{
+    return scrivi(
+        file, csv, intestazione,
+        [&righe, &csv](QTextStream &testo) {
+            for (const QStringList &r : righe)
+                testo << csv.riga(QVariantList(r.begin(), r.end()));
+            return true;
+        },
+        errore);
+}

@@ -4,6 +4,7 @@
 
 #include "record/csv.h"
 
+#include <QList>
 #include <QString>
 
 class Archivio;
@@ -20,4 +21,8 @@ public:
     /// One row a child's fact asked at least once:
     /// giocatore, riga, colonna, stato, volte, sbagliate, secondi_mediana, ultima_volta, prossimo_ripasso.
     static bool fatti(Archivio &archivio, const QString &file, QString &errore, const Csv &csv = Csv());
+
+    /// Any table as shown (the players view, say): a line of headers, then its rows.
+    static bool tabella(const QStringList &intestazione, const QList<QStringList> &righe, const QString &file,
+                        QString &errore, const Csv &csv = Csv());
 };

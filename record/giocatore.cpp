@@ -34,6 +34,13 @@ QString Giocatore::pulito(const QString &nome)
     return riga.toUcs4().size() > LunghezzaMassima ? QString() : riga;
 }
 
+QString Giocatore::chiave(const QString &nome)
+{
+    QString chiave = nome.toCaseFolded();
+    chiave.removeIf([](QChar c) { return c.isSpace(); });
+    return chiave;
+}
+
 QString Giocatore::nomeRegistro() const
 {
     return m_nome.isEmpty() ? ospite() : m_nome;
@@ -42,6 +49,7 @@ QString Giocatore::nomeRegistro() const
 void Giocatore::scegli(const QString &nome)
 {
     const QString nuovo = pulito(nome) == ospite() ? QString() : pulito(nome);
+    m_scelta = Scelta::Fatta;
     QSettings s = impostazioni();
     if (nuovo.isEmpty())
         s.remove(Chiave);

@@ -12,6 +12,9 @@ class Giocatore : public QObject
 public:
     /// As long as a printed name may be.
     static constexpr int LunghezzaMassima = 40;
+    /// Whether the player was chosen in this run (command line, record window, "Chi gioca?") or is
+    /// only the one remembered from an earlier run, who may have left the computer to another child.
+    enum class Scelta { Ricordata, Fatta };
 
     /// Reads the player chosen in the last run.
     explicit Giocatore(QObject *parent = nullptr);
@@ -21,11 +24,14 @@ public:
     /// \a nome on one line and trimmed, as the printed name; empty when nothing is left or it is
     /// longer than LunghezzaMassima characters.
     static QString pulito(const QString &nome);
+    /// What tells two names apart: "sofia", "Sofia" and "So fia" are one child.
+    static QString chiave(const QString &nome);
 
     /// The chosen name; empty for the guest.
     QString nome() const { return m_nome; }
     /// The name the games are kept under: the chosen one, or "Ospite".
     QString nomeRegistro() const;
+    Scelta scelta() const { return m_scelta; }
     /// Chooses \a nome (an empty one means the guest) and remembers it for the next runs.
     void scegli(const QString &nome);
 
@@ -34,4 +40,5 @@ Q_SIGNALS:
 
 private:
     QString m_nome;
+    Scelta m_scelta = Scelta::Ricordata;
 };

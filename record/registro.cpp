@@ -179,6 +179,15 @@ QList<SchedaFatto> Registro::giro()
                    : ripasso::giro(a->fatti(id), QDate::currentDate(), m_lunghezzaRipasso);
 }
 
+bool Registro::completaInCorso(SchedaPartita &partita) const
+{
+    if (m_uuid.isEmpty() || partita.uuid != m_uuid || partita.esito) return false;
+    partita.esatte = m_esatte;
+    partita.errori = m_errori;
+    partita.secondi = int((m_giocato + (m_inPausa ? 0 : m_tempoPartita.elapsed())) / 1000);
+    return true;
+}
+
 void Registro::avvisa(const QString &testo)
 {
     m_avviso = testo;

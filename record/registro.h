@@ -67,6 +67,9 @@ public:
     void impostaLunghezzaRipasso(int lunghezza) { m_lunghezzaRipasso = lunghezza; }
     /// The game on the board, empty between games.
     QString partitaInCorso() const { return m_uuid; }
+    /// When \a partita is the game on the board, its answers, errors and time so far go into it
+    /// (the file has them only at its end), and true.
+    bool completaInCorso(SchedaPartita &partita) const;
     /// The words of the warning given, empty while all is well.
     QString avvisoDato() const { return m_avviso; }
     /// The writes waiting for the file.

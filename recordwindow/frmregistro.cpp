@@ -13,11 +13,17 @@
 #include "recordwindow/mappafatti.h"
 #include "schoolserver/letturaclasse.h"
 #include "schoolserver/spedizione.h"
+#include "widgets/accessibilita.h"
 #include "widgets/dialoghiscalati.h"
 #include "widgets/disposizioniscalate.h"
+#include "widgets/stilescalato.h"
 
+#include <QAccessible>
+#include <QChart>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QComboBox>
+#include <QDateTimeAxis>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFileDialog>
@@ -28,16 +34,20 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMap>
 #include <QMessageBox>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QStandardItemModel>
 #include <QStandardPaths>
+#include <QStyle>
 #include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <QXYSeries>
 
 namespace {
 
@@ -80,6 +90,63 @@ QStringList inBreve(const QList<SchedaFatto> &fatti)
     return brevi;
 }
 
+/// Where a row keeps its game.
+constexpr int RuoloId = Qt::UserRole + 1;
+
+/// The frame a window manager puts around \a w; before the first show, a title bar's height.
+QMargins cornice(const QWidget *w)
+{
+    const QRect fuori = w->frameGeometry(), dentro = w->geometry();
+    if (fuori != dentro)
+        return {dentro.left() - fuori.left(), dentro.top() - fuori.top(), fuori.right() - dentro.right(),
+                fuori.bottom() - dentro.bottom()};
+    return {0, w->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, w), 0, 0};
+}
+
+/// What the chart shows, as a table: a row for each point along the x axis (a date when the axis
+/// has dates), a column for each line, the numbers as the tables write them.
+QList<QStringList> numeriDelGrafico(const QChart *grafico, QStringList &intestazione)
+{
+    QList<const QXYSeries *> linee;
+    bool date = false;
+    for (QAbstractSeries *serie : grafico->series()) {
+        if (auto *linea = qobject_cast<QXYSeries *>(serie)) {
+            linee.append(linea);
+            for (const QAbstractAxis *asse : linea->attachedAxes())
+                date = date ||
+                       (asse->orientation() == Qt::Horizontal && qobject_cast<const QDateTimeAxis *>(asse));
+        }
+    }
+    intestazione = {date ? QStringLiteral("Data e ora") : QStringLiteral("Partita")};
+    QMap<qreal, QStringList> righe;
+    for (qsizetype n = 0; n < linee.size(); ++n) {
+        intestazione.append(linee[n]->name());
+        for (const QPointF &punto : linee[n]->points()) {
+            QStringList &riga = righe[punto.x()];
+            riga.resize(linee.size());
+            riga[n] = Italiano.toString(punto.y(), 'f', 1);
+        }
+    }
+    QList<QStringList> tabella;
+    for (auto r = righe.cbegin(); r != righe.cend(); ++r) {
+        const QString x = date ? quando(QDateTime::fromMSecsSinceEpoch(qint64(r.key())))
+                               : Italiano.toString(r.key(), 'g', 6);
+        tabella.append(QStringList{x} + r.value());
+    }
+    return tabella;
+}
+
+/// A tab's page holding \a contenuto alone: hidden with the focus on it, a page that is itself the
+/// focused control would be said once more (Qt clears its focus with a focus event).
+QWidget *paginaCon(QWidget *contenuto, QWidget *genitore)
+{
+    auto *p = new QWidget(genitore);
+    auto *colonna = new QVBoxLayout(p);
+    colonna->setContentsMargins({});
+    colonna->addWidget(contenuto);
+    return p;
+}
+
 QLabel *legenda(QWidget *genitore)
 {
     QStringList voci;
@@ -100,6 +167,7 @@ FrmRegistro::FrmRegistro(Registro &registro, Tipografia &tipografia, Uso uso, QW
 {
     setObjectName(QStringLiteral("frmRegistro"));
     setWindowTitle(QStringLiteral("Registro"));
+    accessibilita::impostaRuolo(this, QAccessible::Dialog);
     m_font = font();
     costruisci(uso);
     m_disposizioni = std::make_unique<DisposizioniScalate>(this);
@@ -122,7 +190,7 @@ void FrmRegistro::costruisci(Uso uso)
     etichetta->setBuddy(cmbGiocatore);
     cmdNuovo = new QPushButton(QStringLiteral("&Nuovo…"), this);
     cmdNuovo->setObjectName(QStringLiteral("cmdNuovo"));
-    cmdRinomina = new QPushButton(QStringLiteral("Ri&nomina…"), this);
+    cmdRinomina = new QPushButton(QStringLiteral("Rino&mina…"), this);
     cmdRinomina->setObjectName(QStringLiteral("cmdRinomina"));
     cmdTogli = new QPushButton(QStringLiteral("&Togli…"), this);
     cmdTogli->setObjectName(QStringLiteral("cmdTogli"));
@@ -130,7 +198,25 @@ void FrmRegistro::costruisci(Uso uso)
     chi->addWidget(cmbGiocatore, 1);
     chi->addWidget(cmdNuovo);
     chi->addWidget(cmdRinomina);
+    cmdSvuota = new QPushButton(QStringLiteral("S&vuota…"), this);
+    cmdSvuota->setObjectName(QStringLiteral("cmdSvuota"));
+    cmdSvuota->setToolTip(QStringLiteral("Toglie tutte le partite del giocatore; il giocatore resta"));
+    auto *etichettaPeriodo = new QLabel(QStringLiteral("Perio&do:"), this);
+    cmbPeriodo = new QComboBox(this);
+    cmbPeriodo->setObjectName(QStringLiteral("cmbPeriodo"));
+    cmbPeriodo->setAccessibleName(QStringLiteral("Periodo"));
+    for (const auto &[testo, periodo] : {std::pair{"oggi", Periodo::Oggi},
+                                         {"questa settimana", Periodo::Settimana},
+                                         {"questo mese", Periodo::Mese},
+                                         {"tutto", Periodo::Tutto}})
+        cmbPeriodo->addItem(QString::fromUtf8(testo), int(periodo));
+    cmbPeriodo->setCurrentIndex(cmbPeriodo->findData(int(Periodo::Tutto)));
+    etichettaPeriodo->setBuddy(cmbPeriodo);
     chi->addWidget(cmdTogli);
+    chi->addWidget(cmdSvuota);
+    chi->addSpacing(fontMetrics().height());
+    chi->addWidget(etichettaPeriodo);
+    chi->addWidget(cmbPeriodo);
     colonna->addLayout(chi);
 
     schede = new QTabWidget(this);
@@ -150,9 +236,10 @@ void FrmRegistro::costruisci(Uso uso)
     tabPartite->setTabKeyNavigation(false);
     tabPartite->verticalHeader()->hide();
     tabPartite->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    schede->addTab(tabPartite, QStringLiteral("&Partite"));
+    schede->addTab(paginaCon(tabPartite, this), QStringLiteral("&Partite"));
 
     auto *andamento = new QWidget(this);
+    andamento->setObjectName(QStringLiteral("paginaAndamento"));
     auto *colonnaAndamento = new QVBoxLayout(andamento);
     lblAndamento = new QLabel(andamento);
     lblAndamento->setObjectName(QStringLiteral("lblAndamento"));
@@ -163,7 +250,19 @@ void FrmRegistro::costruisci(Uso uso)
     grafico = new GraficoPartite(andamento);
     colonnaAndamento->addWidget(lblAndamento);
     colonnaAndamento->addWidget(chkAltre);
-    colonnaAndamento->addWidget(grafico, 1);
+    accessibilita::impostaRuolo(grafico, QAccessible::Chart); // not a "filler"
+    tabAndamento = new QTableView(andamento);
+    tabAndamento->setObjectName(QStringLiteral("tabAndamento"));
+    tabAndamento->setAccessibleName(QStringLiteral("Andamento in numeri"));
+    m_andamento = new QStandardItemModel(this);
+    tabAndamento->setModel(m_andamento);
+    tabAndamento->setTabKeyNavigation(false);
+    tabAndamento->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    tabAndamento->setSelectionBehavior(QAbstractItemView::SelectRows);
+    tabAndamento->verticalHeader()->hide();
+    tabAndamento->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    colonnaAndamento->addWidget(grafico, 3);
+    colonnaAndamento->addWidget(tabAndamento, 1);
     connect(chkAltre, &QCheckBox::toggled, grafico, [this](bool mostrate) {
         grafico->impostaAltre(mostrate ? GraficoPartite::Altre::Mostrate : GraficoPartite::Altre::Nascoste);
     });
@@ -179,6 +278,7 @@ void FrmRegistro::costruisci(Uso uso)
     lblDifficili->setObjectName(QStringLiteral("lblDifficili"));
     lblDifficili->setWordWrap(true);
     lblDifficili->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    lblDifficili->setFocusPolicy(Qt::StrongFocus); // reached by Tab, and read, after the map
     colonnaFatti->addWidget(mappa, 1);
     colonnaFatti->addWidget(legenda(fatti));
     colonnaFatti->addWidget(lblFatto);
@@ -203,7 +303,7 @@ void FrmRegistro::costruisci(Uso uso)
     tabGiocatori->verticalHeader()->hide();
     tabGiocatori->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     tabGiocatori->horizontalHeader()->setStretchLastSection(true);
-    schede->addTab(tabGiocatori, QStringLiteral("G&iocatori"));
+    schede->addTab(paginaCon(tabGiocatori, this), QStringLiteral("G&iocatori"));
     colonna->addWidget(schede, 1);
 
     lblStato = new QLabel(this);
@@ -224,7 +324,13 @@ void FrmRegistro::costruisci(Uso uso)
     cmdStampa->setObjectName(QStringLiteral("cmdStampa"));
     cmdChiudi = new QPushButton(QStringLiteral("&Chiudi"), this);
     cmdChiudi->setObjectName(QStringLiteral("cmdChiudi"));
+    cmdTogliPartita = new QPushButton(QStringLiteral("T&ogli la partita…"), this);
+    cmdTogliPartita->setObjectName(QStringLiteral("cmdTogliPartita"));
+    cmdEsportaGiocatori = new QPushButton(QStringLiteral("Esporta la ta&bella…"), this);
+    cmdEsportaGiocatori->setObjectName(QStringLiteral("cmdEsportaGiocatori"));
     pulsanti->addWidget(cmdRipassa);
+    pulsanti->addWidget(cmdTogliPartita);
+    pulsanti->addWidget(cmdEsportaGiocatori);
     pulsanti->addStretch(1);
     pulsanti->addWidget(cmdEsporta);
     pulsanti->addWidget(cmdStampa);
@@ -242,10 +348,27 @@ void FrmRegistro::costruisci(Uso uso)
     connect(cmdEsporta, &QPushButton::clicked, this, &FrmRegistro::esporta);
     connect(cmdStampa, &QPushButton::clicked, this, &FrmRegistro::stampa);
     connect(cmdChiudi, &QPushButton::clicked, this, &QWidget::close);
-    // The players view asks every child's facts: read when first looked at.
+    connect(cmdSvuota, &QPushButton::clicked, this, &FrmRegistro::svuotaGiocatore);
+    connect(cmdTogliPartita, &QPushButton::clicked, this, &FrmRegistro::togliPartita);
+    connect(cmdEsportaGiocatori, &QPushButton::clicked, this, &FrmRegistro::esportaGiocatori);
+    connect(cmbPeriodo, &QComboBox::currentIndexChanged, this, &FrmRegistro::mostraGiocatore);
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
+    // Alt and a tab's letter: that tab, and the focus in it.
+    schede->tabBar()->installEventFilter(this);
     connect(schede, &QTabWidget::currentChanged, this, [this](int indice) {
-        if (schede->widget(indice) == tabGiocatori && !m_vistaGiocatoriPronta) riempiVistaGiocatori();
+        // The players view asks every child's facts: read when first looked at.
+        if (schede->widget(indice)->isAncestorOf(tabGiocatori) && !m_vistaGiocatoriPronta)
+            riempiVistaGiocatori();
+        mostraPulsanti();
+        // The tab bar is named after its current tab: a reader is told that the name changed.
+        QAccessibleEvent nome(schede->tabBar(), QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&nome);
     });
+    // The drop-down and sort arrows grow with the text.
+    for (QComboBox *c : findChildren<QComboBox *>())
+        c->setStyle(StileScalato::istanza());
+    for (QTableView *t : findChildren<QTableView *>())
+        t->horizontalHeader()->setStyle(StileScalato::istanza());
     // The class is read from the school's server in the background, again whenever games reached it
     // (or a server answers again), and shown when it is there.
     if (Spedizione *s = m_registro.spedizione())
@@ -275,6 +398,7 @@ void FrmRegistro::impostaScala(qreal fattore)
         f.setPixelSize(qRound(m_font.pixelSize() * fattore));
     setFont(f);
     m_disposizioni->applica(fattore); // margins and spacings grow with the text
+    StileScalato::impostaFrecce(this, fattore);
     // Tables' headers keep a font of their own on the X server, and rows their first height.
     for (QTableView *tabella : findChildren<QTableView *>()) {
         tabella->horizontalHeader()->setFont(f);
@@ -282,10 +406,103 @@ void FrmRegistro::impostaScala(qreal fattore)
         tabella->verticalHeader()->setDefaultSectionSize(QFontMetrics(f).height() * 3 / 2);
     }
     QSize dimensione(qRound(Base.width() * fattore), qRound(Base.height() * fattore));
-    // A board's scale fits its width to a whiteboard: this window, taller, is kept within the screen.
+    // A board's scale fits its width to a whiteboard: this window, taller, is kept within the screen,
+    // its frame too.
     if (const QScreen *schermo = screen())
-        dimensione = dimensione.boundedTo(schermo->availableGeometry().size());
+        dimensione = dimensione.boundedTo(schermo->availableGeometry().marginsRemoved(cornice(this)).size());
     resize(dimensione);
+    if (isVisible()) mettiSopra(frameGeometry());
+}
+
+void FrmRegistro::mettiSopra(const QRect &sopra)
+{
+    const QMargins margini = cornice(this);
+    QRect posto(QPoint(), size().grownBy(margini));
+    posto.moveCenter(sopra.center());
+    if (const QScreen *schermo = screen()) {
+        const QRect libero = schermo->availableGeometry();
+        posto.moveLeft(std::clamp(posto.left(), libero.left(),
+                                  std::max(libero.left(), libero.right() - posto.width() + 1)));
+        posto.moveTop(std::clamp(posto.top(), libero.top(),
+                                 std::max(libero.top(), libero.bottom() - posto.height() + 1)));
+    }
+    move(posto.topLeft()); // a window's place is its frame's
+}
+
+QDateTime FrmRegistro::inizioPeriodo(Periodo periodo, const QDateTime &ora)
+{
+    const QDate oggi = ora.toLocalTime().date();
+    switch (periodo) {
+    case Periodo::Oggi:
+        return oggi.startOfDay();
+    case Periodo::Settimana:
+        return oggi.addDays(1 - oggi.dayOfWeek()).startOfDay();
+    case Periodo::Mese:
+        return QDate(oggi.year(), oggi.month(), 1).startOfDay();
+    case Periodo::Tutto:
+        break;
+    }
+    return {};
+}
+
+FrmRegistro::Periodo FrmRegistro::periodo() const
+{
+    return Periodo(cmbPeriodo->currentData().toInt());
+}
+
+bool FrmRegistro::locale() const
+{
+    return m_vista && m_vista == m_registro.archivio();
+}
+
+void FrmRegistro::mostraPulsanti()
+{
+    QWidget *pagina = schede->currentWidget();
+    const bool tenuto = m_registro.archivio() != nullptr;
+    cmdTogliPartita->setVisible(pagina->isAncestorOf(tabPartite));
+    cmdTogliPartita->setEnabled(tenuto && locale() && m_partite->rowCount() > 0);
+    cmdSvuota->setEnabled(tenuto && locale() && m_partite->rowCount() > 0);
+    cmdEsportaGiocatori->setVisible(pagina->isAncestorOf(tabGiocatori));
+    cmdEsportaGiocatori->setEnabled(m_vista != nullptr);
+}
+
+bool FrmRegistro::eventFilter(QObject *oggetto, QEvent *evento)
+{
+    if (oggetto == schede->tabBar() && evento->type() == QEvent::Shortcut) {
+        // A page hidden with the focus in it hands the focus on to the next control (Ripassa), which a
+        // reader would say before the new page: the focus waits, and goes into the new page.
+        m_cambioScheda = true;
+        static_cast<QObject *>(schede->tabBar())->event(evento); // the tab bar changes tab
+        m_cambioScheda = false;
+        entraNellaScheda();
+        return true;
+    }
+    return QWidget::eventFilter(oggetto, evento);
+}
+
+bool FrmRegistro::focusNextPrevChild(bool avanti)
+{
+    return m_cambioScheda || QWidget::focusNextPrevChild(avanti);
+}
+
+void FrmRegistro::entraNellaScheda()
+{
+    QWidget *pagina = schede->currentWidget();
+    for (QWidget *w = pagina; w; w = w->nextInFocusChain()) {
+        if ((w == pagina || pagina->isAncestorOf(w)) && w->isVisible() && w->isEnabled() &&
+            (w->focusPolicy() & Qt::TabFocus)) {
+            w->setFocus(Qt::ShortcutFocusReason);
+            return;
+        }
+        if (w->nextInFocusChain() == pagina) break;
+    }
+}
+
+void FrmRegistro::closeEvent(QCloseEvent *e)
+{
+    QWidget::closeEvent(e);
+    // With no window manager nobody gives the keys back to the board.
+    if (QWidget *da = parentWidget()) da->window()->activateWindow();
 }
 
 void FrmRegistro::aggiorna()
@@ -295,7 +512,7 @@ void FrmRegistro::aggiorna()
     m_vistaGiocatoriPronta = false;
     mostraGiocatori();
     mostraGiocatore();
-    if (schede->currentWidget() == tabGiocatori) riempiVistaGiocatori();
+    if (schede->currentWidget()->isAncestorOf(tabGiocatori)) riempiVistaGiocatori();
 }
 
 void FrmRegistro::mostraGiocatori()
@@ -339,6 +556,10 @@ void FrmRegistro::mostraStato()
                : m_registro.avvisoDato();
     if (const Spedizione *s = m_registro.spedizione()) stato += u'\n' + s->descrizione();
     if (const LetturaClasse *l = m_registro.letturaClasse()) stato += u'\n' + l->descrizione();
+    if (m_vista && m_vista != locale)
+        stato += QStringLiteral("\nQui si vede il registro della classe sul server della scuola: da questo "
+                                "computer non si possono togliere partite né svuotare il registro di un "
+                                "giocatore; lo fa l'insegnante sul server.");
     lblStato->setText(stato);
 }
 
@@ -346,26 +567,48 @@ void FrmRegistro::mostraGiocatore()
 {
     Archivio *archivio = m_vista;
     const qint64 id = m_idVista.value(cmbGiocatore->currentText());
-    const QList<SchedaPartita> partite = archivio && id ? archivio->partite(id) : QList<SchedaPartita>();
-    const QList<SchedaFatto> fatti = archivio && id ? archivio->fatti(id) : QList<SchedaFatto>();
+    const QDateTime dal = inizioPeriodo(periodo(), QDateTime::currentDateTime());
+    QList<SchedaPartita> partite = archivio && id ? archivio->partite(id) : QList<SchedaPartita>();
+    partite.removeIf([&dal](const SchedaPartita &p) { return dal.isValid() && p.inizio < dal; });
+    // The game on the board so far: the file has its answers, but its sums only at its end.
+    for (SchedaPartita &p : partite)
+        m_registro.completaInCorso(p);
+    const QList<SchedaFatto> fatti = archivio && id ? archivio->fatti(id, dal) : QList<SchedaFatto>();
 
     m_partite->removeRows(0, m_partite->rowCount());
     for (const SchedaPartita &p : partite) {
+        QStandardItem *inizio = voce(quando(p.inizio), p.inizio);
+        inizio->setData(p.esito ? p.id : 0, RuoloId); // a game being played cannot be removed
         m_partite->appendRow(
-            {voce(quando(p.inizio), p.inizio),
-             voce(p.tabelline().join(QStringLiteral(", ")), p.tabelline().join(QStringLiteral(", "))),
+            {inizio, voce(p.tabelline().join(QStringLiteral(", ")), p.tabelline().join(QStringLiteral(", "))),
              voce(tempo(p.secondi), p.secondi), voce(QString::number(p.errori), p.errori),
              voce(esito(p), esito(p))});
     }
     tabPartite->sortByColumn(0, Qt::DescendingOrder);
     grafico->mostra(partite);
     lblAndamento->setText(grafico->frase());
+    mostraNumeriAndamento();
     mappa->mostra(fatti);
     m_giro = ripasso::giro(fatti, QDate::currentDate(), m_registro.lunghezzaRipasso());
     lblDifficili->setText(paroleGiro(m_giro, fatti.isEmpty()));
     cmdRipassa->setEnabled(!fatti.isEmpty());
     cmdRinomina->setEnabled(m_idLocali.contains(cmbGiocatore->currentText()) &&
                             cmbGiocatore->currentText() != Giocatore::ospite());
+    mostraPulsanti();
+}
+
+void FrmRegistro::mostraNumeriAndamento()
+{
+    QStringList intestazione;
+    const QList<QStringList> righe = numeriDelGrafico(grafico->chart(), intestazione);
+    m_andamento->clear();
+    m_andamento->setHorizontalHeaderLabels(intestazione);
+    for (const QStringList &riga : righe) {
+        QList<QStandardItem *> celle;
+        for (const QString &testo : riga)
+            celle.append(voce(testo, testo));
+        m_andamento->appendRow(celle);
+    }
 }
 
 QString FrmRegistro::paroleGiro(const QList<SchedaFatto> &giro, bool maiGiocato)
@@ -425,7 +668,7 @@ QString FrmRegistro::chiediNome(const QString &titolo, const QString &proposto)
         QLineEdit::Normal, proposto, &confermato);
     if (!confermato) return {};
     const QString nome = Giocatore::pulito(scritto);
-    if (nome.isEmpty() || nome == Giocatore::ospite()) {
+    if (nome.isEmpty() || Giocatore::chiave(nome) == Giocatore::chiave(Giocatore::ospite())) {
         QMessageBox::information(
             this, titolo,
             QStringLiteral("Il nome va scritto su una riga, al massimo %1 caratteri, e non può "
@@ -437,10 +680,29 @@ QString FrmRegistro::chiediNome(const QString &titolo, const QString &proposto)
     return nome;
 }
 
+QString FrmRegistro::omonimo(const QString &nome, const QString &tranne) const
+{
+    for (int i = 0; i < cmbGiocatore->count(); ++i) {
+        const QString altro = cmbGiocatore->itemText(i);
+        if (altro != tranne && Giocatore::chiave(altro) == Giocatore::chiave(nome)) return altro;
+    }
+    return {};
+}
+
+bool FrmRegistro::rifiutaOmonimo(const QString &titolo, const QString &nome, const QString &tranne)
+{
+    const QString altro = omonimo(nome, tranne);
+    if (altro.isEmpty()) return false;
+    QMessageBox::information(
+        this, titolo,
+        QStringLiteral("C'è già un giocatore di nome \"%1\": scegli un nome diverso.").arg(altro));
+    return true;
+}
+
 void FrmRegistro::nuovoGiocatore()
 {
     const QString nome = chiediNome(QStringLiteral("Nuovo giocatore"), {});
-    if (nome.isEmpty()) return;
+    if (nome.isEmpty() || rifiutaOmonimo(QStringLiteral("Nuovo giocatore"), nome, {})) return;
     m_registro.giocatore().scegli(nome);
     aggiorna();
 }
@@ -452,12 +714,8 @@ void FrmRegistro::rinominaGiocatore()
     const QString vecchio = cmbGiocatore->currentText();
     if (!archivio || vecchio == Giocatore::ospite()) return;
     const QString nome = chiediNome(QStringLiteral("Rinomina"), vecchio);
-    if (nome.isEmpty() || nome == vecchio) return;
-    if (cmbGiocatore->findText(nome) >= 0) {
-        QMessageBox::information(this, QStringLiteral("Rinomina"),
-                                 QStringLiteral("C'è già un giocatore con quel nome."));
+    if (nome.isEmpty() || nome == vecchio || rifiutaOmonimo(QStringLiteral("Rinomina"), nome, vecchio))
         return;
-    }
     if (archivio->rinomina(m_idLocali.value(vecchio), nome)) m_registro.giocatore().scegli(nome);
     aggiorna();
 }
@@ -473,16 +731,88 @@ void FrmRegistro::togliGiocatore()
         m_vista == archivio
             ? QString()
             : QStringLiteral(" Sul server della scuola le sue partite restano: le toglie l'insegnante.");
-    QMessageBox domanda(
-        QMessageBox::Question, QStringLiteral("Togli"),
-        QStringLiteral("Togliere \"%1\" dal registro, con tutte le sue partite?%2").arg(nome, dove),
-        QMessageBox::Yes | QMessageBox::No, this);
-    domanda.setObjectName(QStringLiteral("confermaTogli"));
-    domanda.setTextFormat(Qt::PlainText); // the name as typed, never read as markup
-    domanda.setDefaultButton(QMessageBox::No);
-    if (domanda.exec() != QMessageBox::Yes) return;
+    if (!conferma(
+            QStringLiteral("confermaTogli"), QStringLiteral("Togli"),
+            QStringLiteral("Togliere \"%1\" dal registro, con tutte le sue partite?%2").arg(nome, dove)))
+        return;
     m_registro.togliGiocatore(m_idLocali.value(nome), nome);
     aggiorna();
+}
+
+bool FrmRegistro::conferma(const QString &nome, const QString &titolo, const QString &testo)
+{
+    QMessageBox domanda(QMessageBox::Question, titolo, testo, QMessageBox::Yes | QMessageBox::No, this);
+    domanda.setObjectName(nome);
+    domanda.setTextFormat(Qt::PlainText);      // names as typed, never read as markup
+    domanda.setDefaultButton(QMessageBox::No); // nothing removed by a hasty Return
+    return domanda.exec() == QMessageBox::Yes;
+}
+
+void FrmRegistro::svuotaGiocatore()
+{
+    const DialoghiScalati dialoghi(m_fattore);
+    Archivio *archivio = m_registro.archivio();
+    const QString nome = cmbGiocatore->currentText();
+    const qint64 id = m_idLocali.value(nome);
+    if (!archivio || !locale() || id == 0) return;
+    if (!conferma(QStringLiteral("confermaSvuota"), QStringLiteral("Svuota"),
+                  QStringLiteral("Togliere tutte le partite di \"%1\"? %1 resta fra i giocatori.").arg(nome)))
+        return;
+    archivio->svuota(id);
+    aggiorna();
+}
+
+void FrmRegistro::togliPartita()
+{
+    const DialoghiScalati dialoghi(m_fattore);
+    Archivio *archivio = m_registro.archivio();
+    const QModelIndex scelta = tabPartite->currentIndex();
+    if (!archivio || !locale() || !scelta.isValid()) return;
+    const QModelIndex inizio = m_partite->index(scelta.row(), 0);
+    const qint64 id = inizio.data(RuoloId).toLongLong();
+    if (id == 0) {
+        QMessageBox::information(this, QStringLiteral("Togli la partita"),
+                                 QStringLiteral("La partita in corso non si può togliere."));
+        return;
+    }
+    if (!conferma(QStringLiteral("confermaTogliPartita"), QStringLiteral("Togli la partita"),
+                  QStringLiteral("Togliere dal registro la partita del %1 (%2, %3 errori)?")
+                      .arg(inizio.data().toString(), m_partite->index(scelta.row(), 2).data().toString(),
+                           m_partite->index(scelta.row(), 3).data().toString())))
+        return;
+    archivio->togliPartita(id);
+    aggiorna();
+}
+
+bool FrmRegistro::scriviGiocatori(const QString &file, QString &errore)
+{
+    if (!m_vistaGiocatoriPronta) riempiVistaGiocatori();
+    QStringList intestazione;
+    for (int c = 0; c < m_giocatori->columnCount(); ++c)
+        intestazione.append(m_giocatori->headerData(c, Qt::Horizontal).toString());
+    QList<QStringList> righe;
+    for (int r = 0; r < m_giocatori->rowCount(); ++r) {
+        QStringList riga;
+        for (int c = 0; c < m_giocatori->columnCount(); ++c)
+            riga.append(m_giocatori->index(r, c).data().toString());
+        righe.append(riga);
+    }
+    return Esportazione::tabella(intestazione, righe, file, errore);
+}
+
+void FrmRegistro::esportaGiocatori()
+{
+    const DialoghiScalati dialoghi(m_fattore);
+    const QString file =
+        QFileDialog::getSaveFileName(this, QStringLiteral("Esporta la tabella dei giocatori"),
+                                     QStringLiteral("giocatori.csv"), QStringLiteral("CSV (*.csv)"));
+    if (file.isEmpty()) return;
+    QString errore;
+    if (!scriviGiocatori(file, errore))
+        QMessageBox::warning(this, QStringLiteral("Esporta"),
+                             QStringLiteral("Non riesco a esportare: %1.").arg(errore));
+    else
+        lblStato->setText(QStringLiteral("Giocatori esportati in %1.").arg(QDir::toNativeSeparators(file)));
 }
 
 void FrmRegistro::ripassa()

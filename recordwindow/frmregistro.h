@@ -4,6 +4,7 @@
 
 #include "record/schedafatto.h"
 
+#include <QDateTime>
 #include <QHash>
 #include <QWidget>
 #include <bitset>
@@ -33,6 +34,8 @@ class FrmRegistro : public QWidget
 public:
     /// How the window is used: beside the board, or alone (then "Ripassa" has no board to start).
     enum class Uso { ConTabellone, DaSolo };
+    /// The games shown: those started today, this week (from Monday), this month, or all.
+    enum class Periodo { Tutto, Oggi, Settimana, Mese };
 
     FrmRegistro(Registro &registro, Tipografia &tipografia, Uso uso, QWidget *parent = nullptr);
     ~FrmRegistro() override;
@@ -40,19 +43,27 @@ public:
     /// Reads the record again and shows it, at the scale \a fattore of the board.
     void aggiorna();
     void impostaScala(qreal fattore);
+    /// Centred over \a sopra, frame and all within the screen's free area.
+    void mettiSopra(const QRect &sopra);
+    /// The period chosen, which the list, the chart and the map follow.
+    Periodo periodo() const;
+    /// When the period \a periodo began, at \a ora; invalid for all time.
+    static QDateTime inizioPeriodo(Periodo periodo, const QDateTime &ora);
 
     // The controls, for the keyboard's order and for tests.
-    QComboBox *cmbGiocatore = nullptr;
-    QPushButton *cmdNuovo = nullptr, *cmdRinomina = nullptr, *cmdTogli = nullptr;
+    QComboBox *cmbGiocatore = nullptr, *cmbPeriodo = nullptr;
+    QPushButton *cmdNuovo = nullptr, *cmdRinomina = nullptr, *cmdTogli = nullptr, *cmdSvuota = nullptr;
     QTabWidget *schede = nullptr;
     QTableView *tabPartite = nullptr;
     GraficoPartite *grafico = nullptr;
-    QLabel *lblAndamento = nullptr; ///< the trend in words, above the chart
-    QCheckBox *chkAltre = nullptr;  ///< practice rounds and stopped games on the chart too
+    QLabel *lblAndamento = nullptr;     ///< the trend in words, above the chart
+    QCheckBox *chkAltre = nullptr;      ///< practice rounds and stopped games on the chart too
+    QTableView *tabAndamento = nullptr; ///< the chart's numbers, for a reader that walks a table
     MappaFatti *mappa = nullptr;
     QLabel *lblFatto = nullptr, *lblDifficili = nullptr, *lblStato = nullptr;
     QTableView *tabGiocatori = nullptr;
     QPushButton *cmdRipassa = nullptr, *cmdEsporta = nullptr, *cmdStampa = nullptr, *cmdChiudi = nullptr;
+    QPushButton *cmdTogliPartita = nullptr, *cmdEsportaGiocatori = nullptr;
 
     // What the buttons do; the dialogs they open are plain Qt ones.
     void nuovoGiocatore();
@@ -61,6 +72,18 @@ public:
     void ripassa();
     void esporta();
     void stampa();
+    /// The teacher's tools: a child's games all gone (she stays), one game gone, the players view
+    /// written out. Only on this computer's record.
+    void svuotaGiocatore();
+    void togliPartita();
+    void esportaGiocatori();
+    bool scriviGiocatori(const QString &file, QString &errore);
+
+    bool eventFilter(QObject *oggetto, QEvent *evento) override;
+
+protected:
+    void closeEvent(QCloseEvent *e) override;
+    bool focusNextPrevChild(bool avanti) override;
 
 Q_SIGNALS:
     /// "Ripassa": a game of these cells only, on the board.
@@ -75,17 +98,32 @@ private:
     void mostraStato();
     /// Today's round in words; \a maiGiocato when no fact was ever asked.
     static QString paroleGiro(const QList<SchedaFatto> &giro, bool maiGiocato);
+    /// The chart's points as rows of the table beside it.
+    void mostraNumeriAndamento();
+    /// The focus into the page of the current tab, as Alt and its letter leave the tab bar behind.
+    void entraNellaScheda();
+    /// Which buttons the current tab and the record shown allow.
+    void mostraPulsanti();
+    /// Whether what is shown is this computer's record, where games may be removed.
+    bool locale() const;
     /// Asks a name; empty when cancelled or not valid (the reason is told).
     QString chiediNome(const QString &titolo, const QString &proposto);
+    /// The player already listed whose name is \a nome but for case and spaces, \a tranne aside.
+    QString omonimo(const QString &nome, const QString &tranne) const;
+    /// Asks \a testo, No by default; true for Yes. \a nome is the question's object name.
+    bool conferma(const QString &nome, const QString &titolo, const QString &testo);
+    /// Tells when \a nome is taken, and then true.
+    bool rifiutaOmonimo(const QString &titolo, const QString &nome, const QString &tranne);
 
     Registro &m_registro;
     Tipografia &m_tipografia;
-    QStandardItemModel *m_partite = nullptr, *m_giocatori = nullptr;
+    QStandardItemModel *m_partite = nullptr, *m_giocatori = nullptr, *m_andamento = nullptr;
     QList<SchedaFatto> m_giro; ///< today's round of "Ripassa"
     QFont m_font;
     qreal m_fattore = 1.0;
     std::unique_ptr<DisposizioniScalate> m_disposizioni; ///< the layouts' sizes at scale 1
     bool m_vistaGiocatoriPronta = false;
+    bool m_cambioScheda = false; ///< a tab changing by its Alt key
     /// What the views read: the class on the school's server when it answers, else this computer's
     /// record. Players are matched by name, so each view keeps its own ids.
     Archivio *m_vista = nullptr;

@@ -28,6 +28,7 @@ public:
     using FrmNumerella::cmdStampa_Click;
     using FrmNumerella::cmdStop_Click;
     using FrmNumerella::Contatore_Click;
+    using FrmNumerella::impostaSchermoIntero;
     using FrmNumerella::Label1_MouseDown;
     using FrmNumerella::SceltaDomanda;
     using FrmNumerella::Timer1_Timer;

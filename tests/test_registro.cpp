@@ -8,10 +8,12 @@
 #include "record/giocatore.h"
 #include "record/registro.h"
 #include "record/ripasso.h"
+#include "recordwindow/frmchigioca.h"
 #include "recordwindow/frmregistro.h"
 #include "recordwindow/graficopartite.h"
 #include "recordwindow/mappafatti.h"
 
+#include <QAccessible>
 #include <QCategoryAxis>
 #include <QChart>
 #include <QCheckBox>
@@ -35,11 +37,16 @@
 #include <QSqlQuery>
 #include <QStandardItemModel>
 #include <QStandardPaths>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QXYSeries>
 #include <csignal>
+#include <private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -111,12 +118,16 @@ QString testoPdf(const QString &pdf, const QString &opzione)
     return QString::fromUtf8(p.readAllStandardOutput());
 }
 
+/// Whether the test's board starts with a player chosen, as --giocatore does, or only the one remembered.
+enum class Avvio { ConGiocatore, Ricordato };
+
 /// The board wired to a record as main() does, with a player chosen (or the guest).
 struct Partite
 {
-    explicit Partite(const QString &file, const QString &nome = {}) : registro(giocatore, file)
+    explicit Partite(const QString &file, const QString &nome = {}, Avvio avvio = Avvio::ConGiocatore)
+        : registro(giocatore, file)
     {
-        giocatore.scegli(nome);
+        if (avvio == Avvio::ConGiocatore) giocatore.scegli(nome);
         registra(*banco, registro, banco.tipografia);
     }
     /// Answers every question right until the game ends.
@@ -129,6 +140,34 @@ struct Partite
     Registro registro;
     Banco banco;
 };
+
+/// Every mnemonic of a window's buttons, labels and tabs: each letter once, or Alt+letter presses none.
+void mnemoniciUnici(QWidget *finestra)
+{
+    QStringList testi;
+    for (QAbstractButton *b : finestra->findChildren<QAbstractButton *>())
+        if (b->isVisibleTo(finestra)) testi << b->text();
+    for (QLabel *l : finestra->findChildren<QLabel *>())
+        if (l->buddy()) testi << l->text();
+    for (QTabBar *t : finestra->findChildren<QTabBar *>())
+        for (int i = 0; i < t->count(); ++i)
+            testi << t->tabText(i);
+    QHash<QChar, QString> prese;
+    for (const QString &t : testi) {
+        for (qsizetype i = 0; i + 1 < t.size(); ++i) {
+            if (t[i] != u'&') continue;
+            if (t[i + 1] == u'&') {
+                ++i;
+                continue;
+            }
+            const QChar lettera = t[i + 1].toLower();
+            QVERIFY2(!prese.contains(lettera),
+                     qPrintable(QStringLiteral("Alt+%1: %2 e %3").arg(lettera, prese.value(lettera), t)));
+            prese.insert(lettera, t);
+            break;
+        }
+    }
+}
 
 } // namespace
 
@@ -152,6 +191,10 @@ private Q_SLOTS:
     void giroDelRipasso_data();
     void giroDelRipasso();
     void fattiDaTutteLeDomande();
+    void chiGioca_data();
+    void chiGioca();
+    void finestraPerLettore();
+    void strumentiInsegnante();
 
 private:
     QString nuovoFile() { return m_cartella.filePath(QStringLiteral("r%1/registro.sqlite").arg(++m_file)); }
@@ -772,6 +815,25 @@ void TestRegistro::finestraRegistro()
     QVERIFY(f && f->isVisible());
 
     QCOMPARE(f->cmbGiocatore->currentText(), QStringLiteral("Giulia"));
+    mnemoniciUnici(f);
+    // A new child named as one already there but for case and spaces is refused, and told why.
+    QString detto;
+    QTimer::singleShot(0, [&] {
+        auto *nome = qobject_cast<QInputDialog *>(QApplication::activeModalWidget());
+        QVERIFY(nome);
+        nome->setTextValue(QStringLiteral(" GIU lia"));
+        QTimer::singleShot(0, [&] {
+            auto *messaggio = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            QVERIFY(messaggio);
+            detto = messaggio->text();
+            messaggio->accept();
+        });
+        nome->accept();
+    });
+    f->nuovoGiocatore();
+    QVERIFY2(detto.contains(QStringLiteral("\"Giulia\"")), qPrintable(detto));
+    QCOMPARE(f->cmbGiocatore->count(), 2);
+    QCOMPARE(f->cmbGiocatore->currentText(), QStringLiteral("Giulia"));
     auto *partite = f->tabPartite->model();
     // Newest first, the paused game too; a click on a header sorts by it.
     QCOMPARE(partite->rowCount(), 3);
@@ -804,7 +866,7 @@ void TestRegistro::finestraRegistro()
     QCOMPARE(f->lblDifficili->text(),
              QStringLiteral("Il ripasso di oggi: 7 per 8, 3 per 4, 6 per 9, 2 per 2."));
 
-    f->schede->setCurrentWidget(f->tabGiocatori);
+    f->schede->setCurrentWidget(f->tabGiocatori->parentWidget());
     QCOMPARE(f->tabGiocatori->model()->rowCount(), 2);
     QCOMPARE(f->tabGiocatori->model()->index(0, 0).data().toString(), QStringLiteral("Giulia"));
     QCOMPARE(f->tabGiocatori->model()->index(0, 1).data().toString(), QStringLiteral("3"));
@@ -1136,6 +1198,344 @@ void TestRegistro::fattiDaTutteLeDomande()
     }
     QCOMPARE(apprendimento::mediana(ritmo), 1000);
     QCOMPARE(apprendimento::stato(lento, oggi), apprendimento::Stato::DaImparare);
+}
+
+void TestRegistro::chiGioca_data()
+{
+    // The players in the record (the one remembered from the last run first), the one named on the
+    // command line, the button pressed in "Chi gioca?" ("Esc": none), and whose game starts ("-": none).
+    QTest::addColumn<QStringList>("nomi");
+    QTest::addColumn<QString>("daRigaDiComando");
+    QTest::addColumn<QString>("premuto");
+    QTest::addColumn<QString>("gioca");
+    const QStringList tre = {"Sofia", "Luca", "Anna & Bea", "Ospite"};
+    QTest::newRow("tre bambini") << tre << QString() << "Luca"
+                                 << "Luca";
+    QTest::newRow("l'ospite fra tre") << tre << QString() << "Ospite"
+                                      << "Ospite";
+    QTest::newRow("chiusa con Esc") << tre << QString() << "Esc"
+                                    << "-";
+    QTest::newRow("nominata sulla riga di comando") << tre << "Anna & Bea" << QString() << "Anna & Bea";
+    QTest::newRow("una bambina e l'ospite")
+        << QStringList{"Sofia", "Ospite"} << QString() << QString() << "Sofia";
+}
+
+void TestRegistro::chiGioca()
+{
+    QFETCH(QStringList, nomi);
+    QFETCH(QString, daRigaDiComando);
+    QFETCH(QString, premuto);
+    QFETCH(QString, gioca);
+    const QString file = nuovoFile();
+    {
+        Archivio a(file);
+        QVERIFY(a.apri());
+        for (const QString &n : nomi)
+            QVERIFY(a.giocatore(n));
+    }
+    Giocatore().scegli(nomi.first()); // an earlier run's child
+    Partite p(file, daRigaDiComando, daRigaDiComando.isEmpty() ? Avvio::Ricordato : Avvio::ConGiocatore);
+    QStringList offerti;
+    bool chiesto = false;
+    QTimer::singleShot(0, [&] {
+        auto *d = qobject_cast<FrmChiGioca *>(QApplication::activeModalWidget());
+        if (!d) return; // nothing asked
+        chiesto = true;
+        QCOMPARE(QAccessible::queryAccessibleInterface(d)->role(), QAccessible::Dialog);
+        mnemoniciUnici(d);
+        for (QPushButton *b : d->pulsanti)
+            offerti << QAccessible::queryAccessibleInterface(b)->text(QAccessible::Name);
+        // Keys only: the arrows move the focus, Space presses.
+        QCOMPARE(d->focusWidget(), d->pulsanti.first());
+        if (premuto == QStringLiteral("Esc")) {
+            QTest::keyClick(d, Qt::Key_Escape);
+            return;
+        }
+        for (int i = 0; i < int(offerti.indexOf(premuto)); ++i)
+            QTest::keyClick(d->focusWidget(), Qt::Key_Right);
+        QTest::keyClick(d->focusWidget(), Qt::Key_Space);
+    });
+    p.banco->cmdAvvio_Click();
+    QCoreApplication::processEvents();
+    QCOMPARE(chiesto, !premuto.isEmpty());
+    if (chiesto) {
+        QStringList bambini = nomi.filter(QRegularExpression(QStringLiteral("^(?!Ospite$)")));
+        std::sort(bambini.begin(), bambini.end(),
+                  [](const QString &a, const QString &b) { return a.localeAwareCompare(b) < 0; });
+        QCOMPARE(offerti, bambini << QStringLiteral("Ospite"));
+    }
+    if (gioca == QStringLiteral("-")) {
+        QCOMPARE(p.banco->momento(), Momento::Riposo);
+        return;
+    }
+    QCOMPARE(p.banco->momento(), Momento::InCorso);
+    QCOMPARE(p.registro.giocatore().nomeRegistro(), gioca);
+    // Asked once a run: the next game is hers too.
+    p.banco->cmdStop_Click();
+    p.banco->cmdAvvio_Click();
+    QCOMPARE(p.banco->momento(), Momento::InCorso);
+    p.banco->cmdStop_Click();
+    Archivio a(file);
+    QVERIFY(a.apri());
+    for (const SchedaGiocatore &g : a.giocatori())
+        QCOMPARE(g.partite, g.nome == gioca ? 2 : 0);
+    // In full screen, where there is no caption, the title says who plays.
+    p.banco->show();
+    p.banco->impostaSchermoIntero(Schermo::Intero);
+    const QString titolo = p.banco->lblTitolo->text();
+    p.banco->impostaSchermoIntero(Schermo::Finestra);
+    QCOMPARE(titolo, gioca == Giocatore::ospite() ? QStringLiteral("La Numerella")
+                                                  : QStringLiteral("La Numerella – %1").arg(gioca));
+    QCOMPARE(p.banco->lblTitolo->text(), QStringLiteral("La Numerella"));
+}
+
+namespace {
+
+/// Giulia's record: a game long ago (7 per 8 wrong), one this morning (3 per 4 right, 6 per 9 slow);
+/// Marco's one game.
+void dueTempi(const QString &file)
+{
+    Archivio a(file);
+    QVERIFY(a.apri());
+    const qint64 giulia = a.giocatore(QStringLiteral("Giulia")), marco = a.giocatore(QStringLiteral("Marco"));
+    const QDateTime prima = QDateTime::currentDateTimeUtc().addDays(-40);
+    const QDateTime oggi = QDate::currentDate().startOfDay().toUTC().addSecs(60);
+    const qint64 p1 = a.iniziaPartita(giulia, QStringLiteral("vecchia"), prima, std::bitset<100>().set());
+    QVERIFY(a.domanda(p1, 1, 67, 6000, 2) && a.sbagliata(p1, 1, 67, QStringLiteral("54"), 2000));
+    QVERIFY(a.chiudiPartita(p1, prima.addSecs(6), 6, 2, 1, FinePartita::Finita));
+    const qint64 p2 = a.iniziaPartita(giulia, QStringLiteral("nuova"), oggi, std::bitset<100>().set());
+    QVERIFY(a.domanda(p2, 1, 23, 2000, 0) && a.domanda(p2, 2, 58, 9000, 0));
+    QVERIFY(a.chiudiPartita(p2, oggi.addSecs(11), 11, 0, 2, FinePartita::Fermata));
+    const qint64 p3 = a.iniziaPartita(marco, QStringLiteral("marco"), oggi, std::bitset<100>().set());
+    QVERIFY(a.domanda(p3, 1, 44, 3000, 0));
+    QVERIFY(a.chiudiPartita(p3, oggi.addSecs(3), 3, 0, 1, FinePartita::Finita));
+}
+
+/// The board shown and active.
+bool sulloSchermo(Partite &p)
+{
+    p.banco->show();
+    return QTest::qWaitForWindowActive(p.banco.w.get());
+}
+
+/// The record window Ctrl+R opens over the board, active.
+FrmRegistro *apriRegistro(Partite &p)
+{
+    QTest::keyClick(p.banco->windowHandle(), Qt::Key_R, Qt::ControlModifier);
+    auto *f = p.banco->findChild<FrmRegistro *>();
+    if (!f) return nullptr;
+    f->activateWindow();
+    return QTest::qWaitForWindowActive(f) ? f : nullptr;
+}
+
+/// The places along the x axis where the chart has a point.
+int puntiDelGrafico(FrmRegistro *f)
+{
+    QSet<qreal> x;
+    for (const QAbstractSeries *serie : f->grafico->chart()->series())
+        if (const auto *linea = qobject_cast<const QXYSeries *>(serie))
+            for (const QPointF &punto : linea->points())
+                x.insert(punto.x());
+    return int(x.size());
+}
+
+/// Accessible names told to have changed, in order.
+QList<QObject *> s_nominati, s_fuochi;
+void registraNomi(QAccessibleEvent *e)
+{
+    if (e->type() == QAccessible::NameChanged) s_nominati.append(e->object());
+    if (e->type() == QAccessible::Focus) s_fuochi.append(e->object());
+}
+
+} // namespace
+
+void TestRegistro::finestraPerLettore()
+{
+    const QString file = nuovoFile();
+    dueTempi(file);
+    Partite p(file, QStringLiteral("Giulia"));
+    QVERIFY(sulloSchermo(p));
+    QPointer<FrmRegistro> f = apriRegistro(p);
+    QVERIFY(f);
+    QAccessibleInterface *finestra = QAccessible::queryAccessibleInterface(f);
+    QCOMPARE(finestra->role(), QAccessible::Dialog);
+    QCOMPARE(QAccessible::queryAccessibleInterface(f->grafico)->role(), QAccessible::Chart);
+    QCOMPARE(finestra->text(QAccessible::Name), QStringLiteral("Registro"));
+
+    // Alt and a tab's letter: the tab, its name told, and the focus in its page.
+    QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true); // as a reader does
+    QAccessible::installUpdateHandler(registraNomi);
+    const struct
+    {
+        Qt::Key tasto;
+        const char *scheda;
+        QWidget *fuoco;
+        const char *nome;
+    } schede[] = {
+        {Qt::Key_A, "Andamento", f->grafico, "Andamento delle partite"},
+        {Qt::Key_F, "Fatti", f->mappa, "Mappa dei fatti"},
+        {Qt::Key_I, "Giocatori", f->tabGiocatori, "Tutti i giocatori"},
+        {Qt::Key_P, "Partite", f->tabPartite, "Partite"},
+    };
+    for (const auto &s : schede) {
+        s_nominati.clear();
+        s_fuochi.clear();
+        QTest::keyClick(f->windowHandle(), s.tasto, Qt::AltModifier);
+        QCOMPARE(f->focusWidget(), s.fuoco);
+        // Nothing outside the page is said on the way (the button after the page left, say).
+        for (QObject *detto : std::as_const(s_fuochi))
+            QVERIFY2(detto == s.fuoco || s.fuoco->isAncestorOf(qobject_cast<QWidget *>(detto)) ||
+                         s.fuoco == detto->parent(),
+                     qPrintable(detto->objectName()));
+        QCOMPARE(QAccessible::queryAccessibleInterface(s.fuoco)->text(QAccessible::Name),
+                 QLatin1String(s.nome));
+        QAccessibleInterface *barra = QAccessible::queryAccessibleInterface(f->schede->tabBar());
+        QCOMPARE(barra->text(QAccessible::Name), QLatin1String(s.scheda));
+        QVERIFY(s_nominati.contains(f->schede->tabBar()));
+    }
+    QAccessible::installUpdateHandler(nullptr);
+
+    // The chart's alternative: its points as a table, a row a game, walked cell by cell.
+    QAccessibleInterface *numeri = QAccessible::queryAccessibleInterface(f->tabAndamento);
+    QCOMPARE(numeri->role(), QAccessible::Table);
+    QCOMPARE(numeri->text(QAccessible::Name), QStringLiteral("Andamento in numeri"));
+    QAccessibleTableInterface *tabella = numeri->tableInterface();
+    QVERIFY(tabella);
+    const QList<QAbstractSeries *> linee = f->grafico->chart()->series();
+    QCOMPARE(tabella->columnCount(), linee.size() + 1);
+    for (int c = 1; c <= linee.size(); ++c) {
+        const auto *linea = qobject_cast<const QXYSeries *>(linee[c - 1]);
+        QVERIFY(linea);
+        QCOMPARE(tabella->columnDescription(c), linea->name());
+        QStringList attesi, letti;
+        for (const QPointF &punto : linea->points())
+            attesi << QLocale(QLocale::Italian).toString(punto.y(), 'f', 1);
+        for (int r = 0; r < tabella->rowCount(); ++r)
+            if (const QString t = tabella->cellAt(r, c)->text(QAccessible::Name); !t.isEmpty()) letti << t;
+        attesi.sort();
+        letti.sort();
+        QCOMPARE(letti, attesi);
+    }
+    QCOMPARE(tabella->rowCount(), puntiDelGrafico(f));
+    QVERIFY(tabella->rowCount() > 0);
+
+    // A map cell says its words; the hardest facts come next by Tab.
+    QTest::keyClick(f->windowHandle(), Qt::Key_F, Qt::AltModifier);
+    QAccessibleTableInterface *mappa = QAccessible::queryAccessibleInterface(f->mappa)->tableInterface();
+    QVERIFY(mappa);
+    const QString parole = mappa->cellAt(6, 7)->text(QAccessible::Name);
+    QCOMPARE(parole, f->mappa->item(6, 7)->data(Qt::AccessibleTextRole).toString());
+    QVERIFY2(parole.startsWith(QStringLiteral("7 per 8: ")), qPrintable(parole));
+    for (int n = 0; n < 4 && f->focusWidget() != f->lblDifficili; ++n)
+        QTest::keyClick(f->windowHandle(), Qt::Key_Tab);
+    QCOMPARE(f->focusWidget(), f->lblDifficili);
+    QVERIFY(QAccessible::queryAccessibleInterface(f->lblDifficili)
+                ->text(QAccessible::Name)
+                .startsWith(QStringLiteral("I fatti più difficili: 7 per 8")));
+
+    // Escape closes it, and the board has the keys again.
+    QTest::keyClick(f->windowHandle(), Qt::Key_Escape);
+    QTRY_VERIFY(!f);
+    QVERIFY(QTest::qWaitForWindowActive(p.banco.w.get()));
+}
+
+void TestRegistro::strumentiInsegnante()
+{
+    const QString file = nuovoFile();
+    dueTempi(file);
+    Partite p(file, QStringLiteral("Giulia"));
+    QVERIFY(sulloSchermo(p));
+    // A game on the board, three answers in: one wrong.
+    p.banco->ripassa(std::bitset<100>().set(0).set(1).set(2).set(3), FrmNumerella::Partenza::Subito);
+    p.banco.rispondi();
+    p.banco.digita(99);
+    p.banco.clic(p.banco->Cmd_invio);
+    p.banco.rispondi();
+    QPointer<FrmRegistro> f = apriRegistro(p);
+    QVERIFY(f);
+    auto *partite = f->tabPartite->model();
+    // Listed with what was played so far.
+    QCOMPARE(partite->rowCount(), 3);
+    QCOMPARE(partite->index(0, 4).data().toString(), QStringLiteral("in corso"));
+    QCOMPARE(partite->index(0, 3).data().toString(), QStringLiteral("1"));
+
+    // The period: the list, the chart and the map follow it.
+    const auto periodo = [&](FrmRegistro::Periodo quale) {
+        f->cmbPeriodo->setCurrentIndex(f->cmbPeriodo->findData(int(quale)));
+    };
+    using L = MappaFatti::Livello;
+    const int puntiTutti = puntiDelGrafico(f);
+    periodo(FrmRegistro::Periodo::Oggi);
+    QCOMPARE(partite->rowCount(), 2);
+    QVERIFY(puntiDelGrafico(f) < puntiTutti);
+    QCOMPARE(f->tabAndamento->model()->rowCount(), puntiDelGrafico(f));
+    QCOMPARE(f->mappa->item(6, 7)->background().color(), MappaFatti::colore(L::MaiChiesta));
+    QCOMPARE(f->mappa->item(2, 3)->background().color(), MappaFatti::colore(L::Sicura));
+    periodo(FrmRegistro::Periodo::Tutto);
+    QCOMPARE(partite->rowCount(), 3);
+    QCOMPARE(f->mappa->item(6, 7)->background().color(), MappaFatti::colore(L::Difficile));
+    QCOMPARE(FrmRegistro::inizioPeriodo(FrmRegistro::Periodo::Settimana,
+                                        QDateTime(QDate(2026, 12, 10), QTime(9, 0))),
+             QDate(2026, 12, 7).startOfDay());
+    QCOMPARE(
+        FrmRegistro::inizioPeriodo(FrmRegistro::Periodo::Mese, QDateTime(QDate(2026, 12, 10), QTime(9, 0))),
+        QDate(2026, 12, 1).startOfDay());
+
+    // One game removed: the old one, with its answers; the game going on cannot be.
+    const auto rispondi = [](QMessageBox::StandardButton risposta, QString *testo = nullptr) {
+        QTimer::singleShot(0, [risposta, testo] {
+            auto *domanda = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            QVERIFY(domanda);
+            if (testo) *testo = domanda->text();
+            if (QAbstractButton *b = domanda->button(risposta))
+                b->click();
+            else
+                domanda->accept();
+        });
+    };
+    f->tabPartite->setCurrentIndex(partite->index(0, 0));
+    QString detto;
+    rispondi(QMessageBox::Ok, &detto);
+    f->togliPartita();
+    QVERIFY2(detto.contains(QStringLiteral("in corso")), qPrintable(detto));
+    QCOMPARE(partite->rowCount(), 3);
+    f->tabPartite->setCurrentIndex(partite->index(2, 0));
+    rispondi(QMessageBox::No);
+    f->togliPartita();
+    QCOMPARE(partite->rowCount(), 3);
+    rispondi(QMessageBox::Yes);
+    f->togliPartita();
+    QCOMPARE(partite->rowCount(), 2);
+    QCOMPARE(f->mappa->item(6, 7)->background().color(), MappaFatti::colore(L::MaiChiesta));
+
+    // Her record emptied: she stays, and so does the game she is playing, which goes on being kept.
+    rispondi(QMessageBox::Yes);
+    f->svuotaGiocatore();
+    QCOMPARE(f->cmbGiocatore->currentText(), QStringLiteral("Giulia"));
+    QCOMPARE(partite->rowCount(), 1);
+    QCOMPARE(partite->index(0, 4).data().toString(), QStringLiteral("in corso"));
+
+    // The players view written out.
+    const QString csv = m_cartella.filePath(QStringLiteral("giocatori.csv"));
+    QString errore;
+    QVERIFY2(f->scriviGiocatori(csv, errore), qPrintable(errore));
+    QFile scritto(csv);
+    QVERIFY(scritto.open(QIODevice::ReadOnly));
+    const QString testo = QString::fromUtf8(scritto.readAll());
+    for (const char *parola : {"Giocatore", "Partite", "Giulia", "Marco"})
+        QVERIFY2(testo.contains(QLatin1String(parola)), qPrintable(testo));
+    f->close();
+    QTRY_VERIFY(!f);
+    p.banco->cmdRiprendi_Click();
+    p.finisci();
+    Archivio a(file);
+    QVERIFY(a.apri());
+    const QList<SchedaPartita> rimaste = a.partite(a.giocatore(QStringLiteral("Giulia")));
+    QCOMPARE(rimaste.size(), 1);
+    QCOMPARE(rimaste[0].esito, FinePartita::Finita);
+    QCOMPARE(rimaste[0].esatte, 4);
+    QCOMPARE(rimaste[0].errori, 1);
+    QCOMPARE(a.fatti(a.giocatore(QStringLiteral("Giulia"))).size(), 4);
 }
 
 QTEST_MAIN(TestRegistro)

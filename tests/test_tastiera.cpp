@@ -4,6 +4,7 @@
 
 #include <QAccessible>
 #include <QAccessibleInterface>
+#include <QLineEdit>
 #include <private/qguiapplication_p.h>
 #include <qpa/qplatformaccessibility.h>
 #include <qpa/qplatformintegration.h>
@@ -23,7 +24,9 @@ QString detto(FrmNumerellaProva &w)
 }
 
 /// What a screen reader says, from the events Qt sends: the name of each control that takes the
-/// focus, and each new name or description of the control that has it.
+/// focus, and each new name or description of the control it was last told has the focus (a reader
+/// knows the focus from these events only: a control left is still its place until the next one's
+/// focus event arrives). A description set again to the same words changes nothing, and is not heard.
 class Orecchio
 {
 public:
@@ -32,6 +35,7 @@ public:
         // Offscreen there is no screen reader to switch it on.
         QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
         s_orecchio = this;
+        m_fuoco = QApplication::focusWidget(); // where a reader is when it starts
         QAccessible::installUpdateHandler(&Orecchio::ascolta);
     }
     ~Orecchio()
@@ -40,34 +44,50 @@ public:
         s_orecchio = nullptr;
     }
     QStringList prendi() { return std::exchange(m_sentito, {}); }
+    /// A reader asked to read again where it is: the name, and the description when there is one.
+    QString rileggi() const
+    {
+        QAccessibleInterface *i = m_fuoco ? interfaccia(m_fuoco) : nullptr;
+        if (!i) return {};
+        const QString descrizione = i->text(QAccessible::Description);
+        return i->text(QAccessible::Name) + (descrizione.isEmpty() ? QString() : u'|' + descrizione);
+    }
 
 private:
     static void ascolta(QAccessibleEvent *e)
     {
         QAccessibleInterface *i = e->accessibleInterface();
         if (!s_orecchio || !i || !i->object()) return;
-        QWidget *fuoco = QApplication::focusWidget();
-        const bool suDiLui = i->object() == fuoco || (!fuoco && i->object()->isWidgetType() &&
-                                                      static_cast<QWidget *>(i->object())->isWindow());
+        Orecchio &o = *s_orecchio;
+        QObject *oggetto = i->object();
+        const bool suDiLui = oggetto == o.m_fuoco;
         QString parole;
         switch (e->type()) {
         case QAccessible::Focus:
+            o.m_fuoco = oggetto;
+            o.m_descrizioni.remove(oggetto);
             parole = i->text(QAccessible::Name);
             break;
         case QAccessible::NameChanged:
             if (suDiLui) parole = i->text(QAccessible::Name);
             break;
-        case QAccessible::DescriptionChanged:
-            if (suDiLui) parole = i->text(QAccessible::Description);
+        case QAccessible::DescriptionChanged: {
+            const QString descrizione = i->text(QAccessible::Description);
+            const bool nuova = o.m_descrizioni.value(oggetto) != descrizione;
+            o.m_descrizioni.insert(oggetto, descrizione);
+            if (suDiLui && nuova) parole = descrizione;
             break;
+        }
         default:
             break;
         }
-        if (!parole.isEmpty()) s_orecchio->m_sentito.append(parole);
+        if (!parole.isEmpty()) o.m_sentito.append(parole);
     }
 
     static inline Orecchio *s_orecchio = nullptr;
     QStringList m_sentito;
+    QPointer<QObject> m_fuoco;
+    QHash<QObject *, QString> m_descrizioni; ///< what each control's description said last
 };
 
 /// The tables still playable: the columns whose top cell is not green.
@@ -111,6 +131,9 @@ private Q_SLOTS:
         // "tic N": N stopwatch seconds; "fuoco NAME": the focus put there; "clic NAME": a click on it)
         // and then what is heard,
         // in order; "{domanda}" is the question asked after the step. "..." first: only the last.
+        // "celle N M": only those cells in play; "rileggi": the reader reads its place again;
+        // "via e ritorno": another window active, then the board; "ancora in pausa": the paused
+        // game untouched.
         QTest::addColumn<QStringList>("passi");
         QTest::newRow("tutto coi tasti") << QStringList{
             "Alt+4",       "Tabellina del 4 esclusa",
@@ -147,6 +170,23 @@ private Q_SLOTS:
         QTest::newRow("col mouse") << QStringList{
             "clic cmdAvvio",
             "Stop|{domanda}",
+        };
+        QTest::newRow("due celle") << QStringList{
+            "celle 37 38",     "",
+            "Ctrl+N",          "{domanda}",
+            "giusta",          "Giusto! {domanda}",
+            "sbagliata",       "Sbagliato, 1 errore. {domanda}",
+            "rileggi",         "Sbagliato, 1 errore. {domanda}",
+            "Ctrl+P",          "Pausa. Ctrl+P per riprendere.",
+            "Ctrl+N",          "La partita è già cominciata.",
+            "ancora in pausa", "",
+            "Ctrl+T",          "0 secondi, 1 errore",
+            "Ctrl+T",          "0 secondi, 1 errore",
+            "via e ritorno",   "Pausa. Ctrl+P per riprendere. {domanda}",
+            "Ctrl+P",          "Si riprende. {domanda}",
+            "rileggi",         "Si riprende. {domanda}",
+            "giusta",          "...|Complimenti. Hai finito. 0 secondi, 1 errore. Stampa",
+            "Ctrl+N",          "{domanda}",
         };
         QTest::newRow("niente da fare") << QStringList{
             "Ctrl+P",      "Nessuna partita in corso. Ctrl+N per cominciare.",
@@ -191,12 +231,41 @@ private Q_SLOTS:
                 b->findChild<QWidget *>(passo.mid(6))->setFocus();
             } else if (passo.startsWith(QLatin1String("clic "))) {
                 QTest::mouseClick(b->findChild<QWidget *>(passo.mid(5)), Qt::LeftButton);
+            } else if (passo.startsWith(QLatin1String("celle "))) {
+                std::bitset<100> celle;
+                for (const QString &k : passo.mid(6).split(u' '))
+                    celle.set(k.toInt());
+                b->ripassa(celle, FrmNumerella::Partenza::AlComando);
+            } else if (passo == QLatin1String("rileggi")) {
+                // Nothing said meanwhile; what is read again comes below.
+                QCoreApplication::processEvents();
+                QCOMPARE(orecchio.prendi(), QStringList());
+            } else if (passo == QLatin1String("via e ritorno")) {
+                QWidget altra;
+                auto *riga = new QLineEdit(&altra); // a window with a control that takes the focus
+                altra.show();
+                altra.activateWindow();
+                QVERIFY(QTest::qWaitForWindowActive(&altra));
+                riga->setFocus();
+                QCoreApplication::processEvents();
+                orecchio.prendi();
+                b->activateWindow();
+                QVERIFY(QTest::qWaitForWindowActive(b.w.get()));
+            } else if (passo == QLatin1String("ancora in pausa")) {
+                // Nothing of the game changed: neither the answers given nor the errors.
+                QCOMPARE(b->momento(), Momento::InPausa);
+                QCOMPARE(b.stato.NumEsatte, 1);
+                QCOMPARE(b.stato.NumErrori, 1);
+                QCOMPARE(b->txtErrori->text(), QStringLiteral("1"));
             } else {
                 const QKeySequence tasti(passo);
                 QCOMPARE(tasti.count(), 1);
                 dita(tasti[0].key(), tasti[0].keyboardModifiers());
             }
+            // (words put back once the focus has moved are put back by then, unheard)
+            QCoreApplication::processEvents();
             QStringList sentito = orecchio.prendi();
+            if (passo == QLatin1String("rileggi")) sentito = QStringList{orecchio.rileggi()};
             QString atteso = passi[i + 1];
             if (atteso.startsWith(QLatin1String("...|"))) {
                 atteso = atteso.mid(4);

@@ -62,6 +62,9 @@ void impostaRuolo(QWidget *finestra, QAccessible::Role ruolo)
 {
     installa();
     finestra->setProperty(RuoloFinestra, int(ruolo));
+    // An interface made already (when its name was set) is made again, with the role.
+    if (QAccessibleInterface *fatta = QAccessible::queryAccessibleInterface(finestra))
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(fatta));
 }
 
 void velaSempre(QWidget *controllo)

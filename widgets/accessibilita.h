@@ -8,7 +8,8 @@ class QWidget;
 
 namespace accessibilita {
 
-/// The role a top-level window reports (the main window a frame, the info window a dialog).
+/// The role a top-level window reports (the main window a frame, the info window a dialog), or a
+/// control whose own is too vague (a chart).
 void impostaRuolo(QWidget *finestra, QAccessible::Role ruolo);
 
 /// A control that stays where it is but is never seen (covered by others): reported invisible.

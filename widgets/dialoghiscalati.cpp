@@ -13,7 +13,8 @@ namespace {
 const DialoghiScalati *attivo = nullptr;
 } // namespace
 
-DialoghiScalati::DialoghiScalati(qreal fattore) : m_prima(QApplication::font()), m_fattore(fattore)
+DialoghiScalati::DialoghiScalati(qreal fattore)
+    : m_finestra(QApplication::activeWindow()), m_prima(QApplication::font()), m_fattore(fattore)
 {
     if (m_fattore <= 1.0 || attivo) {
         m_fattore = 1.0;
@@ -31,6 +32,8 @@ DialoghiScalati::DialoghiScalati(qreal fattore) : m_prima(QApplication::font()),
 
 DialoghiScalati::~DialoghiScalati()
 {
+    if (m_finestra && m_finestra->isVisible() && QApplication::activeWindow() != m_finestra)
+        m_finestra->activateWindow();
     if (attivo != this) return;
     attivo = nullptr;
     QApplication::setFont(m_prima);

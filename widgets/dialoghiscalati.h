@@ -4,10 +4,13 @@
 
 #include <QFont>
 #include <QObject>
+#include <QPointer>
+#include <QWidget>
 
-/// While it lives, the application's font is \a fattore times the system's, never smaller, and every
-/// dialog that opens is brought to that scale (ScalaDialogo); the board's own controls set their
-/// fonts explicitly and keep them.
+/// When it ends, the window that was active when it began is active again: with no window manager
+/// nobody else gives it back the keys after a dialog. While it lives, the application's font is \a fattore
+/// times the system's, never smaller, and every dialog that opens is brought to that scale (ScalaDialogo);
+/// the board's own controls set their fonts explicitly and keep them.
 class DialoghiScalati : public QObject
 {
     Q_OBJECT
@@ -20,6 +23,7 @@ public:
     bool eventFilter(QObject *oggetto, QEvent *evento) override;
 
 private:
+    QPointer<QWidget> m_finestra; ///< active when the step began
     QFont m_prima;
     qreal m_fattore;
 };
