@@ -631,10 +631,22 @@ bool Archivio::togliFinite(const QString &quali, qint64 valore)
     const QString finite =
         QStringLiteral("(SELECT id FROM partite WHERE %1 AND esito IS NOT NULL)").arg(quali);
     if (!m_db.transaction()) return false;
-    const bool riuscita =
-        esegui(QStringLiteral("DELETE FROM domande WHERE partita IN ") + finite, {valore}) &&
-        esegui(QStringLiteral("DELETE FROM sbagliate WHERE partita IN ") + finite, {valore}) &&
-        esegui(QStringLiteral("DELETE FROM partite WHERE id IN ") + finite, {valore});
+    QList<qint64> giocatori;
+    QSqlQuery q(m_db);
+    q.prepare(
+        QStringLiteral("SELECT DISTINCT giocatore FROM partite WHERE %1 AND esito IS NOT NULL").arg(quali));
+    q.addBindValue(valore);
+    bool riuscita = esegui(q);
+    while (riuscita && q.next())
+        giocatori.append(q.value(0).toLongLong());
+    q.finish();
+    riuscita = riuscita &&
+               esegui(QStringLiteral("DELETE FROM domande WHERE partita IN ") + finite, {valore}) &&
+               esegui(QStringLiteral("DELETE FROM sbagliate WHERE partita IN ") + finite, {valore}) &&
+               esegui(QStringLiteral("DELETE FROM partite WHERE id IN ") + finite, {valore});
+    // Each fact's summary says what the answers left say.
+    for (qint64 g : std::as_const(giocatori))
+        riuscita = riuscita && rifaiFatti(g);
     if (riuscita && m_db.commit()) return true;
     m_db.rollback();
     return false;
@@ -671,11 +683,22 @@ bool Archivio::domanda(qint64 partita, int ordine, int cella, qint64 millisecond
     m_domanda->bindValue(3, cella % 10 + 1);
     m_domanda->bindValue(4, millisecondi < 0 ? QVariant() : QVariant(millisecondi));
     m_domanda->bindValue(5, sbagliate);
-    // The answer and its fact's summary together, or neither.
-    if (!m_db.transaction()) return false;
-    if (esegui(*m_domanda) && aggiornaFatto(partita, cella, millisecondi, sbagliate) && m_db.commit())
+    // The answer and its fact's summary together, or neither: in a transaction of their own, or at a
+    // savepoint inside the one around many writes.
+    const bool inLotto = m_inLotto;
+    if (!(inLotto ? esegui(QStringLiteral("SAVEPOINT domanda")) : inizia())) return false;
+    // In WAL mode the pages are written at the commit: a full disk shows there, with its reason.
+    if (esegui(*m_domanda) && aggiornaFatto(partita, cella, millisecondi, sbagliate) &&
+        (inLotto ? esegui(QStringLiteral("RELEASE domanda")) : conferma()))
         return true;
-    m_db.rollback();
+    if (inLotto) {
+        const Guasto perche = m_ultimo; // the reason, not the undoing's
+        esegui(QStringLiteral("ROLLBACK TO domanda"));
+        esegui(QStringLiteral("RELEASE domanda"));
+        m_ultimo = perche;
+    } else {
+        annulla();
+    }
     return false;
 }
 
@@ -701,11 +724,14 @@ bool Archivio::chiudiPartita(qint64 partita, const QDateTime &fine, int secondi,
 
 bool Archivio::inizia()
 {
-    return m_db.transaction();
+    m_inLotto = m_db.transaction();
+    if (!m_inLotto) m_ultimo = guastoDa(m_db.lastError().nativeErrorCode().toInt());
+    return m_inLotto;
 }
 
 bool Archivio::conferma()
 {
+    m_inLotto = false;
     if (m_db.commit()) return true;
     m_ultimo = guastoDa(m_db.lastError().nativeErrorCode().toInt());
     return false;
@@ -713,6 +739,7 @@ bool Archivio::conferma()
 
 void Archivio::annulla()
 {
+    m_inLotto = false;
     m_db.rollback();
 }
 

@@ -148,6 +148,8 @@ private:
     /// Every asking of \a giocatore folded into her facts and her pace.
     bool ripercorri(qint64 giocatore, QList<SchedaFatto> &fatti, QList<int> &ritmo,
                     const QDateTime &dal = {});
+    /// Builds the facts' summary of \a giocatore anew from the answers kept.
+    bool rifaiFatti(qint64 giocatore);
     /// Builds the facts' summary of every player from the answers kept.
     bool ricostruisciFatti();
     /// Brings the summary of the fact in \a cella up to the asking just written.
@@ -177,6 +179,7 @@ private:
     QSqlDatabase m_db;
     Guasto m_guasto = Guasto::Nessuno;
     Guasto m_ultimo = Guasto::Nessuno;
+    bool m_inLotto = false; ///< inside the transaction of inizia()
     QString m_messoDaParte;
     QString m_motivoSpostamento;
     std::unique_ptr<QSqlQuery> m_domanda, m_sbagliata;

@@ -102,7 +102,7 @@ bool Archivio::ripercorri(qint64 giocatore, QList<SchedaFatto> &fatti, QList<int
                              " FROM domande d JOIN partite p ON p.id = d.partita WHERE p.giocatore = ?"
                              " AND p.inizio >= ? ORDER BY p.inizio, p.id, d.ordine"));
     q.addBindValue(giocatore);
-    q.addBindValue(dal.isValid() ? istanteFatto(dal) : QString());
+    q.addBindValue(dal.isValid() ? istanteFatto(dal) : QStringLiteral("")); // not NULL: every game
     if (!esegui(q)) return false;
     QString inizio;
     QDateTime quando; // a game's askings share its start: read once
@@ -137,15 +137,22 @@ bool Archivio::ricostruisciFatti()
         while (q.next())
             giocatori.append(q.value(0).toLongLong());
     }
-    for (qint64 g : giocatori) {
-        QList<SchedaFatto> fatti;
-        QList<int> ritmo;
-        if (!ripercorri(g, fatti, ritmo)) return false;
-        for (const SchedaFatto &f : fatti)
-            if (!scriviFatto(g, f)) return false;
-        if (!ritmo.isEmpty() && !scriviRitmo(g, ritmo)) return false;
-    }
+    for (qint64 g : giocatori)
+        if (!rifaiFatti(g)) return false;
     return true;
+}
+
+bool Archivio::rifaiFatti(qint64 giocatore)
+{
+    QList<SchedaFatto> fatti;
+    QList<int> ritmo;
+    if (!esegui(QStringLiteral("DELETE FROM fatti WHERE giocatore = ?"), {giocatore}) ||
+        !esegui(QStringLiteral("DELETE FROM ritmo WHERE giocatore = ?"), {giocatore}) ||
+        !ripercorri(giocatore, fatti, ritmo))
+        return false;
+    for (const SchedaFatto &f : std::as_const(fatti))
+        if (!scriviFatto(giocatore, f)) return false;
+    return ritmo.isEmpty() || scriviRitmo(giocatore, ritmo);
 }
 
 bool Archivio::scriviFatto(qint64 giocatore, const SchedaFatto &f)

@@ -244,12 +244,12 @@ void FrmRegistro::costruisci(Uso uso)
     lblAndamento = new QLabel(andamento);
     lblAndamento->setObjectName(QStringLiteral("lblAndamento"));
     lblAndamento->setWordWrap(true);
-    chkAltre = new QCheckBox(QStringLiteral("&Mostra anche ripassi e partite fermate"), andamento);
+    grafico = new GraficoPartite(andamento);
+    // After the chart: a reader entering the tab meets the chart first.
+    chkAltre = new QCheckBox(QStringLiteral("Mostra anc&he ripassi e partite fermate"), andamento);
     chkAltre->setObjectName(QStringLiteral("chkAltre"));
     chkAltre->setChecked(true);
-    grafico = new GraficoPartite(andamento);
     colonnaAndamento->addWidget(lblAndamento);
-    colonnaAndamento->addWidget(chkAltre);
     accessibilita::impostaRuolo(grafico, QAccessible::Chart); // not a "filler"
     tabAndamento = new QTableView(andamento);
     tabAndamento->setObjectName(QStringLiteral("tabAndamento"));
@@ -262,6 +262,7 @@ void FrmRegistro::costruisci(Uso uso)
     tabAndamento->verticalHeader()->hide();
     tabAndamento->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     colonnaAndamento->addWidget(grafico, 3);
+    colonnaAndamento->addWidget(chkAltre);
     colonnaAndamento->addWidget(tabAndamento, 1);
     connect(chkAltre, &QCheckBox::toggled, grafico, [this](bool mostrate) {
         grafico->impostaAltre(mostrate ? GraficoPartite::Altre::Mostrate : GraficoPartite::Altre::Nascoste);

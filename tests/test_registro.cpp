@@ -1432,7 +1432,7 @@ void TestRegistro::finestraPerLettore()
     QCOMPARE(f->focusWidget(), f->lblDifficili);
     QVERIFY(QAccessible::queryAccessibleInterface(f->lblDifficili)
                 ->text(QAccessible::Name)
-                .startsWith(QStringLiteral("I fatti più difficili: 7 per 8")));
+                .startsWith(QStringLiteral("Il ripasso di oggi: 7 per 8")));
 
     // Escape closes it, and the board has the keys again.
     QTest::keyClick(f->windowHandle(), Qt::Key_Escape);
