@@ -4,6 +4,7 @@
 
 #include "printing/resoconto.h"
 #include "printing/tipografia.h"
+#include "record/andamento.h"
 #include "record/apprendimento.h"
 #include "record/esportazione.h"
 #include "record/giocatore.h"
@@ -23,7 +24,6 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QDateTimeAxis>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFileDialog>
@@ -47,7 +47,6 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
-#include <QXYSeries>
 
 namespace {
 
@@ -101,39 +100,6 @@ QMargins cornice(const QWidget *w)
         return {dentro.left() - fuori.left(), dentro.top() - fuori.top(), fuori.right() - dentro.right(),
                 fuori.bottom() - dentro.bottom()};
     return {0, w->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, w), 0, 0};
-}
-
-/// What the chart shows, as a table: a row for each point along the x axis (a date when the axis
-/// has dates), a column for each line, the numbers as the tables write them.
-QList<QStringList> numeriDelGrafico(const QChart *grafico, QStringList &intestazione)
-{
-    QList<const QXYSeries *> linee;
-    bool date = false;
-    for (QAbstractSeries *serie : grafico->series()) {
-        if (auto *linea = qobject_cast<QXYSeries *>(serie)) {
-            linee.append(linea);
-            for (const QAbstractAxis *asse : linea->attachedAxes())
-                date = date ||
-                       (asse->orientation() == Qt::Horizontal && qobject_cast<const QDateTimeAxis *>(asse));
-        }
-    }
-    intestazione = {date ? QStringLiteral("Data e ora") : QStringLiteral("Partita")};
-    QMap<qreal, QStringList> righe;
-    for (qsizetype n = 0; n < linee.size(); ++n) {
-        intestazione.append(linee[n]->name());
-        for (const QPointF &punto : linee[n]->points()) {
-            QStringList &riga = righe[punto.x()];
-            riga.resize(linee.size());
-            riga[n] = Italiano.toString(punto.y(), 'f', 1);
-        }
-    }
-    QList<QStringList> tabella;
-    for (auto r = righe.cbegin(); r != righe.cend(); ++r) {
-        const QString x = date ? quando(QDateTime::fromMSecsSinceEpoch(qint64(r.key())))
-                               : Italiano.toString(r.key(), 'g', 6);
-        tabella.append(QStringList{x} + r.value());
-    }
-    return tabella;
 }
 
 /// A tab's page holding \a contenuto alone: hidden with the focus on it, a page that is itself the
@@ -266,6 +232,7 @@ void FrmRegistro::costruisci(Uso uso)
     colonnaAndamento->addWidget(tabAndamento, 1);
     connect(chkAltre, &QCheckBox::toggled, grafico, [this](bool mostrate) {
         grafico->impostaAltre(mostrate ? GraficoPartite::Altre::Mostrate : GraficoPartite::Altre::Nascoste);
+        mostraNumeriAndamento();
     });
     schede->addTab(andamento, QStringLiteral("&Andamento"));
 
@@ -587,6 +554,7 @@ void FrmRegistro::mostraGiocatore()
     }
     tabPartite->sortByColumn(0, Qt::DescendingOrder);
     grafico->mostra(partite);
+    m_punti = andamento::punti(partite);
     lblAndamento->setText(grafico->frase());
     mostraNumeriAndamento();
     mappa->mostra(fatti);
@@ -600,15 +568,19 @@ void FrmRegistro::mostraGiocatore()
 
 void FrmRegistro::mostraNumeriAndamento()
 {
-    QStringList intestazione;
-    const QList<QStringList> righe = numeriDelGrafico(grafico->chart(), intestazione);
+    // The chart's games in words and numbers, a row a game, as the chart shows them.
     m_andamento->clear();
-    m_andamento->setHorizontalHeaderLabels(intestazione);
-    for (const QStringList &riga : righe) {
-        QList<QStandardItem *> celle;
-        for (const QString &testo : riga)
-            celle.append(voce(testo, testo));
-        m_andamento->appendRow(celle);
+    m_andamento->setHorizontalHeaderLabels({QStringLiteral("Data e ora"), QStringLiteral("Partita"),
+                                            QStringLiteral("Secondi per risposta"),
+                                            QStringLiteral("Errori ogni 10 risposte")});
+    for (const andamento::Punto &p : std::as_const(m_punti)) {
+        if (p.genere != andamento::Genere::Intera && !chkAltre->isChecked()) continue;
+        const QString genere = p.genere == andamento::Genere::Intera    ? QStringLiteral("intera")
+                               : p.genere == andamento::Genere::Ripasso ? QStringLiteral("ripasso")
+                                                                        : QStringLiteral("fermata");
+        m_andamento->appendRow({voce(quando(p.inizio), p.inizio), voce(genere, genere),
+                                voce(andamento::numero(p.secondiPerRisposta, Italiano), p.secondiPerRisposta),
+                                voce(andamento::numero(p.erroriOgni10, Italiano), p.erroriOgni10)});
     }
 }
 

@@ -2,6 +2,7 @@
 // The record window "Registro": a child's games, their chart, the facts map, the players side by side.
 #pragma once
 
+#include "record/andamento.h"
 #include "record/schedafatto.h"
 
 #include <QDateTime>
@@ -98,7 +99,7 @@ private:
     void mostraStato();
     /// Today's round in words; \a maiGiocato when no fact was ever asked.
     static QString paroleGiro(const QList<SchedaFatto> &giro, bool maiGiocato);
-    /// The chart's points as rows of the table beside it.
+    /// The chart's games as rows of the table beside it.
     void mostraNumeriAndamento();
     /// The focus into the page of the current tab, as Alt and its letter leave the tab bar behind.
     void entraNellaScheda();
@@ -118,7 +119,8 @@ private:
     Registro &m_registro;
     Tipografia &m_tipografia;
     QStandardItemModel *m_partite = nullptr, *m_giocatori = nullptr, *m_andamento = nullptr;
-    QList<SchedaFatto> m_giro; ///< today's round of "Ripassa"
+    QList<SchedaFatto> m_giro;       ///< today's round of "Ripassa"
+    QList<andamento::Punto> m_punti; ///< the chart's games, for its table
     QFont m_font;
     qreal m_fattore = 1.0;
     std::unique_ptr<DisposizioniScalate> m_disposizioni; ///< the layouts' sizes at scale 1
