@@ -302,7 +302,7 @@ void mappa(Foglio &f, const Resoconto &r)
     QStringList fatti;
     for (const SchedaFatto &d : r.daRipassare)
         fatti.append(QStringLiteral("%1 per %2").arg(d.riga).arg(d.colonna));
-    f.y += f.scrivi(QStringLiteral("Da ripassare"), f.carattere(10, QFont::Bold), x, largo) + f.mm(1);
+    f.y += f.scrivi(QStringLiteral("Il ripasso di oggi"), f.carattere(10, QFont::Bold), x, largo) + f.mm(1);
     f.y += f.scrivi(fatti.isEmpty() ? QStringLiteral("Ancora nessuna partita da cui capirlo.")
                                     : fatti.join(QStringLiteral(", ")) + u'.',
                     corpo, x, largo);

@@ -769,7 +769,7 @@ void TestRegistro::resoconto()
                           QStringLiteral("sicura"),
                           QStringLiteral("da imparare"),
                           QStringLiteral("mai chiesta"),
-                          QStringLiteral("Da ripassare"),
+                          QStringLiteral("Il ripasso di oggi"),
                           QStringLiteral("7 per 8."),
                           QStringLiteral("finita (ripasso)"),
                           QStringLiteral("fermata")};
