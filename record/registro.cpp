@@ -122,6 +122,15 @@ void Registro::apri()
                               "e ne è cominciato uno nuovo.")
                    .arg(QDir::toNativeSeparators(m_archivio->messoDaParte())));
     }
+    if (aperto) {
+        // "sofia" on the command line is the Sofia already in the record, never a second child.
+        const QString scelto = m_giocatore.nomeRegistro();
+        for (const SchedaGiocatore &g : m_archivio->giocatori())
+            if (g.nome != scelto && Giocatore::chiave(g.nome) == Giocatore::chiave(scelto)) {
+                m_giocatore.scegli(g.nome);
+                break;
+            }
+    }
     if (!aperto) {
         m_guasto = true;
         avvisa(QStringLiteral("Il registro delle partite non viene tenuto: %1. Si può giocare lo stesso, "

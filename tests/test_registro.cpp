@@ -805,7 +805,10 @@ void TestRegistro::finestraRegistro()
         QVERIFY(a.domanda(p3, 1, 44, 3000, 0));
         QVERIFY(a.chiudiPartita(p3, ieri.addSecs(3), 3, 0, 1, FinePartita::Finita));
     }
-    Partite p(file, QStringLiteral("Giulia"));
+    // Named as typed, " giulia" is the Giulia of the record, not a second child.
+    Partite p(file, QStringLiteral(" giulia"));
+    p.registro.apri();
+    QCOMPARE(p.giocatore.nomeRegistro(), QStringLiteral("Giulia"));
     p.banco->show();
     p.banco->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(p.banco.w.get()));
