@@ -121,9 +121,19 @@ private Q_SLOTS:
             }
         }
         QDir cartella(cartellaPdf());
+        // Each file with its time: a print server started afresh counts its jobs from 1 again, so its
+        // file may take the name of one left there before.
         const auto pdfPresenti = [&] {
-            const QStringList nomi = cartella.entryList({QStringLiteral("*.pdf")}, QDir::Files);
-            return QSet<QString>(nomi.begin(), nomi.end());
+            QSet<QString> presenti;
+            for (const QFileInfo &f : cartella.entryInfoList({QStringLiteral("*.pdf")}, QDir::Files))
+                presenti.insert(f.fileName() + u'|' + QString::number(f.lastModified().toMSecsSinceEpoch()));
+            return presenti;
+        };
+        const auto nomi = [](const QSet<QString> &presenti) {
+            QSet<QString> soli;
+            for (const QString &p : presenti)
+                soli.insert(p.section(u'|', 0, 0));
+            return soli;
         };
         const QSet<QString> prima = pdfPresenti();
 
@@ -145,7 +155,7 @@ private Q_SLOTS:
         w.Timer1->stop();
 
         const auto pulizia = qScopeGuard([&] {
-            for (const QString &f : pdfPresenti() - prima)
+            for (const QString &f : nomi(pdfPresenti() - prima))
                 cartella.remove(f);
         });
         QTest::mouseClick(w.cmdStampa, Qt::LeftButton);
@@ -156,7 +166,7 @@ private Q_SLOTS:
         QDeadlineTimer scadenza(30000);
         QString pdf;
         while (!scadenza.hasExpired()) {
-            const QSet<QString> dopo = pdfPresenti() - prima;
+            const QSet<QString> dopo = nomi(pdfPresenti() - prima);
             if (dopo.size() == 1 && QFileInfo(cartella.filePath(*dopo.begin())).size() > 0 &&
                 esegui(QStringLiteral("lpstat"), {QStringLiteral("-o"), coda}).trimmed().isEmpty()) {
                 pdf = cartella.filePath(*dopo.begin());
@@ -164,10 +174,10 @@ private Q_SLOTS:
             }
             QThread::msleep(100);
         }
-        QVERIFY2(
-            !pdf.isEmpty(),
-            qPrintable(QStringLiteral("no single whole printed file in %1; new: %2")
-                           .arg(cartella.path(), QStringList((pdfPresenti() - prima).values()).join(u' '))));
+        QVERIFY2(!pdf.isEmpty(),
+                 qPrintable(QStringLiteral("no single whole printed file in %1; new: %2")
+                                .arg(cartella.path(),
+                                     QStringList(nomi(pdfPresenti() - prima).values()).join(u' '))));
 
         const QImage pagina = rasterizza(pdf, 150);
         QVERIFY(!pagina.isNull());
