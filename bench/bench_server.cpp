@@ -320,7 +320,8 @@ bool vistaDellaClasse(ServerProva &server)
     // What the record window does: the class copied on a worker, then brought up to date.
     std::vector<double> copia;
     {
-        LetturaClasse lettura(server.collegamento());
+        LetturaClasse lettura(server.collegamento(),
+                              [](const QString &file) { return Archivio(file).apri(); });
         for (int volta = 0; volta < 2; ++volta) {
             QElapsedTimer t;
             t.start();
@@ -369,6 +370,8 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "bench_server: %s\n", qPrintable(server.errore()));
         return 1;
     }
+    // --classe: the class's view alone.
+    if (a.contains(QStringLiteral("--classe"))) return vistaDellaClasse(server) ? 0 : 3;
     QTemporaryDir cartella;
     bool ok = postazioniInsieme(server, cartella.path(), 1);
     ok = postazioniInsieme(server, cartella.path(), Postazioni) && ok;

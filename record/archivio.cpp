@@ -3,6 +3,7 @@
 #include "record/archivio.h"
 
 #include "schoolserver/collegamento.h"
+#include "schoolserver/lunghezze.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -159,7 +159,12 @@ Archivio *Registro::archivio()
 void Registro::usaServer(Spedizione *spedizione)
 {
     m_spedizione = spedizione;
-    m_lettura = spedizione ? std::make_unique<LetturaClasse>(spedizione->collegamento()) : nullptr;
+    // The copy of the class has this record's own schema, so that the windows read it alike.
+    m_lettura =
+        spedizione
+            ? std::make_unique<LetturaClasse>(spedizione->collegamento(),
+                                              [](const QString &file) { return Archivio(file).apri(); })
+            : nullptr;
 }
 
 void Registro::rileggiClasse()

@@ -5,10 +5,6 @@
 /// A confirmed answer.
 enum class Risposta { Giusta, Sbagliata };
 
-/// A wrong answer is kept up to this many characters: the cell takes any number of digits, the record
-/// and the school's server keep the first ones (VARCHAR(16) in both schemas).
-constexpr int LunghezzaSbagliata = 16;
-
 /// How a game ended; the words are also the ones stored and exported.
 enum class FinePartita {
     Finita,     ///< every cell in play answered

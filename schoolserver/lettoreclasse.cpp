@@ -16,7 +16,6 @@ std::atomic_int contatore = 0;
 /// looks again at this many ids before the last one copied.
 constexpr int Margine = 1000;
 constexpr int PartitePerVolta = 200;
-constexpr int RighePerVolta = 500; // well within SQLite's limit of bound values
 
 const QString Giocatori = QStringLiteral("id, nome, creato");
 const QString Partite =
@@ -165,23 +164,13 @@ QString LettoreClasse::copia(const QString &file)
                 ok = ok && dalServer(QStringLiteral("SELECT %1 FROM %2 x WHERE x.partita = ANY (?::bigint[])")
                                          .arg(diX(colonne), tabella),
                                      {elenco});
-                // Many rows a statement: a school year of a class is a million answers.
-                QVariantList valori;
-                const auto scrivi = [&] {
-                    if (valori.isEmpty()) return true;
-                    const QStringList righe(valori.size() / 6, u'(' + segni(colonne) + u')');
-                    const bool fatto = qui(QStringLiteral("INSERT INTO %1 (%2) VALUES %3")
-                                               .arg(tabella, colonne, righe.join(u',')),
-                                           valori);
-                    valori.clear();
-                    return fatto;
-                };
+                ok = ok && l.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                                         .arg(tabella, colonne, segni(colonne)));
                 while (ok && s.next()) {
                     for (int k = 0; k < 6; ++k)
-                        valori << s.value(k);
-                    if (valori.size() == 6 * RighePerVolta) ok = scrivi();
+                        l.bindValue(k, s.value(k));
+                    ok = l.exec();
                 }
-                ok = ok && scrivi();
             }
         }
         if (server.isOpen()) server.rollback();

@@ -2,14 +2,14 @@
 // The class's readings from the school's server: asked by the windows, made on a thread of their own.
 #include "schoolserver/letturaclasse.h"
 
-#include "record/archivio.h"
 #include "schoolserver/lettoreclasse.h"
 
 #include <QLocale>
 #include <QMetaObject>
 
-LetturaClasse::LetturaClasse(const Collegamento &collegamento, QObject *parent)
-    : QObject(parent), m_collegamento(collegamento), m_filo(new QThread),
+LetturaClasse::LetturaClasse(const Collegamento &collegamento, std::function<bool(const QString &)> prepara,
+                             QObject *parent)
+    : QObject(parent), m_collegamento(collegamento), m_prepara(std::move(prepara)), m_filo(new QThread),
       m_lettore(new LettoreClasse(collegamento))
 {
     m_filo->setObjectName(QStringLiteral("lettura"));
@@ -44,7 +44,7 @@ void LetturaClasse::avviaLettura()
     m_inCorso = true;
     const QString file = m_cartella.filePath(QStringLiteral("classe.sqlite"));
     // The local record's own schema, made here once so that the copy reads like this PC's record.
-    if (!m_fatta) m_fatta = m_cartella.isValid() && Archivio(file).apri();
+    if (!m_fatta) m_fatta = m_cartella.isValid() && m_prepara(file);
     if (!m_fatta) {
         QMetaObject::invokeMethod(
             this,

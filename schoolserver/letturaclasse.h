@@ -9,6 +9,7 @@
 #include <QString>
 #include <QTemporaryDir>
 #include <QThread>
+#include <functional>
 
 class LettoreClasse;
 
@@ -27,7 +28,9 @@ public:
         Mancata,   ///< nothing could be read
     };
 
-    explicit LetturaClasse(const Collegamento &collegamento, QObject *parent = nullptr);
+    /// \a prepara makes the empty copy in a file, with the local record's schema; false when it cannot.
+    LetturaClasse(const Collegamento &collegamento, std::function<bool(const QString &)> prepara,
+                  QObject *parent = nullptr);
     /// Waits for a reading under way at most AttesaFinale, then leaves its thread to the program's end.
     ~LetturaClasse() override;
 
@@ -52,6 +55,7 @@ private:
     void avviaLettura();
 
     Collegamento m_collegamento;
+    std::function<bool(const QString &)> m_prepara;
     QTemporaryDir m_cartella; ///< owner-only, removed with the program
     QThread *m_filo;
     LettoreClasse *m_lettore;

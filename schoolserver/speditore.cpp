@@ -3,7 +3,7 @@
 // call that the server commits as a whole.
 #include "schoolserver/speditore.h"
 
-#include "record/risposta.h"
+#include "schoolserver/lunghezze.h"
 
 #include <QDateTime>
 #include <QFileInfo>

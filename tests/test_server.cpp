@@ -6,6 +6,7 @@
 #include "record/registro.h"
 #include "recordwindow/frmregistro.h"
 #include "schoolserver/collegamento.h"
+#include "schoolserver/lunghezze.h"
 #include "schoolserver/spedizione.h"
 #include "serverprova.h"
 
@@ -553,7 +554,7 @@ private Q_SLOTS:
     {
         QFETCH(Ucciso, chi);
         const QString file = m_cartella.filePath(QStringLiteral("ucciso%1.sqlite").arg(int(chi)));
-        constexpr int Partite = 400, Domande = 60;
+        constexpr int Partite = 1000, Domande = 60;
         {
             Archivio archivio(file);
             QVERIFY(archivio.apri());
