@@ -72,8 +72,9 @@ int esporta(const Opzioni &opzioni)
     Archivio *archivio = delServer.get();
     if (!archivio) {
         if (!locale.apriInLettura()) {
-            std::fprintf(stderr, "numerella: non riesco a leggere il registro: %s\n",
-                         qPrintable(Registro::perche(locale.guasto(), locale)));
+            std::fputs(qPrintable(Opzioni::tr("numerella: non riesco a leggere il registro: %1\n")
+                                      .arg(Registro::perche(locale.guasto(), locale))),
+                       stderr);
             return 1;
         }
         archivio = &locale;
@@ -91,6 +92,16 @@ int esporta(const Opzioni &opzioni)
     return 0;
 }
 
+/// Speaks the command line's language, or else the settings file's \a dalleImpostazioni, or else the
+/// system's. Returns whether it is other than Italian.
+bool impostaLinguaScelta(const QString &dalleImpostazioni)
+{
+    const QString comando = linguaDelComando(QCoreApplication::arguments());
+    const QString codice = linguaDaUsare(lingueDisponibili().contains(comando) ? comando : dalleImpostazioni);
+    impostaLingua(codice);
+    return codice != lingueDisponibili().constFirst();
+}
+
 /// Whether there may be a screen for the windows: a display to connect to, or a platform named.
 bool schermoDaAprire(const QStringList &argomenti)
 {
@@ -100,8 +111,11 @@ bool schermoDaAprire(const QStringList &argomenti)
     return argomenti.contains(QStringLiteral("-platform"));
 }
 
-constexpr char NessunoSchermo[] =
-    "numerella: nessuno schermo disponibile: La Numerella si apre solo in una sessione grafica.\n";
+QString nessunoSchermo()
+{
+    return Opzioni::tr(
+        "numerella: nessuno schermo disponibile: La Numerella si apre solo in una sessione grafica.\n");
+}
 
 QtMessageHandler gestorePrecedente = nullptr;
 
@@ -115,7 +129,7 @@ void senzaSchermo(QtMsgType tipo, const QMessageLogContext &contesto, const QStr
             std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(tipo, contesto, testo)));
         return;
     }
-    std::fputs(NessunoSchermo, stderr);
+    std::fputs(qPrintable(nessunoSchermo()), stderr);
     // Qt aborts right after this message, half-way through building the application: nothing of ours exists
     // yet.
     std::_Exit(1);
@@ -132,10 +146,14 @@ int esegui(int &argc, char **argv)
     QGuiApplication::setDesktopFileName(QStringLiteral(NUMERELLA_ID));
     QApplication::setQuitOnLastWindowClosed(false); // the main window decides when the program ends
 
-    impostaItaliano(); // before the parser, so that Qt's own option texts read Italian too
     // The settings files first; the command line goes over them.
     QStringList avvisi;
-    const Opzioni impostazioni = leggiImpostazioni(avvisi);
+    Opzioni impostazioni = leggiImpostazioni(avvisi);
+    if (impostaLinguaScelta(impostazioni.lingua)) {
+        // Read again for their warnings in the language now chosen.
+        avvisi.clear();
+        impostazioni = leggiImpostazioni(avvisi);
+    }
     for (const QString &avviso : avvisi)
         std::fputs(qPrintable(avviso + u'\n'), stderr);
     const Lettura lettura = leggiOpzioni(QCoreApplication::arguments(), impostazioni);
@@ -176,8 +194,8 @@ int esegui(int &argc, char **argv)
         if (!finestra.ripassa(ripasso::celle(registro.giro()), FrmNumerella::Partenza::AlComando))
             QTimer::singleShot(0, &finestra, [&finestra] {
                 QMessageBox::information(
-                    &finestra, QStringLiteral("Ripassa"),
-                    QStringLiteral("Oggi non c'è niente da ripassare. Si gioca una partita normale."));
+                    &finestra, FrmNumerella::tr("Ripassa"),
+                    FrmNumerella::tr("Oggi non c'è niente da ripassare. Si gioca una partita normale."));
             });
     } else
         QTimer::singleShot(IndugioRegistro, &registro, &Registro::controlla); // after the board is on screen
@@ -197,14 +215,16 @@ int main(int argc, char *argv[])
         // Anything else waits for it, since it takes Qt's own options (-platform, -style, ...) away.
         QCoreApplication console(argc, argv);
         nomina();
-        impostaItaliano();
+        // Before the parser, so that its texts and Qt's own read in the language chosen.
+        QStringList avvisi; // told once the program starts
+        impostaLinguaScelta(leggiImpostazioni(avvisi).lingua);
         const Lettura lettura = leggiOpzioni(QCoreApplication::arguments());
         if (lettura.esito == Esito::Aiuto || lettura.esito == Esito::Versione) return *rispondi(lettura);
         if (lettura.esito == Esito::Esporta) return esporta(lettura.opzioni);
         // With no screen at all Qt would abort: a wrong option is reported first, then the missing screen.
         if (!schermoDaAprire(QCoreApplication::arguments())) {
             if (lettura.esito == Esito::Errore) return *rispondi(lettura);
-            std::fputs(NessunoSchermo, stderr);
+            std::fputs(qPrintable(nessunoSchermo()), stderr);
             return 1;
         }
     }

@@ -143,7 +143,7 @@ int main(int argc, char *argv[])
     const qint64 server = opzioni.value(optServer).toLongLong();
 
     // The same start-up as the program's own main().
-    impostaItaliano();
+    impostaLingua(QStringLiteral("it"));
 
     Stato stato;
     LettorePulse suoni;

@@ -56,7 +56,7 @@ int main(int argc, char *argv[])
     Tipografia tipografia;
     std::unique_ptr<QWidget> w;
     if (tipo == Finestra::Tavola) {
-        impostaItaliano();
+        impostaLingua(QStringLiteral("it"));
         w = std::make_unique<FrmNumerellaProva>(stato, suoni, tipografia);
     } else {
         w = std::make_unique<QWidget>();

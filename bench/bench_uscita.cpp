@@ -17,7 +17,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("La Numerella"));
     QApplication::setQuitOnLastWindowClosed(false);
-    impostaItaliano();
+    impostaLingua(QStringLiteral("it"));
     // The delay before the close request, in ms: the first argument, 0 by default.
     const int ritardo = argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : 0;
 

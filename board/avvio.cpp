@@ -15,7 +15,7 @@ void FrmNumerella::cmdAvvio_Click()
     for (const Cella *c : txtRisultato)
         m_stato.NumEscluse += c->esclusa() ? 1 : 0;
     if (m_stato.NumEscluse == 100) { // every table left out: nothing to ask
-        annuncia(QStringLiteral("Nessuna tabellina da fare: riprendine una con Alt e il suo numero."));
+        annuncia(tr("Nessuna tabellina da fare: riprendine una con Alt e il suo numero."));
         return;
     }
     m_stato.ModoLampeggio = 1;

@@ -13,7 +13,7 @@ void FrmNumerella::collegaComandi()
     };
     tasto(QKeySequence(Qt::CTRL | Qt::Key_N), [this] {
         if (momento() == Momento::InCorso || momento() == Momento::InPausa)
-            annuncia(QStringLiteral("La partita è già cominciata."));
+            annuncia(tr("La partita è già cominciata."));
         else
             cmdAvvio_Click();
     });
@@ -23,7 +23,7 @@ void FrmNumerella::collegaComandi()
         if (momento() == Momento::InCorso || momento() == Momento::InPausa)
             cmdStop_Click();
         else
-            annuncia(QStringLiteral("Nessuna partita da fermare."));
+            annuncia(tr("Nessuna partita da fermare."));
     });
     tasto(QKeySequence(Qt::CTRL | Qt::Key_T), [this] { diciTempo(); });
 }
@@ -39,7 +39,7 @@ void FrmNumerella::alternaPausa()
         break;
     case Momento::Riposo:
     case Momento::Finita:
-        annuncia(QStringLiteral("Nessuna partita in corso. Ctrl+N per cominciare."));
+        annuncia(tr("Nessuna partita in corso. Ctrl+N per cominciare."));
         break;
     }
 }

@@ -10,12 +10,13 @@ void FrmNumerella::finisci()
     suona(Clip::Fine);
     m_stato.InCorso = false;
     spegni(TmrTimer);
-    lblTitolo->setText(QStringLiteral("Complimenti. Hai finito."));
+    lblTitolo->setText(tr("Complimenti. Hai finito."));
     // Print takes the focus before the keypad goes grey, so that nothing else takes it in between;
     // the end, the time and the errors are heard with its name.
     cmdStampa->setEnabled(true);
-    m_premessa = lblTitolo->text() + QLatin1Char(' ') +
-                 frasi::tempoEErrori(m_stato.Minuti, m_stato.Secondi, m_stato.NumErrori) + QLatin1Char('.');
+    //: Said at the end of a game: %1 is "Complimenti. Hai finito.", %2 the time and the errors.
+    m_premessa = tr("%1 %2.").arg(lblTitolo->text(),
+                                  frasi::tempoEErrori(m_stato.Minuti, m_stato.Secondi, m_stato.NumErrori));
     portaFuoco(cmdStampa);
     Frame1->setEnabled(false);
     accendi(Timer1);

@@ -2,41 +2,60 @@
 // The sentences a screen reader says about the game: time, errors, the tables in play.
 #include "board/frasi.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace frasi {
 
 namespace {
 
-/// "1" and "8" begin with a vowel when read out: the article is elided.
-bool vocale(int n)
-{
-    return n == 1 || n == 8 || n == 11;
-}
-
-QString quanti(int n, const char *uno, const char *molti)
-{
-    return QStringLiteral("%1 %2").arg(n).arg(QLatin1String(n == 1 ? uno : molti));
-}
+// One text per table, since the article before a number depends on how the number is read out.
+//: Italian elides the article before a number read with a vowel ("dell'1", "dell'8", "del 7"). The
+//: table of n after the word for "table"; translate each number as your language says it.
+constexpr const char *DellaTabellina[] = {
+    QT_TRANSLATE_NOOP("frasi", "dell'1"), QT_TRANSLATE_NOOP("frasi", "del 2"),
+    QT_TRANSLATE_NOOP("frasi", "del 3"),  QT_TRANSLATE_NOOP("frasi", "del 4"),
+    QT_TRANSLATE_NOOP("frasi", "del 5"),  QT_TRANSLATE_NOOP("frasi", "del 6"),
+    QT_TRANSLATE_NOOP("frasi", "del 7"),  QT_TRANSLATE_NOOP("frasi", "dell'8"),
+    QT_TRANSLATE_NOOP("frasi", "del 9"),  QT_TRANSLATE_NOOP("frasi", "del 10"),
+};
+//: "Up to the table of n": Italian elides the article before a number read with a vowel ("all'1",
+//: "all'8", "al 7").
+constexpr const char *FinoAlla[] = {
+    QT_TRANSLATE_NOOP("frasi", "all'1"), QT_TRANSLATE_NOOP("frasi", "al 2"),
+    QT_TRANSLATE_NOOP("frasi", "al 3"),  QT_TRANSLATE_NOOP("frasi", "al 4"),
+    QT_TRANSLATE_NOOP("frasi", "al 5"),  QT_TRANSLATE_NOOP("frasi", "al 6"),
+    QT_TRANSLATE_NOOP("frasi", "al 7"),  QT_TRANSLATE_NOOP("frasi", "all'8"),
+    QT_TRANSLATE_NOOP("frasi", "al 9"),  QT_TRANSLATE_NOOP("frasi", "al 10"),
+};
 
 } // namespace
 
 QString dellaTabellina(int n)
 {
-    return (vocale(n) ? QStringLiteral("dell'") : QStringLiteral("del ")) + QString::number(n);
+    return QCoreApplication::translate("frasi", DellaTabellina[n - 1]);
 }
 
 QString finoAlla(int n)
 {
-    return (vocale(n) ? QStringLiteral("all'") : QStringLiteral("al ")) + QString::number(n);
+    return QCoreApplication::translate("frasi", FinoAlla[n - 1]);
 }
 
 QString tempoEErrori(int minuti, int secondi, int errori)
 {
-    QString tempo = quanti(secondi, "secondo", "secondi");
-    if (minuti > 0) tempo = quanti(minuti, "minuto", "minuti") + QStringLiteral(" e ") + tempo;
-    const QString sbagli = errori == 0 ? QStringLiteral("nessun errore") : quanti(errori, "errore", "errori");
-    return tempo + QStringLiteral(", ") + sbagli;
+    // One is said apart: the source language has no plural forms of its own to fall back on.
+    const QString sec = secondi == 1 ? QCoreApplication::translate("frasi", "1 secondo")
+                                     : QCoreApplication::translate("frasi", "%n secondi", nullptr, secondi);
+    const QString sbagli = errori == 0   ? QCoreApplication::translate("frasi", "nessun errore")
+                           : errori == 1 ? QCoreApplication::translate("frasi", "1 errore")
+                                         : QCoreApplication::translate("frasi", "%n errori", nullptr, errori);
+    if (minuti == 0)
+        //: Time and errors, e.g. "14 secondi, 3 errori".
+        return QCoreApplication::translate("frasi", "%1, %2").arg(sec, sbagli);
+    const QString min = minuti == 1 ? QCoreApplication::translate("frasi", "1 minuto")
+                                    : QCoreApplication::translate("frasi", "%n minuti", nullptr, minuti);
+    //: Minutes, seconds and errors, e.g. "2 minuti e 14 secondi, 3 errori".
+    return QCoreApplication::translate("frasi", "%1 e %2, %3").arg(min, sec, sbagli);
 }
 
 QString tabelleRimaste(const std::array<bool, 10> &esclusa)
@@ -44,15 +63,19 @@ QString tabelleRimaste(const std::array<bool, 10> &esclusa)
     QStringList restano;
     for (int n = 1; n <= 10; ++n)
         if (!esclusa[n - 1]) restano << QString::number(n);
-    if (restano.isEmpty()) return QStringLiteral("Nessuna tabellina rimasta");
+    if (restano.isEmpty()) return QCoreApplication::translate("frasi", "Nessuna tabellina rimasta");
     if (restano.size() == 1)
-        return QStringLiteral("Resta la tabellina ") + dellaTabellina(restano[0].toInt());
-    if (restano.size() == 10) return QStringLiteral("Restano tutte le tabelline");
+        //: %1 is "del 7" or "dell'8" as translated above.
+        return QCoreApplication::translate("frasi", "Resta la tabellina %1")
+            .arg(dellaTabellina(restano[0].toInt()));
+    if (restano.size() == 10) return QCoreApplication::translate("frasi", "Restano tutte le tabelline");
     const int primo = restano.first().toInt(), ultimo = restano.last().toInt();
     if (ultimo - primo + 1 == restano.size())
-        return QStringLiteral("Restano le tabelline da %1 a %2").arg(primo).arg(ultimo);
+        return QCoreApplication::translate("frasi", "Restano le tabelline da %1 a %2").arg(primo).arg(ultimo);
     const QString ultima = restano.takeLast();
-    return QStringLiteral("Restano le tabelline %1 e %2").arg(restano.join(QStringLiteral(", ")), ultima);
+    //: %1 is a list such as "1, 3, 5", %2 the last table.
+    return QCoreApplication::translate("frasi", "Restano le tabelline %1 e %2")
+        .arg(restano.join(QCoreApplication::translate("frasi", ", ")), ultima);
 }
 
 } // namespace frasi

@@ -53,7 +53,9 @@ Immagine scritta(const QString &parola, const Posto &posto, immagini::Sfumatura 
 /// How to press column number \a n + 1 from the keyboard (Alt+0 is the 10).
 QString spiegazioneColonna(int n)
 {
-    return QStringLiteral(
+    //: %2 is "del 7" or "dell'8", %3 "al 7" or "all'8", as translated in the sentences ("frasi"); Maiusc is
+    //: the Shift key.
+    return FrmNumerella::tr(
                "Alt+%1: escludi o riprendi la tabellina %2; Alt+Maiusc+%1: tieni le tabelline fino %3")
         .arg(QString::number((n + 1) % 10), frasi::dellaTabellina(n + 1), frasi::finoAlla(n + 1));
 }
@@ -112,7 +114,8 @@ void FrmNumerella::costruisci()
     for (int k = 0; k < 100; ++k) {
         auto *c = new Cella(this);
         posa(c, "txtRisultato", lay::txtRisultato(k),
-             QStringLiteral("%1 per %2").arg(k / 10 + 1).arg(k % 10 + 1));
+             //: A question on the board, as a screen reader says it: "6 per 8" is six times eight.
+             tr("%1 per %2").arg(k / 10 + 1).arg(k % 10 + 1));
         c->setProperty("Index", k);
         c->setFont(fontComic(14.25));
         txtRisultato[k] = c;
@@ -141,35 +144,41 @@ void FrmNumerella::costruisci()
                                         this),
                     nome, posto, parola);
     };
-    cmdAvvio = pulsante("cmdAvvio", lay::cmdAvvio, Arancio, QStringLiteral("Avvio"), Grigia::Si);
-    cmdStop = pulsante("cmdStop", lay::cmdStop, FacciaPulsante, QStringLiteral("Stop"), Grigia::No);
-    CmdPausa = pulsante("CmdPausa", lay::CmdPausa, Arancio, QStringLiteral("Pausa"), Grigia::Si);
-    cmdRiprendi =
-        pulsante("cmdRiprendi", lay::cmdRiprendi, FacciaPulsante, QStringLiteral("Riprendi"), Grigia::No);
-    cmdInfo = pulsante("cmdInfo", lay::cmdInfo, Arancio, QStringLiteral("Info"), Grigia::No);
-    cmdStampa = pulsante("cmdStampa", lay::cmdStampa, Arancio, QStringLiteral("Stampa"), Grigia::Si);
-    cmdEnd = pulsante("cmdEnd", lay::cmdEnd, Bianco, QStringLiteral("Esci"), Grigia::No,
-                      immagini::Sfumatura::Rosso);
+    cmdAvvio = pulsante("cmdAvvio", lay::cmdAvvio, Arancio, //: The button that starts a game.
+                        tr("Avvio"), Grigia::Si);
+    cmdStop = pulsante("cmdStop", lay::cmdStop, FacciaPulsante, //: The button that stops the game under way.
+                       tr("Stop"), Grigia::No);
+    CmdPausa = pulsante("CmdPausa", lay::CmdPausa, Arancio, //: The button that pauses the game.
+                        tr("Pausa"), Grigia::Si);
+    cmdRiprendi = pulsante("cmdRiprendi", lay::cmdRiprendi, FacciaPulsante, tr("Riprendi"), Grigia::No);
+    cmdInfo = pulsante("cmdInfo", lay::cmdInfo, Arancio, //: The button that opens the instructions.
+                       tr("Info"), Grigia::No);
+    cmdStampa = pulsante("cmdStampa", lay::cmdStampa, Arancio, //: The button that prints the finished table.
+                         tr("Stampa"), Grigia::Si);
+    cmdEnd = pulsante("cmdEnd", lay::cmdEnd, Bianco, //: The button that ends the program.
+                      tr("Esci"), Grigia::No, immagini::Sfumatura::Rosso);
     Check1 = posa(
         new CasellaGrafica(Arancio, immagini::svg(QStringLiteral("altoparlante_spento"), misura(lay::Check1)),
                            immagini::svg(QStringLiteral("altoparlante"), misura(lay::Check1)), this),
-        "Check1", lay::Check1, QStringLiteral("Silenzio"));
+        "Check1", lay::Check1, //: The sound switch, as a screen reader names it.
+        tr("Silenzio"));
     spiega(cmdAvvio, QStringLiteral("Ctrl+N"));
-    const QString pausa = QStringLiteral("Ctrl+P o il tasto Pausa");
+    const QString pausa = tr("Ctrl+P o il tasto Pausa");
     spiega(CmdPausa, pausa);
     spiega(cmdRiprendi, pausa);
     spiega(cmdStop, QStringLiteral("Ctrl+S"));
 
-    Frame1 = posa(new Cornice(QStringLiteral("Tastierino numerico"), fontComic(8.25),
-                              Cornice::Didascalia::SiSpegne, this),
-                  "Frame1", lay::Frame1);
+    Frame1 =
+        posa(new Cornice(tr("Tastierino numerico"), fontComic(8.25), Cornice::Didascalia::SiSpegne, this),
+             "Frame1", lay::Frame1);
     for (int d = 0; d < 10; ++d) {
         const QString cifra = QString::number(d);
         Cmd[d] = posa(new PulsanteGrafico(CianoChiaro,
                                           immagini::parola(cifra, immagini::Sfumatura::Magenta,
                                                            misura(lay::Cmd_cifra(d)), 22),
                                           {}, Frame1),
-                      "", lay::Cmd_cifra(d), QStringLiteral("Tasto %1").arg(d));
+                      "", lay::Cmd_cifra(d), //: A key of the on-screen keypad, e.g. "Tasto 7".
+                      tr("Tasto %1").arg(d));
         Cmd[d]->setObjectName(QStringLiteral("Cmd_%1").arg(d));
     }
     Cmd_backspace =
@@ -177,52 +186,68 @@ void FrmNumerella::costruisci()
                  Arancio,
                  immagini::parola(QStringLiteral("<--"), immagini::Sfumatura::Lavanda, FrecciaIndietro, 18),
                  {}, Frame1),
-             "Cmd_backspace", lay::Cmd_backspace, QStringLiteral("Cancella"));
+             "Cmd_backspace", lay::Cmd_backspace, //: The keypad's erase key.
+             tr("Cancella"));
     Cmd_invio = posa(new PulsanteGrafico(VerdeAcqua, immagini::ok(), {}, Frame1), "Cmd_invio", lay::Cmd_invio,
-                     QStringLiteral("OK"));
+                     //: The keypad's key that gives the answer.
+                     tr("OK"));
 
-    FraTimer =
-        posa(new Cornice(QStringLiteral("Cronometro"), fontComic(9), Cornice::Didascalia::SempreNera, this),
-             "FraTimer", lay::FraTimer);
-    TxtMin = posa(new Contatore(Qt::AlignRight, FraTimer), "TxtMin", lay::TxtMin, QStringLiteral("Minuti"));
-    Label4 = posa(
-        etichetta(FraTimer, QStringLiteral("minuti"), fontComic(9.75), Qt::AlignLeft | Qt::AlignTop, Blu),
-        "Label4", lay::Label4);
-    TxtSec = posa(new Contatore(Qt::AlignRight, FraTimer), "TxtSec", lay::TxtSec, QStringLiteral("Secondi"));
-    Label5 = posa(
-        etichetta(FraTimer, QStringLiteral("secondi"), fontComic(9.75), Qt::AlignLeft | Qt::AlignTop, Blu),
-        "Label5", lay::Label5);
+    FraTimer = posa(new Cornice( //: The stopwatch's frame.
+                        tr("Cronometro"), fontComic(9), Cornice::Didascalia::SempreNera, this),
+                    "FraTimer", lay::FraTimer);
+    TxtMin = posa(new Contatore(Qt::AlignRight, FraTimer), "TxtMin", lay::TxtMin, tr("Minuti"));
+    Label4 = posa(etichetta(FraTimer, //: Beside the stopwatch's minutes.
+                            tr("minuti"), fontComic(9.75), Qt::AlignLeft | Qt::AlignTop, Blu),
+                  "Label4", lay::Label4);
+    TxtSec = posa(new Contatore(Qt::AlignRight, FraTimer), "TxtSec", lay::TxtSec, tr("Secondi"));
+    Label5 = posa(etichetta(FraTimer, //: Beside the stopwatch's seconds.
+                            tr("secondi"), fontComic(9.75), Qt::AlignLeft | Qt::AlignTop, Blu),
+                  "Label5", lay::Label5);
 
     Frame2 = posa(new Cornice(QString(), fontComic(8.25), Cornice::Didascalia::SempreNera, this), "Frame2",
                   lay::Frame2);
-    Label3 = posa(etichetta(Frame2, QStringLiteral("Errori"), fontComic(14.25), Qt::AlignCenter, Blu),
+    Label3 = posa(etichetta(Frame2,
+                            //: The errors counter's heading.
+                            tr("Errori"), fontComic(14.25), Qt::AlignCenter, Blu),
                   "Label3", lay::Label3);
-    txtErrori =
-        posa(new Contatore(Qt::AlignHCenter, Frame2), "txtErrori", lay::txtErrori, QStringLiteral("Errori"));
-    Frame2->setAccessibleName(QStringLiteral("Errori"));
+    txtErrori = posa(new Contatore(Qt::AlignHCenter, Frame2), "txtErrori", lay::txtErrori, tr("Errori"));
+    Frame2->setAccessibleName(tr("Errori"));
     for (Contatore *c : {TxtMin, TxtSec, txtErrori}) {
         c->setText(QStringLiteral("0"));
-        spiega(c, QStringLiteral("Ctrl+T dice il tempo e gli errori"));
+        spiega(c, tr("Ctrl+T dice il tempo e gli errori"));
     }
     accessibilita::impostaDescrizione(
-        this, QStringLiteral("Ctrl+N: nuova partita; Ctrl+P: pausa e riprendi; Ctrl+S: stop; "
-                             "Ctrl+T: tempo ed errori; Alt+numero: escludi o riprendi una tabellina; "
-                             "F11: schermo intero"));
+        this, tr("Ctrl+N: nuova partita; Ctrl+P: pausa e riprendi; Ctrl+S: stop; "
+                 "Ctrl+T: tempo ed errori; Alt+numero: escludi o riprendi una tabellina; "
+                 "F11: schermo intero"));
 
     lblTitolo =
         posa(etichetta(this, QString(), conEmoji(fontComic(20.25)), Qt::AlignHCenter | Qt::AlignTop, Blu),
              "lblTitolo", lay::lblTitolo);
     lblTitolo->impostaAdattamento(Etichetta::Adattamento::Restringi); // a long name shows whole
-    lblAutore = posa(etichetta(this, QStringLiteral("Software libero, GPL"), fontComic(8.25),
-                               Qt::AlignLeft | Qt::AlignTop, Blu),
-                     "lblAutore", lay::lblAutore);
-    lblVersione = posa(etichetta(this, QStringLiteral("Versione " NUMERELLA_VERSIONE), fontComic(8.25),
-                                 Qt::AlignLeft | Qt::AlignTop, Blu),
+    lblAutore =
+        posa(etichetta(this, tr("Software libero, GPL"), fontComic(8.25), Qt::AlignLeft | Qt::AlignTop, Blu),
+             "lblAutore", lay::lblAutore);
+    lblVersione = posa(etichetta(this, tr("Versione %1").arg(QStringLiteral(NUMERELLA_VERSIONE)),
+                                 fontComic(8.25), Qt::AlignLeft | Qt::AlignTop, Blu),
                        "lblVersione", lay::lblVersione);
 
     mano = posa(new Figura(immagini::svg(QStringLiteral("mano"), misura(lay::mano)), this), "mano", lay::mano,
-                QStringLiteral("Mano"));
+                //: The pointing hand over the column numbers.
+                tr("Mano"));
     mano->hide();
+
+    // Places are absolute, so the board keeps its arrangement in a language written from right to left;
+    // its words follow that direction, but numbers, the grid and the keypad read left to right, as
+    // schools teach written arithmetic.
+    for (QWidget *numeri : std::initializer_list<QWidget *>{Frame1, TxtMin, TxtSec, txtErrori})
+        numeri->setLayoutDirection(Qt::LeftToRight);
+    for (Cella *c : txtRisultato)
+        c->setLayoutDirection(Qt::LeftToRight);
+    for (int n = 0; n < 10; ++n) {
+        Label1[n]->setLayoutDirection(Qt::LeftToRight);
+        Label2[n]->setLayoutDirection(Qt::LeftToRight);
+    }
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));

@@ -12,7 +12,7 @@ void FrmNumerella::CmdPausa_Click()
     // Resume shows first, so that the focus on Pause can pass straight to it.
     cmdRiprendi->setEnabled(true);
     cmdRiprendi->show();
-    const bool detto = passaFuoco(CmdPausa, cmdRiprendi, QStringLiteral("Pausa."));
+    const bool detto = passaFuoco(CmdPausa, cmdRiprendi, tr("Pausa."));
     CmdPausa->hide();
     CmdPausa->setEnabled(false);
     m_stato.InCorso = false;
@@ -25,7 +25,7 @@ void FrmNumerella::CmdPausa_Click()
     txtRisultato[k]->impostaSfondo(Bianco);
     Label1[m_stato.Colonna.at(k) - 1]->impostaColore(GialloChiaro);
     Label2[m_stato.Riga.at(k) - 1]->impostaColore(GialloChiaro);
-    if (!detto) annuncia(QStringLiteral("Pausa. Ctrl+P per riprendere."));
+    if (!detto) annuncia(tr("Pausa. Ctrl+P per riprendere."));
     Q_EMIT partitaSospesa();
 }
 
@@ -38,7 +38,7 @@ void FrmNumerella::cmdRiprendi_Click()
     Frame1->setEnabled(true);
     accendi(Timer1);
     accendi(TmrTimer);
-    m_premessa = QStringLiteral("Si riprende. ");
+    m_premessa = tr("Si riprende.") + QLatin1Char(' ');
     Q_EMIT partitaRipresa();
     // With the mouse, Pause takes the focus in Resume's place; from the keyboard the question takes it
     // straight away, Resume hiding only afterwards so that nothing else gets it in between.

@@ -37,18 +37,17 @@ bool FrmNumerella::chiediDiLasciare()
 {
     if (momento() != Momento::InCorso && momento() != Momento::InPausa) return true;
     if (momento() == Momento::InCorso) CmdPausa_Click();
-    QMessageBox domanda(
-        QMessageBox::Question, QStringLiteral("Ripassa"),
-        QStringLiteral("Stai giocando una partita. Se ripassi adesso, questa partita finisce qui.\n\n"
-                       "Vuoi lasciarla e ripassare?"),
-        QMessageBox::NoButton, QApplication::activeWindow() ? QApplication::activeWindow() : this);
+    QMessageBox domanda(QMessageBox::Question, tr("Ripassa"),
+                        tr("Stai giocando una partita. Se ripassi adesso, questa partita finisce qui.\n\n"
+                           "Vuoi lasciarla e ripassare?"),
+                        QMessageBox::NoButton,
+                        QApplication::activeWindow() ? QApplication::activeWindow() : this);
     domanda.setObjectName(QStringLiteral("confermaRipassa"));
-    domanda.addButton(QStringLiteral("&Sì, ripasso"), QMessageBox::YesRole);
-    QPushButton *continua =
-        domanda.addButton(QStringLiteral("&No, continuo la partita"), QMessageBox::NoRole);
+    domanda.addButton(tr("&Sì, ripasso"), QMessageBox::YesRole);
+    QPushButton *continua = domanda.addButton(tr("&No, continuo la partita"), QMessageBox::NoRole);
     domanda.setDefaultButton(continua);
     domanda.setEscapeButton(continua);
-    domanda.setAccessibleName(QStringLiteral("Lasciare la partita per ripassare?"));
+    domanda.setAccessibleName(tr("Lasciare la partita per ripassare?"));
     domanda.setAccessibleDescription(domanda.text());
     domanda.exec();
     return domanda.clickedButton() != continua;

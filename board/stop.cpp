@@ -10,7 +10,7 @@ void FrmNumerella::cmdStop_Click()
     // Start shows first: from the keyboard, or from a control that is going away, the focus moves
     // to it, and the words go with it.
     cmdAvvio->show();
-    const QString parole = QStringLiteral("Partita fermata.");
+    const QString parole = tr("Partita fermata.");
     QWidget *fuoco = focusWidget();
     if (m_ingresso->ultimo() == Ingresso::Tastiera || fuoco == cmdStop || fuoco == CmdPausa ||
         fuoco == cmdRiprendi || Frame1->isAncestorOf(fuoco)) {

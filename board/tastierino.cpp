@@ -49,10 +49,10 @@ void FrmNumerella::Cmd_invio_Click()
         cella->svuota();
         if (m_stato.NumErrori < std::numeric_limits<qint16>::max()) ++m_stato.NumErrori;
         txtErrori->setText(QString::number(m_stato.NumErrori));
-        annunciaSullaDomanda(QStringLiteral("Sbagliato, %1.")
-                                 .arg(m_stato.NumErrori == 1
-                                          ? QStringLiteral("1 errore")
-                                          : QStringLiteral("%1 errori").arg(m_stato.NumErrori)));
+        annunciaSullaDomanda(m_stato.NumErrori == 1
+                                 ? tr("Sbagliato, 1 errore.")
+                                 //: The source language has no plural forms of its own: one is said apart.
+                                 : tr("Sbagliato, %n errori.", nullptr, m_stato.NumErrori));
         suona(Clip::Sbagliata);
         return;
     }
@@ -62,7 +62,7 @@ void FrmNumerella::Cmd_invio_Click()
     Label1[m_stato.Colonna.at(k) - 1]->impostaColore(GialloChiaro);
     Label2[m_stato.Riga.at(k) - 1]->impostaColore(GialloChiaro);
     ++m_stato.NumEsatte;
-    m_premessa = QStringLiteral("Giusto! ");
+    m_premessa = tr("Giusto!") + QLatin1Char(' ');
     suona(Clip::Giusta);
     if (100 - m_stato.NumEscluse == m_stato.NumEsatte || !SceltaDomanda()) finisci();
 }

@@ -104,7 +104,7 @@ void FrmNumerella::diciAlRitorno()
     // Back on the board during a pause: the question on screen is not being asked.
     QWidget *fuoco = focusWidget();
     if (momento() != Momento::InPausa || !fuoco) return;
-    nominaConParole(fuoco, QStringLiteral("Pausa. Ctrl+P per riprendere."),
+    nominaConParole(fuoco, tr("Pausa. Ctrl+P per riprendere."),
                     fuoco == m_nominato ? m_nomeVero : fuoco->accessibleName());
 }
 
@@ -151,11 +151,14 @@ void FrmNumerella::annunciaScelta(int Index, Qt::MouseButton Button)
         annuncia(rimaste);
         return;
     }
-    QString parole = QStringLiteral("Tabellina %1 %2")
-                         .arg(frasi::dellaTabellina(Index + 1),
-                              esclusa[Index] ? QStringLiteral("esclusa") : QStringLiteral("ripresa"));
+    QString parole = esclusa[Index]
+                         //: %1 is "del 7" or "dell'8" as translated in the sentences ("frasi").
+                         ? tr("Tabellina %1 esclusa").arg(frasi::dellaTabellina(Index + 1))
+                         //: %1 is "del 7" or "dell'8" as translated in the sentences ("frasi").
+                         : tr("Tabellina %1 ripresa").arg(frasi::dellaTabellina(Index + 1));
     // The last one left out leaves nothing to play: say so.
     if (std::all_of(esclusa.begin(), esclusa.end(), [](bool e) { return e; }))
-        parole += QStringLiteral(". ") + rimaste;
+        //: Two sentences said one after the other.
+        parole = tr("%1. %2").arg(parole, rimaste);
     annuncia(parole);
 }

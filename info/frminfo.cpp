@@ -21,29 +21,31 @@ using namespace aspetto;
 
 namespace lay = disposizione::info;
 
-const QStringList &FrmInfo::testo()
+QStringList FrmInfo::testo()
 {
-    static const QStringList righe{
+    // Fifteen lines, each in its own label: a sentence may go on in the next line.
+    return {
         QString(),
-        QStringLiteral(" Completa la Numerella e avrai la possibilità di stamparla con il tuo nome."),
-        QStringLiteral(" Un cronometro, in alto a destra, misurerà il tempo impiegato."),
-        QStringLiteral(
-            " Cliccando con il tasto sinistro del mouse sui numeri lampeggianti in alto, indicati"),
-        QStringLiteral(" da una mano, potrai escludere una o più tabelline dalla Numerella."),
-        QStringLiteral(" Per esempio cliccando sul 4, 6, 7 e 8 ti eserciterai solo sulle tabelline"),
-        QStringLiteral(" dell'1, 2, 3, 5, 9 e 10"),
-        QStringLiteral(
-            " Cliccando invece con il tasto destro del mouse escluderai la parte che sta a destra"),
-        QStringLiteral(" del numero scelto"),
-        QStringLiteral(
-            " Per esempio cliccando sul 5 deciderai di esercitarti solo sulle tabelline dall'1 al 5."),
+        //: One line of the instructions window; each line has a label of its own and about this length.
+        tr(" Completa la Numerella e avrai la possibilità di stamparla con il tuo nome."),
+        tr(" Un cronometro, in alto a destra, misurerà il tempo impiegato."),
+        //: The sentence goes on in the next line.
+        tr(" Cliccando con il tasto sinistro del mouse sui numeri lampeggianti in alto, indicati"),
+        tr(" da una mano, potrai escludere una o più tabelline dalla Numerella."),
+        //: The sentence goes on in the next line.
+        tr(" Per esempio cliccando sul 4, 6, 7 e 8 ti eserciterai solo sulle tabelline"),
+        tr(" dell'1, 2, 3, 5, 9 e 10"),
+        //: The sentence goes on in the next line.
+        tr(" Cliccando invece con il tasto destro del mouse escluderai la parte che sta a destra"),
+        tr(" del numero scelto"),
+        tr(" Per esempio cliccando sul 5 deciderai di esercitarti solo sulle tabelline dall'1 al 5."),
         QString(),
-        QStringLiteral("   Buon lavoro da:"),
-        QStringLiteral("   gli sviluppatori della Numerella,"),
-        QStringLiteral("   un programma libero (licenza GNU GPL 3 o successiva)."),
-        QStringLiteral("   Versione " NUMERELLA_VERSIONE),
+        //: The signature at the end of the instructions goes on in the next two lines.
+        tr("   Buon lavoro da:"),
+        tr("   gli sviluppatori della Numerella,"),
+        tr("   un programma libero (licenza GNU GPL 3 o successiva)."),
+        tr("   Versione %1").arg(QStringLiteral(NUMERELLA_VERSIONE)),
     };
-    return righe;
 }
 
 FrmInfo *FrmInfo::apri(Stato &stato, LettoreSuoni &suoni, QWidget *principale)
@@ -66,14 +68,15 @@ FrmInfo::FrmInfo(Stato &stato, LettoreSuoni &suoni, QWidget *principale)
     setObjectName(QStringLiteral("frmInfo"));
     accessibilita::impostaRuolo(this, QAccessible::Dialog);
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Info"));
+    //: The instructions window's title.
+    setWindowTitle(tr("Info"));
     setWindowIcon(immagini::iconaInfo());
     coloraFinestra(this, VerdeChiaro, BluScuro);
     setFont(fontComic(9.75));
 
     cmdOK = new PulsanteGrafico(FacciaPulsante, immagini::ok(), {}, this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setAccessibleName(QStringLiteral("OK"));
+    cmdOK->setAccessibleName(tr("OK"));
     scalatura::posa(cmdOK, lay::cmdOK);
     connect(cmdOK, &QPushButton::clicked, this, &FrmInfo::cmdOK_Click);
 

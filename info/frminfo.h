@@ -20,7 +20,7 @@ public:
     static FrmInfo *apri(Stato &stato, LettoreSuoni &suoni, QWidget *principale);
 
     /// The fifteen lines of the instructions, as printed from the top-left corner.
-    static const QStringList &testo();
+    static QStringList testo();
 
     void cmdOK_Click();
     /// Takes the main window's scale again and stands centred over it (the board was resized).

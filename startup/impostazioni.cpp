@@ -2,6 +2,8 @@
 // The settings file read through QSettings: system file first, the user's over it; bad values left out.
 #include "startup/impostazioni.h"
 
+#include "startup/lingua.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
@@ -32,8 +34,9 @@ std::optional<bool> leggiSiNo(const QString &testo)
 void leggiFile(const QSettings &file, Opzioni &opzioni, QStringList &avvisi)
 {
     const auto avvisa = [&](const QString &chiave, const QString &messaggio) {
-        avvisi << QStringLiteral("numerella: %1: %2: %3 Valore ignorato.")
-                      .arg(file.fileName(), chiave, messaggio);
+        //: A settings file's warning: %1 is the file, %2 the key, %3 what is wrong.
+        avvisi
+            << Opzioni::tr("numerella: %1: %2: %3 Valore ignorato.").arg(file.fileName(), chiave, messaggio);
     };
     const QString tabelline = QStringLiteral("tabelline");
     if (file.contains(tabelline)) {
@@ -51,7 +54,7 @@ void leggiFile(const QSettings &file, Opzioni &opzioni, QStringList &avvisi)
         if (const std::optional<bool> si = leggiSiNo(testo))
             opzione = *si ? acceso : spento;
         else
-            avvisa(chiave, QStringLiteral("\"%1\" non va bene: scrivi true oppure false.").arg(testo));
+            avvisa(chiave, Opzioni::tr("\"%1\" non va bene: scrivi true oppure false.").arg(testo));
     };
     const QString ripasso = QStringLiteral("ripasso");
     if (file.contains(ripasso)) {
@@ -61,9 +64,18 @@ void leggiFile(const QSettings &file, Opzioni &opzioni, QStringList &avvisi)
         if (numero && n >= 1 && n <= 100)
             opzioni.lunghezzaRipasso = n;
         else
-            avvisa(
-                ripasso,
-                QStringLiteral("\"%1\" non va bene: scrivi quanti fatti ripassare, da 1 a 100.").arg(testo));
+            avvisa(ripasso,
+                   Opzioni::tr("\"%1\" non va bene: scrivi quanti fatti ripassare, da 1 a 100.").arg(testo));
+    }
+
+    const QString lingua = QStringLiteral("lingua");
+    if (file.contains(lingua)) {
+        const QString testo = testoDi(file.value(lingua));
+        const QString codice = testo.trimmed().toLower();
+        if (lingueDisponibili().contains(codice))
+            opzioni.lingua = codice;
+        else
+            avvisa(lingua, erroreLingua(testo));
     }
 
     interruttore(QStringLiteral("muto"), opzioni.suono, Suono::Spento, Suono::Acceso);
@@ -93,18 +105,19 @@ bool rigaValida(QStringView riga)
 Difetto esamina(const QString &nome, QStringList &avvisi)
 {
     const auto avvisa = [&](const QString &messaggio) {
-        avvisi << QStringLiteral("numerella: %1: %2").arg(nome, messaggio);
+        //: A settings file's warning: %1 is the file, %2 what is wrong.
+        avvisi << Opzioni::tr("numerella: %1: %2").arg(nome, messaggio);
     };
     const QFileInfo info(nome);
     if (!info.exists()) return Difetto::Nessuno;
     if (info.isDir()) {
-        avvisa(QStringLiteral("è una cartella, non un file di impostazioni. Ignorata."));
+        avvisa(Opzioni::tr("è una cartella, non un file di impostazioni. Ignorata."));
         return Difetto::Cartella;
     }
     QFile file(nome);
     if (!file.open(QIODevice::ReadOnly)) {
-        avvisa(!info.isReadable() ? QStringLiteral("non si può leggere: mancano i permessi. File ignorato.")
-                                  : QStringLiteral("non si può leggere. File ignorato."));
+        avvisa(!info.isReadable() ? Opzioni::tr("non si può leggere: mancano i permessi. File ignorato.")
+                                  : Opzioni::tr("non si può leggere. File ignorato."));
         return Difetto::Illeggibile;
     }
     // A settings file is a few lines: the first MiB tells.
@@ -115,7 +128,7 @@ Difetto esamina(const QString &nome, QStringList &avvisi)
         return (c.unicode() < 0x20 && c != u'\n' && c != u'\r' && c != u'\t') || c.unicode() == 0x7f;
     });
     if (utf8.hasError() || controllo) {
-        avvisa(QStringLiteral("non è un file di testo. File ignorato."));
+        avvisa(Opzioni::tr("non è un file di testo. File ignorato."));
         return Difetto::NonTesto;
     }
     const QList<QStringView> righe = QStringView(testo).split(u'\n');
@@ -123,7 +136,7 @@ Difetto esamina(const QString &nome, QStringList &avvisi)
         // A value may go on to the next line after a backslash.
         if (i > 0 && righe[i - 1].trimmed().endsWith(u'\\')) continue;
         if (!rigaValida(righe[i])) {
-            avvisa(QStringLiteral("la riga %1 non è né chiave=valore né [sezione]; controlla le sue righe.")
+            avvisa(Opzioni::tr("la riga %1 non è né chiave=valore né [sezione]; controlla le sue righe.")
                        .arg(i + 1));
             return Difetto::Riga;
         }

@@ -1,21 +1,128 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The program's language: Italian.
+// The program's language: chosen from the command line, the settings file or the system; Italian by default.
 #include "startup/lingua.h"
 
+#include "startup/opzioni.h"
+
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
 
-bool impostaItaliano()
+namespace {
+
+const QString Italiano = QStringLiteral("it");
+
+/// The translators installed now, taken away when the language changes.
+struct Traduttori
 {
-    const QLocale italiano(QLocale::Italian, QLocale::Italy);
-    QLocale::setDefault(italiano);
-    auto *traduzioni = new QTranslator(QCoreApplication::instance());
-    if (!traduzioni->load(italiano, QStringLiteral("qtbase"), QStringLiteral("_"),
-                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        delete traduzioni;
+    QTranslator *nostro = nullptr;
+    QTranslator *diQt = nullptr;
+};
+
+Traduttori &installati()
+{
+    static Traduttori t;
+    return t;
+}
+
+void togli(QTranslator *&traduttore)
+{
+    if (!traduttore) return;
+    QCoreApplication::removeTranslator(traduttore);
+    delete traduttore;
+    traduttore = nullptr;
+}
+
+/// Installs \a traduttore when \a caricato, else deletes it; returns \a caricato.
+bool installa(QTranslator *&posto, QTranslator *traduttore, bool caricato)
+{
+    if (!caricato) {
+        delete traduttore;
         return false;
     }
-    return QCoreApplication::installTranslator(traduzioni);
+    posto = traduttore;
+    return QCoreApplication::installTranslator(traduttore);
+}
+
+QLocale localeDi(const QString &codice)
+{
+    // Italian is Italy's; the others take their language's main country.
+    return codice == Italiano ? QLocale(QLocale::Italian, QLocale::Italy) : QLocale(codice);
+}
+
+} // namespace
+
+QStringList lingueDisponibili()
+{
+    return {Italiano,
+            QStringLiteral("de"),
+            QStringLiteral("fr"),
+            QStringLiteral("en"),
+            QStringLiteral("es"),
+            QStringLiteral("ro"),
+            QStringLiteral("ar")};
+}
+
+QString linguaDaUsare(const QString &richiesta)
+{
+    const QStringList lingue = lingueDisponibili();
+    if (lingue.contains(richiesta)) return richiesta;
+    const QLocale sistema = QLocale::system();
+    // An unset or "C" locale says nothing of the user's language.
+    if (sistema.language() == QLocale::C) return Italiano;
+    for (const QString &lingua : sistema.uiLanguages()) {
+        const QString codice = lingua.section(u'-', 0, 0).toLower();
+        if (lingue.contains(codice)) return codice;
+    }
+    return Italiano;
+}
+
+QString linguaDelComando(const QStringList &argomenti)
+{
+    QString codice;
+    const QString opzione = QStringLiteral("--lingua");
+    for (qsizetype i = 1; i < argomenti.size(); ++i) {
+        if (argomenti[i] == opzione && i + 1 < argomenti.size())
+            codice = argomenti[++i];
+        else if (argomenti[i].startsWith(opzione + u'='))
+            codice = argomenti[i].mid(opzione.size() + 1);
+    }
+    return codice.trimmed().toLower();
+}
+
+QString erroreLingua(const QString &codice)
+{
+    //: %1 is the language code given, %2 the list of the available ones ("it, de, fr, ...").
+    return Opzioni::tr("\"%1\" non va bene: le lingue disponibili sono %2.")
+        .arg(codice, lingueDisponibili().join(QStringLiteral(", ")));
+}
+
+bool impostaLingua(const QString &codice, const QString &fileTraduzione)
+{
+    Traduttori &t = installati();
+    togli(t.nostro);
+    togli(t.diQt);
+    const QLocale locale = localeDi(codice);
+    QLocale::setDefault(locale);
+
+    auto *diQt = new QTranslator(QCoreApplication::instance());
+    bool trovate = installa(t.diQt, diQt,
+                            diQt->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
+                                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)));
+    // Italian is the texts' own language: nothing to translate.
+    if (codice != Italiano || !fileTraduzione.isEmpty()) {
+        auto *nostro = new QTranslator(QCoreApplication::instance());
+        const QString file = fileTraduzione.isEmpty()
+                                 ? QStringLiteral(":/traduzioni/numerella_%1.qm").arg(codice)
+                                 : fileTraduzione;
+        trovate = installa(t.nostro, nostro, nostro->load(file)) && trovate;
+    }
+    //: Write RTL for a language written from right to left, LTR otherwise.
+    static_cast<void>(QT_TRANSLATE_NOOP("QGuiApplication", "QT_LAYOUT_DIRECTION"));
+    // Qt follows the translation's direction by itself; a translation not yet written says none.
+    if (qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
+        QGuiApplication::setLayoutDirection(locale.textDirection());
+    return trovate;
 }

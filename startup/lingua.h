@@ -1,7 +1,27 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The program's language: Italian, for its own texts and for Qt's standard dialogs.
+// The program's language: its own texts, Qt's standard dialogs, numbers and the writing's direction.
 #pragma once
 
-/// Makes Italian the default locale and installs Qt's own Italian translations, so that
-/// standard dialogs and buttons read in Italian. Returns whether the translations were found.
-bool impostaItaliano();
+#include <QString>
+#include <QStringList>
+
+/// The codes of the languages the program speaks, Italian (its own) first: "it", "de", "fr", ...
+QStringList lingueDisponibili();
+
+/// The language to speak: \a richiesta when it is one of lingueDisponibili() (the command line's or
+/// the settings file's code), else the first of the system's languages that the program speaks, else
+/// Italian.
+QString linguaDaUsare(const QString &richiesta = {});
+
+/// The command line's code after --lingua (the last one given), or empty; read before the parser, so
+/// that its own texts are in that language. An unknown code is left for the parser to report.
+QString linguaDelComando(const QStringList &argomenti);
+
+/// The message for an unknown language code, listing the available ones.
+QString erroreLingua(const QString &codice);
+
+/// Speaks the language \a codice (one of lingueDisponibili()): the program's translation, Qt's own
+/// for its standard dialogs, the default locale for numbers and dates, and the writing's direction.
+/// A previous language is taken away. \a fileTraduzione, when given, replaces the program's compiled-in
+/// translation (the tests' pseudo-language). Returns whether every translation needed was found.
+bool impostaLingua(const QString &codice, const QString &fileTraduzione = {});

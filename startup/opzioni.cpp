@@ -3,6 +3,7 @@
 #include "startup/opzioni.h"
 
 #include "record/giocatore.h"
+#include "startup/lingua.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -12,23 +13,22 @@ bool leggiTabelline(const QString &lista, std::bitset<10> &tabelline, QString &e
 {
     static const QRegularExpression forma(QStringLiteral("^([0-9]{1,2})(?:-([0-9]{1,2}))?$"));
     const auto sbagliata = [&errore](const QString &parte, const QString &perche) {
-        errore = QStringLiteral("\"%1\" non va bene: %2.").arg(parte, perche);
+        errore = Opzioni::tr("\"%1\" non va bene: %2.").arg(parte, perche);
         return false;
     };
     if (lista.trimmed().isEmpty())
-        return sbagliata(lista, QStringLiteral("scrivi almeno una tabellina, per esempio 2,5,7 o 1-5"));
+        return sbagliata(lista, Opzioni::tr("scrivi almeno una tabellina, per esempio 2,5,7 o 1-5"));
     std::bitset<10> scelte;
     for (const QString &grezza : lista.split(u',')) {
         const QString parte = grezza.trimmed();
         const QRegularExpressionMatch m = forma.match(parte);
-        if (!m.hasMatch())
-            return sbagliata(parte, QStringLiteral("usa numeri da 1 a 10 e intervalli come 1-5"));
+        if (!m.hasMatch()) return sbagliata(parte, Opzioni::tr("usa numeri da 1 a 10 e intervalli come 1-5"));
         const int da = m.captured(1).toInt();
         const int a = m.hasCaptured(2) ? m.captured(2).toInt() : da;
         if (da < 1 || a > 10 || da > 10 || a < 1)
-            return sbagliata(parte, QStringLiteral("le tabelline vanno da 1 a 10"));
+            return sbagliata(parte, Opzioni::tr("le tabelline vanno da 1 a 10"));
         if (da > a)
-            return sbagliata(parte, QStringLiteral("l'intervallo va scritto dal più piccolo al più grande"));
+            return sbagliata(parte, Opzioni::tr("l'intervallo va scritto dal più piccolo al più grande"));
         for (int n = da; n <= a; ++n)
             scelte.set(n - 1);
     }
@@ -40,75 +40,87 @@ Lettura leggiOpzioni(const QStringList &argomenti, const Opzioni &partenza)
 {
     QCommandLineParser lettore;
     lettore.setApplicationDescription(
-        QStringLiteral("La Numerella: per esercitarsi sulla tavola pitagorica, dall'1 × 1 al 10 × 10."));
+        Opzioni::tr("La Numerella: per esercitarsi sulla tavola pitagorica, dall'1 × 1 al 10 × 10."));
     // Our own help option: Qt's Italian translation lacks the text of the standard one.
     const QCommandLineOption aiuto({QStringLiteral("h"), QStringLiteral("help"), QStringLiteral("?")},
-                                   QStringLiteral("Mostra questo aiuto ed esce."));
+                                   Opzioni::tr("Mostra questo aiuto ed esce."));
     lettore.addOption(aiuto);
     const QCommandLineOption versione = lettore.addVersionOption();
     const QCommandLineOption tabelline(
         QStringLiteral("tabelline"),
-        QStringLiteral(
-            "Le tabelline su cui esercitarsi, con numeri e intervalli da 1 a 10 (per esempio 2,5,7 "
-            "oppure 1-5 oppure 1-3,8); le altre partono escluse, in verde."),
-        QStringLiteral("LISTA"));
+        Opzioni::tr("Le tabelline su cui esercitarsi, con numeri e intervalli da 1 a 10 (per esempio 2,5,7 "
+                    "oppure 1-5 oppure 1-3,8); le altre partono escluse, in verde."),
+        //: In the help, the value of an option: a list of tables.
+        Opzioni::tr("LISTA"));
     const QCommandLineOption muto(QStringLiteral("muto"),
-                                  QStringLiteral("Parte con il suono spento (si riaccende con la casella del "
-                                                 "suono)."));
+                                  Opzioni::tr("Parte con il suono spento (si riaccende con la casella del "
+                                              "suono)."));
     const QCommandLineOption schermoIntero(QStringLiteral("schermo-intero"),
-                                           QStringLiteral("Parte a schermo intero."));
+                                           Opzioni::tr("Parte a schermo intero."));
     const QCommandLineOption giocatore(
         QStringLiteral("giocatore"),
-        QStringLiteral("Chi gioca: le partite vanno nel registro sotto questo nome "
-                       "(nuovo se non c'è ancora), che resta scelto."),
-        QStringLiteral("NOME"));
+        Opzioni::tr("Chi gioca: le partite vanno nel registro sotto questo nome "
+                    "(nuovo se non c'è ancora), che resta scelto."),
+        //: In the help, the value of an option: a child's name.
+        Opzioni::tr("NOME"));
     const QCommandLineOption registro(
         QStringLiteral("registro"),
-        QStringLiteral(
+        Opzioni::tr(
             "Da solo, apre soltanto la finestra del registro. Con FILE tiene il registro in quel file "
             "(per esempio su una chiavetta) invece che in quello solito."),
-        QStringLiteral("FILE"));
+        //: In the help, the value of an option: a file's name.
+        Opzioni::tr("FILE"));
     // "--registro" with no file after it: the record window alone.
     QCommandLineOption soloRegistro(QStringLiteral("solo-registro"));
     soloRegistro.setFlags(QCommandLineOption::HiddenFromHelp);
     const QCommandLineOption ripasso(
         QStringLiteral("ripasso"),
-        QStringLiteral("Parte con il ripasso di oggi di chi gioca: i fatti da imparare e da ripassare, "
-                       "qualcuno già sicuro, gli altri in verde."));
+        Opzioni::tr("Parte con il ripasso di oggi di chi gioca: i fatti da imparare e da ripassare, "
+                    "qualcuno già sicuro, gli altri in verde."));
     const QCommandLineOption esporta(
         QStringLiteral("esporta"),
-        QStringLiteral("Scrive tutte le partite del registro, una riga per partita, in FILE (CSV) ed esce."),
-        QStringLiteral("FILE"));
+        Opzioni::tr("Scrive tutte le partite del registro, una riga per partita, in FILE (CSV) ed esce."),
+        //: In the help, the value of an option: a file's name.
+        Opzioni::tr("FILE"));
     const QCommandLineOption esportaRisposte(
         QStringLiteral("esporta-risposte"),
-        QStringLiteral("Scrive tutte le risposte del registro, una riga per domanda, in FILE (CSV) ed esce."),
-        QStringLiteral("FILE"));
+        Opzioni::tr("Scrive tutte le risposte del registro, una riga per domanda, in FILE (CSV) ed esce."),
+        //: In the help, the value of an option: a file's name.
+        Opzioni::tr("FILE"));
     const QCommandLineOption csvStandard(
         QStringLiteral("csv-standard"),
-        QStringLiteral("Con --esporta, --esporta-risposte e --esporta-fatti scrive il CSV standard per i "
-                       "programmi (RFC 4180: "
-                       "virgola, punto decimale, date ISO 8601) invece di quello per il foglio di calcolo "
-                       "nella lingua del sistema."));
+        Opzioni::tr("Con --esporta, --esporta-risposte e --esporta-fatti scrive il CSV standard per i "
+                    "programmi (RFC 4180: "
+                    "virgola, punto decimale, date ISO 8601) invece di quello per il foglio di calcolo "
+                    "nella lingua del sistema."));
     const QCommandLineOption esportaFatti(
         QStringLiteral("esporta-fatti"),
-        QStringLiteral(
+        Opzioni::tr(
             "Scrive lo stato di ogni fatto di ogni giocatore, una riga per fatto, in FILE (CSV) ed esce."),
-        QStringLiteral("FILE"));
+        //: In the help, the value of an option: a file's name.
+        Opzioni::tr("FILE"));
     const QCommandLineOption registroServer(
         QStringLiteral("registro-server"),
-        QStringLiteral(
+        Opzioni::tr(
             "Per questa volta manda le partite al server della scuola URL (postgresql://utente@server/"
             "database) invece di quello di numerella.conf. La password va in ~/.pgpass, mai qui."),
-        QStringLiteral("URL"));
+        //: In the help, the value of an option: a server's address.
+        Opzioni::tr("URL"));
+    const QCommandLineOption lingua(
+        QStringLiteral("lingua"),
+        Opzioni::tr("La lingua del programma, tra %1, invece di quella del sistema.")
+            .arg(lingueDisponibili().join(QStringLiteral(", "))),
+        //: In the help, the value of an option: a language's code.
+        Opzioni::tr("CODICE"));
     lettore.addOptions({tabelline, muto, schermoIntero, giocatore, registro, soloRegistro, ripasso, esporta,
-                        esportaRisposte, csvStandard, esportaFatti, registroServer});
+                        esportaRisposte, csvStandard, esportaFatti, registroServer, lingua});
 
     Lettura lettura;
     lettura.opzioni = partenza;
     const auto errore = [&lettura](const QString &messaggio) {
         lettura.esito = Esito::Errore;
         lettura.testo =
-            QStringLiteral("numerella: %1\nPer l'elenco delle opzioni: numerella --help\n").arg(messaggio);
+            Opzioni::tr("numerella: %1\nPer l'elenco delle opzioni: numerella --help\n").arg(messaggio);
         return lettura;
     };
     QStringList parole = argomenti;
@@ -130,8 +142,7 @@ Lettura leggiOpzioni(const QStringList &argomenti, const Opzioni &partenza)
         return lettura;
     }
     if (!lettore.positionalArguments().isEmpty())
-        return errore(
-            QStringLiteral("argomento inatteso \"%1\".").arg(lettore.positionalArguments().first()));
+        return errore(Opzioni::tr("argomento inatteso \"%1\".").arg(lettore.positionalArguments().first()));
     if (lettore.isSet(tabelline)) {
         // Several lists add up.
         std::bitset<10> tutte;
@@ -144,14 +155,19 @@ Lettura leggiOpzioni(const QStringList &argomenti, const Opzioni &partenza)
         }
         lettura.opzioni.tabelline = tutte;
     }
+    if (lettore.isSet(lingua)) {
+        const QString codice = lettore.value(lingua).trimmed().toLower();
+        if (!lingueDisponibili().contains(codice))
+            return errore(QStringLiteral("--lingua: ") + erroreLingua(lettore.value(lingua)));
+        lettura.opzioni.lingua = codice;
+    }
     if (lettore.isSet(muto)) lettura.opzioni.suono = Suono::Spento;
     if (lettore.isSet(schermoIntero)) lettura.opzioni.schermo = Schermo::Intero;
     if (lettore.isSet(giocatore)) {
         lettura.opzioni.giocatore = Giocatore::pulito(lettore.value(giocatore));
         if (lettura.opzioni.giocatore.isEmpty())
-            return errore(
-                QStringLiteral("--giocatore: il nome va scritto su una riga, al massimo %1 caratteri.")
-                    .arg(Giocatore::LunghezzaMassima));
+            return errore(Opzioni::tr("--giocatore: il nome va scritto su una riga, al massimo %1 caratteri.")
+                              .arg(Giocatore::LunghezzaMassima));
     }
     lettura.opzioni.fileRegistro = lettore.value(registro);
     if (lettore.isSet(soloRegistro)) lettura.opzioni.apertura = Apertura::Registro;

@@ -5,6 +5,7 @@
 #include "record/csv.h"
 #include "record/ripasso.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 #include <bitset>
@@ -41,6 +42,10 @@ struct Opzioni
     int lunghezzaRipasso =
         ripasso::LunghezzaPredefinita; ///< facts in a round of "Ripassa" (ripasso=N in the settings file)
     QString registroServer; ///< the school's server for this run (a libpq URI); empty for numerella.conf's
+    QString lingua;         ///< the language's code, one of lingueDisponibili(); empty for the system's
+
+    // The command line's and the settings file's texts.
+    Q_DECLARE_TR_FUNCTIONS(Opzioni)
 };
 
 struct Lettura
@@ -51,7 +56,7 @@ struct Lettura
 };
 
 /// Reads a list such as "2,5,7", "1-5" or "1-3,8". On a bad part returns false and puts
-/// an Italian message naming that part in \a errore (without saying where the list came from).
+/// a message naming that part in \a errore (without saying where the list came from).
 bool leggiTabelline(const QString &lista, std::bitset<10> &tabelline, QString &errore);
 
 /// Reads the whole command line (\a argomenti starts with the program's name) over the options of

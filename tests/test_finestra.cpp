@@ -325,7 +325,7 @@ private Q_SLOTS:
 
     void italiano()
     {
-        QVERIFY(impostaItaliano());
+        QVERIFY(impostaLingua(QStringLiteral("it")));
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Annulla"));
     }
 };

@@ -110,6 +110,9 @@ private Q_SLOTS:
         riga("senza valore", {"--tabelline"}, errore, "tabelline", acceso, finestra);
         riga("sconosciuta", {"--pippo"}, errore, "pippo", acceso, finestra);
         riga("argomento", {"sette"}, errore, "\"sette\"", acceso, finestra);
+        riga("lingua", {"--lingua", "DE"}, avvia, "1,2,3,4,5,6,7,8,9,10", acceso, finestra);
+        riga("lingua sconosciuta", {"--lingua=xx"}, errore,
+             "\"xx\" non va bene: le lingue disponibili sono it, de, fr, en, es, ro, ar.", acceso, finestra);
         riga("aiuto", {"-h"}, int(Esito::Aiuto), "--tabelline <LISTA>", acceso, finestra);
         riga("versione", {"--version"}, int(Esito::Versione), "La Numerella " NUMERELLA_VERSIONE "\n", acceso,
              finestra);
@@ -179,6 +182,8 @@ private Q_SLOTS:
              {utente + ": tabelline: \"0\"", utente + ": ripasso: \"0\"", utente + ": muto: \"forse\"",
               utente + ": schermo-intero: \"\""},
              4);
+        riga("lingua sconosciuta", "lingua=de\n", "lingua=xx\n", {}, tutte, acceso, finestra,
+             {utente + ": lingua: \"xx\" non va bene: le lingue disponibili sono it, de"});
         riga("sbagliati nel sistema", "tabelline=\nmuto=1\n", nessuno, {}, tutte, acceso, finestra,
              {sistema + ": tabelline: \"\"", sistema + ": muto: \"1\""});
         riga("a rovescio e troppo", nessuno, "tabelline=5-2\nschermo-intero=true,false\n", {}, tutte, acceso,

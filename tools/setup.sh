@@ -28,7 +28,7 @@ mapfile -t BUILD_PACKAGES < <(pacchetti_di Build-Depends)
 # Debian package's build needs besides its Build-Depends.
 BUILD_PACKAGES+=(build-essential ninja-build)
 TEST_PACKAGES=(
-    clang-format qt6-tools-dev qt6-l10n-tools
+    clang-format
     # Qt's platform headers: a test switches accessibility on with no screen reader to do it
     qt6-base-private-dev
     xvfb xauth xdotool imagemagick sox pulseaudio pulseaudio-utils

@@ -26,7 +26,8 @@ void Cella::impostaSfondo(quint32 bbggrr)
     m_sfondo = bbggrr;
     // Green is seen at once; a screen reader says it with the cell.
     if (esclusa() != prima)
-        accessibilita::impostaDescrizione(this, esclusa() ? QStringLiteral("esclusa") : QString());
+        //: Told after a cell of a table left out of the game.
+        accessibilita::impostaDescrizione(this, esclusa() ? tr("esclusa") : QString());
     disegno::impostaRuolo(this, QPalette::Base, aspetto::colore(bbggrr));
 }
 
