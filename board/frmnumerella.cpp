@@ -37,6 +37,8 @@ Etichetta *etichetta(QWidget *genitore, const QString &testo, const QFont &font,
     e->setFont(font);
     e->setAlignment(allineamento);
     e->impostaColore(colore);
+    // Another language's longer words shrink to their fixed place instead of being cut.
+    e->impostaAdattamento(Etichetta::Adattamento::Restringi);
     return e;
 }
 
@@ -224,7 +226,6 @@ void FrmNumerella::costruisci()
     lblTitolo =
         posa(etichetta(this, QString(), conEmoji(fontComic(20.25)), Qt::AlignHCenter | Qt::AlignTop, Blu),
              "lblTitolo", lay::lblTitolo);
-    lblTitolo->impostaAdattamento(Etichetta::Adattamento::Restringi); // a long name shows whole
     lblAutore =
         posa(etichetta(this, tr("Software libero, GPL"), fontComic(8.25), Qt::AlignLeft | Qt::AlignTop, Blu),
              "lblAutore", lay::lblAutore);

@@ -97,6 +97,24 @@ void FrmInfo::seguiLaScala()
         move(m_principale->geometry().center() - QPoint(dimensione.width() / 2, dimensione.height() / 2));
 }
 
+QFont FrmInfo::carattereRighe(const QStringList &righe) const
+{
+    // Another language's longer lines make the font smaller for all of them, never larger.
+    QFont f = scalatura::fontBase(this);
+    const int larghezza = lay::LarghezzaFinestra / TwipsPerPixel;
+    constexpr int PixelMinimi = 6;
+    const auto piuLarga = [&righe](const QFont &carattere) {
+        const QFontMetrics fm(carattere);
+        int massima = 0;
+        for (const QString &riga : righe)
+            massima = qMax(massima, fm.horizontalAdvance(riga));
+        return massima;
+    };
+    while (f.pixelSize() > PixelMinimi && piuLarga(f) > larghezza)
+        f.setPixelSize(f.pixelSize() - 1);
+    return f;
+}
+
 void FrmInfo::Form_Load()
 {
     SempreInPrimoPiano(this);
@@ -107,14 +125,19 @@ void FrmInfo::Form_Load()
     const int passo = QFontMetrics(scalatura::fontBase(this)).lineSpacing() * TwipsPerPixel;
     int y = 0;
     int numero = 0;
-    for (const QString &testoRiga : testo()) {
+    const QStringList righe = testo();
+    const QFont carattere = carattereRighe(righe);
+    for (const QString &testoRiga : righe) {
         auto *riga = new QLabel(testoRiga, this);
         riga->setObjectName(QStringLiteral("riga%1").arg(++numero));
         riga->setTextFormat(Qt::PlainText);
         riga->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        if (carattere != scalatura::fontBase(this)) riga->setFont(carattere);
         scalatura::posa(riga, {0, y, lay::LarghezzaFinestra, passo});
         y += passo;
     }
+    // Their font at the window's scale.
+    if (carattere != scalatura::fontBase(this)) scalatura::applica(this, scalatura::corrente(this));
     cmdOK->raise(); // above the lines, and after them in reading order
 }
 

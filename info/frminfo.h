@@ -36,6 +36,8 @@ protected:
 private:
     FrmInfo(Stato &stato, LettoreSuoni &suoni, QWidget *principale);
     void Form_Load();
+    /// The font of the lines \a righe: the window's, or a smaller one when the widest would not fit.
+    QFont carattereRighe(const QStringList &righe) const;
     /// The closing steps shared by OK, the close box and losing activation.
     void chiudi();
     void Form_Deactivate();

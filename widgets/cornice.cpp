@@ -9,6 +9,16 @@
 #include <QPainter>
 #include <QStyleOptionGroupBox>
 
+namespace {
+
+/// How far the style sets the caption in from the frame's left edge, in pixels of the scale-1 layout; as
+/// much is kept free on the right.
+constexpr int RientroDidascalia = 8;
+/// A shrunk caption stays readable.
+constexpr int PixelMinimi = 6;
+
+} // namespace
+
 Cornice::Cornice(const QString &titolo, const QFont &font, Didascalia didascalia, QWidget *parent)
     : QGroupBox(titolo, parent), m_didascalia(didascalia)
 {
@@ -33,35 +43,52 @@ void Cornice::aggiornaDidascalia()
     setPalette(pal);
 }
 
+QRect Cornice::spazioDidascalia() const
+{
+    const Scala s = scalatura::corrente(this);
+    const QRect base(0, 0, qRound(width() / s.fattore), qRound(height() / s.fattore));
+    return base.adjusted(RientroDidascalia, 0, -RientroDidascalia, 0);
+}
+
+QFont Cornice::fontDidascalia() const
+{
+    QFont f = scalatura::fontBase(this);
+    const int spazio = spazioDidascalia().width();
+    while (f.pixelSize() > PixelMinimi && QFontMetrics(f).horizontalAdvance(title()) > spazio)
+        f.setPixelSize(f.pixelSize() - 1);
+    return f;
+}
+
 void Cornice::paintEvent(QPaintEvent *e)
 {
     const Scala s = scalatura::corrente(this);
-    if (s.unitaria()) {
+    const QFont didascalia = fontDidascalia();
+    if (s.unitaria() && didascalia == scalatura::fontBase(this)) {
         QGroupBox::paintEvent(e);
         return;
     }
     // The style draws its frame from a small bitmap, which would blur when blown up: at any other
-    // scale the frame is drawn here as vectors, in the style's place and colours, and the caption
-    // by the style on a painter scaled from the scale-1 layout.
+    // scale, or with a caption too long for its font, the frame is drawn here as vectors, in the style's
+    // place and colours, and the caption by the style on a painter scaled from the scale-1 layout.
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     p.scale(s.fattore, s.fattore);
-    const QFont base = scalatura::fontBase(this);
     QStyleOptionGroupBox opzione;
     initStyleOption(&opzione);
     opzione.rect = QRect(0, 0, qRound(width() / s.fattore), qRound(height() / s.fattore));
-    opzione.fontMetrics = QFontMetrics(base);
     constexpr int MargineStile = 3;
+    // The frame's line stays where the frame's own font puts it, however small the caption.
     const int alto = title().isEmpty() ? MargineStile + 1
                                        : qMax(style()->pixelMetric(QStyle::PM_ExclusiveIndicatorHeight),
-                                              opzione.fontMetrics.height()) +
+                                              QFontMetrics(scalatura::fontBase(this)).height()) +
                                              MargineStile + 1;
+    opzione.fontMetrics = QFontMetrics(didascalia);
     const QRectF cornice = QRectF(opzione.rect).adjusted(1.5, alto + 0.5, -1.5, -0.5);
     p.setPen(QPen(QColor(0, 0, 0, 27), 1));
     p.setBrush(QColor(0, 0, 0, 4));
     p.drawRoundedRect(cornice, 2, 2);
     if (!title().isEmpty()) {
-        p.setFont(base);
+        p.setFont(didascalia);
         opzione.subControls = QStyle::SC_GroupBoxLabel;
         style()->drawComplexControl(QStyle::CC_GroupBox, &opzione, &p, this);
     }

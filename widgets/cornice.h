@@ -13,6 +13,12 @@ public:
 
     Cornice(const QString &titolo, const QFont &font, Didascalia didascalia, QWidget *parent = nullptr);
 
+    /// Where the caption may stand and the font it is drawn in, both in the scale-1 layout's pixels (the
+    /// caption is drawn on a painter scaled from it): the frame's font, or a smaller one when the caption
+    /// would not fit.
+    QRect spazioDidascalia() const;
+    QFont fontDidascalia() const;
+
 protected:
     void changeEvent(QEvent *e) override;
     void paintEvent(QPaintEvent *e) override;

@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QFontMetrics>
 #include <QPainter>
 #include <QRadialGradient>
 #include <QScreen>
@@ -63,6 +64,11 @@ Immagine parola(const QString &testo, Sfumatura sfondo, QSize dimensione, int pi
         p.restore();
         QFont f = aspetto::fontComic(10, aspetto::Peso::Grassetto);
         f.setPixelSize(pixelFont);
+        // A longer word (another language's) shrinks to fit the picture, with a little room at its ends.
+        constexpr int Margine = 2, PixelMinimi = 6;
+        while (f.pixelSize() > PixelMinimi &&
+               QFontMetrics(f).horizontalAdvance(testo) > dimensione.width() - 2 * Margine)
+            f.setPixelSize(f.pixelSize() - 1);
         p.setFont(f);
         p.setPen(inchiostro);
         p.drawText(r, Qt::AlignCenter, testo);
