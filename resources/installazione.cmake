@@ -44,7 +44,11 @@ install(FILES ${generati}/${NUMERELLA_ID}.metainfo.xml DESTINATION ${CMAKE_INSTA
 install(FILES ${icona_svg} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
     RENAME ${NUMERELLA_ID}.svg)
 install(FILES ${linux}/numerella.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
-install(FILES ${linux}/numerella.it.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/it/man1 RENAME numerella.1)
+# The manual in the other languages it is written in, where man looks for the reader's language.
+foreach(lingua IN ITEMS it de fr)
+    install(FILES ${linux}/numerella.${lingua}.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/${lingua}/man1
+        RENAME numerella.1)
+endforeach()
 # The school's server is prepared with this script (see the README).
 install(FILES ${CMAKE_CURRENT_SOURCE_DIR}/resources/server/numerella-server.sql
     DESTINATION ${CMAKE_INSTALL_DATADIR}/numerella)

@@ -46,6 +46,11 @@ bool installa(QTranslator *&posto, QTranslator *traduttore, bool caricato)
     return QCoreApplication::installTranslator(traduttore);
 }
 
+QString fileDi(const QString &codice)
+{
+    return QStringLiteral(":/traduzioni/numerella_%1.qm").arg(codice);
+}
+
 QLocale localeDi(const QString &codice)
 {
     // Italian is Italy's; the others take their language's main country.
@@ -74,7 +79,11 @@ QString linguaDaUsare(const QString &richiesta)
     if (sistema.language() == QLocale::C) return Italiano;
     for (const QString &lingua : sistema.uiLanguages()) {
         const QString codice = lingua.section(u'-', 0, 0).toLower();
-        if (lingue.contains(codice)) return codice;
+        if (codice == Italiano) return codice;
+        // A translation not yet written would show Italian words with another language's numbers.
+        QTranslator traduzione;
+        if (lingue.contains(codice) && traduzione.load(fileDi(codice)) && !traduzione.isEmpty())
+            return codice;
     }
     return Italiano;
 }
@@ -114,9 +123,7 @@ bool impostaLingua(const QString &codice, const QString &fileTraduzione)
     // Italian is the texts' own language: nothing to translate.
     if (codice != Italiano || !fileTraduzione.isEmpty()) {
         auto *nostro = new QTranslator(QCoreApplication::instance());
-        const QString file = fileTraduzione.isEmpty()
-                                 ? QStringLiteral(":/traduzioni/numerella_%1.qm").arg(codice)
-                                 : fileTraduzione;
+        const QString file = fileTraduzione.isEmpty() ? fileDi(codice) : fileTraduzione;
         trovate = installa(t.nostro, nostro, nostro->load(file)) && trovate;
     }
     //: Write RTL for a language written from right to left, LTR otherwise.

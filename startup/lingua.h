@@ -9,8 +9,8 @@
 QStringList lingueDisponibili();
 
 /// The language to speak: \a richiesta when it is one of lingueDisponibili() (the command line's or
-/// the settings file's code), else the first of the system's languages that the program speaks, else
-/// Italian.
+/// the settings file's code), else the first of the system's languages that the program speaks (with
+/// some text translated already), else Italian.
 QString linguaDaUsare(const QString &richiesta = {});
 
 /// The command line's code after --lingua (the last one given), or empty; read before the parser, so
