@@ -7,10 +7,13 @@
 #include "startup/lingua.h"
 #include "widgets/cornice.h"
 #include "widgets/etichetta.h"
+#include "widgets/scala.h"
 
 #include <QAbstractButton>
 #include <QMessageBox>
+#include <QStyle>
 #include <QTemporaryDir>
+#include <QTextDocument>
 #include <QTranslator>
 
 namespace {
@@ -21,12 +24,6 @@ const QString Pseudo = QStringLiteral("pseudo");
 /// A scale of the windows: the board's own size, and one as large as a classroom's screen.
 constexpr qreal ScalaGrande = 4.7;
 
-QString nomeDi(const QWidget *w)
-{
-    return QStringLiteral("%1 \"%2\"")
-        .arg(QString::fromLatin1(w->metaObject()->className()), w->objectName());
-}
-
 /// The text a control shows, and the font it is drawn in; empty for none.
 QString testoMostrato(const QWidget *w, QFont &font)
 {
@@ -35,52 +32,89 @@ QString testoMostrato(const QWidget *w, QFont &font)
         font = e->fontMostrato();
         return e->text();
     }
-    if (const auto *l = qobject_cast<const QLabel *>(w)) return l->pixmap().isNull() ? l->text() : QString();
-    if (const auto *c = qobject_cast<const Cornice *>(w)) return c->title();
+    if (const auto *l = qobject_cast<const QLabel *>(w)) {
+        if (!l->pixmap().isNull()) return {};
+        const bool ricco = l->textFormat() == Qt::RichText ||
+                           (l->textFormat() == Qt::AutoText && Qt::mightBeRichText(l->text()));
+        if (!ricco) return l->text();
+        QTextDocument documento;
+        documento.setHtml(l->text());
+        return documento.toPlainText();
+    }
+    if (const auto *c = qobject_cast<const Cornice *>(w)) {
+        font = c->fontDidascalia();
+        return c->title();
+    }
+    if (const auto *b = qobject_cast<const QAbstractButton *>(w)) return b->text();
     return {};
 }
 
-/// What is wrong with the texts of \a finestra as shown: a text wider or taller than its control, or a
-/// control with text over a sibling. Buttons must be as large as their own text asks.
+QString nomeDi(const QWidget *w)
+{
+    QFont f;
+    return QStringLiteral("%1 %2 \"%3\"")
+        .arg(QString::fromLatin1(w->metaObject()->className()), w->objectName(), testoMostrato(w, f));
+}
+
+/// Where the words of a control with words stand, in its parent's coordinates, and how much room they
+/// need there; \a spazio gets the room they have.
+QRect rettangoloTesto(const QWidget *w, QSize &serve, QRect &spazio)
+{
+    QFont font;
+    const QString testo = testoMostrato(w, font);
+    if (testo.isEmpty()) return {};
+    const auto *l = qobject_cast<const QLabel *>(w);
+    const auto *c = qobject_cast<const Cornice *>(w);
+    spazio = c ? c->spazioDidascalia() : w->contentsRect();
+    int flag = l && l->wordWrap() ? int(Qt::TextWordWrap) : 0;
+    if (l && l->buddy()) flag |= Qt::TextShowMnemonic;
+    serve = QFontMetrics(font)
+                .boundingRect(QRect(QPoint(0, 0), QSize(spazio.width(), 100000)), flag, testo)
+                .size();
+    if (qobject_cast<const QAbstractButton *>(w)) {
+        serve = w->sizeHint();
+        return w->geometry();
+    }
+    const Qt::Alignment allineamento = l ? l->alignment() : Qt::AlignLeft | Qt::AlignTop;
+    const QRect dentro = QStyle::alignedRect(w->layoutDirection(), allineamento, serve, spazio);
+    // A frame's caption is drawn on the scale-1 layout, scaled.
+    const qreal f = c ? scalatura::corrente(c).fattore : 1.0;
+    const QRect scalato(qRound(dentro.x() * f), qRound(dentro.y() * f), qRound(dentro.width() * f),
+                        qRound(dentro.height() * f));
+    // What runs past the control's edges is cut, and told as such; the rest must stand clear of others
+    // by more than the pixel that rounding the places to a scale may give or take.
+    return (scalato.translated(w->pos()) & w->geometry()).adjusted(1, 1, -1, -1);
+}
+
+/// What is wrong with the texts of \a finestra as shown: a text wider (or, wrapped, taller) than its
+/// place, a button smaller than its text asks, or words over the words of a sibling.
 QStringList difetti(QWidget *finestra)
 {
     QStringList trovati;
     const QList<QWidget *> figli = finestra->findChildren<QWidget *>();
     for (QWidget *w : figli) {
         if (!w->isVisibleTo(finestra) || w->isWindow()) continue;
-        QFont font;
-        const QString testo = testoMostrato(w, font);
-        const QFontMetrics fm(font);
-        if (!testo.isEmpty()) {
-            const auto *l = qobject_cast<const QLabel *>(w);
-            const QRect spazio = qobject_cast<const Cornice *>(w) ? w->rect() : w->contentsRect();
-            const int flag = l && l->wordWrap() ? Qt::TextWordWrap : 0;
-            const QRect serve =
-                fm.boundingRect(QRect(QPoint(0, 0), QSize(spazio.width(), 100000)), flag, testo);
-            if (serve.width() > spazio.width() || (flag && serve.height() > spazio.height()))
-                trovati << QStringLiteral("%1: \"%2\" needs %3×%4, has %5×%6")
-                               .arg(nomeDi(w), testo)
-                               .arg(serve.width())
-                               .arg(serve.height())
-                               .arg(spazio.width())
-                               .arg(spazio.height());
-        }
-        if (const auto *b = qobject_cast<const QAbstractButton *>(w); b && !b->text().isEmpty()) {
-            if (b->sizeHint().width() > b->width())
-                trovati << QStringLiteral("%1: \"%2\" needs %3, has %4")
-                               .arg(nomeDi(w), b->text())
-                               .arg(b->sizeHint().width())
-                               .arg(b->width());
-        }
-        // Controls with words of their own never stand over each other.
-        if (testo.isEmpty() && !qobject_cast<const QAbstractButton *>(w)) continue;
+        QSize serve;
+        QRect spazio;
+        const QRect testo = rettangoloTesto(w, serve, spazio);
+        if (testo.isEmpty()) continue;
+        const bool pulsante = qobject_cast<const QAbstractButton *>(w);
+        const QSize ha = pulsante ? w->size() : spazio.size();
+        const bool aCapo =
+            !pulsante && qobject_cast<const QLabel *>(w) && qobject_cast<const QLabel *>(w)->wordWrap();
+        if (serve.width() > ha.width() || (aCapo && serve.height() > ha.height()))
+            trovati << QStringLiteral("%1 needs %2×%3, has %4×%5")
+                           .arg(nomeDi(w))
+                           .arg(serve.width())
+                           .arg(serve.height())
+                           .arg(ha.width())
+                           .arg(ha.height());
         for (QWidget *altro : figli) {
-            if (altro == w || altro->parentWidget() != w->parentWidget() || !altro->isVisibleTo(finestra))
+            if (altro <= w || altro->parentWidget() != w->parentWidget() || !altro->isVisibleTo(finestra))
                 continue;
-            QFont f;
-            const bool conParole =
-                !testoMostrato(altro, f).isEmpty() || qobject_cast<const QAbstractButton *>(altro);
-            if (conParole && altro < w && altro->geometry().intersects(w->geometry()))
+            QSize s;
+            QRect r;
+            if (rettangoloTesto(altro, s, r).intersects(testo))
                 trovati << QStringLiteral("%1 over %2").arg(nomeDi(w), nomeDi(altro));
         }
     }
@@ -167,6 +201,14 @@ private Q_SLOTS:
         }
         if (pseudo) QVERIFY2(b->Label3->text().startsWith(u'['), qPrintable(b->Label3->text()));
 
+        // Italian, the texts' own language, fits as it always did: nothing shrinks.
+        if (italiano) {
+            for (const Etichetta *e : b->findChildren<Etichetta *>())
+                QCOMPARE(e->fontMostrato(), e->font());
+            for (const Cornice *c : b->findChildren<Cornice *>())
+                QCOMPARE(c->fontDidascalia(), scalatura::fontBase(c));
+        }
+
         // Every window at both scales.
         for (const qreal s : {1.0, ScalaGrande}) {
             b->resize(qRound(634 * s), qRound(455 * s));
@@ -176,6 +218,9 @@ private Q_SLOTS:
             b->cmdInfo_Click();
             QVERIFY(b->info());
             nessunDifetto(b->info(), "instructions");
+            if (italiano)
+                for (const QLabel *riga : b->info()->findChildren<QLabel *>())
+                    QCOMPARE(riga->font(), b->info()->font());
             b->info()->cmdOK_Click();
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
