@@ -29,6 +29,38 @@ constexpr const char *FinoAlla[] = {
     QT_TRANSLATE_NOOP("frasi", "al 9"),  QT_TRANSLATE_NOOP("frasi", "al 10"),
 };
 
+// One is said apart: the source language has no plural forms of its own to fall back on.
+
+QString quantiSecondi(int n)
+{
+    if (n == 1)
+        //: Exactly one second.
+        return QCoreApplication::translate("frasi", "1 secondo");
+    //: Never said for 1, which has a text of its own; give every plural form of your language.
+    return QCoreApplication::translate("frasi", "%n secondi", nullptr, n);
+}
+
+QString quantiMinuti(int n)
+{
+    if (n == 1)
+        //: Exactly one minute.
+        return QCoreApplication::translate("frasi", "1 minuto");
+    //: Never said for 1, which has a text of its own; give every plural form of your language.
+    return QCoreApplication::translate("frasi", "%n minuti", nullptr, n);
+}
+
+QString quantiErrori(int n)
+{
+    if (n == 0)
+        //: No wrong answer in the game.
+        return QCoreApplication::translate("frasi", "nessun errore");
+    if (n == 1)
+        //: Exactly one wrong answer.
+        return QCoreApplication::translate("frasi", "1 errore");
+    //: Never said for 0 or 1, which have texts of their own; give every plural form of your language.
+    return QCoreApplication::translate("frasi", "%n errori", nullptr, n);
+}
+
 } // namespace
 
 QString dellaTabellina(int n)
@@ -43,19 +75,12 @@ QString finoAlla(int n)
 
 QString tempoEErrori(int minuti, int secondi, int errori)
 {
-    // One is said apart: the source language has no plural forms of its own to fall back on.
-    const QString sec = secondi == 1 ? QCoreApplication::translate("frasi", "1 secondo")
-                                     : QCoreApplication::translate("frasi", "%n secondi", nullptr, secondi);
-    const QString sbagli = errori == 0   ? QCoreApplication::translate("frasi", "nessun errore")
-                           : errori == 1 ? QCoreApplication::translate("frasi", "1 errore")
-                                         : QCoreApplication::translate("frasi", "%n errori", nullptr, errori);
+    const QString sec = quantiSecondi(secondi), sbagli = quantiErrori(errori);
     if (minuti == 0)
         //: Time and errors, e.g. "14 secondi, 3 errori".
         return QCoreApplication::translate("frasi", "%1, %2").arg(sec, sbagli);
-    const QString min = minuti == 1 ? QCoreApplication::translate("frasi", "1 minuto")
-                                    : QCoreApplication::translate("frasi", "%n minuti", nullptr, minuti);
     //: Minutes, seconds and errors, e.g. "2 minuti e 14 secondi, 3 errori".
-    return QCoreApplication::translate("frasi", "%1 e %2, %3").arg(min, sec, sbagli);
+    return QCoreApplication::translate("frasi", "%1 e %2, %3").arg(quantiMinuti(minuti), sec, sbagli);
 }
 
 QString tabelleRimaste(const std::array<bool, 10> &esclusa)
@@ -75,7 +100,10 @@ QString tabelleRimaste(const std::array<bool, 10> &esclusa)
     const QString ultima = restano.takeLast();
     //: %1 is a list such as "1, 3, 5", %2 the last table.
     return QCoreApplication::translate("frasi", "Restano le tabelline %1 e %2")
-        .arg(restano.join(QCoreApplication::translate("frasi", ", ")), ultima);
+        .arg(restano.join(
+                 //: Between the tables of a list, as in "1, 3 e 5".
+                 QCoreApplication::translate("frasi", ", ")),
+             ultima);
 }
 
 } // namespace frasi

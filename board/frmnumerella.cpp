@@ -152,7 +152,9 @@ void FrmNumerella::costruisci()
                        tr("Stop"), Grigia::No);
     CmdPausa = pulsante("CmdPausa", lay::CmdPausa, Arancio, //: The button that pauses the game.
                         tr("Pausa"), Grigia::Si);
-    cmdRiprendi = pulsante("cmdRiprendi", lay::cmdRiprendi, FacciaPulsante, tr("Riprendi"), Grigia::No);
+    cmdRiprendi =
+        pulsante("cmdRiprendi", lay::cmdRiprendi, FacciaPulsante, //: The button that resumes the paused game.
+                 tr("Riprendi"), Grigia::No);
     cmdInfo = pulsante("cmdInfo", lay::cmdInfo, Arancio, //: The button that opens the instructions.
                        tr("Info"), Grigia::No);
     cmdStampa = pulsante("cmdStampa", lay::cmdStampa, Arancio, //: The button that prints the finished table.
@@ -165,14 +167,16 @@ void FrmNumerella::costruisci()
         "Check1", lay::Check1, //: The sound switch, as a screen reader names it.
         tr("Silenzio"));
     spiega(cmdAvvio, QStringLiteral("Ctrl+N"));
+    //: The keys of Pause and Resume, told after their names.
     const QString pausa = tr("Ctrl+P o il tasto Pausa");
     spiega(CmdPausa, pausa);
     spiega(cmdRiprendi, pausa);
     spiega(cmdStop, QStringLiteral("Ctrl+S"));
 
-    Frame1 =
-        posa(new Cornice(tr("Tastierino numerico"), fontComic(8.25), Cornice::Didascalia::SiSpegne, this),
-             "Frame1", lay::Frame1);
+    Frame1 = posa(new Cornice(
+                      //: The caption of the on-screen keypad's frame.
+                      tr("Tastierino numerico"), fontComic(8.25), Cornice::Didascalia::SiSpegne, this),
+                  "Frame1", lay::Frame1);
     for (int d = 0; d < 10; ++d) {
         const QString cifra = QString::number(d);
         Cmd[d] = posa(new PulsanteGrafico(CianoChiaro,
@@ -197,11 +201,15 @@ void FrmNumerella::costruisci()
     FraTimer = posa(new Cornice( //: The stopwatch's frame.
                         tr("Cronometro"), fontComic(9), Cornice::Didascalia::SempreNera, this),
                     "FraTimer", lay::FraTimer);
-    TxtMin = posa(new Contatore(Qt::AlignRight, FraTimer), "TxtMin", lay::TxtMin, tr("Minuti"));
+    TxtMin = posa(new Contatore(Qt::AlignRight, FraTimer), "TxtMin", lay::TxtMin,
+                  //: The stopwatch's minutes, as a screen reader names them.
+                  tr("Minuti"));
     Label4 = posa(etichetta(FraTimer, //: Beside the stopwatch's minutes.
                             tr("minuti"), fontComic(9.75), Qt::AlignLeft | Qt::AlignTop, Blu),
                   "Label4", lay::Label4);
-    TxtSec = posa(new Contatore(Qt::AlignRight, FraTimer), "TxtSec", lay::TxtSec, tr("Secondi"));
+    TxtSec = posa(new Contatore(Qt::AlignRight, FraTimer), "TxtSec", lay::TxtSec,
+                  //: The stopwatch's seconds, as a screen reader names them.
+                  tr("Secondi"));
     Label5 = posa(etichetta(FraTimer, //: Beside the stopwatch's seconds.
                             tr("secondi"), fontComic(9.75), Qt::AlignLeft | Qt::AlignTop, Blu),
                   "Label5", lay::Label5);
@@ -216,6 +224,7 @@ void FrmNumerella::costruisci()
     Frame2->setAccessibleName(tr("Errori"));
     for (Contatore *c : {TxtMin, TxtSec, txtErrori}) {
         c->setText(QStringLiteral("0"));
+        //: The keys of the stopwatch and the errors counter, told after their names.
         spiega(c, tr("Ctrl+T dice il tempo e gli errori"));
     }
     accessibilita::impostaDescrizione(
@@ -227,7 +236,9 @@ void FrmNumerella::costruisci()
         posa(etichetta(this, QString(), conEmoji(fontComic(20.25)), Qt::AlignHCenter | Qt::AlignTop, Blu),
              "lblTitolo", lay::lblTitolo);
     lblAutore =
-        posa(etichetta(this, tr("Software libero, GPL"), fontComic(8.25), Qt::AlignLeft | Qt::AlignTop, Blu),
+        posa(etichetta(this,
+                       //: A small line under the title: the program is free software under the GPL.
+                       tr("Software libero, GPL"), fontComic(8.25), Qt::AlignLeft | Qt::AlignTop, Blu),
              "lblAutore", lay::lblAutore);
     lblVersione = posa(etichetta(this, tr("Versione %1").arg(QStringLiteral(NUMERELLA_VERSIONE)),
                                  fontComic(8.25), Qt::AlignLeft | Qt::AlignTop, Blu),

@@ -12,7 +12,9 @@ void FrmNumerella::CmdPausa_Click()
     // Resume shows first, so that the focus on Pause can pass straight to it.
     cmdRiprendi->setEnabled(true);
     cmdRiprendi->show();
-    const bool detto = passaFuoco(CmdPausa, cmdRiprendi, tr("Pausa."));
+    const bool detto = passaFuoco(CmdPausa, cmdRiprendi,
+                                  //: Told when the game is paused.
+                                  tr("Pausa."));
     CmdPausa->hide();
     CmdPausa->setEnabled(false);
     m_stato.InCorso = false;
@@ -38,6 +40,7 @@ void FrmNumerella::cmdRiprendi_Click()
     Frame1->setEnabled(true);
     accendi(Timer1);
     accendi(TmrTimer);
+    //: Told when the paused game resumes, before the question.
     m_premessa = tr("Si riprende.") + QLatin1Char(' ');
     Q_EMIT partitaRipresa();
     // With the mouse, Pause takes the focus in Resume's place; from the keyboard the question takes it

@@ -103,8 +103,9 @@ void registra(FrmNumerella &finestra, Registro &registro, Tipografia &tipografia
 
     QObject::connect(&registro, &Registro::avviso, &finestra, [&finestra](const QString &testo) {
         // Not modal: the board goes on as if nothing happened.
-        auto *avviso = new QMessageBox(QMessageBox::Warning, FrmNumerella::tr("Registro"), testo,
-                                       QMessageBox::Ok, &finestra);
+        auto *avviso = new QMessageBox(QMessageBox::Warning,
+                                       //: The title of a warning about the record of games.
+                                       FrmNumerella::tr("Registro"), testo, QMessageBox::Ok, &finestra);
         avviso->setObjectName(QStringLiteral("avvisoRegistro"));
         avviso->setTextFormat(Qt::PlainText); // file names as they are
         avviso->setAttribute(Qt::WA_DeleteOnClose);

@@ -37,7 +37,9 @@ bool FrmNumerella::chiediDiLasciare()
 {
     if (momento() != Momento::InCorso && momento() != Momento::InPausa) return true;
     if (momento() == Momento::InCorso) CmdPausa_Click();
-    QMessageBox domanda(QMessageBox::Question, tr("Ripassa"),
+    QMessageBox domanda(QMessageBox::Question,
+                        //: The title of the question before a review ("Ripassa": practise the hard facts).
+                        tr("Ripassa"),
                         tr("Stai giocando una partita. Se ripassi adesso, questa partita finisce qui.\n\n"
                            "Vuoi lasciarla e ripassare?"),
                         QMessageBox::NoButton,

@@ -49,10 +49,14 @@ void FrmNumerella::Cmd_invio_Click()
         cella->svuota();
         if (m_stato.NumErrori < std::numeric_limits<qint16>::max()) ++m_stato.NumErrori;
         txtErrori->setText(QString::number(m_stato.NumErrori));
-        annunciaSullaDomanda(m_stato.NumErrori == 1
-                                 ? tr("Sbagliato, 1 errore.")
-                                 //: The source language has no plural forms of its own: one is said apart.
-                                 : tr("Sbagliato, %n errori.", nullptr, m_stato.NumErrori));
+        QString parole;
+        if (m_stato.NumErrori == 1)
+            //: A wrong answer, and the errors so far.
+            parole = tr("Sbagliato, 1 errore.");
+        else
+            //: Never said for 1, which has a text of its own; give every plural form of your language.
+            parole = tr("Sbagliato, %n errori.", nullptr, m_stato.NumErrori);
+        annunciaSullaDomanda(parole);
         suona(Clip::Sbagliata);
         return;
     }

@@ -151,11 +151,14 @@ void FrmNumerella::annunciaScelta(int Index, Qt::MouseButton Button)
         annuncia(rimaste);
         return;
     }
-    QString parole = esclusa[Index]
-                         //: %1 is "del 7" or "dell'8" as translated in the sentences ("frasi").
-                         ? tr("Tabellina %1 esclusa").arg(frasi::dellaTabellina(Index + 1))
-                         //: %1 is "del 7" or "dell'8" as translated in the sentences ("frasi").
-                         : tr("Tabellina %1 ripresa").arg(frasi::dellaTabellina(Index + 1));
+    const QString tabellina = frasi::dellaTabellina(Index + 1);
+    QString parole;
+    if (esclusa[Index])
+        //: A table left out of the game; %1 is "del 7" or "dell'8" as translated in the sentences ("frasi").
+        parole = tr("Tabellina %1 esclusa").arg(tabellina);
+    else
+        //: A table back in the game; %1 is "del 7" or "dell'8" as translated in the sentences ("frasi").
+        parole = tr("Tabellina %1 ripresa").arg(tabellina);
     // The last one left out leaves nothing to play: say so.
     if (std::all_of(esclusa.begin(), esclusa.end(), [](bool e) { return e; }))
         //: Two sentences said one after the other.

@@ -127,6 +127,7 @@
     </message>
     <message>
         <source>Riprendi</source>
+        <extracomment>The button that resumes the paused game.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -151,10 +152,12 @@
     </message>
     <message>
         <source>Ctrl+P o il tasto Pausa</source>
+        <extracomment>The keys of Pause and Resume, told after their names.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Tastierino numerico</source>
+        <extracomment>The caption of the on-screen keypad&apos;s frame.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -179,6 +182,7 @@
     </message>
     <message>
         <source>Minuti</source>
+        <extracomment>The stopwatch&apos;s minutes, as a screen reader names them.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -188,6 +192,7 @@
     </message>
     <message>
         <source>Secondi</source>
+        <extracomment>The stopwatch&apos;s seconds, as a screen reader names them.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -202,6 +207,7 @@
     </message>
     <message>
         <source>Ctrl+T dice il tempo e gli errori</source>
+        <extracomment>The keys of the stopwatch and the errors counter, told after their names.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -210,6 +216,7 @@
     </message>
     <message>
         <source>Software libero, GPL</source>
+        <extracomment>A small line under the title: the program is free software under the GPL.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -223,6 +230,7 @@
     </message>
     <message>
         <source>Pausa.</source>
+        <extracomment>Told when the game is paused.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -231,14 +239,17 @@
     </message>
     <message>
         <source>Si riprende.</source>
+        <extracomment>Told when the paused game resumes, before the question.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Registro</source>
+        <extracomment>The title of a warning about the record of games.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Ripassa</source>
+        <extracomment>The title of the question before a review (&quot;Ripassa&quot;: practise the hard facts).</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -265,10 +276,12 @@ Vuoi lasciarla e ripassare?</source>
     </message>
     <message>
         <source>Sbagliato, 1 errore.</source>
+        <extracomment>A wrong answer, and the errors so far.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message numerus="yes">
         <source>Sbagliato, %n errori.</source>
+        <extracomment>Never said for 1, which has a text of its own; give every plural form of your language.</extracomment>
         <translation type="unfinished">
             <numerusform></numerusform>
             <numerusform></numerusform>
@@ -284,11 +297,12 @@ Vuoi lasciarla e ripassare?</source>
     </message>
     <message>
         <source>Tabellina %1 esclusa</source>
+        <extracomment>A table left out of the game; %1 is &quot;del 7&quot; or &quot;dell&apos;8&quot; as translated in the sentences (&quot;frasi&quot;).</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Tabellina %1 ripresa</source>
-        <extracomment>%1 is &quot;del 7&quot; or &quot;dell&apos;8&quot; as translated in the sentences (&quot;frasi&quot;).</extracomment>
+        <extracomment>A table back in the game; %1 is &quot;del 7&quot; or &quot;dell&apos;8&quot; as translated in the sentences (&quot;frasi&quot;).</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -571,10 +585,12 @@ Per l&apos;elenco delle opzioni: numerella --help
     </message>
     <message>
         <source>1 secondo</source>
+        <extracomment>Exactly one second.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message numerus="yes">
         <source>%n secondi</source>
+        <extracomment>Never said for 1, which has a text of its own; give every plural form of your language.</extracomment>
         <translation type="unfinished">
             <numerusform></numerusform>
             <numerusform></numerusform>
@@ -586,14 +602,17 @@ Per l&apos;elenco delle opzioni: numerella --help
     </message>
     <message>
         <source>nessun errore</source>
+        <extracomment>No wrong answer in the game.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>1 errore</source>
+        <extracomment>Exactly one wrong answer.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message numerus="yes">
         <source>%n errori</source>
+        <extracomment>Never said for 0 or 1, which have texts of their own; give every plural form of your language.</extracomment>
         <translation type="unfinished">
             <numerusform></numerusform>
             <numerusform></numerusform>
@@ -610,10 +629,12 @@ Per l&apos;elenco delle opzioni: numerella --help
     </message>
     <message>
         <source>1 minuto</source>
+        <extracomment>Exactly one minute.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message numerus="yes">
         <source>%n minuti</source>
+        <extracomment>Never said for 1, which has a text of its own; give every plural form of your language.</extracomment>
         <translation type="unfinished">
             <numerusform></numerusform>
             <numerusform></numerusform>
@@ -652,6 +673,7 @@ Per l&apos;elenco delle opzioni: numerella --help
     </message>
     <message>
         <source>, </source>
+        <extracomment>Between the tables of a list, as in &quot;1, 3 e 5&quot;.</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
