@@ -45,8 +45,9 @@ if [ -n "${GESTORE:-}" ]; then
     pids+=($!)
     sleep 1
 fi
+# In Italian, whose words the listener knows, unless ARGOMENTI asks for another language.
 # shellcheck disable=SC2086 # ARGOMENTI holds options
-QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb "$programma" ${ARGOMENTI:-} 2>/dev/null &
+QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb "$programma" --lingua it ${ARGOMENTI:-} 2>/dev/null &
 pids+=($!)
 
 cat <&"${ascolto[0]}"
