@@ -173,7 +173,7 @@ void FrmRegistro::costruisci(Uso uso)
     cmbPeriodo = new QComboBox(this);
     cmbPeriodo->setObjectName(QStringLiteral("cmbPeriodo"));
     cmbPeriodo->setAccessibleName(tr("Periodo"));
-    //: The periods to show, in the box "Periodo:"; also printed as the report's period.
+    //: The periods whose games the window shows, in the box "Periodo:".
     for (const auto &[testo, periodo] : {std::pair{QT_TR_NOOP("oggi"), Periodo::Oggi},
                                          {QT_TR_NOOP("questa settimana"), Periodo::Settimana},
                                          {QT_TR_NOOP("questo mese"), Periodo::Mese},
