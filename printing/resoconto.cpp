@@ -336,12 +336,12 @@ void paginaGiocatore(Foglio &f, const Resoconto &r)
                 f.carattere(18, QFont::Bold), f.mm(2));
     const int quante = int(r.partite.size());
     //: How many games the report shows.
-    const QString partite = quante == 1
-                                ? QCoreApplication::translate("resoconto", "1 partita")
-                                : QCoreApplication::translate("resoconto", "%n partite", nullptr, quante);
+    const QString conteggio = quante == 1
+                                  ? QCoreApplication::translate("resoconto", "1 partita")
+                                  : QCoreApplication::translate("resoconto", "%n partite", nullptr, quante);
     //: Under the report's title. %1: the period ("tutto il registro"), %2: "N partite", %3: today's date.
     f.paragrafo(QCoreApplication::translate("resoconto", "Periodo: %1 · %2 · stampato il %3")
-                    .arg(r.periodo, partite, r.locale.toString(r.oggi, dataStampa())),
+                    .arg(r.periodo, conteggio, r.locale.toString(r.oggi, dataStampa())),
                 f.carattere(10), f.mm(2));
     f.paragrafo(andamento::frase(punti, r.oggi, r.locale), f.carattere(11, QFont::Bold), f.mm(3));
     grafico(f, punti, r.locale);
