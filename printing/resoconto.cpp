@@ -4,6 +4,7 @@
 
 #include "record/andamento.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
 #include <QPainter>
@@ -90,7 +91,17 @@ public:
 
 QString quando(const QDateTime &t, const QLocale &locale)
 {
-    return t.isValid() ? locale.toString(t.toLocalTime(), QStringLiteral("dd/MM/yyyy HH:mm")) : QString();
+    //: When a game began, on the printed report, as a QLocale date format; reorder as your language writes
+    //: dates.
+    const QString formato = QCoreApplication::translate("resoconto", "dd/MM/yyyy HH:mm");
+    return t.isValid() ? locale.toString(t.toLocalTime(), formato) : QString();
+}
+
+/// The day the report is printed, as a date format.
+QString dataStampa()
+{
+    //: The day the report is printed, as a QLocale date format; reorder as your language writes dates.
+    return QCoreApplication::translate("resoconto", "dd/MM/yyyy");
 }
 
 QString tempo(int secondi)
@@ -203,7 +214,8 @@ void pannello(Foglio &f, const QRectF &area, const QString &titolo, const QList<
         if (g % ogni != 0) continue;
         p.drawText(QRectF(x - larghezzaData / 2, piano.bottom() + f.mm(1), larghezzaData, fm.height()),
                    Qt::AlignHCenter | Qt::AlignTop,
-                   locale.toString(primo.addDays(g), QStringLiteral("dd/MM")));
+                   //: The dates under the printed chart, as a QLocale date format. Short.
+                   locale.toString(primo.addDays(g), QCoreApplication::translate("resoconto", "dd/MM")));
     }
     // Full games joined in order; the others apart, hollow.
     QPainterPath linea;
@@ -233,15 +245,19 @@ void grafico(Foglio &f, const QList<andamento::Punto> &punti, const QLocale &loc
 {
     const qreal alto = f.mm(34), spazio = f.mm(3);
     pannello(
-        f, QRectF(0, f.y, f.larghezza, alto), QStringLiteral("Secondi per risposta"), punti,
+        f, QRectF(0, f.y, f.larghezza, alto),
+        QCoreApplication::translate("resoconto", "Secondi per risposta"), punti,
         [](const andamento::Punto &p) { return p.secondiPerRisposta; }, locale, QColor(0x1f, 0x5f, 0xa8));
     f.y += alto + spazio;
     pannello(
-        f, QRectF(0, f.y, f.larghezza, alto), QStringLiteral("Errori ogni 10 risposte"), punti,
+        f, QRectF(0, f.y, f.larghezza, alto),
+        QCoreApplication::translate("resoconto", "Errori ogni 10 risposte"), punti,
         [](const andamento::Punto &p) { return p.erroriOgni10; }, locale, QColor(0xb0, 0x3a, 0x2e));
     f.y += alto + f.mm(1);
-    f.paragrafo(QStringLiteral("Ogni segno è una partita; quelle di uno stesso giorno stanno affiancate. "
-                               "● partita intera (unite dalla linea)   ○ ripasso o partita fermata"),
+    //: Under the printed chart: what its filled and hollow marks mean. Keep the marks ● and ○.
+    f.paragrafo(QCoreApplication::translate(
+                    "resoconto", "Ogni segno è una partita; quelle di uno stesso giorno stanno affiancate. "
+                                 "● partita intera (unite dalla linea)   ○ ripasso o partita fermata"),
                 f.carattere(8), f.mm(4));
 }
 
@@ -254,9 +270,9 @@ void mappa(Foglio &f, const Resoconto &r)
     const QFont corpo = f.carattere(9);
     const qreal alto = 11 * lato;
     if (f.y + f.mm(8) + alto > f.altezza) f.nuovaPagina();
-    f.y +=
-        f.scrivi(QStringLiteral("I fatti: riga per colonna"), f.carattere(11, QFont::Bold), 0, f.larghezza) +
-        f.mm(1.5);
+    f.y += f.scrivi(QCoreApplication::translate("resoconto", "I fatti: riga per colonna"),
+                    f.carattere(11, QFont::Bold), 0, f.larghezza) +
+           f.mm(1.5);
     const qreal cima = f.y;
     p.setFont(testa);
     p.setPen(Qt::black);
@@ -301,10 +317,14 @@ void mappa(Foglio &f, const Resoconto &r)
     f.y += f.mm(3);
     QStringList fatti;
     for (const SchedaFatto &d : r.daRipassare)
-        fatti.append(QStringLiteral("%1 per %2").arg(d.riga).arg(d.colonna));
-    f.y += f.scrivi(QStringLiteral("Il ripasso di oggi"), f.carattere(10, QFont::Bold), x, largo) + f.mm(1);
-    f.y += f.scrivi(fatti.isEmpty() ? QStringLiteral("Ancora nessuna partita da cui capirlo.")
-                                    : fatti.join(QStringLiteral(", ")) + u'.',
+        //: A multiplication in words, "7 per 8" (seven times eight): %1 row, %2 column.
+        fatti.append(QCoreApplication::translate("resoconto", "%1 per %2").arg(d.riga).arg(d.colonna));
+    f.y += f.scrivi(QCoreApplication::translate("resoconto", "Il ripasso di oggi"),
+                    f.carattere(10, QFont::Bold), x, largo) +
+           f.mm(1);
+    f.y += f.scrivi(fatti.isEmpty()
+                        ? QCoreApplication::translate("resoconto", "Ancora nessuna partita da cui capirlo.")
+                        : fatti.join(QStringLiteral(", ")) + u'.',
                     corpo, x, largo);
     f.y = std::max(f.y, cima + alto) + f.mm(6);
 }
@@ -312,47 +332,57 @@ void mappa(Foglio &f, const Resoconto &r)
 void paginaGiocatore(Foglio &f, const Resoconto &r)
 {
     const QList<andamento::Punto> punti = andamento::punti(r.partite);
-    f.paragrafo(QStringLiteral("Registro di %1").arg(r.giocatore), f.carattere(18, QFont::Bold), f.mm(2));
-    f.paragrafo(QStringLiteral("Periodo: %1 · %2 · stampato il %3")
-                    .arg(r.periodo,
-                         r.partite.size() == 1 ? QStringLiteral("1 partita")
-                                               : QStringLiteral("%1 partite").arg(r.partite.size()),
-                         r.locale.toString(r.oggi, QStringLiteral("dd/MM/yyyy"))),
+    f.paragrafo(QCoreApplication::translate("resoconto", "Registro di %1").arg(r.giocatore),
+                f.carattere(18, QFont::Bold), f.mm(2));
+    const int quante = int(r.partite.size());
+    //: How many games the report shows.
+    const QString conteggio = quante == 1
+                                  ? QCoreApplication::translate("resoconto", "1 partita")
+                                  : QCoreApplication::translate("resoconto", "%n partite", nullptr, quante);
+    //: Under the report's title. %1: the period ("tutto il registro"), %2: "N partite", %3: today's date.
+    f.paragrafo(QCoreApplication::translate("resoconto", "Periodo: %1 · %2 · stampato il %3")
+                    .arg(r.periodo, conteggio, r.locale.toString(r.oggi, dataStampa())),
                 f.carattere(10), f.mm(2));
     f.paragrafo(andamento::frase(punti, r.oggi, r.locale), f.carattere(11, QFont::Bold), f.mm(3));
     grafico(f, punti, r.locale);
     mappa(f, r);
 
-    f.paragrafo(QStringLiteral("Le partite"), f.carattere(11, QFont::Bold), f.mm(1.5));
+    f.paragrafo(QCoreApplication::translate("resoconto", "Le partite"), f.carattere(11, QFont::Bold),
+                f.mm(1.5));
     QList<SchedaPartita> partite = r.partite;
     std::stable_sort(partite.begin(), partite.end(),
                      [](const SchedaPartita &a, const SchedaPartita &b) { return a.inizio < b.inizio; });
     QList<QStringList> righe;
     for (const SchedaPartita &p : partite) {
-        QString fine = p.esito ? parolaEsito(*p.esito) : QStringLiteral("in corso");
+        //: A game still being played, in the column "Com'è finita".
+        QString fine = p.esito ? nomeEsito(*p.esito) : QCoreApplication::translate("resoconto", "in corso");
         if (p.esito && andamento::genere(p) == andamento::Genere::Ripasso)
-            fine += QStringLiteral(" (ripasso)");
+            //: How a review round ended: %1 is "finita", "fermata" or "interrotta".
+            fine = QCoreApplication::translate("resoconto", "%1 (ripasso)").arg(fine);
         righe.append({quando(p.inizio, r.locale), p.tabelline().join(QStringLiteral(", ")),
                       QString::number(p.esatte), tempo(p.secondi), QString::number(p.errori), fine});
     }
     if (righe.isEmpty())
-        f.paragrafo(QStringLiteral("Nessuna partita in questo periodo."), f.carattere(9), 0);
+        f.paragrafo(QCoreApplication::translate("resoconto", "Nessuna partita in questo periodo."),
+                    f.carattere(9), 0);
     else
+        //: The printed games table's column headers; narrow columns (fractions of the page's width).
         tabella(f,
-                {{QStringLiteral("Data e ora"), 0.22},
-                 {QStringLiteral("Tabelline"), 0.26},
-                 {QStringLiteral("Risposte giuste"), 0.13, Qt::AlignRight},
-                 {QStringLiteral("Tempo"), 0.1, Qt::AlignRight},
-                 {QStringLiteral("Errori"), 0.09, Qt::AlignRight},
-                 {QStringLiteral("Com'è finita"), 0.2}},
+                {{QCoreApplication::translate("resoconto", "Data e ora"), 0.22},
+                 {QCoreApplication::translate("resoconto", "Tabelline"), 0.26},
+                 {QCoreApplication::translate("resoconto", "Risposte giuste"), 0.13, Qt::AlignRight},
+                 {QCoreApplication::translate("resoconto", "Tempo"), 0.1, Qt::AlignRight},
+                 {QCoreApplication::translate("resoconto", "Errori"), 0.09, Qt::AlignRight},
+                 {QCoreApplication::translate("resoconto", "Com'è finita"), 0.2}},
                 righe);
 }
 
 void paginaClasse(Foglio &f, const Resoconto &r)
 {
-    f.paragrafo(QStringLiteral("Tutti i giocatori"), f.carattere(18, QFont::Bold), f.mm(2));
-    f.paragrafo(QStringLiteral("Periodo: %1 · stampato il %2")
-                    .arg(r.periodo, r.locale.toString(r.oggi, QStringLiteral("dd/MM/yyyy"))),
+    f.paragrafo(QCoreApplication::translate("resoconto", "Tutti i giocatori"), f.carattere(18, QFont::Bold),
+                f.mm(2));
+    f.paragrafo(QCoreApplication::translate("resoconto", "Periodo: %1 · stampato il %2")
+                    .arg(r.periodo, r.locale.toString(r.oggi, dataStampa())),
                 f.carattere(10), f.mm(4));
     QList<QStringList> righe;
     for (qsizetype i = 0; i < r.classe.size(); ++i) {
@@ -363,12 +393,12 @@ void paginaClasse(Foglio &f, const Resoconto &r)
                       r.difficiliClasse.value(i).join(QStringLiteral(", "))});
     }
     tabella(f,
-            {{QStringLiteral("Giocatore"), 0.2},
-             {QStringLiteral("Partite"), 0.09, Qt::AlignRight},
-             {QStringLiteral("Ultima partita"), 0.18},
-             {QStringLiteral("Secondi per risposta"), 0.13, Qt::AlignRight},
-             {QStringLiteral("Errori per partita"), 0.12, Qt::AlignRight},
-             {QStringLiteral("Fatti più difficili"), 0.28}},
+            {{QCoreApplication::translate("resoconto", "Giocatore"), 0.2},
+             {QCoreApplication::translate("resoconto", "Partite"), 0.09, Qt::AlignRight},
+             {QCoreApplication::translate("resoconto", "Ultima partita"), 0.18},
+             {QCoreApplication::translate("resoconto", "Secondi per risposta"), 0.13, Qt::AlignRight},
+             {QCoreApplication::translate("resoconto", "Errori per partita"), 0.12, Qt::AlignRight},
+             {QCoreApplication::translate("resoconto", "Fatti più difficili"), 0.28}},
             righe);
 }
 
@@ -380,11 +410,18 @@ AspettoCella aspetto(apprendimento::Stato stato)
     // Lightness apart as well as hue, and a letter: the states read apart in grey too.
     switch (stato) {
     case Stato::DaImparare:
-        return {QStringLiteral("I"), QColor(0xe8, 0x6a, 0x5a), apprendimento::nome(stato)};
+        //: The letter in the facts map's cells for a fact to learn: the initial of "da imparare". One letter.
+        return {QCoreApplication::translate("resoconto", "I"), QColor(0xe8, 0x6a, 0x5a),
+                apprendimento::nome(stato)};
     case Stato::DaRipassare:
-        return {QStringLiteral("R"), QColor(0xf5, 0xd0, 0x4c), apprendimento::nome(stato)};
+        //: The letter for a fact to review: the initial of "da ripassare". One letter, unlike the other
+        //: states' letters.
+        return {QCoreApplication::translate("resoconto", "R"), QColor(0xf5, 0xd0, 0x4c),
+                apprendimento::nome(stato)};
     case Stato::Sicura:
-        return {QStringLiteral("S"), QColor(0x8f, 0xc9, 0x8a), apprendimento::nome(stato)};
+        //: The letter for a sure fact: the initial of "sicura". One letter, unlike the other states' letters.
+        return {QCoreApplication::translate("resoconto", "S"), QColor(0x8f, 0xc9, 0x8a),
+                apprendimento::nome(stato)};
     case Stato::MaiChiesta:
         break;
     }

@@ -8,6 +8,7 @@
 #include "record/schedapartita.h"
 
 #include <QColor>
+#include <QCoreApplication>
 #include <QDate>
 #include <QList>
 #include <QLocale>
@@ -19,7 +20,9 @@ class QPagedPaintDevice;
 struct Resoconto
 {
     QString giocatore;
-    QString periodo = QStringLiteral("tutto il registro"); ///< the games' period, in words
+    //: The period of the printed report's games: all of them.
+    QString periodo =
+        QCoreApplication::translate("resoconto", "tutto il registro"); ///< the games' period, in words
     QDate oggi = QDate::currentDate();
     QList<SchedaPartita> partite;
     QList<SchedaFatto> fatti;

@@ -40,8 +40,10 @@ bool disegnaFinestra(QPrinter &stampante, QWidget *finestra)
 QString Tipografia::chiediNome(QWidget *genitore)
 {
     QInputDialog dialogo(genitore);
-    dialogo.setWindowTitle(QStringLiteral("Nome"));
-    dialogo.setLabelText(QStringLiteral("Scrivi il tuo nome."));
+    //: The title of the dialog asking the child's name before the board is printed.
+    dialogo.setWindowTitle(tr("Nome"));
+    //: Said to the child, who writes the name to print on the page.
+    dialogo.setLabelText(tr("Scrivi il tuo nome."));
     dialogo.setInputMode(QInputDialog::TextInput);
     dialogo.setTextValue(m_proposto);
     // A name, not a letter: short enough that the title can always show it whole.
@@ -72,7 +74,7 @@ bool Tipografia::lavoro(QWidget *genitore, const Disegno &disegno)
         // Queues but no default (a fresh system whose only queue was never made the default): the
         // dialog lists them. With none at all, say so first: the dialog then offers a PDF file only.
         if (QPrinterInfo::availablePrinterNames().isEmpty() &&
-            !segnalaErrore(genitore, QStringLiteral("Non trovo nessuna stampante.")))
+            !segnalaErrore(genitore, tr("Non trovo nessuna stampante.")))
             return false;
         if (!scegliStampante(stampante, genitore)) return false;
     }
@@ -89,14 +91,17 @@ QString Tipografia::stampaPagina(QPrinter &stampante, const Disegno &disegno)
 {
     const bool suFile = !stampante.outputFileName().isEmpty();
     const QString nome = suFile ? stampante.outputFileName() : stampante.printerName();
-    const QString nonRiesco = QStringLiteral("Non riesco a stampare su \"%1\".").arg(nome);
+    //: %1: the printer's name, or the file printed to.
+    const QString nonRiesco = tr("Non riesco a stampare su \"%1\".").arg(nome);
     // A queue that refuses jobs takes the page without a word from Qt: ask the print server itself.
     if (!suFile && coda::rifiuta(nome))
-        return QStringLiteral("La stampante \"%1\" non accetta lavori in questo momento.").arg(nome);
+        //: %1: the printer's name.
+        return tr("La stampante \"%1\" non accetta lavori in questo momento.").arg(nome);
     const int prima = suFile ? 0 : coda::ultimoLavoro(nome);
     if (!disegno(stampante)) return nonRiesco;
     if (!suFile && !coda::lavoroPreso(nome, prima))
-        return QStringLiteral("La stampante \"%1\" non ha preso la pagina.").arg(nome);
+        //: %1: the printer's name.
+        return tr("La stampante \"%1\" non ha preso la pagina.").arg(nome);
     return QString();
 }
 
@@ -111,9 +116,10 @@ bool Tipografia::disegna(QPrinter &stampante, QWidget *finestra)
 
 bool Tipografia::segnalaErrore(QWidget *genitore, const QString &messaggio)
 {
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Stampa"),
-                    messaggio +
-                        QStringLiteral("\nVuoi scegliere un'altra stampante o salvare la pagina in PDF?"),
+    //: The title of a message about printing.
+    QMessageBox box(QMessageBox::Warning, tr("Stampa"),
+                    //: %1: what went wrong, one of the messages above.
+                    tr("%1\nVuoi scegliere un'altra stampante o salvare la pagina in PDF?").arg(messaggio),
                     QMessageBox::Yes | QMessageBox::No, genitore);
     box.setDefaultButton(QMessageBox::Yes);
     box.setTextFormat(Qt::PlainText); // the printer's own words

@@ -2,6 +2,7 @@
 // Asking the child's name and printing an image of a window on the default printer.
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <functional>
 
@@ -16,6 +17,8 @@ bool disegnaFinestra(QPrinter &stampante, QWidget *finestra);
 /// The name prompt and the printer, behind one seam so tests can answer and print to a file.
 class Tipografia
 {
+    Q_DECLARE_TR_FUNCTIONS(Tipografia)
+
 public:
     virtual ~Tipografia() = default;
 

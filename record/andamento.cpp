@@ -2,6 +2,7 @@
 // A child's games as numbers to compare: one point a game, placed by day, and the trend in words.
 #include "record/andamento.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace andamento {
@@ -103,17 +104,29 @@ QString frase(const QList<Punto> &punti, const QDate &oggi, const QLocale &local
         if (p.genere != Genere::Intera) continue;
         (p.giorno >= inizio ? settimana : prima).aggiungi(p);
     }
-    if (settimana.esatte == 0 && prima.esatte == 0) return QStringLiteral("Ancora nessuna partita intera.");
+    //: The chart's sentence on a child's trend, under the chart in the record window and on the printed
+    //: report.
+    if (settimana.esatte == 0 && prima.esatte == 0)
+        return QCoreApplication::translate("andamento", "Ancora nessuna partita intera.");
     const auto n = [&locale](double v) { return numero(v, locale); };
     if (settimana.esatte == 0)
-        return QStringLiteral("Nell'ultima settimana nessuna partita intera; prima: %1 secondi per risposta, "
-                              "%2 errori ogni 10 risposte.")
+        //: %1: seconds per answer before the last week, %2: mistakes every 10 answers before it (numbers
+        //: already in the locale's form).
+        return QCoreApplication::translate(
+                   "andamento",
+                   "Nell'ultima settimana nessuna partita intera; prima: %1 secondi per risposta, "
+                   "%2 errori ogni 10 risposte.")
             .arg(n(prima.secondiPerRisposta()), n(prima.erroriOgni10()));
     if (prima.esatte == 0)
-        return QStringLiteral("Nell'ultima settimana: %1 secondi per risposta, %2 errori ogni 10 risposte.")
+        //: %1: seconds per answer in the last week, %2: mistakes every 10 answers in it.
+        return QCoreApplication::translate(
+                   "andamento", "Nell'ultima settimana: %1 secondi per risposta, %2 errori ogni 10 risposte.")
             .arg(n(settimana.secondiPerRisposta()), n(settimana.erroriOgni10()));
-    return QStringLiteral("Nell'ultima settimana: %1 secondi per risposta, prima %2; %3 errori ogni 10 "
-                          "risposte, prima %4.")
+    //: %1 and %2: seconds per answer in the last week and before it; %3 and %4: mistakes every 10 answers in
+    //: the last week and before it.
+    return QCoreApplication::translate(
+               "andamento", "Nell'ultima settimana: %1 secondi per risposta, prima %2; %3 errori ogni 10 "
+                            "risposte, prima %4.")
         .arg(n(settimana.secondiPerRisposta()), n(prima.secondiPerRisposta()), n(settimana.erroriOgni10()),
              n(prima.erroriOgni10()));
 }

@@ -2,6 +2,7 @@
 // When a fact is learnt: each asking judged against the child's own pace, and reviews spaced over days.
 #include "record/apprendimento.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <algorithm>
 
@@ -75,19 +76,37 @@ Stato statoDa(const QList<Chiesta> &chieste, const QDate &oggi, qint64 mediana, 
     return stato(fatto, oggi);
 }
 
-QString nome(Stato stato)
+namespace {
+
+/// The source texts double as the exported words, which never follow the language.
+const char *testoStato(Stato stato)
 {
     switch (stato) {
     case Stato::MaiChiesta:
-        return QStringLiteral("mai chiesta");
+        //: A fact's state (a multiplication such as 7 × 8, feminine in Italian: "la moltiplicazione"), lower
+        //: case: in the facts map's legend, the words told about a fact and the printed report. Keep it
+        //: short.
+        return QT_TRANSLATE_NOOP("apprendimento", "mai chiesta");
     case Stato::DaImparare:
-        return QStringLiteral("da imparare");
+        return QT_TRANSLATE_NOOP("apprendimento", "da imparare");
     case Stato::Sicura:
-        return QStringLiteral("sicura");
+        return QT_TRANSLATE_NOOP("apprendimento", "sicura");
     case Stato::DaRipassare:
-        return QStringLiteral("da ripassare");
+        return QT_TRANSLATE_NOOP("apprendimento", "da ripassare");
     }
-    return {};
+    return "";
+}
+
+} // namespace
+
+QString nome(Stato stato)
+{
+    return QCoreApplication::translate("apprendimento", testoStato(stato));
+}
+
+QString parolaStato(Stato stato)
+{
+    return QString::fromUtf8(testoStato(stato));
 }
 
 QString testoTempi(const QList<int> &tempi)

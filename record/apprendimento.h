@@ -54,8 +54,10 @@ Stato stato(const SchedaFatto &fatto, const QDate &oggi);
 /// The state after \a chieste, oldest first, for a child of median \a mediana.
 Stato statoDa(const QList<Chiesta> &chieste, const QDate &oggi, qint64 mediana, QDate *prossimo = nullptr);
 
-/// The words for \a stato, as the map and the exports say it.
+/// The words for \a stato, as the map and the printed report say it to people.
 QString nome(Stato stato);
+/// The word the exports write for \a stato: data, the same in every language.
+QString parolaStato(Stato stato);
 
 /// Milliseconds kept as text in the record: "1200,3400".
 QString testoTempi(const QList<int> &tempi);

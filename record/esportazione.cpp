@@ -5,6 +5,7 @@
 #include "record/apprendimento.h"
 #include "record/archivio.h"
 
+#include <QCoreApplication>
 #include <QSaveFile>
 #include <QStringConverter>
 #include <QTextStream>
@@ -29,7 +30,10 @@ bool scrivi(const QString &file, const Csv &csv, const QStringList &intestazione
 {
     QSaveFile uscita(file);
     if (!uscita.open(QIODevice::WriteOnly)) {
-        errore = QStringLiteral("non riesco a scrivere %1: %2").arg(file, uscita.errorString());
+        //: Why an export failed, shown after "Non riesco a esportare: ". %1: the file, %2: the system's
+        //: reason.
+        errore = QCoreApplication::translate("esportazione", "non riesco a scrivere %1: %2")
+                     .arg(file, uscita.errorString());
         return false;
     }
     // Children's names and results: readable by their owner only, as the record is.
@@ -40,12 +44,15 @@ bool scrivi(const QString &file, const Csv &csv, const QStringList &intestazione
     testo << csv.riga(QVariantList(intestazione.begin(), intestazione.end()));
     if (!righe(testo)) {
         uscita.cancelWriting();
-        errore = QStringLiteral("non riesco a leggere il registro");
+        //: Why an export failed, shown after "Non riesco a esportare: ".
+        errore = QCoreApplication::translate("esportazione", "non riesco a leggere il registro");
         return false;
     }
     testo.flush();
     if (!uscita.commit()) {
-        errore = QStringLiteral("non riesco a scrivere %1: %2").arg(file, uscita.errorString());
+        //: Why an export failed. %1: the file, %2: the system's reason.
+        errore = QCoreApplication::translate("esportazione", "non riesco a scrivere %1: %2")
+                     .arg(file, uscita.errorString());
         return false;
     }
     return true;
@@ -101,7 +108,7 @@ bool Esportazione::fatti(Archivio &archivio, const QString &file, QString &error
             return archivio.perOgniFatto(
                 [&testo, &csv, oggi](const QString &giocatore, const SchedaFatto &f) {
                     testo << csv.riga({giocatore, f.riga, f.colonna,
-                                       apprendimento::nome(apprendimento::stato(f, oggi)), f.chiesta,
+                                       apprendimento::parolaStato(apprendimento::stato(f, oggi)), f.chiesta,
                                        f.sbagliate, f.tempi.isEmpty() ? QVariant() : QVariant(f.secondi()),
                                        f.ultima, f.passo > 0 ? QVariant(f.prossimoRipasso) : QVariant()});
                 });

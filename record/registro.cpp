@@ -19,33 +19,36 @@ QString Registro::perche(Guasto guasto, const Archivio &archivio)
     const QString file = QDir::toNativeSeparators(archivio.percorso());
     switch (guasto) {
     case Guasto::CartellaBloccata:
-        return QStringLiteral("nella cartella %1 non si può scrivere")
+        //: Why the record of games cannot be used, put into a longer message as its %1. Lower case, no final
+        //: stop. %1: the folder.
+        return tr("nella cartella %1 non si può scrivere")
             .arg(QDir::toNativeSeparators(QFileInfo(file).absolutePath()));
     case Guasto::NonApribile:
-        return QStringLiteral("il file %1 non si può aprire").arg(file);
+        //: The same kind of reason; in all of these %1 is the record's file.
+        return tr("il file %1 non si può aprire").arg(file);
     case Guasto::SolaLettura:
-        return QStringLiteral("il file %1 si può soltanto leggere").arg(file);
+        return tr("il file %1 si può soltanto leggere").arg(file);
     case Guasto::DiscoPieno:
-        return QStringLiteral("il disco è pieno");
+        return tr("il disco è pieno");
     case Guasto::Occupato:
-        return QStringLiteral("un altro programma tiene occupato il file %1").arg(file);
+        return tr("un altro programma tiene occupato il file %1").arg(file);
     case Guasto::Danneggiato:
         if (!archivio.motivoSpostamento().isEmpty())
-            return QStringLiteral("il file %1 è danneggiato e non si può mettere da parte (%2)")
+            return tr("il file %1 è danneggiato e non si può mettere da parte (%2)")
                 .arg(file, archivio.motivoSpostamento());
-        return QStringLiteral("il file %1 è danneggiato").arg(file);
+        return tr("il file %1 è danneggiato").arg(file);
     case Guasto::Estraneo:
-        return QStringLiteral("il file %1 non è un registro della Numerella, e resta com'è").arg(file);
+        return tr("il file %1 non è un registro della Numerella, e resta com'è").arg(file);
     case Guasto::Assente:
-        return QStringLiteral("il file %1 non c'è").arg(file);
+        return tr("il file %1 non c'è").arg(file);
     case Guasto::Versione:
-        return QStringLiteral("il file %1 è di una versione più nuova della Numerella").arg(file);
+        return tr("il file %1 è di una versione più nuova della Numerella").arg(file);
     case Guasto::Nessuno:
     case Guasto::Vincolo:
     case Guasto::Altro:
         break;
     }
-    return QStringLiteral("il file %1 non si può usare").arg(file);
+    return tr("il file %1 non si può usare").arg(file);
 }
 
 namespace {
@@ -118,8 +121,9 @@ void Registro::apri()
     m_archivio = std::make_unique<Archivio>(m_percorso);
     const bool aperto = m_archivio->apri(controllo);
     if (!m_archivio->messoDaParte().isEmpty()) {
-        avvisa(QStringLiteral("Il registro delle partite era danneggiato: è stato messo da parte come %1 "
-                              "e ne è cominciato uno nuovo.")
+        //: %1: the damaged file's new name.
+        avvisa(tr("Il registro delle partite era danneggiato: è stato messo da parte come %1 "
+                  "e ne è cominciato uno nuovo.")
                    .arg(QDir::toNativeSeparators(m_archivio->messoDaParte())));
     }
     if (aperto) {
@@ -133,8 +137,9 @@ void Registro::apri()
     }
     if (!aperto) {
         m_guasto = true;
-        avvisa(QStringLiteral("Il registro delle partite non viene tenuto: %1. Si può giocare lo stesso, "
-                              "ma le partite non saranno ricordate.")
+        //: %1: the reason, one of the lower-case reasons above.
+        avvisa(tr("Il registro delle partite non viene tenuto: %1. Si può giocare lo stesso, "
+                  "ma le partite non saranno ricordate.")
                    .arg(perche(m_archivio->guasto(), *m_archivio)));
     }
     avvisaSeServe();
@@ -286,9 +291,10 @@ void Registro::rimanda(Guasto guasto)
     if (guasto != Guasto::Occupato && !m_intoppoDetto) {
         // Told once a run; a lock that goes before the game ends is not worth a word.
         m_intoppoDetto = true;
-        avvisa(QStringLiteral("Il registro delle partite per ora non si può scrivere: %1. Le risposte "
-                              "restano in memoria e saranno scritte appena si potrà: non chiudere il "
-                              "programma.")
+        //: %1: the reason, one of the lower-case reasons above.
+        avvisa(tr("Il registro delle partite per ora non si può scrivere: %1. Le risposte "
+                  "restano in memoria e saranno scritte appena si potrà: non chiudere il "
+                  "programma.")
                    .arg(perche(guasto, *m_archivio)));
     }
     m_riprova.start(guasto == Guasto::Occupato ? RiprovaOccupato : RiprovaAltro);

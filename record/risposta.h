@@ -12,13 +12,27 @@ enum class FinePartita {
     Interrotta, ///< cut off: the program ended or died
 };
 
+#include <QCoreApplication>
 #include <QString>
 #include <array>
 
-/// The word kept and exported for \a esito.
+/// The words for each end, in the order of FinePartita: the source texts are also the stored ones.
+inline constexpr std::array<const char *, 3> TestiEsito = {
+    //: How a game ended, in the games list's column "Esito" and on the printed report: every cell answered.
+    QT_TRANSLATE_NOOP("FinePartita", "finita"),
+    //: How a game ended: stopped by the child with Stop.
+    QT_TRANSLATE_NOOP("FinePartita", "fermata"),
+    //: How a game ended: cut off because the program was closed or died.
+    QT_TRANSLATE_NOOP("FinePartita", "interrotta")};
+
+/// The word kept and exported for \a esito: data, the same in every language.
 inline QString parolaEsito(FinePartita esito)
 {
-    static const std::array<QString, 3> parole = {QStringLiteral("finita"), QStringLiteral("fermata"),
-                                                  QStringLiteral("interrotta")};
-    return parole.at(static_cast<size_t>(esito));
+    return QString::fromUtf8(TestiEsito.at(static_cast<size_t>(esito)));
+}
+
+/// The words shown to people for \a esito.
+inline QString nomeEsito(FinePartita esito)
+{
+    return QCoreApplication::translate("FinePartita", TestiEsito.at(static_cast<size_t>(esito)));
 }

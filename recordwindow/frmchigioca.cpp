@@ -47,7 +47,8 @@ QString conMnemonico(const QString &nome, QSet<QChar> &prese)
 FrmChiGioca::FrmChiGioca(const QStringList &nomi, qreal fattore, QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmChiGioca"));
-    setWindowTitle(QStringLiteral("Chi gioca?"));
+    //: Asked before the first game when several children share the computer; the title and the question.
+    setWindowTitle(tr("Chi gioca?"));
     setAccessibleName(windowTitle());
     auto *colonna = new QVBoxLayout(this);
     QFont base = QApplication::font();
@@ -56,7 +57,7 @@ FrmChiGioca::FrmChiGioca(const QStringList &nomi, qreal fattore, QWidget *parent
     else
         base.setPointSizeF(base.pointSizeF() * Ingrandimento);
     setFont(base);
-    auto *domanda = new QLabel(QStringLiteral("Chi gioca?"), this);
+    auto *domanda = new QLabel(tr("Chi gioca?"), this);
     domanda->setObjectName(QStringLiteral("lblChiGioca"));
     colonna->addWidget(domanda);
     auto *griglia = new QGridLayout;

@@ -24,6 +24,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFileDialog>
@@ -53,11 +54,11 @@ namespace {
 /// The window's size at the board's own scale.
 constexpr QSize Base(760, 560);
 
-const QLocale Italiano(QLocale::Italian);
-
 QString quando(const QDateTime &t)
 {
-    return t.isValid() ? Italiano.toString(t.toLocalTime(), QStringLiteral("dd/MM/yyyy HH:mm")) : QString();
+    //: When a game began, in the lists, as a QLocale date format; reorder as your language writes dates.
+    const QString formato = QCoreApplication::translate("FrmRegistro", "dd/MM/yyyy HH:mm");
+    return t.isValid() ? QLocale().toString(t.toLocalTime(), formato) : QString();
 }
 
 QString tempo(int secondi)
@@ -67,8 +68,9 @@ QString tempo(int secondi)
 
 QString esito(const SchedaPartita &p)
 {
-    if (!p.esito) return QStringLiteral("in corso");
-    return parolaEsito(*p.esito);
+    //: A game still being played, in the games list's column "Esito".
+    if (!p.esito) return QCoreApplication::translate("FrmRegistro", "in corso");
+    return nomeEsito(*p.esito);
 }
 
 /// A cell that sorts by \a valore and shows \a testo.
@@ -132,7 +134,7 @@ FrmRegistro::FrmRegistro(Registro &registro, Tipografia &tipografia, Uso uso, QW
     : QWidget(parent, Qt::Window), m_registro(registro), m_tipografia(tipografia)
 {
     setObjectName(QStringLiteral("frmRegistro"));
-    setWindowTitle(QStringLiteral("Registro"));
+    setWindowTitle(tr("Registro"));
     accessibilita::impostaRuolo(this, QAccessible::Dialog);
     m_font = font();
     costruisci(uso);
@@ -148,34 +150,35 @@ void FrmRegistro::costruisci(Uso uso)
     auto *colonna = new QVBoxLayout(this);
 
     auto *chi = new QHBoxLayout;
-    auto *etichetta = new QLabel(QStringLiteral("&Giocatore:"), this);
+    auto *etichetta = new QLabel(tr("&Giocatore:"), this);
     cmbGiocatore = new QComboBox(this);
     cmbGiocatore->setObjectName(QStringLiteral("cmbGiocatore"));
-    cmbGiocatore->setAccessibleName(QStringLiteral("Giocatore"));
+    cmbGiocatore->setAccessibleName(tr("Giocatore"));
     cmbGiocatore->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     etichetta->setBuddy(cmbGiocatore);
-    cmdNuovo = new QPushButton(QStringLiteral("&Nuovo…"), this);
+    cmdNuovo = new QPushButton(tr("&Nuovo…"), this);
     cmdNuovo->setObjectName(QStringLiteral("cmdNuovo"));
-    cmdRinomina = new QPushButton(QStringLiteral("Rino&mina…"), this);
+    cmdRinomina = new QPushButton(tr("Rino&mina…"), this);
     cmdRinomina->setObjectName(QStringLiteral("cmdRinomina"));
-    cmdTogli = new QPushButton(QStringLiteral("&Togli…"), this);
+    cmdTogli = new QPushButton(tr("&Togli…"), this);
     cmdTogli->setObjectName(QStringLiteral("cmdTogli"));
     chi->addWidget(etichetta);
     chi->addWidget(cmbGiocatore, 1);
     chi->addWidget(cmdNuovo);
     chi->addWidget(cmdRinomina);
-    cmdSvuota = new QPushButton(QStringLiteral("S&vuota…"), this);
+    cmdSvuota = new QPushButton(tr("S&vuota…"), this);
     cmdSvuota->setObjectName(QStringLiteral("cmdSvuota"));
-    cmdSvuota->setToolTip(QStringLiteral("Toglie tutte le partite del giocatore; il giocatore resta"));
-    auto *etichettaPeriodo = new QLabel(QStringLiteral("Perio&do:"), this);
+    cmdSvuota->setToolTip(tr("Toglie tutte le partite del giocatore; il giocatore resta"));
+    auto *etichettaPeriodo = new QLabel(tr("Perio&do:"), this);
     cmbPeriodo = new QComboBox(this);
     cmbPeriodo->setObjectName(QStringLiteral("cmbPeriodo"));
-    cmbPeriodo->setAccessibleName(QStringLiteral("Periodo"));
-    for (const auto &[testo, periodo] : {std::pair{"oggi", Periodo::Oggi},
-                                         {"questa settimana", Periodo::Settimana},
-                                         {"questo mese", Periodo::Mese},
-                                         {"tutto", Periodo::Tutto}})
-        cmbPeriodo->addItem(QString::fromUtf8(testo), int(periodo));
+    cmbPeriodo->setAccessibleName(tr("Periodo"));
+    //: The periods whose games the window shows, in the box "Periodo:".
+    for (const auto &[testo, periodo] : {std::pair{QT_TR_NOOP("oggi"), Periodo::Oggi},
+                                         {QT_TR_NOOP("questa settimana"), Periodo::Settimana},
+                                         {QT_TR_NOOP("questo mese"), Periodo::Mese},
+                                         {QT_TR_NOOP("tutto"), Periodo::Tutto}})
+        cmbPeriodo->addItem(tr(testo), int(periodo));
     cmbPeriodo->setCurrentIndex(cmbPeriodo->findData(int(Periodo::Tutto)));
     etichettaPeriodo->setBuddy(cmbPeriodo);
     chi->addWidget(cmdTogli);
@@ -190,11 +193,12 @@ void FrmRegistro::costruisci(Uso uso)
 
     tabPartite = new QTableView(this);
     tabPartite->setObjectName(QStringLiteral("tabPartite"));
-    tabPartite->setAccessibleName(QStringLiteral("Partite"));
+    tabPartite->setAccessibleName(tr("Partite"));
     m_partite = new QStandardItemModel(0, 5, this);
-    m_partite->setHorizontalHeaderLabels({QStringLiteral("Data e ora"), QStringLiteral("Tabelline"),
-                                          QStringLiteral("Tempo"), QStringLiteral("Errori"),
-                                          QStringLiteral("Esito")});
+    //: The games list's column headers: when the game began, the tables in play, the time on the
+    //: stopwatch (m:ss), wrong answers, how it ended.
+    m_partite->setHorizontalHeaderLabels(
+        {tr("Data e ora"), tr("Tabelline"), tr("Tempo"), tr("Errori"), tr("Esito")});
     m_partite->setSortRole(Qt::UserRole);
     tabPartite->setModel(m_partite);
     tabPartite->setSortingEnabled(true);
@@ -202,7 +206,7 @@ void FrmRegistro::costruisci(Uso uso)
     tabPartite->setTabKeyNavigation(false);
     tabPartite->verticalHeader()->hide();
     tabPartite->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    schede->addTab(paginaCon(tabPartite, this), QStringLiteral("&Partite"));
+    schede->addTab(paginaCon(tabPartite, this), tr("&Partite"));
 
     auto *andamento = new QWidget(this);
     andamento->setObjectName(QStringLiteral("paginaAndamento"));
@@ -212,14 +216,14 @@ void FrmRegistro::costruisci(Uso uso)
     lblAndamento->setWordWrap(true);
     grafico = new GraficoPartite(andamento);
     // After the chart: a reader entering the tab meets the chart first.
-    chkAltre = new QCheckBox(QStringLiteral("Mostra anc&he ripassi e partite fermate"), andamento);
+    chkAltre = new QCheckBox(tr("Mostra anc&he ripassi e partite fermate"), andamento);
     chkAltre->setObjectName(QStringLiteral("chkAltre"));
     chkAltre->setChecked(true);
     colonnaAndamento->addWidget(lblAndamento);
     accessibilita::impostaRuolo(grafico, QAccessible::Chart); // not a "filler"
     tabAndamento = new QTableView(andamento);
     tabAndamento->setObjectName(QStringLiteral("tabAndamento"));
-    tabAndamento->setAccessibleName(QStringLiteral("Andamento in numeri"));
+    tabAndamento->setAccessibleName(tr("Andamento in numeri"));
     m_andamento = new QStandardItemModel(this);
     tabAndamento->setModel(m_andamento);
     tabAndamento->setTabKeyNavigation(false);
@@ -234,14 +238,14 @@ void FrmRegistro::costruisci(Uso uso)
         grafico->impostaAltre(mostrate ? GraficoPartite::Altre::Mostrate : GraficoPartite::Altre::Nascoste);
         mostraNumeriAndamento();
     });
-    schede->addTab(andamento, QStringLiteral("&Andamento"));
+    schede->addTab(andamento, tr("&Andamento"));
 
     auto *fatti = new QWidget(this);
     auto *colonnaFatti = new QVBoxLayout(fatti);
     mappa = new MappaFatti(fatti);
     lblFatto = new QLabel(fatti);
     lblFatto->setObjectName(QStringLiteral("lblFatto"));
-    lblFatto->setAccessibleName(QStringLiteral("Fatto scelto"));
+    lblFatto->setAccessibleName(tr("Fatto scelto"));
     lblDifficili = new QLabel(fatti);
     lblDifficili->setObjectName(QStringLiteral("lblDifficili"));
     lblDifficili->setWordWrap(true);
@@ -252,16 +256,17 @@ void FrmRegistro::costruisci(Uso uso)
     colonnaFatti->addWidget(lblFatto);
     colonnaFatti->addWidget(lblDifficili);
     connect(mappa, &MappaFatti::scelta, lblFatto, &QLabel::setText);
-    schede->addTab(fatti, QStringLiteral("&Fatti"));
+    schede->addTab(fatti, tr("&Fatti"));
 
     tabGiocatori = new QTableView(this);
     tabGiocatori->setObjectName(QStringLiteral("tabGiocatori"));
-    tabGiocatori->setAccessibleName(QStringLiteral("Tutti i giocatori"));
+    tabGiocatori->setAccessibleName(tr("Tutti i giocatori"));
     m_giocatori = new QStandardItemModel(0, 8, this);
-    m_giocatori->setHorizontalHeaderLabels(
-        {QStringLiteral("Giocatore"), QStringLiteral("Partite"), QStringLiteral("Ultima partita"),
-         QStringLiteral("Secondi per risposta"), QStringLiteral("Errori per partita"),
-         QStringLiteral("Sicure"), QStringLiteral("Da ripassare"), QStringLiteral("Da imparare")});
+    //: The players table's column headers; "Sicure", "Da ripassare", "Da imparare" count facts (feminine in
+    //: Italian) in each state.
+    m_giocatori->setHorizontalHeaderLabels({tr("Giocatore"), tr("Partite"), tr("Ultima partita"),
+                                            tr("Secondi per risposta"), tr("Errori per partita"),
+                                            tr("Sicure"), tr("Da ripassare"), tr("Da imparare")});
     m_giocatori->setSortRole(Qt::UserRole);
     tabGiocatori->setModel(m_giocatori);
     tabGiocatori->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -271,7 +276,7 @@ void FrmRegistro::costruisci(Uso uso)
     tabGiocatori->verticalHeader()->hide();
     tabGiocatori->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     tabGiocatori->horizontalHeader()->setStretchLastSection(true);
-    schede->addTab(paginaCon(tabGiocatori, this), QStringLiteral("G&iocatori"));
+    schede->addTab(paginaCon(tabGiocatori, this), tr("G&iocatori"));
     colonna->addWidget(schede, 1);
 
     lblStato = new QLabel(this);
@@ -281,20 +286,20 @@ void FrmRegistro::costruisci(Uso uso)
     colonna->addWidget(lblStato);
 
     auto *pulsanti = new QHBoxLayout;
-    cmdRipassa = new QPushButton(QStringLiteral("&Ripassa"), this);
+    cmdRipassa = new QPushButton(tr("&Ripassa"), this);
     cmdRipassa->setObjectName(QStringLiteral("cmdRipassa"));
     cmdRipassa->setToolTip(
-        QStringLiteral("Una partita con i fatti da imparare e da ripassare oggi, e qualcuno già sicuro"));
+        tr("Una partita con i fatti da imparare e da ripassare oggi, e qualcuno già sicuro"));
     cmdRipassa->setVisible(uso == Uso::ConTabellone);
-    cmdEsporta = new QPushButton(QStringLiteral("&Esporta…"), this);
+    cmdEsporta = new QPushButton(tr("&Esporta…"), this);
     cmdEsporta->setObjectName(QStringLiteral("cmdEsporta"));
-    cmdStampa = new QPushButton(QStringLiteral("&Stampa…"), this);
+    cmdStampa = new QPushButton(tr("&Stampa…"), this);
     cmdStampa->setObjectName(QStringLiteral("cmdStampa"));
-    cmdChiudi = new QPushButton(QStringLiteral("&Chiudi"), this);
+    cmdChiudi = new QPushButton(tr("&Chiudi"), this);
     cmdChiudi->setObjectName(QStringLiteral("cmdChiudi"));
-    cmdTogliPartita = new QPushButton(QStringLiteral("T&ogli la partita…"), this);
+    cmdTogliPartita = new QPushButton(tr("T&ogli la partita…"), this);
     cmdTogliPartita->setObjectName(QStringLiteral("cmdTogliPartita"));
-    cmdEsportaGiocatori = new QPushButton(QStringLiteral("Esporta la ta&bella…"), this);
+    cmdEsportaGiocatori = new QPushButton(tr("Esporta la ta&bella…"), this);
     cmdEsportaGiocatori->setObjectName(QStringLiteral("cmdEsportaGiocatori"));
     pulsanti->addWidget(cmdRipassa);
     pulsanti->addWidget(cmdTogliPartita);
@@ -519,15 +524,14 @@ void FrmRegistro::mostraGiocatori()
 void FrmRegistro::mostraStato()
 {
     Archivio *locale = m_registro.archivio();
-    QString stato =
-        locale ? QStringLiteral("Il registro è in %1.").arg(QDir::toNativeSeparators(locale->percorso()))
-               : m_registro.avvisoDato();
+    QString stato = locale ? tr("Il registro è in %1.").arg(QDir::toNativeSeparators(locale->percorso()))
+                           : m_registro.avvisoDato();
     if (const Spedizione *s = m_registro.spedizione()) stato += u'\n' + s->descrizione();
     if (const LetturaClasse *l = m_registro.letturaClasse()) stato += u'\n' + l->descrizione();
     if (m_vista && m_vista != locale)
-        stato += QStringLiteral("\nQui si vede il registro della classe sul server della scuola: da questo "
-                                "computer non si possono togliere partite né svuotare il registro di un "
-                                "giocatore; lo fa l'insegnante sul server.");
+        stato += u'\n' + tr("Qui si vede il registro della classe sul server della scuola: da questo "
+                            "computer non si possono togliere partite né svuotare il registro di un "
+                            "giocatore; lo fa l'insegnante sul server.");
     lblStato->setText(stato);
 }
 
@@ -570,28 +574,33 @@ void FrmRegistro::mostraNumeriAndamento()
 {
     // The chart's games in words and numbers, a row a game, as the chart shows them.
     m_andamento->clear();
-    m_andamento->setHorizontalHeaderLabels({QStringLiteral("Data e ora"), QStringLiteral("Partita"),
-                                            QStringLiteral("Secondi per risposta"),
-                                            QStringLiteral("Errori ogni 10 risposte")});
+    //: The chart's points as a table: when, what kind of game, its two numbers.
+    m_andamento->setHorizontalHeaderLabels(
+        {tr("Data e ora"), tr("Partita"), tr("Secondi per risposta"), tr("Errori ogni 10 risposte")});
     for (const andamento::Punto &p : std::as_const(m_punti)) {
         if (p.genere != andamento::Genere::Intera && !chkAltre->isChecked()) continue;
-        const QString genere = p.genere == andamento::Genere::Intera    ? QStringLiteral("intera")
-                               : p.genere == andamento::Genere::Ripasso ? QStringLiteral("ripasso")
-                                                                        : QStringLiteral("fermata");
-        m_andamento->appendRow({voce(quando(p.inizio), p.inizio), voce(genere, genere),
-                                voce(andamento::numero(p.secondiPerRisposta, Italiano), p.secondiPerRisposta),
-                                voce(andamento::numero(p.erroriOgni10, Italiano), p.erroriOgni10)});
+        //: What kind of game a point of the chart is (feminine: "partita"): a whole game, a review round,
+        //: a game stopped before its end.
+        const QString genere = p.genere == andamento::Genere::Intera    ? tr("intera")
+                               : p.genere == andamento::Genere::Ripasso ? tr("ripasso")
+                                                                        : tr("fermata");
+        m_andamento->appendRow(
+            {voce(quando(p.inizio), p.inizio), voce(genere, genere),
+             voce(andamento::numero(p.secondiPerRisposta, QLocale()), p.secondiPerRisposta),
+             voce(andamento::numero(p.erroriOgni10, QLocale()), p.erroriOgni10)});
     }
 }
 
 QString FrmRegistro::paroleGiro(const QList<SchedaFatto> &giro, bool maiGiocato)
 {
-    if (maiGiocato) return QStringLiteral("Ancora nessuna partita da cui capire che cosa ripassare.");
-    if (giro.isEmpty()) return QStringLiteral("Oggi non c'è niente da ripassare.");
+    if (maiGiocato) return tr("Ancora nessuna partita da cui capire che cosa ripassare.");
+    if (giro.isEmpty()) return tr("Oggi non c'è niente da ripassare.");
     QStringList fatti;
     for (const SchedaFatto &f : giro)
-        fatti.append(QStringLiteral("%1 per %2").arg(f.riga).arg(f.colonna));
-    return QStringLiteral("Il ripasso di oggi: ") + fatti.join(QStringLiteral(", ")) + u'.';
+        //: A multiplication in words, "7 per 8" (seven times eight): %1 row, %2 column.
+        fatti.append(tr("%1 per %2").arg(f.riga).arg(f.colonna));
+    //: Under the facts map. %1: the facts of today's review, as "7 per 8, 6 per 9".
+    return tr("Il ripasso di oggi: %1.").arg(fatti.join(QStringLiteral(", ")));
 }
 
 void FrmRegistro::riempiVistaGiocatori()
@@ -622,8 +631,8 @@ void FrmRegistro::riempiVistaGiocatori()
         }
         m_giocatori->appendRow({voce(g.nome, g.nome), voce(QString::number(g.partite), g.partite),
                                 voce(quando(g.ultima), g.ultima),
-                                voce(Italiano.toString(g.secondiPerRisposta, 'f', 1), g.secondiPerRisposta),
-                                voce(Italiano.toString(g.erroriPerPartita, 'f', 1), g.erroriPerPartita),
+                                voce(QLocale().toString(g.secondiPerRisposta, 'f', 1), g.secondiPerRisposta),
+                                voce(QLocale().toString(g.erroriPerPartita, 'f', 1), g.erroriPerPartita),
                                 voce(QString::number(sicure), sicure),
                                 voce(QString::number(daRipassare), daRipassare),
                                 voce(daImparare.join(QStringLiteral(", ")), daImparare.size())});
@@ -637,17 +646,17 @@ QString FrmRegistro::chiediNome(const QString &titolo, const QString &proposto)
     const DialoghiScalati dialoghi(m_fattore);
     bool confermato = false;
     const QString scritto = QInputDialog::getText(
-        this, titolo, QStringLiteral("Nome (al massimo %1 caratteri):").arg(Giocatore::LunghezzaMassima),
+        //: %1: the longest name allowed, in characters.
+        this, titolo, tr("Nome (al massimo %1 caratteri):").arg(Giocatore::LunghezzaMassima),
         QLineEdit::Normal, proposto, &confermato);
     if (!confermato) return {};
     const QString nome = Giocatore::pulito(scritto);
     if (nome.isEmpty() || Giocatore::chiave(nome) == Giocatore::chiave(Giocatore::ospite())) {
-        QMessageBox::information(
-            this, titolo,
-            QStringLiteral("Il nome va scritto su una riga, al massimo %1 caratteri, e non può "
-                           "essere \"%2\".")
-                .arg(Giocatore::LunghezzaMassima)
-                .arg(Giocatore::ospite()));
+        QMessageBox::information(this, titolo,
+                                 tr("Il nome va scritto su una riga, al massimo %1 caratteri, e non può "
+                                    "essere \"%2\".")
+                                     .arg(Giocatore::LunghezzaMassima)
+                                     .arg(Giocatore::ospite()));
         return {};
     }
     return nome;
@@ -666,16 +675,16 @@ bool FrmRegistro::rifiutaOmonimo(const QString &titolo, const QString &nome, con
 {
     const QString altro = omonimo(nome, tranne);
     if (altro.isEmpty()) return false;
-    QMessageBox::information(
-        this, titolo,
-        QStringLiteral("C'è già un giocatore di nome \"%1\": scegli un nome diverso.").arg(altro));
+    QMessageBox::information(this, titolo,
+                             tr("C'è già un giocatore di nome \"%1\": scegli un nome diverso.").arg(altro));
     return true;
 }
 
 void FrmRegistro::nuovoGiocatore()
 {
-    const QString nome = chiediNome(QStringLiteral("Nuovo giocatore"), {});
-    if (nome.isEmpty() || rifiutaOmonimo(QStringLiteral("Nuovo giocatore"), nome, {})) return;
+    //: The title of the dialog asking a new child's name.
+    const QString nome = chiediNome(tr("Nuovo giocatore"), {});
+    if (nome.isEmpty() || rifiutaOmonimo(tr("Nuovo giocatore"), nome, {})) return;
     m_registro.giocatore().scegli(nome);
     aggiorna();
 }
@@ -686,9 +695,8 @@ void FrmRegistro::rinominaGiocatore()
     Archivio *archivio = m_registro.archivio();
     const QString vecchio = cmbGiocatore->currentText();
     if (!archivio || vecchio == Giocatore::ospite()) return;
-    const QString nome = chiediNome(QStringLiteral("Rinomina"), vecchio);
-    if (nome.isEmpty() || nome == vecchio || rifiutaOmonimo(QStringLiteral("Rinomina"), nome, vecchio))
-        return;
+    const QString nome = chiediNome(tr("Rinomina"), vecchio);
+    if (nome.isEmpty() || nome == vecchio || rifiutaOmonimo(tr("Rinomina"), nome, vecchio)) return;
     if (archivio->rinomina(m_idLocali.value(vecchio), nome)) m_registro.giocatore().scegli(nome);
     aggiorna();
 }
@@ -700,14 +708,14 @@ void FrmRegistro::togliGiocatore()
     const QString nome = cmbGiocatore->currentText();
     if (!archivio || nome.isEmpty()) return;
     // The computers of a school may add to its server but never remove: the teacher does that there.
-    const QString dove =
-        m_vista == archivio
-            ? QString()
-            : QStringLiteral(" Sul server della scuola le sue partite restano: le toglie l'insegnante.");
-    if (!conferma(
-            QStringLiteral("confermaTogli"), QStringLiteral("Togli"),
-            QStringLiteral("Togliere \"%1\" dal registro, con tutte le sue partite?%2").arg(nome, dove)))
-        return;
+    //: %1: the child's name, as typed.
+    const QString domanda =
+        m_vista == archivio ? tr("Togliere \"%1\" dal registro, con tutte le sue partite?")
+                            //: %1: the child's name; her games stay on the school's server.
+                            : tr("Togliere \"%1\" dal registro, con tutte le sue partite? Sul server della "
+                                 "scuola le sue partite restano: le toglie l'insegnante.");
+    //: The title of the question before a child is removed from the record.
+    if (!conferma(QStringLiteral("confermaTogli"), tr("Togli"), domanda.arg(nome))) return;
     m_registro.togliGiocatore(m_idLocali.value(nome), nome);
     aggiorna();
 }
@@ -728,8 +736,9 @@ void FrmRegistro::svuotaGiocatore()
     const QString nome = cmbGiocatore->currentText();
     const qint64 id = m_idLocali.value(nome);
     if (!archivio || !locale() || id == 0) return;
-    if (!conferma(QStringLiteral("confermaSvuota"), QStringLiteral("Svuota"),
-                  QStringLiteral("Togliere tutte le partite di \"%1\"? %1 resta fra i giocatori.").arg(nome)))
+    if (!conferma(QStringLiteral("confermaSvuota"), tr("Svuota"),
+                  //: %1, twice: the child's name.
+                  tr("Togliere tutte le partite di \"%1\"? %1 resta fra i giocatori.").arg(nome)))
         return;
     archivio->svuota(id);
     aggiorna();
@@ -744,14 +753,16 @@ void FrmRegistro::togliPartita()
     const QModelIndex inizio = m_partite->index(scelta.row(), 0);
     const qint64 id = inizio.data(RuoloId).toLongLong();
     if (id == 0) {
-        QMessageBox::information(this, QStringLiteral("Togli la partita"),
-                                 QStringLiteral("La partita in corso non si può togliere."));
+        QMessageBox::information(this, tr("Togli la partita"),
+                                 tr("La partita in corso non si può togliere."));
         return;
     }
-    if (!conferma(QStringLiteral("confermaTogliPartita"), QStringLiteral("Togli la partita"),
-                  QStringLiteral("Togliere dal registro la partita del %1 (%2, %3 errori)?")
-                      .arg(inizio.data().toString(), m_partite->index(scelta.row(), 2).data().toString(),
-                           m_partite->index(scelta.row(), 3).data().toString())))
+    if (!conferma(QStringLiteral("confermaTogliPartita"), tr("Togli la partita"),
+                  //: %1: the game's date and time (Italian: "del 07/12/2026 10:15"), %2: its time on the
+                  //: stopwatch (m:ss), %n: its mistakes.
+                  tr("Togliere dal registro la partita del %1 (%2, %n errori)?", nullptr,
+                     m_partite->index(scelta.row(), 3).data(Qt::UserRole).toInt())
+                      .arg(inizio.data().toString(), m_partite->index(scelta.row(), 2).data().toString())))
         return;
     archivio->togliPartita(id);
     aggiorna();
@@ -777,15 +788,14 @@ void FrmRegistro::esportaGiocatori()
 {
     const DialoghiScalati dialoghi(m_fattore);
     const QString file =
-        QFileDialog::getSaveFileName(this, QStringLiteral("Esporta la tabella dei giocatori"),
+        QFileDialog::getSaveFileName(this, tr("Esporta la tabella dei giocatori"),
                                      QStringLiteral("giocatori.csv"), QStringLiteral("CSV (*.csv)"));
     if (file.isEmpty()) return;
     QString errore;
     if (!scriviGiocatori(file, errore))
-        QMessageBox::warning(this, QStringLiteral("Esporta"),
-                             QStringLiteral("Non riesco a esportare: %1.").arg(errore));
+        QMessageBox::warning(this, tr("Esporta"), tr("Non riesco a esportare: %1.").arg(errore));
     else
-        lblStato->setText(QStringLiteral("Giocatori esportati in %1.").arg(QDir::toNativeSeparators(file)));
+        lblStato->setText(tr("Giocatori esportati in %1.").arg(QDir::toNativeSeparators(file)));
 }
 
 void FrmRegistro::ripassa()
@@ -796,16 +806,14 @@ void FrmRegistro::ripassa()
     }
     // Nothing is made up as hard: it says so, and offers the whole table instead.
     const DialoghiScalati dialoghi(m_fattore);
-    QMessageBox niente(
-        QMessageBox::Information, QStringLiteral("Ripassa"),
-        QStringLiteral("Oggi non c'è niente da ripassare: i fatti che hai già incontrato li sai."
-                       "\n\nVuoi fare una partita normale?"),
-        QMessageBox::NoButton, this);
+    QMessageBox niente(QMessageBox::Information, tr("Ripassa"),
+                       tr("Oggi non c'è niente da ripassare: i fatti che hai già incontrato li sai."
+                          "\n\nVuoi fare una partita normale?"),
+                       QMessageBox::NoButton, this);
     niente.setObjectName(QStringLiteral("nienteDaRipassare"));
-    QPushButton *gioca =
-        niente.addButton(QStringLiteral("&Gioca una partita normale"), QMessageBox::AcceptRole);
-    niente.addButton(QStringLiteral("&Chiudi"), QMessageBox::RejectRole);
-    niente.setAccessibleName(QStringLiteral("Oggi non c'è niente da ripassare"));
+    QPushButton *gioca = niente.addButton(tr("&Gioca una partita normale"), QMessageBox::AcceptRole);
+    niente.addButton(tr("&Chiudi"), QMessageBox::RejectRole);
+    niente.setAccessibleName(tr("Oggi non c'è niente da ripassare"));
     niente.setAccessibleDescription(niente.text());
     niente.exec();
     if (niente.clickedButton() == gioca) Q_EMIT ripassaChiesto(std::bitset<100>().set());
@@ -819,10 +827,10 @@ void FrmRegistro::esporta()
     // One dialog says which files are written, and in which form.
     QDialog dialogo(this);
     dialogo.setObjectName(QStringLiteral("dlgEsporta"));
-    dialogo.setWindowTitle(QStringLiteral("Esporta"));
+    dialogo.setWindowTitle(tr("Esporta"));
     auto *colonna = new QVBoxLayout(&dialogo);
     auto *riga = new QHBoxLayout;
-    auto *etichetta = new QLabel(QStringLiteral("&File:"), &dialogo);
+    auto *etichetta = new QLabel(tr("&File:"), &dialogo);
     auto *txtFile = new QLineEdit(
         // The user's documents, never the working folder: from / the file dialog would list /proc, where
         // reading can block for good.
@@ -831,7 +839,7 @@ void FrmRegistro::esporta()
         &dialogo);
     txtFile->setObjectName(QStringLiteral("txtFile"));
     etichetta->setBuddy(txtFile);
-    auto *cmdScegli = new QPushButton(QStringLiteral("S&cegli…"), &dialogo);
+    auto *cmdScegli = new QPushButton(tr("S&cegli…"), &dialogo);
     riga->addWidget(etichetta);
     riga->addWidget(txtFile, 1);
     riga->addWidget(cmdScegli);
@@ -841,24 +849,25 @@ void FrmRegistro::esporta()
     lblFile->setWordWrap(true);
     colonna->addWidget(lblFile);
     const Csv foglio(FormaCsv::Locale);
-    auto *optFoglio = new QRadioButton(
-        QStringLiteral("Per il &foglio di calcolo: separatore \"%1\", decimali con \"%2\", date come "
-                       "2026-12-07 10:15:03, UTF-8 con BOM")
-            .arg(foglio.separatore())
-            .arg(QLocale().decimalPoint()),
-        &dialogo);
+    auto *optFoglio =
+        //: %1: the CSV separator, %2: the decimal sign of the language. The date shows the spreadsheet's
+        //: format and stays as it is.
+        new QRadioButton(tr("Per il &foglio di calcolo: separatore \"%1\", decimali con \"%2\", date come "
+                            "2026-12-07 10:15:03, UTF-8 con BOM")
+                             .arg(foglio.separatore())
+                             .arg(QLocale().decimalPoint()),
+                         &dialogo);
     optFoglio->setObjectName(QStringLiteral("optFoglio"));
     optFoglio->setChecked(true);
     auto *optStandard = new QRadioButton(
-        QStringLiteral(
-            "&Standard per i programmi (RFC 4180): separatore \",\", punto decimale, date ISO 8601"),
+        tr("&Standard per i programmi (RFC 4180): separatore \",\", punto decimale, date ISO 8601"),
         &dialogo);
     optStandard->setObjectName(QStringLiteral("optStandard"));
     colonna->addWidget(optFoglio);
     colonna->addWidget(optStandard);
     auto *bottoni = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialogo);
-    bottoni->button(QDialogButtonBox::Ok)->setText(QStringLiteral("&Esporta"));
-    bottoni->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("&Annulla"));
+    bottoni->button(QDialogButtonBox::Ok)->setText(tr("&Esporta"));
+    bottoni->button(QDialogButtonBox::Cancel)->setText(tr("&Annulla"));
     colonna->addWidget(bottoni);
     const auto risposte = [](const QString &file) {
         QString r = file;
@@ -870,16 +879,17 @@ void FrmRegistro::esporta()
         const QString file = txtFile->text().trimmed();
         lblFile->setText(
             file.isEmpty()
-                ? QStringLiteral("Scrivi il nome del file.")
-                : QStringLiteral("Scrive due file:\n• %1, una riga per partita;\n• %2, una riga per "
-                                 "risposta.")
+                ? tr("Scrivi il nome del file.")
+                //: %1 and %2: the two files written.
+                : tr("Scrive due file:\n• %1, una riga per partita;\n• %2, una riga per "
+                     "risposta.")
                       .arg(QDir::toNativeSeparators(file), QDir::toNativeSeparators(risposte(file))));
         bottoni->button(QDialogButtonBox::Ok)->setEnabled(!file.isEmpty());
     };
     spiega();
     connect(txtFile, &QLineEdit::textChanged, &dialogo, spiega);
     connect(cmdScegli, &QPushButton::clicked, &dialogo, [&] {
-        const QString scelto = QFileDialog::getSaveFileName(&dialogo, QStringLiteral("Esporta le partite"),
+        const QString scelto = QFileDialog::getSaveFileName(&dialogo, tr("Esporta le partite"),
                                                             txtFile->text(), QStringLiteral("CSV (*.csv)"));
         if (!scelto.isEmpty()) txtFile->setText(scelto);
     });
@@ -891,10 +901,9 @@ void FrmRegistro::esporta()
     QString errore;
     if (!Esportazione::partite(*archivio, file, errore, csv) ||
         !Esportazione::risposte(*archivio, risposte(file), errore, csv))
-        QMessageBox::warning(this, QStringLiteral("Esporta"),
-                             QStringLiteral("Non riesco a esportare: %1.").arg(errore));
+        QMessageBox::warning(this, tr("Esporta"), tr("Non riesco a esportare: %1.").arg(errore));
     else
-        lblStato->setText(QStringLiteral("Partite esportate in %1, risposte in %2.")
+        lblStato->setText(tr("Partite esportate in %1, risposte in %2.")
                               .arg(QDir::toNativeSeparators(file), QDir::toNativeSeparators(risposte(file))));
 }
 

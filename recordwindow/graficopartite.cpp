@@ -49,7 +49,7 @@ QScatterSeries *vuoti(const QString &nome, const QColor &colore, QScatterSeries:
 GraficoPartite::GraficoPartite(QWidget *parent) : QChartView(parent)
 {
     setObjectName(QStringLiteral("grafico"));
-    setAccessibleName(QStringLiteral("Andamento delle partite"));
+    setAccessibleName(tr("Andamento delle partite"));
     setRenderHint(QPainter::Antialiasing);
     setFocusPolicy(Qt::StrongFocus);
     mostra({});
@@ -75,18 +75,19 @@ void GraficoPartite::disegna()
     grafico->setLocale(QLocale());
     grafico->legend()->setAlignment(Qt::AlignBottom);
     auto *secondi = new QLineSeries;
-    secondi->setName(QStringLiteral("secondi per risposta"));
+    //: The chart's two lines, in its legend and as its axes' titles.
+    secondi->setName(tr("secondi per risposta"));
     secondi->setColor(BluSecondi);
     auto *errori = new QLineSeries;
-    errori->setName(QStringLiteral("errori ogni 10 risposte"));
+    errori->setName(tr("errori ogni 10 risposte"));
     errori->setColor(RossoErrori);
     // Each full game a dot, so that a first game shows too.
     for (QLineSeries *serie : {secondi, errori})
         serie->setPointsVisible(true);
-    auto *altriSecondi =
-        vuoti(QStringLiteral("ripassi e partite fermate"), BluSecondi, QScatterSeries::MarkerShapeCircle);
-    auto *altriErrori =
-        vuoti(QStringLiteral("ripassi e partite fermate"), RossoErrori, QScatterSeries::MarkerShapeRectangle);
+    //: The chart's legend for the hollow marks: review rounds and games stopped before their end.
+    const QString altre = tr("ripassi e partite fermate");
+    auto *altriSecondi = vuoti(altre, BluSecondi, QScatterSeries::MarkerShapeCircle);
+    auto *altriErrori = vuoti(altre, RossoErrori, QScatterSeries::MarkerShapeRectangle);
     double massimoSecondi = 0, massimoErrori = 0;
     for (const andamento::Punto &p : m_punti) {
         const bool intera = p.genere == andamento::Genere::Intera;
@@ -110,10 +111,12 @@ void GraficoPartite::disegna()
     // The days: a tick on each, its date under it, the games of a day around it.
     auto *giorni = new QCategoryAxis;
     giorni->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
-    giorni->setTitleText(QStringLiteral("giorno"));
+    //: The title of the chart's horizontal axis, under the dates.
+    giorni->setTitleText(tr("giorno"));
     const QDate primo = andamento::primoGiorno(m_punti);
     const int ultimo = primo.isValid() ? int(primo.daysTo(m_punti.last().giorno)) : 0;
-    const QString formato = ultimo > 300 ? QStringLiteral("dd/MM/yy") : QStringLiteral("dd/MM");
+    //: The dates under the chart, as QLocale date formats: over almost a year, then within one. Short.
+    const QString formato = ultimo > 300 ? tr("dd/MM/yy") : tr("dd/MM");
     m_ogni = ogniQuanti(ultimo + 1);
     giorni->setStartValue(-0.5);
     for (int g = 0; g <= ultimo && primo.isValid(); g += m_ogni)
@@ -132,7 +135,7 @@ void GraficoPartite::disegna()
     setChart(grafico);
     delete vecchio;
     applicaCaratteri();
-    setAccessibleDescription(m_punti.isEmpty() ? QStringLiteral("Nessuna partita") : m_frase);
+    setAccessibleDescription(m_punti.isEmpty() ? tr("Nessuna partita") : m_frase);
 }
 
 int GraficoPartite::ogniQuanti(int giorni) const

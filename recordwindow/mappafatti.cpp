@@ -4,18 +4,20 @@
 
 #include "printing/resoconto.h"
 
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QLocale>
 
 namespace {
 
-const QLocale Italiano(QLocale::Italian);
-
 /// "3 dicembre", with the year when it is not this one.
 QString giorno(const QDate &d, const QDate &oggi)
 {
-    return Italiano.toString(d, d.year() == oggi.year() ? QStringLiteral("d MMMM")
-                                                        : QStringLiteral("d MMMM yyyy"));
+    //: A day in the words about a fact, as a QLocale date format: this year's ("3 dicembre"), then another
+    //: year's. Reorder as your language writes dates.
+    return QLocale().toString(d, d.year() == oggi.year()
+                                     ? QCoreApplication::translate("MappaFatti", "d MMMM")
+                                     : QCoreApplication::translate("MappaFatti", "d MMMM yyyy"));
 }
 
 } // namespace
@@ -23,7 +25,7 @@ QString giorno(const QDate &d, const QDate &oggi)
 MappaFatti::MappaFatti(QWidget *parent) : QTableWidget(10, 10, parent)
 {
     setObjectName(QStringLiteral("mappa"));
-    setAccessibleName(QStringLiteral("Mappa dei fatti"));
+    setAccessibleName(tr("Mappa dei fatti"));
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setTabKeyNavigation(false); // Tab leaves the map; the arrows move in it
@@ -82,27 +84,36 @@ QString MappaFatti::lettera(Stato stato)
 QString MappaFatti::nome(Stato stato)
 {
     const QString l = lettera(stato);
-    return (l.isEmpty() ? QStringLiteral("senza lettera") : l) + QStringLiteral(": ") +
-           apprendimento::nome(stato);
+    //: An entry of the facts map's legend. %1: the letter in the map's cells, or "senza lettera"; %2: the
+    //: state's name.
+    return tr("%1: %2").arg(l.isEmpty() ? tr("senza lettera") : l, apprendimento::nome(stato));
 }
 
 QString MappaFatti::parole(const SchedaFatto &fatto, const QDate &oggi)
 {
     const Stato stato = apprendimento::stato(fatto, oggi);
-    QString frase =
-        QStringLiteral("%1 per %2: %3").arg(fatto.riga).arg(fatto.colonna).arg(apprendimento::nome(stato));
+    //: The words told about a fact of the map, first part. %1 per %2: the multiplication (7 per 8 is 7 × 8),
+    //: %3: its state.
+    QString frase = tr("%1 per %2: %3").arg(fatto.riga).arg(fatto.colonna).arg(apprendimento::nome(stato));
     if (fatto.chiesta == 0) return frase;
-    frase += fatto.chiesta == 1 ? QStringLiteral("; chiesta 1 volta, ")
-                                : QStringLiteral("; chiesta %1 volte, ").arg(fatto.chiesta);
-    frase += fatto.sbagliate == 1 ? QStringLiteral("1 sbagliata")
-                                  : QStringLiteral("%1 sbagliate").arg(fatto.sbagliate);
-    if (fatto.chiesta > 1)
-        frase += QStringLiteral(", l'ultima il %1").arg(giorno(fatto.ultima.toLocalTime().date(), oggi));
-    else
-        frase += QStringLiteral(", il %1").arg(giorno(fatto.ultima.toLocalTime().date(), oggi));
+    //: How many times a fact was asked (the fact, a multiplication, is feminine in Italian).
+    const QString chiesta =
+        fatto.chiesta == 1 ? tr("chiesta 1 volta") : tr("chiesta %n volte", nullptr, fatto.chiesta);
+    //: How many of its answers were wrong (feminine: "risposte").
+    const QString sbagliate =
+        fatto.sbagliate == 1 ? tr("1 sbagliata") : tr("%n sbagliate", nullptr, fatto.sbagliate);
+    const QString quando = giorno(fatto.ultima.toLocalTime().date(), oggi);
+    frase += fatto.chiesta > 1
+                 //: Appended to the words about a fact. %1: "chiesta N volte", %2: "N sbagliate", %3: the day
+                 //: it was last asked ("30 novembre"; Italian puts the article "il" before a date).
+                 ? tr("; %1, %2, l'ultima il %3").arg(chiesta, sbagliate, quando)
+                 //: The same for a fact asked once: %3 is the day it was asked.
+                 : tr("; %1, %2, il %3").arg(chiesta, sbagliate, quando);
     if (!fatto.tempi.isEmpty())
-        frase += QStringLiteral("; di solito %1 secondi").arg(Italiano.toString(fatto.secondi(), 'f', 1));
+        //: Appended to the words about a fact. %1: the child's usual seconds for it, one decimal.
+        frase += tr("; di solito %1 secondi").arg(QLocale().toString(fatto.secondi(), 'f', 1));
     if (stato == Stato::Sicura)
-        frase += QStringLiteral("; da ripassare il %1").arg(giorno(fatto.prossimoRipasso, oggi));
+        //: Appended to the words about a sure fact. %1: the day it comes up for review ("3 dicembre").
+        frase += tr("; da ripassare il %1").arg(giorno(fatto.prossimoRipasso, oggi));
     return frase;
 }

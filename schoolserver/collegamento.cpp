@@ -55,9 +55,11 @@ Collegamento Collegamento::leggi(const QString &urlRiga)
         if (testo.open(QIODevice::ReadOnly)) {
             const QRegularExpressionMatch m = chiavi.match(QString::fromUtf8(testo.readAll()));
             if (m.hasMatch() && errore.isEmpty())
-                errore =
-                    QStringLiteral("in %1 il valore di %2 contiene un punto e virgola, che non può avere")
-                        .arg(file.fileName(), m.captured(1));
+                //: Why the school's server is not used, put into longer messages after "perché"; lower case
+                //: and no final stop, as all the reasons here. %1: the settings file, %2: the key (server,
+                //: classe, file-password: keep these words as they are).
+                errore = tr("in %1 il valore di %2 contiene un punto e virgola, che non può avere")
+                             .arg(file.fileName(), m.captured(1));
         }
         const auto leggiChiave = [&file](const QString &chiave, QString &valore) {
             if (file.contains(chiave)) valore = testoDi(file.value(chiave));
@@ -80,15 +82,17 @@ QString Collegamento::classePredefinita()
 void Collegamento::leggiUrl()
 {
     const auto sbagliato = [this](const QString &perche) {
-        m_errore = QStringLiteral("l'indirizzo del server in numerella.conf non va bene: %1").arg(perche);
+        //: %1: what is wrong with the address, one of the lower-case reasons below. Keep "numerella.conf".
+        m_errore = tr("l'indirizzo del server in numerella.conf non va bene: %1").arg(perche);
     };
     QString resto;
     for (const QString &prefisso : {QStringLiteral("postgresql://"), QStringLiteral("postgres://")}) {
         if (m_url.startsWith(prefisso)) resto = m_url.mid(prefisso.size());
     }
-    if (resto.isNull()) return sbagliato(QStringLiteral("deve cominciare con postgresql://"));
+    //: What is wrong with the server's address. Keep "postgresql://".
+    if (resto.isNull()) return sbagliato(tr("deve cominciare con postgresql://"));
     // Qt reads the options with ';' as a separator.
-    if (m_url.contains(u';')) return sbagliato(QStringLiteral("non può contenere il punto e virgola"));
+    if (m_url.contains(u';')) return sbagliato(tr("non può contenere il punto e virgola"));
 
     const qsizetype domanda = resto.indexOf(u'?');
     const QString parametri = domanda < 0 ? QString() : resto.mid(domanda + 1);
@@ -101,8 +105,8 @@ void Collegamento::leggiUrl()
         utente = autorita.left(chiocciola);
         autorita = autorita.mid(chiocciola + 1);
         if (utente.contains(u':'))
-            return sbagliato(QStringLiteral("la password non va scritta nell'indirizzo: mettila in ~/.pgpass "
-                                            "o nel file indicato da file-password"));
+            return sbagliato(tr("la password non va scritta nell'indirizzo: mettila in ~/.pgpass "
+                                "o nel file indicato da file-password"));
         utente = decodifica(utente);
     }
 
@@ -110,7 +114,8 @@ void Collegamento::leggiUrl()
     static const QRegularExpression ospitePorta(QStringLiteral("^(\\[[^\\]]*\\]|[^:]*)(?::(\\d*))?$"));
     for (const QString &pezzo : autorita.split(u',', Qt::SkipEmptyParts)) {
         const QRegularExpressionMatch m = ospitePorta.match(pezzo);
-        if (!m.hasMatch()) return sbagliato(QStringLiteral("\"%1\" non è un nome di server").arg(pezzo));
+        //: %1: a piece of the server's address.
+        if (!m.hasMatch()) return sbagliato(tr("\"%1\" non è un nome di server").arg(pezzo));
         QString ospite = decodifica(m.captured(1));
         if (ospite.startsWith(u'[')) ospite = ospite.mid(1, ospite.size() - 2);
         ospiti << ospite;
@@ -135,10 +140,10 @@ void Collegamento::leggiUrl()
         const QString chiave = decodifica(coppia.left(uguale));
         const QString valore = uguale < 0 ? QString() : decodifica(coppia.mid(uguale + 1));
         if (!nomeParametro.match(chiave).hasMatch())
-            return sbagliato(QStringLiteral("\"%1\" non è un parametro di connessione").arg(chiave));
+            return sbagliato(tr("\"%1\" non è un parametro di connessione").arg(chiave));
         if (chiave == u"password")
-            return sbagliato(QStringLiteral("la password non va scritta nell'indirizzo: mettila in ~/.pgpass "
-                                            "o nel file indicato da file-password"));
+            return sbagliato(tr("la password non va scritta nell'indirizzo: mettila in ~/.pgpass "
+                                "o nel file indicato da file-password"));
         if (chiave == u"options") {
             opzioniServer = valore;
             continue;
@@ -172,19 +177,18 @@ QString Collegamento::apri(const QString &nome) const
     if (!m_errore.isEmpty()) return m_errore;
     QSqlDatabase db = QSqlDatabase::contains(nome) ? QSqlDatabase::database(nome, false)
                                                    : QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), nome);
-    if (!db.isValid())
-        return QStringLiteral("manca il modulo di Qt per PostgreSQL (il pacchetto libqt6sql6-psql)");
+    if (!db.isValid()) return tr("manca il modulo di Qt per PostgreSQL (il pacchetto libqt6sql6-psql)");
     db.setConnectOptions(m_opzioni);
     if (!m_filePassword.isEmpty()) {
         const QFileInfo info(m_filePassword);
         if (info.permissions() & (QFile::ReadOther | QFile::WriteOther))
-            return QStringLiteral(
-                       "il file della password %1 è leggibile o scrivibile da tutti: va reso leggibile "
-                       "soltanto da root e da un gruppo (chmod 640)")
+            //: %1: the password file's path.
+            return tr("il file della password %1 è leggibile o scrivibile da tutti: va reso leggibile "
+                      "soltanto da root e da un gruppo (chmod 640)")
                 .arg(m_filePassword);
         QFile file(m_filePassword);
         if (!file.open(QIODevice::ReadOnly))
-            return QStringLiteral("il file della password %1 non si può leggere").arg(m_filePassword);
+            return tr("il file della password %1 non si può leggere").arg(m_filePassword);
         db.setPassword(QString::fromUtf8(file.readLine()).trimmed());
     }
     if (!db.open()) {
@@ -197,8 +201,9 @@ QString Collegamento::apri(const QString &nome) const
         const QString motivo =
             q.lastError().type() == QSqlError::ConnectionError
                 ? perche(db)
-                : QStringLiteral("sul server %1 non c'è il registro della Numerella (va preparato "
-                                 "con numerella-server.sql)")
+                //: %1: the server. Keep "numerella-server.sql", the file an admin runs on it.
+                : tr("sul server %1 non c'è il registro della Numerella (va preparato "
+                     "con numerella-server.sql)")
                       .arg(m_descrizione);
         db.close();
         return motivo;
@@ -206,8 +211,9 @@ QString Collegamento::apri(const QString &nome) const
     const int versione = q.value(0).toInt();
     if (versione != VersioneServer) {
         db.close();
-        return QStringLiteral("il server %1 ha il registro della versione %2, ma questa Numerella usa la "
-                              "versione %3: va aggiornato il programma o il server")
+        //: %1: the server, %2: its version of the record, %3: the version this program uses.
+        return tr("il server %1 ha il registro della versione %2, ma questa Numerella usa la "
+                  "versione %3: va aggiornato il programma o il server")
             .arg(m_descrizione)
             .arg(versione)
             .arg(VersioneServer);
@@ -239,6 +245,6 @@ QString Collegamento::perche(const QSqlDatabase &db) const
     QString parole = db.lastError().databaseText().trimmed();
     if (parole.isEmpty()) parole = db.lastError().text().trimmed();
     parole = parole.section(u'\n', 0, 0);
-    return QStringLiteral("il server %1 non risponde o non accetta la connessione (%2)")
-        .arg(m_descrizione, parole);
+    //: %1: the server, %2: the server's or the network's own words.
+    return tr("il server %1 non risponde o non accetta la connessione (%2)").arg(m_descrizione, parole);
 }

@@ -2,6 +2,7 @@
 // The school's server as an admin configures it: where it is, which class, where the password is.
 #pragma once
 
+#include <QCoreApplication>
 #include <QSqlDatabase>
 #include <QString>
 #include <functional>
@@ -12,6 +13,8 @@
 /// file that only root and one group may read, named in the configuration.
 class Collegamento
 {
+    Q_DECLARE_TR_FUNCTIONS(Collegamento)
+
 public:
     /// The server's schema this program reads and writes (numerella.versione).
     static constexpr int VersioneServer = 2;

@@ -66,7 +66,9 @@ void LettoreClasse::leggi(const QString &file)
 
 QString LettoreClasse::perche(const QString &errore) const
 {
-    return QStringLiteral("il server %1 non si lascia leggere (%2)")
+    //: Why the class cannot be read from the school's server, after "perché"; lower case, no final stop.
+    //: %1: the server, %2: the server's own words.
+    return tr("il server %1 non si lascia leggere (%2)")
         .arg(m_collegamento.descrizione(), errore.section(u'\n', 0, 0));
 }
 
@@ -180,7 +182,9 @@ QString LettoreClasse::copia(const QString &file)
         if (!ok) {
             if (motivo.isEmpty())
                 motivo =
-                    QStringLiteral("la copia della classe non si scrive (%1)").arg(locale.lastError().text());
+                    //: Why the class cannot be read: its local copy cannot be written. %1: the database's
+                    //: words.
+                    tr("la copia della classe non si scrive (%1)").arg(locale.lastError().text());
             locale.rollback();
         }
         locale.close();

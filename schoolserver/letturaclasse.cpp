@@ -49,9 +49,9 @@ void LetturaClasse::avviaLettura()
         QMetaObject::invokeMethod(
             this,
             [this, file] {
-                letta(
-                    file,
-                    QStringLiteral("la copia della classe non si può scrivere in %1").arg(m_cartella.path()));
+                letta(file,
+                      //: Why the class cannot be read, after "perché"; lower case. %1: the folder.
+                      tr("la copia della classe non si può scrivere in %1").arg(m_cartella.path()));
             },
             Qt::QueuedConnection);
         return;
@@ -81,21 +81,25 @@ void LetturaClasse::letta(const QString &file, const QString &motivo)
 QString LetturaClasse::descrizione() const
 {
     const QString classe = m_collegamento.classe();
-    const QString ora = QLocale(QLocale::Italian).toString(m_quando.time(), QStringLiteral("HH:mm:ss"));
+    const QString ora = QLocale().toString(m_quando.time(), QStringLiteral("HH:mm:ss"));
     switch (m_stato) {
     case Stato::InLettura:
-        return QStringLiteral("Classe %1: sto leggendo dal server…; intanto si vedono soltanto le partite di "
-                              "questo computer.")
+        //: In the record window's status line. %1: the class's name.
+        return tr("Classe %1: sto leggendo dal server…; intanto si vedono soltanto le partite di "
+                  "questo computer.")
             .arg(classe);
     case Stato::Letta:
-        return QStringLiteral("Si vedono le partite di tutta la classe %1, lette dal server alle %2.")
-            .arg(classe, ora);
+        //: %1: the class's name, %2: the time it was read (Italian says "alle" before a time).
+        return tr("Si vedono le partite di tutta la classe %1, lette dal server alle %2.").arg(classe, ora);
     case Stato::Vecchia:
-        return QStringLiteral("Si vedono le partite della classe %1 lette dal server alle %2; ora non si "
-                              "leggono, perché %3.")
+        //: %1: the class's name, %2: the time it was last read, %3: why it cannot be read now (a lower-case
+        //: reason).
+        return tr("Si vedono le partite della classe %1 lette dal server alle %2; ora non si "
+                  "leggono, perché %3.")
             .arg(classe, ora, m_motivo);
     case Stato::Mancata:
         break;
     }
-    return QStringLiteral("Si vedono soltanto le partite di questo computer, perché %1.").arg(m_motivo);
+    //: %1: why the class cannot be read (a lower-case reason).
+    return tr("Si vedono soltanto le partite di questo computer, perché %1.").arg(m_motivo);
 }

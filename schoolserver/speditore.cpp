@@ -227,10 +227,13 @@ QStringList Speditore::rifiutate()
     while (q.next()) {
         const QDateTime inizio =
             QDateTime::fromString(q.value(1).toString(), Qt::ISODateWithMs).toLocalTime();
-        righe << QStringLiteral("la partita di %1 del %2: %3")
+        //: A game the school's server refused, listed after "Il server non ha preso". %1: the child, %2: when
+        //: the game began (Italian: "del 7/12/2026 10:15"), %3: the server's own words.
+        righe << tr("la partita di %1 del %2: %3")
                      .arg(q.value(0).toString(),
-                          QLocale(QLocale::Italian).toString(inizio, QStringLiteral("d/M/yyyy HH:mm")),
-                          q.value(2).toString());
+                          //: When a refused game began, as a QLocale date format; reorder as your language
+                          //: writes dates.
+                          QLocale().toString(inizio, tr("d/M/yyyy HH:mm")), q.value(2).toString());
     }
     return righe;
 }
@@ -247,7 +250,8 @@ Speditore::Invio Speditore::spedisci(qint64 partita)
             {partita}) ||
         !p.next())
         return {Esito::NonArrivata,
-                QStringLiteral("il registro di questo computer non si legge (%1)").arg(p.lastError().text())};
+                //: Why games wait to be sent, after "perché"; lower case. %1: the database's words.
+                tr("il registro di questo computer non si legge (%1)").arg(p.lastError().text())};
     const QString uuid = p.value(0).toString();
     const auto json = [](const QJsonArray &a) {
         return QString::fromUtf8(QJsonDocument(a).toJson(QJsonDocument::Compact));
@@ -277,11 +281,13 @@ Speditore::Invio Speditore::spedisci(qint64 partita)
     if (!scritta) {
         const QSqlError errore = s.lastError();
         if (passeggero(errore) || !server.isOpen())
-            return {Esito::NonArrivata,
-                    errore.type() == QSqlError::ConnectionError || errore.databaseText().isEmpty()
-                        ? m_collegamento.perche(server)
-                        : QStringLiteral("il server %1 non ha preso una partita (%2)")
-                              .arg(m_collegamento.descrizione(), errore.databaseText().section(u'\n', 0, 0))};
+            return {
+                Esito::NonArrivata,
+                errore.type() == QSqlError::ConnectionError || errore.databaseText().isEmpty()
+                    ? m_collegamento.perche(server)
+                    //: Why games wait to be sent, after "perché"; lower case. %1: the server, %2: its words.
+                    : tr("il server %1 non ha preso una partita (%2)")
+                          .arg(m_collegamento.descrizione(), errore.databaseText().section(u'\n', 0, 0))};
         // Refused for good: kept aside with the server's own words, tried again less and less often.
         const QString parole = errore.databaseText().section(u'\n', 0, 0);
         QSqlQuery m(locale);

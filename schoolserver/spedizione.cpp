@@ -51,23 +51,29 @@ void Spedizione::sollecita()
 
 QString Spedizione::descrizione() const
 {
-    const QString server = QStringLiteral("Server della scuola (%1, classe %2)")
-                               .arg(m_collegamento.descrizione(), m_collegamento.classe());
-    if (m_inAttesa < 0) return QStringLiteral("%1: collegamento in corso.").arg(server);
-    if (m_motivo.isEmpty() && m_inAttesa == 0)
-        return QStringLiteral("%1: tutte le partite sono arrivate.").arg(server);
+    //: The start of the sender's lines in the record window's status. %1: the server, %2: the class's name.
+    const QString server =
+        tr("Server della scuola (%1, classe %2)").arg(m_collegamento.descrizione(), m_collegamento.classe());
+    //: In all of the sender's lines, %1 is "Server della scuola (…)".
+    if (m_inAttesa < 0) return tr("%1: collegamento in corso.").arg(server);
+    if (m_motivo.isEmpty() && m_inAttesa == 0) return tr("%1: tutte le partite sono arrivate.").arg(server);
     const bool una = m_inAttesa == 1;
-    const QString quante =
-        una ? QStringLiteral("1 partita aspetta") : QStringLiteral("%1 partite aspettano").arg(m_inAttesa);
-    QString testo =
-        m_motivo.isEmpty()
-            ? QStringLiteral("%1: %2 di essere %3.").arg(server, quante, una ? u"mandata" : u"mandate")
-        : m_inAttesa == 0
-            ? QStringLiteral("%1: nessuna partita aspetta, ma ora non si raggiunge, perché %2.")
-                  .arg(server, m_motivo)
-            : QStringLiteral("%1: %2 su questo computer, perché %3.").arg(server, quante, m_motivo);
+    QString testo;
+    if (m_motivo.isEmpty())
+        //: Games ended here and not yet on the server; the server can be reached.
+        testo = una ? tr("%1: 1 partita aspetta di essere mandata.").arg(server)
+                    : tr("%1: %n partite aspettano di essere mandate.", nullptr, m_inAttesa).arg(server);
+    else if (m_inAttesa == 0)
+        //: %2: why the server cannot be reached now (a lower-case reason).
+        testo = tr("%1: nessuna partita aspetta, ma ora non si raggiunge, perché %2.").arg(server, m_motivo);
+    else
+        //: Games kept here because the server cannot be reached. %2: why (a lower-case reason).
+        testo = una ? tr("%1: 1 partita aspetta su questo computer, perché %2.").arg(server, m_motivo)
+                    : tr("%1: %n partite aspettano su questo computer, perché %2.", nullptr, m_inAttesa)
+                          .arg(server, m_motivo);
     // Each refused game with the server's words: they stay here and are tried again now and then.
     if (!m_rifiutate.isEmpty())
-        testo += QStringLiteral("\nIl server non ha preso %1.").arg(m_rifiutate.join(QStringLiteral("; ")));
+        //: After the sender's line. %1: the refused games, each "la partita di … del …: …", joined by "; ".
+        testo += u'\n' + tr("Il server non ha preso %1.").arg(m_rifiutate.join(QStringLiteral("; ")));
     return testo;
 }

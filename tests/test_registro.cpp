@@ -32,6 +32,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -43,6 +44,7 @@
 #include <QTableView>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTranslator>
 #include <QXYSeries>
 #include <csignal>
 #include <private/qguiapplication_p.h>
@@ -169,6 +171,18 @@ void mnemoniciUnici(QWidget *finestra)
         }
     }
 }
+
+/// A language of its own: every text in « », so that a stored or exported word that follows the language
+/// shows.
+class Virgolette : public QTranslator
+{
+public:
+    QString translate(const char *, const char *testo, const char *, int) const override
+    {
+        return QStringLiteral("«%1»").arg(QString::fromUtf8(testo));
+    }
+    bool isEmpty() const override { return false; }
+};
 
 } // namespace
 
@@ -588,6 +602,11 @@ void TestRegistro::esportazione()
     QFETCH(FormaCsv, forma);
     QFETCH(QChar, separatore);
     QFETCH(QChar, decimali);
+    // The words kept and exported are data: the same whatever language the windows speak.
+    Virgolette lingua;
+    QVERIFY(QCoreApplication::installTranslator(&lingua));
+    const auto togli = qScopeGuard([&lingua] { QCoreApplication::removeTranslator(&lingua); });
+    QCOMPARE(nomeEsito(FinePartita::Finita), QStringLiteral("«finita»"));
     const QString file = nuovoFile();
     // Names a spreadsheet would take for formulas or split, and letters of every kind.
     const QStringList nomi = {QStringLiteral("=SOMMA(A1:A9)"), QStringLiteral("Anna, \"la\"; Rossa"),
@@ -608,6 +627,8 @@ void TestRegistro::esportazione()
     const Csv csv(forma, locale);
     QVERIFY(Esportazione::partite(archivio, csvPartite, errore, csv));
     QVERIFY(Esportazione::risposte(archivio, csvRisposte, errore, csv));
+    const QString csvFatti = m_cartella.filePath(QStringLiteral("fatti.csv"));
+    QVERIFY(Esportazione::fatti(archivio, csvFatti, errore, csv));
 
     // A spreadsheet in the user's language needs the byte order mark to read UTF-8; programs do not.
     bool bomPartite = false, bomRisposte = false;
@@ -650,6 +671,12 @@ void TestRegistro::esportazione()
         }
     }
     QCOMPARE(risposte[1].mid(2, 2) + risposte[1].mid(5), QStringList({"1", "1", "1"}));
+    bool bomFatti = false;
+    const QList<QStringList> fatti = leggiCsv(csvFatti, separatore, bomFatti);
+    QCOMPARE(fatti.size(), 1 + 2 * nomi.size());
+    for (const QStringList &r : fatti.mid(1))
+        QVERIFY2(r.value(3) == QStringLiteral("da imparare") || r.value(3) == QStringLiteral("sicura"),
+                 qPrintable(r.join(u'|')));
 }
 
 void TestRegistro::resoconto_data()
