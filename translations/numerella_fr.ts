@@ -10,6 +10,95 @@
     </message>
 </context>
 <context>
+    <name>Collegamento</name>
+    <message>
+        <source>in %1 il valore di %2 contiene un punto e virgola, che non può avere</source>
+        <extracomment>Why the school&apos;s server is not used, put into longer messages after &quot;perché&quot;; lower case and no final stop, as all the reasons here. %1: the settings file, %2: the key (server, classe, file-password: keep these words as they are).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>l&apos;indirizzo del server in numerella.conf non va bene: %1</source>
+        <extracomment>%1: what is wrong with the address, one of the lower-case reasons below. Keep &quot;numerella.conf&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>deve cominciare con postgresql://</source>
+        <extracomment>What is wrong with the server&apos;s address. Keep &quot;postgresql://&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>non può contenere il punto e virgola</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>la password non va scritta nell&apos;indirizzo: mettila in ~/.pgpass o nel file indicato da file-password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; non è un nome di server</source>
+        <extracomment>%1: a piece of the server&apos;s address.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; non è un parametro di connessione</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>manca il modulo di Qt per PostgreSQL (il pacchetto libqt6sql6-psql)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>il file della password %1 è leggibile o scrivibile da tutti: va reso leggibile soltanto da root e da un gruppo (chmod 640)</source>
+        <extracomment>%1: the password file&apos;s path.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>il file della password %1 non si può leggere</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sul server %1 non c&apos;è il registro della Numerella (va preparato con numerella-server.sql)</source>
+        <extracomment>%1: the server. Keep &quot;numerella-server.sql&quot;, the file an admin runs on it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>il server %1 ha il registro della versione %2, ma questa Numerella usa la versione %3: va aggiornato il programma o il server</source>
+        <extracomment>%1: the server, %2: its version of the record, %3: the version this program uses.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>il server %1 non risponde o non accetta la connessione (%2)</source>
+        <extracomment>%1: the server, %2: the server&apos;s or the network&apos;s own words.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FinePartita</name>
+    <message>
+        <source>finita</source>
+        <extracomment>How a game ended, in the games list&apos;s column &quot;Esito&quot; and on the printed report: every cell answered.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>fermata</source>
+        <extracomment>How a game ended: stopped by the child with Stop.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>interrotta</source>
+        <extracomment>How a game ended: cut off because the program was closed or died.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FrmChiGioca</name>
+    <message>
+        <source>Chi gioca?</source>
+        <extracomment>Asked before the first game when several children share the computer; the title and the question.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>FrmInfo</name>
     <message>
         <source> Completa la Numerella e avrai la possibilità di stamparla con il tuo nome.</source>
@@ -317,6 +406,526 @@ Vuoi lasciarla e ripassare?</source>
     </message>
 </context>
 <context>
+    <name>FrmRegistro</name>
+    <message>
+        <source>dd/MM/yyyy HH:mm</source>
+        <extracomment>When a game began, in the lists, as a QLocale date format; reorder as your language writes dates.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>in corso</source>
+        <extracomment>A game still being played, in the games list&apos;s column &quot;Esito&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Registro</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Giocatore:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Giocatore</source>
+        <extracomment>The players table&apos;s column headers; &quot;Sicure&quot;, &quot;Da ripassare&quot;, &quot;Da imparare&quot; count facts (feminine in Italian) in each state.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Nuovo…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rino&amp;mina…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Togli…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S&amp;vuota…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Toglie tutte le partite del giocatore; il giocatore resta</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Perio&amp;do:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Periodo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>oggi</source>
+        <extracomment>The periods whose games the window shows, in the box &quot;Periodo:&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>questa settimana</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>questo mese</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>tutto</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Partite</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Data e ora</source>
+        <extracomment>The games list&apos;s column headers: when the game began, the tables in play, the time on the stopwatch (m:ss), wrong answers, how it ended.
+----------
+The chart&apos;s points as a table: when, what kind of game, its two numbers.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tabelline</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tempo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Errori</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Esito</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Partite</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mostra anc&amp;he ripassi e partite fermate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Andamento in numeri</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Andamento</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fatto scelto</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Fatti</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tutti i giocatori</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ultima partita</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Secondi per risposta</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Errori per partita</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sicure</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Da ripassare</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Da imparare</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>G&amp;iocatori</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Ripassa</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Una partita con i fatti da imparare e da ripassare oggi, e qualcuno già sicuro</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Esporta…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Stampa…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Chiudi</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>T&amp;ogli la partita…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Esporta la ta&amp;bella…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Il registro è in %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Qui si vede il registro della classe sul server della scuola: da questo computer non si possono togliere partite né svuotare il registro di un giocatore; lo fa l&apos;insegnante sul server.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Partita</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Errori ogni 10 risposte</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>intera</source>
+        <extracomment>What kind of game a point of the chart is (feminine: &quot;partita&quot;): a whole game, a review round, a game stopped before its end.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ripasso</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>fermata</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ancora nessuna partita da cui capire che cosa ripassare.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Oggi non c&apos;è niente da ripassare.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 per %2</source>
+        <extracomment>A multiplication in words, &quot;7 per 8&quot; (seven times eight): %1 row, %2 column.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Il ripasso di oggi: %1.</source>
+        <extracomment>Under the facts map. %1: the facts of today&apos;s review, as &quot;7 per 8, 6 per 9&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nome (al massimo %1 caratteri):</source>
+        <extracomment>%1: the longest name allowed, in characters.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Il nome va scritto su una riga, al massimo %1 caratteri, e non può essere &quot;%2&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&apos;è già un giocatore di nome &quot;%1&quot;: scegli un nome diverso.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nuovo giocatore</source>
+        <extracomment>The title of the dialog asking a new child&apos;s name.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rinomina</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Togliere &quot;%1&quot; dal registro, con tutte le sue partite?</source>
+        <extracomment>%1: the child&apos;s name, as typed.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Togliere &quot;%1&quot; dal registro, con tutte le sue partite? Sul server della scuola le sue partite restano: le toglie l&apos;insegnante.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Togli</source>
+        <extracomment>The title of the question before a child is removed from the record.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Svuota</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Togliere tutte le partite di &quot;%1&quot;? %1 resta fra i giocatori.</source>
+        <extracomment>%1, twice: the child&apos;s name.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Togli la partita</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>La partita in corso non si può togliere.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Togliere dal registro la partita del %1 (%2, %n errori)?</source>
+        <extracomment>%1: the game&apos;s date and time (Italian: &quot;del 07/12/2026 10:15&quot;), %2: its time on the stopwatch (m:ss), %n: its mistakes.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Esporta la tabella dei giocatori</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Esporta</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Non riesco a esportare: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Giocatori esportati in %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ripassa</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Oggi non c&apos;è niente da ripassare: i fatti che hai già incontrato li sai.
+
+Vuoi fare una partita normale?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Gioca una partita normale</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Oggi non c&apos;è niente da ripassare</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;File:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S&amp;cegli…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Per il &amp;foglio di calcolo: separatore &quot;%1&quot;, decimali con &quot;%2&quot;, date come 2026-12-07 10:15:03, UTF-8 con BOM</source>
+        <extracomment>%1: the CSV separator, %2: the decimal sign of the language. The date shows the spreadsheet&apos;s format and stays as it is.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Standard per i programmi (RFC 4180): separatore &quot;,&quot;, punto decimale, date ISO 8601</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Esporta</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Annulla</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scrivi il nome del file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scrive due file:
+• %1, una riga per partita;
+• %2, una riga per risposta.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Esporta le partite</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Partite esportate in %1, risposte in %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>GraficoPartite</name>
+    <message>
+        <source>Andamento delle partite</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>secondi per risposta</source>
+        <extracomment>The chart&apos;s two lines, in its legend and as its axes&apos; titles.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>errori ogni 10 risposte</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ripassi e partite fermate</source>
+        <extracomment>The chart&apos;s legend for the hollow marks: review rounds and games stopped before their end.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>giorno</source>
+        <extracomment>The title of the chart&apos;s horizontal axis, under the dates.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>dd/MM/yy</source>
+        <extracomment>The dates under the chart, as QLocale date formats: over almost a year, then within one. Short.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>dd/MM</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nessuna partita</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LettoreClasse</name>
+    <message>
+        <source>il server %1 non si lascia leggere (%2)</source>
+        <extracomment>Why the class cannot be read from the school&apos;s server, after &quot;perché&quot;; lower case, no final stop. %1: the server, %2: the server&apos;s own words.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>la copia della classe non si scrive (%1)</source>
+        <extracomment>Why the class cannot be read: its local copy cannot be written. %1: the database&apos;s words.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LetturaClasse</name>
+    <message>
+        <source>la copia della classe non si può scrivere in %1</source>
+        <extracomment>Why the class cannot be read, after &quot;perché&quot;; lower case. %1: the folder.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Classe %1: sto leggendo dal server…; intanto si vedono soltanto le partite di questo computer.</source>
+        <extracomment>In the record window&apos;s status line. %1: the class&apos;s name.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Si vedono le partite di tutta la classe %1, lette dal server alle %2.</source>
+        <extracomment>%1: the class&apos;s name, %2: the time it was read (Italian says &quot;alle&quot; before a time).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Si vedono le partite della classe %1 lette dal server alle %2; ora non si leggono, perché %3.</source>
+        <extracomment>%1: the class&apos;s name, %2: the time it was last read, %3: why it cannot be read now (a lower-case reason).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Si vedono soltanto le partite di questo computer, perché %1.</source>
+        <extracomment>%1: why the class cannot be read (a lower-case reason).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MappaFatti</name>
+    <message>
+        <source>d MMMM</source>
+        <extracomment>A day in the words about a fact, as a QLocale date format: this year&apos;s (&quot;3 dicembre&quot;), then another year&apos;s. Reorder as your language writes dates.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mappa dei fatti</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>An entry of the facts map&apos;s legend. %1: the letter in the map&apos;s cells, or &quot;senza lettera&quot;; %2: the state&apos;s name.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>senza lettera</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 per %2: %3</source>
+        <extracomment>The words told about a fact of the map, first part. %1 per %2: the multiplication (7 per 8 is 7 × 8), %3: its state.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>chiesta 1 volta</source>
+        <extracomment>How many times a fact was asked (the fact, a multiplication, is feminine in Italian).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>chiesta %n volte</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 sbagliata</source>
+        <extracomment>How many of its answers were wrong (feminine: &quot;risposte&quot;).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n sbagliate</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>; %1, %2, l&apos;ultima il %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>; %1, %2, il %3</source>
+        <extracomment>The same for a fact asked once: %3 is the day it was asked.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>; di solito %1 secondi</source>
+        <extracomment>Appended to the words about a fact. %1: the child&apos;s usual seconds for it, one decimal.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>; da ripassare il %1</source>
+        <extracomment>Appended to the words about a sure fact. %1: the day it comes up for review (&quot;3 dicembre&quot;).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Opzioni</name>
     <message>
         <source>numerella: %1: %2: %3 Valore ignorato.</source>
@@ -496,6 +1105,245 @@ Per l&apos;elenco delle opzioni: numerella --help
     </message>
 </context>
 <context>
+    <name>Registro</name>
+    <message>
+        <source>nella cartella %1 non si può scrivere</source>
+        <extracomment>Why the record of games cannot be used, put into a longer message as its %1. Lower case, no final stop. %1: the folder.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>il file %1 non si può aprire</source>
+        <extracomment>The same kind of reason; in all of these %1 is the record&apos;s file.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>il file %1 si può soltanto leggere</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>il disco è pieno</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>un altro programma tiene occupato il file %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>il file %1 è danneggiato e non si può mettere da parte (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>il file %1 è danneggiato</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>il file %1 non è un registro della Numerella, e resta com&apos;è</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>il file %1 non c&apos;è</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>il file %1 è di una versione più nuova della Numerella</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>il file %1 non si può usare</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Il registro delle partite era danneggiato: è stato messo da parte come %1 e ne è cominciato uno nuovo.</source>
+        <extracomment>%1: the damaged file&apos;s new name.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Il registro delle partite non viene tenuto: %1. Si può giocare lo stesso, ma le partite non saranno ricordate.</source>
+        <extracomment>%1: the reason, one of the lower-case reasons above.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Il registro delle partite per ora non si può scrivere: %1. Le risposte restano in memoria e saranno scritte appena si potrà: non chiudere il programma.</source>
+        <extracomment>%1: the reason, one of the lower-case reasons above.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Speditore</name>
+    <message>
+        <source>la partita di %1 del %2: %3</source>
+        <extracomment>A game the school&apos;s server refused, listed after &quot;Il server non ha preso&quot;. %1: the child, %2: when the game began (Italian: &quot;del 7/12/2026 10:15&quot;), %3: the server&apos;s own words.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>d/M/yyyy HH:mm</source>
+        <extracomment>When a refused game began, as a QLocale date format; reorder as your language writes dates.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>il registro di questo computer non si legge (%1)</source>
+        <extracomment>Why games wait to be sent, after &quot;perché&quot;; lower case. %1: the database&apos;s words.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>il server %1 non ha preso una partita (%2)</source>
+        <extracomment>Why games wait to be sent, after &quot;perché&quot;; lower case. %1: the server, %2: its words.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Spedizione</name>
+    <message>
+        <source>Server della scuola (%1, classe %2)</source>
+        <extracomment>The start of the sender&apos;s lines in the record window&apos;s status. %1: the server, %2: the class&apos;s name.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: collegamento in corso.</source>
+        <extracomment>In all of the sender&apos;s lines, %1 is &quot;Server della scuola (…)&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: tutte le partite sono arrivate.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: 1 partita aspetta di essere mandata.</source>
+        <extracomment>Games ended here and not yet on the server; the server can be reached.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n partite aspettano di essere mandate.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: nessuna partita aspetta, ma ora non si raggiunge, perché %2.</source>
+        <extracomment>%2: why the server cannot be reached now (a lower-case reason).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: 1 partita aspetta su questo computer, perché %2.</source>
+        <extracomment>Games kept here because the server cannot be reached. %2: why (a lower-case reason).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n partite aspettano su questo computer, perché %2.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Il server non ha preso %1.</source>
+        <extracomment>After the sender&apos;s line. %1: the refused games, each &quot;la partita di … del …: …&quot;, joined by &quot;; &quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Tipografia</name>
+    <message>
+        <source>Nome</source>
+        <extracomment>The title of the dialog asking the child&apos;s name before the board is printed.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scrivi il tuo nome.</source>
+        <extracomment>Said to the child, who writes the name to print on the page.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Non trovo nessuna stampante.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Non riesco a stampare su &quot;%1&quot;.</source>
+        <extracomment>%1: the printer&apos;s name, or the file printed to.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>La stampante &quot;%1&quot; non accetta lavori in questo momento.</source>
+        <extracomment>%1: the printer&apos;s name.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>La stampante &quot;%1&quot; non ha preso la pagina.</source>
+        <extracomment>%1: the printer&apos;s name.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stampa</source>
+        <extracomment>The title of a message about printing.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1
+Vuoi scegliere un&apos;altra stampante o salvare la pagina in PDF?</source>
+        <extracomment>%1: what went wrong, one of the messages above.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>andamento</name>
+    <message>
+        <source>Ancora nessuna partita intera.</source>
+        <extracomment>The chart&apos;s sentence on a child&apos;s trend, under the chart in the record window and on the printed report.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nell&apos;ultima settimana nessuna partita intera; prima: %1 secondi per risposta, %2 errori ogni 10 risposte.</source>
+        <extracomment>%1: seconds per answer before the last week, %2: mistakes every 10 answers before it (numbers already in the locale&apos;s form).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nell&apos;ultima settimana: %1 secondi per risposta, %2 errori ogni 10 risposte.</source>
+        <extracomment>%1: seconds per answer in the last week, %2: mistakes every 10 answers in it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nell&apos;ultima settimana: %1 secondi per risposta, prima %2; %3 errori ogni 10 risposte, prima %4.</source>
+        <extracomment>%1 and %2: seconds per answer in the last week and before it; %3 and %4: mistakes every 10 answers in the last week and before it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>apprendimento</name>
+    <message>
+        <source>mai chiesta</source>
+        <extracomment>A fact&apos;s state (a multiplication such as 7 × 8, feminine in Italian: &quot;la moltiplicazione&quot;), lower case: in the facts map&apos;s legend, the words told about a fact and the printed report. Keep it short.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>da imparare</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sicura</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>da ripassare</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>esportazione</name>
+    <message>
+        <source>non riesco a scrivere %1: %2</source>
+        <extracomment>Why an export failed, shown after &quot;Non riesco a esportare: &quot;. %1: the file, %2: the system&apos;s reason.
+----------
+Why an export failed. %1: the file, %2: the system&apos;s reason.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>non riesco a leggere il registro</source>
+        <extracomment>Why an export failed, shown after &quot;Non riesco a esportare: &quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>frasi</name>
     <message>
         <source>dell&apos;1</source>
@@ -658,6 +1506,166 @@ Per l&apos;elenco delle opzioni: numerella --help
     <message>
         <source>, </source>
         <extracomment>Between the tables of a list, as in &quot;1, 3 e 5&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>resoconto</name>
+    <message>
+        <source>dd/MM/yyyy HH:mm</source>
+        <extracomment>When a game began, on the printed report, as a QLocale date format; reorder as your language writes dates.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>dd/MM/yyyy</source>
+        <extracomment>The day the report is printed, as a QLocale date format; reorder as your language writes dates.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>dd/MM</source>
+        <extracomment>The dates under the printed chart, as a QLocale date format. Short.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Secondi per risposta</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Errori ogni 10 risposte</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ogni segno è una partita; quelle di uno stesso giorno stanno affiancate. ● partita intera (unite dalla linea)   ○ ripasso o partita fermata</source>
+        <extracomment>Under the printed chart: what its filled and hollow marks mean. Keep the marks ● and ○.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>I fatti: riga per colonna</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 per %2</source>
+        <extracomment>A multiplication in words, &quot;7 per 8&quot; (seven times eight): %1 row, %2 column.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Il ripasso di oggi</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ancora nessuna partita da cui capirlo.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Registro di %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 partita</source>
+        <extracomment>How many games the report shows.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n partite</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Periodo: %1 · %2 · stampato il %3</source>
+        <extracomment>Under the report&apos;s title. %1: the period (&quot;tutto il registro&quot;), %2: &quot;N partite&quot;, %3: today&apos;s date.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Le partite</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>in corso</source>
+        <extracomment>A game still being played, in the column &quot;Com&apos;è finita&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (ripasso)</source>
+        <extracomment>How a review round ended: %1 is &quot;finita&quot;, &quot;fermata&quot; or &quot;interrotta&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nessuna partita in questo periodo.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Data e ora</source>
+        <extracomment>The printed games table&apos;s column headers; narrow columns (fractions of the page&apos;s width).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tabelline</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Risposte giuste</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tempo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Errori</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Com&apos;è finita</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tutti i giocatori</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Periodo: %1 · stampato il %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Giocatore</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Partite</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ultima partita</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Errori per partita</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fatti più difficili</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>I</source>
+        <extracomment>The letter in the facts map&apos;s cells for a fact to learn: the initial of &quot;da imparare&quot;. One letter.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>R</source>
+        <extracomment>The letter for a fact to review: the initial of &quot;da ripassare&quot;. One letter, unlike the other states&apos; letters.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S</source>
+        <extracomment>The letter for a sure fact: the initial of &quot;sicura&quot;. One letter, unlike the other states&apos; letters.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>tutto il registro</source>
+        <extracomment>The period of the printed report&apos;s games: all of them.</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
