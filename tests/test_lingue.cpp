@@ -11,6 +11,7 @@
 
 #include <QAbstractButton>
 #include <QMessageBox>
+#include <QProcess>
 #include <QStyle>
 #include <QTemporaryDir>
 #include <QTextDocument>
@@ -249,6 +250,32 @@ private Q_SLOTS:
             QCoreApplication::processEvents();
             nessunDifetto(&f, "record");
         }
+    }
+
+    // The real program in another language: the command line's application, then the windows' one, each
+    // with the language; it runs until its record is opened and ends in order on a termination signal.
+    void programma()
+    {
+        QTemporaryDir cartella;
+        const QString registro = cartella.filePath(QStringLiteral("registro.sqlite"));
+        QProcess numerella;
+        QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
+        ambiente.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        ambiente.insert(QStringLiteral("XDG_CONFIG_HOME"), cartella.path());
+        ambiente.insert(QStringLiteral("XDG_CONFIG_DIRS"), cartella.path());
+        numerella.setProcessEnvironment(ambiente);
+        numerella.start(QStringLiteral(NUMERELLA), {QStringLiteral("--lingua"), QStringLiteral("ar"),
+                                                    QStringLiteral("--registro"), registro});
+        QVERIFY(numerella.waitForStarted());
+        QVERIFY2(
+            QTest::qWaitFor(
+                [&] { return QFile::exists(registro) || numerella.state() == QProcess::NotRunning; }, 30000),
+            "the record was not opened");
+        QCOMPARE(numerella.state(), QProcess::Running);
+        numerella.terminate();
+        QVERIFY(numerella.waitForFinished(30000));
+        QCOMPARE(numerella.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(numerella.exitCode(), 0);
     }
 };
 
