@@ -152,6 +152,7 @@ class TestLingue : public QObject
 {
     Q_OBJECT
     QStringList m_italiane;
+    QImage m_cancella; ///< the keypad's erase key, its arrow pointing left
 
 private Q_SLOTS:
     void initTestCase()
@@ -159,6 +160,7 @@ private Q_SLOTS:
         QVERIFY(impostaLingua(QStringLiteral("it")));
         Banco b;
         m_italiane = paroleDelTabellone(*b);
+        m_cancella = b->Cmd_backspace->grab().toImage();
     }
     void cleanupTestCase() { impostaLingua(QStringLiteral("it")); }
 
@@ -186,6 +188,12 @@ private Q_SLOTS:
         QVERIFY(b->Label1[0]->x() < b->Label1[1]->x());
         QVERIFY(b->Cmd[1]->x() < b->Cmd[2]->x());
         QCOMPARE(b->Frame1->isRightToLeft(), false);
+        QCOMPARE(b->Cmd_backspace->grab().toImage(), m_cancella);
+        QCOMPARE(b->isRightToLeft(), destraSinistra);
+        b->cmdInfo_Click();
+        QCOMPARE(b->info()->isRightToLeft(), destraSinistra);
+        b->info()->cmdOK_Click();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
         // A translation still empty shows the Italian texts: nothing more to see in it yet.
         if (!italiano && !pseudo) {
