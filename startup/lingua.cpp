@@ -8,17 +8,19 @@
 #include <QGuiApplication>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QPointer>
 #include <QTranslator>
 
 namespace {
 
 const QString Italiano = QStringLiteral("it");
 
-/// The translators installed now, taken away when the language changes.
+/// The translators installed now, taken away when the language changes; they go with the application
+/// that installed them (the command line's, before the windows' one).
 struct Traduttori
 {
-    QTranslator *nostro = nullptr;
-    QTranslator *diQt = nullptr;
+    QPointer<QTranslator> nostro;
+    QPointer<QTranslator> diQt;
 };
 
 Traduttori &installati()
@@ -27,16 +29,15 @@ Traduttori &installati()
     return t;
 }
 
-void togli(QTranslator *&traduttore)
+void togli(QPointer<QTranslator> &traduttore)
 {
     if (!traduttore) return;
     QCoreApplication::removeTranslator(traduttore);
-    delete traduttore;
-    traduttore = nullptr;
+    delete traduttore.data();
 }
 
 /// Installs \a traduttore when \a caricato, else deletes it; returns \a caricato.
-bool installa(QTranslator *&posto, QTranslator *traduttore, bool caricato)
+bool installa(QPointer<QTranslator> &posto, QTranslator *traduttore, bool caricato)
 {
     if (!caricato) {
         delete traduttore;

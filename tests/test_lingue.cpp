@@ -11,6 +11,7 @@
 
 #include <QAbstractButton>
 #include <QMessageBox>
+#include <QProcess>
 #include <QStyle>
 #include <QTemporaryDir>
 #include <QTextDocument>
@@ -151,6 +152,7 @@ class TestLingue : public QObject
 {
     Q_OBJECT
     QStringList m_italiane;
+    QImage m_cancella; ///< the keypad's erase key, its arrow pointing left
 
 private Q_SLOTS:
     void initTestCase()
@@ -158,6 +160,7 @@ private Q_SLOTS:
         QVERIFY(impostaLingua(QStringLiteral("it")));
         Banco b;
         m_italiane = paroleDelTabellone(*b);
+        m_cancella = b->Cmd_backspace->grab().toImage();
     }
     void cleanupTestCase() { impostaLingua(QStringLiteral("it")); }
 
@@ -185,6 +188,12 @@ private Q_SLOTS:
         QVERIFY(b->Label1[0]->x() < b->Label1[1]->x());
         QVERIFY(b->Cmd[1]->x() < b->Cmd[2]->x());
         QCOMPARE(b->Frame1->isRightToLeft(), false);
+        QCOMPARE(b->Cmd_backspace->grab().toImage(), m_cancella);
+        QCOMPARE(b->isRightToLeft(), destraSinistra);
+        b->cmdInfo_Click();
+        QCOMPARE(b->info()->isRightToLeft(), destraSinistra);
+        b->info()->cmdOK_Click();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
         // A translation still empty shows the Italian texts: nothing more to see in it yet.
         if (!italiano && !pseudo) {
@@ -249,6 +258,32 @@ private Q_SLOTS:
             QCoreApplication::processEvents();
             nessunDifetto(&f, "record");
         }
+    }
+
+    // The real program in another language: the command line's application, then the windows' one, each
+    // with the language; it runs until its record is opened and ends in order on a termination signal.
+    void programma()
+    {
+        QTemporaryDir cartella;
+        const QString registro = cartella.filePath(QStringLiteral("registro.sqlite"));
+        QProcess numerella;
+        QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
+        ambiente.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        ambiente.insert(QStringLiteral("XDG_CONFIG_HOME"), cartella.path());
+        ambiente.insert(QStringLiteral("XDG_CONFIG_DIRS"), cartella.path());
+        numerella.setProcessEnvironment(ambiente);
+        numerella.start(QStringLiteral(NUMERELLA), {QStringLiteral("--lingua"), QStringLiteral("ar"),
+                                                    QStringLiteral("--registro"), registro});
+        QVERIFY(numerella.waitForStarted());
+        QVERIFY2(
+            QTest::qWaitFor(
+                [&] { return QFile::exists(registro) || numerella.state() == QProcess::NotRunning; }, 30000),
+            "the record was not opened");
+        QCOMPARE(numerella.state(), QProcess::Running);
+        numerella.terminate();
+        QVERIFY(numerella.waitForFinished(30000));
+        QCOMPARE(numerella.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(numerella.exitCode(), 0);
     }
 };
 

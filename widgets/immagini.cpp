@@ -5,8 +5,8 @@
 #include "widgets/aspetto.h"
 
 #include <QCoreApplication>
-#include <QGuiApplication>
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QPainter>
 #include <QRadialGradient>
 #include <QScreen>
@@ -71,6 +71,9 @@ Immagine parola(const QString &testo, Sfumatura sfondo, QSize dimensione, int pi
             f.setPixelSize(f.pixelSize() - 1);
         p.setFont(f);
         p.setPen(inchiostro);
+        // A word of a picture reads as written: the erase key's arrow must not turn round in a language
+        // written from right to left (whose words are laid out right to left by themselves).
+        p.setLayoutDirection(Qt::LeftToRight);
         p.drawText(r, Qt::AlignCenter, testo);
     });
 }
