@@ -125,7 +125,7 @@
     </message>
     <message>
         <source> dell&apos;1, 2, 3, 5, 9 e 10</source>
-        <translation> 1, 2, 3, 5, 9 und 10</translation>
+        <translation> 1, 2, 3, 5, 9 und 10.</translation>
     </message>
     <message>
         <source> Cliccando invece con il tasto destro del mouse escluderai la parte che sta a destra</source>
@@ -134,7 +134,7 @@
     </message>
     <message>
         <source> del numero scelto</source>
-        <translation> von der gewählten Zahl steht</translation>
+        <translation> von der gewählten Zahl steht.</translation>
     </message>
     <message>
         <source> Per esempio cliccando sul 5 deciderai di esercitarti solo sulle tabelline dall&apos;1 al 5.</source>
@@ -1032,7 +1032,7 @@ Willst du eine normale Runde spielen?</translation>
     </message>
     <message>
         <source>Da solo, apre soltanto la finestra del registro. Con FILE tiene il registro in quel file (per esempio su una chiavetta) invece che in quello solito.</source>
-        <translation>Allein öffnet es nur das Fenster des Lernhefts. Mit DATEI führt es das Lernheft in dieser Datei (zum Beispiel auf einem USB-Stick) statt in der üblichen.</translation>
+        <translation>Öffnet nur das Fenster des Lernhefts. Mit DATEI führt es das Lernheft in dieser Datei (zum Beispiel auf einem USB-Stick) statt in der üblichen.</translation>
     </message>
     <message>
         <source>FILE</source>
@@ -1053,7 +1053,7 @@ Willst du eine normale Runde spielen?</translation>
     </message>
     <message>
         <source>Con --esporta, --esporta-risposte e --esporta-fatti scrive il CSV standard per i programmi (RFC 4180: virgola, punto decimale, date ISO 8601) invece di quello per il foglio di calcolo nella lingua del sistema.</source>
-        <translation>Mit --esporta, --esporta-risposte und --esporta-fatti wird das Standard-CSV für Programme geschrieben (RFC 4180: Komma, Dezimalpunkt, Datum nach ISO 8601) statt dem für die Tabellenkalkulation in der Sprache des Systems.</translation>
+        <translation>Mit --esporta, --esporta-risposte und --esporta-fatti wird das Standard-CSV für Programme geschrieben (RFC 4180: Komma, Dezimalpunkt, Datum nach ISO 8601) statt des CSV für die Tabellenkalkulation in der Sprache des Systems.</translation>
     </message>
     <message>
         <source>Scrive lo stato di ogni fatto di ogni giocatore, una riga per fatto, in FILE (CSV) ed esce.</source>

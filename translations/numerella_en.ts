@@ -125,7 +125,7 @@
     </message>
     <message>
         <source> dell&apos;1, 2, 3, 5, 9 e 10</source>
-        <translation> 1, 2, 3, 5, 9 and 10 times tables</translation>
+        <translation> 1, 2, 3, 5, 9 and 10 times tables.</translation>
     </message>
     <message>
         <source> Cliccando invece con il tasto destro del mouse escluderai la parte che sta a destra</source>
@@ -134,7 +134,7 @@
     </message>
     <message>
         <source> del numero scelto</source>
-        <translation> of the number you chose</translation>
+        <translation> of the number you chose.</translation>
     </message>
     <message>
         <source> Per esempio cliccando sul 5 deciderai di esercitarti solo sulle tabelline dall&apos;1 al 5.</source>
