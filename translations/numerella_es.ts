@@ -130,7 +130,7 @@
     <message>
         <source> Cliccando invece con il tasto destro del mouse escluderai la parte che sta a destra</source>
         <extracomment>The sentence goes on in the next line.</extracomment>
-        <translation> En cambio, si haces clic con el botón derecho del ratón, quitarás la parte que está a la derecha</translation>
+        <translation> Con el botón derecho del ratón, en cambio, quitarás la parte que está a la derecha</translation>
     </message>
     <message>
         <source> del numero scelto</source>
@@ -164,7 +164,7 @@
     </message>
     <message>
         <source>OK</source>
-        <translation>Aceptar</translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
