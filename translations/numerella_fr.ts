@@ -1002,7 +1002,7 @@ Veux-tu jouer une partie normale ?</translation>
     </message>
     <message>
         <source>Mostra questo aiuto ed esce.</source>
-        <translation>Affiche cette aide et quitte.</translation>
+        <translation>Afficher cette aide et quitter.</translation>
     </message>
     <message>
         <source>Le tabelline su cui esercitarsi, con numeri e intervalli da 1 a 10 (per esempio 2,5,7 oppure 1-5 oppure 1-3,8); le altre partono escluse, in verde.</source>
@@ -1015,11 +1015,11 @@ Veux-tu jouer une partie normale ?</translation>
     </message>
     <message>
         <source>Parte con il suono spento (si riaccende con la casella del suono).</source>
-        <translation>Démarre avec le son coupé (il se rallume avec la case du son).</translation>
+        <translation>Démarrer avec le son coupé (il se rallume avec la case du son).</translation>
     </message>
     <message>
         <source>Parte a schermo intero.</source>
-        <translation>Démarre en plein écran.</translation>
+        <translation>Démarrer en plein écran.</translation>
     </message>
     <message>
         <source>Chi gioca: le partite vanno nel registro sotto questo nome (nuovo se non c&apos;è ancora), che resta scelto.</source>
@@ -1032,7 +1032,7 @@ Veux-tu jouer une partie normale ?</translation>
     </message>
     <message>
         <source>Da solo, apre soltanto la finestra del registro. Con FILE tiene il registro in quel file (per esempio su una chiavetta) invece che in quello solito.</source>
-        <translation>Seul, ouvre seulement la fenêtre du carnet. Avec FICHIER, garde le carnet dans ce fichier (par exemple sur une clé USB) au lieu du fichier habituel.</translation>
+        <translation>Sans FICHIER, ouvrir seulement la fenêtre du carnet. Avec FICHIER, garder le carnet dans ce fichier (par exemple sur une clé USB) au lieu du fichier habituel.</translation>
     </message>
     <message>
         <source>FILE</source>
@@ -1041,27 +1041,27 @@ Veux-tu jouer une partie normale ?</translation>
     </message>
     <message>
         <source>Parte con il ripasso di oggi di chi gioca: i fatti da imparare e da ripassare, qualcuno già sicuro, gli altri in verde.</source>
-        <translation>Démarre avec la révision du jour de qui joue : les calculs à apprendre et à revoir, quelques-uns déjà acquis, les autres en vert.</translation>
+        <translation>Démarrer avec la révision du jour de qui joue : les calculs à apprendre et à revoir, quelques-uns déjà acquis, les autres en vert.</translation>
     </message>
     <message>
         <source>Scrive tutte le partite del registro, una riga per partita, in FILE (CSV) ed esce.</source>
-        <translation>Écrit toutes les parties du carnet, une ligne par partie, dans FICHIER (CSV) et quitte.</translation>
+        <translation>Écrire toutes les parties du carnet, une ligne par partie, dans FICHIER (CSV) et quitter.</translation>
     </message>
     <message>
         <source>Scrive tutte le risposte del registro, una riga per domanda, in FILE (CSV) ed esce.</source>
-        <translation>Écrit toutes les réponses du carnet, une ligne par question, dans FICHIER (CSV) et quitte.</translation>
+        <translation>Écrire toutes les réponses du carnet, une ligne par question, dans FICHIER (CSV) et quitter.</translation>
     </message>
     <message>
         <source>Con --esporta, --esporta-risposte e --esporta-fatti scrive il CSV standard per i programmi (RFC 4180: virgola, punto decimale, date ISO 8601) invece di quello per il foglio di calcolo nella lingua del sistema.</source>
-        <translation>Avec --esporta, --esporta-risposte et --esporta-fatti, écrit le CSV standard pour les programmes (RFC 4180 : virgule, point décimal, dates ISO 8601) au lieu de celui pour le tableur dans la langue du système.</translation>
+        <translation>Avec --esporta, --esporta-risposte et --esporta-fatti, écrire le CSV standard pour les programmes (RFC 4180 : virgule, point décimal, dates ISO 8601) au lieu de celui pour le tableur dans la langue du système.</translation>
     </message>
     <message>
         <source>Scrive lo stato di ogni fatto di ogni giocatore, una riga per fatto, in FILE (CSV) ed esce.</source>
-        <translation>Écrit l&apos;état de chaque calcul de chaque joueur, une ligne par calcul, dans FICHIER (CSV) et quitte.</translation>
+        <translation>Écrire l&apos;état de chaque calcul de chaque joueur, une ligne par calcul, dans FICHIER (CSV) et quitter.</translation>
     </message>
     <message>
         <source>Per questa volta manda le partite al server della scuola URL (postgresql://utente@server/database) invece di quello di numerella.conf. La password va in ~/.pgpass, mai qui.</source>
-        <translation>Pour cette fois, envoie les parties au serveur de l&apos;école URL (postgresql://utilisateur@serveur/base) au lieu de celui de numerella.conf. Le mot de passe va dans ~/.pgpass, jamais ici.</translation>
+        <translation>Pour cette fois, envoyer les parties au serveur de l&apos;école URL (postgresql://utilisateur@serveur/base) au lieu de celui de numerella.conf. Le mot de passe va dans ~/.pgpass, jamais ici.</translation>
     </message>
     <message>
         <source>URL</source>
