@@ -277,7 +277,7 @@
     <message>
         <source>minuti</source>
         <extracomment>Beside the stopwatch&apos;s minutes.</extracomment>
-        <translation>minutes</translation>
+        <translation>min</translation>
     </message>
     <message>
         <source>Secondi</source>
