@@ -502,7 +502,7 @@ The chart&apos;s points as a table: when, what kind of game, its two numbers.</e
     </message>
     <message>
         <source>Esito</source>
-        <translation>Final</translation>
+        <translation>Resultado</translation>
     </message>
     <message>
         <source>&amp;Partite</source>
@@ -1032,7 +1032,7 @@ Vuoi fare una partita normale?</source>
     </message>
     <message>
         <source>Da solo, apre soltanto la finestra del registro. Con FILE tiene il registro in quel file (per esempio su una chiavetta) invece che in quello solito.</source>
-        <translation>Solo, abre únicamente la ventana del registro. Con ARCHIVO guarda el registro en ese archivo (por ejemplo en una memoria USB) en vez de en el habitual.</translation>
+        <translation>Sin ARCHIVO, abre solo la ventana del registro. Con ARCHIVO guarda el registro en ese archivo (por ejemplo en una memoria USB) en vez de en el habitual.</translation>
     </message>
     <message>
         <source>FILE</source>
