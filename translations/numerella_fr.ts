@@ -6,7 +6,7 @@
     <message>
         <source>esclusa</source>
         <extracomment>Told after a cell of a table left out of the game.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>hors jeu</translation>
     </message>
 </context>
 <context>
@@ -14,62 +14,62 @@
     <message>
         <source>in %1 il valore di %2 contiene un punto e virgola, che non può avere</source>
         <extracomment>Why the school&apos;s server is not used, put into longer messages after &quot;perché&quot;; lower case and no final stop, as all the reasons here. %1: the settings file, %2: the key (server, classe, file-password: keep these words as they are).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>dans %1, la valeur de %2 contient un point-virgule, ce qui n&apos;est pas permis</translation>
     </message>
     <message>
         <source>l&apos;indirizzo del server in numerella.conf non va bene: %1</source>
         <extracomment>%1: what is wrong with the address, one of the lower-case reasons below. Keep &quot;numerella.conf&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;adresse du serveur dans numerella.conf ne va pas : %1</translation>
     </message>
     <message>
         <source>deve cominciare con postgresql://</source>
         <extracomment>What is wrong with the server&apos;s address. Keep &quot;postgresql://&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>elle doit commencer par postgresql://</translation>
     </message>
     <message>
         <source>non può contenere il punto e virgola</source>
-        <translation type="unfinished"></translation>
+        <translation>elle ne peut pas contenir de point-virgule</translation>
     </message>
     <message>
         <source>la password non va scritta nell&apos;indirizzo: mettila in ~/.pgpass o nel file indicato da file-password</source>
-        <translation type="unfinished"></translation>
+        <translation>le mot de passe ne doit pas être écrit dans l&apos;adresse : mets-le dans ~/.pgpass ou dans le fichier indiqué par file-password</translation>
     </message>
     <message>
         <source>&quot;%1&quot; non è un nome di server</source>
         <extracomment>%1: a piece of the server&apos;s address.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » n&apos;est pas un nom de serveur</translation>
     </message>
     <message>
         <source>&quot;%1&quot; non è un parametro di connessione</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » n&apos;est pas un paramètre de connexion</translation>
     </message>
     <message>
         <source>manca il modulo di Qt per PostgreSQL (il pacchetto libqt6sql6-psql)</source>
-        <translation type="unfinished"></translation>
+        <translation>le module de Qt pour PostgreSQL manque (le paquet libqt6sql6-psql)</translation>
     </message>
     <message>
         <source>il file della password %1 è leggibile o scrivibile da tutti: va reso leggibile soltanto da root e da un gruppo (chmod 640)</source>
         <extracomment>%1: the password file&apos;s path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>le fichier du mot de passe %1 peut être lu ou écrit par tout le monde : il doit être lisible seulement par root et par un groupe (chmod 640)</translation>
     </message>
     <message>
         <source>il file della password %1 non si può leggere</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier du mot de passe %1 ne peut pas être lu</translation>
     </message>
     <message>
         <source>sul server %1 non c&apos;è il registro della Numerella (va preparato con numerella-server.sql)</source>
         <extracomment>%1: the server. Keep &quot;numerella-server.sql&quot;, the file an admin runs on it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>sur le serveur %1, il n&apos;y a pas le carnet de la Numerella (il faut le préparer avec numerella-server.sql)</translation>
     </message>
     <message>
         <source>il server %1 ha il registro della versione %2, ma questa Numerella usa la versione %3: va aggiornato il programma o il server</source>
         <extracomment>%1: the server, %2: its version of the record, %3: the version this program uses.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>le serveur %1 a le carnet de la version %2, mais cette Numerella utilise la version %3 : il faut mettre à jour le programme ou le serveur</translation>
     </message>
     <message>
         <source>il server %1 non risponde o non accetta la connessione (%2)</source>
         <extracomment>%1: the server, %2: the server&apos;s or the network&apos;s own words.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>le serveur %1 ne répond pas ou refuse la connexion (%2)</translation>
     </message>
 </context>
 <context>
@@ -77,17 +77,17 @@
     <message>
         <source>finita</source>
         <extracomment>How a game ended, in the games list&apos;s column &quot;Esito&quot; and on the printed report: every cell answered.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>finie</translation>
     </message>
     <message>
         <source>fermata</source>
         <extracomment>How a game ended: stopped by the child with Stop.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>arrêtée</translation>
     </message>
     <message>
         <source>interrotta</source>
         <extracomment>How a game ended: cut off because the program was closed or died.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>interrompue</translation>
     </message>
 </context>
 <context>
@@ -95,7 +95,7 @@
     <message>
         <source>Chi gioca?</source>
         <extracomment>Asked before the first game when several children share the computer; the title and the question.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Qui joue ?</translation>
     </message>
 </context>
 <context>
@@ -103,306 +103,308 @@
     <message>
         <source> Completa la Numerella e avrai la possibilità di stamparla con il tuo nome.</source>
         <extracomment>One line of the instructions window; each line has a label of its own and about this length.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> Termine la Numerella et tu pourras l&apos;imprimer avec ton prénom.</translation>
     </message>
     <message>
         <source> Un cronometro, in alto a destra, misurerà il tempo impiegato.</source>
-        <translation type="unfinished"></translation>
+        <translation> Un chronomètre, en haut à droite, mesurera le temps que tu mets.</translation>
     </message>
     <message>
         <source> Cliccando con il tasto sinistro del mouse sui numeri lampeggianti in alto, indicati</source>
         <extracomment>The sentence goes on in the next line.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> En cliquant avec le bouton gauche de la souris sur les nombres qui clignotent en haut,</translation>
     </message>
     <message>
         <source> da una mano, potrai escludere una o più tabelline dalla Numerella.</source>
-        <translation type="unfinished"></translation>
+        <translation> montrés par une main, tu pourras enlever une ou plusieurs tables de la Numerella.</translation>
     </message>
     <message>
         <source> Per esempio cliccando sul 4, 6, 7 e 8 ti eserciterai solo sulle tabelline</source>
         <extracomment>The sentence goes on in the next line.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> Par exemple, en cliquant sur 4, 6, 7 et 8, tu t&apos;entraîneras seulement sur les tables</translation>
     </message>
     <message>
         <source> dell&apos;1, 2, 3, 5, 9 e 10</source>
-        <translation type="unfinished"></translation>
+        <translation> de 1, 2, 3, 5, 9 et 10.</translation>
     </message>
     <message>
         <source> Cliccando invece con il tasto destro del mouse escluderai la parte che sta a destra</source>
         <extracomment>The sentence goes on in the next line.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> En cliquant plutôt avec le bouton droit de la souris, tu enlèveras la partie à droite</translation>
     </message>
     <message>
         <source> del numero scelto</source>
-        <translation type="unfinished"></translation>
+        <translation> du nombre choisi.</translation>
     </message>
     <message>
         <source> Per esempio cliccando sul 5 deciderai di esercitarti solo sulle tabelline dall&apos;1 al 5.</source>
-        <translation type="unfinished"></translation>
+        <translation> Par exemple, en cliquant sur 5, tu choisiras de t&apos;entraîner seulement sur les tables de 1 à 5.</translation>
     </message>
     <message>
         <source>   Buon lavoro da:</source>
         <extracomment>The signature at the end of the instructions goes on in the next two lines.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>   Bon travail ! Signé :</translation>
     </message>
     <message>
         <source>   gli sviluppatori della Numerella,</source>
-        <translation type="unfinished"></translation>
+        <translation>   les développeurs de la Numerella,</translation>
     </message>
     <message>
         <source>   un programma libero (licenza GNU GPL 3 o successiva).</source>
-        <translation type="unfinished"></translation>
+        <translation>   un logiciel libre (licence GNU GPL 3 ou ultérieure).</translation>
     </message>
     <message>
         <source>   Versione %1</source>
-        <translation type="unfinished"></translation>
+        <translation>   Version %1</translation>
     </message>
     <message>
         <source>Info</source>
         <extracomment>The instructions window&apos;s title.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Info</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>FrmNumerella</name>
     <message>
         <source>Nessuna tabellina da fare: riprendine una con Alt e il suo numero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune table à faire : remets-en une avec Alt et son numéro.</translation>
     </message>
     <message>
         <source>La partita è già cominciata.</source>
-        <translation type="unfinished"></translation>
+        <translation>La partie a déjà commencé.</translation>
     </message>
     <message>
         <source>Nessuna partita da fermare.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune partie à arrêter.</translation>
     </message>
     <message>
         <source>Nessuna partita in corso. Ctrl+N per cominciare.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune partie en cours. Ctrl+N pour commencer.</translation>
     </message>
     <message>
         <source>Complimenti. Hai finito.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bravo ! Tu as fini.</translation>
     </message>
     <message>
         <source>Alt+%1: escludi o riprendi la tabellina %2; Alt+Maiusc+%1: tieni le tabelline fino %3</source>
         <extracomment>%2 is &quot;del 7&quot; or &quot;dell&apos;8&quot;, %3 &quot;al 7&quot; or &quot;all&apos;8&quot;, as translated in the sentences (&quot;frasi&quot;); Maiusc is the Shift key.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Alt+%1 : enlève ou remets la table %2 ; Alt+Maj+%1 : garde les tables %3</translation>
     </message>
     <message>
         <source>%1 per %2</source>
         <extracomment>A question on the board, as a screen reader says it: &quot;6 per 8&quot; is six times eight.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 fois %2</translation>
     </message>
     <message>
         <source>Avvio</source>
         <extracomment>The button that starts a game.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Départ</translation>
     </message>
     <message>
         <source>Stop</source>
         <extracomment>The button that stops the game under way.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Stop</translation>
     </message>
     <message>
         <source>Pausa</source>
         <extracomment>The button that pauses the game.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pause</translation>
     </message>
     <message>
         <source>Riprendi</source>
         <extracomment>The button that resumes the paused game.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Reprendre</translation>
     </message>
     <message>
         <source>Info</source>
         <extracomment>The button that opens the instructions.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Info</translation>
     </message>
     <message>
         <source>Stampa</source>
         <extracomment>The button that prints the finished table.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer</translation>
     </message>
     <message>
         <source>Esci</source>
         <extracomment>The button that ends the program.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Quitter</translation>
     </message>
     <message>
         <source>Silenzio</source>
         <extracomment>The sound switch, as a screen reader names it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Silence</translation>
     </message>
     <message>
         <source>Ctrl+P o il tasto Pausa</source>
         <extracomment>The keys of Pause and Resume, told after their names.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+P ou la touche Pause</translation>
     </message>
     <message>
         <source>Tastierino numerico</source>
         <extracomment>The caption of the on-screen keypad&apos;s frame.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pavé numérique</translation>
     </message>
     <message>
         <source>Tasto %1</source>
         <extracomment>A key of the on-screen keypad, e.g. &quot;Tasto 7&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Touche %1</translation>
     </message>
     <message>
         <source>Cancella</source>
         <extracomment>The keypad&apos;s erase key.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Effacer</translation>
     </message>
     <message>
         <source>OK</source>
         <extracomment>The keypad&apos;s key that gives the answer.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cronometro</source>
         <extracomment>The stopwatch&apos;s frame.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Chronomètre</translation>
     </message>
     <message>
         <source>Minuti</source>
         <extracomment>The stopwatch&apos;s minutes, as a screen reader names them.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Minutes</translation>
     </message>
     <message>
         <source>minuti</source>
         <extracomment>Beside the stopwatch&apos;s minutes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>min</translation>
     </message>
     <message>
         <source>Secondi</source>
         <extracomment>The stopwatch&apos;s seconds, as a screen reader names them.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Secondes</translation>
     </message>
     <message>
         <source>secondi</source>
         <extracomment>Beside the stopwatch&apos;s seconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>secondes</translation>
     </message>
     <message>
         <source>Errori</source>
         <extracomment>The errors counter&apos;s heading.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Erreurs</translation>
     </message>
     <message>
         <source>Ctrl+T dice il tempo e gli errori</source>
         <extracomment>The keys of the stopwatch and the errors counter, told after their names.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+T dit le temps et les erreurs</translation>
     </message>
     <message>
         <source>Ctrl+N: nuova partita; Ctrl+P: pausa e riprendi; Ctrl+S: stop; Ctrl+T: tempo ed errori; Alt+numero: escludi o riprendi una tabellina; F11: schermo intero</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+N : nouvelle partie ; Ctrl+P : pause et reprendre ; Ctrl+S : stop ; Ctrl+T : temps et erreurs ; Alt+nombre : enlever ou remettre une table ; F11 : plein écran</translation>
     </message>
     <message>
         <source>Software libero, GPL</source>
         <extracomment>A small line under the title: the program is free software under the GPL.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Logiciel libre, GPL</translation>
     </message>
     <message>
         <source>Versione %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1</translation>
     </message>
     <message>
         <source>Mano</source>
         <extracomment>The pointing hand over the column numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Main</translation>
     </message>
     <message>
         <source>Pausa.</source>
         <extracomment>Told when the game is paused.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pause.</translation>
     </message>
     <message>
         <source>Pausa. Ctrl+P per riprendere.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause. Ctrl+P pour reprendre.</translation>
     </message>
     <message>
         <source>Si riprende.</source>
         <extracomment>Told when the paused game resumes, before the question.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>On reprend.</translation>
     </message>
     <message>
         <source>Registro</source>
         <extracomment>The title of a warning about the record of games.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Carnet</translation>
     </message>
     <message>
         <source>Ripassa</source>
         <extracomment>The title of the question before a review (&quot;Ripassa&quot;: practise the hard facts).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Réviser</translation>
     </message>
     <message>
         <source>Stai giocando una partita. Se ripassi adesso, questa partita finisce qui.
 
 Vuoi lasciarla e ripassare?</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu es en train de jouer une partie. Si tu révises maintenant, cette partie s&apos;arrête ici.
+
+Veux-tu la laisser et réviser ?</translation>
     </message>
     <message>
         <source>&amp;Sì, ripasso</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Oui, je révise</translation>
     </message>
     <message>
         <source>&amp;No, continuo la partita</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Non, je continue la partie</translation>
     </message>
     <message>
         <source>Lasciare la partita per ripassare?</source>
-        <translation type="unfinished"></translation>
+        <translation>Laisser la partie pour réviser ?</translation>
     </message>
     <message>
         <source>Partita fermata.</source>
-        <translation type="unfinished"></translation>
+        <translation>Partie arrêtée.</translation>
     </message>
     <message>
         <source>Sbagliato, 1 errore.</source>
         <extracomment>A wrong answer, and the errors so far.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Faux, 1 erreur.</translation>
     </message>
     <message numerus="yes">
         <source>Sbagliato, %n errori.</source>
         <extracomment>Never said for 1, which has a text of its own; give every plural form of your language.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Faux, %n erreur.</numerusform>
+            <numerusform>Faux, %n erreurs.</numerusform>
         </translation>
     </message>
     <message>
         <source>Giusto!</source>
-        <translation type="unfinished"></translation>
+        <translation>Juste !</translation>
     </message>
     <message>
         <source>Tabellina %1 esclusa</source>
         <extracomment>A table left out of the game; %1 is &quot;del 7&quot; or &quot;dell&apos;8&quot; as translated in the sentences (&quot;frasi&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Table %1 enlevée</translation>
     </message>
     <message>
         <source>Tabellina %1 ripresa</source>
         <extracomment>A table back in the game; %1 is &quot;del 7&quot; or &quot;dell&apos;8&quot; as translated in the sentences (&quot;frasi&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Table %1 remise</translation>
     </message>
     <message>
         <source>%1. %2</source>
         <extracomment>Two sentences said one after the other.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1. %2</translation>
     </message>
     <message>
         <source>Oggi non c&apos;è niente da ripassare. Si gioca una partita normale.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aujourd&apos;hui, il n&apos;y a rien à réviser. On joue une partie normale.</translation>
     </message>
     <message>
         <source>%1 %2.</source>
         <extracomment>Said at the end of a game: %1 is &quot;Complimenti. Hai finito.&quot;, %2 the time and the errors.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2.</translation>
     </message>
 </context>
 <context>
@@ -410,405 +412,409 @@ Vuoi lasciarla e ripassare?</source>
     <message>
         <source>dd/MM/yyyy HH:mm</source>
         <extracomment>When a game began, in the lists, as a QLocale date format; reorder as your language writes dates.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>dd/MM/yyyy HH:mm</translation>
     </message>
     <message>
         <source>in corso</source>
         <extracomment>A game still being played, in the games list&apos;s column &quot;Esito&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>en cours</translation>
     </message>
     <message>
         <source>Registro</source>
-        <translation type="unfinished"></translation>
+        <translation>Carnet</translation>
     </message>
     <message>
         <source>&amp;Giocatore:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Joueur :</translation>
     </message>
     <message>
         <source>Giocatore</source>
         <extracomment>The players table&apos;s column headers; &quot;Sicure&quot;, &quot;Da ripassare&quot;, &quot;Da imparare&quot; count facts (feminine in Italian) in each state.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Joueur</translation>
     </message>
     <message>
         <source>&amp;Nuovo…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nouveau…</translation>
     </message>
     <message>
         <source>Rino&amp;mina…</source>
-        <translation type="unfinished"></translation>
+        <translation>Reno&amp;mmer…</translation>
     </message>
     <message>
         <source>&amp;Togli…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Supprimer…</translation>
     </message>
     <message>
         <source>S&amp;vuota…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vider…</translation>
     </message>
     <message>
         <source>Toglie tutte le partite del giocatore; il giocatore resta</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprime toutes les parties du joueur ; le joueur reste</translation>
     </message>
     <message>
         <source>Perio&amp;do:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pério&amp;de :</translation>
     </message>
     <message>
         <source>Periodo</source>
-        <translation type="unfinished"></translation>
+        <translation>Période</translation>
     </message>
     <message>
         <source>oggi</source>
         <extracomment>The periods whose games the window shows, in the box &quot;Periodo:&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>aujourd&apos;hui</translation>
     </message>
     <message>
         <source>questa settimana</source>
-        <translation type="unfinished"></translation>
+        <translation>cette semaine</translation>
     </message>
     <message>
         <source>questo mese</source>
-        <translation type="unfinished"></translation>
+        <translation>ce mois-ci</translation>
     </message>
     <message>
         <source>tutto</source>
-        <translation type="unfinished"></translation>
+        <translation>tout</translation>
     </message>
     <message>
         <source>Partite</source>
-        <translation type="unfinished"></translation>
+        <translation>Parties</translation>
     </message>
     <message>
         <source>Data e ora</source>
         <extracomment>The games list&apos;s column headers: when the game began, the tables in play, the time on the stopwatch (m:ss), wrong answers, how it ended.
 ----------
 The chart&apos;s points as a table: when, what kind of game, its two numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Date et heure</translation>
     </message>
     <message>
         <source>Tabelline</source>
-        <translation type="unfinished"></translation>
+        <translation>Tables</translation>
     </message>
     <message>
         <source>Tempo</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps</translation>
     </message>
     <message>
         <source>Errori</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreurs</translation>
     </message>
     <message>
         <source>Esito</source>
-        <translation type="unfinished"></translation>
+        <translation>Résultat</translation>
     </message>
     <message>
         <source>&amp;Partite</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Parties</translation>
     </message>
     <message>
         <source>Mostra anc&amp;he ripassi e partite fermate</source>
-        <translation type="unfinished"></translation>
+        <translation>Montrer &amp;aussi les révisions et les parties arrêtées</translation>
     </message>
     <message>
         <source>Andamento in numeri</source>
-        <translation type="unfinished"></translation>
+        <translation>Évolution en chiffres</translation>
     </message>
     <message>
         <source>&amp;Andamento</source>
-        <translation type="unfinished"></translation>
+        <translation>Évo&amp;lution</translation>
     </message>
     <message>
         <source>Fatto scelto</source>
-        <translation type="unfinished"></translation>
+        <translation>Calcul choisi</translation>
     </message>
     <message>
         <source>&amp;Fatti</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Calculs</translation>
     </message>
     <message>
         <source>Tutti i giocatori</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les joueurs</translation>
     </message>
     <message>
         <source>Ultima partita</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernière partie</translation>
     </message>
     <message>
         <source>Secondi per risposta</source>
-        <translation type="unfinished"></translation>
+        <translation>Secondes par réponse</translation>
     </message>
     <message>
         <source>Errori per partita</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreurs par partie</translation>
     </message>
     <message>
         <source>Sicure</source>
-        <translation type="unfinished"></translation>
+        <translation>Acquis</translation>
     </message>
     <message>
         <source>Da ripassare</source>
-        <translation type="unfinished"></translation>
+        <translation>À revoir</translation>
     </message>
     <message>
         <source>Da imparare</source>
-        <translation type="unfinished"></translation>
+        <translation>À apprendre</translation>
     </message>
     <message>
         <source>G&amp;iocatori</source>
-        <translation type="unfinished"></translation>
+        <translation>Jo&amp;ueurs</translation>
     </message>
     <message>
         <source>&amp;Ripassa</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Réviser</translation>
     </message>
     <message>
         <source>Una partita con i fatti da imparare e da ripassare oggi, e qualcuno già sicuro</source>
-        <translation type="unfinished"></translation>
+        <translation>Une partie avec les calculs à apprendre et à revoir aujourd&apos;hui, et quelques-uns déjà acquis</translation>
     </message>
     <message>
         <source>&amp;Esporta…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exporter…</translation>
     </message>
     <message>
         <source>&amp;Stampa…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimer…</translation>
     </message>
     <message>
         <source>&amp;Chiudi</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fermer</translation>
     </message>
     <message>
         <source>T&amp;ogli la partita…</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer la par&amp;tie…</translation>
     </message>
     <message>
         <source>Esporta la ta&amp;bella…</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter le ta&amp;bleau…</translation>
     </message>
     <message>
         <source>Il registro è in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le carnet est dans %1.</translation>
     </message>
     <message>
         <source>Qui si vede il registro della classe sul server della scuola: da questo computer non si possono togliere partite né svuotare il registro di un giocatore; lo fa l&apos;insegnante sul server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ici, on voit le carnet de la classe sur le serveur de l&apos;école : depuis cet ordinateur, on ne peut pas supprimer de parties ni vider le carnet d&apos;un joueur ; c&apos;est l&apos;enseignant·e qui le fait sur le serveur.</translation>
     </message>
     <message>
         <source>Partita</source>
-        <translation type="unfinished"></translation>
+        <translation>Partie</translation>
     </message>
     <message>
         <source>Errori ogni 10 risposte</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreurs pour 10 réponses</translation>
     </message>
     <message>
         <source>intera</source>
         <extracomment>What kind of game a point of the chart is (feminine: &quot;partita&quot;): a whole game, a review round, a game stopped before its end.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>entière</translation>
     </message>
     <message>
         <source>ripasso</source>
-        <translation type="unfinished"></translation>
+        <translation>révision</translation>
     </message>
     <message>
         <source>fermata</source>
-        <translation type="unfinished"></translation>
+        <translation>arrêtée</translation>
     </message>
     <message>
         <source>Ancora nessuna partita da cui capire che cosa ripassare.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas encore de partie pour savoir quoi réviser.</translation>
     </message>
     <message>
         <source>Oggi non c&apos;è niente da ripassare.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aujourd&apos;hui, il n&apos;y a rien à réviser.</translation>
     </message>
     <message>
         <source>%1 per %2</source>
         <extracomment>A multiplication in words, &quot;7 per 8&quot; (seven times eight): %1 row, %2 column.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 fois %2</translation>
     </message>
     <message>
         <source>Il ripasso di oggi: %1.</source>
         <extracomment>Under the facts map. %1: the facts of today&apos;s review, as &quot;7 per 8, 6 per 9&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La révision du jour : %1.</translation>
     </message>
     <message>
         <source>Nome (al massimo %1 caratteri):</source>
         <extracomment>%1: the longest name allowed, in characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Prénom (%1 caractères au plus) :</translation>
     </message>
     <message>
         <source>Il nome va scritto su una riga, al massimo %1 caratteri, e non può essere &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le prénom s&apos;écrit sur une seule ligne, %1 caractères au plus, et ne peut pas être « %2 ».</translation>
     </message>
     <message>
         <source>C&apos;è già un giocatore di nome &quot;%1&quot;: scegli un nome diverso.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il y a déjà un joueur qui s&apos;appelle « %1 » : choisis un autre prénom.</translation>
     </message>
     <message>
         <source>Nuovo giocatore</source>
         <extracomment>The title of the dialog asking a new child&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau joueur</translation>
     </message>
     <message>
         <source>Rinomina</source>
-        <translation type="unfinished"></translation>
+        <translation>Renommer</translation>
     </message>
     <message>
         <source>Togliere &quot;%1&quot; dal registro, con tutte le sue partite?</source>
         <extracomment>%1: the child&apos;s name, as typed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer « %1 » du carnet, avec toutes ses parties ?</translation>
     </message>
     <message>
         <source>Togliere &quot;%1&quot; dal registro, con tutte le sue partite? Sul server della scuola le sue partite restano: le toglie l&apos;insegnante.</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer « %1 » du carnet, avec toutes ses parties ? Sur le serveur de l&apos;école, ses parties restent : c&apos;est l&apos;enseignant·e qui les supprime.</translation>
     </message>
     <message>
         <source>Togli</source>
         <extracomment>The title of the question before a child is removed from the record.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <source>Svuota</source>
-        <translation type="unfinished"></translation>
+        <translation>Vider</translation>
     </message>
     <message>
         <source>Togliere tutte le partite di &quot;%1&quot;? %1 resta fra i giocatori.</source>
         <extracomment>%1, twice: the child&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer toutes les parties de « %1 » ? %1 reste parmi les joueurs.</translation>
     </message>
     <message>
         <source>Togli la partita</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer la partie</translation>
     </message>
     <message>
         <source>La partita in corso non si può togliere.</source>
-        <translation type="unfinished"></translation>
+        <translation>La partie en cours ne peut pas être supprimée.</translation>
     </message>
     <message numerus="yes">
         <source>Togliere dal registro la partita del %1 (%2, %n errori)?</source>
         <extracomment>%1: the game&apos;s date and time (Italian: &quot;del 07/12/2026 10:15&quot;), %2: its time on the stopwatch (m:ss), %n: its mistakes.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Supprimer du carnet la partie du %1 (%2, %n erreur) ?</numerusform>
+            <numerusform>Supprimer du carnet la partie du %1 (%2, %n erreurs) ?</numerusform>
         </translation>
     </message>
     <message>
         <source>Esporta la tabella dei giocatori</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter le tableau des joueurs</translation>
     </message>
     <message>
         <source>Esporta</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter</translation>
     </message>
     <message>
         <source>Non riesco a esportare: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Je n&apos;arrive pas à exporter : %1.</translation>
     </message>
     <message>
         <source>Giocatori esportati in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Joueurs exportés dans %1.</translation>
     </message>
     <message>
         <source>Ripassa</source>
-        <translation type="unfinished"></translation>
+        <translation>Réviser</translation>
     </message>
     <message>
         <source>Oggi non c&apos;è niente da ripassare: i fatti che hai già incontrato li sai.
 
 Vuoi fare una partita normale?</source>
-        <translation type="unfinished"></translation>
+        <translation>Aujourd&apos;hui, il n&apos;y a rien à réviser : les calculs que tu as déjà rencontrés, tu les sais.
+
+Veux-tu jouer une partie normale ?</translation>
     </message>
     <message>
         <source>&amp;Gioca una partita normale</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Jouer une partie normale</translation>
     </message>
     <message>
         <source>Oggi non c&apos;è niente da ripassare</source>
-        <translation type="unfinished"></translation>
+        <translation>Aujourd&apos;hui, il n&apos;y a rien à réviser</translation>
     </message>
     <message>
         <source>&amp;File:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier :</translation>
     </message>
     <message>
         <source>S&amp;cegli…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Choisir…</translation>
     </message>
     <message>
         <source>Per il &amp;foglio di calcolo: separatore &quot;%1&quot;, decimali con &quot;%2&quot;, date come 2026-12-07 10:15:03, UTF-8 con BOM</source>
         <extracomment>%1: the CSV separator, %2: the decimal sign of the language. The date shows the spreadsheet&apos;s format and stays as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pour le &amp;tableur : séparateur « %1 », décimales avec « %2 », dates comme 2026-12-07 10:15:03, UTF-8 avec BOM</translation>
     </message>
     <message>
         <source>&amp;Standard per i programmi (RFC 4180): separatore &quot;,&quot;, punto decimale, date ISO 8601</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Standard pour les programmes (RFC 4180) : séparateur « , », point décimal, dates ISO 8601</translation>
     </message>
     <message>
         <source>&amp;Esporta</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exporter</translation>
     </message>
     <message>
         <source>&amp;Annulla</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>Scrivi il nome del file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Écris le nom du fichier.</translation>
     </message>
     <message>
         <source>Scrive due file:
 • %1, una riga per partita;
 • %2, una riga per risposta.</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrit deux fichiers :
+• %1, une ligne par partie ;
+• %2, une ligne par réponse.</translation>
     </message>
     <message>
         <source>Esporta le partite</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter les parties</translation>
     </message>
     <message>
         <source>Partite esportate in %1, risposte in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Parties exportées dans %1, réponses dans %2.</translation>
     </message>
 </context>
 <context>
     <name>GraficoPartite</name>
     <message>
         <source>Andamento delle partite</source>
-        <translation type="unfinished"></translation>
+        <translation>Évolution des parties</translation>
     </message>
     <message>
         <source>secondi per risposta</source>
         <extracomment>The chart&apos;s two lines, in its legend and as its axes&apos; titles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>secondes par réponse</translation>
     </message>
     <message>
         <source>errori ogni 10 risposte</source>
-        <translation type="unfinished"></translation>
+        <translation>erreurs pour 10 réponses</translation>
     </message>
     <message>
         <source>ripassi e partite fermate</source>
         <extracomment>The chart&apos;s legend for the hollow marks: review rounds and games stopped before their end.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>révisions et parties arrêtées</translation>
     </message>
     <message>
         <source>giorno</source>
         <extracomment>The title of the chart&apos;s horizontal axis, under the dates.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>jour</translation>
     </message>
     <message>
         <source>dd/MM/yy</source>
         <extracomment>The dates under the chart, as QLocale date formats: over almost a year, then within one. Short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>dd/MM/yy</translation>
     </message>
     <message>
         <source>dd/MM</source>
-        <translation type="unfinished"></translation>
+        <translation>dd/MM</translation>
     </message>
     <message>
         <source>Nessuna partita</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune partie</translation>
     </message>
 </context>
 <context>
@@ -816,12 +822,12 @@ Vuoi fare una partita normale?</source>
     <message>
         <source>il server %1 non si lascia leggere (%2)</source>
         <extracomment>Why the class cannot be read from the school&apos;s server, after &quot;perché&quot;; lower case, no final stop. %1: the server, %2: the server&apos;s own words.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>le serveur %1 refuse la lecture (%2)</translation>
     </message>
     <message>
         <source>la copia della classe non si scrive (%1)</source>
         <extracomment>Why the class cannot be read: its local copy cannot be written. %1: the database&apos;s words.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>la copie de la classe ne peut pas être écrite (%1)</translation>
     </message>
 </context>
 <context>
@@ -829,27 +835,27 @@ Vuoi fare una partita normale?</source>
     <message>
         <source>la copia della classe non si può scrivere in %1</source>
         <extracomment>Why the class cannot be read, after &quot;perché&quot;; lower case. %1: the folder.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>la copie de la classe ne peut pas être écrite dans %1</translation>
     </message>
     <message>
         <source>Classe %1: sto leggendo dal server…; intanto si vedono soltanto le partite di questo computer.</source>
         <extracomment>In the record window&apos;s status line. %1: the class&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Classe %1 : lecture depuis le serveur… ; en attendant, on ne voit que les parties de cet ordinateur.</translation>
     </message>
     <message>
         <source>Si vedono le partite di tutta la classe %1, lette dal server alle %2.</source>
         <extracomment>%1: the class&apos;s name, %2: the time it was read (Italian says &quot;alle&quot; before a time).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>On voit les parties de toute la classe %1, lues sur le serveur à %2.</translation>
     </message>
     <message>
         <source>Si vedono le partite della classe %1 lette dal server alle %2; ora non si leggono, perché %3.</source>
         <extracomment>%1: the class&apos;s name, %2: the time it was last read, %3: why it cannot be read now (a lower-case reason).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>On voit les parties de la classe %1 lues sur le serveur à %2 ; maintenant, on ne peut pas les lire, parce que %3.</translation>
     </message>
     <message>
         <source>Si vedono soltanto le partite di questo computer, perché %1.</source>
         <extracomment>%1: why the class cannot be read (a lower-case reason).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>On ne voit que les parties de cet ordinateur, parce que %1.</translation>
     </message>
 </context>
 <context>
@@ -857,72 +863,72 @@ Vuoi fare una partita normale?</source>
     <message>
         <source>d MMMM</source>
         <extracomment>A day in the words about a fact, as a QLocale date format: this year&apos;s (&quot;3 dicembre&quot;), then another year&apos;s. Reorder as your language writes dates.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>d MMMM</translation>
     </message>
     <message>
         <source>d MMMM yyyy</source>
-        <translation type="unfinished"></translation>
+        <translation>d MMMM yyyy</translation>
     </message>
     <message>
         <source>Mappa dei fatti</source>
-        <translation type="unfinished"></translation>
+        <translation>Carte des calculs</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>An entry of the facts map&apos;s legend. %1: the letter in the map&apos;s cells, or &quot;senza lettera&quot;; %2: the state&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2</translation>
     </message>
     <message>
         <source>senza lettera</source>
-        <translation type="unfinished"></translation>
+        <translation>sans lettre</translation>
     </message>
     <message>
         <source>%1 per %2: %3</source>
         <extracomment>The words told about a fact of the map, first part. %1 per %2: the multiplication (7 per 8 is 7 × 8), %3: its state.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 fois %2 : %3</translation>
     </message>
     <message>
         <source>chiesta 1 volta</source>
         <extracomment>How many times a fact was asked (the fact, a multiplication, is feminine in Italian).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>posé 1 fois</translation>
     </message>
     <message numerus="yes">
         <source>chiesta %n volte</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>posé %n fois</numerusform>
+            <numerusform>posé %n fois</numerusform>
         </translation>
     </message>
     <message>
         <source>1 sbagliata</source>
         <extracomment>How many of its answers were wrong (feminine: &quot;risposte&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>1 réponse fausse</translation>
     </message>
     <message numerus="yes">
         <source>%n sbagliate</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n réponse fausse</numerusform>
+            <numerusform>%n réponses fausses</numerusform>
         </translation>
     </message>
     <message>
         <source>; %1, %2, l&apos;ultima il %3</source>
-        <translation type="unfinished"></translation>
+        <translation> ; %1, %2, la dernière fois le %3</translation>
     </message>
     <message>
         <source>; %1, %2, il %3</source>
         <extracomment>The same for a fact asked once: %3 is the day it was asked.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> ; %1, %2, le %3</translation>
     </message>
     <message>
         <source>; di solito %1 secondi</source>
         <extracomment>Appended to the words about a fact. %1: the child&apos;s usual seconds for it, one decimal.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> ; d&apos;habitude %1 secondes</translation>
     </message>
     <message>
         <source>; da ripassare il %1</source>
         <extracomment>Appended to the words about a sure fact. %1: the day it comes up for review (&quot;3 dicembre&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> ; à revoir le %1</translation>
     </message>
 </context>
 <context>
@@ -930,170 +936,174 @@ Vuoi fare una partita normale?</source>
     <message>
         <source>numerella: %1: %2: %3 Valore ignorato.</source>
         <extracomment>A settings file&apos;s warning: %1 is the file, %2 the key, %3 what is wrong.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>numerella : %1 : %2 : %3 Valeur ignorée.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; non va bene: scrivi true oppure false.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » ne va pas : écris true ou false.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; non va bene: scrivi quanti fatti ripassare, da 1 a 100.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » ne va pas : écris combien de calculs réviser, de 1 à 100.</translation>
     </message>
     <message>
         <source>numerella: %1: %2</source>
         <extracomment>A settings file&apos;s warning: %1 is the file, %2 what is wrong.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>numerella : %1 : %2</translation>
     </message>
     <message>
         <source>è una cartella, non un file di impostazioni. Ignorata.</source>
-        <translation type="unfinished"></translation>
+        <translation>c&apos;est un dossier, pas un fichier de réglages. Ignoré.</translation>
     </message>
     <message>
         <source>non si può leggere: mancano i permessi. File ignorato.</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible à lire : il manque les droits. Fichier ignoré.</translation>
     </message>
     <message>
         <source>non si può leggere. File ignorato.</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible à lire. Fichier ignoré.</translation>
     </message>
     <message>
         <source>non è un file di testo. File ignorato.</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n&apos;est pas un fichier texte. Fichier ignoré.</translation>
     </message>
     <message>
         <source>la riga %1 non è né chiave=valore né [sezione]; controlla le sue righe.</source>
-        <translation type="unfinished"></translation>
+        <translation>la ligne %1 n&apos;est ni clé=valeur ni [section] ; vérifie ses lignes.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; non va bene: le lingue disponibili sono %2.</source>
         <extracomment>%1 is the language code given, %2 the list of the available ones (&quot;it, de, fr, ...&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » ne va pas : les langues disponibles sont %2.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; non va bene: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » ne va pas : %2.</translation>
     </message>
     <message>
         <source>scrivi almeno una tabellina, per esempio 2,5,7 o 1-5</source>
-        <translation type="unfinished"></translation>
+        <translation>écris au moins une table, par exemple 2,5,7 ou 1-5</translation>
     </message>
     <message>
         <source>usa numeri da 1 a 10 e intervalli come 1-5</source>
-        <translation type="unfinished"></translation>
+        <translation>utilise des nombres de 1 à 10 et des intervalles comme 1-5</translation>
     </message>
     <message>
         <source>le tabelline vanno da 1 a 10</source>
-        <translation type="unfinished"></translation>
+        <translation>les tables vont de 1 à 10</translation>
     </message>
     <message>
         <source>l&apos;intervallo va scritto dal più piccolo al più grande</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;intervalle s&apos;écrit du plus petit au plus grand</translation>
     </message>
     <message>
         <source>La Numerella: per esercitarsi sulla tavola pitagorica, dall&apos;1 × 1 al 10 × 10.</source>
-        <translation type="unfinished"></translation>
+        <translation>La Numerella : pour s&apos;entraîner sur les tables de multiplication, de 1 × 1 à 10 × 10.</translation>
     </message>
     <message>
         <source>Mostra questo aiuto ed esce.</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher cette aide et quitter.</translation>
     </message>
     <message>
         <source>Le tabelline su cui esercitarsi, con numeri e intervalli da 1 a 10 (per esempio 2,5,7 oppure 1-5 oppure 1-3,8); le altre partono escluse, in verde.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les tables sur lesquelles s&apos;entraîner, avec des nombres et des intervalles de 1 à 10 (par exemple 2,5,7 ou 1-5 ou 1-3,8) ; les autres commencent enlevées, en vert.</translation>
     </message>
     <message>
         <source>LISTA</source>
         <extracomment>In the help, the value of an option: a list of tables.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>LISTE</translation>
     </message>
     <message>
         <source>Parte con il suono spento (si riaccende con la casella del suono).</source>
-        <translation type="unfinished"></translation>
+        <translation>Démarrer avec le son coupé (il se rallume avec la case du son).</translation>
     </message>
     <message>
         <source>Parte a schermo intero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Démarrer en plein écran.</translation>
     </message>
     <message>
         <source>Chi gioca: le partite vanno nel registro sotto questo nome (nuovo se non c&apos;è ancora), che resta scelto.</source>
-        <translation type="unfinished"></translation>
+        <translation>Qui joue : les parties vont dans le carnet sous ce prénom (nouveau s&apos;il n&apos;y est pas encore), qui reste choisi.</translation>
     </message>
     <message>
         <source>NOME</source>
         <extracomment>In the help, the value of an option: a child&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>PRÉNOM</translation>
     </message>
     <message>
         <source>Da solo, apre soltanto la finestra del registro. Con FILE tiene il registro in quel file (per esempio su una chiavetta) invece che in quello solito.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sans FICHIER, ouvrir seulement la fenêtre du carnet. Avec FICHIER, garder le carnet dans ce fichier (par exemple sur une clé USB) au lieu du fichier habituel.</translation>
     </message>
     <message>
         <source>FILE</source>
         <extracomment>In the help, the value of an option: a file&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>FICHIER</translation>
     </message>
     <message>
         <source>Parte con il ripasso di oggi di chi gioca: i fatti da imparare e da ripassare, qualcuno già sicuro, gli altri in verde.</source>
-        <translation type="unfinished"></translation>
+        <translation>Démarrer avec la révision du jour de qui joue : les calculs à apprendre et à revoir, quelques-uns déjà acquis, les autres en vert.</translation>
     </message>
     <message>
         <source>Scrive tutte le partite del registro, una riga per partita, in FILE (CSV) ed esce.</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrire toutes les parties du carnet, une ligne par partie, dans FICHIER (CSV) et quitter.</translation>
     </message>
     <message>
         <source>Scrive tutte le risposte del registro, una riga per domanda, in FILE (CSV) ed esce.</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrire toutes les réponses du carnet, une ligne par question, dans FICHIER (CSV) et quitter.</translation>
     </message>
     <message>
         <source>Con --esporta, --esporta-risposte e --esporta-fatti scrive il CSV standard per i programmi (RFC 4180: virgola, punto decimale, date ISO 8601) invece di quello per il foglio di calcolo nella lingua del sistema.</source>
-        <translation type="unfinished"></translation>
+        <translation>Avec --esporta, --esporta-risposte et --esporta-fatti, écrire le CSV standard pour les programmes (RFC 4180 : virgule, point décimal, dates ISO 8601) au lieu de celui pour le tableur dans la langue du système.</translation>
     </message>
     <message>
         <source>Scrive lo stato di ogni fatto di ogni giocatore, una riga per fatto, in FILE (CSV) ed esce.</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrire l&apos;état de chaque calcul de chaque joueur, une ligne par calcul, dans FICHIER (CSV) et quitter.</translation>
     </message>
     <message>
         <source>Per questa volta manda le partite al server della scuola URL (postgresql://utente@server/database) invece di quello di numerella.conf. La password va in ~/.pgpass, mai qui.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pour cette fois, envoyer les parties au serveur de l&apos;école URL (postgresql://utilisateur@serveur/base) au lieu de celui de numerella.conf. Le mot de passe va dans ~/.pgpass, jamais ici.</translation>
     </message>
     <message>
         <source>URL</source>
         <extracomment>In the help, the value of an option: a server&apos;s address.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>URL</translation>
     </message>
     <message>
         <source>La lingua del programma, tra %1, invece di quella del sistema.</source>
-        <translation type="unfinished"></translation>
+        <translation>La langue du programme, parmi %1, au lieu de celle du système.</translation>
     </message>
     <message>
         <source>CODICE</source>
         <extracomment>In the help, the value of an option: a language&apos;s code.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>CODE</translation>
     </message>
     <message>
         <source>numerella: %1
 Per l&apos;elenco delle opzioni: numerella --help
 </source>
-        <translation type="unfinished"></translation>
+        <translation>numerella : %1
+Pour la liste des options : numerella --help
+</translation>
     </message>
     <message>
         <source>argomento inatteso &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>argument inattendu « %1 ».</translation>
     </message>
     <message>
         <source>--giocatore: il nome va scritto su una riga, al massimo %1 caratteri.</source>
-        <translation type="unfinished"></translation>
+        <translation>--giocatore : le prénom s&apos;écrit sur une seule ligne, %1 caractères au plus.</translation>
     </message>
     <message>
         <source>numerella: non riesco a leggere il registro: %1
 </source>
-        <translation type="unfinished"></translation>
+        <translation>numerella : impossible de lire le carnet : %1
+</translation>
     </message>
     <message>
         <source>numerella: nessuno schermo disponibile: La Numerella si apre solo in una sessione grafica.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>numerella : aucun écran disponible : La Numerella ne s&apos;ouvre que dans une session graphique.
+</translation>
     </message>
 </context>
 <context>
@@ -1101,7 +1111,7 @@ Per l&apos;elenco delle opzioni: numerella --help
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <extracomment>Write RTL for a language written from right to left, LTR otherwise.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>LTR</translation>
     </message>
 </context>
 <context>
@@ -1109,63 +1119,63 @@ Per l&apos;elenco delle opzioni: numerella --help
     <message>
         <source>nella cartella %1 non si può scrivere</source>
         <extracomment>Why the record of games cannot be used, put into a longer message as its %1. Lower case, no final stop. %1: the folder.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>le dossier %1 est protégé en écriture</translation>
     </message>
     <message>
         <source>il file %1 non si può aprire</source>
         <extracomment>The same kind of reason; in all of these %1 is the record&apos;s file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>le fichier %1 ne peut pas être ouvert</translation>
     </message>
     <message>
         <source>il file %1 si può soltanto leggere</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier %1 est en lecture seule</translation>
     </message>
     <message>
         <source>il disco è pieno</source>
-        <translation type="unfinished"></translation>
+        <translation>le disque est plein</translation>
     </message>
     <message>
         <source>un altro programma tiene occupato il file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier %1 est occupé par un autre programme</translation>
     </message>
     <message>
         <source>il file %1 è danneggiato e non si può mettere da parte (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier %1 est abîmé et ne peut pas être mis de côté (%2)</translation>
     </message>
     <message>
         <source>il file %1 è danneggiato</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier %1 est abîmé</translation>
     </message>
     <message>
         <source>il file %1 non è un registro della Numerella, e resta com&apos;è</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier %1 n&apos;est pas un carnet de la Numerella, et il reste tel quel</translation>
     </message>
     <message>
         <source>il file %1 non c&apos;è</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier %1 n&apos;existe pas</translation>
     </message>
     <message>
         <source>il file %1 è di una versione più nuova della Numerella</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier %1 vient d&apos;une version plus récente de la Numerella</translation>
     </message>
     <message>
         <source>il file %1 non si può usare</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier %1 ne peut pas être utilisé</translation>
     </message>
     <message>
         <source>Il registro delle partite era danneggiato: è stato messo da parte come %1 e ne è cominciato uno nuovo.</source>
         <extracomment>%1: the damaged file&apos;s new name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le carnet des parties était abîmé : il a été mis de côté sous le nom %1 et un nouveau carnet a commencé.</translation>
     </message>
     <message>
         <source>Il registro delle partite non viene tenuto: %1. Si può giocare lo stesso, ma le partite non saranno ricordate.</source>
         <extracomment>%1: the reason, one of the lower-case reasons above.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le carnet des parties n&apos;est pas tenu : %1. On peut jouer quand même, mais les parties ne seront pas gardées.</translation>
     </message>
     <message>
         <source>Il registro delle partite per ora non si può scrivere: %1. Le risposte restano in memoria e saranno scritte appena si potrà: non chiudere il programma.</source>
         <extracomment>%1: the reason, one of the lower-case reasons above.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pour l&apos;instant, le carnet des parties ne peut pas être écrit : %1. Les réponses restent en mémoire et seront écrites dès que possible : ne ferme pas le programme.</translation>
     </message>
 </context>
 <context>
@@ -1173,22 +1183,22 @@ Per l&apos;elenco delle opzioni: numerella --help
     <message>
         <source>la partita di %1 del %2: %3</source>
         <extracomment>A game the school&apos;s server refused, listed after &quot;Il server non ha preso&quot;. %1: the child, %2: when the game began (Italian: &quot;del 7/12/2026 10:15&quot;), %3: the server&apos;s own words.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>la partie de %1 du %2 : %3</translation>
     </message>
     <message>
         <source>d/M/yyyy HH:mm</source>
         <extracomment>When a refused game began, as a QLocale date format; reorder as your language writes dates.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>d/M/yyyy HH:mm</translation>
     </message>
     <message>
         <source>il registro di questo computer non si legge (%1)</source>
         <extracomment>Why games wait to be sent, after &quot;perché&quot;; lower case. %1: the database&apos;s words.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>le carnet de cet ordinateur ne peut pas être lu (%1)</translation>
     </message>
     <message>
         <source>il server %1 non ha preso una partita (%2)</source>
         <extracomment>Why games wait to be sent, after &quot;perché&quot;; lower case. %1: the server, %2: its words.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>le serveur %1 n&apos;a pas accepté une partie (%2)</translation>
     </message>
 </context>
 <context>
@@ -1196,50 +1206,50 @@ Per l&apos;elenco delle opzioni: numerella --help
     <message>
         <source>Server della scuola (%1, classe %2)</source>
         <extracomment>The start of the sender&apos;s lines in the record window&apos;s status. %1: the server, %2: the class&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Serveur de l&apos;école (%1, classe %2)</translation>
     </message>
     <message>
         <source>%1: collegamento in corso.</source>
         <extracomment>In all of the sender&apos;s lines, %1 is &quot;Server della scuola (…)&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 : connexion en cours.</translation>
     </message>
     <message>
         <source>%1: tutte le partite sono arrivate.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : toutes les parties sont arrivées.</translation>
     </message>
     <message>
         <source>%1: 1 partita aspetta di essere mandata.</source>
         <extracomment>Games ended here and not yet on the server; the server can be reached.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 : 1 partie attend d&apos;être envoyée.</translation>
     </message>
     <message numerus="yes">
         <source>%1: %n partite aspettano di essere mandate.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 : %n partie attend d&apos;être envoyée.</numerusform>
+            <numerusform>%1 : %n parties attendent d&apos;être envoyées.</numerusform>
         </translation>
     </message>
     <message>
         <source>%1: nessuna partita aspetta, ma ora non si raggiunge, perché %2.</source>
         <extracomment>%2: why the server cannot be reached now (a lower-case reason).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 : aucune partie n&apos;attend, mais le serveur est injoignable pour l&apos;instant, parce que %2.</translation>
     </message>
     <message>
         <source>%1: 1 partita aspetta su questo computer, perché %2.</source>
         <extracomment>Games kept here because the server cannot be reached. %2: why (a lower-case reason).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 : 1 partie attend sur cet ordinateur, parce que %2.</translation>
     </message>
     <message numerus="yes">
         <source>%1: %n partite aspettano su questo computer, perché %2.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 : %n partie attend sur cet ordinateur, parce que %2.</numerusform>
+            <numerusform>%1 : %n parties attendent sur cet ordinateur, parce que %2.</numerusform>
         </translation>
     </message>
     <message>
         <source>Il server non ha preso %1.</source>
         <extracomment>After the sender&apos;s line. %1: the refused games, each &quot;la partita di … del …: …&quot;, joined by &quot;; &quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur n&apos;a pas accepté %1.</translation>
     </message>
 </context>
 <context>
@@ -1247,42 +1257,43 @@ Per l&apos;elenco delle opzioni: numerella --help
     <message>
         <source>Nome</source>
         <extracomment>The title of the dialog asking the child&apos;s name before the board is printed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Prénom</translation>
     </message>
     <message>
         <source>Scrivi il tuo nome.</source>
         <extracomment>Said to the child, who writes the name to print on the page.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Écris ton prénom.</translation>
     </message>
     <message>
         <source>Non trovo nessuna stampante.</source>
-        <translation type="unfinished"></translation>
+        <translation>Je ne trouve aucune imprimante.</translation>
     </message>
     <message>
         <source>Non riesco a stampare su &quot;%1&quot;.</source>
         <extracomment>%1: the printer&apos;s name, or the file printed to.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Je n&apos;arrive pas à imprimer sur « %1 ».</translation>
     </message>
     <message>
         <source>La stampante &quot;%1&quot; non accetta lavori in questo momento.</source>
         <extracomment>%1: the printer&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;imprimante « %1 » n&apos;accepte pas de travaux en ce moment.</translation>
     </message>
     <message>
         <source>La stampante &quot;%1&quot; non ha preso la pagina.</source>
         <extracomment>%1: the printer&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;imprimante « %1 » n&apos;a pas pris la page.</translation>
     </message>
     <message>
         <source>Stampa</source>
         <extracomment>The title of a message about printing.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer</translation>
     </message>
     <message>
         <source>%1
 Vuoi scegliere un&apos;altra stampante o salvare la pagina in PDF?</source>
         <extracomment>%1: what went wrong, one of the messages above.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1
+Veux-tu choisir une autre imprimante ou enregistrer la page en PDF ?</translation>
     </message>
 </context>
 <context>
@@ -1290,22 +1301,22 @@ Vuoi scegliere un&apos;altra stampante o salvare la pagina in PDF?</source>
     <message>
         <source>Ancora nessuna partita intera.</source>
         <extracomment>The chart&apos;s sentence on a child&apos;s trend, under the chart in the record window and on the printed report.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pas encore de partie entière.</translation>
     </message>
     <message>
         <source>Nell&apos;ultima settimana nessuna partita intera; prima: %1 secondi per risposta, %2 errori ogni 10 risposte.</source>
         <extracomment>%1: seconds per answer before the last week, %2: mistakes every 10 answers before it (numbers already in the locale&apos;s form).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ces 7 derniers jours, aucune partie entière ; avant : %1 secondes par réponse, %2 erreurs pour 10 réponses.</translation>
     </message>
     <message>
         <source>Nell&apos;ultima settimana: %1 secondi per risposta, %2 errori ogni 10 risposte.</source>
         <extracomment>%1: seconds per answer in the last week, %2: mistakes every 10 answers in it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ces 7 derniers jours : %1 secondes par réponse, %2 erreurs pour 10 réponses.</translation>
     </message>
     <message>
         <source>Nell&apos;ultima settimana: %1 secondi per risposta, prima %2; %3 errori ogni 10 risposte, prima %4.</source>
         <extracomment>%1 and %2: seconds per answer in the last week and before it; %3 and %4: mistakes every 10 answers in the last week and before it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ces 7 derniers jours : %1 secondes par réponse, avant %2 ; %3 erreurs pour 10 réponses, avant %4.</translation>
     </message>
 </context>
 <context>
@@ -1313,19 +1324,19 @@ Vuoi scegliere un&apos;altra stampante o salvare la pagina in PDF?</source>
     <message>
         <source>mai chiesta</source>
         <extracomment>A fact&apos;s state (a multiplication such as 7 × 8, feminine in Italian: &quot;la moltiplicazione&quot;), lower case: in the facts map&apos;s legend, the words told about a fact and the printed report. Keep it short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>jamais posé</translation>
     </message>
     <message>
         <source>da imparare</source>
-        <translation type="unfinished"></translation>
+        <translation>à apprendre</translation>
     </message>
     <message>
         <source>sicura</source>
-        <translation type="unfinished"></translation>
+        <translation>acquis</translation>
     </message>
     <message>
         <source>da ripassare</source>
-        <translation type="unfinished"></translation>
+        <translation>à revoir</translation>
     </message>
 </context>
 <context>
@@ -1335,12 +1346,12 @@ Vuoi scegliere un&apos;altra stampante o salvare la pagina in PDF?</source>
         <extracomment>Why an export failed, shown after &quot;Non riesco a esportare: &quot;. %1: the file, %2: the system&apos;s reason.
 ----------
 Why an export failed. %1: the file, %2: the system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>je n&apos;arrive pas à écrire %1 : %2</translation>
     </message>
     <message>
         <source>non riesco a leggere il registro</source>
         <extracomment>Why an export failed, shown after &quot;Non riesco a esportare: &quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>je n&apos;arrive pas à lire le carnet</translation>
     </message>
 </context>
 <context>
@@ -1348,165 +1359,165 @@ Why an export failed. %1: the file, %2: the system&apos;s reason.</extracomment>
     <message>
         <source>dell&apos;1</source>
         <extracomment>Italian elides the article before a number read with a vowel (&quot;dell&apos;1&quot;, &quot;dell&apos;8&quot;, &quot;del 7&quot;). The table of n after the word for &quot;table&quot;; translate each number as your language says it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>de 1</translation>
     </message>
     <message>
         <source>del 2</source>
-        <translation type="unfinished"></translation>
+        <translation>de 2</translation>
     </message>
     <message>
         <source>del 3</source>
-        <translation type="unfinished"></translation>
+        <translation>de 3</translation>
     </message>
     <message>
         <source>del 4</source>
-        <translation type="unfinished"></translation>
+        <translation>de 4</translation>
     </message>
     <message>
         <source>del 5</source>
-        <translation type="unfinished"></translation>
+        <translation>de 5</translation>
     </message>
     <message>
         <source>del 6</source>
-        <translation type="unfinished"></translation>
+        <translation>de 6</translation>
     </message>
     <message>
         <source>del 7</source>
-        <translation type="unfinished"></translation>
+        <translation>de 7</translation>
     </message>
     <message>
         <source>dell&apos;8</source>
-        <translation type="unfinished"></translation>
+        <translation>de 8</translation>
     </message>
     <message>
         <source>del 9</source>
-        <translation type="unfinished"></translation>
+        <translation>de 9</translation>
     </message>
     <message>
         <source>del 10</source>
-        <translation type="unfinished"></translation>
+        <translation>de 10</translation>
     </message>
     <message>
         <source>all&apos;1</source>
         <extracomment>&quot;Up to the table of n&quot;: Italian elides the article before a number read with a vowel (&quot;all&apos;1&quot;, &quot;all&apos;8&quot;, &quot;al 7&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>jusqu&apos;à 1</translation>
     </message>
     <message>
         <source>al 2</source>
-        <translation type="unfinished"></translation>
+        <translation>jusqu&apos;à 2</translation>
     </message>
     <message>
         <source>al 3</source>
-        <translation type="unfinished"></translation>
+        <translation>jusqu&apos;à 3</translation>
     </message>
     <message>
         <source>al 4</source>
-        <translation type="unfinished"></translation>
+        <translation>jusqu&apos;à 4</translation>
     </message>
     <message>
         <source>al 5</source>
-        <translation type="unfinished"></translation>
+        <translation>jusqu&apos;à 5</translation>
     </message>
     <message>
         <source>al 6</source>
-        <translation type="unfinished"></translation>
+        <translation>jusqu&apos;à 6</translation>
     </message>
     <message>
         <source>al 7</source>
-        <translation type="unfinished"></translation>
+        <translation>jusqu&apos;à 7</translation>
     </message>
     <message>
         <source>all&apos;8</source>
-        <translation type="unfinished"></translation>
+        <translation>jusqu&apos;à 8</translation>
     </message>
     <message>
         <source>al 9</source>
-        <translation type="unfinished"></translation>
+        <translation>jusqu&apos;à 9</translation>
     </message>
     <message>
         <source>al 10</source>
-        <translation type="unfinished"></translation>
+        <translation>jusqu&apos;à 10</translation>
     </message>
     <message>
         <source>1 secondo</source>
         <extracomment>Exactly one second.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>1 seconde</translation>
     </message>
     <message numerus="yes">
         <source>%n secondi</source>
         <extracomment>Never said for 1, which has a text of its own; give every plural form of your language.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n seconde</numerusform>
+            <numerusform>%n secondes</numerusform>
         </translation>
     </message>
     <message>
         <source>nessun errore</source>
         <extracomment>No wrong answer in the game.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>aucune erreur</translation>
     </message>
     <message>
         <source>1 errore</source>
         <extracomment>Exactly one wrong answer.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>1 erreur</translation>
     </message>
     <message numerus="yes">
         <source>%n errori</source>
         <extracomment>Never said for 0 or 1, which have texts of their own; give every plural form of your language.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n erreur</numerusform>
+            <numerusform>%n erreurs</numerusform>
         </translation>
     </message>
     <message>
         <source>%1, %2</source>
         <extracomment>Time and errors, e.g. &quot;14 secondi, 3 errori&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>1 minuto</source>
         <extracomment>Exactly one minute.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>1 minute</translation>
     </message>
     <message numerus="yes">
         <source>%n minuti</source>
         <extracomment>Never said for 1, which has a text of its own; give every plural form of your language.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n minute</numerusform>
+            <numerusform>%n minutes</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 e %2, %3</source>
         <extracomment>Minutes, seconds and errors, e.g. &quot;2 minuti e 14 secondi, 3 errori&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 et %2, %3</translation>
     </message>
     <message>
         <source>Nessuna tabellina rimasta</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus aucune table</translation>
     </message>
     <message>
         <source>Resta la tabellina %1</source>
         <extracomment>%1 is &quot;del 7&quot; or &quot;dell&apos;8&quot; as translated above.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Il reste la table %1</translation>
     </message>
     <message>
         <source>Restano tutte le tabelline</source>
-        <translation type="unfinished"></translation>
+        <translation>Il reste toutes les tables</translation>
     </message>
     <message>
         <source>Restano le tabelline da %1 a %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Il reste les tables de %1 à %2</translation>
     </message>
     <message>
         <source>Restano le tabelline %1 e %2</source>
         <extracomment>%1 is a list such as &quot;1, 3, 5&quot;, %2 the last table.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Il reste les tables de %1 et %2</translation>
     </message>
     <message>
         <source>, </source>
         <extracomment>Between the tables of a list, as in &quot;1, 3 e 5&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
 </context>
 <context>
@@ -1514,159 +1525,159 @@ Why an export failed. %1: the file, %2: the system&apos;s reason.</extracomment>
     <message>
         <source>dd/MM/yyyy HH:mm</source>
         <extracomment>When a game began, on the printed report, as a QLocale date format; reorder as your language writes dates.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>dd/MM/yyyy HH:mm</translation>
     </message>
     <message>
         <source>dd/MM/yyyy</source>
         <extracomment>The day the report is printed, as a QLocale date format; reorder as your language writes dates.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>dd/MM/yyyy</translation>
     </message>
     <message>
         <source>dd/MM</source>
         <extracomment>The dates under the printed chart, as a QLocale date format. Short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>dd/MM</translation>
     </message>
     <message>
         <source>Secondi per risposta</source>
-        <translation type="unfinished"></translation>
+        <translation>Secondes par réponse</translation>
     </message>
     <message>
         <source>Errori ogni 10 risposte</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreurs pour 10 réponses</translation>
     </message>
     <message>
         <source>Ogni segno è una partita; quelle di uno stesso giorno stanno affiancate. ● partita intera (unite dalla linea)   ○ ripasso o partita fermata</source>
         <extracomment>Under the printed chart: what its filled and hollow marks mean. Keep the marks ● and ○.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Chaque marque est une partie ; celles d&apos;un même jour sont côte à côte. ● partie entière (reliées par la ligne)   ○ révision ou partie arrêtée</translation>
     </message>
     <message>
         <source>I fatti: riga per colonna</source>
-        <translation type="unfinished"></translation>
+        <translation>Les calculs : ligne fois colonne</translation>
     </message>
     <message>
         <source>%1 per %2</source>
         <extracomment>A multiplication in words, &quot;7 per 8&quot; (seven times eight): %1 row, %2 column.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 fois %2</translation>
     </message>
     <message>
         <source>Il ripasso di oggi</source>
-        <translation type="unfinished"></translation>
+        <translation>La révision du jour</translation>
     </message>
     <message>
         <source>Ancora nessuna partita da cui capirlo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas encore de partie pour le savoir.</translation>
     </message>
     <message>
         <source>Registro di %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Carnet de %1</translation>
     </message>
     <message>
         <source>1 partita</source>
         <extracomment>How many games the report shows.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>1 partie</translation>
     </message>
     <message numerus="yes">
         <source>%n partite</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n partie</numerusform>
+            <numerusform>%n parties</numerusform>
         </translation>
     </message>
     <message>
         <source>Periodo: %1 · %2 · stampato il %3</source>
         <extracomment>Under the report&apos;s title. %1: the period (&quot;tutto il registro&quot;), %2: &quot;N partite&quot;, %3: today&apos;s date.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Période : %1 · %2 · imprimé le %3</translation>
     </message>
     <message>
         <source>Le partite</source>
-        <translation type="unfinished"></translation>
+        <translation>Les parties</translation>
     </message>
     <message>
         <source>in corso</source>
         <extracomment>A game still being played, in the column &quot;Com&apos;è finita&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>en cours</translation>
     </message>
     <message>
         <source>%1 (ripasso)</source>
         <extracomment>How a review round ended: %1 is &quot;finita&quot;, &quot;fermata&quot; or &quot;interrotta&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (révision)</translation>
     </message>
     <message>
         <source>Nessuna partita in questo periodo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune partie pendant cette période.</translation>
     </message>
     <message>
         <source>Data e ora</source>
         <extracomment>The printed games table&apos;s column headers; narrow columns (fractions of the page&apos;s width).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Date et heure</translation>
     </message>
     <message>
         <source>Tabelline</source>
-        <translation type="unfinished"></translation>
+        <translation>Tables</translation>
     </message>
     <message>
         <source>Risposte giuste</source>
-        <translation type="unfinished"></translation>
+        <translation>Bonnes réponses</translation>
     </message>
     <message>
         <source>Tempo</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps</translation>
     </message>
     <message>
         <source>Errori</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreurs</translation>
     </message>
     <message>
         <source>Com&apos;è finita</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin</translation>
     </message>
     <message>
         <source>Tutti i giocatori</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les joueurs</translation>
     </message>
     <message>
         <source>Periodo: %1 · stampato il %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Période : %1 · imprimé le %2</translation>
     </message>
     <message>
         <source>Giocatore</source>
-        <translation type="unfinished"></translation>
+        <translation>Joueur</translation>
     </message>
     <message>
         <source>Partite</source>
-        <translation type="unfinished"></translation>
+        <translation>Parties</translation>
     </message>
     <message>
         <source>Ultima partita</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernière partie</translation>
     </message>
     <message>
         <source>Errori per partita</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreurs par partie</translation>
     </message>
     <message>
         <source>Fatti più difficili</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculs les plus difficiles</translation>
     </message>
     <message>
         <source>I</source>
         <extracomment>The letter in the facts map&apos;s cells for a fact to learn: the initial of &quot;da imparare&quot;. One letter.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>P</translation>
     </message>
     <message>
         <source>R</source>
         <extracomment>The letter for a fact to review: the initial of &quot;da ripassare&quot;. One letter, unlike the other states&apos; letters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>R</translation>
     </message>
     <message>
         <source>S</source>
         <extracomment>The letter for a sure fact: the initial of &quot;sicura&quot;. One letter, unlike the other states&apos; letters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>A</translation>
     </message>
     <message>
         <source>tutto il registro</source>
         <extracomment>The period of the printed report&apos;s games: all of them.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>tout le carnet</translation>
     </message>
 </context>
 </TS>
