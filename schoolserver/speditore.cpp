@@ -215,6 +215,8 @@ QJsonArray Speditore::righe(qint64 partita, const QString &tabella, const QStrin
 
 int Speditore::contaInAttesa()
 {
+    // No record yet: nothing waits.
+    if (!apriLocale()) return 0;
     QSqlQuery q(QSqlDatabase::database(m_locale, false));
     if (!esegui(q, QStringLiteral("SELECT COUNT(*) FROM partite p WHERE ") + InAttesa, {}) || !q.next())
         return 0;
