@@ -19,7 +19,6 @@
 #include <QThread>
 #include <QTimer>
 #include <QVariant>
-#include <arpa/inet.h>
 #include <atomic>
 #include <cerrno>
 #include <cmath>
