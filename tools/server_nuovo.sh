@@ -213,5 +213,26 @@ fi
 touch "$radice/root/fatto"
 wait "$sessione" || true
 sessione=""
-cp "$log" "$out/" 2>/dev/null || true
-grep -E '^(OK|FAILED|==)|ERROR|on the server|written|answers of|tls|classi seen|^[a-z]+$' "$log" || true
+grep -E '^(OK|FAILED|==)|ERROR|on the server|written|answers of|tls|classi seen|does not match|numerella_|^aula3b$|^on$|-rw' "$log" || true
+
+# What the walk must have seen.
+attesi=('^OK: step 1$' '^OK: step 2$' '^OK: roles made' '^OK: step 3: certificate' '^OK: step 3: password file$'
+    '^on$' '^aula3b maestra numerella_insegnante numerella_postazione numerella_proprietario$' '^tls\|t\|TLS'
+    '^classi seen\|3B/aula3b$' '^written\|t$' 'permission denied for table domande' '^written again\|f$'
+    'permission denied for table partite' '^answers of walk-1\|1$' 'ERROR: +permission denied to create temporary'
+    'permission denied for schema public' 'permission denied for schema numerella' 'does not match host name'
+    '^aula3b$')
+[ -n "$programma" ] && attesi+=('^-rw------- .*classe.csv$' '^on the server\|3B\|Prova\|fermata\|')
+mancano=0
+for atteso in "${attesi[@]}"; do
+    grep -Eq -- "$atteso" "$log" || {
+        echo "missing: $atteso" >&2
+        mancano=$((mancano + 1))
+    }
+done
+grep -q '^FAILED' "$log" && mancano=$((mancano + 1))
+if [ "$mancano" -ne 0 ]; then
+    echo "admin walk: FAILED (log: $log)" >&2
+    exit 1
+fi
+echo "admin walk: every step as written worked, and the PC role was refused all it must not do (log: $log)"
