@@ -26,11 +26,14 @@ mirror=http://deb.debian.org/debian
 lavoro=$(mktemp -d)
 radice=$lavoro/radice
 ponte=""
+ponteDentro=""
 sessione=""
 pulisci()
 {
     [ -n "$sessione" ] && kill "$sessione" 2>/dev/null
     [ -n "$ponte" ] && kill "$ponte" 2>/dev/null
+    # The bridge's other end, which would keep the server's network alive.
+    [ -n "$ponteDentro" ] && kill "$ponteDentro" 2>/dev/null
     umount "$lavoro/rete" 2>/dev/null || true
     rm -rf "$lavoro"
 }
@@ -150,10 +153,11 @@ ponte=$!
 touch "$lavoro/rete"
 unshare --net="$lavoro/rete" true
 # shellcheck disable=SC2016 # expanded by the inner shell
-nsenter --net="$lavoro/rete" bash -c '
+ponteDentro=$(nsenter --net="$lavoro/rete" bash -c '
     ip link set lo up
     ip addr add 192.168.1.10/24 dev lo
-    socat TCP-LISTEN:80,bind=127.0.0.1,fork,reuseaddr "UNIX-CONNECT:$1" &' ponte "$lavoro/mirror.sock"
+    socat TCP-LISTEN:80,bind=127.0.0.1,fork,reuseaddr "UNIX-CONNECT:$1" >/dev/null 2>&1 &
+    echo $!' ponte "$lavoro/mirror.sock")
 
 # shellcheck disable=SC2016 # expanded by the inner shell
 setsid -w nsenter --net="$lavoro/rete" unshare --uts --mount --pid --fork --mount-proc="$radice/proc" bash -c '
