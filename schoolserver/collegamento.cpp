@@ -132,7 +132,7 @@ void Collegamento::leggiUrl()
     if (!database.isEmpty()) aggiungi(QStringLiteral("dbname"), database);
     if (!utente.isEmpty()) aggiungi(QStringLiteral("user"), utente);
 
-    QString opzioniServer, ospiteParametro;
+    QString opzioniServer, ospiteParametro, portaParametro;
     bool attesaData = false;
     static const QRegularExpression nomeParametro(QStringLiteral("^[a-z_]+$"));
     for (const QString &coppia : parametri.split(u'&', Qt::SkipEmptyParts)) {
@@ -148,7 +148,10 @@ void Collegamento::leggiUrl()
             opzioniServer = valore;
             continue;
         }
-        if (chiave == u"host") ospiteParametro = valore;
+        // libpq connects to hostaddr when given, to host otherwise.
+        if (chiave == u"host" && ospiteParametro.isEmpty()) ospiteParametro = valore;
+        if (chiave == u"hostaddr") ospiteParametro = valore;
+        if (chiave == u"port") portaParametro = valore;
         if (chiave == u"connect_timeout") attesaData = true;
         aggiungi(chiave, valore);
     }
@@ -170,6 +173,25 @@ void Collegamento::leggiUrl()
                          : ospiti.isEmpty()         ? QStringLiteral("localhost")
                                                     : ospiti.join(u',');
     m_descrizione = database.isEmpty() ? dove : QStringLiteral("%1/%2").arg(dove, database);
+    leggiPrese(ospiteParametro.isEmpty() ? ospiti : ospiteParametro.split(u','),
+               portaParametro.isEmpty() ? porte : portaParametro.split(u','));
+}
+
+void Collegamento::leggiPrese(const QStringList &ospiti, const QStringList &porte)
+{
+    // libpq's defaults: the environment's, then Debian's socket folder and the usual port.
+    const QString ospitePredefinito = qEnvironmentVariable("PGHOST", QStringLiteral("/var/run/postgresql"));
+    const QString portaPredefinita = qEnvironmentVariable("PGPORT", QStringLiteral("5432"));
+    const QStringList tutti = ospiti.isEmpty() ? QStringList{QString()} : ospiti;
+    for (qsizetype n = 0; n < tutti.size(); ++n) {
+        const QString ospite = tutti.at(n).isEmpty() ? ospitePredefinito : tutti.at(n);
+        // One port for all the hosts, or one each.
+        QString porta = porte.size() == 1 ? porte.first() : porte.value(n);
+        if (porta.isEmpty()) porta = portaPredefinita;
+        m_prese << (ospite.startsWith(u'/') ? QStringLiteral("%1/.s.PGSQL.%2").arg(ospite, porta)
+                    : ospite.contains(u':') ? QStringLiteral("[%1]:%2").arg(ospite, porta)
+                                            : QStringLiteral("%1:%2").arg(ospite, porta));
+    }
 }
 
 QString Collegamento::apri(const QString &nome) const

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QSqlDatabase>
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 /// A connection to the class's record on a PostgreSQL server, from a libpq connection URI
@@ -40,6 +41,9 @@ public:
     QString descrizione() const { return m_descrizione; }
     /// libpq's connection options, timeouts and schema included (no password).
     QString opzioni() const { return m_opzioni; }
+    /// Where the server listens, for a probe that does not log in: "host:port", or the path of a Unix
+    /// socket (a host that is a folder).
+    QStringList prese() const { return m_prese; }
 
     /// Opens the connection \a nome on the calling thread and checks the schema's version. Returns
     /// an empty string when ready, else why not in Italian; the connection is then closed.
@@ -54,7 +58,9 @@ public:
 
 private:
     void leggiUrl();
+    void leggiPrese(const QStringList &ospiti, const QStringList &porte);
 
     QString m_url, m_classe, m_filePassword;
     QString m_opzioni, m_descrizione, m_errore;
+    QStringList m_prese;
 };

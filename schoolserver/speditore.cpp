@@ -6,6 +6,7 @@
 #include "schoolserver/lunghezze.h"
 
 #include <QDateTime>
+#include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -19,7 +20,13 @@
 #include <QTimer>
 #include <QVariant>
 #include <atomic>
+#include <cerrno>
 #include <cmath>
+#include <netdb.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 namespace {
 
@@ -56,6 +63,58 @@ bool passeggero(const QSqlError &errore)
            classi.contains(errore.nativeErrorCode().left(2));
 }
 
+/// A probe waits this long for each address.
+constexpr int MillisecondiSonda = 2000;
+
+/// Whether something accepts a connection at \a indirizzo within MillisecondiSonda.
+bool accetta(const sockaddr *indirizzo, socklen_t lunghezza)
+{
+    const int presa = ::socket(indirizzo->sa_family, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+    if (presa < 0) return false;
+    bool accettata = ::connect(presa, indirizzo, lunghezza) == 0;
+    // A Unix socket with its queue full: someone listens there.
+    if (!accettata && errno == EAGAIN) accettata = indirizzo->sa_family == AF_UNIX;
+    if (!accettata && errno == EINPROGRESS) {
+        pollfd attesa{presa, POLLOUT, 0};
+        int errore = 0;
+        socklen_t l = sizeof errore;
+        accettata = ::poll(&attesa, 1, MillisecondiSonda) == 1 &&
+                    ::getsockopt(presa, SOL_SOCKET, SO_ERROR, &errore, &l) == 0 && errore == 0;
+    }
+    ::close(presa);
+    return accettata;
+}
+
+/// Whether the server listens at \a dove ("host:port" or a socket's path): a bare connection, closed
+/// before a word is said, which costs the server no login and leaves nothing in its log.
+bool ascolta(const QString &dove)
+{
+    if (dove.startsWith(u'/')) {
+        sockaddr_un indirizzo{};
+        indirizzo.sun_family = AF_UNIX;
+        const QByteArray percorso = QFile::encodeName(dove);
+        if (percorso.size() >= qsizetype(sizeof indirizzo.sun_path)) return false;
+        std::copy(percorso.cbegin(), percorso.cend(), indirizzo.sun_path);
+        return accetta(reinterpret_cast<const sockaddr *>(&indirizzo), sizeof indirizzo);
+    }
+    const qsizetype duePunti = dove.lastIndexOf(u':');
+    QString ospite = dove.left(duePunti);
+    if (ospite.startsWith(u'[')) ospite = ospite.mid(1, ospite.size() - 2);
+    addrinfo richiesta{};
+    richiesta.ai_family = AF_UNSPEC;
+    richiesta.ai_socktype = SOCK_STREAM;
+    richiesta.ai_flags = AI_NUMERICSERV;
+    addrinfo *indirizzi = nullptr;
+    if (::getaddrinfo(ospite.toUtf8().constData(), dove.mid(duePunti + 1).toUtf8().constData(), &richiesta,
+                      &indirizzi) != 0)
+        return false;
+    bool risponde = false;
+    for (const addrinfo *a = indirizzi; a && !risponde; a = a->ai_next)
+        risponde = accetta(a->ai_addr, a->ai_addrlen);
+    ::freeaddrinfo(indirizzi);
+    return risponde;
+}
+
 } // namespace
 
 Speditore::Speditore(const QString &fileLocale, const Collegamento &collegamento, int millisecondiRiprova,
@@ -75,6 +134,9 @@ void Speditore::avvia()
     m_riprova = new QTimer(this);
     m_riprova->setSingleShot(true);
     connect(m_riprova, &QTimer::timeout, this, &Speditore::invia);
+    m_sonda = new QTimer(this);
+    m_sonda->setSingleShot(true);
+    connect(m_sonda, &QTimer::timeout, this, &Speditore::sonda);
     invia();
 }
 
@@ -82,6 +144,8 @@ void Speditore::chiudi()
 {
     delete m_riprova;
     m_riprova = nullptr;
+    delete m_sonda;
+    m_sonda = nullptr;
     for (const QString &nome : {m_locale, m_server}) {
         if (!QSqlDatabase::contains(nome)) continue;
         QSqlDatabase::database(nome, false).close();
@@ -150,6 +214,8 @@ QJsonArray Speditore::righe(qint64 partita, const QString &tabella, const QStrin
 
 int Speditore::contaInAttesa()
 {
+    // No record yet: nothing waits.
+    if (!apriLocale()) return 0;
     QSqlQuery q(QSqlDatabase::database(m_locale, false));
     if (!esegui(q, QStringLiteral("SELECT COUNT(*) FROM partite p WHERE ") + InAttesa, {}) || !q.next())
         return 0;
@@ -192,6 +258,8 @@ void Speditore::invia()
     if (interrotta) return;
     m_fallimenti = motivo.isEmpty() ? 0 : m_fallimenti + 1;
     programma();
+    m_vedetta.giro(motivo.isEmpty() ? Vedetta::Giro::Riuscito : Vedetta::Giro::Fallito);
+    programmaSonda();
     Q_EMIT stato(contaInAttesa(), motivo, rifiutate());
 }
 
@@ -210,6 +278,24 @@ void Speditore::programma()
         attesa -= int(QRandomGenerator::global()->bounded(attesa / 2 + 1));
     }
     m_riprova->start(attesa);
+}
+
+void Speditore::sonda()
+{
+    const QStringList prese = m_collegamento.prese();
+    const bool risponde = std::any_of(prese.cbegin(), prese.cend(), ascolta);
+    if (m_vedetta.sondata(risponde ? Vedetta::Sonda::Risponde : Vedetta::Sonda::Tace) ==
+        Vedetta::Passo::Invia)
+        return invia();
+    programmaSonda();
+}
+
+void Speditore::programmaSonda()
+{
+    if (!m_sonda) return;
+    if (!m_vedetta.sondare() || m_collegamento.prese().isEmpty()) return m_sonda->stop();
+    m_sonda->start(Vedetta::SondaMinima + int(QRandomGenerator::global()->bounded(Vedetta::SondaMassima -
+                                                                                  Vedetta::SondaMinima + 1)));
 }
 
 QStringList Speditore::rifiutate()

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "schoolserver/collegamento.h"
+#include "schoolserver/vedetta.h"
 
 #include <QJsonArray>
 #include <QList>
@@ -16,7 +17,8 @@ class QTimer;
 /// call; the server writes a game once by its id, so a resend after a lost reply adds nothing.
 /// A game is marked sent in the local file only after the server confirmed it. A game the server
 /// refuses for good stays on the PC with the server's reason and is tried again less often, while the
-/// games after it go on.
+/// games after it go on. While the server cannot be reached, it is probed without logging in and the
+/// games go as soon as it is back (Vedetta).
 class Speditore : public QObject
 {
     Q_OBJECT
@@ -64,6 +66,11 @@ private:
     int rifiutiDi(const QString &uuid);
     /// Starts the wait before the next round.
     void programma();
+    /// Looks whether a server that could not be reached is listening again; sends at once when it
+    /// came back.
+    void sonda();
+    /// Starts the wait before the next probe, if one is due.
+    void programmaSonda();
 
     QString m_fileLocale;
     Collegamento m_collegamento;
@@ -72,4 +79,6 @@ private:
     bool m_serverAperto = false;
     int m_fallimenti = 0; ///< rounds failed in a row
     QTimer *m_riprova = nullptr;
+    Vedetta m_vedetta;
+    QTimer *m_sonda = nullptr;
 };

@@ -12,7 +12,7 @@ class Speditore;
 
 /// Runs a Speditore on a thread of its own, so that no window ever waits for the network. Tried at
 /// once, whenever sollecita() says a game ended, and after a failure first in \a millisecondiRiprova,
-/// then less often up to a minute.
+/// then less often up to a minute; and as soon as a server that could not be reached listens again.
 class Spedizione : public QObject
 {
     Q_OBJECT

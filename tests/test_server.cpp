@@ -8,6 +8,7 @@
 #include "schoolserver/collegamento.h"
 #include "schoolserver/lunghezze.h"
 #include "schoolserver/spedizione.h"
+#include "schoolserver/vedetta.h"
 #include "serverprova.h"
 
 #include <QComboBox>
@@ -87,75 +88,86 @@ private Q_SLOTS:
         QTest::addColumn<QString>("opzioni"); // fragments expected, separated by |
         QTest::addColumn<QString>("errore");
         QTest::addColumn<QString>("classe");
-        QTest::addColumn<int>("permessi"); // of the password file named by %P; 0: none
+        QTest::addColumn<int>("permessi");  // of the password file named by %P; 0: none
+        QTest::addColumn<QString>("prese"); // where a probe looks for the server, separated by ,
         QTest::newRow("socket") << "server=postgresql://aula@/numerella?host=/run/postgresql\nclasse=3B"
                                 << ""
                                 << ""
                                 << "host='/run/postgresql'|dbname='numerella'|user='aula'|connect_timeout='5'"
                                 << ""
-                                << "3B" << 0;
+                                << "3B" << 0 << "/run/postgresql/.s.PGSQL.5432";
         QTest::newRow("tls, the user's class over the system's")
             << "server=postgresql://lab@scuola.lan:5433/registro?sslmode=require\nclasse=3B"
             << "classe=4A"
             << ""
             << "host='scuola.lan'|port='5433'|sslmode='require'|statement_timeout=10000"
             << ""
-            << "4A" << 0;
+            << "4A" << 0 << "scuola.lan:5433";
         QTest::newRow("command line wins") << "server=postgresql://a@x/db"
                                            << ""
                                            << "postgres://b@y/db2"
                                            << "host='y'|user='b'|dbname='db2'"
                                            << ""
-                                           << "predefinita" << 0;
+                                           << "predefinita" << 0 << "y:5432";
         QTest::newRow("password in the URI") << "server=\"postgresql://aula:segreta@x/db\""
                                              << ""
                                              << ""
                                              << ""
                                              << "la password non va scritta"
-                                             << "predefinita" << 0;
+                                             << "predefinita" << 0 << "";
         QTest::newRow("password parameter") << ""
                                             << ""
                                             << "postgresql://x/db?password=segreta"
                                             << ""
                                             << "la password non va scritta"
-                                            << "predefinita" << 0;
+                                            << "predefinita" << 0 << "";
+        QTest::newRow("several hosts, the address given")
+            << ""
+            << ""
+            << "postgresql://a@h1:5433,[::1]/db?hostaddr=192.0.2.7,::1"
+            << "host='h1,::1'|port='5433,'"
+            << ""
+            << "predefinita" << 0 << "192.0.2.7:5433,[::1]:5432";
         QTest::newRow("not a URI") << "server=host=x dbname=y"
                                    << ""
                                    << ""
                                    << ""
                                    << "postgresql://"
-                                   << "predefinita" << 0;
+                                   << "predefinita" << 0 << "";
         QTest::newRow("quotes in a value") << ""
                                            << ""
                                            << "postgresql://x/db?application_name=it%27s"
                                            << "it\\'s"
                                            << ""
-                                           << "predefinita" << 0;
+                                           << "predefinita" << 0 << "x:5432";
         QTest::newRow("a semicolon cuts a value short")
             << "server=postgresql://a@x/db\nclasse=3B'; DROP TABLE giocatori"
             << ""
             << ""
             << ""
             << "il valore di classe contiene un punto e virgola"
-            << "3B'" << 0;
+            << "3B'" << 0 << "x:5432";
         // The file is checked before any connection: the socket named is never there.
         const QString senzaServer =
             QStringLiteral("server=postgresql://aula@/numerella?host=/nessuna/presa\nfile-password=%P");
-        QTest::newRow("password file readable by all") << senzaServer << ""
-                                                       << ""
-                                                       << ""
-                                                       << "leggibile o scrivibile da tutti"
-                                                       << "predefinita" << 0644;
-        QTest::newRow("password file writable by all") << senzaServer << ""
-                                                       << ""
-                                                       << ""
-                                                       << "leggibile o scrivibile da tutti"
-                                                       << "predefinita" << 0662;
-        QTest::newRow("password file for root and a group") << senzaServer << ""
-                                                            << ""
-                                                            << ""
-                                                            << "non risponde"
-                                                            << "predefinita" << 0640;
+        QTest::newRow("password file readable by all")
+            << senzaServer << ""
+            << ""
+            << ""
+            << "leggibile o scrivibile da tutti"
+            << "predefinita" << 0644 << "/nessuna/presa/.s.PGSQL.5432";
+        QTest::newRow("password file writable by all")
+            << senzaServer << ""
+            << ""
+            << ""
+            << "leggibile o scrivibile da tutti"
+            << "predefinita" << 0662 << "/nessuna/presa/.s.PGSQL.5432";
+        QTest::newRow("password file for root and a group")
+            << senzaServer << ""
+            << ""
+            << ""
+            << "non risponde"
+            << "predefinita" << 0640 << "/nessuna/presa/.s.PGSQL.5432";
     }
     void configurazione()
     {
@@ -166,6 +178,7 @@ private Q_SLOTS:
         QFETCH(QString, errore);
         QFETCH(QString, classe);
         QFETCH(int, permessi);
+        QFETCH(QString, prese);
         const QString password = m_cartella.filePath(QStringLiteral("password"));
         sistema.replace(QStringLiteral("%P"), password);
         if (permessi) {
@@ -191,11 +204,55 @@ private Q_SLOTS:
             QVERIFY2(c.opzioni().contains(pezzo), qPrintable(c.opzioni()));
         QVERIFY(!c.opzioni().contains(QStringLiteral("segreta")));
         QCOMPARE(c.classe(), classe);
+        QCOMPARE(c.prese().join(u','), prese);
+    }
+
+    /// A server that could not be reached is probed; its return sends the games at once, a server that
+    /// answers the probes but fails the rounds is never tried in a loop. Steps: F a round failed, R it
+    /// succeeded, s a probe found nothing listening, a one answered. After each probe: ! send now,
+    /// . probe again, - leave it to the backoff.
+    void vedetta_data()
+    {
+        QTest::addColumn<QString>("passi");
+        QTest::addColumn<QString>("dopoSonde");
+        QTest::newRow("back after an outage") << "FsssaR"
+                                              << "...!";
+        QTest::newRow("still starting up at the first try") << "FssaFaR"
+                                                            << "..!!";
+        QTest::newRow("answers the probes, fails the rounds") << "FaFaFa"
+                                                              << "---";
+        QTest::newRow("back but refusing: a few tries, then the backoff") << "FsaFaFaFaFs"
+                                                                          << ".!!!-.";
+        QTest::newRow("a flapping network") << "FsaFsaR"
+                                            << ".!.!";
+        QTest::newRow("a success forgets the tries left") << "FsaRFa"
+                                                          << ".!-";
+        QTest::newRow("no probing while all is well") << "RsaFs"
+                                                      << "--.";
+    }
+    void vedetta()
+    {
+        QFETCH(QString, passi);
+        QFETCH(QString, dopoSonde);
+        Vedetta vedetta;
+        QString visto;
+        for (const QChar passo : passi) {
+            if (passo == u'F' || passo == u'R') {
+                vedetta.giro(passo == u'F' ? Vedetta::Giro::Fallito : Vedetta::Giro::Riuscito);
+                continue;
+            }
+            const Vedetta::Passo p =
+                vedetta.sondata(passo == u'a' ? Vedetta::Sonda::Risponde : Vedetta::Sonda::Tace);
+            visto += p == Vedetta::Passo::Invia ? u'!' : vedetta.sondare() ? u'.' : u'-';
+        }
+        QCOMPARE(visto, dopoSonde);
     }
 
     void init()
     {
-        if (QString(QTest::currentTestFunction()) == u"configurazione") return;
+        if (QStringList{QStringLiteral("configurazione"), QStringLiteral("vedetta")}.contains(
+                QString::fromLatin1(QTest::currentTestFunction())))
+            return;
         if (!ServerProva::installato())
             QSKIP("PostgreSQL 15 is not installed (package postgresql-15): the server's tests are skipped");
         if (!m_server) {
