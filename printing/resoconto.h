@@ -3,6 +3,7 @@
 #pragma once
 
 #include "record/apprendimento.h"
+#include "record/orologio.h"
 #include "record/schedafatto.h"
 #include "record/schedagiocatore.h"
 #include "record/schedapartita.h"
@@ -20,7 +21,7 @@ struct Resoconto
 {
     QString giocatore;
     QString periodo = QStringLiteral("tutto il registro"); ///< the games' period, in words
-    QDate oggi = QDate::currentDate();
+    QDate oggi = orologio::oggi();
     QList<SchedaPartita> partite;
     QList<SchedaFatto> fatti;
     QList<SchedaFatto> daRipassare; ///< the facts to practise, the hardest first

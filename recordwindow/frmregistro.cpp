@@ -8,6 +8,7 @@
 #include "record/apprendimento.h"
 #include "record/esportazione.h"
 #include "record/giocatore.h"
+#include "record/orologio.h"
 #include "record/registro.h"
 #include "record/ripasso.h"
 #include "recordwindow/graficopartite.h"
@@ -535,7 +536,7 @@ void FrmRegistro::mostraGiocatore()
 {
     Archivio *archivio = m_vista;
     const qint64 id = m_idVista.value(cmbGiocatore->currentText());
-    const QDateTime dal = inizioPeriodo(periodo(), QDateTime::currentDateTime());
+    const QDateTime dal = inizioPeriodo(periodo(), orologio::adesso());
     QList<SchedaPartita> partite = archivio && id ? archivio->partite(id) : QList<SchedaPartita>();
     partite.removeIf([&dal](const SchedaPartita &p) { return dal.isValid() && p.inizio < dal; });
     // The game on the board so far: the file has its answers, but its sums only at its end.
@@ -558,7 +559,7 @@ void FrmRegistro::mostraGiocatore()
     lblAndamento->setText(grafico->frase());
     mostraNumeriAndamento();
     mappa->mostra(fatti);
-    m_giro = ripasso::giro(fatti, QDate::currentDate(), m_registro.lunghezzaRipasso());
+    m_giro = ripasso::giro(fatti, orologio::oggi(), m_registro.lunghezzaRipasso());
     lblDifficili->setText(paroleGiro(m_giro, fatti.isEmpty()));
     cmdRipassa->setEnabled(!fatti.isEmpty());
     cmdRinomina->setEnabled(m_idLocali.contains(cmbGiocatore->currentText()) &&
@@ -600,7 +601,7 @@ void FrmRegistro::riempiVistaGiocatori()
     m_giocatori->removeRows(0, m_giocatori->rowCount());
     Archivio *archivio = m_vista;
     if (!archivio) return;
-    const QDate oggi = QDate::currentDate();
+    const QDate oggi = orologio::oggi();
     for (const SchedaGiocatore &g : archivio->giocatori()) {
         // The same states as the map's, by the same rule.
         int sicure = 0, daRipassare = 0;
@@ -909,7 +910,7 @@ void FrmRegistro::stampa()
     resoconto.giocatore = cmbGiocatore->currentText();
     resoconto.partite = archivio->partite(id);
     resoconto.fatti = archivio->fatti(id);
-    const QDate oggi = QDate::currentDate();
+    const QDate oggi = orologio::oggi();
     resoconto.daRipassare = ripasso::giro(resoconto.fatti, oggi, m_registro.lunghezzaRipasso());
     // A class, not a family's one child: the players side by side on a page of their own.
     if (const QList<SchedaGiocatore> giocatori = archivio->giocatori(); giocatori.size() > 1) {

@@ -7,6 +7,7 @@
 #include "record/apprendimento.h"
 #include "record/esportazione.h"
 #include "record/giocatore.h"
+#include "record/orologio.h"
 #include "record/registro.h"
 #include "record/ripasso.h"
 #include "recordwindow/frmchigioca.h"
@@ -231,6 +232,10 @@ void TestRegistro::partiteSulTabellone()
         p.banco->cmdRiprendi_Click();
         p.banco.rispondi();
         QCOMPARE(p.banco->momento(), Momento::Finita);
+        // Said under the grid once the game is over, and to a screen reader.
+        QVERIFY(!p.banco->lblRipasso->isHidden());
+        QCOMPARE(p.banco->lblRipasso->text(), QStringLiteral("Oggi: 1 da ripassare"));
+        QCOMPARE(p.banco->lblRipasso->accessibleName(), p.banco->lblRipasso->text());
 
         // A game of the table of 3, stopped after two answers.
         p.banco->Label1_MouseDown(9, Qt::RightButton); // every table back
@@ -240,6 +245,8 @@ void TestRegistro::partiteSulTabellone()
         p.banco.rispondi();
         p.banco.rispondi();
         p.banco->cmdStop_Click();
+        // Two more facts, answered before her pace is known.
+        QCOMPARE(p.banco->lblRipasso->text(), QStringLiteral("Oggi: 3 da ripassare"));
 
         // A game still running when the program ends.
         p.banco->cmdAvvio_Click();
@@ -279,15 +286,20 @@ void TestRegistro::partiteSulTabellone()
     // With no player chosen the games are the guest's; the chosen one is remembered between runs.
     QCOMPARE(Giocatore().nome(), QStringLiteral("Giulia"));
     {
+        // On a clock moved for trying a week in an afternoon.
+        qputenv(orologio::Variabile, "2030-01-02T10:00");
         Partite p(file);
         QCOMPARE(p.banco->windowTitle(), QStringLiteral("La Numerella"));
         QVERIFY(p.banco.tipografia.nomeProposto().isEmpty());
+        QVERIFY(p.banco->lblRipasso->isHidden()); // the guest's practice is nobody's
         p.banco->cmdAvvio_Click();
         p.banco.rispondi();
         p.banco->cmdStop_Click();
+        qunsetenv(orologio::Variabile);
     }
     QCOMPARE(archivio.giocatori().size(), 2);
     QCOMPARE(archivio.giocatori()[1].nome, QStringLiteral("Ospite"));
+    QCOMPARE(archivio.partite(archivio.giocatori()[1].id)[0].inizio.toLocalTime().date(), QDate(2030, 1, 2));
 
     // The real prompt offers the name selected: typing replaces it.
     Tipografia tipografia;
@@ -1046,8 +1058,8 @@ void TestRegistro::statiDelFatto_data()
     QTest::newRow("lenta per lei") << QStringLiteral("0:900 0:2100") << qint64(1000) << 0 << DaImparare << -1;
     QTest::newRow("non lenta per chi va piano")
         << QStringLiteral("0:3900 0:3900") << qint64(2000) << 0 << Sicura << 1;
-    QTest::newRow("senza mediana nulla è lento")
-        << QStringLiteral("0:9000 0:9000") << qint64(0) << 0 << Sicura << 1;
+    QTest::newRow("senza mediana niente è ancora fluente")
+        << QStringLiteral("0:900 0:900") << qint64(0) << 0 << DaImparare << -1;
     QTest::newRow("il giorno del ripasso")
         << QStringLiteral("0:900 0:900") << qint64(1000) << 1 << DaRipassare << 1;
     QTest::newRow("ripasso in anticipo non conta")
