@@ -67,13 +67,14 @@ struct Esito
 };
 
 /// The least any rule can ask that knows only what the answers showed, not what she knows: the facts
-/// last answered wrong or slow (the longest waiting first), then those asked only once, never a fact
-/// asked again to confirm it or mixed in, and rounds left short rather than filled.
-std::bitset<100> soloRisposte(const QList<SchedaFatto> &fatti)
+/// last answered wrong or slow (also slow for her pace \a mediana now; the longest waiting first), then
+/// those asked only once, never a fact asked again to confirm it or mixed in, and rounds left short
+/// rather than filled.
+std::bitset<100> soloRisposte(const QList<SchedaFatto> &fatti, qint64 mediana)
 {
     QList<SchedaFatto> male, unaVolta;
     for (const SchedaFatto &f : fatti) {
-        if (f.ultimoEsito != EsitoDomanda::Fluente)
+        if (f.ultimoEsito != EsitoDomanda::Fluente || apprendimento::lentaOra(f, mediana))
             male.append(f);
         else if (f.chiesta == 1)
             unaVolta.append(f);
@@ -157,7 +158,7 @@ Esito gioca(const Bambina &bambina, Strategia strategia, quint32 seme, const QSt
                 if (daImparare[k] > 0) giro.set(k), ++n;
             comeDifficili = giro;
         } else if (strategia == Strategia::SoloRisposte) {
-            giro = comeDifficili = soloRisposte(archivio.fatti(id));
+            giro = comeDifficili = soloRisposte(archivio.fatti(id), archivio.mediana(id));
             if (giro.none()) giro.set();
         } else if (strategia == Strategia::RipassaVecchio) {
             giro = comeDifficili = vecchioGiro(storia);
@@ -166,7 +167,7 @@ Esito gioca(const Bambina &bambina, Strategia strategia, quint32 seme, const QSt
             const QList<SchedaFatto> fatti = archivio.fatti(id);
             const int lunghezza =
                 strategia == Strategia::RipassaCorto ? LunghezzaCorta : ripasso::LunghezzaPredefinita;
-            for (const SchedaFatto &f : ripasso::giro(fatti, oggi, lunghezza)) {
+            for (const SchedaFatto &f : ripasso::giro(fatti, oggi, lunghezza, archivio.mediana(id))) {
                 giro.set(f.cella());
                 if (apprendimento::stato(f, oggi) != apprendimento::Stato::Sicura)
                     comeDifficili.set(f.cella());
@@ -300,7 +301,8 @@ int main(int argc, char *argv[])
         t.start();
         const QList<SchedaFatto> fatti = a.fatti(1);
         mappa.mostra(fatti);
-        const QList<SchedaFatto> giro = ripasso::giro(fatti, orologio::oggi());
+        const QList<SchedaFatto> giro =
+            ripasso::giro(fatti, orologio::oggi(), ripasso::LunghezzaPredefinita, a.mediana(1));
         tempi.append(t.nsecsElapsed());
         if (fatti.size() != Fatti) qFatal("map of %lld facts", fatti.size());
     }

@@ -45,6 +45,8 @@ struct Chiesta
 qint64 mediana(const QList<int> &ritmo);
 /// How \a chiesta went for a child whose median is \a mediana (0: none yet).
 EsitoDomanda esito(const Chiesta &chiesta, qint64 mediana);
+/// Whether the last right answer to \a fatto is slow for a child whose median is now \a mediana.
+bool lentaOra(const SchedaFatto &fatto, qint64 mediana);
 /// \a fatto after \a chiesta.
 void aggiorna(SchedaFatto &fatto, const Chiesta &chiesta, qint64 mediana);
 /// The child's pace after \a chiesta of a fact that stood as \a prima: a right-first-time answer

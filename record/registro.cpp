@@ -197,7 +197,8 @@ QList<SchedaFatto> Registro::giro()
 {
     Archivio *a = archivio();
     const qint64 id = a ? a->giocatore(m_giocatore.nomeRegistro()) : 0;
-    return id == 0 ? QList<SchedaFatto>() : ripasso::giro(a->fatti(id), orologio::oggi(), m_lunghezzaRipasso);
+    return id == 0 ? QList<SchedaFatto>()
+                   : ripasso::giro(a->fatti(id), orologio::oggi(), m_lunghezzaRipasso, a->mediana(id));
 }
 
 void Registro::contaRipasso()

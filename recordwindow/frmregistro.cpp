@@ -559,7 +559,8 @@ void FrmRegistro::mostraGiocatore()
     lblAndamento->setText(grafico->frase());
     mostraNumeriAndamento();
     mappa->mostra(fatti);
-    m_giro = ripasso::giro(fatti, orologio::oggi(), m_registro.lunghezzaRipasso());
+    m_giro = ripasso::giro(fatti, orologio::oggi(), m_registro.lunghezzaRipasso(),
+                           archivio && id ? archivio->mediana(id) : 0);
     lblDifficili->setText(paroleGiro(m_giro, fatti.isEmpty()));
     cmdRipassa->setEnabled(!fatti.isEmpty());
     cmdRinomina->setEnabled(m_idLocali.contains(cmbGiocatore->currentText()) &&
@@ -911,13 +912,14 @@ void FrmRegistro::stampa()
     resoconto.partite = archivio->partite(id);
     resoconto.fatti = archivio->fatti(id);
     const QDate oggi = orologio::oggi();
-    resoconto.daRipassare = ripasso::giro(resoconto.fatti, oggi, m_registro.lunghezzaRipasso());
+    resoconto.daRipassare =
+        ripasso::giro(resoconto.fatti, oggi, m_registro.lunghezzaRipasso(), archivio->mediana(id));
     // A class, not a family's one child: the players side by side on a page of their own.
     if (const QList<SchedaGiocatore> giocatori = archivio->giocatori(); giocatori.size() > 1) {
         resoconto.classe = giocatori;
         for (const SchedaGiocatore &g : giocatori)
-            resoconto.difficiliClasse.append(
-                inBreve(ripasso::giro(archivio->fatti(g.id), oggi, m_registro.lunghezzaRipasso())));
+            resoconto.difficiliClasse.append(inBreve(ripasso::giro(
+                archivio->fatti(g.id), oggi, m_registro.lunghezzaRipasso(), archivio->mediana(g.id))));
     }
     m_tipografia.stampaPagine(
         this, [&resoconto](QPrinter &stampante) { return resoconto::disegna(stampante, resoconto); });
