@@ -115,8 +115,9 @@ std::bitset<100> vecchioGiro(const std::array<QList<std::pair<qint64, int>>, Fat
     return b;
 }
 
+/// She plays until she knows every fact, or for \a giorni days when given.
 Esito gioca(const Bambina &bambina, Strategia strategia, quint32 seme, const QString &file,
-            const QDateTime &primo = QDateTime(QDate(2026, 12, 1), QTime(16, 0)), int giorni = MassimoDomande)
+            const QDateTime &primo = QDateTime(QDate(2026, 12, 1), QTime(16, 0)), int giorni = 0)
 {
     QRandomGenerator caso(seme);
     // The hidden knowledge: askings each weak fact still needs.
@@ -141,10 +142,10 @@ Esito gioca(const Bambina &bambina, Strategia strategia, quint32 seme, const QSt
     const auto sconosciuti = [&] {
         return std::count_if(daImparare.begin(), daImparare.end(), [](int n) { return n > 0; });
     };
-    while (domande < MassimoDomande && giri < giorni * GiriAlGiorno) {
-        if (sconosciuti() == 0) {
+    while (domande < MassimoDomande && (giorni == 0 || giri < giorni * GiriAlGiorno)) {
+        if (sconosciuti() == 0 && esito.domande < 0) {
             esito.domande = domande;
-            break;
+            if (giorni == 0) break;
         }
         const QDateTime inizio = primo.addDays(giri / GiriAlGiorno).addSecs(600 * (giri % GiriAlGiorno));
         const QDate oggi = inizio.date();

@@ -19,7 +19,7 @@ qint64 mediana(const QList<int> &ritmo)
 EsitoDomanda esito(const Chiesta &chiesta, qint64 mediana)
 {
     if (chiesta.millisecondi < 0 || chiesta.sbagliate > 0) return EsitoDomanda::Sbagliata;
-    if (mediana == 0 || chiesta.millisecondi > FattoreLento * mediana) return EsitoDomanda::Lenta;
+    if (mediana > 0 && chiesta.millisecondi > FattoreLento * mediana) return EsitoDomanda::Lenta;
     return EsitoDomanda::Fluente;
 }
 

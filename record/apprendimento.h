@@ -24,9 +24,8 @@ enum class Stato {
 constexpr double FattoreLento = 2.0;
 /// The child's pace: her last right-first-time answers, whatever the fact.
 constexpr int TempiRitmo = 31;
-/// Fewer right-first-time answers than this say nothing about her pace, so nothing is fluent yet: a right
-/// answer then counts as slow and its fact comes back once her pace is known. Taken as fluent, a weak fact
-/// answered slowly at the very start would hide among the known ones until all of them were asked again.
+/// Fewer right-first-time answers than this say nothing about her pace: nothing is slow yet (the round's
+/// choice judges such answers again against her pace once it is known: see lentaOra).
 constexpr int MinimoRitmo = 5;
 /// A fact's usual time: the median of its last right answers.
 constexpr int TempiFatto = 5;

@@ -10,7 +10,7 @@
 /// How one asking went.
 enum class EsitoDomanda {
     Fluente,   ///< right at the first try, and not slow for this child
-    Lenta,     ///< right at the first try, but slow for this child (or before her pace is known)
+    Lenta,     ///< right at the first try, but slow for this child
     Sbagliata, ///< a wrong answer typed, or the question left
 };
 

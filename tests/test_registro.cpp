@@ -245,7 +245,7 @@ void TestRegistro::partiteSulTabellone()
         p.banco.rispondi();
         p.banco.rispondi();
         p.banco->cmdStop_Click();
-        // Two more facts, answered before her pace is known.
+        // Two more facts, right once: not yet twice.
         QCOMPARE(p.banco->lblRipasso->text(), QStringLiteral("Oggi: 3 da ripassare"));
 
         // A game still running when the program ends.
@@ -1058,8 +1058,8 @@ void TestRegistro::statiDelFatto_data()
     QTest::newRow("lenta per lei") << QStringLiteral("0:900 0:2100") << qint64(1000) << 0 << DaImparare << -1;
     QTest::newRow("non lenta per chi va piano")
         << QStringLiteral("0:3900 0:3900") << qint64(2000) << 0 << Sicura << 1;
-    QTest::newRow("senza mediana niente è ancora fluente")
-        << QStringLiteral("0:900 0:900") << qint64(0) << 0 << DaImparare << -1;
+    QTest::newRow("senza mediana nulla è lento")
+        << QStringLiteral("0:9000 0:9000") << qint64(0) << 0 << Sicura << 1;
     QTest::newRow("il giorno del ripasso")
         << QStringLiteral("0:900 0:900") << qint64(1000) << 1 << DaRipassare << 1;
     QTest::newRow("ripasso in anticipo non conta")
