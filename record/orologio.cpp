@@ -19,10 +19,11 @@ qint64 scarto()
     const QMutexLocker chiave(&guardia);
     if (valore != letto) {
         letto = valore;
-        QDateTime voluto = QDateTime::fromString(QString::fromLatin1(valore), Qt::ISODate);
-        if (!voluto.isValid()) // a day alone: the time of day stays the computer's
-            voluto =
-                QDateTime(QDate::fromString(QString::fromLatin1(valore), Qt::ISODate), QTime::currentTime());
+        const QString testo = QString::fromLatin1(valore);
+        // A day alone: the time of day stays the computer's.
+        const QDateTime voluto = testo.contains(u'T')
+                                     ? QDateTime::fromString(testo, Qt::ISODate)
+                                     : QDateTime(QDate::fromString(testo, Qt::ISODate), QTime::currentTime());
         ms = voluto.isValid() ? QDateTime::currentDateTime().msecsTo(voluto) : 0;
     }
     return ms;
