@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // How fast practice teaches: a scripted child with hidden knowledge plays through the record, four ways.
 #include "record/archivio.h"
+#include "record/orologio.h"
 #include "record/ripasso.h"
 #include "recordwindow/mappafatti.h"
 
@@ -34,7 +35,7 @@ struct Bambina
     bool fortunata; ///< her weak facts come out right and quick the first time
 };
 
-enum class Strategia { Partite, RipassaVecchio, RipassaNuovo, RipassaCorto, Oracolo };
+enum class Strategia { Partite, RipassaVecchio, RipassaNuovo, RipassaCorto, SoloRisposte, Oracolo };
 /// The short rounds a settings file may ask for (ripasso=N).
 constexpr int LunghezzaCorta = 5;
 
@@ -49,6 +50,8 @@ const char *nomeStrategia(Strategia s)
         return "new Ripassa";
     case Strategia::RipassaCorto:
         return "new, ripasso=5";
+    case Strategia::SoloRisposte:
+        return "answers only";
     case Strategia::Oracolo:
         return "oracle";
     }
@@ -62,6 +65,24 @@ struct Esito
     double precisione = 0; ///< mean share of unknown facts per round
     int diFila = 0;        ///< most rounds in a row a known fact was offered as hard
 };
+
+/// The least any rule can ask that knows only what the answers showed, not what she knows: the facts
+/// last answered wrong or slow (also slow for her pace \a mediana now; the longest waiting first), then
+/// those asked only once, never a fact asked again to confirm it or mixed in, and rounds left short
+/// rather than filled.
+std::bitset<100> soloRisposte(const QList<SchedaFatto> &fatti, qint64 mediana)
+{
+    QList<SchedaFatto> male, unaVolta;
+    for (const SchedaFatto &f : fatti) {
+        if (f.ultimoEsito != EsitoDomanda::Fluente || apprendimento::lentaOra(f, mediana))
+            male.append(f);
+        else if (f.chiesta == 1)
+            unaVolta.append(f);
+    }
+    std::stable_sort(male.begin(), male.end(),
+                     [](const SchedaFatto &a, const SchedaFatto &b) { return a.ultima < b.ultima; });
+    return ripasso::celle((male + unaVolta).mid(0, ripasso::LunghezzaPredefinita));
+}
 
 /// The old rule, for comparison: facts wrong in their last three askings (most often wrong first, ten at
 /// most), else the five slowest on average over their last twenty.
@@ -94,8 +115,9 @@ std::bitset<100> vecchioGiro(const std::array<QList<std::pair<qint64, int>>, Fat
     return b;
 }
 
+/// She plays until she knows every fact, or for \a giorni days when given.
 Esito gioca(const Bambina &bambina, Strategia strategia, quint32 seme, const QString &file,
-            const QDateTime &primo = QDateTime(QDate(2026, 12, 1), QTime(16, 0)), int giorni = MassimoDomande)
+            const QDateTime &primo = QDateTime(QDate(2026, 12, 1), QTime(16, 0)), int giorni = 0)
 {
     QRandomGenerator caso(seme);
     // The hidden knowledge: askings each weak fact still needs.
@@ -120,10 +142,10 @@ Esito gioca(const Bambina &bambina, Strategia strategia, quint32 seme, const QSt
     const auto sconosciuti = [&] {
         return std::count_if(daImparare.begin(), daImparare.end(), [](int n) { return n > 0; });
     };
-    while (domande < MassimoDomande && giri < giorni * GiriAlGiorno) {
-        if (sconosciuti() == 0) {
+    while (domande < MassimoDomande && (giorni == 0 || giri < giorni * GiriAlGiorno)) {
+        if (sconosciuti() == 0 && esito.domande < 0) {
             esito.domande = domande;
-            break;
+            if (giorni == 0) break;
         }
         const QDateTime inizio = primo.addDays(giri / GiriAlGiorno).addSecs(600 * (giri % GiriAlGiorno));
         const QDate oggi = inizio.date();
@@ -136,6 +158,9 @@ Esito gioca(const Bambina &bambina, Strategia strategia, quint32 seme, const QSt
             for (int k = 0, n = 0; k < Fatti && n < ripasso::LunghezzaPredefinita; ++k)
                 if (daImparare[k] > 0) giro.set(k), ++n;
             comeDifficili = giro;
+        } else if (strategia == Strategia::SoloRisposte) {
+            giro = comeDifficili = soloRisposte(archivio.fatti(id), archivio.mediana(id));
+            if (giro.none()) giro.set();
         } else if (strategia == Strategia::RipassaVecchio) {
             giro = comeDifficili = vecchioGiro(storia);
             if (giro.none()) giro.set();
@@ -143,7 +168,7 @@ Esito gioca(const Bambina &bambina, Strategia strategia, quint32 seme, const QSt
             const QList<SchedaFatto> fatti = archivio.fatti(id);
             const int lunghezza =
                 strategia == Strategia::RipassaCorto ? LunghezzaCorta : ripasso::LunghezzaPredefinita;
-            for (const SchedaFatto &f : ripasso::giro(fatti, oggi, lunghezza)) {
+            for (const SchedaFatto &f : ripasso::giro(fatti, oggi, lunghezza, archivio.mediana(id))) {
                 giro.set(f.cella());
                 if (apprendimento::stato(f, oggi) != apprendimento::Stato::Sicura)
                     comeDifficili.set(f.cella());
@@ -210,7 +235,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     // --settimana FILE: only a week of that child's play with the new Ripassa, up to yesterday, for a look.
     if (const qsizetype i = app.arguments().indexOf(QStringLiteral("--settimana")); i > 0) {
-        const QDateTime primo(QDate::currentDate().addDays(-7), QTime(16, 0));
+        const QDateTime primo(orologio::oggi().addDays(-7), QTime(16, 0));
         gioca(Bambina{"typical", 2500, 0.5, false}, Strategia::RipassaNuovo, 1, app.arguments().value(i + 1),
               primo, 7);
         return 0;
@@ -227,7 +252,7 @@ int main(int argc, char *argv[])
     for (const Bambina &b : bambine) {
         std::map<Strategia, double> media;
         for (Strategia s : {Strategia::Partite, Strategia::RipassaVecchio, Strategia::RipassaNuovo,
-                            Strategia::RipassaCorto, Strategia::Oracolo}) {
+                            Strategia::RipassaCorto, Strategia::SoloRisposte, Strategia::Oracolo}) {
             double domande = 0, quota = 0, precisione = 0;
             int diFila = 0, finite = 0;
             for (quint32 seme = 1; seme <= Semi; ++seme) {
@@ -277,7 +302,8 @@ int main(int argc, char *argv[])
         t.start();
         const QList<SchedaFatto> fatti = a.fatti(1);
         mappa.mostra(fatti);
-        const QList<SchedaFatto> giro = ripasso::giro(fatti, QDate::currentDate());
+        const QList<SchedaFatto> giro =
+            ripasso::giro(fatti, orologio::oggi(), ripasso::LunghezzaPredefinita, a.mediana(1));
         tempi.append(t.nsecsElapsed());
         if (fatti.size() != Fatti) qFatal("map of %lld facts", fatti.size());
     }

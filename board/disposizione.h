@@ -62,5 +62,7 @@ constexpr Posto txtErrori{1440, 120, 615, 375};
 constexpr Posto lblTitolo{780, 5820, 5955, 615};
 constexpr Posto lblAutore{720, 5580, 1575, 255};
 constexpr Posto lblVersione{5820, 5580, 975, 255};
+/// Between the credits: the word on today's practice, shown only when there is some.
+constexpr Posto lblRipasso{2355, 5580, 3405, 255};
 
 } // namespace disposizione

@@ -243,6 +243,11 @@ void FrmNumerella::costruisci()
     lblVersione = posa(etichetta(this, tr("Versione %1").arg(QStringLiteral(NUMERELLA_VERSIONE)),
                                  fontComic(8.25), Qt::AlignLeft | Qt::AlignTop, Blu),
                        "lblVersione", lay::lblVersione);
+    lblRipasso = posa(
+        etichetta(this, QString(), fontComic(9, Peso::Grassetto), Qt::AlignHCenter | Qt::AlignTop, Rosso),
+        "lblRipasso", lay::lblRipasso);
+    lblRipasso->impostaAdattamento(Etichetta::Adattamento::Restringi);
+    lblRipasso->hide();
 
     mano = posa(new Figura(immagini::svg(QStringLiteral("mano"), misura(lay::mano)), this), "mano", lay::mano,
                 //: The pointing hand over the column numbers.
@@ -285,7 +290,8 @@ void FrmNumerella::ordinaStrati()
         dalBasso.push_back(Label1[n]);
     for (int n = 0; n < 10; ++n)
         dalBasso.push_back(Label2[n]);
-    dalBasso.insert(dalBasso.end(), {lblTitolo, lblAutore, lblVersione, Command1, cmdStop, Frame1});
+    dalBasso.insert(dalBasso.end(),
+                    {lblTitolo, lblAutore, lblVersione, lblRipasso, Command1, cmdStop, Frame1});
     for (int k = 0; k <= 9; ++k)
         dalBasso.push_back(txtRisultato[k]);
     dalBasso.push_back(cmdEnd);

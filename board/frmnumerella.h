@@ -67,6 +67,8 @@ public:
     void primaDiAvviare(std::function<bool()> domanda) { m_primaDiAvviare = std::move(domanda); }
     /// The player, shown in the caption and, in full screen where there is no caption, in the title.
     void mostraGiocatore(const QString &nome);
+    /// The player has \a quanti facts to practise today: said under the grid, nothing when none.
+    void mostraRipasso(int quanti);
 
 protected:
     // The controls and handlers are the board's own; tests reach them through a subclass.
@@ -129,6 +131,7 @@ protected:
     Contatore *TxtMin = nullptr, *TxtSec = nullptr, *txtErrori = nullptr;
     Etichetta *Label3 = nullptr, *Label4 = nullptr, *Label5 = nullptr;
     Etichetta *lblTitolo = nullptr, *lblAutore = nullptr, *lblVersione = nullptr;
+    Etichetta *lblRipasso = nullptr; ///< "Oggi: 6 da ripassare", hidden when nothing is
     Figura *mano = nullptr;
     QTimer *Timer1 = nullptr, *TmrTimer = nullptr;
     qint16 FaseLampeggio = 0;

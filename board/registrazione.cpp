@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QPointer>
+#include <QWindow>
 #include <memory>
 
 namespace {
@@ -68,6 +69,14 @@ void registra(FrmNumerella &finestra, Registro &registro, Tipografia &tipografia
     QObject::connect(
         &giocatore, &Giocatore::cambiato, &finestra,
         [&finestra, &tipografia](const QString &nome) { mostraGiocatore(finestra, tipografia, nome); });
+
+    // Today's practice under the grid; also once the board is back from the record window, where games
+    // and players may have been removed.
+    QObject::connect(&registro, &Registro::daRipassare, &finestra, &FrmNumerella::mostraRipasso);
+    QObject::connect(qApp, &QGuiApplication::focusWindowChanged, &finestra,
+                     [&finestra, &registro](QWindow *w) {
+                         if (w && w == finestra.windowHandle()) registro.contaRipasso();
+                     });
 
     // Ctrl+R: one record window over the board, read afresh and at the board's scale each time.
     auto finestraRegistro = std::make_shared<QPointer<FrmRegistro>>();

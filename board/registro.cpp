@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the board offers the record: Ctrl+R for its window, and a game of chosen cells only.
 #include "board/frmnumerella.h"
+#include "widgets/accessibilita.h"
 #include "widgets/aspetto.h"
 
 #include <QApplication>
@@ -53,6 +54,17 @@ bool FrmNumerella::chiediDiLasciare()
     domanda.setAccessibleDescription(domanda.text());
     domanda.exec();
     return domanda.clickedButton() != continua;
+}
+
+void FrmNumerella::mostraRipasso(int quanti)
+{
+    //: Under the grid, for the child: facts to learn or review today.
+    lblRipasso->setText(tr("Oggi: %n da ripassare", nullptr, quanti));
+    lblRipasso->setAccessibleName(lblRipasso->text());
+    //: How to reach the practice round from the board.
+    lblRipasso->setToolTip(tr("Ctrl+R apre il registro: lì c'è il pulsante Ripassa"));
+    accessibilita::impostaDescrizione(lblRipasso, lblRipasso->toolTip());
+    lblRipasso->setVisible(quanti > 0);
 }
 
 bool FrmNumerella::ripassa(const std::bitset<100> &celle, Partenza partenza)

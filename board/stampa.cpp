@@ -20,7 +20,11 @@ void FrmNumerella::cmdStampa_Click()
     // before each page is drawn, so no page ever shows a factor.
     nascondiIntestazioni();
     m_tipografia.primaDiOgniPagina([this] { nascondiIntestazioni(); });
+    // Today's practice is a word for the screen, not part of the finished table.
+    const bool ripasso = !lblRipasso->isHidden();
+    lblRipasso->hide();
     m_tipografia.stampa(this);
+    lblRipasso->setVisible(ripasso);
     m_tipografia.primaDiOgniPagina({});
     mostraIntestazioni();
 }

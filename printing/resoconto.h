@@ -3,6 +3,7 @@
 #pragma once
 
 #include "record/apprendimento.h"
+#include "record/orologio.h"
 #include "record/schedafatto.h"
 #include "record/schedagiocatore.h"
 #include "record/schedapartita.h"
@@ -23,7 +24,7 @@ struct Resoconto
     //: The period of the printed report's games: all of them.
     QString periodo =
         QCoreApplication::translate("resoconto", "tutto il registro"); ///< the games' period, in words
-    QDate oggi = QDate::currentDate();
+    QDate oggi = orologio::oggi();
     QList<SchedaPartita> partite;
     QList<SchedaFatto> fatti;
     QList<SchedaFatto> daRipassare; ///< the facts to practise, the hardest first

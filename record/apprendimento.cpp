@@ -24,6 +24,11 @@ EsitoDomanda esito(const Chiesta &chiesta, qint64 mediana)
     return EsitoDomanda::Fluente;
 }
 
+bool lentaOra(const SchedaFatto &fatto, qint64 mediana)
+{
+    return mediana > 0 && !fatto.tempi.isEmpty() && fatto.tempi.last() > FattoreLento * mediana;
+}
+
 void aggiorna(SchedaFatto &fatto, const Chiesta &chiesta, qint64 mediana)
 {
     const EsitoDomanda e = esito(chiesta, mediana);

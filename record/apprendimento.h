@@ -24,7 +24,8 @@ enum class Stato {
 constexpr double FattoreLento = 2.0;
 /// The child's pace: her last right-first-time answers, whatever the fact.
 constexpr int TempiRitmo = 31;
-/// Fewer right-first-time answers than this say nothing about her pace: nothing is slow yet.
+/// Fewer right-first-time answers than this say nothing about her pace: nothing is slow yet (the round's
+/// choice judges such answers again against her pace once it is known: see lentaOra).
 constexpr int MinimoRitmo = 5;
 /// A fact's usual time: the median of its last right answers.
 constexpr int TempiFatto = 5;
@@ -43,6 +44,8 @@ struct Chiesta
 qint64 mediana(const QList<int> &ritmo);
 /// How \a chiesta went for a child whose median is \a mediana (0: none yet).
 EsitoDomanda esito(const Chiesta &chiesta, qint64 mediana);
+/// Whether the last right answer to \a fatto is slow for a child whose median is now \a mediana.
+bool lentaOra(const SchedaFatto &fatto, qint64 mediana);
 /// \a fatto after \a chiesta.
 void aggiorna(SchedaFatto &fatto, const Chiesta &chiesta, qint64 mediana);
 /// The child's pace after \a chiesta of a fact that stood as \a prima: a right-first-time answer

@@ -130,6 +130,9 @@ public:
     QList<SchedaFatto> fatti(qint64 giocatore, const QDateTime &dal = {});
     /// The same, worked out from every answer kept (since \a dal): what the summary must always equal.
     QList<SchedaFatto> fattiDalleDomande(qint64 giocatore, const QDateTime &dal = {});
+    /// The player's pace now: the median of her last right-first-time answers in milliseconds, 0 while
+    /// they are too few (see apprendimento::mediana).
+    qint64 mediana(qint64 giocatore);
     /// Every player's facts, players by name.
     bool perOgniFatto(const std::function<void(const QString &, const SchedaFatto &)> &f);
 
@@ -157,6 +160,8 @@ private:
     /// Writes \a fatto of \a giocatore, and her pace \a ritmo.
     bool scriviFatto(qint64 giocatore, const SchedaFatto &fatto);
     bool scriviRitmo(qint64 giocatore, const QList<int> &ritmo);
+    /// Reads her pace as kept beside the summary; false when the file refused.
+    bool leggiRitmo(qint64 giocatore, QList<int> &ritmo);
     bool apriFile(int fino);
     /// Whether the file is one of ours, from its header alone (and, for files older than the mark,
     /// its tables read without touching it).

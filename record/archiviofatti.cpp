@@ -175,6 +175,28 @@ bool Archivio::scriviRitmo(qint64 giocatore, const QList<int> &ritmo)
                   {giocatore, apprendimento::testoTempi(ritmo)});
 }
 
+bool Archivio::leggiRitmo(qint64 giocatore, QList<int> &ritmo)
+{
+    QSqlQuery q(m_db);
+    q.prepare(QStringLiteral("SELECT tempi FROM ritmo WHERE giocatore = ?"));
+    q.addBindValue(giocatore);
+    if (!esegui(q)) return false;
+    ritmo = q.next() ? apprendimento::tempiDa(q.value(0).toString()) : QList<int>();
+    return true;
+}
+
+qint64 Archivio::mediana(qint64 giocatore)
+{
+    QList<SchedaFatto> fatti;
+    QList<int> ritmo;
+    // The school's server keeps the answers only.
+    if (!m_classe.isEmpty())
+        ripercorri(giocatore, fatti, ritmo);
+    else
+        leggiRitmo(giocatore, ritmo);
+    return apprendimento::mediana(ritmo);
+}
+
 bool Archivio::aggiornaFatto(qint64 partita, int cella, qint64 millisecondi, int sbagliate)
 {
     if (partita != m_partitaFatti) {
@@ -191,11 +213,7 @@ bool Archivio::aggiornaFatto(qint64 partita, int cella, qint64 millisecondi, int
     f.riga = cella / 10 + 1;
     f.colonna = cella % 10 + 1;
     {
-        QSqlQuery q(m_db);
-        q.prepare(QStringLiteral("SELECT tempi FROM ritmo WHERE giocatore = ?"));
-        q.addBindValue(m_giocatoreFatti);
-        if (!esegui(q)) return false;
-        if (q.next()) ritmo = apprendimento::tempiDa(q.value(0).toString());
+        if (!leggiRitmo(m_giocatoreFatti, ritmo)) return false;
         QSqlQuery r(m_db);
         r.prepare(QStringLiteral("SELECT %1 FROM fatti WHERE giocatore = ? AND riga = ? AND colonna = ?")
                       .arg(ColonneFatto));

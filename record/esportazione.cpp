@@ -4,6 +4,7 @@
 
 #include "record/apprendimento.h"
 #include "record/archivio.h"
+#include "record/orologio.h"
 
 #include <QCoreApplication>
 #include <QSaveFile>
@@ -97,7 +98,7 @@ bool Esportazione::risposte(Archivio &archivio, const QString &file, QString &er
 
 bool Esportazione::fatti(Archivio &archivio, const QString &file, QString &errore, const Csv &csv)
 {
-    const QDate oggi = QDate::currentDate();
+    const QDate oggi = orologio::oggi();
     return scrivi(
         file, csv,
         {QStringLiteral("giocatore"), QStringLiteral("riga"), QStringLiteral("colonna"),

@@ -2,7 +2,9 @@
 // The record kept as games happen: each event of the board written at once, failures told once.
 #include "record/registro.h"
 
+#include "record/apprendimento.h"
 #include "record/giocatore.h"
+#include "record/orologio.h"
 #include "record/ripasso.h"
 #include "schoolserver/letturaclasse.h"
 #include "schoolserver/spedizione.h"
@@ -12,6 +14,7 @@
 #include <QSqlQuery>
 #include <QStandardPaths>
 #include <QUuid>
+#include <limits>
 #include <utility>
 
 QString Registro::perche(Guasto guasto, const Archivio &archivio)
@@ -89,6 +92,10 @@ Registro::Registro(Giocatore &giocatore, const QString &percorso, QObject *paren
     m_riordino.setMaxThreadCount(1);
     m_riprova.setSingleShot(true);
     connect(&m_riprova, &QTimer::timeout, this, &Registro::scriviInAttesa);
+    m_mezzanotte.setSingleShot(true);
+    connect(&m_mezzanotte, &QTimer::timeout, this, &Registro::contaRipasso);
+    connect(this, &Registro::partitaChiusa, this, &Registro::contaRipasso);
+    connect(&m_giocatore, &Giocatore::cambiato, this, &Registro::contaRipasso);
 }
 
 Registro::~Registro()
@@ -143,6 +150,7 @@ void Registro::apri()
                    .arg(perche(m_archivio->guasto(), *m_archivio)));
     }
     avvisaSeServe();
+    contaRipasso();
 }
 
 void Registro::controlla()
@@ -195,7 +203,28 @@ QList<SchedaFatto> Registro::giro()
     Archivio *a = archivio();
     const qint64 id = a ? a->giocatore(m_giocatore.nomeRegistro()) : 0;
     return id == 0 ? QList<SchedaFatto>()
-                   : ripasso::giro(a->fatti(id), QDate::currentDate(), m_lunghezzaRipasso);
+                   : ripasso::giro(a->fatti(id), orologio::oggi(), m_lunghezzaRipasso, a->mediana(id));
+}
+
+void Registro::contaRipasso()
+{
+    // A second past midnight, so that the new day has surely begun.
+    m_mezzanotte.start(
+        int(std::min<qint64>(orologio::finoADomani() + 1000, std::numeric_limits<int>::max())));
+    int quanti = 0;
+    // Never opens the file itself: at start-up its check may still be running.
+    if (m_provato && !m_guasto && !m_giocatore.nome().isEmpty()) {
+        const QDate oggi = orologio::oggi();
+        for (const SchedaGiocatore &g : m_archivio->giocatori()) {
+            if (g.nome != m_giocatore.nomeRegistro()) continue;
+            for (const SchedaFatto &f : m_archivio->fatti(g.id)) {
+                const apprendimento::Stato stato = apprendimento::stato(f, oggi);
+                quanti +=
+                    stato == apprendimento::Stato::DaImparare || stato == apprendimento::Stato::DaRipassare;
+            }
+        }
+    }
+    Q_EMIT daRipassare(quanti);
 }
 
 bool Registro::completaInCorso(SchedaPartita &partita) const
@@ -357,7 +386,7 @@ void Registro::partitaIniziata(const std::bitset<100> &inGioco)
     m_ordine = 0;
     m_inPausa = false;
     Scrittura s = nuova(Scrittura::Tipo::Inizio);
-    s.quando = QDateTime::currentDateTimeUtc();
+    s.quando = orologio::adessoUtc();
     s.inGioco = inGioco;
     accoda(std::move(s));
 }
@@ -443,7 +472,7 @@ void Registro::chiudi(FinePartita esito, int secondi, int errori)
 {
     if (m_uuid.isEmpty()) return;
     Scrittura s = nuova(Scrittura::Tipo::Chiusura);
-    s.quando = QDateTime::currentDateTimeUtc();
+    s.quando = orologio::adessoUtc();
     s.secondi = secondi;
     s.errori = errori;
     s.esatte = m_esatte;

@@ -62,6 +62,8 @@ public:
     /// Today's round of "Ripassa" for the current player (see ripasso::giro); none when the record is
     /// not kept or nothing is to be practised.
     QList<SchedaFatto> giro();
+    /// Tells daRipassare() again: the facts to practise today may have changed.
+    void contaRipasso();
     /// Facts in a round of "Ripassa".
     int lunghezzaRipasso() const { return m_lunghezzaRipasso; }
     void impostaLunghezzaRipasso(int lunghezza) { m_lunghezzaRipasso = lunghezza; }
@@ -94,6 +96,10 @@ Q_SIGNALS:
     void partitaChiusa();
     /// The player of the game on the board is being removed: the board stops the game.
     void partitaDaFermare();
+    /// The current player has \a quanti facts da imparare or da ripassare today; 0 for the guest and
+    /// while the record is not open. Told when the record opens, after each game, when the player
+    /// changes and when a new day begins.
+    void daRipassare(int quanti);
 
 private:
     /// One write for the file, kept in memory until the file takes it.
@@ -142,6 +148,7 @@ private:
     std::deque<Scrittura> m_inAttesa;
     QHash<QString, qint64> m_numeri; ///< the games' numbers in the file, by uuid, until they end
     QTimer m_riprova;
+    QTimer m_mezzanotte;                ///< a new day: reviews fall due
     Guasto m_intoppo = Guasto::Nessuno; ///< why the writes wait
     bool m_intoppoDetto = false;
 

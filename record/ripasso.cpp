@@ -10,10 +10,12 @@ namespace ripasso {
 
 namespace {
 
-/// How urgent the last asking makes a fact still to learn: wrong first, then slow.
-int urgenza(EsitoDomanda e)
+/// How urgent the last asking makes a fact still to learn: wrong first, then slow. A fluent answer
+/// slow for her pace now is slow too: it was judged while her pace was still settling (a first game
+/// that met her hard facts early), and taken as fluent it would wait behind every fact she knows.
+int urgenza(const SchedaFatto &f, qint64 mediana)
 {
-    switch (e) {
+    switch (f.ultimoEsito) {
     case EsitoDomanda::Sbagliata:
         return 0;
     case EsitoDomanda::Lenta:
@@ -21,12 +23,12 @@ int urgenza(EsitoDomanda e)
     case EsitoDomanda::Fluente:
         break;
     }
-    return 2;
+    return apprendimento::lentaOra(f, mediana) ? 1 : 2;
 }
 
 } // namespace
 
-QList<SchedaFatto> giro(const QList<SchedaFatto> &fatti, const QDate &oggi, int lunghezza)
+QList<SchedaFatto> giro(const QList<SchedaFatto> &fatti, const QDate &oggi, int lunghezza, qint64 mediana)
 {
     using apprendimento::Stato;
     QList<SchedaFatto> daImparare, daRipassare, sicure;
@@ -46,10 +48,11 @@ QList<SchedaFatto> giro(const QList<SchedaFatto> &fatti, const QDate &oggi, int 
         }
     }
     if (daImparare.isEmpty() && daRipassare.isEmpty()) return {};
-    std::stable_sort(daImparare.begin(), daImparare.end(), [](const SchedaFatto &a, const SchedaFatto &b) {
-        const int ua = urgenza(a.ultimoEsito), ub = urgenza(b.ultimoEsito);
-        return ua != ub ? ua < ub : a.ultima < b.ultima;
-    });
+    std::stable_sort(daImparare.begin(), daImparare.end(),
+                     [mediana](const SchedaFatto &a, const SchedaFatto &b) {
+                         const int ua = urgenza(a, mediana), ub = urgenza(b, mediana);
+                         return ua != ub ? ua < ub : a.ultima < b.ultima;
+                     });
     const auto primaIlRipasso = [](const SchedaFatto &a, const SchedaFatto &b) {
         return a.prossimoRipasso != b.prossimoRipasso ? a.prossimoRipasso < b.prossimoRipasso
                                                       : a.ultima < b.ultima;

@@ -19,9 +19,10 @@ constexpr int QuotaSicure = 4; // a quarter
 /// The round of \a lunghezza facts for the day \a oggi: the facts da imparare (wrong before slow, then
 /// the longest unasked first), then those da ripassare, then sicure ones (the nearest review first),
 /// at most a quarter while others wait. Never shorter than \a lunghezza while that many facts have
-/// been asked; empty when nothing is da imparare or da ripassare.
+/// been asked; empty when nothing is da imparare or da ripassare. \a mediana is the child's pace now
+/// (Archivio::mediana): a fact answered right once, but slowly for it, counts as slow.
 QList<SchedaFatto> giro(const QList<SchedaFatto> &fatti, const QDate &oggi,
-                        int lunghezza = LunghezzaPredefinita);
+                        int lunghezza = LunghezzaPredefinita, qint64 mediana = 0);
 /// Their cells.
 std::bitset<100> celle(const QList<SchedaFatto> &fatti);
 

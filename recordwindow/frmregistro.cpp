@@ -8,6 +8,7 @@
 #include "record/apprendimento.h"
 #include "record/esportazione.h"
 #include "record/giocatore.h"
+#include "record/orologio.h"
 #include "record/registro.h"
 #include "record/ripasso.h"
 #include "recordwindow/graficopartite.h"
@@ -539,7 +540,7 @@ void FrmRegistro::mostraGiocatore()
 {
     Archivio *archivio = m_vista;
     const qint64 id = m_idVista.value(cmbGiocatore->currentText());
-    const QDateTime dal = inizioPeriodo(periodo(), QDateTime::currentDateTime());
+    const QDateTime dal = inizioPeriodo(periodo(), orologio::adesso());
     QList<SchedaPartita> partite = archivio && id ? archivio->partite(id) : QList<SchedaPartita>();
     partite.removeIf([&dal](const SchedaPartita &p) { return dal.isValid() && p.inizio < dal; });
     // The game on the board so far: the file has its answers, but its sums only at its end.
@@ -562,7 +563,8 @@ void FrmRegistro::mostraGiocatore()
     lblAndamento->setText(grafico->frase());
     mostraNumeriAndamento();
     mappa->mostra(fatti);
-    m_giro = ripasso::giro(fatti, QDate::currentDate(), m_registro.lunghezzaRipasso());
+    m_giro = ripasso::giro(fatti, orologio::oggi(), m_registro.lunghezzaRipasso(),
+                           archivio && id ? archivio->mediana(id) : 0);
     lblDifficili->setText(paroleGiro(m_giro, fatti.isEmpty()));
     cmdRipassa->setEnabled(!fatti.isEmpty());
     cmdRinomina->setEnabled(m_idLocali.contains(cmbGiocatore->currentText()) &&
@@ -609,7 +611,7 @@ void FrmRegistro::riempiVistaGiocatori()
     m_giocatori->removeRows(0, m_giocatori->rowCount());
     Archivio *archivio = m_vista;
     if (!archivio) return;
-    const QDate oggi = QDate::currentDate();
+    const QDate oggi = orologio::oggi();
     for (const SchedaGiocatore &g : archivio->giocatori()) {
         // The same states as the map's, by the same rule.
         int sicure = 0, daRipassare = 0;
@@ -918,14 +920,15 @@ void FrmRegistro::stampa()
     resoconto.giocatore = cmbGiocatore->currentText();
     resoconto.partite = archivio->partite(id);
     resoconto.fatti = archivio->fatti(id);
-    const QDate oggi = QDate::currentDate();
-    resoconto.daRipassare = ripasso::giro(resoconto.fatti, oggi, m_registro.lunghezzaRipasso());
+    const QDate oggi = orologio::oggi();
+    resoconto.daRipassare =
+        ripasso::giro(resoconto.fatti, oggi, m_registro.lunghezzaRipasso(), archivio->mediana(id));
     // A class, not a family's one child: the players side by side on a page of their own.
     if (const QList<SchedaGiocatore> giocatori = archivio->giocatori(); giocatori.size() > 1) {
         resoconto.classe = giocatori;
         for (const SchedaGiocatore &g : giocatori)
-            resoconto.difficiliClasse.append(
-                inBreve(ripasso::giro(archivio->fatti(g.id), oggi, m_registro.lunghezzaRipasso())));
+            resoconto.difficiliClasse.append(inBreve(ripasso::giro(
+                archivio->fatti(g.id), oggi, m_registro.lunghezzaRipasso(), archivio->mediana(g.id))));
     }
     m_tipografia.stampaPagine(
         this, [&resoconto](QPrinter &stampante) { return resoconto::disegna(stampante, resoconto); });

@@ -2,6 +2,8 @@
 // The chart of a child's games over the days: seconds per answer and errors per 10 answers.
 #include "recordwindow/graficopartite.h"
 
+#include "record/orologio.h"
+
 #include <QCategoryAxis>
 #include <QChart>
 #include <QEvent>
@@ -58,7 +60,7 @@ GraficoPartite::GraficoPartite(QWidget *parent) : QChartView(parent)
 void GraficoPartite::mostra(const QList<SchedaPartita> &partite)
 {
     m_punti = andamento::punti(partite);
-    m_frase = andamento::frase(m_punti, QDate::currentDate(), QLocale());
+    m_frase = andamento::frase(m_punti, orologio::oggi(), QLocale());
     disegna();
 }
 

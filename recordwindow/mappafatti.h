@@ -3,6 +3,7 @@
 #pragma once
 
 #include "record/apprendimento.h"
+#include "record/orologio.h"
 
 #include <QColor>
 #include <QList>
@@ -20,7 +21,7 @@ public:
     explicit MappaFatti(QWidget *parent = nullptr);
 
     /// The facts of a child on the local day \a oggi.
-    void mostra(const QList<SchedaFatto> &fatti, const QDate &oggi = QDate::currentDate());
+    void mostra(const QList<SchedaFatto> &fatti, const QDate &oggi = orologio::oggi());
 
     // What draws a cell, here and on paper.
     static QColor colore(Stato stato);

@@ -56,6 +56,7 @@ public:
     using FrmNumerella::Label4;
     using FrmNumerella::Label5;
     using FrmNumerella::lblAutore;
+    using FrmNumerella::lblRipasso;
     using FrmNumerella::lblTitolo;
     using FrmNumerella::lblVersione;
     using FrmNumerella::mano;

@@ -7,6 +7,7 @@
 #include "record/apprendimento.h"
 #include "record/esportazione.h"
 #include "record/giocatore.h"
+#include "record/orologio.h"
 #include "record/registro.h"
 #include "record/ripasso.h"
 #include "recordwindow/frmchigioca.h"
@@ -245,6 +246,10 @@ void TestRegistro::partiteSulTabellone()
         p.banco->cmdRiprendi_Click();
         p.banco.rispondi();
         QCOMPARE(p.banco->momento(), Momento::Finita);
+        // Said under the grid once the game is over, and to a screen reader.
+        QVERIFY(!p.banco->lblRipasso->isHidden());
+        QCOMPARE(p.banco->lblRipasso->text(), QStringLiteral("Oggi: 1 da ripassare"));
+        QCOMPARE(p.banco->lblRipasso->accessibleName(), p.banco->lblRipasso->text());
 
         // A game of the table of 3, stopped after two answers.
         p.banco->Label1_MouseDown(9, Qt::RightButton); // every table back
@@ -254,6 +259,8 @@ void TestRegistro::partiteSulTabellone()
         p.banco.rispondi();
         p.banco.rispondi();
         p.banco->cmdStop_Click();
+        // Two more facts, right once: not yet twice.
+        QCOMPARE(p.banco->lblRipasso->text(), QStringLiteral("Oggi: 3 da ripassare"));
 
         // A game still running when the program ends.
         p.banco->cmdAvvio_Click();
@@ -293,15 +300,20 @@ void TestRegistro::partiteSulTabellone()
     // With no player chosen the games are the guest's; the chosen one is remembered between runs.
     QCOMPARE(Giocatore().nome(), QStringLiteral("Giulia"));
     {
+        // On a clock moved for trying a week in an afternoon.
+        qputenv(orologio::Variabile, "2030-01-02T10:00");
         Partite p(file);
         QCOMPARE(p.banco->windowTitle(), QStringLiteral("La Numerella"));
         QVERIFY(p.banco.tipografia.nomeProposto().isEmpty());
+        QVERIFY(p.banco->lblRipasso->isHidden()); // the guest's practice is nobody's
         p.banco->cmdAvvio_Click();
         p.banco.rispondi();
         p.banco->cmdStop_Click();
+        qunsetenv(orologio::Variabile);
     }
     QCOMPARE(archivio.giocatori().size(), 2);
     QCOMPARE(archivio.giocatori()[1].nome, QStringLiteral("Ospite"));
+    QCOMPARE(archivio.partite(archivio.giocatori()[1].id)[0].inizio.toLocalTime().date(), QDate(2030, 1, 2));
 
     // The real prompt offers the name selected: typing replaces it.
     Tipografia tipografia;
@@ -1108,60 +1120,83 @@ void TestRegistro::statiDelFatto()
 void TestRegistro::giroDelRipasso_data()
 {
     // Facts prepared in each state; then how many of each the round takes, in this order.
-    QTest::addColumn<QList<int>>("quanti"); // wrong, slow, due for review, sure
+    // Wrong, slow, due for review, sure, right once in 3 s, right once in 0.9 s.
+    QTest::addColumn<QList<int>>("quanti");
     QTest::addColumn<int>("lunghezza");
+    QTest::addColumn<qint64>("mediana"); // her pace now, 0 while too few answers say it
     QTest::addColumn<QList<int>>("presi");
-    QTest::newRow("niente da ripassare") << QList<int>{0, 0, 0, 30} << 10 << QList<int>{0, 0, 0, 0};
+    QTest::newRow("niente da ripassare")
+        << QList<int>{0, 0, 0, 30, 0, 0} << 10 << qint64(1000) << QList<int>{0, 0, 0, 0, 0, 0};
     QTest::newRow("un quarto di sicure mentre altre aspettano")
-        << QList<int>{12, 3, 0, 30} << 10 << QList<int>{8, 0, 0, 2};
-    QTest::newRow("sbagliate prima delle lente") << QList<int>{5, 5, 5, 0} << 10 << QList<int>{5, 5, 0, 0};
-    QTest::newRow("poi da ripassare") << QList<int>{3, 0, 10, 10} << 10 << QList<int>{3, 0, 5, 2};
+        << QList<int>{12, 3, 0, 30, 0, 0} << 10 << qint64(1000) << QList<int>{8, 0, 0, 2, 0, 0};
+    QTest::newRow("sbagliate prima delle lente")
+        << QList<int>{5, 5, 5, 0, 0, 0} << 10 << qint64(1000) << QList<int>{5, 5, 0, 0, 0, 0};
+    QTest::newRow("poi da ripassare")
+        << QList<int>{3, 0, 10, 10, 0, 0} << 10 << qint64(1000) << QList<int>{3, 0, 5, 2, 0, 0};
     QTest::newRow("nessuna aspetta: sicure fino alla lunghezza")
-        << QList<int>{2, 1, 1, 30} << 10 << QList<int>{2, 1, 1, 6};
-    QTest::newRow("poche sicure") << QList<int>{12, 0, 0, 1} << 10 << QList<int>{9, 0, 0, 1};
+        << QList<int>{2, 1, 1, 30, 0, 0} << 10 << qint64(1000) << QList<int>{2, 1, 1, 6, 0, 0};
+    QTest::newRow("poche sicure") << QList<int>{12, 0, 0, 1, 0, 0} << 10 << qint64(1000)
+                                  << QList<int>{9, 0, 0, 1, 0, 0};
     QTest::newRow("meno fatti chiesti della lunghezza")
-        << QList<int>{1, 0, 0, 2} << 10 << QList<int>{1, 0, 0, 2};
-    QTest::newRow("ripasso=4") << QList<int>{20, 0, 0, 20} << 4 << QList<int>{3, 0, 0, 1};
+        << QList<int>{1, 0, 0, 2, 0, 0} << 10 << qint64(1000) << QList<int>{1, 0, 0, 2, 0, 0};
+    QTest::newRow("ripasso=4") << QList<int>{20, 0, 0, 20, 0, 0} << 4 << qint64(1000)
+                               << QList<int>{3, 0, 0, 1, 0, 0};
+    // Right once, judged before her pace settled: slow for her pace now, so among the slow ones.
+    QTest::newRow("lenta per il ritmo di adesso")
+        << QList<int>{0, 2, 0, 0, 6, 6} << 10 << qint64(1000) << QList<int>{0, 2, 0, 0, 6, 2};
+    QTest::newRow("senza ritmo solo la più vecchia")
+        << QList<int>{0, 2, 0, 0, 6, 6} << 10 << qint64(0) << QList<int>{0, 2, 0, 0, 4, 4};
 }
 
 void TestRegistro::giroDelRipasso()
 {
     QFETCH(QList<int>, quanti);
     QFETCH(int, lunghezza);
+    QFETCH(qint64, mediana);
     QFETCH(QList<int>, presi);
     const QDate oggi = giornoDiProva(10).date();
     // Facts in every state, each kind's oldest last in the list: the round must still take them first.
     QList<SchedaFatto> fatti;
-    for (int tipo = 0; tipo < 4; ++tipo) {
+    for (int tipo = 0; tipo < 6; ++tipo) {
         for (int n = quanti[tipo] - 1; n >= 0; --n) {
             SchedaFatto f;
             f.riga = fatti.size() / 10 + 1;
             f.colonna = fatti.size() % 10 + 1;
-            f.chiesta = 3;
+            f.chiesta = tipo < 4 ? 3 : 1;
             f.ultima = giornoDiProva(n);
             f.ultimoEsito = tipo == 0   ? EsitoDomanda::Sbagliata
                             : tipo == 1 ? EsitoDomanda::Lenta
                                         : EsitoDomanda::Fluente;
-            f.passo = tipo < 2 ? 0 : 1;
+            f.passo = tipo == 2 || tipo == 3 ? 1 : 0;
+            f.fluentiDiFila = tipo >= 2 ? 1 : 0;
             if (tipo == 2) f.prossimoRipasso = oggi.addDays(-n);
             if (tipo == 3) f.prossimoRipasso = oggi.addDays(1 + n);
+            if (tipo >= 4) f.tempi = {tipo == 4 ? 3000 : 900};
             fatti.append(f);
         }
     }
     std::reverse(fatti.begin(), fatti.end()); // the record's order says nothing
-    const QList<SchedaFatto> giro = ripasso::giro(fatti, oggi, lunghezza);
-    QList<int> contati(4, 0);
-    int ultimoTipo = 0;
+    const QList<SchedaFatto> giro = ripasso::giro(fatti, oggi, lunghezza, mediana);
+    QList<int> contati(6, 0);
+    int ultimaUrgenza = 0;
     for (qsizetype i = 0; i < giro.size(); ++i) {
         const SchedaFatto &f = giro[i];
-        const int tipo = f.passo == 0 ? (f.ultimoEsito == EsitoDomanda::Sbagliata ? 0 : 1)
-                                      : (f.prossimoRipasso <= oggi ? 2 : 3);
-        QVERIFY2(tipo >= ultimoTipo, "the most urgent first");
+        const int tipo = f.passo > 0                                ? (f.prossimoRipasso <= oggi ? 2 : 3)
+                         : f.ultimoEsito == EsitoDomanda::Sbagliata ? 0
+                         : f.ultimoEsito == EsitoDomanda::Lenta     ? 1
+                         : f.tempi.value(0) > 1000                  ? 4
+                                                                    : 5;
+        // Wrong, slow (or slow for her pace now), right once, due, sure.
+        const int urgenza = tipo == 0                                 ? 0
+                            : tipo == 1 || (tipo == 4 && mediana > 0) ? 1
+                            : tipo >= 4                               ? 2
+                                                                      : tipo + 1;
+        QVERIFY2(urgenza >= ultimaUrgenza, "the most urgent first");
         // Within a kind, the oldest (the most overdue, the nearest review) first.
-        if (i > 0 && tipo == ultimoTipo && tipo < 2) QVERIFY(giro[i - 1].ultima <= f.ultima);
-        if (i > 0 && tipo == ultimoTipo && tipo >= 2)
+        if (i > 0 && urgenza == ultimaUrgenza && urgenza < 3) QVERIFY(giro[i - 1].ultima <= f.ultima);
+        if (i > 0 && urgenza == ultimaUrgenza && urgenza >= 3)
             QVERIFY(giro[i - 1].prossimoRipasso <= f.prossimoRipasso);
-        ultimoTipo = tipo;
+        ultimaUrgenza = urgenza;
         ++contati[tipo];
     }
     QCOMPARE(contati, presi);
