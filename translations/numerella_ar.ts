@@ -429,7 +429,7 @@ Vuoi lasciarla e ripassare?</source>
     </message>
     <message>
         <source>&amp;Giocatore:</source>
-        <translation>ال&amp;لاعب:</translation>
+        <translation>اللا&amp;عب:</translation>
     </message>
     <message>
         <source>Giocatore</source>
@@ -510,11 +510,11 @@ The chart&apos;s points as a table: when, what kind of game, its two numbers.</e
     </message>
     <message>
         <source>&amp;Partite</source>
-        <translation>الج&amp;ولات</translation>
+        <translation>الجو&amp;لات</translation>
     </message>
     <message>
         <source>Mostra anc&amp;he ripassi e partite fermate</source>
-        <translation>اعرض أيضًا المراجعات والجولات المو&amp;قوفة</translation>
+        <translation>اعر&amp;ض أيضًا المراجعات والجولات الموقوفة</translation>
     </message>
     <message>
         <source>Andamento in numeri</source>
@@ -522,7 +522,7 @@ The chart&apos;s points as a table: when, what kind of game, its two numbers.</e
     </message>
     <message>
         <source>&amp;Andamento</source>
-        <translation>التق&amp;دّم</translation>
+        <translation>التقدّ&amp;م</translation>
     </message>
     <message>
         <source>Fatto scelto</source>
@@ -530,7 +530,7 @@ The chart&apos;s points as a table: when, what kind of game, its two numbers.</e
     </message>
     <message>
         <source>&amp;Fatti</source>
-        <translation>ال&amp;عمليات</translation>
+        <translation>&amp;العمليات</translation>
     </message>
     <message>
         <source>Tutti i giocatori</source>
@@ -574,7 +574,7 @@ The chart&apos;s points as a table: when, what kind of game, its two numbers.</e
     </message>
     <message>
         <source>&amp;Esporta…</source>
-        <translation>ت&amp;صدير…</translation>
+        <translation>تصد&amp;ير…</translation>
     </message>
     <message>
         <source>&amp;Stampa…</source>
@@ -742,7 +742,7 @@ Vuoi fare una partita normale?</source>
     </message>
     <message>
         <source>&amp;File:</source>
-        <translation>ال&amp;ملف:</translation>
+        <translation>&amp;الملف:</translation>
     </message>
     <message>
         <source>S&amp;cegli…</source>
@@ -751,7 +751,7 @@ Vuoi fare una partita normale?</source>
     <message>
         <source>Per il &amp;foglio di calcolo: separatore &quot;%1&quot;, decimali con &quot;%2&quot;, date come 2026-12-07 10:15:03, UTF-8 con BOM</source>
         <extracomment>%1: the CSV separator, %2: the decimal sign of the language. The date shows the spreadsheet&apos;s format and stays as it is.</extracomment>
-        <translation>لبرنامج ال&amp;جداول: الفاصل &quot;%1&quot;، والكسور العشرية بـ &quot;%2&quot;، والتواريخ مثل 2026-12-07 10:15:03، وUTF-8 مع BOM</translation>
+        <translation>لبرنامج الجدا&amp;ول: الفاصل &quot;%1&quot;، والكسور العشرية بـ &quot;%2&quot;، والتواريخ مثل 2026-12-07 10:15:03، وUTF-8 مع BOM</translation>
     </message>
     <message>
         <source>&amp;Standard per i programmi (RFC 4180): separatore &quot;,&quot;, punto decimale, date ISO 8601</source>
