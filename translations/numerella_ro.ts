@@ -277,7 +277,7 @@
     <message>
         <source>minuti</source>
         <extracomment>Beside the stopwatch&apos;s minutes.</extracomment>
-        <translation>minute</translation>
+        <translation>min</translation>
     </message>
     <message>
         <source>Secondi</source>
@@ -287,7 +287,7 @@
     <message>
         <source>secondi</source>
         <extracomment>Beside the stopwatch&apos;s seconds.</extracomment>
-        <translation>secunde</translation>
+        <translation>sec</translation>
     </message>
     <message>
         <source>Errori</source>
