@@ -6,7 +6,7 @@
     <message>
         <source>esclusa</source>
         <extracomment>Told after a cell of a table left out of the game.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>مستبعدة</translation>
     </message>
 </context>
 <context>
@@ -14,62 +14,62 @@
     <message>
         <source>in %1 il valore di %2 contiene un punto e virgola, che non può avere</source>
         <extracomment>Why the school&apos;s server is not used, put into longer messages after &quot;perché&quot;; lower case and no final stop, as all the reasons here. %1: the settings file, %2: the key (server, classe, file-password: keep these words as they are).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>في %1 قيمة %2 فيها فاصلة منقوطة، ولا يجوز أن تكون فيها</translation>
     </message>
     <message>
         <source>l&apos;indirizzo del server in numerella.conf non va bene: %1</source>
         <extracomment>%1: what is wrong with the address, one of the lower-case reasons below. Keep &quot;numerella.conf&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>عنوان الخادم في numerella.conf غير صحيح: %1</translation>
     </message>
     <message>
         <source>deve cominciare con postgresql://</source>
         <extracomment>What is wrong with the server&apos;s address. Keep &quot;postgresql://&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>يجب أن يبدأ بـ postgresql://</translation>
     </message>
     <message>
         <source>non può contenere il punto e virgola</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يجوز أن يحتوي على فاصلة منقوطة</translation>
     </message>
     <message>
         <source>la password non va scritta nell&apos;indirizzo: mettila in ~/.pgpass o nel file indicato da file-password</source>
-        <translation type="unfinished"></translation>
+        <translation>لا تُكتب كلمة المرور في العنوان: ضعها في ~/.pgpass أو في الملف المحدد في file-password</translation>
     </message>
     <message>
         <source>&quot;%1&quot; non è un nome di server</source>
         <extracomment>%1: a piece of the server&apos;s address.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; ليس اسم خادم</translation>
     </message>
     <message>
         <source>&quot;%1&quot; non è un parametro di connessione</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; ليس معامل اتصال</translation>
     </message>
     <message>
         <source>manca il modulo di Qt per PostgreSQL (il pacchetto libqt6sql6-psql)</source>
-        <translation type="unfinished"></translation>
+        <translation>وحدة Qt الخاصة بـ PostgreSQL غير موجودة (الحزمة libqt6sql6-psql)</translation>
     </message>
     <message>
         <source>il file della password %1 è leggibile o scrivibile da tutti: va reso leggibile soltanto da root e da un gruppo (chmod 640)</source>
         <extracomment>%1: the password file&apos;s path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ملف كلمة المرور %1 يستطيع الجميع قراءته أو الكتابة فيه: يجب أن يقرأه root ومجموعة واحدة فقط (chmod 640)</translation>
     </message>
     <message>
         <source>il file della password %1 non si può leggere</source>
-        <translation type="unfinished"></translation>
+        <translation>تتعذّر قراءة ملف كلمة المرور %1</translation>
     </message>
     <message>
         <source>sul server %1 non c&apos;è il registro della Numerella (va preparato con numerella-server.sql)</source>
         <extracomment>%1: the server. Keep &quot;numerella-server.sql&quot;, the file an admin runs on it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>لا يوجد سجل La Numerella على الخادم %1 (يُجهَّز باستخدام numerella-server.sql)</translation>
     </message>
     <message>
         <source>il server %1 ha il registro della versione %2, ma questa Numerella usa la versione %3: va aggiornato il programma o il server</source>
         <extracomment>%1: the server, %2: its version of the record, %3: the version this program uses.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>على الخادم %1 سجل من الإصدار %2، لكن La Numerella هذه تستخدم الإصدار %3: يجب تحديث البرنامج أو الخادم</translation>
     </message>
     <message>
         <source>il server %1 non risponde o non accetta la connessione (%2)</source>
         <extracomment>%1: the server, %2: the server&apos;s or the network&apos;s own words.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>الخادم %1 لا يستجيب أو لا يقبل الاتصال (%2)</translation>
     </message>
 </context>
 <context>
@@ -77,17 +77,17 @@
     <message>
         <source>finita</source>
         <extracomment>How a game ended, in the games list&apos;s column &quot;Esito&quot; and on the printed report: every cell answered.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>انتهت</translation>
     </message>
     <message>
         <source>fermata</source>
         <extracomment>How a game ended: stopped by the child with Stop.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>أُوقفت</translation>
     </message>
     <message>
         <source>interrotta</source>
         <extracomment>How a game ended: cut off because the program was closed or died.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>انقطعت</translation>
     </message>
 </context>
 <context>
@@ -95,7 +95,7 @@
     <message>
         <source>Chi gioca?</source>
         <extracomment>Asked before the first game when several children share the computer; the title and the question.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>من يلعب؟</translation>
     </message>
 </context>
 <context>
@@ -103,310 +103,312 @@
     <message>
         <source> Completa la Numerella e avrai la possibilità di stamparla con il tuo nome.</source>
         <extracomment>One line of the instructions window; each line has a label of its own and about this length.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> أكمل La Numerella وستستطيع أن تطبعها باسمك.</translation>
     </message>
     <message>
         <source> Un cronometro, in alto a destra, misurerà il tempo impiegato.</source>
-        <translation type="unfinished"></translation>
+        <translation> ساعة الإيقاف، في الأعلى، ستقيس الوقت الذي تستغرقه.</translation>
     </message>
     <message>
         <source> Cliccando con il tasto sinistro del mouse sui numeri lampeggianti in alto, indicati</source>
         <extracomment>The sentence goes on in the next line.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> إذا نقرت بزر الفأرة الأيسر على الأعداد الوامضة في الأعلى، التي تشير إليها</translation>
     </message>
     <message>
         <source> da una mano, potrai escludere una o più tabelline dalla Numerella.</source>
-        <translation type="unfinished"></translation>
+        <translation> يد، تستطيع أن تستبعد جدولًا أو أكثر من La Numerella.</translation>
     </message>
     <message>
         <source> Per esempio cliccando sul 4, 6, 7 e 8 ti eserciterai solo sulle tabelline</source>
         <extracomment>The sentence goes on in the next line.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> مثلًا، إذا نقرت على 4 و6 و7 و8 فستتدرّب فقط على جداول</translation>
     </message>
     <message>
         <source> dell&apos;1, 2, 3, 5, 9 e 10</source>
-        <translation type="unfinished"></translation>
+        <translation> الأعداد 1 و2 و3 و5 و9 و10</translation>
     </message>
     <message>
         <source> Cliccando invece con il tasto destro del mouse escluderai la parte che sta a destra</source>
         <extracomment>The sentence goes on in the next line.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> أما إذا نقرت بزر الفأرة الأيمن فستستبعد الجزء الذي يأتي بعد</translation>
     </message>
     <message>
         <source> del numero scelto</source>
-        <translation type="unfinished"></translation>
+        <translation> العدد الذي اخترته</translation>
     </message>
     <message>
         <source> Per esempio cliccando sul 5 deciderai di esercitarti solo sulle tabelline dall&apos;1 al 5.</source>
-        <translation type="unfinished"></translation>
+        <translation> مثلًا، إذا نقرت على 5 فستتدرّب فقط على جداول الأعداد من 1 إلى 5.</translation>
     </message>
     <message>
         <source>   Buon lavoro da:</source>
         <extracomment>The signature at the end of the instructions goes on in the next two lines.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>   عملًا موفّقًا، من:</translation>
     </message>
     <message>
         <source>   gli sviluppatori della Numerella,</source>
-        <translation type="unfinished"></translation>
+        <translation>   مطوّري La Numerella،</translation>
     </message>
     <message>
         <source>   un programma libero (licenza GNU GPL 3 o successiva).</source>
-        <translation type="unfinished"></translation>
+        <translation>   وهي برنامج حرّ (رخصة GNU GPL 3 أو أحدث).</translation>
     </message>
     <message>
         <source>   Versione %1</source>
-        <translation type="unfinished"></translation>
+        <translation>   الإصدار %1</translation>
     </message>
     <message>
         <source>Info</source>
         <extracomment>The instructions window&apos;s title.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>معلومات</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>موافق</translation>
     </message>
 </context>
 <context>
     <name>FrmNumerella</name>
     <message>
         <source>Nessuna tabellina da fare: riprendine una con Alt e il suo numero.</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يوجد جدول للتدرّب: أعِد جدولًا بالضغط على Alt ورقمه.</translation>
     </message>
     <message>
         <source>La partita è già cominciata.</source>
-        <translation type="unfinished"></translation>
+        <translation>الجولة بدأت من قبل.</translation>
     </message>
     <message>
         <source>Nessuna partita da fermare.</source>
-        <translation type="unfinished"></translation>
+        <translation>لا توجد جولة لإيقافها.</translation>
     </message>
     <message>
         <source>Nessuna partita in corso. Ctrl+N per cominciare.</source>
-        <translation type="unfinished"></translation>
+        <translation>لا توجد جولة الآن. اضغط Ctrl+N لتبدأ.</translation>
     </message>
     <message>
         <source>Complimenti. Hai finito.</source>
-        <translation type="unfinished"></translation>
+        <translation>أحسنت! لقد انتهيت.</translation>
     </message>
     <message>
         <source>Alt+%1: escludi o riprendi la tabellina %2; Alt+Maiusc+%1: tieni le tabelline fino %3</source>
         <extracomment>%2 is &quot;del 7&quot; or &quot;dell&apos;8&quot;, %3 &quot;al 7&quot; or &quot;all&apos;8&quot;, as translated in the sentences (&quot;frasi&quot;); Maiusc is the Shift key.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Alt+%1: استبعد جدول %2 أو أعِده؛ Alt+Shift+%1: أبقِ الجداول حتى جدول %3</translation>
     </message>
     <message>
         <source>%1 per %2</source>
         <extracomment>A question on the board, as a screen reader says it: &quot;6 per 8&quot; is six times eight.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 في %2</translation>
     </message>
     <message>
         <source>Avvio</source>
         <extracomment>The button that starts a game.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ابدأ</translation>
     </message>
     <message>
         <source>Stop</source>
         <extracomment>The button that stops the game under way.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>توقف</translation>
     </message>
     <message>
         <source>Pausa</source>
         <extracomment>The button that pauses the game.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>إيقاف مؤقت</translation>
     </message>
     <message>
         <source>Riprendi</source>
         <extracomment>The button that resumes the paused game.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>متابعة</translation>
     </message>
     <message>
         <source>Info</source>
         <extracomment>The button that opens the instructions.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>معلومات</translation>
     </message>
     <message>
         <source>Stampa</source>
         <extracomment>The button that prints the finished table.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>اطبع</translation>
     </message>
     <message>
         <source>Esci</source>
         <extracomment>The button that ends the program.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>خروج</translation>
     </message>
     <message>
         <source>Silenzio</source>
         <extracomment>The sound switch, as a screen reader names it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>كتم الصوت</translation>
     </message>
     <message>
         <source>Ctrl+P o il tasto Pausa</source>
         <extracomment>The keys of Pause and Resume, told after their names.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+P أو مفتاح Pause</translation>
     </message>
     <message>
         <source>Tastierino numerico</source>
         <extracomment>The caption of the on-screen keypad&apos;s frame.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>لوحة الأرقام</translation>
     </message>
     <message>
         <source>Tasto %1</source>
         <extracomment>A key of the on-screen keypad, e.g. &quot;Tasto 7&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>المفتاح %1</translation>
     </message>
     <message>
         <source>Cancella</source>
         <extracomment>The keypad&apos;s erase key.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>امسح</translation>
     </message>
     <message>
         <source>OK</source>
         <extracomment>The keypad&apos;s key that gives the answer.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>موافق</translation>
     </message>
     <message>
         <source>Cronometro</source>
         <extracomment>The stopwatch&apos;s frame.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ساعة الإيقاف</translation>
     </message>
     <message>
         <source>Minuti</source>
         <extracomment>The stopwatch&apos;s minutes, as a screen reader names them.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>الدقائق</translation>
     </message>
     <message>
         <source>minuti</source>
         <extracomment>Beside the stopwatch&apos;s minutes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>دقائق</translation>
     </message>
     <message>
         <source>Secondi</source>
         <extracomment>The stopwatch&apos;s seconds, as a screen reader names them.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>الثواني</translation>
     </message>
     <message>
         <source>secondi</source>
         <extracomment>Beside the stopwatch&apos;s seconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ثوانٍ</translation>
     </message>
     <message>
         <source>Errori</source>
         <extracomment>The errors counter&apos;s heading.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>الأخطاء</translation>
     </message>
     <message>
         <source>Ctrl+T dice il tempo e gli errori</source>
         <extracomment>The keys of the stopwatch and the errors counter, told after their names.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+T يقول الوقت والأخطاء</translation>
     </message>
     <message>
         <source>Ctrl+N: nuova partita; Ctrl+P: pausa e riprendi; Ctrl+S: stop; Ctrl+T: tempo ed errori; Alt+numero: escludi o riprendi una tabellina; F11: schermo intero</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+N: جولة جديدة؛ Ctrl+P: إيقاف مؤقت ومتابعة؛ Ctrl+S: توقف؛ Ctrl+T: الوقت والأخطاء؛ Alt+رقم: استبعد جدولًا أو أعِده؛ F11: ملء الشاشة</translation>
     </message>
     <message>
         <source>Software libero, GPL</source>
         <extracomment>A small line under the title: the program is free software under the GPL.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>برنامج حرّ، GPL</translation>
     </message>
     <message>
         <source>Versione %1</source>
-        <translation type="unfinished"></translation>
+        <translation>الإصدار %1</translation>
     </message>
     <message>
         <source>Mano</source>
         <extracomment>The pointing hand over the column numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>يد</translation>
     </message>
     <message>
         <source>Pausa.</source>
         <extracomment>Told when the game is paused.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>إيقاف مؤقت.</translation>
     </message>
     <message>
         <source>Pausa. Ctrl+P per riprendere.</source>
-        <translation type="unfinished"></translation>
+        <translation>إيقاف مؤقت. اضغط Ctrl+P للمتابعة.</translation>
     </message>
     <message>
         <source>Si riprende.</source>
         <extracomment>Told when the paused game resumes, before the question.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>نتابع.</translation>
     </message>
     <message>
         <source>Registro</source>
         <extracomment>The title of a warning about the record of games.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>السجل</translation>
     </message>
     <message>
         <source>Ripassa</source>
         <extracomment>The title of the question before a review (&quot;Ripassa&quot;: practise the hard facts).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>راجع</translation>
     </message>
     <message>
         <source>Stai giocando una partita. Se ripassi adesso, questa partita finisce qui.
 
 Vuoi lasciarla e ripassare?</source>
-        <translation type="unfinished"></translation>
+        <translation>أنت تلعب جولة الآن. إذا راجعت الآن، تنتهي هذه الجولة هنا.
+
+هل تريد أن تتركها وتراجع؟</translation>
     </message>
     <message>
         <source>&amp;Sì, ripasso</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;نعم، أراجع</translation>
     </message>
     <message>
         <source>&amp;No, continuo la partita</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;لا، أكمل الجولة</translation>
     </message>
     <message>
         <source>Lasciare la partita per ripassare?</source>
-        <translation type="unfinished"></translation>
+        <translation>هل تترك الجولة لتراجع؟</translation>
     </message>
     <message>
         <source>Partita fermata.</source>
-        <translation type="unfinished"></translation>
+        <translation>أُوقفت الجولة.</translation>
     </message>
     <message>
         <source>Sbagliato, 1 errore.</source>
         <extracomment>A wrong answer, and the errors so far.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>إجابة خاطئة، خطأ واحد.</translation>
     </message>
     <message numerus="yes">
         <source>Sbagliato, %n errori.</source>
         <extracomment>Never said for 1, which has a text of its own; give every plural form of your language.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>إجابة خاطئة، %n أخطاء.</numerusform>
+            <numerusform>إجابة خاطئة، خطأ واحد.</numerusform>
+            <numerusform>إجابة خاطئة، خطآن.</numerusform>
+            <numerusform>إجابة خاطئة، %n أخطاء.</numerusform>
+            <numerusform>إجابة خاطئة، %n خطأً.</numerusform>
+            <numerusform>إجابة خاطئة، %n خطأ.</numerusform>
         </translation>
     </message>
     <message>
         <source>Giusto!</source>
-        <translation type="unfinished"></translation>
+        <translation>صحيح!</translation>
     </message>
     <message>
         <source>Tabellina %1 esclusa</source>
         <extracomment>A table left out of the game; %1 is &quot;del 7&quot; or &quot;dell&apos;8&quot; as translated in the sentences (&quot;frasi&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>استُبعد جدول %1</translation>
     </message>
     <message>
         <source>Tabellina %1 ripresa</source>
         <extracomment>A table back in the game; %1 is &quot;del 7&quot; or &quot;dell&apos;8&quot; as translated in the sentences (&quot;frasi&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>عاد جدول %1</translation>
     </message>
     <message>
         <source>%1. %2</source>
         <extracomment>Two sentences said one after the other.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1. %2</translation>
     </message>
     <message>
         <source>Oggi non c&apos;è niente da ripassare. Si gioca una partita normale.</source>
-        <translation type="unfinished"></translation>
+        <translation>لا شيء لتراجعه اليوم. سنلعب جولة عادية.</translation>
     </message>
     <message>
         <source>%1 %2.</source>
         <extracomment>Said at the end of a game: %1 is &quot;Complimenti. Hai finito.&quot;, %2 the time and the errors.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2.</translation>
     </message>
 </context>
 <context>
@@ -414,409 +416,413 @@ Vuoi lasciarla e ripassare?</source>
     <message>
         <source>dd/MM/yyyy HH:mm</source>
         <extracomment>When a game began, in the lists, as a QLocale date format; reorder as your language writes dates.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>dd/MM/yyyy HH:mm</translation>
     </message>
     <message>
         <source>in corso</source>
         <extracomment>A game still being played, in the games list&apos;s column &quot;Esito&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>جارية</translation>
     </message>
     <message>
         <source>Registro</source>
-        <translation type="unfinished"></translation>
+        <translation>السجل</translation>
     </message>
     <message>
         <source>&amp;Giocatore:</source>
-        <translation type="unfinished"></translation>
+        <translation>اللا&amp;عب:</translation>
     </message>
     <message>
         <source>Giocatore</source>
         <extracomment>The players table&apos;s column headers; &quot;Sicure&quot;, &quot;Da ripassare&quot;, &quot;Da imparare&quot; count facts (feminine in Italian) in each state.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>اللاعب</translation>
     </message>
     <message>
         <source>&amp;Nuovo…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;جديد…</translation>
     </message>
     <message>
         <source>Rino&amp;mina…</source>
-        <translation type="unfinished"></translation>
+        <translation>إعادة &amp;تسمية…</translation>
     </message>
     <message>
         <source>&amp;Togli…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;حذف…</translation>
     </message>
     <message>
         <source>S&amp;vuota…</source>
-        <translation type="unfinished"></translation>
+        <translation>إ&amp;فراغ…</translation>
     </message>
     <message>
         <source>Toglie tutte le partite del giocatore; il giocatore resta</source>
-        <translation type="unfinished"></translation>
+        <translation>يحذف كل جولات اللاعب، ويبقى اللاعب</translation>
     </message>
     <message>
         <source>Perio&amp;do:</source>
-        <translation type="unfinished"></translation>
+        <translation>الفتر&amp;ة:</translation>
     </message>
     <message>
         <source>Periodo</source>
-        <translation type="unfinished"></translation>
+        <translation>الفترة</translation>
     </message>
     <message>
         <source>oggi</source>
         <extracomment>The periods whose games the window shows, in the box &quot;Periodo:&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>اليوم</translation>
     </message>
     <message>
         <source>questa settimana</source>
-        <translation type="unfinished"></translation>
+        <translation>هذا الأسبوع</translation>
     </message>
     <message>
         <source>questo mese</source>
-        <translation type="unfinished"></translation>
+        <translation>هذا الشهر</translation>
     </message>
     <message>
         <source>tutto</source>
-        <translation type="unfinished"></translation>
+        <translation>الكل</translation>
     </message>
     <message>
         <source>Partite</source>
-        <translation type="unfinished"></translation>
+        <translation>الجولات</translation>
     </message>
     <message>
         <source>Data e ora</source>
         <extracomment>The games list&apos;s column headers: when the game began, the tables in play, the time on the stopwatch (m:ss), wrong answers, how it ended.
 ----------
 The chart&apos;s points as a table: when, what kind of game, its two numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>التاريخ والوقت</translation>
     </message>
     <message>
         <source>Tabelline</source>
-        <translation type="unfinished"></translation>
+        <translation>الجداول</translation>
     </message>
     <message>
         <source>Tempo</source>
-        <translation type="unfinished"></translation>
+        <translation>الوقت</translation>
     </message>
     <message>
         <source>Errori</source>
-        <translation type="unfinished"></translation>
+        <translation>الأخطاء</translation>
     </message>
     <message>
         <source>Esito</source>
-        <translation type="unfinished"></translation>
+        <translation>النتيجة</translation>
     </message>
     <message>
         <source>&amp;Partite</source>
-        <translation type="unfinished"></translation>
+        <translation>الجو&amp;لات</translation>
     </message>
     <message>
         <source>Mostra anc&amp;he ripassi e partite fermate</source>
-        <translation type="unfinished"></translation>
+        <translation>اعر&amp;ض أيضًا المراجعات والجولات الموقوفة</translation>
     </message>
     <message>
         <source>Andamento in numeri</source>
-        <translation type="unfinished"></translation>
+        <translation>التقدّم بالأرقام</translation>
     </message>
     <message>
         <source>&amp;Andamento</source>
-        <translation type="unfinished"></translation>
+        <translation>التقدّ&amp;م</translation>
     </message>
     <message>
         <source>Fatto scelto</source>
-        <translation type="unfinished"></translation>
+        <translation>العملية المختارة</translation>
     </message>
     <message>
         <source>&amp;Fatti</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;العمليات</translation>
     </message>
     <message>
         <source>Tutti i giocatori</source>
-        <translation type="unfinished"></translation>
+        <translation>كل اللاعبين</translation>
     </message>
     <message>
         <source>Ultima partita</source>
-        <translation type="unfinished"></translation>
+        <translation>آخر جولة</translation>
     </message>
     <message>
         <source>Secondi per risposta</source>
-        <translation type="unfinished"></translation>
+        <translation>ثوانٍ لكل إجابة</translation>
     </message>
     <message>
         <source>Errori per partita</source>
-        <translation type="unfinished"></translation>
+        <translation>أخطاء لكل جولة</translation>
     </message>
     <message>
         <source>Sicure</source>
-        <translation type="unfinished"></translation>
+        <translation>متقنة</translation>
     </message>
     <message>
         <source>Da ripassare</source>
-        <translation type="unfinished"></translation>
+        <translation>للمراجعة</translation>
     </message>
     <message>
         <source>Da imparare</source>
-        <translation type="unfinished"></translation>
+        <translation>للتعلّم</translation>
     </message>
     <message>
         <source>G&amp;iocatori</source>
-        <translation type="unfinished"></translation>
+        <translation>اللاعبو&amp;ن</translation>
     </message>
     <message>
         <source>&amp;Ripassa</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;راجع</translation>
     </message>
     <message>
         <source>Una partita con i fatti da imparare e da ripassare oggi, e qualcuno già sicuro</source>
-        <translation type="unfinished"></translation>
+        <translation>جولة فيها العمليات التي عليك أن تتعلّمها وتراجعها اليوم، وبعض العمليات المتقنة</translation>
     </message>
     <message>
         <source>&amp;Esporta…</source>
-        <translation type="unfinished"></translation>
+        <translation>تصد&amp;ير…</translation>
     </message>
     <message>
         <source>&amp;Stampa…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;طباعة…</translation>
     </message>
     <message>
         <source>&amp;Chiudi</source>
-        <translation type="unfinished"></translation>
+        <translation>إ&amp;غلاق</translation>
     </message>
     <message>
         <source>T&amp;ogli la partita…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;حذف الجولة…</translation>
     </message>
     <message>
         <source>Esporta la ta&amp;bella…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;تصدير الجدول…</translation>
     </message>
     <message>
         <source>Il registro è in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>السجل محفوظ في %1.</translation>
     </message>
     <message>
         <source>Qui si vede il registro della classe sul server della scuola: da questo computer non si possono togliere partite né svuotare il registro di un giocatore; lo fa l&apos;insegnante sul server.</source>
-        <translation type="unfinished"></translation>
+        <translation>هنا ترى سجل الصف على خادم المدرسة: لا يمكن من هذا الحاسوب حذف الجولات ولا إفراغ سجل لاعب؛ المعلّم يفعل ذلك على الخادم.</translation>
     </message>
     <message>
         <source>Partita</source>
-        <translation type="unfinished"></translation>
+        <translation>الجولة</translation>
     </message>
     <message>
         <source>Errori ogni 10 risposte</source>
-        <translation type="unfinished"></translation>
+        <translation>الأخطاء في كل 10 إجابات</translation>
     </message>
     <message>
         <source>intera</source>
         <extracomment>What kind of game a point of the chart is (feminine: &quot;partita&quot;): a whole game, a review round, a game stopped before its end.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>كاملة</translation>
     </message>
     <message>
         <source>ripasso</source>
-        <translation type="unfinished"></translation>
+        <translation>مراجعة</translation>
     </message>
     <message>
         <source>fermata</source>
-        <translation type="unfinished"></translation>
+        <translation>موقوفة</translation>
     </message>
     <message>
         <source>Ancora nessuna partita da cui capire che cosa ripassare.</source>
-        <translation type="unfinished"></translation>
+        <translation>لا توجد جولات بعد لنعرف ماذا تراجع.</translation>
     </message>
     <message>
         <source>Oggi non c&apos;è niente da ripassare.</source>
-        <translation type="unfinished"></translation>
+        <translation>لا شيء لتراجعه اليوم.</translation>
     </message>
     <message>
         <source>%1 per %2</source>
         <extracomment>A multiplication in words, &quot;7 per 8&quot; (seven times eight): %1 row, %2 column.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 في %2</translation>
     </message>
     <message>
         <source>Il ripasso di oggi: %1.</source>
         <extracomment>Under the facts map. %1: the facts of today&apos;s review, as &quot;7 per 8, 6 per 9&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>مراجعة اليوم: %1.</translation>
     </message>
     <message>
         <source>Nome (al massimo %1 caratteri):</source>
         <extracomment>%1: the longest name allowed, in characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>الاسم (أقصى عدد للأحرف: %1):</translation>
     </message>
     <message>
         <source>Il nome va scritto su una riga, al massimo %1 caratteri, e non può essere &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>يُكتب الاسم في سطر واحد، وأقصى عدد لأحرفه %1، ولا يمكن أن يكون &quot;%2&quot;.</translation>
     </message>
     <message>
         <source>C&apos;è già un giocatore di nome &quot;%1&quot;: scegli un nome diverso.</source>
-        <translation type="unfinished"></translation>
+        <translation>يوجد لاعب اسمه &quot;%1&quot; من قبل: اختر اسمًا آخر.</translation>
     </message>
     <message>
         <source>Nuovo giocatore</source>
         <extracomment>The title of the dialog asking a new child&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>لاعب جديد</translation>
     </message>
     <message>
         <source>Rinomina</source>
-        <translation type="unfinished"></translation>
+        <translation>إعادة تسمية</translation>
     </message>
     <message>
         <source>Togliere &quot;%1&quot; dal registro, con tutte le sue partite?</source>
         <extracomment>%1: the child&apos;s name, as typed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>هل تحذف &quot;%1&quot; من السجل مع كل جولاته؟</translation>
     </message>
     <message>
         <source>Togliere &quot;%1&quot; dal registro, con tutte le sue partite? Sul server della scuola le sue partite restano: le toglie l&apos;insegnante.</source>
-        <translation type="unfinished"></translation>
+        <translation>هل تحذف &quot;%1&quot; من السجل مع كل جولاته؟ تبقى جولاته على خادم المدرسة: المعلّم يحذفها.</translation>
     </message>
     <message>
         <source>Togli</source>
         <extracomment>The title of the question before a child is removed from the record.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>حذف</translation>
     </message>
     <message>
         <source>Svuota</source>
-        <translation type="unfinished"></translation>
+        <translation>إفراغ</translation>
     </message>
     <message>
         <source>Togliere tutte le partite di &quot;%1&quot;? %1 resta fra i giocatori.</source>
         <extracomment>%1, twice: the child&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>هل تحذف كل جولات &quot;%1&quot;؟ يبقى %1 بين اللاعبين.</translation>
     </message>
     <message>
         <source>Togli la partita</source>
-        <translation type="unfinished"></translation>
+        <translation>حذف الجولة</translation>
     </message>
     <message>
         <source>La partita in corso non si può togliere.</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يمكن حذف الجولة الجارية.</translation>
     </message>
     <message numerus="yes">
         <source>Togliere dal registro la partita del %1 (%2, %n errori)?</source>
         <extracomment>%1: the game&apos;s date and time (Italian: &quot;del 07/12/2026 10:15&quot;), %2: its time on the stopwatch (m:ss), %n: its mistakes.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>هل تحذف من السجل جولة %1 (%2، %n أخطاء)؟</numerusform>
+            <numerusform>هل تحذف من السجل جولة %1 (%2، خطأ واحد)؟</numerusform>
+            <numerusform>هل تحذف من السجل جولة %1 (%2، خطآن)؟</numerusform>
+            <numerusform>هل تحذف من السجل جولة %1 (%2، %n أخطاء)؟</numerusform>
+            <numerusform>هل تحذف من السجل جولة %1 (%2، %n خطأً)؟</numerusform>
+            <numerusform>هل تحذف من السجل جولة %1 (%2، %n خطأ)؟</numerusform>
         </translation>
     </message>
     <message>
         <source>Esporta la tabella dei giocatori</source>
-        <translation type="unfinished"></translation>
+        <translation>تصدير جدول اللاعبين</translation>
     </message>
     <message>
         <source>Esporta</source>
-        <translation type="unfinished"></translation>
+        <translation>تصدير</translation>
     </message>
     <message>
         <source>Non riesco a esportare: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر التصدير: %1.</translation>
     </message>
     <message>
         <source>Giocatori esportati in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>تم تصدير اللاعبين إلى %1.</translation>
     </message>
     <message>
         <source>Ripassa</source>
-        <translation type="unfinished"></translation>
+        <translation>راجع</translation>
     </message>
     <message>
         <source>Oggi non c&apos;è niente da ripassare: i fatti che hai già incontrato li sai.
 
 Vuoi fare una partita normale?</source>
-        <translation type="unfinished"></translation>
+        <translation>لا شيء لتراجعه اليوم: أنت تعرف العمليات التي مرّت بك.
+
+هل تريد أن تلعب جولة عادية؟</translation>
     </message>
     <message>
         <source>&amp;Gioca una partita normale</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;العب جولة عادية</translation>
     </message>
     <message>
         <source>Oggi non c&apos;è niente da ripassare</source>
-        <translation type="unfinished"></translation>
+        <translation>لا شيء لتراجعه اليوم</translation>
     </message>
     <message>
         <source>&amp;File:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;الملف:</translation>
     </message>
     <message>
         <source>S&amp;cegli…</source>
-        <translation type="unfinished"></translation>
+        <translation>ا&amp;ختر…</translation>
     </message>
     <message>
         <source>Per il &amp;foglio di calcolo: separatore &quot;%1&quot;, decimali con &quot;%2&quot;, date come 2026-12-07 10:15:03, UTF-8 con BOM</source>
         <extracomment>%1: the CSV separator, %2: the decimal sign of the language. The date shows the spreadsheet&apos;s format and stays as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>لبرنامج الجدا&amp;ول: الفاصل &quot;%1&quot;، والكسور العشرية بـ &quot;%2&quot;، والتواريخ مثل 2026-12-07 10:15:03، وUTF-8 مع BOM</translation>
     </message>
     <message>
         <source>&amp;Standard per i programmi (RFC 4180): separatore &quot;,&quot;, punto decimale, date ISO 8601</source>
-        <translation type="unfinished"></translation>
+        <translation>صيغة &amp;قياسية للبرامج (RFC 4180): الفاصل &quot;,&quot;، ونقطة عشرية، وتواريخ ISO 8601</translation>
     </message>
     <message>
         <source>&amp;Esporta</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;تصدير</translation>
     </message>
     <message>
         <source>&amp;Annulla</source>
-        <translation type="unfinished"></translation>
+        <translation>إ&amp;لغاء</translation>
     </message>
     <message>
         <source>Scrivi il nome del file.</source>
-        <translation type="unfinished"></translation>
+        <translation>اكتب اسم الملف.</translation>
     </message>
     <message>
         <source>Scrive due file:
 • %1, una riga per partita;
 • %2, una riga per risposta.</source>
-        <translation type="unfinished"></translation>
+        <translation>يكتب ملفين:
+• %1، سطر لكل جولة؛
+• %2، سطر لكل إجابة.</translation>
     </message>
     <message>
         <source>Esporta le partite</source>
-        <translation type="unfinished"></translation>
+        <translation>تصدير الجولات</translation>
     </message>
     <message>
         <source>Partite esportate in %1, risposte in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>تم تصدير الجولات إلى %1، والإجابات إلى %2.</translation>
     </message>
 </context>
 <context>
     <name>GraficoPartite</name>
     <message>
         <source>Andamento delle partite</source>
-        <translation type="unfinished"></translation>
+        <translation>تقدّم الجولات</translation>
     </message>
     <message>
         <source>secondi per risposta</source>
         <extracomment>The chart&apos;s two lines, in its legend and as its axes&apos; titles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ثوانٍ لكل إجابة</translation>
     </message>
     <message>
         <source>errori ogni 10 risposte</source>
-        <translation type="unfinished"></translation>
+        <translation>أخطاء في كل 10 إجابات</translation>
     </message>
     <message>
         <source>ripassi e partite fermate</source>
         <extracomment>The chart&apos;s legend for the hollow marks: review rounds and games stopped before their end.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>مراجعات وجولات موقوفة</translation>
     </message>
     <message>
         <source>giorno</source>
         <extracomment>The title of the chart&apos;s horizontal axis, under the dates.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>اليوم</translation>
     </message>
     <message>
         <source>dd/MM/yy</source>
         <extracomment>The dates under the chart, as QLocale date formats: over almost a year, then within one. Short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>dd/MM/yy</translation>
     </message>
     <message>
         <source>dd/MM</source>
-        <translation type="unfinished"></translation>
+        <translation>dd/MM</translation>
     </message>
     <message>
         <source>Nessuna partita</source>
-        <translation type="unfinished"></translation>
+        <translation>لا توجد جولات</translation>
     </message>
 </context>
 <context>
@@ -824,12 +830,12 @@ Vuoi fare una partita normale?</source>
     <message>
         <source>il server %1 non si lascia leggere (%2)</source>
         <extracomment>Why the class cannot be read from the school&apos;s server, after &quot;perché&quot;; lower case, no final stop. %1: the server, %2: the server&apos;s own words.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>الخادم %1 لا يسمح بالقراءة (%2)</translation>
     </message>
     <message>
         <source>la copia della classe non si scrive (%1)</source>
         <extracomment>Why the class cannot be read: its local copy cannot be written. %1: the database&apos;s words.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>تتعذّر كتابة نسخة الصف (%1)</translation>
     </message>
 </context>
 <context>
@@ -837,27 +843,27 @@ Vuoi fare una partita normale?</source>
     <message>
         <source>la copia della classe non si può scrivere in %1</source>
         <extracomment>Why the class cannot be read, after &quot;perché&quot;; lower case. %1: the folder.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>لا يمكن كتابة نسخة الصف في %1</translation>
     </message>
     <message>
         <source>Classe %1: sto leggendo dal server…; intanto si vedono soltanto le partite di questo computer.</source>
         <extracomment>In the record window&apos;s status line. %1: the class&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>الصف %1: أقرأ من الخادم…؛ وحتى ذلك الحين تظهر جولات هذا الحاسوب فقط.</translation>
     </message>
     <message>
         <source>Si vedono le partite di tutta la classe %1, lette dal server alle %2.</source>
         <extracomment>%1: the class&apos;s name, %2: the time it was read (Italian says &quot;alle&quot; before a time).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>تظهر جولات الصف %1 كله، وقد قُرئت من الخادم الساعة %2.</translation>
     </message>
     <message>
         <source>Si vedono le partite della classe %1 lette dal server alle %2; ora non si leggono, perché %3.</source>
         <extracomment>%1: the class&apos;s name, %2: the time it was last read, %3: why it cannot be read now (a lower-case reason).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>تظهر جولات الصف %1 التي قُرئت من الخادم الساعة %2؛ ولا يمكن قراءتها الآن، لأن %3.</translation>
     </message>
     <message>
         <source>Si vedono soltanto le partite di questo computer, perché %1.</source>
         <extracomment>%1: why the class cannot be read (a lower-case reason).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>تظهر جولات هذا الحاسوب فقط، لأن %1.</translation>
     </message>
 </context>
 <context>
@@ -865,80 +871,80 @@ Vuoi fare una partita normale?</source>
     <message>
         <source>d MMMM</source>
         <extracomment>A day in the words about a fact, as a QLocale date format: this year&apos;s (&quot;3 dicembre&quot;), then another year&apos;s. Reorder as your language writes dates.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>d MMMM</translation>
     </message>
     <message>
         <source>d MMMM yyyy</source>
-        <translation type="unfinished"></translation>
+        <translation>d MMMM yyyy</translation>
     </message>
     <message>
         <source>Mappa dei fatti</source>
-        <translation type="unfinished"></translation>
+        <translation>خريطة العمليات</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>An entry of the facts map&apos;s legend. %1: the letter in the map&apos;s cells, or &quot;senza lettera&quot;; %2: the state&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>senza lettera</source>
-        <translation type="unfinished"></translation>
+        <translation>بلا حرف</translation>
     </message>
     <message>
         <source>%1 per %2: %3</source>
         <extracomment>The words told about a fact of the map, first part. %1 per %2: the multiplication (7 per 8 is 7 × 8), %3: its state.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 في %2: %3</translation>
     </message>
     <message>
         <source>chiesta 1 volta</source>
         <extracomment>How many times a fact was asked (the fact, a multiplication, is feminine in Italian).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>طُرحت مرة واحدة</translation>
     </message>
     <message numerus="yes">
         <source>chiesta %n volte</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>طُرحت %n مرة</numerusform>
+            <numerusform>طُرحت مرة واحدة</numerusform>
+            <numerusform>طُرحت مرتين</numerusform>
+            <numerusform>طُرحت %n مرات</numerusform>
+            <numerusform>طُرحت %n مرة</numerusform>
+            <numerusform>طُرحت %n مرة</numerusform>
         </translation>
     </message>
     <message>
         <source>1 sbagliata</source>
         <extracomment>How many of its answers were wrong (feminine: &quot;risposte&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>إجابة واحدة خاطئة</translation>
     </message>
     <message numerus="yes">
         <source>%n sbagliate</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n إجابات خاطئة</numerusform>
+            <numerusform>إجابة واحدة خاطئة</numerusform>
+            <numerusform>إجابتان خاطئتان</numerusform>
+            <numerusform>%n إجابات خاطئة</numerusform>
+            <numerusform>%n إجابة خاطئة</numerusform>
+            <numerusform>%n إجابة خاطئة</numerusform>
         </translation>
     </message>
     <message>
         <source>; %1, %2, l&apos;ultima il %3</source>
-        <translation type="unfinished"></translation>
+        <translation>؛ %1، %2، آخرها في %3</translation>
     </message>
     <message>
         <source>; %1, %2, il %3</source>
         <extracomment>The same for a fact asked once: %3 is the day it was asked.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>؛ %1، %2، في %3</translation>
     </message>
     <message>
         <source>; di solito %1 secondi</source>
         <extracomment>Appended to the words about a fact. %1: the child&apos;s usual seconds for it, one decimal.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>؛ عادةً في %1 ثانية</translation>
     </message>
     <message>
         <source>; da ripassare il %1</source>
         <extracomment>Appended to the words about a sure fact. %1: the day it comes up for review (&quot;3 dicembre&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>؛ للمراجعة في %1</translation>
     </message>
 </context>
 <context>
@@ -946,170 +952,174 @@ Vuoi fare una partita normale?</source>
     <message>
         <source>numerella: %1: %2: %3 Valore ignorato.</source>
         <extracomment>A settings file&apos;s warning: %1 is the file, %2 the key, %3 what is wrong.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>numerella: %1: %2: %3 تم تجاهل القيمة.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; non va bene: scrivi true oppure false.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; غير صحيح: اكتب true أو false.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; non va bene: scrivi quanti fatti ripassare, da 1 a 100.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; غير صحيح: اكتب عدد العمليات التي تراجعها، من 1 إلى 100.</translation>
     </message>
     <message>
         <source>numerella: %1: %2</source>
         <extracomment>A settings file&apos;s warning: %1 is the file, %2 what is wrong.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>numerella: %1: %2</translation>
     </message>
     <message>
         <source>è una cartella, non un file di impostazioni. Ignorata.</source>
-        <translation type="unfinished"></translation>
+        <translation>هذا مجلد، وليس ملف إعدادات. تم تجاهله.</translation>
     </message>
     <message>
         <source>non si può leggere: mancano i permessi. File ignorato.</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يمكن قراءته: لا توجد أذونات. تم تجاهل الملف.</translation>
     </message>
     <message>
         <source>non si può leggere. File ignorato.</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يمكن قراءته. تم تجاهل الملف.</translation>
     </message>
     <message>
         <source>non è un file di testo. File ignorato.</source>
-        <translation type="unfinished"></translation>
+        <translation>ليس ملفًا نصيًا. تم تجاهل الملف.</translation>
     </message>
     <message>
         <source>la riga %1 non è né chiave=valore né [sezione]; controlla le sue righe.</source>
-        <translation type="unfinished"></translation>
+        <translation>السطر %1 ليس مفتاح=قيمة ولا [قسم]؛ تحقّق من أسطره.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; non va bene: le lingue disponibili sono %2.</source>
         <extracomment>%1 is the language code given, %2 the list of the available ones (&quot;it, de, fr, ...&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; غير صحيح: اللغات المتاحة هي %2.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; non va bene: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; غير صحيح: %2.</translation>
     </message>
     <message>
         <source>scrivi almeno una tabellina, per esempio 2,5,7 o 1-5</source>
-        <translation type="unfinished"></translation>
+        <translation>اكتب جدولًا واحدًا على الأقل، مثلًا 2,5,7 أو 1-5</translation>
     </message>
     <message>
         <source>usa numeri da 1 a 10 e intervalli come 1-5</source>
-        <translation type="unfinished"></translation>
+        <translation>استخدم أعدادًا من 1 إلى 10 ومجالات مثل 1-5</translation>
     </message>
     <message>
         <source>le tabelline vanno da 1 a 10</source>
-        <translation type="unfinished"></translation>
+        <translation>الجداول من 1 إلى 10</translation>
     </message>
     <message>
         <source>l&apos;intervallo va scritto dal più piccolo al più grande</source>
-        <translation type="unfinished"></translation>
+        <translation>يُكتب المجال من الأصغر إلى الأكبر</translation>
     </message>
     <message>
         <source>La Numerella: per esercitarsi sulla tavola pitagorica, dall&apos;1 × 1 al 10 × 10.</source>
-        <translation type="unfinished"></translation>
+        <translation>La Numerella: للتدرّب على جدول الضرب، من 1 × 1 إلى 10 × 10.</translation>
     </message>
     <message>
         <source>Mostra questo aiuto ed esce.</source>
-        <translation type="unfinished"></translation>
+        <translation>يعرض هذه المساعدة ثم يخرج.</translation>
     </message>
     <message>
         <source>Le tabelline su cui esercitarsi, con numeri e intervalli da 1 a 10 (per esempio 2,5,7 oppure 1-5 oppure 1-3,8); le altre partono escluse, in verde.</source>
-        <translation type="unfinished"></translation>
+        <translation>جداول الضرب التي تتدرّب عليها، بأعداد ومجالات من 1 إلى 10 (مثلًا 2,5,7 أو 1-5 أو 1-3,8)؛ الجداول الأخرى تبدأ مستبعدة، باللون الأخضر.</translation>
     </message>
     <message>
         <source>LISTA</source>
         <extracomment>In the help, the value of an option: a list of tables.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>قائمة</translation>
     </message>
     <message>
         <source>Parte con il suono spento (si riaccende con la casella del suono).</source>
-        <translation type="unfinished"></translation>
+        <translation>يبدأ والصوت مطفأ (يعود الصوت بمربع الصوت).</translation>
     </message>
     <message>
         <source>Parte a schermo intero.</source>
-        <translation type="unfinished"></translation>
+        <translation>يبدأ بملء الشاشة.</translation>
     </message>
     <message>
         <source>Chi gioca: le partite vanno nel registro sotto questo nome (nuovo se non c&apos;è ancora), che resta scelto.</source>
-        <translation type="unfinished"></translation>
+        <translation>من يلعب: تُحفظ الجولات في السجل بهذا الاسم (يُضاف إن لم يكن موجودًا)، ويبقى مختارًا.</translation>
     </message>
     <message>
         <source>NOME</source>
         <extracomment>In the help, the value of an option: a child&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>الاسم</translation>
     </message>
     <message>
         <source>Da solo, apre soltanto la finestra del registro. Con FILE tiene il registro in quel file (per esempio su una chiavetta) invece che in quello solito.</source>
-        <translation type="unfinished"></translation>
+        <translation>وحده، يفتح نافذة السجل فقط. مع ملف يحفظ السجل في ذلك الملف (مثلًا على ذاكرة USB) بدلًا من الملف المعتاد.</translation>
     </message>
     <message>
         <source>FILE</source>
         <extracomment>In the help, the value of an option: a file&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ملف</translation>
     </message>
     <message>
         <source>Parte con il ripasso di oggi di chi gioca: i fatti da imparare e da ripassare, qualcuno già sicuro, gli altri in verde.</source>
-        <translation type="unfinished"></translation>
+        <translation>يبدأ بمراجعة اليوم لمن يلعب: العمليات التي للتعلّم وللمراجعة، وبعض المتقنة، والباقي باللون الأخضر.</translation>
     </message>
     <message>
         <source>Scrive tutte le partite del registro, una riga per partita, in FILE (CSV) ed esce.</source>
-        <translation type="unfinished"></translation>
+        <translation>يكتب كل جولات السجل، سطرًا لكل جولة، في ملف (CSV) ثم يخرج.</translation>
     </message>
     <message>
         <source>Scrive tutte le risposte del registro, una riga per domanda, in FILE (CSV) ed esce.</source>
-        <translation type="unfinished"></translation>
+        <translation>يكتب كل إجابات السجل، سطرًا لكل سؤال، في ملف (CSV) ثم يخرج.</translation>
     </message>
     <message>
         <source>Con --esporta, --esporta-risposte e --esporta-fatti scrive il CSV standard per i programmi (RFC 4180: virgola, punto decimale, date ISO 8601) invece di quello per il foglio di calcolo nella lingua del sistema.</source>
-        <translation type="unfinished"></translation>
+        <translation>مع --esporta أو --esporta-risposte أو --esporta-fatti يكتب ملف CSV القياسي للبرامج (RFC 4180: فاصلة، ونقطة عشرية، وتواريخ ISO 8601) بدلًا من ملف برنامج الجداول بلغة النظام.</translation>
     </message>
     <message>
         <source>Scrive lo stato di ogni fatto di ogni giocatore, una riga per fatto, in FILE (CSV) ed esce.</source>
-        <translation type="unfinished"></translation>
+        <translation>يكتب حالة كل عملية لكل لاعب، سطرًا لكل عملية، في ملف (CSV) ثم يخرج.</translation>
     </message>
     <message>
         <source>Per questa volta manda le partite al server della scuola URL (postgresql://utente@server/database) invece di quello di numerella.conf. La password va in ~/.pgpass, mai qui.</source>
-        <translation type="unfinished"></translation>
+        <translation>لهذه المرة فقط يرسل الجولات إلى خادم المدرسة URL (postgresql://user@server/database) بدلًا من الخادم المذكور في numerella.conf. كلمة المرور توضع في ~/.pgpass، وليس هنا أبدًا.</translation>
     </message>
     <message>
         <source>URL</source>
         <extracomment>In the help, the value of an option: a server&apos;s address.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>URL</translation>
     </message>
     <message>
         <source>La lingua del programma, tra %1, invece di quella del sistema.</source>
-        <translation type="unfinished"></translation>
+        <translation>لغة البرنامج، من بين %1، بدلًا من لغة النظام.</translation>
     </message>
     <message>
         <source>CODICE</source>
         <extracomment>In the help, the value of an option: a language&apos;s code.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>الرمز</translation>
     </message>
     <message>
         <source>numerella: %1
 Per l&apos;elenco delle opzioni: numerella --help
 </source>
-        <translation type="unfinished"></translation>
+        <translation>numerella: %1
+لقائمة الخيارات: numerella --help
+</translation>
     </message>
     <message>
         <source>argomento inatteso &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>وسيط غير متوقع &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>--giocatore: il nome va scritto su una riga, al massimo %1 caratteri.</source>
-        <translation type="unfinished"></translation>
+        <translation>--giocatore: يُكتب الاسم في سطر واحد، وأقصى عدد لأحرفه %1.</translation>
     </message>
     <message>
         <source>numerella: non riesco a leggere il registro: %1
 </source>
-        <translation type="unfinished"></translation>
+        <translation>numerella: تتعذّر قراءة السجل: %1
+</translation>
     </message>
     <message>
         <source>numerella: nessuno schermo disponibile: La Numerella si apre solo in una sessione grafica.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>numerella: لا توجد شاشة: La Numerella تعمل فقط في جلسة رسومية.
+</translation>
     </message>
 </context>
 <context>
@@ -1117,7 +1127,7 @@ Per l&apos;elenco delle opzioni: numerella --help
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <extracomment>Write RTL for a language written from right to left, LTR otherwise.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>RTL</translation>
     </message>
 </context>
 <context>
@@ -1125,63 +1135,63 @@ Per l&apos;elenco delle opzioni: numerella --help
     <message>
         <source>nella cartella %1 non si può scrivere</source>
         <extracomment>Why the record of games cannot be used, put into a longer message as its %1. Lower case, no final stop. %1: the folder.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>لا يمكن الكتابة في المجلد %1</translation>
     </message>
     <message>
         <source>il file %1 non si può aprire</source>
         <extracomment>The same kind of reason; in all of these %1 is the record&apos;s file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>لا يمكن فتح الملف %1</translation>
     </message>
     <message>
         <source>il file %1 si può soltanto leggere</source>
-        <translation type="unfinished"></translation>
+        <translation>الملف %1 للقراءة فقط</translation>
     </message>
     <message>
         <source>il disco è pieno</source>
-        <translation type="unfinished"></translation>
+        <translation>القرص ممتلئ</translation>
     </message>
     <message>
         <source>un altro programma tiene occupato il file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>برنامج آخر يستخدم الملف %1</translation>
     </message>
     <message>
         <source>il file %1 è danneggiato e non si può mettere da parte (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>الملف %1 تالف ولا يمكن نقله جانبًا (%2)</translation>
     </message>
     <message>
         <source>il file %1 è danneggiato</source>
-        <translation type="unfinished"></translation>
+        <translation>الملف %1 تالف</translation>
     </message>
     <message>
         <source>il file %1 non è un registro della Numerella, e resta com&apos;è</source>
-        <translation type="unfinished"></translation>
+        <translation>الملف %1 ليس سجلًا لـ La Numerella، ويبقى كما هو</translation>
     </message>
     <message>
         <source>il file %1 non c&apos;è</source>
-        <translation type="unfinished"></translation>
+        <translation>الملف %1 غير موجود</translation>
     </message>
     <message>
         <source>il file %1 è di una versione più nuova della Numerella</source>
-        <translation type="unfinished"></translation>
+        <translation>الملف %1 من إصدار أحدث من La Numerella</translation>
     </message>
     <message>
         <source>il file %1 non si può usare</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يمكن استخدام الملف %1</translation>
     </message>
     <message>
         <source>Il registro delle partite era danneggiato: è stato messo da parte come %1 e ne è cominciato uno nuovo.</source>
         <extracomment>%1: the damaged file&apos;s new name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>كان سجل الجولات تالفًا: نُقل جانبًا باسم %1 وبدأ سجل جديد.</translation>
     </message>
     <message>
         <source>Il registro delle partite non viene tenuto: %1. Si può giocare lo stesso, ma le partite non saranno ricordate.</source>
         <extracomment>%1: the reason, one of the lower-case reasons above.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>سجل الجولات لا يُحفظ: %1. تستطيع أن تلعب مع ذلك، لكن الجولات لن تُحفظ.</translation>
     </message>
     <message>
         <source>Il registro delle partite per ora non si può scrivere: %1. Le risposte restano in memoria e saranno scritte appena si potrà: non chiudere il programma.</source>
         <extracomment>%1: the reason, one of the lower-case reasons above.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>لا يمكن الكتابة في سجل الجولات الآن: %1. تبقى الإجابات في الذاكرة وستُكتب حالما يمكن ذلك: لا تغلق البرنامج.</translation>
     </message>
 </context>
 <context>
@@ -1189,22 +1199,22 @@ Per l&apos;elenco delle opzioni: numerella --help
     <message>
         <source>la partita di %1 del %2: %3</source>
         <extracomment>A game the school&apos;s server refused, listed after &quot;Il server non ha preso&quot;. %1: the child, %2: when the game began (Italian: &quot;del 7/12/2026 10:15&quot;), %3: the server&apos;s own words.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>جولة %1 بتاريخ %2: %3</translation>
     </message>
     <message>
         <source>d/M/yyyy HH:mm</source>
         <extracomment>When a refused game began, as a QLocale date format; reorder as your language writes dates.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>d/M/yyyy HH:mm</translation>
     </message>
     <message>
         <source>il registro di questo computer non si legge (%1)</source>
         <extracomment>Why games wait to be sent, after &quot;perché&quot;; lower case. %1: the database&apos;s words.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>سجل هذا الحاسوب لا يُقرأ (%1)</translation>
     </message>
     <message>
         <source>il server %1 non ha preso una partita (%2)</source>
         <extracomment>Why games wait to be sent, after &quot;perché&quot;; lower case. %1: the server, %2: its words.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>الخادم %1 لم يستلم جولة (%2)</translation>
     </message>
 </context>
 <context>
@@ -1212,58 +1222,58 @@ Per l&apos;elenco delle opzioni: numerella --help
     <message>
         <source>Server della scuola (%1, classe %2)</source>
         <extracomment>The start of the sender&apos;s lines in the record window&apos;s status. %1: the server, %2: the class&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>خادم المدرسة (%1، الصف %2)</translation>
     </message>
     <message>
         <source>%1: collegamento in corso.</source>
         <extracomment>In all of the sender&apos;s lines, %1 is &quot;Server della scuola (…)&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: جارٍ الاتصال.</translation>
     </message>
     <message>
         <source>%1: tutte le partite sono arrivate.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: وصلت كل الجولات.</translation>
     </message>
     <message>
         <source>%1: 1 partita aspetta di essere mandata.</source>
         <extracomment>Games ended here and not yet on the server; the server can be reached.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: جولة واحدة تنتظر الإرسال.</translation>
     </message>
     <message numerus="yes">
         <source>%1: %n partite aspettano di essere mandate.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: %n جولات تنتظر الإرسال.</numerusform>
+            <numerusform>%1: جولة واحدة تنتظر الإرسال.</numerusform>
+            <numerusform>%1: جولتان تنتظران الإرسال.</numerusform>
+            <numerusform>%1: %n جولات تنتظر الإرسال.</numerusform>
+            <numerusform>%1: %n جولة تنتظر الإرسال.</numerusform>
+            <numerusform>%1: %n جولة تنتظر الإرسال.</numerusform>
         </translation>
     </message>
     <message>
         <source>%1: nessuna partita aspetta, ma ora non si raggiunge, perché %2.</source>
         <extracomment>%2: why the server cannot be reached now (a lower-case reason).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: لا توجد جولات تنتظر، لكن لا يمكن الوصول إليه الآن، لأن %2.</translation>
     </message>
     <message>
         <source>%1: 1 partita aspetta su questo computer, perché %2.</source>
         <extracomment>Games kept here because the server cannot be reached. %2: why (a lower-case reason).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: جولة واحدة تنتظر على هذا الحاسوب، لأن %2.</translation>
     </message>
     <message numerus="yes">
         <source>%1: %n partite aspettano su questo computer, perché %2.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: %n جولات تنتظر على هذا الحاسوب، لأن %2.</numerusform>
+            <numerusform>%1: جولة واحدة تنتظر على هذا الحاسوب، لأن %2.</numerusform>
+            <numerusform>%1: جولتان تنتظران على هذا الحاسوب، لأن %2.</numerusform>
+            <numerusform>%1: %n جولات تنتظر على هذا الحاسوب، لأن %2.</numerusform>
+            <numerusform>%1: %n جولة تنتظر على هذا الحاسوب، لأن %2.</numerusform>
+            <numerusform>%1: %n جولة تنتظر على هذا الحاسوب، لأن %2.</numerusform>
         </translation>
     </message>
     <message>
         <source>Il server non ha preso %1.</source>
         <extracomment>After the sender&apos;s line. %1: the refused games, each &quot;la partita di … del …: …&quot;, joined by &quot;; &quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>لم يستلم الخادم %1.</translation>
     </message>
 </context>
 <context>
@@ -1271,42 +1281,43 @@ Per l&apos;elenco delle opzioni: numerella --help
     <message>
         <source>Nome</source>
         <extracomment>The title of the dialog asking the child&apos;s name before the board is printed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>الاسم</translation>
     </message>
     <message>
         <source>Scrivi il tuo nome.</source>
         <extracomment>Said to the child, who writes the name to print on the page.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>اكتب اسمك.</translation>
     </message>
     <message>
         <source>Non trovo nessuna stampante.</source>
-        <translation type="unfinished"></translation>
+        <translation>لم أجد أي طابعة.</translation>
     </message>
     <message>
         <source>Non riesco a stampare su &quot;%1&quot;.</source>
         <extracomment>%1: the printer&apos;s name, or the file printed to.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>تتعذّر الطباعة على &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>La stampante &quot;%1&quot; non accetta lavori in questo momento.</source>
         <extracomment>%1: the printer&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>الطابعة &quot;%1&quot; لا تقبل مهام الآن.</translation>
     </message>
     <message>
         <source>La stampante &quot;%1&quot; non ha preso la pagina.</source>
         <extracomment>%1: the printer&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>الطابعة &quot;%1&quot; لم تستلم الصفحة.</translation>
     </message>
     <message>
         <source>Stampa</source>
         <extracomment>The title of a message about printing.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>الطباعة</translation>
     </message>
     <message>
         <source>%1
 Vuoi scegliere un&apos;altra stampante o salvare la pagina in PDF?</source>
         <extracomment>%1: what went wrong, one of the messages above.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1
+هل تريد أن تختار طابعة أخرى أو تحفظ الصفحة بصيغة PDF؟</translation>
     </message>
 </context>
 <context>
@@ -1314,22 +1325,22 @@ Vuoi scegliere un&apos;altra stampante o salvare la pagina in PDF?</source>
     <message>
         <source>Ancora nessuna partita intera.</source>
         <extracomment>The chart&apos;s sentence on a child&apos;s trend, under the chart in the record window and on the printed report.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>لا توجد جولة كاملة بعد.</translation>
     </message>
     <message>
         <source>Nell&apos;ultima settimana nessuna partita intera; prima: %1 secondi per risposta, %2 errori ogni 10 risposte.</source>
         <extracomment>%1: seconds per answer before the last week, %2: mistakes every 10 answers before it (numbers already in the locale&apos;s form).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>في الأسبوع الأخير لا توجد جولة كاملة؛ وقبله: الثواني لكل إجابة %1، والأخطاء في كل 10 إجابات %2.</translation>
     </message>
     <message>
         <source>Nell&apos;ultima settimana: %1 secondi per risposta, %2 errori ogni 10 risposte.</source>
         <extracomment>%1: seconds per answer in the last week, %2: mistakes every 10 answers in it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>في الأسبوع الأخير: الثواني لكل إجابة %1، والأخطاء في كل 10 إجابات %2.</translation>
     </message>
     <message>
         <source>Nell&apos;ultima settimana: %1 secondi per risposta, prima %2; %3 errori ogni 10 risposte, prima %4.</source>
         <extracomment>%1 and %2: seconds per answer in the last week and before it; %3 and %4: mistakes every 10 answers in the last week and before it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>في الأسبوع الأخير: الثواني لكل إجابة %1، وقبله %2؛ والأخطاء في كل 10 إجابات %3، وقبله %4.</translation>
     </message>
 </context>
 <context>
@@ -1337,19 +1348,19 @@ Vuoi scegliere un&apos;altra stampante o salvare la pagina in PDF?</source>
     <message>
         <source>mai chiesta</source>
         <extracomment>A fact&apos;s state (a multiplication such as 7 × 8, feminine in Italian: &quot;la moltiplicazione&quot;), lower case: in the facts map&apos;s legend, the words told about a fact and the printed report. Keep it short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>لم تُطرح بعد</translation>
     </message>
     <message>
         <source>da imparare</source>
-        <translation type="unfinished"></translation>
+        <translation>للتعلّم</translation>
     </message>
     <message>
         <source>sicura</source>
-        <translation type="unfinished"></translation>
+        <translation>متقنة</translation>
     </message>
     <message>
         <source>da ripassare</source>
-        <translation type="unfinished"></translation>
+        <translation>للمراجعة</translation>
     </message>
 </context>
 <context>
@@ -1359,12 +1370,12 @@ Vuoi scegliere un&apos;altra stampante o salvare la pagina in PDF?</source>
         <extracomment>Why an export failed, shown after &quot;Non riesco a esportare: &quot;. %1: the file, %2: the system&apos;s reason.
 ----------
 Why an export failed. %1: the file, %2: the system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>تتعذّر كتابة %1: %2</translation>
     </message>
     <message>
         <source>non riesco a leggere il registro</source>
         <extracomment>Why an export failed, shown after &quot;Non riesco a esportare: &quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>تتعذّر قراءة السجل</translation>
     </message>
 </context>
 <context>
@@ -1372,177 +1383,177 @@ Why an export failed. %1: the file, %2: the system&apos;s reason.</extracomment>
     <message>
         <source>dell&apos;1</source>
         <extracomment>Italian elides the article before a number read with a vowel (&quot;dell&apos;1&quot;, &quot;dell&apos;8&quot;, &quot;del 7&quot;). The table of n after the word for &quot;table&quot;; translate each number as your language says it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>العدد 1</translation>
     </message>
     <message>
         <source>del 2</source>
-        <translation type="unfinished"></translation>
+        <translation>العدد 2</translation>
     </message>
     <message>
         <source>del 3</source>
-        <translation type="unfinished"></translation>
+        <translation>العدد 3</translation>
     </message>
     <message>
         <source>del 4</source>
-        <translation type="unfinished"></translation>
+        <translation>العدد 4</translation>
     </message>
     <message>
         <source>del 5</source>
-        <translation type="unfinished"></translation>
+        <translation>العدد 5</translation>
     </message>
     <message>
         <source>del 6</source>
-        <translation type="unfinished"></translation>
+        <translation>العدد 6</translation>
     </message>
     <message>
         <source>del 7</source>
-        <translation type="unfinished"></translation>
+        <translation>العدد 7</translation>
     </message>
     <message>
         <source>dell&apos;8</source>
-        <translation type="unfinished"></translation>
+        <translation>العدد 8</translation>
     </message>
     <message>
         <source>del 9</source>
-        <translation type="unfinished"></translation>
+        <translation>العدد 9</translation>
     </message>
     <message>
         <source>del 10</source>
-        <translation type="unfinished"></translation>
+        <translation>العدد 10</translation>
     </message>
     <message>
         <source>all&apos;1</source>
         <extracomment>&quot;Up to the table of n&quot;: Italian elides the article before a number read with a vowel (&quot;all&apos;1&quot;, &quot;all&apos;8&quot;, &quot;al 7&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>العدد 1</translation>
     </message>
     <message>
         <source>al 2</source>
-        <translation type="unfinished"></translation>
+        <translation>العدد 2</translation>
     </message>
     <message>
         <source>al 3</source>
-        <translation type="unfinished"></translation>
+        <translation>العدد 3</translation>
     </message>
     <message>
         <source>al 4</source>
-        <translation type="unfinished"></translation>
+        <translation>العدد 4</translation>
     </message>
     <message>
         <source>al 5</source>
-        <translation type="unfinished"></translation>
+        <translation>العدد 5</translation>
     </message>
     <message>
         <source>al 6</source>
-        <translation type="unfinished"></translation>
+        <translation>العدد 6</translation>
     </message>
     <message>
         <source>al 7</source>
-        <translation type="unfinished"></translation>
+        <translation>العدد 7</translation>
     </message>
     <message>
         <source>all&apos;8</source>
-        <translation type="unfinished"></translation>
+        <translation>العدد 8</translation>
     </message>
     <message>
         <source>al 9</source>
-        <translation type="unfinished"></translation>
+        <translation>العدد 9</translation>
     </message>
     <message>
         <source>al 10</source>
-        <translation type="unfinished"></translation>
+        <translation>العدد 10</translation>
     </message>
     <message>
         <source>1 secondo</source>
         <extracomment>Exactly one second.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ثانية واحدة</translation>
     </message>
     <message numerus="yes">
         <source>%n secondi</source>
         <extracomment>Never said for 1, which has a text of its own; give every plural form of your language.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n ثانية</numerusform>
+            <numerusform>ثانية واحدة</numerusform>
+            <numerusform>ثانيتان</numerusform>
+            <numerusform>%n ثوانٍ</numerusform>
+            <numerusform>%n ثانية</numerusform>
+            <numerusform>%n ثانية</numerusform>
         </translation>
     </message>
     <message>
         <source>nessun errore</source>
         <extracomment>No wrong answer in the game.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>بلا أخطاء</translation>
     </message>
     <message>
         <source>1 errore</source>
         <extracomment>Exactly one wrong answer.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>خطأ واحد</translation>
     </message>
     <message numerus="yes">
         <source>%n errori</source>
         <extracomment>Never said for 0 or 1, which have texts of their own; give every plural form of your language.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n أخطاء</numerusform>
+            <numerusform>خطأ واحد</numerusform>
+            <numerusform>خطآن</numerusform>
+            <numerusform>%n أخطاء</numerusform>
+            <numerusform>%n خطأً</numerusform>
+            <numerusform>%n خطأ</numerusform>
         </translation>
     </message>
     <message>
         <source>%1, %2</source>
         <extracomment>Time and errors, e.g. &quot;14 secondi, 3 errori&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1، %2</translation>
     </message>
     <message>
         <source>1 minuto</source>
         <extracomment>Exactly one minute.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>دقيقة واحدة</translation>
     </message>
     <message numerus="yes">
         <source>%n minuti</source>
         <extracomment>Never said for 1, which has a text of its own; give every plural form of your language.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n دقيقة</numerusform>
+            <numerusform>دقيقة واحدة</numerusform>
+            <numerusform>دقيقتان</numerusform>
+            <numerusform>%n دقائق</numerusform>
+            <numerusform>%n دقيقة</numerusform>
+            <numerusform>%n دقيقة</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 e %2, %3</source>
         <extracomment>Minutes, seconds and errors, e.g. &quot;2 minuti e 14 secondi, 3 errori&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 و%2، %3</translation>
     </message>
     <message>
         <source>Nessuna tabellina rimasta</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يبقَ أي جدول</translation>
     </message>
     <message>
         <source>Resta la tabellina %1</source>
         <extracomment>%1 is &quot;del 7&quot; or &quot;dell&apos;8&quot; as translated above.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>بقي جدول %1</translation>
     </message>
     <message>
         <source>Restano tutte le tabelline</source>
-        <translation type="unfinished"></translation>
+        <translation>بقيت كل الجداول</translation>
     </message>
     <message>
         <source>Restano le tabelline da %1 a %2</source>
-        <translation type="unfinished"></translation>
+        <translation>بقيت الجداول من %1 إلى %2</translation>
     </message>
     <message>
         <source>Restano le tabelline %1 e %2</source>
         <extracomment>%1 is a list such as &quot;1, 3, 5&quot;, %2 the last table.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>بقيت الجداول %1 و%2</translation>
     </message>
     <message>
         <source>, </source>
         <extracomment>Between the tables of a list, as in &quot;1, 3 e 5&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>، </translation>
     </message>
 </context>
 <context>
@@ -1550,163 +1561,163 @@ Why an export failed. %1: the file, %2: the system&apos;s reason.</extracomment>
     <message>
         <source>dd/MM/yyyy HH:mm</source>
         <extracomment>When a game began, on the printed report, as a QLocale date format; reorder as your language writes dates.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>dd/MM/yyyy HH:mm</translation>
     </message>
     <message>
         <source>dd/MM/yyyy</source>
         <extracomment>The day the report is printed, as a QLocale date format; reorder as your language writes dates.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>dd/MM/yyyy</translation>
     </message>
     <message>
         <source>dd/MM</source>
         <extracomment>The dates under the printed chart, as a QLocale date format. Short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>dd/MM</translation>
     </message>
     <message>
         <source>Secondi per risposta</source>
-        <translation type="unfinished"></translation>
+        <translation>ثوانٍ لكل إجابة</translation>
     </message>
     <message>
         <source>Errori ogni 10 risposte</source>
-        <translation type="unfinished"></translation>
+        <translation>أخطاء في كل 10 إجابات</translation>
     </message>
     <message>
         <source>Ogni segno è una partita; quelle di uno stesso giorno stanno affiancate. ● partita intera (unite dalla linea)   ○ ripasso o partita fermata</source>
         <extracomment>Under the printed chart: what its filled and hollow marks mean. Keep the marks ● and ○.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>كل علامة جولة؛ جولات اليوم نفسه متجاورة. ● جولة كاملة (موصولة بالخط)   ○ مراجعة أو جولة موقوفة</translation>
     </message>
     <message>
         <source>I fatti: riga per colonna</source>
-        <translation type="unfinished"></translation>
+        <translation>العمليات: السطر في العمود</translation>
     </message>
     <message>
         <source>%1 per %2</source>
         <extracomment>A multiplication in words, &quot;7 per 8&quot; (seven times eight): %1 row, %2 column.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 في %2</translation>
     </message>
     <message>
         <source>Il ripasso di oggi</source>
-        <translation type="unfinished"></translation>
+        <translation>مراجعة اليوم</translation>
     </message>
     <message>
         <source>Ancora nessuna partita da cui capirlo.</source>
-        <translation type="unfinished"></translation>
+        <translation>لا توجد جولات بعد لنعرف ذلك.</translation>
     </message>
     <message>
         <source>Registro di %1</source>
-        <translation type="unfinished"></translation>
+        <translation>سجل %1</translation>
     </message>
     <message>
         <source>1 partita</source>
         <extracomment>How many games the report shows.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>جولة واحدة</translation>
     </message>
     <message numerus="yes">
         <source>%n partite</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n جولات</numerusform>
+            <numerusform>جولة واحدة</numerusform>
+            <numerusform>جولتان</numerusform>
+            <numerusform>%n جولات</numerusform>
+            <numerusform>%n جولة</numerusform>
+            <numerusform>%n جولة</numerusform>
         </translation>
     </message>
     <message>
         <source>Periodo: %1 · %2 · stampato il %3</source>
         <extracomment>Under the report&apos;s title. %1: the period (&quot;tutto il registro&quot;), %2: &quot;N partite&quot;, %3: today&apos;s date.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>الفترة: %1 · %2 · طُبع في %3</translation>
     </message>
     <message>
         <source>Le partite</source>
-        <translation type="unfinished"></translation>
+        <translation>الجولات</translation>
     </message>
     <message>
         <source>in corso</source>
         <extracomment>A game still being played, in the column &quot;Com&apos;è finita&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>جارية</translation>
     </message>
     <message>
         <source>%1 (ripasso)</source>
         <extracomment>How a review round ended: %1 is &quot;finita&quot;, &quot;fermata&quot; or &quot;interrotta&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (مراجعة)</translation>
     </message>
     <message>
         <source>Nessuna partita in questo periodo.</source>
-        <translation type="unfinished"></translation>
+        <translation>لا توجد جولات في هذه الفترة.</translation>
     </message>
     <message>
         <source>Data e ora</source>
         <extracomment>The printed games table&apos;s column headers; narrow columns (fractions of the page&apos;s width).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>التاريخ والوقت</translation>
     </message>
     <message>
         <source>Tabelline</source>
-        <translation type="unfinished"></translation>
+        <translation>الجداول</translation>
     </message>
     <message>
         <source>Risposte giuste</source>
-        <translation type="unfinished"></translation>
+        <translation>الإجابات الصحيحة</translation>
     </message>
     <message>
         <source>Tempo</source>
-        <translation type="unfinished"></translation>
+        <translation>الوقت</translation>
     </message>
     <message>
         <source>Errori</source>
-        <translation type="unfinished"></translation>
+        <translation>الأخطاء</translation>
     </message>
     <message>
         <source>Com&apos;è finita</source>
-        <translation type="unfinished"></translation>
+        <translation>كيف انتهت</translation>
     </message>
     <message>
         <source>Tutti i giocatori</source>
-        <translation type="unfinished"></translation>
+        <translation>كل اللاعبين</translation>
     </message>
     <message>
         <source>Periodo: %1 · stampato il %2</source>
-        <translation type="unfinished"></translation>
+        <translation>الفترة: %1 · طُبع في %2</translation>
     </message>
     <message>
         <source>Giocatore</source>
-        <translation type="unfinished"></translation>
+        <translation>اللاعب</translation>
     </message>
     <message>
         <source>Partite</source>
-        <translation type="unfinished"></translation>
+        <translation>الجولات</translation>
     </message>
     <message>
         <source>Ultima partita</source>
-        <translation type="unfinished"></translation>
+        <translation>آخر جولة</translation>
     </message>
     <message>
         <source>Errori per partita</source>
-        <translation type="unfinished"></translation>
+        <translation>أخطاء لكل جولة</translation>
     </message>
     <message>
         <source>Fatti più difficili</source>
-        <translation type="unfinished"></translation>
+        <translation>أصعب العمليات</translation>
     </message>
     <message>
         <source>I</source>
         <extracomment>The letter in the facts map&apos;s cells for a fact to learn: the initial of &quot;da imparare&quot;. One letter.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ت</translation>
     </message>
     <message>
         <source>R</source>
         <extracomment>The letter for a fact to review: the initial of &quot;da ripassare&quot;. One letter, unlike the other states&apos; letters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ر</translation>
     </message>
     <message>
         <source>S</source>
         <extracomment>The letter for a sure fact: the initial of &quot;sicura&quot;. One letter, unlike the other states&apos; letters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>م</translation>
     </message>
     <message>
         <source>tutto il registro</source>
         <extracomment>The period of the printed report&apos;s games: all of them.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>كل السجل</translation>
     </message>
 </context>
 </TS>

@@ -6,7 +6,7 @@
     <message>
         <source>esclusa</source>
         <extracomment>Told after a cell of a table left out of the game.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>scoasă</translation>
     </message>
 </context>
 <context>
@@ -14,62 +14,62 @@
     <message>
         <source>in %1 il valore di %2 contiene un punto e virgola, che non può avere</source>
         <extracomment>Why the school&apos;s server is not used, put into longer messages after &quot;perché&quot;; lower case and no final stop, as all the reasons here. %1: the settings file, %2: the key (server, classe, file-password: keep these words as they are).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>în %1 valoarea lui %2 conține punct și virgulă, pe care nu îl poate avea</translation>
     </message>
     <message>
         <source>l&apos;indirizzo del server in numerella.conf non va bene: %1</source>
         <extracomment>%1: what is wrong with the address, one of the lower-case reasons below. Keep &quot;numerella.conf&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>adresa serverului din numerella.conf nu e bună: %1</translation>
     </message>
     <message>
         <source>deve cominciare con postgresql://</source>
         <extracomment>What is wrong with the server&apos;s address. Keep &quot;postgresql://&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>trebuie să înceapă cu postgresql://</translation>
     </message>
     <message>
         <source>non può contenere il punto e virgola</source>
-        <translation type="unfinished"></translation>
+        <translation>nu poate conține punct și virgulă</translation>
     </message>
     <message>
         <source>la password non va scritta nell&apos;indirizzo: mettila in ~/.pgpass o nel file indicato da file-password</source>
-        <translation type="unfinished"></translation>
+        <translation>parola nu se scrie în adresă: pune-o în ~/.pgpass sau în fișierul dat de file-password</translation>
     </message>
     <message>
         <source>&quot;%1&quot; non è un nome di server</source>
         <extracomment>%1: a piece of the server&apos;s address.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>„%1” nu este un nume de server</translation>
     </message>
     <message>
         <source>&quot;%1&quot; non è un parametro di connessione</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1” nu este un parametru de conexiune</translation>
     </message>
     <message>
         <source>manca il modulo di Qt per PostgreSQL (il pacchetto libqt6sql6-psql)</source>
-        <translation type="unfinished"></translation>
+        <translation>lipsește modulul Qt pentru PostgreSQL (pachetul libqt6sql6-psql)</translation>
     </message>
     <message>
         <source>il file della password %1 è leggibile o scrivibile da tutti: va reso leggibile soltanto da root e da un gruppo (chmod 640)</source>
         <extracomment>%1: the password file&apos;s path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>fișierul cu parola %1 poate fi citit sau scris de oricine: trebuie să poată fi citit doar de root și de un grup (chmod 640)</translation>
     </message>
     <message>
         <source>il file della password %1 non si può leggere</source>
-        <translation type="unfinished"></translation>
+        <translation>fișierul cu parola %1 nu poate fi citit</translation>
     </message>
     <message>
         <source>sul server %1 non c&apos;è il registro della Numerella (va preparato con numerella-server.sql)</source>
         <extracomment>%1: the server. Keep &quot;numerella-server.sql&quot;, the file an admin runs on it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>pe serverul %1 nu există caietul La Numerella (se pregătește cu numerella-server.sql)</translation>
     </message>
     <message>
         <source>il server %1 ha il registro della versione %2, ma questa Numerella usa la versione %3: va aggiornato il programma o il server</source>
         <extracomment>%1: the server, %2: its version of the record, %3: the version this program uses.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>serverul %1 are caietul în versiunea %2, dar această La Numerella folosește versiunea %3: trebuie actualizat programul sau serverul</translation>
     </message>
     <message>
         <source>il server %1 non risponde o non accetta la connessione (%2)</source>
         <extracomment>%1: the server, %2: the server&apos;s or the network&apos;s own words.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>serverul %1 nu răspunde sau nu acceptă conexiunea (%2)</translation>
     </message>
 </context>
 <context>
@@ -77,17 +77,17 @@
     <message>
         <source>finita</source>
         <extracomment>How a game ended, in the games list&apos;s column &quot;Esito&quot; and on the printed report: every cell answered.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>terminată</translation>
     </message>
     <message>
         <source>fermata</source>
         <extracomment>How a game ended: stopped by the child with Stop.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>oprită</translation>
     </message>
     <message>
         <source>interrotta</source>
         <extracomment>How a game ended: cut off because the program was closed or died.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>întreruptă</translation>
     </message>
 </context>
 <context>
@@ -95,7 +95,7 @@
     <message>
         <source>Chi gioca?</source>
         <extracomment>Asked before the first game when several children share the computer; the title and the question.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Cine joacă?</translation>
     </message>
 </context>
 <context>
@@ -103,307 +103,309 @@
     <message>
         <source> Completa la Numerella e avrai la possibilità di stamparla con il tuo nome.</source>
         <extracomment>One line of the instructions window; each line has a label of its own and about this length.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> Completează La Numerella și o vei putea tipări cu numele tău.</translation>
     </message>
     <message>
         <source> Un cronometro, in alto a destra, misurerà il tempo impiegato.</source>
-        <translation type="unfinished"></translation>
+        <translation> Un cronometru, sus în dreapta, va măsura cât timp îți ia.</translation>
     </message>
     <message>
         <source> Cliccando con il tasto sinistro del mouse sui numeri lampeggianti in alto, indicati</source>
         <extracomment>The sentence goes on in the next line.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> Dacă dai clic cu butonul stâng al mouse-ului pe numerele care clipesc sus, arătate</translation>
     </message>
     <message>
         <source> da una mano, potrai escludere una o più tabelline dalla Numerella.</source>
-        <translation type="unfinished"></translation>
+        <translation> de o mână, poți scoate una sau mai multe table din La Numerella.</translation>
     </message>
     <message>
         <source> Per esempio cliccando sul 4, 6, 7 e 8 ti eserciterai solo sulle tabelline</source>
         <extracomment>The sentence goes on in the next line.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> De exemplu, dacă dai clic pe 4, 6, 7 și 8 vei exersa doar tablele</translation>
     </message>
     <message>
         <source> dell&apos;1, 2, 3, 5, 9 e 10</source>
-        <translation type="unfinished"></translation>
+        <translation> cu 1, 2, 3, 5, 9 și 10</translation>
     </message>
     <message>
         <source> Cliccando invece con il tasto destro del mouse escluderai la parte che sta a destra</source>
         <extracomment>The sentence goes on in the next line.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> Dacă dai clic cu butonul drept al mouse-ului, scoți partea din dreapta</translation>
     </message>
     <message>
         <source> del numero scelto</source>
-        <translation type="unfinished"></translation>
+        <translation> numărului ales</translation>
     </message>
     <message>
         <source> Per esempio cliccando sul 5 deciderai di esercitarti solo sulle tabelline dall&apos;1 al 5.</source>
-        <translation type="unfinished"></translation>
+        <translation> De exemplu, dacă dai clic pe 5 vei exersa doar tablele de la 1 la 5.</translation>
     </message>
     <message>
         <source>   Buon lavoro da:</source>
         <extracomment>The signature at the end of the instructions goes on in the next two lines.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>   Spor la lucru de la:</translation>
     </message>
     <message>
         <source>   gli sviluppatori della Numerella,</source>
-        <translation type="unfinished"></translation>
+        <translation>   dezvoltatorii La Numerella,</translation>
     </message>
     <message>
         <source>   un programma libero (licenza GNU GPL 3 o successiva).</source>
-        <translation type="unfinished"></translation>
+        <translation>   un program liber (licență GNU GPL 3 sau mai nouă).</translation>
     </message>
     <message>
         <source>   Versione %1</source>
-        <translation type="unfinished"></translation>
+        <translation>   Versiunea %1</translation>
     </message>
     <message>
         <source>Info</source>
         <extracomment>The instructions window&apos;s title.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Info</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>FrmNumerella</name>
     <message>
         <source>Nessuna tabellina da fare: riprendine una con Alt e il suo numero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicio tablă de făcut: adu una înapoi cu Alt și numărul ei.</translation>
     </message>
     <message>
         <source>La partita è già cominciata.</source>
-        <translation type="unfinished"></translation>
+        <translation>Runda a început deja.</translation>
     </message>
     <message>
         <source>Nessuna partita da fermare.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicio rundă de oprit.</translation>
     </message>
     <message>
         <source>Nessuna partita in corso. Ctrl+N per cominciare.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicio rundă în desfășurare. Ctrl+N ca să începi.</translation>
     </message>
     <message>
         <source>Complimenti. Hai finito.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bravo! Ai terminat.</translation>
     </message>
     <message>
         <source>Alt+%1: escludi o riprendi la tabellina %2; Alt+Maiusc+%1: tieni le tabelline fino %3</source>
         <extracomment>%2 is &quot;del 7&quot; or &quot;dell&apos;8&quot;, %3 &quot;al 7&quot; or &quot;all&apos;8&quot;, as translated in the sentences (&quot;frasi&quot;); Maiusc is the Shift key.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Alt+%1: scoate sau adu înapoi tabla %2; Alt+Shift+%1: păstrează tablele până la tabla %3</translation>
     </message>
     <message>
         <source>%1 per %2</source>
         <extracomment>A question on the board, as a screen reader says it: &quot;6 per 8&quot; is six times eight.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ori %2</translation>
     </message>
     <message>
         <source>Avvio</source>
         <extracomment>The button that starts a game.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Start</translation>
     </message>
     <message>
         <source>Stop</source>
         <extracomment>The button that stops the game under way.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Stop</translation>
     </message>
     <message>
         <source>Pausa</source>
         <extracomment>The button that pauses the game.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pauză</translation>
     </message>
     <message>
         <source>Riprendi</source>
         <extracomment>The button that resumes the paused game.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Continuă</translation>
     </message>
     <message>
         <source>Info</source>
         <extracomment>The button that opens the instructions.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Info</translation>
     </message>
     <message>
         <source>Stampa</source>
         <extracomment>The button that prints the finished table.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tipărește</translation>
     </message>
     <message>
         <source>Esci</source>
         <extracomment>The button that ends the program.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ieșire</translation>
     </message>
     <message>
         <source>Silenzio</source>
         <extracomment>The sound switch, as a screen reader names it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fără sunet</translation>
     </message>
     <message>
         <source>Ctrl+P o il tasto Pausa</source>
         <extracomment>The keys of Pause and Resume, told after their names.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+P sau tasta Pause</translation>
     </message>
     <message>
         <source>Tastierino numerico</source>
         <extracomment>The caption of the on-screen keypad&apos;s frame.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tastatură numerică</translation>
     </message>
     <message>
         <source>Tasto %1</source>
         <extracomment>A key of the on-screen keypad, e.g. &quot;Tasto 7&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tasta %1</translation>
     </message>
     <message>
         <source>Cancella</source>
         <extracomment>The keypad&apos;s erase key.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Șterge</translation>
     </message>
     <message>
         <source>OK</source>
         <extracomment>The keypad&apos;s key that gives the answer.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cronometro</source>
         <extracomment>The stopwatch&apos;s frame.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Cronometru</translation>
     </message>
     <message>
         <source>Minuti</source>
         <extracomment>The stopwatch&apos;s minutes, as a screen reader names them.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Minute</translation>
     </message>
     <message>
         <source>minuti</source>
         <extracomment>Beside the stopwatch&apos;s minutes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>min</translation>
     </message>
     <message>
         <source>Secondi</source>
         <extracomment>The stopwatch&apos;s seconds, as a screen reader names them.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Secunde</translation>
     </message>
     <message>
         <source>secondi</source>
         <extracomment>Beside the stopwatch&apos;s seconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>sec</translation>
     </message>
     <message>
         <source>Errori</source>
         <extracomment>The errors counter&apos;s heading.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Greșeli</translation>
     </message>
     <message>
         <source>Ctrl+T dice il tempo e gli errori</source>
         <extracomment>The keys of the stopwatch and the errors counter, told after their names.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+T spune timpul și greșelile</translation>
     </message>
     <message>
         <source>Ctrl+N: nuova partita; Ctrl+P: pausa e riprendi; Ctrl+S: stop; Ctrl+T: tempo ed errori; Alt+numero: escludi o riprendi una tabellina; F11: schermo intero</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+N: rundă nouă; Ctrl+P: pauză și continuă; Ctrl+S: stop; Ctrl+T: timp și greșeli; Alt+număr: scoate sau adu înapoi o tablă; F11: ecran complet</translation>
     </message>
     <message>
         <source>Software libero, GPL</source>
         <extracomment>A small line under the title: the program is free software under the GPL.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Software liber, GPL</translation>
     </message>
     <message>
         <source>Versione %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Versiunea %1</translation>
     </message>
     <message>
         <source>Mano</source>
         <extracomment>The pointing hand over the column numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mână</translation>
     </message>
     <message>
         <source>Pausa.</source>
         <extracomment>Told when the game is paused.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pauză.</translation>
     </message>
     <message>
         <source>Pausa. Ctrl+P per riprendere.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pauză. Ctrl+P ca să continui.</translation>
     </message>
     <message>
         <source>Si riprende.</source>
         <extracomment>Told when the paused game resumes, before the question.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Continuăm.</translation>
     </message>
     <message>
         <source>Registro</source>
         <extracomment>The title of a warning about the record of games.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Caiet</translation>
     </message>
     <message>
         <source>Ripassa</source>
         <extracomment>The title of the question before a review (&quot;Ripassa&quot;: practise the hard facts).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Exersează</translation>
     </message>
     <message>
         <source>Stai giocando una partita. Se ripassi adesso, questa partita finisce qui.
 
 Vuoi lasciarla e ripassare?</source>
-        <translation type="unfinished"></translation>
+        <translation>Joci o rundă. Dacă exersezi acum, runda se termină aici.
+
+Vrei s-o lași și să exersezi?</translation>
     </message>
     <message>
         <source>&amp;Sì, ripasso</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Da, exersez</translation>
     </message>
     <message>
         <source>&amp;No, continuo la partita</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nu, continui runda</translation>
     </message>
     <message>
         <source>Lasciare la partita per ripassare?</source>
-        <translation type="unfinished"></translation>
+        <translation>Lași runda ca să exersezi?</translation>
     </message>
     <message>
         <source>Partita fermata.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rundă oprită.</translation>
     </message>
     <message>
         <source>Sbagliato, 1 errore.</source>
         <extracomment>A wrong answer, and the errors so far.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Greșit, 1 greșeală.</translation>
     </message>
     <message numerus="yes">
         <source>Sbagliato, %n errori.</source>
         <extracomment>Never said for 1, which has a text of its own; give every plural form of your language.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Greșit, %n greșeală.</numerusform>
+            <numerusform>Greșit, %n greșeli.</numerusform>
+            <numerusform>Greșit, %n de greșeli.</numerusform>
         </translation>
     </message>
     <message>
         <source>Giusto!</source>
-        <translation type="unfinished"></translation>
+        <translation>Corect!</translation>
     </message>
     <message>
         <source>Tabellina %1 esclusa</source>
         <extracomment>A table left out of the game; %1 is &quot;del 7&quot; or &quot;dell&apos;8&quot; as translated in the sentences (&quot;frasi&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tabla %1 scoasă</translation>
     </message>
     <message>
         <source>Tabellina %1 ripresa</source>
         <extracomment>A table back in the game; %1 is &quot;del 7&quot; or &quot;dell&apos;8&quot; as translated in the sentences (&quot;frasi&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tabla %1 adusă înapoi</translation>
     </message>
     <message>
         <source>%1. %2</source>
         <extracomment>Two sentences said one after the other.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1. %2</translation>
     </message>
     <message>
         <source>Oggi non c&apos;è niente da ripassare. Si gioca una partita normale.</source>
-        <translation type="unfinished"></translation>
+        <translation>Azi nu ai nimic de exersat. Jucăm o rundă normală.</translation>
     </message>
     <message>
         <source>%1 %2.</source>
         <extracomment>Said at the end of a game: %1 is &quot;Complimenti. Hai finito.&quot;, %2 the time and the errors.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2.</translation>
     </message>
 </context>
 <context>
@@ -411,406 +413,410 @@ Vuoi lasciarla e ripassare?</source>
     <message>
         <source>dd/MM/yyyy HH:mm</source>
         <extracomment>When a game began, in the lists, as a QLocale date format; reorder as your language writes dates.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>dd.MM.yyyy HH:mm</translation>
     </message>
     <message>
         <source>in corso</source>
         <extracomment>A game still being played, in the games list&apos;s column &quot;Esito&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>în desfășurare</translation>
     </message>
     <message>
         <source>Registro</source>
-        <translation type="unfinished"></translation>
+        <translation>Caiet</translation>
     </message>
     <message>
         <source>&amp;Giocatore:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Jucător:</translation>
     </message>
     <message>
         <source>Giocatore</source>
         <extracomment>The players table&apos;s column headers; &quot;Sicure&quot;, &quot;Da ripassare&quot;, &quot;Da imparare&quot; count facts (feminine in Italian) in each state.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Jucător</translation>
     </message>
     <message>
         <source>&amp;Nuovo…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nou…</translation>
     </message>
     <message>
         <source>Rino&amp;mina…</source>
-        <translation type="unfinished"></translation>
+        <translation>Redenu&amp;mește…</translation>
     </message>
     <message>
         <source>&amp;Togli…</source>
-        <translation type="unfinished"></translation>
+        <translation>Șter&amp;ge…</translation>
     </message>
     <message>
         <source>S&amp;vuota…</source>
-        <translation type="unfinished"></translation>
+        <translation>Go&amp;lește…</translation>
     </message>
     <message>
         <source>Toglie tutte le partite del giocatore; il giocatore resta</source>
-        <translation type="unfinished"></translation>
+        <translation>Șterge toate rundele jucătorului; jucătorul rămâne</translation>
     </message>
     <message>
         <source>Perio&amp;do:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Perioadă:</translation>
     </message>
     <message>
         <source>Periodo</source>
-        <translation type="unfinished"></translation>
+        <translation>Perioadă</translation>
     </message>
     <message>
         <source>oggi</source>
         <extracomment>The periods whose games the window shows, in the box &quot;Periodo:&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>azi</translation>
     </message>
     <message>
         <source>questa settimana</source>
-        <translation type="unfinished"></translation>
+        <translation>săptămâna asta</translation>
     </message>
     <message>
         <source>questo mese</source>
-        <translation type="unfinished"></translation>
+        <translation>luna asta</translation>
     </message>
     <message>
         <source>tutto</source>
-        <translation type="unfinished"></translation>
+        <translation>tot</translation>
     </message>
     <message>
         <source>Partite</source>
-        <translation type="unfinished"></translation>
+        <translation>Runde</translation>
     </message>
     <message>
         <source>Data e ora</source>
         <extracomment>The games list&apos;s column headers: when the game began, the tables in play, the time on the stopwatch (m:ss), wrong answers, how it ended.
 ----------
 The chart&apos;s points as a table: when, what kind of game, its two numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Data și ora</translation>
     </message>
     <message>
         <source>Tabelline</source>
-        <translation type="unfinished"></translation>
+        <translation>Table</translation>
     </message>
     <message>
         <source>Tempo</source>
-        <translation type="unfinished"></translation>
+        <translation>Timp</translation>
     </message>
     <message>
         <source>Errori</source>
-        <translation type="unfinished"></translation>
+        <translation>Greșeli</translation>
     </message>
     <message>
         <source>Esito</source>
-        <translation type="unfinished"></translation>
+        <translation>Rezultat</translation>
     </message>
     <message>
         <source>&amp;Partite</source>
-        <translation type="unfinished"></translation>
+        <translation>R&amp;unde</translation>
     </message>
     <message>
         <source>Mostra anc&amp;he ripassi e partite fermate</source>
-        <translation type="unfinished"></translation>
+        <translation>Arată și e&amp;xersările și rundele oprite</translation>
     </message>
     <message>
         <source>Andamento in numeri</source>
-        <translation type="unfinished"></translation>
+        <translation>Evoluția în cifre</translation>
     </message>
     <message>
         <source>&amp;Andamento</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;voluție</translation>
     </message>
     <message>
         <source>Fatto scelto</source>
-        <translation type="unfinished"></translation>
+        <translation>Înmulțirea aleasă</translation>
     </message>
     <message>
         <source>&amp;Fatti</source>
-        <translation type="unfinished"></translation>
+        <translation>Înmulț&amp;iri</translation>
     </message>
     <message>
         <source>Tutti i giocatori</source>
-        <translation type="unfinished"></translation>
+        <translation>Toți jucătorii</translation>
     </message>
     <message>
         <source>Ultima partita</source>
-        <translation type="unfinished"></translation>
+        <translation>Ultima rundă</translation>
     </message>
     <message>
         <source>Secondi per risposta</source>
-        <translation type="unfinished"></translation>
+        <translation>Secunde pe răspuns</translation>
     </message>
     <message>
         <source>Errori per partita</source>
-        <translation type="unfinished"></translation>
+        <translation>Greșeli pe rundă</translation>
     </message>
     <message>
         <source>Sicure</source>
-        <translation type="unfinished"></translation>
+        <translation>Știute</translation>
     </message>
     <message>
         <source>Da ripassare</source>
-        <translation type="unfinished"></translation>
+        <translation>De recapitulat</translation>
     </message>
     <message>
         <source>Da imparare</source>
-        <translation type="unfinished"></translation>
+        <translation>De învățat</translation>
     </message>
     <message>
         <source>G&amp;iocatori</source>
-        <translation type="unfinished"></translation>
+        <translation>Jucăt&amp;ori</translation>
     </message>
     <message>
         <source>&amp;Ripassa</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exersează</translation>
     </message>
     <message>
         <source>Una partita con i fatti da imparare e da ripassare oggi, e qualcuno già sicuro</source>
-        <translation type="unfinished"></translation>
+        <translation>O rundă cu înmulțirile de învățat și de recapitulat azi, și câteva deja știute</translation>
     </message>
     <message>
         <source>&amp;Esporta…</source>
-        <translation type="unfinished"></translation>
+        <translation>Expo&amp;rtă…</translation>
     </message>
     <message>
         <source>&amp;Stampa…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tipărește…</translation>
     </message>
     <message>
         <source>&amp;Chiudi</source>
-        <translation type="unfinished"></translation>
+        <translation>În&amp;chide</translation>
     </message>
     <message>
         <source>T&amp;ogli la partita…</source>
-        <translation type="unfinished"></translation>
+        <translation>Șter&amp;ge runda…</translation>
     </message>
     <message>
         <source>Esporta la ta&amp;bella…</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportă &amp;tabelul…</translation>
     </message>
     <message>
         <source>Il registro è in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Caietul este în %1.</translation>
     </message>
     <message>
         <source>Qui si vede il registro della classe sul server della scuola: da questo computer non si possono togliere partite né svuotare il registro di un giocatore; lo fa l&apos;insegnante sul server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aici vezi caietul clasei de pe serverul școlii: de pe acest calculator nu poți șterge runde și nici goli caietul unui jucător; asta o face învățătorul pe server.</translation>
     </message>
     <message>
         <source>Partita</source>
-        <translation type="unfinished"></translation>
+        <translation>Rundă</translation>
     </message>
     <message>
         <source>Errori ogni 10 risposte</source>
-        <translation type="unfinished"></translation>
+        <translation>Greșeli la 10 răspunsuri</translation>
     </message>
     <message>
         <source>intera</source>
         <extracomment>What kind of game a point of the chart is (feminine: &quot;partita&quot;): a whole game, a review round, a game stopped before its end.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>întreagă</translation>
     </message>
     <message>
         <source>ripasso</source>
-        <translation type="unfinished"></translation>
+        <translation>exersare</translation>
     </message>
     <message>
         <source>fermata</source>
-        <translation type="unfinished"></translation>
+        <translation>oprită</translation>
     </message>
     <message>
         <source>Ancora nessuna partita da cui capire che cosa ripassare.</source>
-        <translation type="unfinished"></translation>
+        <translation>Încă nicio rundă din care să vedem ce ai de exersat.</translation>
     </message>
     <message>
         <source>Oggi non c&apos;è niente da ripassare.</source>
-        <translation type="unfinished"></translation>
+        <translation>Azi nu ai nimic de exersat.</translation>
     </message>
     <message>
         <source>%1 per %2</source>
         <extracomment>A multiplication in words, &quot;7 per 8&quot; (seven times eight): %1 row, %2 column.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ori %2</translation>
     </message>
     <message>
         <source>Il ripasso di oggi: %1.</source>
         <extracomment>Under the facts map. %1: the facts of today&apos;s review, as &quot;7 per 8, 6 per 9&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Exersarea de azi: %1.</translation>
     </message>
     <message>
         <source>Nome (al massimo %1 caratteri):</source>
         <extracomment>%1: the longest name allowed, in characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nume (număr maxim de caractere: %1):</translation>
     </message>
     <message>
         <source>Il nome va scritto su una riga, al massimo %1 caratteri, e non può essere &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Numele se scrie pe un singur rând (număr maxim de caractere: %1) și nu poate fi „%2”.</translation>
     </message>
     <message>
         <source>C&apos;è già un giocatore di nome &quot;%1&quot;: scegli un nome diverso.</source>
-        <translation type="unfinished"></translation>
+        <translation>Există deja un jucător cu numele „%1”: alege alt nume.</translation>
     </message>
     <message>
         <source>Nuovo giocatore</source>
         <extracomment>The title of the dialog asking a new child&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Jucător nou</translation>
     </message>
     <message>
         <source>Rinomina</source>
-        <translation type="unfinished"></translation>
+        <translation>Redenumește</translation>
     </message>
     <message>
         <source>Togliere &quot;%1&quot; dal registro, con tutte le sue partite?</source>
         <extracomment>%1: the child&apos;s name, as typed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ștergi jucătorul „%1” din caiet, cu toate rundele sale?</translation>
     </message>
     <message>
         <source>Togliere &quot;%1&quot; dal registro, con tutte le sue partite? Sul server della scuola le sue partite restano: le toglie l&apos;insegnante.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ștergi jucătorul „%1” din caiet, cu toate rundele sale? Pe serverul școlii rundele sale rămân: le șterge învățătorul.</translation>
     </message>
     <message>
         <source>Togli</source>
         <extracomment>The title of the question before a child is removed from the record.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Șterge</translation>
     </message>
     <message>
         <source>Svuota</source>
-        <translation type="unfinished"></translation>
+        <translation>Golește</translation>
     </message>
     <message>
         <source>Togliere tutte le partite di &quot;%1&quot;? %1 resta fra i giocatori.</source>
         <extracomment>%1, twice: the child&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ștergi toate rundele jucătorului „%1”? %1 rămâne printre jucători.</translation>
     </message>
     <message>
         <source>Togli la partita</source>
-        <translation type="unfinished"></translation>
+        <translation>Șterge runda</translation>
     </message>
     <message>
         <source>La partita in corso non si può togliere.</source>
-        <translation type="unfinished"></translation>
+        <translation>Runda în desfășurare nu poate fi ștearsă.</translation>
     </message>
     <message numerus="yes">
         <source>Togliere dal registro la partita del %1 (%2, %n errori)?</source>
         <extracomment>%1: the game&apos;s date and time (Italian: &quot;del 07/12/2026 10:15&quot;), %2: its time on the stopwatch (m:ss), %n: its mistakes.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Ștergi din caiet runda din %1 (%2, %n greșeală)?</numerusform>
+            <numerusform>Ștergi din caiet runda din %1 (%2, %n greșeli)?</numerusform>
+            <numerusform>Ștergi din caiet runda din %1 (%2, %n de greșeli)?</numerusform>
         </translation>
     </message>
     <message>
         <source>Esporta la tabella dei giocatori</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportă tabelul jucătorilor</translation>
     </message>
     <message>
         <source>Esporta</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportă</translation>
     </message>
     <message>
         <source>Non riesco a esportare: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nu reușesc să export: %1.</translation>
     </message>
     <message>
         <source>Giocatori esportati in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jucători exportați în %1.</translation>
     </message>
     <message>
         <source>Ripassa</source>
-        <translation type="unfinished"></translation>
+        <translation>Exersează</translation>
     </message>
     <message>
         <source>Oggi non c&apos;è niente da ripassare: i fatti che hai già incontrato li sai.
 
 Vuoi fare una partita normale?</source>
-        <translation type="unfinished"></translation>
+        <translation>Azi nu ai nimic de exersat: înmulțirile pe care le-ai întâlnit deja le știi.
+
+Vrei să joci o rundă normală?</translation>
     </message>
     <message>
         <source>&amp;Gioca una partita normale</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Joacă o rundă normală</translation>
     </message>
     <message>
         <source>Oggi non c&apos;è niente da ripassare</source>
-        <translation type="unfinished"></translation>
+        <translation>Azi nu ai nimic de exersat</translation>
     </message>
     <message>
         <source>&amp;File:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fișier:</translation>
     </message>
     <message>
         <source>S&amp;cegli…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Alege…</translation>
     </message>
     <message>
         <source>Per il &amp;foglio di calcolo: separatore &quot;%1&quot;, decimali con &quot;%2&quot;, date come 2026-12-07 10:15:03, UTF-8 con BOM</source>
         <extracomment>%1: the CSV separator, %2: the decimal sign of the language. The date shows the spreadsheet&apos;s format and stays as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pentru foaia de &amp;calcul: separator „%1”, zecimale cu „%2”, date ca 2026-12-07 10:15:03, UTF-8 cu BOM</translation>
     </message>
     <message>
         <source>&amp;Standard per i programmi (RFC 4180): separatore &quot;,&quot;, punto decimale, date ISO 8601</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Standard pentru programe (RFC 4180): separator „,”, punct zecimal, date ISO 8601</translation>
     </message>
     <message>
         <source>&amp;Esporta</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exportă</translation>
     </message>
     <message>
         <source>&amp;Annulla</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;nulează</translation>
     </message>
     <message>
         <source>Scrivi il nome del file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrie numele fișierului.</translation>
     </message>
     <message>
         <source>Scrive due file:
 • %1, una riga per partita;
 • %2, una riga per risposta.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrie două fișiere:
+• %1, un rând pentru fiecare rundă;
+• %2, un rând pentru fiecare răspuns.</translation>
     </message>
     <message>
         <source>Esporta le partite</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportă rundele</translation>
     </message>
     <message>
         <source>Partite esportate in %1, risposte in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Runde exportate în %1, răspunsuri în %2.</translation>
     </message>
 </context>
 <context>
     <name>GraficoPartite</name>
     <message>
         <source>Andamento delle partite</source>
-        <translation type="unfinished"></translation>
+        <translation>Evoluția rundelor</translation>
     </message>
     <message>
         <source>secondi per risposta</source>
         <extracomment>The chart&apos;s two lines, in its legend and as its axes&apos; titles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>secunde pe răspuns</translation>
     </message>
     <message>
         <source>errori ogni 10 risposte</source>
-        <translation type="unfinished"></translation>
+        <translation>greșeli la 10 răspunsuri</translation>
     </message>
     <message>
         <source>ripassi e partite fermate</source>
         <extracomment>The chart&apos;s legend for the hollow marks: review rounds and games stopped before their end.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>exersări și runde oprite</translation>
     </message>
     <message>
         <source>giorno</source>
         <extracomment>The title of the chart&apos;s horizontal axis, under the dates.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ziua</translation>
     </message>
     <message>
         <source>dd/MM/yy</source>
         <extracomment>The dates under the chart, as QLocale date formats: over almost a year, then within one. Short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>dd.MM.yy</translation>
     </message>
     <message>
         <source>dd/MM</source>
-        <translation type="unfinished"></translation>
+        <translation>dd.MM</translation>
     </message>
     <message>
         <source>Nessuna partita</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicio rundă</translation>
     </message>
 </context>
 <context>
@@ -818,12 +824,12 @@ Vuoi fare una partita normale?</source>
     <message>
         <source>il server %1 non si lascia leggere (%2)</source>
         <extracomment>Why the class cannot be read from the school&apos;s server, after &quot;perché&quot;; lower case, no final stop. %1: the server, %2: the server&apos;s own words.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>serverul %1 nu se lasă citit (%2)</translation>
     </message>
     <message>
         <source>la copia della classe non si scrive (%1)</source>
         <extracomment>Why the class cannot be read: its local copy cannot be written. %1: the database&apos;s words.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>copia clasei nu se poate scrie (%1)</translation>
     </message>
 </context>
 <context>
@@ -831,27 +837,27 @@ Vuoi fare una partita normale?</source>
     <message>
         <source>la copia della classe non si può scrivere in %1</source>
         <extracomment>Why the class cannot be read, after &quot;perché&quot;; lower case. %1: the folder.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>copia clasei nu se poate scrie în %1</translation>
     </message>
     <message>
         <source>Classe %1: sto leggendo dal server…; intanto si vedono soltanto le partite di questo computer.</source>
         <extracomment>In the record window&apos;s status line. %1: the class&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Clasa %1: citesc de pe server…; între timp se văd doar rundele de pe acest calculator.</translation>
     </message>
     <message>
         <source>Si vedono le partite di tutta la classe %1, lette dal server alle %2.</source>
         <extracomment>%1: the class&apos;s name, %2: the time it was read (Italian says &quot;alle&quot; before a time).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Se văd rundele întregii clase %1, citite de pe server la ora %2.</translation>
     </message>
     <message>
         <source>Si vedono le partite della classe %1 lette dal server alle %2; ora non si leggono, perché %3.</source>
         <extracomment>%1: the class&apos;s name, %2: the time it was last read, %3: why it cannot be read now (a lower-case reason).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Se văd rundele clasei %1 citite de pe server la ora %2; acum nu se pot citi, pentru că %3.</translation>
     </message>
     <message>
         <source>Si vedono soltanto le partite di questo computer, perché %1.</source>
         <extracomment>%1: why the class cannot be read (a lower-case reason).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Se văd doar rundele de pe acest calculator, pentru că %1.</translation>
     </message>
 </context>
 <context>
@@ -859,74 +865,74 @@ Vuoi fare una partita normale?</source>
     <message>
         <source>d MMMM</source>
         <extracomment>A day in the words about a fact, as a QLocale date format: this year&apos;s (&quot;3 dicembre&quot;), then another year&apos;s. Reorder as your language writes dates.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>d MMMM</translation>
     </message>
     <message>
         <source>d MMMM yyyy</source>
-        <translation type="unfinished"></translation>
+        <translation>d MMMM yyyy</translation>
     </message>
     <message>
         <source>Mappa dei fatti</source>
-        <translation type="unfinished"></translation>
+        <translation>Harta înmulțirilor</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>An entry of the facts map&apos;s legend. %1: the letter in the map&apos;s cells, or &quot;senza lettera&quot;; %2: the state&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>senza lettera</source>
-        <translation type="unfinished"></translation>
+        <translation>fără literă</translation>
     </message>
     <message>
         <source>%1 per %2: %3</source>
         <extracomment>The words told about a fact of the map, first part. %1 per %2: the multiplication (7 per 8 is 7 × 8), %3: its state.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ori %2: %3</translation>
     </message>
     <message>
         <source>chiesta 1 volta</source>
         <extracomment>How many times a fact was asked (the fact, a multiplication, is feminine in Italian).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>întrebată o dată</translation>
     </message>
     <message numerus="yes">
         <source>chiesta %n volte</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>întrebată o dată</numerusform>
+            <numerusform>întrebată de %n ori</numerusform>
+            <numerusform>întrebată de %n de ori</numerusform>
         </translation>
     </message>
     <message>
         <source>1 sbagliata</source>
         <extracomment>How many of its answers were wrong (feminine: &quot;risposte&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>1 răspuns greșit</translation>
     </message>
     <message numerus="yes">
         <source>%n sbagliate</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n răspuns greșit</numerusform>
+            <numerusform>%n răspunsuri greșite</numerusform>
+            <numerusform>%n de răspunsuri greșite</numerusform>
         </translation>
     </message>
     <message>
         <source>; %1, %2, l&apos;ultima il %3</source>
-        <translation type="unfinished"></translation>
+        <translation>; %1, %2, ultima dată pe %3</translation>
     </message>
     <message>
         <source>; %1, %2, il %3</source>
         <extracomment>The same for a fact asked once: %3 is the day it was asked.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>; %1, %2, pe %3</translation>
     </message>
     <message>
         <source>; di solito %1 secondi</source>
         <extracomment>Appended to the words about a fact. %1: the child&apos;s usual seconds for it, one decimal.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>; de obicei %1 secunde</translation>
     </message>
     <message>
         <source>; da ripassare il %1</source>
         <extracomment>Appended to the words about a sure fact. %1: the day it comes up for review (&quot;3 dicembre&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>; de recapitulat pe %1</translation>
     </message>
 </context>
 <context>
@@ -934,170 +940,174 @@ Vuoi fare una partita normale?</source>
     <message>
         <source>numerella: %1: %2: %3 Valore ignorato.</source>
         <extracomment>A settings file&apos;s warning: %1 is the file, %2 the key, %3 what is wrong.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>numerella: %1: %2: %3 Valoare ignorată.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; non va bene: scrivi true oppure false.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1” nu e bun: scrie true sau false.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; non va bene: scrivi quanti fatti ripassare, da 1 a 100.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1” nu e bun: scrie câte înmulțiri să exersezi, de la 1 la 100.</translation>
     </message>
     <message>
         <source>numerella: %1: %2</source>
         <extracomment>A settings file&apos;s warning: %1 is the file, %2 what is wrong.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>numerella: %1: %2</translation>
     </message>
     <message>
         <source>è una cartella, non un file di impostazioni. Ignorata.</source>
-        <translation type="unfinished"></translation>
+        <translation>este un dosar, nu un fișier de setări. Ignorat.</translation>
     </message>
     <message>
         <source>non si può leggere: mancano i permessi. File ignorato.</source>
-        <translation type="unfinished"></translation>
+        <translation>nu se poate citi: lipsesc permisiunile. Fișier ignorat.</translation>
     </message>
     <message>
         <source>non si può leggere. File ignorato.</source>
-        <translation type="unfinished"></translation>
+        <translation>nu se poate citi. Fișier ignorat.</translation>
     </message>
     <message>
         <source>non è un file di testo. File ignorato.</source>
-        <translation type="unfinished"></translation>
+        <translation>nu este un fișier text. Fișier ignorat.</translation>
     </message>
     <message>
         <source>la riga %1 non è né chiave=valore né [sezione]; controlla le sue righe.</source>
-        <translation type="unfinished"></translation>
+        <translation>rândul %1 nu este nici cheie=valoare, nici [secțiune]; verifică rândurile fișierului.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; non va bene: le lingue disponibili sono %2.</source>
         <extracomment>%1 is the language code given, %2 the list of the available ones (&quot;it, de, fr, ...&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>„%1” nu e bun: limbile disponibile sunt %2.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; non va bene: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1” nu e bun: %2.</translation>
     </message>
     <message>
         <source>scrivi almeno una tabellina, per esempio 2,5,7 o 1-5</source>
-        <translation type="unfinished"></translation>
+        <translation>scrie cel puțin o tablă, de exemplu 2,5,7 sau 1-5</translation>
     </message>
     <message>
         <source>usa numeri da 1 a 10 e intervalli come 1-5</source>
-        <translation type="unfinished"></translation>
+        <translation>folosește numere de la 1 la 10 și intervale ca 1-5</translation>
     </message>
     <message>
         <source>le tabelline vanno da 1 a 10</source>
-        <translation type="unfinished"></translation>
+        <translation>tablele merg de la 1 la 10</translation>
     </message>
     <message>
         <source>l&apos;intervallo va scritto dal più piccolo al più grande</source>
-        <translation type="unfinished"></translation>
+        <translation>intervalul se scrie de la cel mai mic la cel mai mare</translation>
     </message>
     <message>
         <source>La Numerella: per esercitarsi sulla tavola pitagorica, dall&apos;1 × 1 al 10 × 10.</source>
-        <translation type="unfinished"></translation>
+        <translation>La Numerella: ca să exersezi tabla înmulțirii, de la 1 × 1 la 10 × 10.</translation>
     </message>
     <message>
         <source>Mostra questo aiuto ed esce.</source>
-        <translation type="unfinished"></translation>
+        <translation>Arată acest ajutor și iese.</translation>
     </message>
     <message>
         <source>Le tabelline su cui esercitarsi, con numeri e intervalli da 1 a 10 (per esempio 2,5,7 oppure 1-5 oppure 1-3,8); le altre partono escluse, in verde.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tablele de exersat, cu numere și intervale de la 1 la 10 (de exemplu 2,5,7 sau 1-5 sau 1-3,8); celelalte pornesc scoase, în verde.</translation>
     </message>
     <message>
         <source>LISTA</source>
         <extracomment>In the help, the value of an option: a list of tables.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>LISTĂ</translation>
     </message>
     <message>
         <source>Parte con il suono spento (si riaccende con la casella del suono).</source>
-        <translation type="unfinished"></translation>
+        <translation>Pornește cu sunetul oprit (se repornește din căsuța sunetului).</translation>
     </message>
     <message>
         <source>Parte a schermo intero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pornește pe ecran complet.</translation>
     </message>
     <message>
         <source>Chi gioca: le partite vanno nel registro sotto questo nome (nuovo se non c&apos;è ancora), che resta scelto.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cine joacă: rundele intră în caiet sub acest nume (nou, dacă nu există încă), care rămâne ales.</translation>
     </message>
     <message>
         <source>NOME</source>
         <extracomment>In the help, the value of an option: a child&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>NUME</translation>
     </message>
     <message>
         <source>Da solo, apre soltanto la finestra del registro. Con FILE tiene il registro in quel file (per esempio su una chiavetta) invece che in quello solito.</source>
-        <translation type="unfinished"></translation>
+        <translation>Singur, deschide doar fereastra caietului. Cu FIȘIER ține caietul în acel fișier (de exemplu pe un stick USB) în loc de cel obișnuit.</translation>
     </message>
     <message>
         <source>FILE</source>
         <extracomment>In the help, the value of an option: a file&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>FIȘIER</translation>
     </message>
     <message>
         <source>Parte con il ripasso di oggi di chi gioca: i fatti da imparare e da ripassare, qualcuno già sicuro, gli altri in verde.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pornește cu exersarea de azi a celui care joacă: înmulțirile de învățat și de recapitulat, câteva deja știute, celelalte în verde.</translation>
     </message>
     <message>
         <source>Scrive tutte le partite del registro, una riga per partita, in FILE (CSV) ed esce.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrie toate rundele din caiet, un rând pentru fiecare rundă, în FIȘIER (CSV) și iese.</translation>
     </message>
     <message>
         <source>Scrive tutte le risposte del registro, una riga per domanda, in FILE (CSV) ed esce.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrie toate răspunsurile din caiet, un rând pentru fiecare întrebare, în FIȘIER (CSV) și iese.</translation>
     </message>
     <message>
         <source>Con --esporta, --esporta-risposte e --esporta-fatti scrive il CSV standard per i programmi (RFC 4180: virgola, punto decimale, date ISO 8601) invece di quello per il foglio di calcolo nella lingua del sistema.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cu --esporta, --esporta-risposte și --esporta-fatti scrie CSV-ul standard pentru programe (RFC 4180: virgulă, punct zecimal, date ISO 8601) în loc de cel pentru foaia de calcul în limba sistemului.</translation>
     </message>
     <message>
         <source>Scrive lo stato di ogni fatto di ogni giocatore, una riga per fatto, in FILE (CSV) ed esce.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrie starea fiecărei înmulțiri a fiecărui jucător, un rând pentru fiecare înmulțire, în FIȘIER (CSV) și iese.</translation>
     </message>
     <message>
         <source>Per questa volta manda le partite al server della scuola URL (postgresql://utente@server/database) invece di quello di numerella.conf. La password va in ~/.pgpass, mai qui.</source>
-        <translation type="unfinished"></translation>
+        <translation>Doar de data aceasta trimite rundele la serverul școlii URL (postgresql://utilizator@server/bazadedate) în loc de cel din numerella.conf. Parola se pune în ~/.pgpass, niciodată aici.</translation>
     </message>
     <message>
         <source>URL</source>
         <extracomment>In the help, the value of an option: a server&apos;s address.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>URL</translation>
     </message>
     <message>
         <source>La lingua del programma, tra %1, invece di quella del sistema.</source>
-        <translation type="unfinished"></translation>
+        <translation>Limba programului, dintre %1, în loc de cea a sistemului.</translation>
     </message>
     <message>
         <source>CODICE</source>
         <extracomment>In the help, the value of an option: a language&apos;s code.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>COD</translation>
     </message>
     <message>
         <source>numerella: %1
 Per l&apos;elenco delle opzioni: numerella --help
 </source>
-        <translation type="unfinished"></translation>
+        <translation>numerella: %1
+Pentru lista opțiunilor: numerella --help
+</translation>
     </message>
     <message>
         <source>argomento inatteso &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>argument neașteptat „%1”.</translation>
     </message>
     <message>
         <source>--giocatore: il nome va scritto su una riga, al massimo %1 caratteri.</source>
-        <translation type="unfinished"></translation>
+        <translation>--giocatore: numele se scrie pe un singur rând (număr maxim de caractere: %1).</translation>
     </message>
     <message>
         <source>numerella: non riesco a leggere il registro: %1
 </source>
-        <translation type="unfinished"></translation>
+        <translation>numerella: nu reușesc să citesc caietul: %1
+</translation>
     </message>
     <message>
         <source>numerella: nessuno schermo disponibile: La Numerella si apre solo in una sessione grafica.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>numerella: niciun ecran disponibil: La Numerella se deschide doar într-o sesiune grafică.
+</translation>
     </message>
 </context>
 <context>
@@ -1105,7 +1115,7 @@ Per l&apos;elenco delle opzioni: numerella --help
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <extracomment>Write RTL for a language written from right to left, LTR otherwise.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>LTR</translation>
     </message>
 </context>
 <context>
@@ -1113,63 +1123,63 @@ Per l&apos;elenco delle opzioni: numerella --help
     <message>
         <source>nella cartella %1 non si può scrivere</source>
         <extracomment>Why the record of games cannot be used, put into a longer message as its %1. Lower case, no final stop. %1: the folder.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>în dosarul %1 nu se poate scrie</translation>
     </message>
     <message>
         <source>il file %1 non si può aprire</source>
         <extracomment>The same kind of reason; in all of these %1 is the record&apos;s file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>fișierul %1 nu se poate deschide</translation>
     </message>
     <message>
         <source>il file %1 si può soltanto leggere</source>
-        <translation type="unfinished"></translation>
+        <translation>fișierul %1 poate fi doar citit</translation>
     </message>
     <message>
         <source>il disco è pieno</source>
-        <translation type="unfinished"></translation>
+        <translation>discul este plin</translation>
     </message>
     <message>
         <source>un altro programma tiene occupato il file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>alt program ține ocupat fișierul %1</translation>
     </message>
     <message>
         <source>il file %1 è danneggiato e non si può mettere da parte (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>fișierul %1 este deteriorat și nu poate fi pus deoparte (%2)</translation>
     </message>
     <message>
         <source>il file %1 è danneggiato</source>
-        <translation type="unfinished"></translation>
+        <translation>fișierul %1 este deteriorat</translation>
     </message>
     <message>
         <source>il file %1 non è un registro della Numerella, e resta com&apos;è</source>
-        <translation type="unfinished"></translation>
+        <translation>fișierul %1 nu este un caiet La Numerella și rămâne cum este</translation>
     </message>
     <message>
         <source>il file %1 non c&apos;è</source>
-        <translation type="unfinished"></translation>
+        <translation>fișierul %1 nu există</translation>
     </message>
     <message>
         <source>il file %1 è di una versione più nuova della Numerella</source>
-        <translation type="unfinished"></translation>
+        <translation>fișierul %1 este de la o versiune mai nouă a La Numerella</translation>
     </message>
     <message>
         <source>il file %1 non si può usare</source>
-        <translation type="unfinished"></translation>
+        <translation>fișierul %1 nu poate fi folosit</translation>
     </message>
     <message>
         <source>Il registro delle partite era danneggiato: è stato messo da parte come %1 e ne è cominciato uno nuovo.</source>
         <extracomment>%1: the damaged file&apos;s new name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Caietul rundelor era deteriorat: a fost pus deoparte ca %1 și a început unul nou.</translation>
     </message>
     <message>
         <source>Il registro delle partite non viene tenuto: %1. Si può giocare lo stesso, ma le partite non saranno ricordate.</source>
         <extracomment>%1: the reason, one of the lower-case reasons above.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Caietul rundelor nu este ținut: %1. Poți juca la fel, dar rundele nu vor fi păstrate.</translation>
     </message>
     <message>
         <source>Il registro delle partite per ora non si può scrivere: %1. Le risposte restano in memoria e saranno scritte appena si potrà: non chiudere il programma.</source>
         <extracomment>%1: the reason, one of the lower-case reasons above.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Caietul rundelor nu se poate scrie deocamdată: %1. Răspunsurile rămân în memorie și vor fi scrise imediat ce se va putea: nu închide programul.</translation>
     </message>
 </context>
 <context>
@@ -1177,22 +1187,22 @@ Per l&apos;elenco delle opzioni: numerella --help
     <message>
         <source>la partita di %1 del %2: %3</source>
         <extracomment>A game the school&apos;s server refused, listed after &quot;Il server non ha preso&quot;. %1: the child, %2: when the game began (Italian: &quot;del 7/12/2026 10:15&quot;), %3: the server&apos;s own words.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>runda lui %1 din %2: %3</translation>
     </message>
     <message>
         <source>d/M/yyyy HH:mm</source>
         <extracomment>When a refused game began, as a QLocale date format; reorder as your language writes dates.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>d.M.yyyy HH:mm</translation>
     </message>
     <message>
         <source>il registro di questo computer non si legge (%1)</source>
         <extracomment>Why games wait to be sent, after &quot;perché&quot;; lower case. %1: the database&apos;s words.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>caietul de pe acest calculator nu se poate citi (%1)</translation>
     </message>
     <message>
         <source>il server %1 non ha preso una partita (%2)</source>
         <extracomment>Why games wait to be sent, after &quot;perché&quot;; lower case. %1: the server, %2: its words.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>serverul %1 nu a primit o rundă (%2)</translation>
     </message>
 </context>
 <context>
@@ -1200,52 +1210,52 @@ Per l&apos;elenco delle opzioni: numerella --help
     <message>
         <source>Server della scuola (%1, classe %2)</source>
         <extracomment>The start of the sender&apos;s lines in the record window&apos;s status. %1: the server, %2: the class&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Serverul școlii (%1, clasa %2)</translation>
     </message>
     <message>
         <source>%1: collegamento in corso.</source>
         <extracomment>In all of the sender&apos;s lines, %1 is &quot;Server della scuola (…)&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: se conectează.</translation>
     </message>
     <message>
         <source>%1: tutte le partite sono arrivate.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: toate rundele au ajuns.</translation>
     </message>
     <message>
         <source>%1: 1 partita aspetta di essere mandata.</source>
         <extracomment>Games ended here and not yet on the server; the server can be reached.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: 1 rundă așteaptă să fie trimisă.</translation>
     </message>
     <message numerus="yes">
         <source>%1: %n partite aspettano di essere mandate.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: %n rundă așteaptă să fie trimisă.</numerusform>
+            <numerusform>%1: %n runde așteaptă să fie trimise.</numerusform>
+            <numerusform>%1: %n de runde așteaptă să fie trimise.</numerusform>
         </translation>
     </message>
     <message>
         <source>%1: nessuna partita aspetta, ma ora non si raggiunge, perché %2.</source>
         <extracomment>%2: why the server cannot be reached now (a lower-case reason).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: nicio rundă nu așteaptă, dar acum nu poate fi contactat, pentru că %2.</translation>
     </message>
     <message>
         <source>%1: 1 partita aspetta su questo computer, perché %2.</source>
         <extracomment>Games kept here because the server cannot be reached. %2: why (a lower-case reason).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: 1 rundă așteaptă pe acest calculator, pentru că %2.</translation>
     </message>
     <message numerus="yes">
         <source>%1: %n partite aspettano su questo computer, perché %2.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: %n rundă așteaptă pe acest calculator, pentru că %2.</numerusform>
+            <numerusform>%1: %n runde așteaptă pe acest calculator, pentru că %2.</numerusform>
+            <numerusform>%1: %n de runde așteaptă pe acest calculator, pentru că %2.</numerusform>
         </translation>
     </message>
     <message>
         <source>Il server non ha preso %1.</source>
         <extracomment>After the sender&apos;s line. %1: the refused games, each &quot;la partita di … del …: …&quot;, joined by &quot;; &quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Serverul nu a primit %1.</translation>
     </message>
 </context>
 <context>
@@ -1253,42 +1263,43 @@ Per l&apos;elenco delle opzioni: numerella --help
     <message>
         <source>Nome</source>
         <extracomment>The title of the dialog asking the child&apos;s name before the board is printed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nume</translation>
     </message>
     <message>
         <source>Scrivi il tuo nome.</source>
         <extracomment>Said to the child, who writes the name to print on the page.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Scrie-ți numele.</translation>
     </message>
     <message>
         <source>Non trovo nessuna stampante.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nu găsesc nicio imprimantă.</translation>
     </message>
     <message>
         <source>Non riesco a stampare su &quot;%1&quot;.</source>
         <extracomment>%1: the printer&apos;s name, or the file printed to.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nu reușesc să tipăresc la „%1”.</translation>
     </message>
     <message>
         <source>La stampante &quot;%1&quot; non accetta lavori in questo momento.</source>
         <extracomment>%1: the printer&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Imprimanta „%1” nu acceptă lucrări în acest moment.</translation>
     </message>
     <message>
         <source>La stampante &quot;%1&quot; non ha preso la pagina.</source>
         <extracomment>%1: the printer&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Imprimanta „%1” nu a primit pagina.</translation>
     </message>
     <message>
         <source>Stampa</source>
         <extracomment>The title of a message about printing.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tipărește</translation>
     </message>
     <message>
         <source>%1
 Vuoi scegliere un&apos;altra stampante o salvare la pagina in PDF?</source>
         <extracomment>%1: what went wrong, one of the messages above.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1
+Vrei să alegi altă imprimantă sau să salvezi pagina ca PDF?</translation>
     </message>
 </context>
 <context>
@@ -1296,22 +1307,22 @@ Vuoi scegliere un&apos;altra stampante o salvare la pagina in PDF?</source>
     <message>
         <source>Ancora nessuna partita intera.</source>
         <extracomment>The chart&apos;s sentence on a child&apos;s trend, under the chart in the record window and on the printed report.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Încă nicio rundă întreagă.</translation>
     </message>
     <message>
         <source>Nell&apos;ultima settimana nessuna partita intera; prima: %1 secondi per risposta, %2 errori ogni 10 risposte.</source>
         <extracomment>%1: seconds per answer before the last week, %2: mistakes every 10 answers before it (numbers already in the locale&apos;s form).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>În ultima săptămână nicio rundă întreagă; înainte: %1 secunde pe răspuns, %2 greșeli la 10 răspunsuri.</translation>
     </message>
     <message>
         <source>Nell&apos;ultima settimana: %1 secondi per risposta, %2 errori ogni 10 risposte.</source>
         <extracomment>%1: seconds per answer in the last week, %2: mistakes every 10 answers in it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>În ultima săptămână: %1 secunde pe răspuns, %2 greșeli la 10 răspunsuri.</translation>
     </message>
     <message>
         <source>Nell&apos;ultima settimana: %1 secondi per risposta, prima %2; %3 errori ogni 10 risposte, prima %4.</source>
         <extracomment>%1 and %2: seconds per answer in the last week and before it; %3 and %4: mistakes every 10 answers in the last week and before it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>În ultima săptămână: %1 secunde pe răspuns, înainte %2; %3 greșeli la 10 răspunsuri, înainte %4.</translation>
     </message>
 </context>
 <context>
@@ -1319,19 +1330,19 @@ Vuoi scegliere un&apos;altra stampante o salvare la pagina in PDF?</source>
     <message>
         <source>mai chiesta</source>
         <extracomment>A fact&apos;s state (a multiplication such as 7 × 8, feminine in Italian: &quot;la moltiplicazione&quot;), lower case: in the facts map&apos;s legend, the words told about a fact and the printed report. Keep it short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>neîntrebată</translation>
     </message>
     <message>
         <source>da imparare</source>
-        <translation type="unfinished"></translation>
+        <translation>de învățat</translation>
     </message>
     <message>
         <source>sicura</source>
-        <translation type="unfinished"></translation>
+        <translation>știută</translation>
     </message>
     <message>
         <source>da ripassare</source>
-        <translation type="unfinished"></translation>
+        <translation>de recapitulat</translation>
     </message>
 </context>
 <context>
@@ -1341,12 +1352,12 @@ Vuoi scegliere un&apos;altra stampante o salvare la pagina in PDF?</source>
         <extracomment>Why an export failed, shown after &quot;Non riesco a esportare: &quot;. %1: the file, %2: the system&apos;s reason.
 ----------
 Why an export failed. %1: the file, %2: the system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>nu reușesc să scriu %1: %2</translation>
     </message>
     <message>
         <source>non riesco a leggere il registro</source>
         <extracomment>Why an export failed, shown after &quot;Non riesco a esportare: &quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>nu reușesc să citesc caietul</translation>
     </message>
 </context>
 <context>
@@ -1354,168 +1365,168 @@ Why an export failed. %1: the file, %2: the system&apos;s reason.</extracomment>
     <message>
         <source>dell&apos;1</source>
         <extracomment>Italian elides the article before a number read with a vowel (&quot;dell&apos;1&quot;, &quot;dell&apos;8&quot;, &quot;del 7&quot;). The table of n after the word for &quot;table&quot;; translate each number as your language says it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>cu 1</translation>
     </message>
     <message>
         <source>del 2</source>
-        <translation type="unfinished"></translation>
+        <translation>cu 2</translation>
     </message>
     <message>
         <source>del 3</source>
-        <translation type="unfinished"></translation>
+        <translation>cu 3</translation>
     </message>
     <message>
         <source>del 4</source>
-        <translation type="unfinished"></translation>
+        <translation>cu 4</translation>
     </message>
     <message>
         <source>del 5</source>
-        <translation type="unfinished"></translation>
+        <translation>cu 5</translation>
     </message>
     <message>
         <source>del 6</source>
-        <translation type="unfinished"></translation>
+        <translation>cu 6</translation>
     </message>
     <message>
         <source>del 7</source>
-        <translation type="unfinished"></translation>
+        <translation>cu 7</translation>
     </message>
     <message>
         <source>dell&apos;8</source>
-        <translation type="unfinished"></translation>
+        <translation>cu 8</translation>
     </message>
     <message>
         <source>del 9</source>
-        <translation type="unfinished"></translation>
+        <translation>cu 9</translation>
     </message>
     <message>
         <source>del 10</source>
-        <translation type="unfinished"></translation>
+        <translation>cu 10</translation>
     </message>
     <message>
         <source>all&apos;1</source>
         <extracomment>&quot;Up to the table of n&quot;: Italian elides the article before a number read with a vowel (&quot;all&apos;1&quot;, &quot;all&apos;8&quot;, &quot;al 7&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>cu 1</translation>
     </message>
     <message>
         <source>al 2</source>
-        <translation type="unfinished"></translation>
+        <translation>cu 2</translation>
     </message>
     <message>
         <source>al 3</source>
-        <translation type="unfinished"></translation>
+        <translation>cu 3</translation>
     </message>
     <message>
         <source>al 4</source>
-        <translation type="unfinished"></translation>
+        <translation>cu 4</translation>
     </message>
     <message>
         <source>al 5</source>
-        <translation type="unfinished"></translation>
+        <translation>cu 5</translation>
     </message>
     <message>
         <source>al 6</source>
-        <translation type="unfinished"></translation>
+        <translation>cu 6</translation>
     </message>
     <message>
         <source>al 7</source>
-        <translation type="unfinished"></translation>
+        <translation>cu 7</translation>
     </message>
     <message>
         <source>all&apos;8</source>
-        <translation type="unfinished"></translation>
+        <translation>cu 8</translation>
     </message>
     <message>
         <source>al 9</source>
-        <translation type="unfinished"></translation>
+        <translation>cu 9</translation>
     </message>
     <message>
         <source>al 10</source>
-        <translation type="unfinished"></translation>
+        <translation>cu 10</translation>
     </message>
     <message>
         <source>1 secondo</source>
         <extracomment>Exactly one second.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>1 secundă</translation>
     </message>
     <message numerus="yes">
         <source>%n secondi</source>
         <extracomment>Never said for 1, which has a text of its own; give every plural form of your language.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n secundă</numerusform>
+            <numerusform>%n secunde</numerusform>
+            <numerusform>%n de secunde</numerusform>
         </translation>
     </message>
     <message>
         <source>nessun errore</source>
         <extracomment>No wrong answer in the game.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>nicio greșeală</translation>
     </message>
     <message>
         <source>1 errore</source>
         <extracomment>Exactly one wrong answer.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>1 greșeală</translation>
     </message>
     <message numerus="yes">
         <source>%n errori</source>
         <extracomment>Never said for 0 or 1, which have texts of their own; give every plural form of your language.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n greșeală</numerusform>
+            <numerusform>%n greșeli</numerusform>
+            <numerusform>%n de greșeli</numerusform>
         </translation>
     </message>
     <message>
         <source>%1, %2</source>
         <extracomment>Time and errors, e.g. &quot;14 secondi, 3 errori&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>1 minuto</source>
         <extracomment>Exactly one minute.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>1 minut</translation>
     </message>
     <message numerus="yes">
         <source>%n minuti</source>
         <extracomment>Never said for 1, which has a text of its own; give every plural form of your language.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n minut</numerusform>
+            <numerusform>%n minute</numerusform>
+            <numerusform>%n de minute</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 e %2, %3</source>
         <extracomment>Minutes, seconds and errors, e.g. &quot;2 minuti e 14 secondi, 3 errori&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 și %2, %3</translation>
     </message>
     <message>
         <source>Nessuna tabellina rimasta</source>
-        <translation type="unfinished"></translation>
+        <translation>Nu a rămas nicio tablă</translation>
     </message>
     <message>
         <source>Resta la tabellina %1</source>
         <extracomment>%1 is &quot;del 7&quot; or &quot;dell&apos;8&quot; as translated above.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>A rămas tabla %1</translation>
     </message>
     <message>
         <source>Restano tutte le tabelline</source>
-        <translation type="unfinished"></translation>
+        <translation>Au rămas toate tablele</translation>
     </message>
     <message>
         <source>Restano le tabelline da %1 a %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Au rămas tablele de la %1 la %2</translation>
     </message>
     <message>
         <source>Restano le tabelline %1 e %2</source>
         <extracomment>%1 is a list such as &quot;1, 3, 5&quot;, %2 the last table.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Au rămas tablele cu %1 și %2</translation>
     </message>
     <message>
         <source>, </source>
         <extracomment>Between the tables of a list, as in &quot;1, 3 e 5&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
 </context>
 <context>
@@ -1523,160 +1534,160 @@ Why an export failed. %1: the file, %2: the system&apos;s reason.</extracomment>
     <message>
         <source>dd/MM/yyyy HH:mm</source>
         <extracomment>When a game began, on the printed report, as a QLocale date format; reorder as your language writes dates.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>dd.MM.yyyy HH:mm</translation>
     </message>
     <message>
         <source>dd/MM/yyyy</source>
         <extracomment>The day the report is printed, as a QLocale date format; reorder as your language writes dates.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>dd.MM.yyyy</translation>
     </message>
     <message>
         <source>dd/MM</source>
         <extracomment>The dates under the printed chart, as a QLocale date format. Short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>dd.MM</translation>
     </message>
     <message>
         <source>Secondi per risposta</source>
-        <translation type="unfinished"></translation>
+        <translation>Secunde pe răspuns</translation>
     </message>
     <message>
         <source>Errori ogni 10 risposte</source>
-        <translation type="unfinished"></translation>
+        <translation>Greșeli la 10 răspunsuri</translation>
     </message>
     <message>
         <source>Ogni segno è una partita; quelle di uno stesso giorno stanno affiancate. ● partita intera (unite dalla linea)   ○ ripasso o partita fermata</source>
         <extracomment>Under the printed chart: what its filled and hollow marks mean. Keep the marks ● and ○.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fiecare semn este o rundă; cele din aceeași zi stau alăturate. ● rundă întreagă (unite de linie)   ○ exersare sau rundă oprită</translation>
     </message>
     <message>
         <source>I fatti: riga per colonna</source>
-        <translation type="unfinished"></translation>
+        <translation>Înmulțirile: rând ori coloană</translation>
     </message>
     <message>
         <source>%1 per %2</source>
         <extracomment>A multiplication in words, &quot;7 per 8&quot; (seven times eight): %1 row, %2 column.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ori %2</translation>
     </message>
     <message>
         <source>Il ripasso di oggi</source>
-        <translation type="unfinished"></translation>
+        <translation>Exersarea de azi</translation>
     </message>
     <message>
         <source>Ancora nessuna partita da cui capirlo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Încă nicio rundă din care să se vadă.</translation>
     </message>
     <message>
         <source>Registro di %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Caiet: %1</translation>
     </message>
     <message>
         <source>1 partita</source>
         <extracomment>How many games the report shows.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>1 rundă</translation>
     </message>
     <message numerus="yes">
         <source>%n partite</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n rundă</numerusform>
+            <numerusform>%n runde</numerusform>
+            <numerusform>%n de runde</numerusform>
         </translation>
     </message>
     <message>
         <source>Periodo: %1 · %2 · stampato il %3</source>
         <extracomment>Under the report&apos;s title. %1: the period (&quot;tutto il registro&quot;), %2: &quot;N partite&quot;, %3: today&apos;s date.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Perioada: %1 · %2 · tipărit pe %3</translation>
     </message>
     <message>
         <source>Le partite</source>
-        <translation type="unfinished"></translation>
+        <translation>Rundele</translation>
     </message>
     <message>
         <source>in corso</source>
         <extracomment>A game still being played, in the column &quot;Com&apos;è finita&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>în desfășurare</translation>
     </message>
     <message>
         <source>%1 (ripasso)</source>
         <extracomment>How a review round ended: %1 is &quot;finita&quot;, &quot;fermata&quot; or &quot;interrotta&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (exersare)</translation>
     </message>
     <message>
         <source>Nessuna partita in questo periodo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicio rundă în această perioadă.</translation>
     </message>
     <message>
         <source>Data e ora</source>
         <extracomment>The printed games table&apos;s column headers; narrow columns (fractions of the page&apos;s width).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Data și ora</translation>
     </message>
     <message>
         <source>Tabelline</source>
-        <translation type="unfinished"></translation>
+        <translation>Table</translation>
     </message>
     <message>
         <source>Risposte giuste</source>
-        <translation type="unfinished"></translation>
+        <translation>Răspunsuri corecte</translation>
     </message>
     <message>
         <source>Tempo</source>
-        <translation type="unfinished"></translation>
+        <translation>Timp</translation>
     </message>
     <message>
         <source>Errori</source>
-        <translation type="unfinished"></translation>
+        <translation>Greșeli</translation>
     </message>
     <message>
         <source>Com&apos;è finita</source>
-        <translation type="unfinished"></translation>
+        <translation>Cum s-a terminat</translation>
     </message>
     <message>
         <source>Tutti i giocatori</source>
-        <translation type="unfinished"></translation>
+        <translation>Toți jucătorii</translation>
     </message>
     <message>
         <source>Periodo: %1 · stampato il %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Perioada: %1 · tipărit pe %2</translation>
     </message>
     <message>
         <source>Giocatore</source>
-        <translation type="unfinished"></translation>
+        <translation>Jucător</translation>
     </message>
     <message>
         <source>Partite</source>
-        <translation type="unfinished"></translation>
+        <translation>Runde</translation>
     </message>
     <message>
         <source>Ultima partita</source>
-        <translation type="unfinished"></translation>
+        <translation>Ultima rundă</translation>
     </message>
     <message>
         <source>Errori per partita</source>
-        <translation type="unfinished"></translation>
+        <translation>Greșeli pe rundă</translation>
     </message>
     <message>
         <source>Fatti più difficili</source>
-        <translation type="unfinished"></translation>
+        <translation>Înmulțirile cele mai grele</translation>
     </message>
     <message>
         <source>I</source>
         <extracomment>The letter in the facts map&apos;s cells for a fact to learn: the initial of &quot;da imparare&quot;. One letter.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Î</translation>
     </message>
     <message>
         <source>R</source>
         <extracomment>The letter for a fact to review: the initial of &quot;da ripassare&quot;. One letter, unlike the other states&apos; letters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>R</translation>
     </message>
     <message>
         <source>S</source>
         <extracomment>The letter for a sure fact: the initial of &quot;sicura&quot;. One letter, unlike the other states&apos; letters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ș</translation>
     </message>
     <message>
         <source>tutto il registro</source>
         <extracomment>The period of the printed report&apos;s games: all of them.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>tot caietul</translation>
     </message>
 </context>
 </TS>
