@@ -406,6 +406,19 @@ Willst du sie beenden und üben?</translation>
         <extracomment>Said at the end of a game: %1 is &quot;Complimenti. Hai finito.&quot;, %2 the time and the errors.</extracomment>
         <translation>%1 %2.</translation>
     </message>
+    <message numerus="yes">
+        <source>Oggi: %n da ripassare</source>
+        <extracomment>Under the grid, for the child: facts to learn or review today.</extracomment>
+        <translation>
+            <numerusform>Heute: %n zum Üben</numerusform>
+            <numerusform>Heute: %n zum Üben</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Ctrl+R apre il registro: lì c&apos;è il pulsante Ripassa</source>
+        <extracomment>How to reach the practice round from the board.</extracomment>
+        <translation>Strg+R öffnet das Lernheft: Dort ist der Knopf „Üben“</translation>
+    </message>
 </context>
 <context>
     <name>FrmRegistro</name>

@@ -406,6 +406,19 @@ Do you want to leave it and practise?</translation>
         <extracomment>Said at the end of a game: %1 is &quot;Complimenti. Hai finito.&quot;, %2 the time and the errors.</extracomment>
         <translation>%1 %2.</translation>
     </message>
+    <message numerus="yes">
+        <source>Oggi: %n da ripassare</source>
+        <extracomment>Under the grid, for the child: facts to learn or review today.</extracomment>
+        <translation>
+            <numerusform>Today: %n to practise</numerusform>
+            <numerusform>Today: %n to practise</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Ctrl+R apre il registro: lì c&apos;è il pulsante Ripassa</source>
+        <extracomment>How to reach the practice round from the board.</extracomment>
+        <translation>Ctrl+R opens the record: the Practise button is there</translation>
+    </message>
 </context>
 <context>
     <name>FrmRegistro</name>

@@ -406,6 +406,19 @@ Vuoi lasciarla e ripassare?</source>
         <extracomment>Said at the end of a game: %1 is &quot;Complimenti. Hai finito.&quot;, %2 the time and the errors.</extracomment>
         <translation>%1 %2.</translation>
     </message>
+    <message numerus="yes">
+        <source>Oggi: %n da ripassare</source>
+        <extracomment>Under the grid, for the child: facts to learn or review today.</extracomment>
+        <translation>
+            <numerusform>Hoy: %n para repasar</numerusform>
+            <numerusform>Hoy: %n para repasar</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Ctrl+R apre il registro: lì c&apos;è il pulsante Ripassa</source>
+        <extracomment>How to reach the practice round from the board.</extracomment>
+        <translation>Ctrl+R abre el registro: allí está el botón Repasar</translation>
+    </message>
 </context>
 <context>
     <name>FrmRegistro</name>

@@ -19,7 +19,7 @@
     <message>
         <source>l&apos;indirizzo del server in numerella.conf non va bene: %1</source>
         <extracomment>%1: what is wrong with the address, one of the lower-case reasons below. Keep &quot;numerella.conf&quot;.</extracomment>
-        <translation>l&apos;adresse du serveur dans numerella.conf ne va pas : %1</translation>
+        <translation>l&apos;adresse du serveur dans numerella.conf ne va pas&#xa0;: %1</translation>
     </message>
     <message>
         <source>deve cominciare con postgresql://</source>
@@ -32,16 +32,16 @@
     </message>
     <message>
         <source>la password non va scritta nell&apos;indirizzo: mettila in ~/.pgpass o nel file indicato da file-password</source>
-        <translation>le mot de passe ne doit pas être écrit dans l&apos;adresse : mets-le dans ~/.pgpass ou dans le fichier indiqué par file-password</translation>
+        <translation>le mot de passe ne doit pas être écrit dans l&apos;adresse&#xa0;: mets-le dans ~/.pgpass ou dans le fichier indiqué par file-password</translation>
     </message>
     <message>
         <source>&quot;%1&quot; non è un nome di server</source>
         <extracomment>%1: a piece of the server&apos;s address.</extracomment>
-        <translation>« %1 » n&apos;est pas un nom de serveur</translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un nom de serveur</translation>
     </message>
     <message>
         <source>&quot;%1&quot; non è un parametro di connessione</source>
-        <translation>« %1 » n&apos;est pas un paramètre de connexion</translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un paramètre de connexion</translation>
     </message>
     <message>
         <source>manca il modulo di Qt per PostgreSQL (il pacchetto libqt6sql6-psql)</source>
@@ -50,7 +50,7 @@
     <message>
         <source>il file della password %1 è leggibile o scrivibile da tutti: va reso leggibile soltanto da root e da un gruppo (chmod 640)</source>
         <extracomment>%1: the password file&apos;s path.</extracomment>
-        <translation>le fichier du mot de passe %1 peut être lu ou écrit par tout le monde : il doit être lisible seulement par root et par un groupe (chmod 640)</translation>
+        <translation>le fichier du mot de passe %1 peut être lu ou écrit par tout le monde&#xa0;: il doit être lisible seulement par root et par un groupe (chmod 640)</translation>
     </message>
     <message>
         <source>il file della password %1 non si può leggere</source>
@@ -64,7 +64,7 @@
     <message>
         <source>il server %1 ha il registro della versione %2, ma questa Numerella usa la versione %3: va aggiornato il programma o il server</source>
         <extracomment>%1: the server, %2: its version of the record, %3: the version this program uses.</extracomment>
-        <translation>le serveur %1 a le carnet de la version %2, mais cette Numerella utilise la version %3 : il faut mettre à jour le programme ou le serveur</translation>
+        <translation>le serveur %1 a le carnet de la version %2, mais cette Numerella utilise la version %3&#xa0;: il faut mettre à jour le programme ou le serveur</translation>
     </message>
     <message>
         <source>il server %1 non risponde o non accetta la connessione (%2)</source>
@@ -95,7 +95,7 @@
     <message>
         <source>Chi gioca?</source>
         <extracomment>Asked before the first game when several children share the computer; the title and the question.</extracomment>
-        <translation>Qui joue ?</translation>
+        <translation>Qui joue&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -143,7 +143,7 @@
     <message>
         <source>   Buon lavoro da:</source>
         <extracomment>The signature at the end of the instructions goes on in the next two lines.</extracomment>
-        <translation>   Bon travail ! Signé :</translation>
+        <translation>   Bon travail&#xa0;! Signé&#xa0;:</translation>
     </message>
     <message>
         <source>   gli sviluppatori della Numerella,</source>
@@ -171,7 +171,7 @@
     <name>FrmNumerella</name>
     <message>
         <source>Nessuna tabellina da fare: riprendine una con Alt e il suo numero.</source>
-        <translation>Aucune table à faire : remets-en une avec Alt et son numéro.</translation>
+        <translation>Aucune table à faire&#xa0;: remets-en une avec Alt et son numéro.</translation>
     </message>
     <message>
         <source>La partita è già cominciata.</source>
@@ -187,12 +187,12 @@
     </message>
     <message>
         <source>Complimenti. Hai finito.</source>
-        <translation>Bravo ! Tu as fini.</translation>
+        <translation>Bravo&#xa0;! Tu as fini.</translation>
     </message>
     <message>
         <source>Alt+%1: escludi o riprendi la tabellina %2; Alt+Maiusc+%1: tieni le tabelline fino %3</source>
         <extracomment>%2 is &quot;del 7&quot; or &quot;dell&apos;8&quot;, %3 &quot;al 7&quot; or &quot;all&apos;8&quot;, as translated in the sentences (&quot;frasi&quot;); Maiusc is the Shift key.</extracomment>
-        <translation>Alt+%1 : enlève ou remets la table %2 ; Alt+Maj+%1 : garde les tables %3</translation>
+        <translation>Alt+%1&#xa0;: enlève ou remets la table %2&#xa0;; Alt+Maj+%1&#xa0;: garde les tables %3</translation>
     </message>
     <message>
         <source>%1 per %2</source>
@@ -301,7 +301,7 @@
     </message>
     <message>
         <source>Ctrl+N: nuova partita; Ctrl+P: pausa e riprendi; Ctrl+S: stop; Ctrl+T: tempo ed errori; Alt+numero: escludi o riprendi una tabellina; F11: schermo intero</source>
-        <translation>Ctrl+N : nouvelle partie ; Ctrl+P : pause et reprendre ; Ctrl+S : stop ; Ctrl+T : temps et erreurs ; Alt+nombre : enlever ou remettre une table ; F11 : plein écran</translation>
+        <translation>Ctrl+N&#xa0;: nouvelle partie&#xa0;; Ctrl+P&#xa0;: pause et reprendre&#xa0;; Ctrl+S&#xa0;: stop&#xa0;; Ctrl+T&#xa0;: temps et erreurs&#xa0;; Alt+nombre&#xa0;: enlever ou remettre une table&#xa0;; F11&#xa0;: plein écran</translation>
     </message>
     <message>
         <source>Software libero, GPL</source>
@@ -347,7 +347,7 @@
 Vuoi lasciarla e ripassare?</source>
         <translation>Tu es en train de jouer une partie. Si tu révises maintenant, cette partie s&apos;arrête ici.
 
-Veux-tu la laisser et réviser ?</translation>
+Veux-tu la laisser et réviser&#xa0;?</translation>
     </message>
     <message>
         <source>&amp;Sì, ripasso</source>
@@ -359,7 +359,7 @@ Veux-tu la laisser et réviser ?</translation>
     </message>
     <message>
         <source>Lasciare la partita per ripassare?</source>
-        <translation>Laisser la partie pour réviser ?</translation>
+        <translation>Laisser la partie pour réviser&#xa0;?</translation>
     </message>
     <message>
         <source>Partita fermata.</source>
@@ -380,7 +380,7 @@ Veux-tu la laisser et réviser ?</translation>
     </message>
     <message>
         <source>Giusto!</source>
-        <translation>Juste !</translation>
+        <translation>Juste&#xa0;!</translation>
     </message>
     <message>
         <source>Tabellina %1 esclusa</source>
@@ -406,6 +406,19 @@ Veux-tu la laisser et réviser ?</translation>
         <extracomment>Said at the end of a game: %1 is &quot;Complimenti. Hai finito.&quot;, %2 the time and the errors.</extracomment>
         <translation>%1 %2.</translation>
     </message>
+    <message numerus="yes">
+        <source>Oggi: %n da ripassare</source>
+        <extracomment>Under the grid, for the child: facts to learn or review today.</extracomment>
+        <translation>
+            <numerusform>Aujourd’hui : %n à revoir</numerusform>
+            <numerusform>Aujourd’hui : %n à revoir</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Ctrl+R apre il registro: lì c&apos;è il pulsante Ripassa</source>
+        <extracomment>How to reach the practice round from the board.</extracomment>
+        <translation>Ctrl+R ouvre le carnet : le bouton Réviser s’y trouve</translation>
+    </message>
 </context>
 <context>
     <name>FrmRegistro</name>
@@ -425,7 +438,7 @@ Veux-tu la laisser et réviser ?</translation>
     </message>
     <message>
         <source>&amp;Giocatore:</source>
-        <translation>&amp;Joueur :</translation>
+        <translation>&amp;Joueur&#xa0;:</translation>
     </message>
     <message>
         <source>Giocatore</source>
@@ -450,11 +463,11 @@ Veux-tu la laisser et réviser ?</translation>
     </message>
     <message>
         <source>Toglie tutte le partite del giocatore; il giocatore resta</source>
-        <translation>Supprime toutes les parties du joueur ; le joueur reste</translation>
+        <translation>Supprime toutes les parties du joueur&#xa0;; le joueur reste</translation>
     </message>
     <message>
         <source>Perio&amp;do:</source>
-        <translation>Pério&amp;de :</translation>
+        <translation>Pério&amp;de&#xa0;:</translation>
     </message>
     <message>
         <source>Periodo</source>
@@ -594,7 +607,7 @@ The chart&apos;s points as a table: when, what kind of game, its two numbers.</e
     </message>
     <message>
         <source>Qui si vede il registro della classe sul server della scuola: da questo computer non si possono togliere partite né svuotare il registro di un giocatore; lo fa l&apos;insegnante sul server.</source>
-        <translation>Ici, on voit le carnet de la classe sur le serveur de l&apos;école : depuis cet ordinateur, on ne peut pas supprimer de parties ni vider le carnet d&apos;un joueur ; c&apos;est l&apos;enseignant·e qui le fait sur le serveur.</translation>
+        <translation>Ici, on voit le carnet de la classe sur le serveur de l&apos;école&#xa0;: depuis cet ordinateur, on ne peut pas supprimer de parties ni vider le carnet d&apos;un joueur&#xa0;; c&apos;est l&apos;enseignant·e qui le fait sur le serveur.</translation>
     </message>
     <message>
         <source>Partita</source>
@@ -633,20 +646,20 @@ The chart&apos;s points as a table: when, what kind of game, its two numbers.</e
     <message>
         <source>Il ripasso di oggi: %1.</source>
         <extracomment>Under the facts map. %1: the facts of today&apos;s review, as &quot;7 per 8, 6 per 9&quot;.</extracomment>
-        <translation>La révision du jour : %1.</translation>
+        <translation>La révision du jour&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Nome (al massimo %1 caratteri):</source>
         <extracomment>%1: the longest name allowed, in characters.</extracomment>
-        <translation>Prénom (%1 caractères au plus) :</translation>
+        <translation>Prénom (%1 caractères au plus)&#xa0;:</translation>
     </message>
     <message>
         <source>Il nome va scritto su una riga, al massimo %1 caratteri, e non può essere &quot;%2&quot;.</source>
-        <translation>Le prénom s&apos;écrit sur une seule ligne, %1 caractères au plus, et ne peut pas être « %2 ».</translation>
+        <translation>Le prénom s&apos;écrit sur une seule ligne, %1 caractères au plus, et ne peut pas être «&#xa0;%2&#xa0;».</translation>
     </message>
     <message>
         <source>C&apos;è già un giocatore di nome &quot;%1&quot;: scegli un nome diverso.</source>
-        <translation>Il y a déjà un joueur qui s&apos;appelle « %1 » : choisis un autre prénom.</translation>
+        <translation>Il y a déjà un joueur qui s&apos;appelle «&#xa0;%1&#xa0;»&#xa0;: choisis un autre prénom.</translation>
     </message>
     <message>
         <source>Nuovo giocatore</source>
@@ -660,11 +673,11 @@ The chart&apos;s points as a table: when, what kind of game, its two numbers.</e
     <message>
         <source>Togliere &quot;%1&quot; dal registro, con tutte le sue partite?</source>
         <extracomment>%1: the child&apos;s name, as typed.</extracomment>
-        <translation>Supprimer « %1 » du carnet, avec toutes ses parties ?</translation>
+        <translation>Supprimer «&#xa0;%1&#xa0;» du carnet, avec toutes ses parties&#xa0;?</translation>
     </message>
     <message>
         <source>Togliere &quot;%1&quot; dal registro, con tutte le sue partite? Sul server della scuola le sue partite restano: le toglie l&apos;insegnante.</source>
-        <translation>Supprimer « %1 » du carnet, avec toutes ses parties ? Sur le serveur de l&apos;école, ses parties restent : c&apos;est l&apos;enseignant·e qui les supprime.</translation>
+        <translation>Supprimer «&#xa0;%1&#xa0;» du carnet, avec toutes ses parties&#xa0;? Sur le serveur de l&apos;école, ses parties restent&#xa0;: c&apos;est l&apos;enseignant·e qui les supprime.</translation>
     </message>
     <message>
         <source>Togli</source>
@@ -678,7 +691,7 @@ The chart&apos;s points as a table: when, what kind of game, its two numbers.</e
     <message>
         <source>Togliere tutte le partite di &quot;%1&quot;? %1 resta fra i giocatori.</source>
         <extracomment>%1, twice: the child&apos;s name.</extracomment>
-        <translation>Supprimer toutes les parties de « %1 » ? %1 reste parmi les joueurs.</translation>
+        <translation>Supprimer toutes les parties de «&#xa0;%1&#xa0;»&#xa0;? %1 reste parmi les joueurs.</translation>
     </message>
     <message>
         <source>Togli la partita</source>
@@ -692,8 +705,8 @@ The chart&apos;s points as a table: when, what kind of game, its two numbers.</e
         <source>Togliere dal registro la partita del %1 (%2, %n errori)?</source>
         <extracomment>%1: the game&apos;s date and time (Italian: &quot;del 07/12/2026 10:15&quot;), %2: its time on the stopwatch (m:ss), %n: its mistakes.</extracomment>
         <translation>
-            <numerusform>Supprimer du carnet la partie du %1 (%2, %n erreur) ?</numerusform>
-            <numerusform>Supprimer du carnet la partie du %1 (%2, %n erreurs) ?</numerusform>
+            <numerusform>Supprimer du carnet la partie du %1 (%2, %n erreur)&#xa0;?</numerusform>
+            <numerusform>Supprimer du carnet la partie du %1 (%2, %n erreurs)&#xa0;?</numerusform>
         </translation>
     </message>
     <message>
@@ -706,7 +719,7 @@ The chart&apos;s points as a table: when, what kind of game, its two numbers.</e
     </message>
     <message>
         <source>Non riesco a esportare: %1.</source>
-        <translation>Je n&apos;arrive pas à exporter : %1.</translation>
+        <translation>Je n&apos;arrive pas à exporter&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Giocatori esportati in %1.</source>
@@ -720,9 +733,9 @@ The chart&apos;s points as a table: when, what kind of game, its two numbers.</e
         <source>Oggi non c&apos;è niente da ripassare: i fatti che hai già incontrato li sai.
 
 Vuoi fare una partita normale?</source>
-        <translation>Aujourd&apos;hui, il n&apos;y a rien à réviser : les calculs que tu as déjà rencontrés, tu les sais.
+        <translation>Aujourd&apos;hui, il n&apos;y a rien à réviser&#xa0;: les calculs que tu as déjà rencontrés, tu les sais.
 
-Veux-tu jouer une partie normale ?</translation>
+Veux-tu jouer une partie normale&#xa0;?</translation>
     </message>
     <message>
         <source>&amp;Gioca una partita normale</source>
@@ -734,7 +747,7 @@ Veux-tu jouer une partie normale ?</translation>
     </message>
     <message>
         <source>&amp;File:</source>
-        <translation>&amp;Fichier :</translation>
+        <translation>&amp;Fichier&#xa0;:</translation>
     </message>
     <message>
         <source>S&amp;cegli…</source>
@@ -743,11 +756,11 @@ Veux-tu jouer une partie normale ?</translation>
     <message>
         <source>Per il &amp;foglio di calcolo: separatore &quot;%1&quot;, decimali con &quot;%2&quot;, date come 2026-12-07 10:15:03, UTF-8 con BOM</source>
         <extracomment>%1: the CSV separator, %2: the decimal sign of the language. The date shows the spreadsheet&apos;s format and stays as it is.</extracomment>
-        <translation>Pour le &amp;tableur : séparateur « %1 », décimales avec « %2 », dates comme 2026-12-07 10:15:03, UTF-8 avec BOM</translation>
+        <translation>Pour le &amp;tableur&#xa0;: séparateur «&#xa0;%1&#xa0;», décimales avec «&#xa0;%2&#xa0;», dates comme 2026-12-07 10:15:03, UTF-8 avec BOM</translation>
     </message>
     <message>
         <source>&amp;Standard per i programmi (RFC 4180): separatore &quot;,&quot;, punto decimale, date ISO 8601</source>
-        <translation>&amp;Standard pour les programmes (RFC 4180) : séparateur « , », point décimal, dates ISO 8601</translation>
+        <translation>&amp;Standard pour les programmes (RFC 4180)&#xa0;: séparateur «&#xa0;,&#xa0;», point décimal, dates ISO 8601</translation>
     </message>
     <message>
         <source>&amp;Esporta</source>
@@ -765,8 +778,8 @@ Veux-tu jouer une partie normale ?</translation>
         <source>Scrive due file:
 • %1, una riga per partita;
 • %2, una riga per risposta.</source>
-        <translation>Écrit deux fichiers :
-• %1, une ligne par partie ;
+        <translation>Écrit deux fichiers&#xa0;:
+• %1, une ligne par partie&#xa0;;
 • %2, une ligne par réponse.</translation>
     </message>
     <message>
@@ -840,7 +853,7 @@ Veux-tu jouer une partie normale ?</translation>
     <message>
         <source>Classe %1: sto leggendo dal server…; intanto si vedono soltanto le partite di questo computer.</source>
         <extracomment>In the record window&apos;s status line. %1: the class&apos;s name.</extracomment>
-        <translation>Classe %1 : lecture depuis le serveur… ; en attendant, on ne voit que les parties de cet ordinateur.</translation>
+        <translation>Classe %1&#xa0;: lecture depuis le serveur…&#xa0;; en attendant, on ne voit que les parties de cet ordinateur.</translation>
     </message>
     <message>
         <source>Si vedono le partite di tutta la classe %1, lette dal server alle %2.</source>
@@ -850,7 +863,7 @@ Veux-tu jouer une partie normale ?</translation>
     <message>
         <source>Si vedono le partite della classe %1 lette dal server alle %2; ora non si leggono, perché %3.</source>
         <extracomment>%1: the class&apos;s name, %2: the time it was last read, %3: why it cannot be read now (a lower-case reason).</extracomment>
-        <translation>On voit les parties de la classe %1 lues sur le serveur à %2 ; maintenant, on ne peut pas les lire, parce que %3.</translation>
+        <translation>On voit les parties de la classe %1 lues sur le serveur à %2&#xa0;; maintenant, on ne peut pas les lire, parce que %3.</translation>
     </message>
     <message>
         <source>Si vedono soltanto le partite di questo computer, perché %1.</source>
@@ -876,7 +889,7 @@ Veux-tu jouer une partie normale ?</translation>
     <message>
         <source>%1: %2</source>
         <extracomment>An entry of the facts map&apos;s legend. %1: the letter in the map&apos;s cells, or &quot;senza lettera&quot;; %2: the state&apos;s name.</extracomment>
-        <translation>%1 : %2</translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
         <source>senza lettera</source>
@@ -885,7 +898,7 @@ Veux-tu jouer une partie normale ?</translation>
     <message>
         <source>%1 per %2: %3</source>
         <extracomment>The words told about a fact of the map, first part. %1 per %2: the multiplication (7 per 8 is 7 × 8), %3: its state.</extracomment>
-        <translation>%1 fois %2 : %3</translation>
+        <translation>%1 fois %2&#xa0;: %3</translation>
     </message>
     <message>
         <source>chiesta 1 volta</source>
@@ -913,22 +926,22 @@ Veux-tu jouer une partie normale ?</translation>
     </message>
     <message>
         <source>; %1, %2, l&apos;ultima il %3</source>
-        <translation> ; %1, %2, la dernière fois le %3</translation>
+        <translation>&#xa0;; %1, %2, la dernière fois le %3</translation>
     </message>
     <message>
         <source>; %1, %2, il %3</source>
         <extracomment>The same for a fact asked once: %3 is the day it was asked.</extracomment>
-        <translation> ; %1, %2, le %3</translation>
+        <translation>&#xa0;; %1, %2, le %3</translation>
     </message>
     <message>
         <source>; di solito %1 secondi</source>
         <extracomment>Appended to the words about a fact. %1: the child&apos;s usual seconds for it, one decimal.</extracomment>
-        <translation> ; d&apos;habitude %1 secondes</translation>
+        <translation>&#xa0;; d&apos;habitude %1 secondes</translation>
     </message>
     <message>
         <source>; da ripassare il %1</source>
         <extracomment>Appended to the words about a sure fact. %1: the day it comes up for review (&quot;3 dicembre&quot;).</extracomment>
-        <translation> ; à revoir le %1</translation>
+        <translation>&#xa0;; à revoir le %1</translation>
     </message>
 </context>
 <context>
@@ -936,20 +949,20 @@ Veux-tu jouer une partie normale ?</translation>
     <message>
         <source>numerella: %1: %2: %3 Valore ignorato.</source>
         <extracomment>A settings file&apos;s warning: %1 is the file, %2 the key, %3 what is wrong.</extracomment>
-        <translation>numerella : %1 : %2 : %3 Valeur ignorée.</translation>
+        <translation>numerella&#xa0;: %1&#xa0;: %2&#xa0;: %3 Valeur ignorée.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; non va bene: scrivi true oppure false.</source>
-        <translation>« %1 » ne va pas : écris true ou false.</translation>
+        <translation>«&#xa0;%1&#xa0;» ne va pas&#xa0;: écris true ou false.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; non va bene: scrivi quanti fatti ripassare, da 1 a 100.</source>
-        <translation>« %1 » ne va pas : écris combien de calculs réviser, de 1 à 100.</translation>
+        <translation>«&#xa0;%1&#xa0;» ne va pas&#xa0;: écris combien de calculs réviser, de 1 à 100.</translation>
     </message>
     <message>
         <source>numerella: %1: %2</source>
         <extracomment>A settings file&apos;s warning: %1 is the file, %2 what is wrong.</extracomment>
-        <translation>numerella : %1 : %2</translation>
+        <translation>numerella&#xa0;: %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>è una cartella, non un file di impostazioni. Ignorata.</source>
@@ -957,7 +970,7 @@ Veux-tu jouer une partie normale ?</translation>
     </message>
     <message>
         <source>non si può leggere: mancano i permessi. File ignorato.</source>
-        <translation>impossible à lire : il manque les droits. Fichier ignoré.</translation>
+        <translation>impossible à lire&#xa0;: il manque les droits. Fichier ignoré.</translation>
     </message>
     <message>
         <source>non si può leggere. File ignorato.</source>
@@ -969,16 +982,16 @@ Veux-tu jouer une partie normale ?</translation>
     </message>
     <message>
         <source>la riga %1 non è né chiave=valore né [sezione]; controlla le sue righe.</source>
-        <translation>la ligne %1 n&apos;est ni clé=valeur ni [section] ; vérifie ses lignes.</translation>
+        <translation>la ligne %1 n&apos;est ni clé=valeur ni [section]&#xa0;; vérifie ses lignes.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; non va bene: le lingue disponibili sono %2.</source>
         <extracomment>%1 is the language code given, %2 the list of the available ones (&quot;it, de, fr, ...&quot;).</extracomment>
-        <translation>« %1 » ne va pas : les langues disponibles sont %2.</translation>
+        <translation>«&#xa0;%1&#xa0;» ne va pas&#xa0;: les langues disponibles sont %2.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; non va bene: %2.</source>
-        <translation>« %1 » ne va pas : %2.</translation>
+        <translation>«&#xa0;%1&#xa0;» ne va pas&#xa0;: %2.</translation>
     </message>
     <message>
         <source>scrivi almeno una tabellina, per esempio 2,5,7 o 1-5</source>
@@ -998,7 +1011,7 @@ Veux-tu jouer une partie normale ?</translation>
     </message>
     <message>
         <source>La Numerella: per esercitarsi sulla tavola pitagorica, dall&apos;1 × 1 al 10 × 10.</source>
-        <translation>La Numerella : pour s&apos;entraîner sur les tables de multiplication, de 1 × 1 à 10 × 10.</translation>
+        <translation>La Numerella&#xa0;: pour s&apos;entraîner sur les tables de multiplication, de 1 × 1 à 10 × 10.</translation>
     </message>
     <message>
         <source>Mostra questo aiuto ed esce.</source>
@@ -1006,7 +1019,7 @@ Veux-tu jouer une partie normale ?</translation>
     </message>
     <message>
         <source>Le tabelline su cui esercitarsi, con numeri e intervalli da 1 a 10 (per esempio 2,5,7 oppure 1-5 oppure 1-3,8); le altre partono escluse, in verde.</source>
-        <translation>Les tables sur lesquelles s&apos;entraîner, avec des nombres et des intervalles de 1 à 10 (par exemple 2,5,7 ou 1-5 ou 1-3,8) ; les autres commencent enlevées, en vert.</translation>
+        <translation>Les tables sur lesquelles s&apos;entraîner, avec des nombres et des intervalles de 1 à 10 (par exemple 2,5,7 ou 1-5 ou 1-3,8)&#xa0;; les autres commencent enlevées, en vert.</translation>
     </message>
     <message>
         <source>LISTA</source>
@@ -1023,7 +1036,7 @@ Veux-tu jouer une partie normale ?</translation>
     </message>
     <message>
         <source>Chi gioca: le partite vanno nel registro sotto questo nome (nuovo se non c&apos;è ancora), che resta scelto.</source>
-        <translation>Qui joue : les parties vont dans le carnet sous ce prénom (nouveau s&apos;il n&apos;y est pas encore), qui reste choisi.</translation>
+        <translation>Qui joue&#xa0;: les parties vont dans le carnet sous ce prénom (nouveau s&apos;il n&apos;y est pas encore), qui reste choisi.</translation>
     </message>
     <message>
         <source>NOME</source>
@@ -1041,7 +1054,7 @@ Veux-tu jouer une partie normale ?</translation>
     </message>
     <message>
         <source>Parte con il ripasso di oggi di chi gioca: i fatti da imparare e da ripassare, qualcuno già sicuro, gli altri in verde.</source>
-        <translation>Démarrer avec la révision du jour de qui joue : les calculs à apprendre et à revoir, quelques-uns déjà acquis, les autres en vert.</translation>
+        <translation>Démarrer avec la révision du jour de qui joue&#xa0;: les calculs à apprendre et à revoir, quelques-uns déjà acquis, les autres en vert.</translation>
     </message>
     <message>
         <source>Scrive tutte le partite del registro, una riga per partita, in FILE (CSV) ed esce.</source>
@@ -1053,7 +1066,7 @@ Veux-tu jouer une partie normale ?</translation>
     </message>
     <message>
         <source>Con --esporta, --esporta-risposte e --esporta-fatti scrive il CSV standard per i programmi (RFC 4180: virgola, punto decimale, date ISO 8601) invece di quello per il foglio di calcolo nella lingua del sistema.</source>
-        <translation>Avec --esporta, --esporta-risposte et --esporta-fatti, écrire le CSV standard pour les programmes (RFC 4180 : virgule, point décimal, dates ISO 8601) au lieu de celui pour le tableur dans la langue du système.</translation>
+        <translation>Avec --esporta, --esporta-risposte et --esporta-fatti, écrire le CSV standard pour les programmes (RFC 4180&#xa0;: virgule, point décimal, dates ISO 8601) au lieu de celui pour le tableur dans la langue du système.</translation>
     </message>
     <message>
         <source>Scrive lo stato di ogni fatto di ogni giocatore, una riga per fatto, in FILE (CSV) ed esce.</source>
@@ -1081,28 +1094,28 @@ Veux-tu jouer une partie normale ?</translation>
         <source>numerella: %1
 Per l&apos;elenco delle opzioni: numerella --help
 </source>
-        <translation>numerella : %1
-Pour la liste des options : numerella --help
+        <translation>numerella&#xa0;: %1
+Pour la liste des options&#xa0;: numerella --help
 </translation>
     </message>
     <message>
         <source>argomento inatteso &quot;%1&quot;.</source>
-        <translation>argument inattendu « %1 ».</translation>
+        <translation>argument inattendu «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>--giocatore: il nome va scritto su una riga, al massimo %1 caratteri.</source>
-        <translation>--giocatore : le prénom s&apos;écrit sur une seule ligne, %1 caractères au plus.</translation>
+        <translation>--giocatore&#xa0;: le prénom s&apos;écrit sur une seule ligne, %1 caractères au plus.</translation>
     </message>
     <message>
         <source>numerella: non riesco a leggere il registro: %1
 </source>
-        <translation>numerella : impossible de lire le carnet : %1
+        <translation>numerella&#xa0;: impossible de lire le carnet&#xa0;: %1
 </translation>
     </message>
     <message>
         <source>numerella: nessuno schermo disponibile: La Numerella si apre solo in una sessione grafica.
 </source>
-        <translation>numerella : aucun écran disponible : La Numerella ne s&apos;ouvre que dans une session graphique.
+        <translation>numerella&#xa0;: aucun écran disponible&#xa0;: La Numerella ne s&apos;ouvre que dans une session graphique.
 </translation>
     </message>
 </context>
@@ -1165,17 +1178,17 @@ Pour la liste des options : numerella --help
     <message>
         <source>Il registro delle partite era danneggiato: è stato messo da parte come %1 e ne è cominciato uno nuovo.</source>
         <extracomment>%1: the damaged file&apos;s new name.</extracomment>
-        <translation>Le carnet des parties était abîmé : il a été mis de côté sous le nom %1 et un nouveau carnet a commencé.</translation>
+        <translation>Le carnet des parties était abîmé&#xa0;: il a été mis de côté sous le nom %1 et un nouveau carnet a commencé.</translation>
     </message>
     <message>
         <source>Il registro delle partite non viene tenuto: %1. Si può giocare lo stesso, ma le partite non saranno ricordate.</source>
         <extracomment>%1: the reason, one of the lower-case reasons above.</extracomment>
-        <translation>Le carnet des parties n&apos;est pas tenu : %1. On peut jouer quand même, mais les parties ne seront pas gardées.</translation>
+        <translation>Le carnet des parties n&apos;est pas tenu&#xa0;: %1. On peut jouer quand même, mais les parties ne seront pas gardées.</translation>
     </message>
     <message>
         <source>Il registro delle partite per ora non si può scrivere: %1. Le risposte restano in memoria e saranno scritte appena si potrà: non chiudere il programma.</source>
         <extracomment>%1: the reason, one of the lower-case reasons above.</extracomment>
-        <translation>Pour l&apos;instant, le carnet des parties ne peut pas être écrit : %1. Les réponses restent en mémoire et seront écrites dès que possible : ne ferme pas le programme.</translation>
+        <translation>Pour l&apos;instant, le carnet des parties ne peut pas être écrit&#xa0;: %1. Les réponses restent en mémoire et seront écrites dès que possible&#xa0;: ne ferme pas le programme.</translation>
     </message>
 </context>
 <context>
@@ -1183,7 +1196,7 @@ Pour la liste des options : numerella --help
     <message>
         <source>la partita di %1 del %2: %3</source>
         <extracomment>A game the school&apos;s server refused, listed after &quot;Il server non ha preso&quot;. %1: the child, %2: when the game began (Italian: &quot;del 7/12/2026 10:15&quot;), %3: the server&apos;s own words.</extracomment>
-        <translation>la partie de %1 du %2 : %3</translation>
+        <translation>la partie de %1 du %2&#xa0;: %3</translation>
     </message>
     <message>
         <source>d/M/yyyy HH:mm</source>
@@ -1211,39 +1224,39 @@ Pour la liste des options : numerella --help
     <message>
         <source>%1: collegamento in corso.</source>
         <extracomment>In all of the sender&apos;s lines, %1 is &quot;Server della scuola (…)&quot;.</extracomment>
-        <translation>%1 : connexion en cours.</translation>
+        <translation>%1&#xa0;: connexion en cours.</translation>
     </message>
     <message>
         <source>%1: tutte le partite sono arrivate.</source>
-        <translation>%1 : toutes les parties sont arrivées.</translation>
+        <translation>%1&#xa0;: toutes les parties sont arrivées.</translation>
     </message>
     <message>
         <source>%1: 1 partita aspetta di essere mandata.</source>
         <extracomment>Games ended here and not yet on the server; the server can be reached.</extracomment>
-        <translation>%1 : 1 partie attend d&apos;être envoyée.</translation>
+        <translation>%1&#xa0;: 1 partie attend d&apos;être envoyée.</translation>
     </message>
     <message numerus="yes">
         <source>%1: %n partite aspettano di essere mandate.</source>
         <translation>
-            <numerusform>%1 : %n partie attend d&apos;être envoyée.</numerusform>
-            <numerusform>%1 : %n parties attendent d&apos;être envoyées.</numerusform>
+            <numerusform>%1&#xa0;: %n partie attend d&apos;être envoyée.</numerusform>
+            <numerusform>%1&#xa0;: %n parties attendent d&apos;être envoyées.</numerusform>
         </translation>
     </message>
     <message>
         <source>%1: nessuna partita aspetta, ma ora non si raggiunge, perché %2.</source>
         <extracomment>%2: why the server cannot be reached now (a lower-case reason).</extracomment>
-        <translation>%1 : aucune partie n&apos;attend, mais le serveur est injoignable pour l&apos;instant, parce que %2.</translation>
+        <translation>%1&#xa0;: aucune partie n&apos;attend, mais le serveur est injoignable pour l&apos;instant, parce que %2.</translation>
     </message>
     <message>
         <source>%1: 1 partita aspetta su questo computer, perché %2.</source>
         <extracomment>Games kept here because the server cannot be reached. %2: why (a lower-case reason).</extracomment>
-        <translation>%1 : 1 partie attend sur cet ordinateur, parce que %2.</translation>
+        <translation>%1&#xa0;: 1 partie attend sur cet ordinateur, parce que %2.</translation>
     </message>
     <message numerus="yes">
         <source>%1: %n partite aspettano su questo computer, perché %2.</source>
         <translation>
-            <numerusform>%1 : %n partie attend sur cet ordinateur, parce que %2.</numerusform>
-            <numerusform>%1 : %n parties attendent sur cet ordinateur, parce que %2.</numerusform>
+            <numerusform>%1&#xa0;: %n partie attend sur cet ordinateur, parce que %2.</numerusform>
+            <numerusform>%1&#xa0;: %n parties attendent sur cet ordinateur, parce que %2.</numerusform>
         </translation>
     </message>
     <message>
@@ -1271,17 +1284,17 @@ Pour la liste des options : numerella --help
     <message>
         <source>Non riesco a stampare su &quot;%1&quot;.</source>
         <extracomment>%1: the printer&apos;s name, or the file printed to.</extracomment>
-        <translation>Je n&apos;arrive pas à imprimer sur « %1 ».</translation>
+        <translation>Je n&apos;arrive pas à imprimer sur «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>La stampante &quot;%1&quot; non accetta lavori in questo momento.</source>
         <extracomment>%1: the printer&apos;s name.</extracomment>
-        <translation>L&apos;imprimante « %1 » n&apos;accepte pas de travaux en ce moment.</translation>
+        <translation>L&apos;imprimante «&#xa0;%1&#xa0;» n&apos;accepte pas de travaux en ce moment.</translation>
     </message>
     <message>
         <source>La stampante &quot;%1&quot; non ha preso la pagina.</source>
         <extracomment>%1: the printer&apos;s name.</extracomment>
-        <translation>L&apos;imprimante « %1 » n&apos;a pas pris la page.</translation>
+        <translation>L&apos;imprimante «&#xa0;%1&#xa0;» n&apos;a pas pris la page.</translation>
     </message>
     <message>
         <source>Stampa</source>
@@ -1293,7 +1306,7 @@ Pour la liste des options : numerella --help
 Vuoi scegliere un&apos;altra stampante o salvare la pagina in PDF?</source>
         <extracomment>%1: what went wrong, one of the messages above.</extracomment>
         <translation>%1
-Veux-tu choisir une autre imprimante ou enregistrer la page en PDF ?</translation>
+Veux-tu choisir une autre imprimante ou enregistrer la page en PDF&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -1306,17 +1319,17 @@ Veux-tu choisir une autre imprimante ou enregistrer la page en PDF ?</translati
     <message>
         <source>Nell&apos;ultima settimana nessuna partita intera; prima: %1 secondi per risposta, %2 errori ogni 10 risposte.</source>
         <extracomment>%1: seconds per answer before the last week, %2: mistakes every 10 answers before it (numbers already in the locale&apos;s form).</extracomment>
-        <translation>Ces 7 derniers jours, aucune partie entière ; avant : %1 secondes par réponse, %2 erreurs pour 10 réponses.</translation>
+        <translation>Ces 7 derniers jours, aucune partie entière&#xa0;; avant&#xa0;: %1 secondes par réponse, %2 erreurs pour 10 réponses.</translation>
     </message>
     <message>
         <source>Nell&apos;ultima settimana: %1 secondi per risposta, %2 errori ogni 10 risposte.</source>
         <extracomment>%1: seconds per answer in the last week, %2: mistakes every 10 answers in it.</extracomment>
-        <translation>Ces 7 derniers jours : %1 secondes par réponse, %2 erreurs pour 10 réponses.</translation>
+        <translation>Ces 7 derniers jours&#xa0;: %1 secondes par réponse, %2 erreurs pour 10 réponses.</translation>
     </message>
     <message>
         <source>Nell&apos;ultima settimana: %1 secondi per risposta, prima %2; %3 errori ogni 10 risposte, prima %4.</source>
         <extracomment>%1 and %2: seconds per answer in the last week and before it; %3 and %4: mistakes every 10 answers in the last week and before it.</extracomment>
-        <translation>Ces 7 derniers jours : %1 secondes par réponse, avant %2 ; %3 erreurs pour 10 réponses, avant %4.</translation>
+        <translation>Ces 7 derniers jours&#xa0;: %1 secondes par réponse, avant %2&#xa0;; %3 erreurs pour 10 réponses, avant %4.</translation>
     </message>
 </context>
 <context>
@@ -1346,7 +1359,7 @@ Veux-tu choisir une autre imprimante ou enregistrer la page en PDF ?</translati
         <extracomment>Why an export failed, shown after &quot;Non riesco a esportare: &quot;. %1: the file, %2: the system&apos;s reason.
 ----------
 Why an export failed. %1: the file, %2: the system&apos;s reason.</extracomment>
-        <translation>je n&apos;arrive pas à écrire %1 : %2</translation>
+        <translation>je n&apos;arrive pas à écrire %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>non riesco a leggere il registro</source>
@@ -1548,11 +1561,11 @@ Why an export failed. %1: the file, %2: the system&apos;s reason.</extracomment>
     <message>
         <source>Ogni segno è una partita; quelle di uno stesso giorno stanno affiancate. ● partita intera (unite dalla linea)   ○ ripasso o partita fermata</source>
         <extracomment>Under the printed chart: what its filled and hollow marks mean. Keep the marks ● and ○.</extracomment>
-        <translation>Chaque marque est une partie ; celles d&apos;un même jour sont côte à côte. ● partie entière (reliées par la ligne)   ○ révision ou partie arrêtée</translation>
+        <translation>Chaque marque est une partie&#xa0;; celles d&apos;un même jour sont côte à côte. ● partie entière (reliées par la ligne)   ○ révision ou partie arrêtée</translation>
     </message>
     <message>
         <source>I fatti: riga per colonna</source>
-        <translation>Les calculs : ligne fois colonne</translation>
+        <translation>Les calculs&#xa0;: ligne fois colonne</translation>
     </message>
     <message>
         <source>%1 per %2</source>
@@ -1586,7 +1599,7 @@ Why an export failed. %1: the file, %2: the system&apos;s reason.</extracomment>
     <message>
         <source>Periodo: %1 · %2 · stampato il %3</source>
         <extracomment>Under the report&apos;s title. %1: the period (&quot;tutto il registro&quot;), %2: &quot;N partite&quot;, %3: today&apos;s date.</extracomment>
-        <translation>Période : %1 · %2 · imprimé le %3</translation>
+        <translation>Période&#xa0;: %1 · %2 · imprimé le %3</translation>
     </message>
     <message>
         <source>Le partite</source>
@@ -1637,7 +1650,7 @@ Why an export failed. %1: the file, %2: the system&apos;s reason.</extracomment>
     </message>
     <message>
         <source>Periodo: %1 · stampato il %2</source>
-        <translation>Période : %1 · imprimé le %2</translation>
+        <translation>Période&#xa0;: %1 · imprimé le %2</translation>
     </message>
     <message>
         <source>Giocatore</source>
