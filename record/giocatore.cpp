@@ -28,6 +28,12 @@ QString Giocatore::ospite()
     return QStringLiteral("Ospite");
 }
 
+QString Giocatore::mostrato(const QString &nome)
+{
+    //: The guest: whoever plays without choosing a name. Games are kept under the Italian word.
+    return nome == ospite() ? tr("Ospite") : nome;
+}
+
 QString Giocatore::pulito(const QString &nome)
 {
     const QString riga = nomeSuUnaRiga(nome);

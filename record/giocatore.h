@@ -21,6 +21,8 @@ public:
 
     /// The guest's name.
     static QString ospite();
+    /// \a nome as people read it: the guest in the chosen language, a child as written.
+    static QString mostrato(const QString &nome);
     /// \a nome on one line and trimmed, as the printed name; empty when nothing is left or it is
     /// longer than LunghezzaMassima characters.
     static QString pulito(const QString &nome);

@@ -64,9 +64,9 @@ FrmChiGioca::FrmChiGioca(const QStringList &nomi, qreal fattore, QWidget *parent
     QSet<QChar> prese;
     const QStringList tutti = QStringList(nomi) << Giocatore::ospite();
     for (const QString &nome : tutti) {
-        auto *b = new QPushButton(conMnemonico(nome, prese), this);
+        auto *b = new QPushButton(conMnemonico(Giocatore::mostrato(nome), prese), this);
         b->setObjectName(QStringLiteral("giocatore%1").arg(pulsanti.size()));
-        b->setAccessibleName(nome);
+        b->setAccessibleName(Giocatore::mostrato(nome));
         const int n = int(pulsanti.size());
         griglia->addWidget(b, n / Colonne, n % Colonne);
         connect(b, &QPushButton::clicked, this, [this, nome] {

@@ -312,7 +312,7 @@ void FrmRegistro::costruisci(Uso uso)
     colonna->addLayout(pulsanti);
 
     connect(cmbGiocatore, &QComboBox::activated, this, [this] {
-        m_registro.giocatore().scegli(cmbGiocatore->currentText());
+        m_registro.giocatore().scegli(scelto());
         mostraGiocatore();
     });
     connect(cmdNuovo, &QPushButton::clicked, this, &FrmRegistro::nuovoGiocatore);
@@ -511,8 +511,9 @@ void FrmRegistro::mostraGiocatori()
     nomi.removeDuplicates();
     std::sort(nomi.begin(), nomi.end(),
               [](const QString &a, const QString &b) { return a.localeAwareCompare(b) < 0; });
-    cmbGiocatore->addItems(nomi);
-    cmbGiocatore->setCurrentIndex(std::max(0, cmbGiocatore->findText(corrente)));
+    for (const QString &nome : std::as_const(nomi))
+        cmbGiocatore->addItem(Giocatore::mostrato(nome), nome);
+    cmbGiocatore->setCurrentIndex(std::max(0, cmbGiocatore->findData(corrente)));
     const bool tenuto = locale != nullptr;
     for (QWidget *w : {static_cast<QWidget *>(cmbGiocatore), static_cast<QWidget *>(cmdNuovo),
                        static_cast<QWidget *>(cmdRinomina), static_cast<QWidget *>(cmdTogli),
@@ -539,7 +540,7 @@ void FrmRegistro::mostraStato()
 void FrmRegistro::mostraGiocatore()
 {
     Archivio *archivio = m_vista;
-    const qint64 id = m_idVista.value(cmbGiocatore->currentText());
+    const qint64 id = m_idVista.value(scelto());
     const QDateTime dal = inizioPeriodo(periodo(), orologio::adesso());
     QList<SchedaPartita> partite = archivio && id ? archivio->partite(id) : QList<SchedaPartita>();
     partite.removeIf([&dal](const SchedaPartita &p) { return dal.isValid() && p.inizio < dal; });
@@ -567,8 +568,7 @@ void FrmRegistro::mostraGiocatore()
                            archivio && id ? archivio->mediana(id) : 0);
     lblDifficili->setText(paroleGiro(m_giro, fatti.isEmpty()));
     cmdRipassa->setEnabled(!fatti.isEmpty());
-    cmdRinomina->setEnabled(m_idLocali.contains(cmbGiocatore->currentText()) &&
-                            cmbGiocatore->currentText() != Giocatore::ospite());
+    cmdRinomina->setEnabled(m_idLocali.contains(scelto()) && scelto() != Giocatore::ospite());
     mostraPulsanti();
 }
 
@@ -664,10 +664,15 @@ QString FrmRegistro::chiediNome(const QString &titolo, const QString &proposto)
     return nome;
 }
 
+QString FrmRegistro::scelto() const
+{
+    return cmbGiocatore->currentData().toString();
+}
+
 QString FrmRegistro::omonimo(const QString &nome, const QString &tranne) const
 {
     for (int i = 0; i < cmbGiocatore->count(); ++i) {
-        const QString altro = cmbGiocatore->itemText(i);
+        const QString altro = cmbGiocatore->itemData(i).toString();
         if (altro != tranne && Giocatore::chiave(altro) == Giocatore::chiave(nome)) return altro;
     }
     return {};
@@ -695,7 +700,7 @@ void FrmRegistro::rinominaGiocatore()
 {
     const DialoghiScalati dialoghi(m_fattore);
     Archivio *archivio = m_registro.archivio();
-    const QString vecchio = cmbGiocatore->currentText();
+    const QString vecchio = scelto();
     if (!archivio || vecchio == Giocatore::ospite()) return;
     const QString nome = chiediNome(tr("Rinomina"), vecchio);
     if (nome.isEmpty() || nome == vecchio || rifiutaOmonimo(tr("Rinomina"), nome, vecchio)) return;
@@ -707,7 +712,7 @@ void FrmRegistro::togliGiocatore()
 {
     const DialoghiScalati dialoghi(m_fattore);
     Archivio *archivio = m_registro.archivio();
-    const QString nome = cmbGiocatore->currentText();
+    const QString nome = scelto();
     if (!archivio || nome.isEmpty()) return;
     // The computers of a school may add to its server but never remove: the teacher does that there.
     //: %1: the child's name, as typed.
@@ -717,7 +722,8 @@ void FrmRegistro::togliGiocatore()
                             : tr("Togliere \"%1\" dal registro, con tutte le sue partite? Sul server della "
                                  "scuola le sue partite restano: le toglie l'insegnante.");
     //: The title of the question before a child is removed from the record.
-    if (!conferma(QStringLiteral("confermaTogli"), tr("Togli"), domanda.arg(nome))) return;
+    if (!conferma(QStringLiteral("confermaTogli"), tr("Togli"), domanda.arg(Giocatore::mostrato(nome))))
+        return;
     m_registro.togliGiocatore(m_idLocali.value(nome), nome);
     aggiorna();
 }
@@ -735,12 +741,13 @@ void FrmRegistro::svuotaGiocatore()
 {
     const DialoghiScalati dialoghi(m_fattore);
     Archivio *archivio = m_registro.archivio();
-    const QString nome = cmbGiocatore->currentText();
+    const QString nome = scelto();
     const qint64 id = m_idLocali.value(nome);
     if (!archivio || !locale() || id == 0) return;
     if (!conferma(QStringLiteral("confermaSvuota"), tr("Svuota"),
                   //: %1, twice: the child's name.
-                  tr("Togliere tutte le partite di \"%1\"? %1 resta fra i giocatori.").arg(nome)))
+                  tr("Togliere tutte le partite di \"%1\"? %1 resta fra i giocatori.")
+                      .arg(Giocatore::mostrato(nome))))
         return;
     archivio->svuota(id);
     aggiorna();
@@ -913,11 +920,11 @@ void FrmRegistro::stampa()
 {
     const DialoghiScalati dialoghi(m_fattore);
     Archivio *archivio = m_vista;
-    const qint64 id = m_idVista.value(cmbGiocatore->currentText());
+    const qint64 id = m_idVista.value(scelto());
     if (!archivio || id == 0) return;
     // Pages laid out for paper from the record itself: the same whatever the window's size.
     Resoconto resoconto;
-    resoconto.giocatore = cmbGiocatore->currentText();
+    resoconto.giocatore = Giocatore::mostrato(scelto());
     resoconto.partite = archivio->partite(id);
     resoconto.fatti = archivio->fatti(id);
     const QDate oggi = orologio::oggi();

@@ -110,6 +110,8 @@ private:
     /// Asks a name; empty when cancelled or not valid (the reason is told).
     QString chiediNome(const QString &titolo, const QString &proposto);
     /// The player already listed whose name is \a nome but for case and spaces, \a tranne aside.
+    /// The chosen child's name as her games are kept (the guest's in Italian).
+    QString scelto() const;
     QString omonimo(const QString &nome, const QString &tranne) const;
     /// Asks \a testo, No by default; true for Yes. \a nome is the question's object name.
     bool conferma(const QString &nome, const QString &titolo, const QString &testo);

@@ -792,6 +792,14 @@ Willst du eine normale Runde spielen?</translation>
     </message>
 </context>
 <context>
+    <name>Giocatore</name>
+    <message>
+        <source>Ospite</source>
+        <extracomment>The guest: whoever plays without choosing a name. Games are kept under the Italian word.</extracomment>
+        <translation>Gast</translation>
+    </message>
+</context>
+<context>
     <name>GraficoPartite</name>
     <message>
         <source>Andamento delle partite</source>

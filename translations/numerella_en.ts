@@ -792,6 +792,14 @@ Do you want to play a normal game?</translation>
     </message>
 </context>
 <context>
+    <name>Giocatore</name>
+    <message>
+        <source>Ospite</source>
+        <extracomment>The guest: whoever plays without choosing a name. Games are kept under the Italian word.</extracomment>
+        <translation>Guest</translation>
+    </message>
+</context>
+<context>
     <name>GraficoPartite</name>
     <message>
         <source>Andamento delle partite</source>

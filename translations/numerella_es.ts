@@ -792,6 +792,14 @@ Vuoi fare una partita normale?</source>
     </message>
 </context>
 <context>
+    <name>Giocatore</name>
+    <message>
+        <source>Ospite</source>
+        <extracomment>The guest: whoever plays without choosing a name. Games are kept under the Italian word.</extracomment>
+        <translation>Invitado</translation>
+    </message>
+</context>
+<context>
     <name>GraficoPartite</name>
     <message>
         <source>Andamento delle partite</source>

@@ -410,14 +410,14 @@ Veux-tu la laisser et réviser&#xa0;?</translation>
         <source>Oggi: %n da ripassare</source>
         <extracomment>Under the grid, for the child: facts to learn or review today.</extracomment>
         <translation>
-            <numerusform>Aujourd’hui : %n à revoir</numerusform>
-            <numerusform>Aujourd’hui : %n à revoir</numerusform>
+            <numerusform>Aujourd’hui&#xa0;: %n à revoir</numerusform>
+            <numerusform>Aujourd’hui&#xa0;: %n à revoir</numerusform>
         </translation>
     </message>
     <message>
         <source>Ctrl+R apre il registro: lì c&apos;è il pulsante Ripassa</source>
         <extracomment>How to reach the practice round from the board.</extracomment>
-        <translation>Ctrl+R ouvre le carnet : le bouton Réviser s’y trouve</translation>
+        <translation>Ctrl+R ouvre le carnet&#xa0;: le bouton Réviser s’y trouve</translation>
     </message>
 </context>
 <context>
@@ -789,6 +789,14 @@ Veux-tu jouer une partie normale&#xa0;?</translation>
     <message>
         <source>Partite esportate in %1, risposte in %2.</source>
         <translation>Parties exportées dans %1, réponses dans %2.</translation>
+    </message>
+</context>
+<context>
+    <name>Giocatore</name>
+    <message>
+        <source>Ospite</source>
+        <extracomment>The guest: whoever plays without choosing a name. Games are kept under the Italian word.</extracomment>
+        <translation>Invité</translation>
     </message>
 </context>
 <context>

@@ -795,6 +795,14 @@ Vrei să joci o rundă normală?</translation>
     </message>
 </context>
 <context>
+    <name>Giocatore</name>
+    <message>
+        <source>Ospite</source>
+        <extracomment>The guest: whoever plays without choosing a name. Games are kept under the Italian word.</extracomment>
+        <translation>Oaspete</translation>
+    </message>
+</context>
+<context>
     <name>GraficoPartite</name>
     <message>
         <source>Andamento delle partite</source>
