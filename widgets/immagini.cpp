@@ -5,7 +5,6 @@
 #include "widgets/aspetto.h"
 
 #include <QCoreApplication>
-#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QRadialGradient>
@@ -64,16 +63,20 @@ Immagine parola(const QString &testo, Sfumatura sfondo, QSize dimensione, int pi
         p.restore();
         QFont f = aspetto::fontComic(10, aspetto::Peso::Grassetto);
         f.setPixelSize(pixelFont);
-        // A longer word (another language's) shrinks to fit the picture, with a little room at its ends.
-        constexpr int Margine = 2, PixelMinimi = 6;
-        while (f.pixelSize() > PixelMinimi &&
-               QFontMetrics(f).horizontalAdvance(testo) > dimensione.width() - 2 * Margine)
-            f.setPixelSize(f.pixelSize() - 1);
-        p.setFont(f);
-        p.setPen(inchiostro);
         // A word of a picture reads as written: the erase key's arrow must not turn round in a language
         // written from right to left (whose words are laid out right to left by themselves).
         p.setLayoutDirection(Qt::LeftToRight);
+        // A longer word (another language's) shrinks to fit the picture, with a little room at its ends.
+        // Measured as this painter lays it out: a script the font lacks is drawn in a fallback font,
+        // whose joined letters the bare advance underestimates.
+        constexpr int Margine = 2, PixelMinimi = 6;
+        p.setFont(f);
+        while (f.pixelSize() > PixelMinimi &&
+               p.boundingRect(r, Qt::AlignCenter, testo).width() > dimensione.width() - 2 * Margine) {
+            f.setPixelSize(f.pixelSize() - 1);
+            p.setFont(f);
+        }
+        p.setPen(inchiostro);
         p.drawText(r, Qt::AlignCenter, testo);
     });
 }
