@@ -42,6 +42,14 @@ Etichetta *etichetta(QWidget *genitore, const QString &testo, const QFont &font,
     return e;
 }
 
+/// \a posto inside a frame \a larghezza twips wide, mirrored when words run right to left, so that a
+/// counter and its word read in the language's order ("0 minuti 0 secondi").
+Posto nelVerso(const Posto &posto, int larghezza)
+{
+    if (!QGuiApplication::isRightToLeft()) return posto;
+    return {larghezza - posto.left - posto.width, posto.top, posto.width, posto.height};
+}
+
 /// The erase key's picture is wider than the key (1035 twips, 69 pixels): it is clipped at its edges.
 constexpr QSize FrecciaIndietro{73, 33};
 
@@ -201,26 +209,29 @@ void FrmNumerella::costruisci()
     FraTimer = posa(new Cornice( //: The stopwatch's frame.
                         tr("Cronometro"), fontComic(9), Cornice::Didascalia::SempreNera, this),
                     "FraTimer", lay::FraTimer);
-    TxtMin = posa(new Contatore(Qt::AlignRight, FraTimer), "TxtMin", lay::TxtMin,
-                  //: The stopwatch's minutes, as a screen reader names them.
-                  tr("Minuti"));
+    TxtMin =
+        posa(new Contatore(Qt::AlignRight, FraTimer), "TxtMin", nelVerso(lay::TxtMin, lay::FraTimer.width),
+             //: The stopwatch's minutes, as a screen reader names them.
+             tr("Minuti"));
     Label4 = posa(etichetta(FraTimer, //: Beside the stopwatch's minutes.
                             tr("minuti"), fontComic(9.75), Qt::AlignLeft | Qt::AlignTop, Blu),
-                  "Label4", lay::Label4);
-    TxtSec = posa(new Contatore(Qt::AlignRight, FraTimer), "TxtSec", lay::TxtSec,
-                  //: The stopwatch's seconds, as a screen reader names them.
-                  tr("Secondi"));
+                  "Label4", nelVerso(lay::Label4, lay::FraTimer.width));
+    TxtSec =
+        posa(new Contatore(Qt::AlignRight, FraTimer), "TxtSec", nelVerso(lay::TxtSec, lay::FraTimer.width),
+             //: The stopwatch's seconds, as a screen reader names them.
+             tr("Secondi"));
     Label5 = posa(etichetta(FraTimer, //: Beside the stopwatch's seconds.
                             tr("secondi"), fontComic(9.75), Qt::AlignLeft | Qt::AlignTop, Blu),
-                  "Label5", lay::Label5);
+                  "Label5", nelVerso(lay::Label5, lay::FraTimer.width));
 
     Frame2 = posa(new Cornice(QString(), fontComic(8.25), Cornice::Didascalia::SempreNera, this), "Frame2",
                   lay::Frame2);
     Label3 = posa(etichetta(Frame2,
                             //: The errors counter's heading.
                             tr("Errori"), fontComic(14.25), Qt::AlignCenter, Blu),
-                  "Label3", lay::Label3);
-    txtErrori = posa(new Contatore(Qt::AlignHCenter, Frame2), "txtErrori", lay::txtErrori, tr("Errori"));
+                  "Label3", nelVerso(lay::Label3, lay::Frame2.width));
+    txtErrori = posa(new Contatore(Qt::AlignHCenter, Frame2), "txtErrori",
+                     nelVerso(lay::txtErrori, lay::Frame2.width), tr("Errori"));
     Frame2->setAccessibleName(tr("Errori"));
     for (Contatore *c : {TxtMin, TxtSec, txtErrori}) {
         c->setText(QStringLiteral("0"));
