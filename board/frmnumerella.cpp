@@ -13,6 +13,7 @@
 #include "widgets/scala.h"
 
 #include <QApplication>
+#include <QKeySequence>
 #include <QPainter>
 #include <QScreen>
 
@@ -174,12 +175,13 @@ void FrmNumerella::costruisci()
                            immagini::svg(QStringLiteral("altoparlante"), misura(lay::Check1)), this),
         "Check1", lay::Check1, //: The sound switch, as a screen reader names it.
         tr("Silenzio"));
-    spiega(cmdAvvio, QStringLiteral("Ctrl+N"));
+    // Key names as the language writes them ("Strg+N"), through Qt's own translations.
+    spiega(cmdAvvio, QKeySequence(Qt::CTRL | Qt::Key_N).toString(QKeySequence::NativeText));
     //: The keys of Pause and Resume, told after their names.
     const QString pausa = tr("Ctrl+P o il tasto Pausa");
     spiega(CmdPausa, pausa);
     spiega(cmdRiprendi, pausa);
-    spiega(cmdStop, QStringLiteral("Ctrl+S"));
+    spiega(cmdStop, QKeySequence(Qt::CTRL | Qt::Key_S).toString(QKeySequence::NativeText));
 
     Frame1 = posa(new Cornice(
                       //: The caption of the on-screen keypad's frame.

@@ -153,10 +153,11 @@ void tabella(Foglio &f, const QList<Colonna> &colonne, const QList<QStringList> 
     }
 }
 
-/// A round step for an axis that reaches \a massimo in about four steps.
+/// A round step for an axis that reaches \a massimo in about four steps; never under 0.1, the
+/// smallest step its one-decimal labels can tell apart.
 double passoTondo(double massimo)
 {
-    const double grezzo = std::max(massimo, 0.1) / 4;
+    const double grezzo = std::max(massimo, 0.4) / 4;
     const double dieci = std::pow(10.0, std::floor(std::log10(grezzo)));
     for (double m : {1.0, 2.0, 5.0})
         if (grezzo <= m * dieci) return m * dieci;

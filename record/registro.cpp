@@ -218,9 +218,13 @@ void Registro::contaRipasso()
         for (const SchedaGiocatore &g : m_archivio->giocatori()) {
             if (g.nome != m_giocatore.nomeRegistro()) continue;
             for (const SchedaFatto &f : m_archivio->fatti(g.id)) {
+                // A fact answered well today waits for another day before it is asked again: one
+                // perfect game must not leave a hundred facts "to practise" on the same afternoon.
+                const bool beneOggi =
+                    f.ultimoEsito == EsitoDomanda::Fluente && f.ultima.toLocalTime().date() == oggi;
                 const apprendimento::Stato stato = apprendimento::stato(f, oggi);
-                quanti +=
-                    stato == apprendimento::Stato::DaImparare || stato == apprendimento::Stato::DaRipassare;
+                quanti += stato == apprendimento::Stato::DaRipassare ||
+                          (stato == apprendimento::Stato::DaImparare && !beneOggi);
             }
         }
     }

@@ -125,8 +125,13 @@ void GraficoPartite::disegna()
         giorni->append(QLocale().toString(primo.addDays(g), formato), g);
     giorni->setRange(-0.5, ultimo + 0.5);
     grafico->addAxis(giorni, Qt::AlignBottom);
-    QValueAxis *asseSecondi = asse(secondi->name(), massimoSecondi, BluSecondi);
-    QValueAxis *asseErrori = asse(errori->name(), massimoErrori, RossoErrori);
+    // The axes' titles are the units alone: the legend says the rest, and a vertical title longer than
+    // a short chart would be cut.
+    //: The title of the chart's left axis, written upwards beside it; the legend says "per answer". Short.
+    QValueAxis *asseSecondi = asse(tr("secondi"), massimoSecondi, BluSecondi);
+    //: The title of the chart's right axis, written upwards beside it; the legend says "every 10 answers".
+    //: Short.
+    QValueAxis *asseErrori = asse(tr("errori"), massimoErrori, RossoErrori);
     grafico->addAxis(asseSecondi, Qt::AlignLeft);
     grafico->addAxis(asseErrori, Qt::AlignRight);
     for (QXYSeries *s : serie) {

@@ -25,6 +25,8 @@ QString giorno(const QDate &d, const QDate &oggi)
 MappaFatti::MappaFatti(QWidget *parent) : QTableWidget(10, 10, parent)
 {
     setObjectName(QStringLiteral("mappa"));
+    // The table of facts reads as the board does, 1 to 10 from the left, in every language.
+    setLayoutDirection(Qt::LeftToRight);
     setAccessibleName(tr("Mappa dei fatti"));
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::SingleSelection);

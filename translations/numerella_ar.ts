@@ -212,7 +212,7 @@
     <message>
         <source>Pausa</source>
         <extracomment>The button that pauses the game.</extracomment>
-        <translation>إيقاف مؤقت</translation>
+        <translation>استراحة</translation>
     </message>
     <message>
         <source>Riprendi</source>
@@ -848,6 +848,16 @@ Vuoi fare una partita normale?</source>
     <message>
         <source>Nessuna partita</source>
         <translation>لا توجد جولات</translation>
+    </message>
+    <message>
+        <source>secondi</source>
+        <extracomment>The title of the chart&apos;s left axis, written upwards beside it; the legend says &quot;per answer&quot;. Short.</extracomment>
+        <translation>ثوانٍ</translation>
+    </message>
+    <message>
+        <source>errori</source>
+        <extracomment>The title of the chart&apos;s right axis, written upwards beside it; the legend says &quot;every 10 answers&quot;. Short.</extracomment>
+        <translation>أخطاء</translation>
     </message>
 </context>
 <context>

@@ -837,6 +837,16 @@ Willst du eine normale Runde spielen?</translation>
         <source>Nessuna partita</source>
         <translation>Keine Runde</translation>
     </message>
+    <message>
+        <source>secondi</source>
+        <extracomment>The title of the chart&apos;s left axis, written upwards beside it; the legend says &quot;per answer&quot;. Short.</extracomment>
+        <translation>Sekunden</translation>
+    </message>
+    <message>
+        <source>errori</source>
+        <extracomment>The title of the chart&apos;s right axis, written upwards beside it; the legend says &quot;every 10 answers&quot;. Short.</extracomment>
+        <translation>Fehler</translation>
+    </message>
 </context>
 <context>
     <name>LettoreClasse</name>
@@ -911,7 +921,7 @@ Willst du eine normale Runde spielen?</translation>
     <message>
         <source>chiesta 1 volta</source>
         <extracomment>How many times a fact was asked (the fact, a multiplication, is feminine in Italian).</extracomment>
-        <translation>1-mal gefragt</translation>
+        <translation>einmal gefragt</translation>
     </message>
     <message numerus="yes">
         <source>chiesta %n volte</source>

@@ -837,6 +837,16 @@ Do you want to play a normal game?</translation>
         <source>Nessuna partita</source>
         <translation>No games</translation>
     </message>
+    <message>
+        <source>secondi</source>
+        <extracomment>The title of the chart&apos;s left axis, written upwards beside it; the legend says &quot;per answer&quot;. Short.</extracomment>
+        <translation>seconds</translation>
+    </message>
+    <message>
+        <source>errori</source>
+        <extracomment>The title of the chart&apos;s right axis, written upwards beside it; the legend says &quot;every 10 answers&quot;. Short.</extracomment>
+        <translation>mistakes</translation>
+    </message>
 </context>
 <context>
     <name>LettoreClasse</name>

@@ -277,7 +277,7 @@
     <message>
         <source>minuti</source>
         <extracomment>Beside the stopwatch&apos;s minutes.</extracomment>
-        <translation>minutos</translation>
+        <translation>min</translation>
     </message>
     <message>
         <source>Secondi</source>
@@ -287,7 +287,7 @@
     <message>
         <source>secondi</source>
         <extracomment>Beside the stopwatch&apos;s seconds.</extracomment>
-        <translation>segundos</translation>
+        <translation>seg</translation>
     </message>
     <message>
         <source>Errori</source>
@@ -836,6 +836,16 @@ Vuoi fare una partita normale?</source>
     <message>
         <source>Nessuna partita</source>
         <translation>Ninguna partida</translation>
+    </message>
+    <message>
+        <source>secondi</source>
+        <extracomment>The title of the chart&apos;s left axis, written upwards beside it; the legend says &quot;per answer&quot;. Short.</extracomment>
+        <translation>segundos</translation>
+    </message>
+    <message>
+        <source>errori</source>
+        <extracomment>The title of the chart&apos;s right axis, written upwards beside it; the legend says &quot;every 10 answers&quot;. Short.</extracomment>
+        <translation>errores</translation>
     </message>
 </context>
 <context>

@@ -837,6 +837,16 @@ Veux-tu jouer une partie normale&#xa0;?</translation>
         <source>Nessuna partita</source>
         <translation>Aucune partie</translation>
     </message>
+    <message>
+        <source>secondi</source>
+        <extracomment>The title of the chart&apos;s left axis, written upwards beside it; the legend says &quot;per answer&quot;. Short.</extracomment>
+        <translation>secondes</translation>
+    </message>
+    <message>
+        <source>errori</source>
+        <extracomment>The title of the chart&apos;s right axis, written upwards beside it; the legend says &quot;every 10 answers&quot;. Short.</extracomment>
+        <translation>erreurs</translation>
+    </message>
 </context>
 <context>
     <name>LettoreClasse</name>

@@ -840,6 +840,16 @@ Vrei să joci o rundă normală?</translation>
         <source>Nessuna partita</source>
         <translation>Nicio rundă</translation>
     </message>
+    <message>
+        <source>secondi</source>
+        <extracomment>The title of the chart&apos;s left axis, written upwards beside it; the legend says &quot;per answer&quot;. Short.</extracomment>
+        <translation>secunde</translation>
+    </message>
+    <message>
+        <source>errori</source>
+        <extracomment>The title of the chart&apos;s right axis, written upwards beside it; the legend says &quot;every 10 answers&quot;. Short.</extracomment>
+        <translation>greșeli</translation>
+    </message>
 </context>
 <context>
     <name>LettoreClasse</name>
