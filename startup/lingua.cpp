@@ -54,8 +54,12 @@ QString fileDi(const QString &codice)
 
 QLocale localeDi(const QString &codice)
 {
-    // Italian is Italy's; the others take their language's main country.
-    return codice == Italiano ? QLocale(QLocale::Italian, QLocale::Italy) : QLocale(codice);
+    // Italian is Italy's; the others take their language's main country, but for Arabic, which takes
+    // the Maghreb's Western digits: those of the board, its keypad and its counts, so that a date and a
+    // time never show two kinds of digits side by side.
+    if (codice == Italiano) return QLocale(QLocale::Italian, QLocale::Italy);
+    if (codice == QLatin1String("ar")) return QLocale(QLocale::Arabic, QLocale::Morocco);
+    return QLocale(codice);
 }
 
 } // namespace

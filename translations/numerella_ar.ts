@@ -50,11 +50,11 @@
     <message>
         <source>il file della password %1 è leggibile o scrivibile da tutti: va reso leggibile soltanto da root e da un gruppo (chmod 640)</source>
         <extracomment>%1: the password file&apos;s path.</extracomment>
-        <translation>ملف كلمة المرور %1 يستطيع الجميع قراءته أو الكتابة فيه: يجب أن يقرأه root ومجموعة واحدة فقط (chmod 640)</translation>
+        <translation>ملف كلمة المرور ⁦%1⁩ يستطيع الجميع قراءته أو الكتابة فيه: يجب أن يقرأه root ومجموعة واحدة فقط (chmod 640)</translation>
     </message>
     <message>
         <source>il file della password %1 non si può leggere</source>
-        <translation>تتعذّر قراءة ملف كلمة المرور %1</translation>
+        <translation>تتعذّر قراءة ملف كلمة المرور ⁦%1⁩</translation>
     </message>
     <message>
         <source>sul server %1 non c&apos;è il registro della Numerella (va preparato con numerella-server.sql)</source>
@@ -611,7 +611,7 @@ The chart&apos;s points as a table: when, what kind of game, its two numbers.</e
     </message>
     <message>
         <source>Il registro è in %1.</source>
-        <translation>السجل محفوظ في %1.</translation>
+        <translation>السجل محفوظ في ⁦%1⁩.</translation>
     </message>
     <message>
         <source>Qui si vede il registro della classe sul server della scuola: da questo computer non si possono togliere partite né svuotare il registro di un giocatore; lo fa l&apos;insegnante sul server.</source>
@@ -1170,16 +1170,16 @@ Per l&apos;elenco delle opzioni: numerella --help
     <message>
         <source>nella cartella %1 non si può scrivere</source>
         <extracomment>Why the record of games cannot be used, put into a longer message as its %1. Lower case, no final stop. %1: the folder.</extracomment>
-        <translation>لا يمكن الكتابة في المجلد %1</translation>
+        <translation>لا يمكن الكتابة في المجلد ⁦%1⁩</translation>
     </message>
     <message>
         <source>il file %1 non si può aprire</source>
         <extracomment>The same kind of reason; in all of these %1 is the record&apos;s file.</extracomment>
-        <translation>لا يمكن فتح الملف %1</translation>
+        <translation>لا يمكن فتح الملف ⁦%1⁩</translation>
     </message>
     <message>
         <source>il file %1 si può soltanto leggere</source>
-        <translation>الملف %1 للقراءة فقط</translation>
+        <translation>الملف ⁦%1⁩ للقراءة فقط</translation>
     </message>
     <message>
         <source>il disco è pieno</source>
@@ -1191,27 +1191,27 @@ Per l&apos;elenco delle opzioni: numerella --help
     </message>
     <message>
         <source>il file %1 è danneggiato e non si può mettere da parte (%2)</source>
-        <translation>الملف %1 تالف ولا يمكن نقله جانبًا (%2)</translation>
+        <translation>الملف ⁦%1⁩ تالف ولا يمكن نقله جانبًا (%2)</translation>
     </message>
     <message>
         <source>il file %1 è danneggiato</source>
-        <translation>الملف %1 تالف</translation>
+        <translation>الملف ⁦%1⁩ تالف</translation>
     </message>
     <message>
         <source>il file %1 non è un registro della Numerella, e resta com&apos;è</source>
-        <translation>الملف %1 ليس سجلًا لـ La Numerella، ويبقى كما هو</translation>
+        <translation>الملف ⁦%1⁩ ليس سجلًا لـ La Numerella، ويبقى كما هو</translation>
     </message>
     <message>
         <source>il file %1 non c&apos;è</source>
-        <translation>الملف %1 غير موجود</translation>
+        <translation>الملف ⁦%1⁩ غير موجود</translation>
     </message>
     <message>
         <source>il file %1 è di una versione più nuova della Numerella</source>
-        <translation>الملف %1 من إصدار أحدث من La Numerella</translation>
+        <translation>الملف ⁦%1⁩ من إصدار أحدث من La Numerella</translation>
     </message>
     <message>
         <source>il file %1 non si può usare</source>
-        <translation>لا يمكن استخدام الملف %1</translation>
+        <translation>لا يمكن استخدام الملف ⁦%1⁩</translation>
     </message>
     <message>
         <source>Il registro delle partite era danneggiato: è stato messo da parte come %1 e ne è cominciato uno nuovo.</source>
