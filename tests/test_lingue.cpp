@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Every language: it loads, the board speaks it, and no text is cut or runs into another at any scale.
 #include "aiuto.h"
+#include "pagina.h"
+#include "printing/resoconto.h"
 #include "record/giocatore.h"
 #include "record/registro.h"
 #include "recordwindow/frmregistro.h"
@@ -11,6 +13,7 @@
 
 #include <QAbstractButton>
 #include <QMessageBox>
+#include <QPdfWriter>
 #include <QProcess>
 #include <QStyle>
 #include <QTemporaryDir>
@@ -201,6 +204,29 @@ private Q_SLOTS:
             QVERIFY(traduzione.load(QStringLiteral(":/traduzioni/numerella_%1.qm").arg(codice)));
             if (traduzione.isEmpty()) QSKIP("no text translated yet");
         }
+        // The printed report reads as the language: its title and the facts map on the side where lines
+        // begin.
+        if (pagina::haPdftoppm()) {
+            QTemporaryDir cartella;
+            const QString pdf = cartella.filePath(QStringLiteral("resoconto.pdf"));
+            {
+                QPdfWriter foglio(pdf);
+                Resoconto r;
+                r.giocatore = QStringLiteral("Giulia");
+                QVERIFY(resoconto::disegna(foglio, r));
+            }
+            const QImage foglio = pagina::rasterizza(pdf, 30);
+            QVERIFY(!foglio.isNull());
+            const int mezzo = foglio.width() / 2;
+            const QRect titolo =
+                pagina::riquadro(foglio.copy(0, 0, foglio.width(), foglio.height() / 10), pagina::inchiostro);
+            QCOMPARE(titolo.center().x() > mezzo, destraSinistra);
+            const auto celle = pagina::vicino(resoconto::aspetto(apprendimento::Stato::MaiChiesta).colore, 3);
+            const int aSinistra = pagina::conta(foglio, QRect(0, 0, mezzo, foglio.height()), celle),
+                      aDestra = pagina::conta(foglio, QRect(mezzo, 0, mezzo, foglio.height()), celle);
+            QCOMPARE(aDestra > aSinistra, destraSinistra);
+        }
+
         const QStringList parole = paroleDelTabellone(*b);
         if (!italiano) {
             qsizetype cambiate = 0;
