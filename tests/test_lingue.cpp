@@ -15,7 +15,10 @@
 #include <QMessageBox>
 #include <QPdfWriter>
 #include <QProcess>
+#include <QScrollBar>
 #include <QStyle>
+#include <QTabWidget>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTextDocument>
 #include <QTranslator>
@@ -283,6 +286,13 @@ private Q_SLOTS:
             f.show();
             QCoreApplication::processEvents();
             nessunDifetto(&f, "record");
+            // At its own size, the players' columns fit side by side, their headers on two lines if need be.
+            if (s == 1.0) {
+                f.schede->setCurrentIndex(f.schede->count() - 1);
+                QCoreApplication::processEvents();
+                QVERIFY(f.tabGiocatori->isVisible());
+                QVERIFY(!f.tabGiocatori->horizontalScrollBar()->isVisible());
+            }
         }
     }
 
