@@ -111,30 +111,30 @@
     </message>
     <message>
         <source> Cliccando con il tasto sinistro del mouse sui numeri lampeggianti in alto, indicati</source>
-        <extracomment>The sentence goes on in the next line.</extracomment>
-        <translation> إذا نقرت بزر الفأرة الأيسر على الأعداد الوامضة في الأعلى، التي تشير إليها</translation>
+        <extracomment>The sentence goes on in the next line: break it where your language reads well, words may move between the two lines.</extracomment>
+        <translation> إذا نقرت بزر الفأرة الأيسر على الأعداد الوامضة في الأعلى، التي تشير إليها يد،</translation>
     </message>
     <message>
         <source> da una mano, potrai escludere una o più tabelline dalla Numerella.</source>
-        <translation> يد، تستطيع أن تستبعد جدولًا أو أكثر من La Numerella.</translation>
+        <translation> تستطيع أن تستبعد جدولًا أو أكثر من La Numerella.</translation>
     </message>
     <message>
         <source> Per esempio cliccando sul 4, 6, 7 e 8 ti eserciterai solo sulle tabelline</source>
-        <extracomment>The sentence goes on in the next line.</extracomment>
-        <translation> مثلًا، إذا نقرت على 4 و6 و7 و8 فستتدرّب فقط على جداول</translation>
+        <extracomment>The sentence goes on in the next line: break it where your language reads well, words may move between the two lines.</extracomment>
+        <translation> مثلًا، إذا نقرت على 4 و6 و7 و8،</translation>
     </message>
     <message>
         <source> dell&apos;1, 2, 3, 5, 9 e 10</source>
-        <translation> الأعداد 1 و2 و3 و5 و9 و10</translation>
+        <translation> فستتدرّب فقط على جداول الأعداد 1 و2 و3 و5 و9 و10.</translation>
     </message>
     <message>
         <source> Cliccando invece con il tasto destro del mouse escluderai la parte che sta a destra</source>
-        <extracomment>The sentence goes on in the next line.</extracomment>
-        <translation> أما إذا نقرت بزر الفأرة الأيمن فستستبعد الجزء الذي يأتي بعد</translation>
+        <extracomment>The sentence goes on in the next line: break it where your language reads well, words may move between the two lines.</extracomment>
+        <translation> أما إذا نقرت بزر الفأرة الأيمن،</translation>
     </message>
     <message>
         <source> del numero scelto</source>
-        <translation> العدد الذي اخترته</translation>
+        <translation> فستستبعد الجزء الذي يأتي بعد العدد الذي اخترته.</translation>
     </message>
     <message>
         <source> Per esempio cliccando sul 5 deciderai di esercitarti solo sulle tabelline dall&apos;1 al 5.</source>

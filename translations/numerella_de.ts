@@ -111,7 +111,7 @@
     </message>
     <message>
         <source> Cliccando con il tasto sinistro del mouse sui numeri lampeggianti in alto, indicati</source>
-        <extracomment>The sentence goes on in the next line.</extracomment>
+        <extracomment>The sentence goes on in the next line: break it where your language reads well, words may move between the two lines.</extracomment>
         <translation> Wenn du mit der linken Maustaste auf die blinkenden Zahlen oben klickst, auf die</translation>
     </message>
     <message>
@@ -120,7 +120,7 @@
     </message>
     <message>
         <source> Per esempio cliccando sul 4, 6, 7 e 8 ti eserciterai solo sulle tabelline</source>
-        <extracomment>The sentence goes on in the next line.</extracomment>
+        <extracomment>The sentence goes on in the next line: break it where your language reads well, words may move between the two lines.</extracomment>
         <translation> Wenn du zum Beispiel auf 4, 6, 7 und 8 klickst, übst du nur die Reihen</translation>
     </message>
     <message>
@@ -129,7 +129,7 @@
     </message>
     <message>
         <source> Cliccando invece con il tasto destro del mouse escluderai la parte che sta a destra</source>
-        <extracomment>The sentence goes on in the next line.</extracomment>
+        <extracomment>The sentence goes on in the next line: break it where your language reads well, words may move between the two lines.</extracomment>
         <translation> Klickst du dagegen mit der rechten Maustaste, lässt du alles weg, was rechts</translation>
     </message>
     <message>

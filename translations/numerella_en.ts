@@ -111,7 +111,7 @@
     </message>
     <message>
         <source> Cliccando con il tasto sinistro del mouse sui numeri lampeggianti in alto, indicati</source>
-        <extracomment>The sentence goes on in the next line.</extracomment>
+        <extracomment>The sentence goes on in the next line: break it where your language reads well, words may move between the two lines.</extracomment>
         <translation> If you click with the left mouse button on the flashing numbers at the top, shown</translation>
     </message>
     <message>
@@ -120,7 +120,7 @@
     </message>
     <message>
         <source> Per esempio cliccando sul 4, 6, 7 e 8 ti eserciterai solo sulle tabelline</source>
-        <extracomment>The sentence goes on in the next line.</extracomment>
+        <extracomment>The sentence goes on in the next line: break it where your language reads well, words may move between the two lines.</extracomment>
         <translation> For example, if you click on 4, 6, 7 and 8, you will practise only the</translation>
     </message>
     <message>
@@ -129,7 +129,7 @@
     </message>
     <message>
         <source> Cliccando invece con il tasto destro del mouse escluderai la parte che sta a destra</source>
-        <extracomment>The sentence goes on in the next line.</extracomment>
+        <extracomment>The sentence goes on in the next line: break it where your language reads well, words may move between the two lines.</extracomment>
         <translation> If you click with the right mouse button instead, you leave out everything to the right</translation>
     </message>
     <message>

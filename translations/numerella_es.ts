@@ -111,7 +111,7 @@
     </message>
     <message>
         <source> Cliccando con il tasto sinistro del mouse sui numeri lampeggianti in alto, indicati</source>
-        <extracomment>The sentence goes on in the next line.</extracomment>
+        <extracomment>The sentence goes on in the next line: break it where your language reads well, words may move between the two lines.</extracomment>
         <translation> Si haces clic con el botón izquierdo del ratón en los números que parpadean arriba,</translation>
     </message>
     <message>
@@ -120,7 +120,7 @@
     </message>
     <message>
         <source> Per esempio cliccando sul 4, 6, 7 e 8 ti eserciterai solo sulle tabelline</source>
-        <extracomment>The sentence goes on in the next line.</extracomment>
+        <extracomment>The sentence goes on in the next line: break it where your language reads well, words may move between the two lines.</extracomment>
         <translation> Por ejemplo, si haces clic en el 4, 6, 7 y 8, practicarás solo las tablas</translation>
     </message>
     <message>
@@ -129,7 +129,7 @@
     </message>
     <message>
         <source> Cliccando invece con il tasto destro del mouse escluderai la parte che sta a destra</source>
-        <extracomment>The sentence goes on in the next line.</extracomment>
+        <extracomment>The sentence goes on in the next line: break it where your language reads well, words may move between the two lines.</extracomment>
         <translation> Con el botón derecho del ratón, en cambio, quitarás la parte que está a la derecha</translation>
     </message>
     <message>

@@ -111,7 +111,7 @@
     </message>
     <message>
         <source> Cliccando con il tasto sinistro del mouse sui numeri lampeggianti in alto, indicati</source>
-        <extracomment>The sentence goes on in the next line.</extracomment>
+        <extracomment>The sentence goes on in the next line: break it where your language reads well, words may move between the two lines.</extracomment>
         <translation> En cliquant avec le bouton gauche de la souris sur les nombres qui clignotent en haut,</translation>
     </message>
     <message>
@@ -120,7 +120,7 @@
     </message>
     <message>
         <source> Per esempio cliccando sul 4, 6, 7 e 8 ti eserciterai solo sulle tabelline</source>
-        <extracomment>The sentence goes on in the next line.</extracomment>
+        <extracomment>The sentence goes on in the next line: break it where your language reads well, words may move between the two lines.</extracomment>
         <translation> Par exemple, en cliquant sur 4, 6, 7 et 8, tu t&apos;entraîneras seulement sur les tables</translation>
     </message>
     <message>
@@ -129,7 +129,7 @@
     </message>
     <message>
         <source> Cliccando invece con il tasto destro del mouse escluderai la parte che sta a destra</source>
-        <extracomment>The sentence goes on in the next line.</extracomment>
+        <extracomment>The sentence goes on in the next line: break it where your language reads well, words may move between the two lines.</extracomment>
         <translation> En cliquant plutôt avec le bouton droit de la souris, tu enlèveras la partie à droite</translation>
     </message>
     <message>
