@@ -3,6 +3,7 @@
 #include "printing/resoconto.h"
 
 #include "record/andamento.h"
+#include "startup/lingua.h"
 
 #include <QCoreApplication>
 #include <QFontMetricsF>
@@ -114,11 +115,12 @@ QString quando(const QDateTime &t, const QLocale &locale)
     return t.isValid() ? locale.toString(t.toLocalTime(), formato) : QString();
 }
 
-/// The day the report is printed, as a date format.
-QString dataStampa()
+/// The day the report is printed, with the word before a date: "il 03/12/2026".
+QString stampato(const Resoconto &r)
 {
     //: The day the report is printed, as a QLocale date format; reorder as your language writes dates.
-    return QCoreApplication::translate("resoconto", "dd/MM/yyyy");
+    return ilGiorno(r.oggi.day(),
+                    r.locale.toString(r.oggi, QCoreApplication::translate("resoconto", "dd/MM/yyyy")));
 }
 
 QString tempo(int secondi)
@@ -360,9 +362,10 @@ void paginaGiocatore(Foglio &f, const Resoconto &r)
     const QString conteggio = quante == 1
                                   ? QCoreApplication::translate("resoconto", "1 partita")
                                   : QCoreApplication::translate("resoconto", "%n partite", nullptr, quante);
-    //: Under the report's title. %1: the period ("tutto il registro"), %2: "N partite", %3: today's date.
-    f.paragrafo(QCoreApplication::translate("resoconto", "Periodo: %1 · %2 · stampato il %3")
-                    .arg(r.periodo, conteggio, r.locale.toString(r.oggi, dataStampa())),
+    //: Under the report's title. %1: the period ("tutto il registro"), %2: "N partite", %3: today's date with
+    //: the word before it, as translated in "giorno" ("il 03/12/2026", "l'08/12/2026").
+    f.paragrafo(QCoreApplication::translate("resoconto", "Periodo: %1 · %2 · stampato %3")
+                    .arg(r.periodo, conteggio, stampato(r)),
                 f.carattere(10), f.mm(2));
     f.paragrafo(andamento::frase(punti, r.oggi, r.locale), f.carattere(11, QFont::Bold), f.mm(3));
     grafico(f, punti, r.locale);
@@ -402,9 +405,10 @@ void paginaClasse(Foglio &f, const Resoconto &r)
 {
     f.paragrafo(QCoreApplication::translate("resoconto", "Tutti i giocatori"), f.carattere(18, QFont::Bold),
                 f.mm(2));
-    f.paragrafo(QCoreApplication::translate("resoconto", "Periodo: %1 · stampato il %2")
-                    .arg(r.periodo, r.locale.toString(r.oggi, dataStampa())),
-                f.carattere(10), f.mm(4));
+    //: %2: today's date with the word before it, as translated in "giorno".
+    f.paragrafo(
+        QCoreApplication::translate("resoconto", "Periodo: %1 · stampato %2").arg(r.periodo, stampato(r)),
+        f.carattere(10), f.mm(4));
     QList<QStringList> righe;
     for (qsizetype i = 0; i < r.classe.size(); ++i) {
         const SchedaGiocatore &g = r.classe[i];

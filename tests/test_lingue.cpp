@@ -207,6 +207,14 @@ private Q_SLOTS:
             QVERIFY(traduzione.load(QStringLiteral(":/traduzioni/numerella_%1.qm").arg(codice)));
             if (traduzione.isEmpty()) QSKIP("no text translated yet");
         }
+        // A day keeps its date after the word the language puts before it; Italian elides its article.
+        for (int giorno = 1; giorno <= 31; ++giorno)
+            QVERIFY2(ilGiorno(giorno, QStringLiteral("§")).contains(u'§'),
+                     qPrintable(QString::number(giorno)));
+        if (italiano) {
+            QCOMPARE(ilGiorno(8, QStringLiteral("8 dicembre")), QStringLiteral("l'8 dicembre"));
+            QCOMPARE(ilGiorno(3, QStringLiteral("3 dicembre")), QStringLiteral("il 3 dicembre"));
+        }
         // The printed report reads as the language: its title and the facts map on the side where lines
         // begin.
         if (pagina::haPdftoppm()) {
