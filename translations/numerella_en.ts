@@ -112,11 +112,11 @@
     <message>
         <source> Cliccando con il tasto sinistro del mouse sui numeri lampeggianti in alto, indicati</source>
         <extracomment>The sentence goes on in the next line: break it where your language reads well, words may move between the two lines.</extracomment>
-        <translation> If you click with the left mouse button on the flashing numbers at the top, shown</translation>
+        <translation> If you click with the left mouse button on the flashing numbers at the top,</translation>
     </message>
     <message>
         <source> da una mano, potrai escludere una o più tabelline dalla Numerella.</source>
-        <translation> by a hand, you can leave one or more times tables out of La Numerella.</translation>
+        <translation> shown by a hand, you can leave one or more times tables out of La Numerella.</translation>
     </message>
     <message>
         <source> Per esempio cliccando sul 4, 6, 7 e 8 ti eserciterai solo sulle tabelline</source>

@@ -112,11 +112,11 @@
     <message>
         <source> Cliccando con il tasto sinistro del mouse sui numeri lampeggianti in alto, indicati</source>
         <extracomment>The sentence goes on in the next line: break it where your language reads well, words may move between the two lines.</extracomment>
-        <translation> Dacă dai clic cu butonul stâng al mouse-ului pe numerele care clipesc sus, arătate</translation>
+        <translation> Dacă dai clic cu butonul stâng al mouse-ului pe numerele care clipesc sus,</translation>
     </message>
     <message>
         <source> da una mano, potrai escludere una o più tabelline dalla Numerella.</source>
-        <translation> de o mână, poți scoate una sau mai multe table din La Numerella.</translation>
+        <translation> arătate de o mână, poți scoate una sau mai multe table din La Numerella.</translation>
     </message>
     <message>
         <source> Per esempio cliccando sul 4, 6, 7 e 8 ti eserciterai solo sulle tabelline</source>
