@@ -29,13 +29,16 @@ QStringList FrmInfo::testo()
         //: One line of the instructions window; each line has a label of its own and about this length.
         tr(" Completa la Numerella e avrai la possibilità di stamparla con il tuo nome."),
         tr(" Un cronometro, in alto a destra, misurerà il tempo impiegato."),
-        //: The sentence goes on in the next line.
+        //: The sentence goes on in the next line: break it where your language reads well, words may move
+        //: between the two lines.
         tr(" Cliccando con il tasto sinistro del mouse sui numeri lampeggianti in alto, indicati"),
         tr(" da una mano, potrai escludere una o più tabelline dalla Numerella."),
-        //: The sentence goes on in the next line.
+        //: The sentence goes on in the next line: break it where your language reads well, words may move
+        //: between the two lines.
         tr(" Per esempio cliccando sul 4, 6, 7 e 8 ti eserciterai solo sulle tabelline"),
         tr(" dell'1, 2, 3, 5, 9 e 10"),
-        //: The sentence goes on in the next line.
+        //: The sentence goes on in the next line: break it where your language reads well, words may move
+        //: between the two lines.
         tr(" Cliccando invece con il tasto destro del mouse escluderai la parte che sta a destra"),
         tr(" del numero scelto"),
         tr(" Per esempio cliccando sul 5 deciderai di esercitarti solo sulle tabelline dall'1 al 5."),

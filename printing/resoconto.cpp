@@ -3,6 +3,7 @@
 #include "printing/resoconto.h"
 
 #include "record/andamento.h"
+#include "startup/lingua.h"
 
 #include <QCoreApplication>
 #include <QFontMetricsF>
@@ -26,13 +27,29 @@ struct Colonna
     Qt::Alignment allineamento = Qt::AlignLeft;
 };
 
-/// Where drawing stands on the sheet: the painter, the sizes in device units and the line reached.
+/// Where drawing stands on the sheet: the painter, the sizes in device units and the line reached. Places
+/// are given from the edge where the language's lines begin: the left one, or the right one when words run
+/// right to left.
 class Foglio
 {
 public:
-    Foglio(QPagedPaintDevice &foglio, QPainter &p)
-        : m_foglio(foglio), p(p), larghezza(foglio.width()), altezza(foglio.height())
+    Foglio(QPagedPaintDevice &foglio, QPainter &p, Qt::LayoutDirection verso)
+        : m_foglio(foglio), p(p), larghezza(foglio.width()), altezza(foglio.height()), verso(verso)
     {
+        // The painter's direction aligns each text to where its lines begin.
+        p.setLayoutDirection(verso);
+    }
+
+    /// The left edge on the sheet of what stands \a x from the lines' beginning and is \a largo wide.
+    qreal nelVerso(qreal x, qreal largo) const
+    {
+        return verso == Qt::RightToLeft ? larghezza - x - largo : x;
+    }
+
+    /// A list of numbers or facts, which reads left to right as arithmetic is written, whatever the words.
+    QString daSinistra(const QString &elenco) const
+    {
+        return verso == Qt::RightToLeft ? QChar(0x2066) + elenco + QChar(0x2069) : elenco;
     }
 
     qreal mm(qreal millimetri) const { return millimetri * m_foglio.logicalDpiY() / 25.4; }
@@ -62,8 +79,8 @@ public:
         const qreal h = altezzaTesto(testo, f, larghezzaTesto);
         p.setFont(f);
         p.setPen(Qt::black);
-        p.drawText(QRectF(x, y, larghezzaTesto, h), int(allineamento | Qt::AlignTop) | Qt::TextWordWrap,
-                   testo);
+        p.drawText(QRectF(nelVerso(x, larghezzaTesto), y, larghezzaTesto, h),
+                   int(allineamento | Qt::AlignTop) | Qt::TextWordWrap, testo);
         return h;
     }
 
@@ -86,7 +103,8 @@ private:
 public:
     QPainter &p;
     const qreal larghezza, altezza; ///< of the area within the margins, in device units
-    qreal y = 0;                    ///< the line reached on the page
+    const Qt::LayoutDirection verso;
+    qreal y = 0; ///< the line reached on the page
 };
 
 QString quando(const QDateTime &t, const QLocale &locale)
@@ -97,11 +115,12 @@ QString quando(const QDateTime &t, const QLocale &locale)
     return t.isValid() ? locale.toString(t.toLocalTime(), formato) : QString();
 }
 
-/// The day the report is printed, as a date format.
-QString dataStampa()
+/// The day the report is printed, with the word before a date: "il 03/12/2026".
+QString stampato(const Resoconto &r)
 {
     //: The day the report is printed, as a QLocale date format; reorder as your language writes dates.
-    return QCoreApplication::translate("resoconto", "dd/MM/yyyy");
+    return ilGiorno(r.oggi.day(),
+                    r.locale.toString(r.oggi, QCoreApplication::translate("resoconto", "dd/MM/yyyy")));
 }
 
 QString tempo(int secondi)
@@ -198,8 +217,9 @@ void pannello(Foglio &f, const QRectF &area, const QString &titolo, const QList<
         p.setPen(QPen(QColor(0xcc, 0xcc, 0xcc), f.mm(0.15)));
         p.drawLine(QPointF(piano.left(), py(v)), QPointF(piano.right(), py(v)));
         p.setPen(Qt::black);
+        // The plot reads left to right in every language, as on the screen: its numbers stay by its axis.
         p.drawText(QRectF(area.left(), py(v) - fm.height() / 2, spazioEtichette, fm.height()),
-                   Qt::AlignRight | Qt::AlignVCenter, andamento::numero(v, locale));
+                   Qt::AlignAbsolute | Qt::AlignRight | Qt::AlignVCenter, andamento::numero(v, locale));
     }
     p.setPen(QPen(Qt::black, f.mm(0.25)));
     p.drawLine(piano.bottomLeft(), piano.bottomRight());
@@ -275,11 +295,13 @@ void mappa(Foglio &f, const Resoconto &r)
                     f.carattere(11, QFont::Bold), 0, f.larghezza) +
            f.mm(1.5);
     const qreal cima = f.y;
+    // The map stands where the lines begin, but reads left to right in every language, as the board does.
+    const qreal sinistra = f.nelVerso(0, 11 * lato);
     p.setFont(testa);
     p.setPen(Qt::black);
     for (int n = 1; n <= 10; ++n) {
-        p.drawText(QRectF(n * lato, cima, lato, lato), Qt::AlignCenter, QString::number(n));
-        p.drawText(QRectF(0, cima + n * lato, lato, lato), Qt::AlignCenter, QString::number(n));
+        p.drawText(QRectF(sinistra + n * lato, cima, lato, lato), Qt::AlignCenter, QString::number(n));
+        p.drawText(QRectF(sinistra, cima + n * lato, lato, lato), Qt::AlignCenter, QString::number(n));
     }
     p.setFont(lettera);
     for (int k = 0; k < 100; ++k) {
@@ -289,7 +311,7 @@ void mappa(Foglio &f, const Resoconto &r)
         for (const SchedaFatto &s : r.fatti)
             if (s.cella() == k) fatto = s;
         const AspettoCella a = aspetto(apprendimento::stato(fatto, r.oggi));
-        const QRectF cella((fatto.colonna) * lato, cima + fatto.riga * lato, lato, lato);
+        const QRectF cella(sinistra + fatto.colonna * lato, cima + fatto.riga * lato, lato, lato);
         p.setPen(QPen(Qt::black, f.mm(0.2)));
         p.setBrush(a.colore);
         p.drawRect(cella);
@@ -301,7 +323,7 @@ void mappa(Foglio &f, const Resoconto &r)
     f.y = cima + lato;
     for (const apprendimento::Stato stato : stati()) {
         const AspettoCella a = aspetto(stato);
-        const QRectF campione(x, f.y, f.mm(5), f.mm(5));
+        const QRectF campione(f.nelVerso(x, f.mm(5)), f.y, f.mm(5), f.mm(5));
         p.setPen(QPen(Qt::black, f.mm(0.2)));
         p.setBrush(a.colore);
         p.drawRect(campione);
@@ -340,9 +362,10 @@ void paginaGiocatore(Foglio &f, const Resoconto &r)
     const QString conteggio = quante == 1
                                   ? QCoreApplication::translate("resoconto", "1 partita")
                                   : QCoreApplication::translate("resoconto", "%n partite", nullptr, quante);
-    //: Under the report's title. %1: the period ("tutto il registro"), %2: "N partite", %3: today's date.
-    f.paragrafo(QCoreApplication::translate("resoconto", "Periodo: %1 · %2 · stampato il %3")
-                    .arg(r.periodo, conteggio, r.locale.toString(r.oggi, dataStampa())),
+    //: Under the report's title. %1: the period ("tutto il registro"), %2: "N partite", %3: today's date with
+    //: the word before it, as translated in "giorno" ("il 03/12/2026", "l'08/12/2026").
+    f.paragrafo(QCoreApplication::translate("resoconto", "Periodo: %1 · %2 · stampato %3")
+                    .arg(r.periodo, conteggio, stampato(r)),
                 f.carattere(10), f.mm(2));
     f.paragrafo(andamento::frase(punti, r.oggi, r.locale), f.carattere(11, QFont::Bold), f.mm(3));
     grafico(f, punti, r.locale);
@@ -360,7 +383,7 @@ void paginaGiocatore(Foglio &f, const Resoconto &r)
         if (p.esito && andamento::genere(p) == andamento::Genere::Ripasso)
             //: How a review round ended: %1 is "finita", "fermata" or "interrotta".
             fine = QCoreApplication::translate("resoconto", "%1 (ripasso)").arg(fine);
-        righe.append({quando(p.inizio, r.locale), p.tabelline().join(QStringLiteral(", ")),
+        righe.append({quando(p.inizio, r.locale), f.daSinistra(p.tabelline().join(QStringLiteral(", "))),
                       QString::number(p.esatte), tempo(p.secondi), QString::number(p.errori), fine});
     }
     if (righe.isEmpty())
@@ -382,16 +405,17 @@ void paginaClasse(Foglio &f, const Resoconto &r)
 {
     f.paragrafo(QCoreApplication::translate("resoconto", "Tutti i giocatori"), f.carattere(18, QFont::Bold),
                 f.mm(2));
-    f.paragrafo(QCoreApplication::translate("resoconto", "Periodo: %1 · stampato il %2")
-                    .arg(r.periodo, r.locale.toString(r.oggi, dataStampa())),
-                f.carattere(10), f.mm(4));
+    //: %2: today's date with the word before it, as translated in "giorno".
+    f.paragrafo(
+        QCoreApplication::translate("resoconto", "Periodo: %1 · stampato %2").arg(r.periodo, stampato(r)),
+        f.carattere(10), f.mm(4));
     QList<QStringList> righe;
     for (qsizetype i = 0; i < r.classe.size(); ++i) {
         const SchedaGiocatore &g = r.classe[i];
         righe.append({g.nome, QString::number(g.partite), quando(g.ultima, r.locale),
                       andamento::numero(g.secondiPerRisposta, r.locale),
                       andamento::numero(g.erroriPerPartita, r.locale),
-                      r.difficiliClasse.value(i).join(QStringLiteral(", "))});
+                      f.daSinistra(r.difficiliClasse.value(i).join(QStringLiteral(", ")))});
     }
     tabella(f,
             {{QCoreApplication::translate("resoconto", "Giocatore"), 0.2},
@@ -441,7 +465,7 @@ bool disegna(QPagedPaintDevice &foglio, const Resoconto &resoconto)
     QPainter p;
     if (!p.begin(&foglio)) return false;
     p.setRenderHint(QPainter::Antialiasing);
-    Foglio f(foglio, p);
+    Foglio f(foglio, p, resoconto.locale.textDirection());
     paginaGiocatore(f, resoconto);
     if (!resoconto.classe.isEmpty()) {
         f.nuovaPagina();

@@ -46,6 +46,7 @@
 #include <QStandardItemModel>
 #include <QStandardPaths>
 #include <QStyle>
+#include <QStyleOptionHeader>
 #include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -127,6 +128,42 @@ QLabel *legenda(QWidget *genitore)
     l->setObjectName(QStringLiteral("legenda"));
     l->setWordWrap(true);
     return l;
+}
+
+/// Lets the column headers of \a tabella wrap onto two lines, broken where the wider line is narrowest,
+/// and asks that much room for each, the sort arrow's only where it stands: a longer language's columns
+/// still fit the table side by side.
+void intestazioniSuDueRighe(QTableView *tabella)
+{
+    QHeaderView *testa = tabella->horizontalHeader();
+    QAbstractItemModel *modello = tabella->model();
+    QStyleOptionHeader opzione;
+    opzione.initFrom(testa);
+    opzione.orientation = Qt::Horizontal;
+    const QFontMetrics &fm = opzione.fontMetrics;
+    QList<QSize> serve;
+    int alta = 0;
+    for (int c = 0; c < modello->columnCount(); ++c) {
+        const QString titolo = modello->headerData(c, Qt::Horizontal).toString();
+        opzione.text = titolo;
+        for (qsizetype i = titolo.indexOf(u' '); i >= 0; i = titolo.indexOf(u' ', i + 1)) {
+            const QString righe = titolo.left(i) + u'\n' + titolo.mid(i + 1);
+            if (fm.size(0, righe).width() < fm.size(0, opzione.text).width()) opzione.text = righe;
+        }
+        serve.append(testa->style()->sizeFromContents(QStyle::CT_HeaderSection, &opzione, QSize(), testa));
+        alta = std::max(alta, serve.last().height());
+    }
+    // The arrow takes half the header's height and its margins from the words' room; a pixel each side
+    // against rounding.
+    const int margine = testa->style()->pixelMetric(QStyle::PM_HeaderMargin, &opzione, testa);
+    for (int c = 0; c < modello->columnCount(); ++c) {
+        const bool freccia = testa->isSortIndicatorShown() && testa->sortIndicatorSection() == c;
+        modello->setHeaderData(c, Qt::Horizontal,
+                               QSize(serve[c].width() + (freccia ? alta / 2 + 2 * margine : 0) + 2, alta),
+                               Qt::SizeHintRole);
+    }
+    testa->setDefaultAlignment(Qt::Alignment(Qt::AlignCenter | Qt::TextWordWrap));
+    testa->setTextElideMode(Qt::ElideNone);
 }
 
 } // namespace
@@ -276,7 +313,12 @@ void FrmRegistro::costruisci(Uso uso)
     tabGiocatori->sortByColumn(0, Qt::AscendingOrder);
     tabGiocatori->verticalHeader()->hide();
     tabGiocatori->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    tabGiocatori->horizontalHeader()->setStretchLastSection(true);
+    // The facts to learn take the room left, on as many lines as they need.
+    tabGiocatori->horizontalHeader()->setSectionResizeMode(m_giocatori->columnCount() - 1,
+                                                           QHeaderView::Stretch);
+    tabGiocatori->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    connect(tabGiocatori->horizontalHeader(), &QHeaderView::sortIndicatorChanged, this,
+            [this] { intestazioniSuDueRighe(tabGiocatori); });
     schede->addTab(paginaCon(tabGiocatori, this), tr("G&iocatori"));
     colonna->addWidget(schede, 1);
 
@@ -378,7 +420,9 @@ void FrmRegistro::impostaScala(qreal fattore)
         tabella->horizontalHeader()->setFont(f);
         tabella->verticalHeader()->setFont(f);
         tabella->verticalHeader()->setDefaultSectionSize(QFontMetrics(f).height() * 3 / 2);
+        tabella->verticalHeader()->setMinimumSectionSize(QFontMetrics(f).height() * 3 / 2);
     }
+    intestazioniSuDueRighe(tabGiocatori);
     QSize dimensione(qRound(Base.width() * fattore), qRound(Base.height() * fattore));
     // A board's scale fits its width to a whiteboard: this window, taller, is kept within the screen,
     // its frame too.

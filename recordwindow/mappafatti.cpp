@@ -3,6 +3,7 @@
 #include "recordwindow/mappafatti.h"
 
 #include "printing/resoconto.h"
+#include "startup/lingua.h"
 
 #include <QCoreApplication>
 #include <QHeaderView>
@@ -10,14 +11,15 @@
 
 namespace {
 
-/// "3 dicembre", with the year when it is not this one.
+/// "il 3 dicembre", with the year when it is not this one.
 QString giorno(const QDate &d, const QDate &oggi)
 {
     //: A day in the words about a fact, as a QLocale date format: this year's ("3 dicembre"), then another
     //: year's. Reorder as your language writes dates.
-    return QLocale().toString(d, d.year() == oggi.year()
-                                     ? QCoreApplication::translate("MappaFatti", "d MMMM")
-                                     : QCoreApplication::translate("MappaFatti", "d MMMM yyyy"));
+    return ilGiorno(d.day(),
+                    QLocale().toString(d, d.year() == oggi.year()
+                                              ? QCoreApplication::translate("MappaFatti", "d MMMM")
+                                              : QCoreApplication::translate("MappaFatti", "d MMMM yyyy")));
 }
 
 } // namespace
@@ -107,15 +109,17 @@ QString MappaFatti::parole(const SchedaFatto &fatto, const QDate &oggi)
     const QString quando = giorno(fatto.ultima.toLocalTime().date(), oggi);
     frase += fatto.chiesta > 1
                  //: Appended to the words about a fact. %1: "chiesta N volte", %2: "N sbagliate", %3: the day
-                 //: it was last asked ("30 novembre"; Italian puts the article "il" before a date).
-                 ? tr("; %1, %2, l'ultima il %3").arg(chiesta, sbagliate, quando)
-                 //: The same for a fact asked once: %3 is the day it was asked.
-                 : tr("; %1, %2, il %3").arg(chiesta, sbagliate, quando);
+                 //: it was last asked with the word before it, as translated in "giorno" ("il 30 novembre",
+                 //: "l'8 dicembre").
+                 ? tr("; %1, %2, l'ultima %3").arg(chiesta, sbagliate, quando)
+                 //: The same for a fact asked once: %3 is the day it was asked, with the word before it.
+                 : tr("; %1, %2, %3").arg(chiesta, sbagliate, quando);
     if (!fatto.tempi.isEmpty())
         //: Appended to the words about a fact. %1: the child's usual seconds for it, one decimal.
         frase += tr("; di solito %1 secondi").arg(QLocale().toString(fatto.secondi(), 'f', 1));
     if (stato == Stato::Sicura)
-        //: Appended to the words about a sure fact. %1: the day it comes up for review ("3 dicembre").
-        frase += tr("; da ripassare il %1").arg(giorno(fatto.prossimoRipasso, oggi));
+        //: Appended to the words about a sure fact. %1: the day it comes up for review, with the word before
+        //: it ("il 3 dicembre", "l'8 dicembre").
+        frase += tr("; da ripassare %1").arg(giorno(fatto.prossimoRipasso, oggi));
     return frase;
 }

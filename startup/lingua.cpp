@@ -11,6 +11,9 @@
 #include <QPointer>
 #include <QTranslator>
 
+#include <algorithm>
+#include <iterator>
+
 namespace {
 
 const QString Italiano = QStringLiteral("it");
@@ -62,6 +65,33 @@ QLocale localeDi(const QString &codice)
     return QLocale(codice);
 }
 
+// One text per day of the month, since the article before a date depends on how its day is read out.
+constexpr struct
+{
+    const char *testo, *giorno;
+} IlGiorno[] = {
+    //: The word before a date (%1: "8 dicembre" or "08/12/2026") whose day of the month is the number in
+    //: the comment: "il 3 dicembre", but "l'8 dicembre", since Italian elides the article before a day read
+    //: with a vowel (1, 8, 11). Give what your language puts before a date on that day ("am %1", "le %1",
+    //: "on %1").
+    QT_TRANSLATE_NOOP3("giorno", "l'%1", "1"),   QT_TRANSLATE_NOOP3("giorno", "il %1", "2"),
+    QT_TRANSLATE_NOOP3("giorno", "il %1", "3"),  QT_TRANSLATE_NOOP3("giorno", "il %1", "4"),
+    QT_TRANSLATE_NOOP3("giorno", "il %1", "5"),  QT_TRANSLATE_NOOP3("giorno", "il %1", "6"),
+    QT_TRANSLATE_NOOP3("giorno", "il %1", "7"),  QT_TRANSLATE_NOOP3("giorno", "l'%1", "8"),
+    QT_TRANSLATE_NOOP3("giorno", "il %1", "9"),  QT_TRANSLATE_NOOP3("giorno", "il %1", "10"),
+    QT_TRANSLATE_NOOP3("giorno", "l'%1", "11"),  QT_TRANSLATE_NOOP3("giorno", "il %1", "12"),
+    QT_TRANSLATE_NOOP3("giorno", "il %1", "13"), QT_TRANSLATE_NOOP3("giorno", "il %1", "14"),
+    QT_TRANSLATE_NOOP3("giorno", "il %1", "15"), QT_TRANSLATE_NOOP3("giorno", "il %1", "16"),
+    QT_TRANSLATE_NOOP3("giorno", "il %1", "17"), QT_TRANSLATE_NOOP3("giorno", "il %1", "18"),
+    QT_TRANSLATE_NOOP3("giorno", "il %1", "19"), QT_TRANSLATE_NOOP3("giorno", "il %1", "20"),
+    QT_TRANSLATE_NOOP3("giorno", "il %1", "21"), QT_TRANSLATE_NOOP3("giorno", "il %1", "22"),
+    QT_TRANSLATE_NOOP3("giorno", "il %1", "23"), QT_TRANSLATE_NOOP3("giorno", "il %1", "24"),
+    QT_TRANSLATE_NOOP3("giorno", "il %1", "25"), QT_TRANSLATE_NOOP3("giorno", "il %1", "26"),
+    QT_TRANSLATE_NOOP3("giorno", "il %1", "27"), QT_TRANSLATE_NOOP3("giorno", "il %1", "28"),
+    QT_TRANSLATE_NOOP3("giorno", "il %1", "29"), QT_TRANSLATE_NOOP3("giorno", "il %1", "30"),
+    QT_TRANSLATE_NOOP3("giorno", "il %1", "31"),
+};
+
 } // namespace
 
 QStringList lingueDisponibili()
@@ -111,6 +141,12 @@ QString erroreLingua(const QString &codice)
     //: %1 is the language code given, %2 the list of the available ones ("it, de, fr, ...").
     return Opzioni::tr("\"%1\" non va bene: le lingue disponibili sono %2.")
         .arg(codice, lingueDisponibili().join(QStringLiteral(", ")));
+}
+
+QString ilGiorno(int giorno, const QString &data)
+{
+    const auto &testo = IlGiorno[std::clamp(giorno, 1, int(std::size(IlGiorno))) - 1];
+    return QCoreApplication::translate("giorno", testo.testo, testo.giorno).arg(data);
 }
 
 bool impostaLingua(const QString &codice, const QString &fileTraduzione)

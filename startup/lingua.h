@@ -20,6 +20,11 @@ QString linguaDelComando(const QStringList &argomenti);
 /// The message for an unknown language code, listing the available ones.
 QString erroreLingua(const QString &codice);
 
+/// \a data, the words of a date on the day \a giorno of its month, after the word the language puts
+/// before a date: "il 3 dicembre", "l'8 dicembre" (Italian elides the article before a day read with a
+/// vowel), "am 8. Dezember". Each day has a text of its own in the translation.
+QString ilGiorno(int giorno, const QString &data);
+
 /// Speaks the language \a codice (one of lingueDisponibili()): the program's translation, Qt's own
 /// for its standard dialogs, the default locale for numbers and dates, and the writing's direction.
 /// A previous language is taken away. \a fileTraduzione, when given, replaces the program's compiled-in

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Every language: it loads, the board speaks it, and no text is cut or runs into another at any scale.
 #include "aiuto.h"
+#include "pagina.h"
+#include "printing/resoconto.h"
 #include "record/giocatore.h"
 #include "record/registro.h"
 #include "recordwindow/frmregistro.h"
@@ -11,8 +13,12 @@
 
 #include <QAbstractButton>
 #include <QMessageBox>
+#include <QPdfWriter>
 #include <QProcess>
+#include <QScrollBar>
 #include <QStyle>
+#include <QTabWidget>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTextDocument>
 #include <QTranslator>
@@ -201,6 +207,37 @@ private Q_SLOTS:
             QVERIFY(traduzione.load(QStringLiteral(":/traduzioni/numerella_%1.qm").arg(codice)));
             if (traduzione.isEmpty()) QSKIP("no text translated yet");
         }
+        // A day keeps its date after the word the language puts before it; Italian elides its article.
+        for (int giorno = 1; giorno <= 31; ++giorno)
+            QVERIFY2(ilGiorno(giorno, QStringLiteral("§")).contains(u'§'),
+                     qPrintable(QString::number(giorno)));
+        if (italiano) {
+            QCOMPARE(ilGiorno(8, QStringLiteral("8 dicembre")), QStringLiteral("l'8 dicembre"));
+            QCOMPARE(ilGiorno(3, QStringLiteral("3 dicembre")), QStringLiteral("il 3 dicembre"));
+        }
+        // The printed report reads as the language: its title and the facts map on the side where lines
+        // begin.
+        if (pagina::haPdftoppm()) {
+            QTemporaryDir cartella;
+            const QString pdf = cartella.filePath(QStringLiteral("resoconto.pdf"));
+            {
+                QPdfWriter foglio(pdf);
+                Resoconto r;
+                r.giocatore = QStringLiteral("Giulia");
+                QVERIFY(resoconto::disegna(foglio, r));
+            }
+            const QImage foglio = pagina::rasterizza(pdf, 30);
+            QVERIFY(!foglio.isNull());
+            const int mezzo = foglio.width() / 2;
+            const QRect titolo =
+                pagina::riquadro(foglio.copy(0, 0, foglio.width(), foglio.height() / 10), pagina::inchiostro);
+            QCOMPARE(titolo.center().x() > mezzo, destraSinistra);
+            const auto celle = pagina::vicino(resoconto::aspetto(apprendimento::Stato::MaiChiesta).colore, 3);
+            const int aSinistra = pagina::conta(foglio, QRect(0, 0, mezzo, foglio.height()), celle),
+                      aDestra = pagina::conta(foglio, QRect(mezzo, 0, mezzo, foglio.height()), celle);
+            QCOMPARE(aDestra > aSinistra, destraSinistra);
+        }
+
         const QStringList parole = paroleDelTabellone(*b);
         if (!italiano) {
             qsizetype cambiate = 0;
@@ -257,6 +294,13 @@ private Q_SLOTS:
             f.show();
             QCoreApplication::processEvents();
             nessunDifetto(&f, "record");
+            // At its own size, the players' columns fit side by side, their headers on two lines if need be.
+            if (s == 1.0) {
+                f.schede->setCurrentIndex(f.schede->count() - 1);
+                QCoreApplication::processEvents();
+                QVERIFY(f.tabGiocatori->isVisible());
+                QVERIFY(!f.tabGiocatori->horizontalScrollBar()->isVisible());
+            }
         }
     }
 

@@ -111,30 +111,30 @@
     </message>
     <message>
         <source> Cliccando con il tasto sinistro del mouse sui numeri lampeggianti in alto, indicati</source>
-        <extracomment>The sentence goes on in the next line.</extracomment>
-        <translation> إذا نقرت بزر الفأرة الأيسر على الأعداد الوامضة في الأعلى، التي تشير إليها</translation>
+        <extracomment>The sentence goes on in the next line: break it where your language reads well, words may move between the two lines.</extracomment>
+        <translation> إذا نقرت بزر الفأرة الأيسر على الأعداد الوامضة في الأعلى، التي تشير إليها يد،</translation>
     </message>
     <message>
         <source> da una mano, potrai escludere una o più tabelline dalla Numerella.</source>
-        <translation> يد، تستطيع أن تستبعد جدولًا أو أكثر من La Numerella.</translation>
+        <translation> تستطيع أن تستبعد جدولًا أو أكثر من La Numerella.</translation>
     </message>
     <message>
         <source> Per esempio cliccando sul 4, 6, 7 e 8 ti eserciterai solo sulle tabelline</source>
-        <extracomment>The sentence goes on in the next line.</extracomment>
-        <translation> مثلًا، إذا نقرت على 4 و6 و7 و8 فستتدرّب فقط على جداول</translation>
+        <extracomment>The sentence goes on in the next line: break it where your language reads well, words may move between the two lines.</extracomment>
+        <translation> مثلًا، إذا نقرت على 4 و6 و7 و8،</translation>
     </message>
     <message>
         <source> dell&apos;1, 2, 3, 5, 9 e 10</source>
-        <translation> الأعداد 1 و2 و3 و5 و9 و10</translation>
+        <translation> فستتدرّب فقط على جداول الأعداد 1 و2 و3 و5 و9 و10.</translation>
     </message>
     <message>
         <source> Cliccando invece con il tasto destro del mouse escluderai la parte che sta a destra</source>
-        <extracomment>The sentence goes on in the next line.</extracomment>
-        <translation> أما إذا نقرت بزر الفأرة الأيمن فستستبعد الجزء الذي يأتي بعد</translation>
+        <extracomment>The sentence goes on in the next line: break it where your language reads well, words may move between the two lines.</extracomment>
+        <translation> أما إذا نقرت بزر الفأرة الأيمن،</translation>
     </message>
     <message>
         <source> del numero scelto</source>
-        <translation> العدد الذي اخترته</translation>
+        <translation> فستستبعد الجزء الذي يأتي بعد العدد الذي اخترته.</translation>
     </message>
     <message>
         <source> Per esempio cliccando sul 5 deciderai di esercitarti solo sulle tabelline dall&apos;1 al 5.</source>
@@ -963,23 +963,23 @@ Vuoi fare una partita normale?</source>
         </translation>
     </message>
     <message>
-        <source>; %1, %2, l&apos;ultima il %3</source>
-        <translation>؛ %1، %2، آخرها في %3</translation>
-    </message>
-    <message>
-        <source>; %1, %2, il %3</source>
-        <extracomment>The same for a fact asked once: %3 is the day it was asked.</extracomment>
-        <translation>؛ %1، %2، في %3</translation>
-    </message>
-    <message>
         <source>; di solito %1 secondi</source>
         <extracomment>Appended to the words about a fact. %1: the child&apos;s usual seconds for it, one decimal.</extracomment>
         <translation>؛ عادةً في %1 ثانية</translation>
     </message>
     <message>
-        <source>; da ripassare il %1</source>
-        <extracomment>Appended to the words about a sure fact. %1: the day it comes up for review (&quot;3 dicembre&quot;).</extracomment>
-        <translation>؛ للمراجعة في %1</translation>
+        <source>; %1, %2, l&apos;ultima %3</source>
+        <translation>؛ %1، %2، آخرها %3</translation>
+    </message>
+    <message>
+        <source>; %1, %2, %3</source>
+        <extracomment>The same for a fact asked once: %3 is the day it was asked, with the word before it.</extracomment>
+        <translation>؛ %1، %2، %3</translation>
+    </message>
+    <message>
+        <source>; da ripassare %1</source>
+        <extracomment>Appended to the words about a sure fact. %1: the day it comes up for review, with the word before it (&quot;il 3 dicembre&quot;, &quot;l&apos;8 dicembre&quot;).</extracomment>
+        <translation>؛ للمراجعة %1</translation>
     </message>
 </context>
 <context>
@@ -1592,6 +1592,165 @@ Why an export failed. %1: the file, %2: the system&apos;s reason.</extracomment>
     </message>
 </context>
 <context>
+    <name>giorno</name>
+    <message>
+        <source>l&apos;%1</source>
+        <comment>1</comment>
+        <extracomment>The word before a date (%1: &quot;8 dicembre&quot; or &quot;08/12/2026&quot;) whose day of the month is the number in the comment: &quot;il 3 dicembre&quot;, but &quot;l&apos;8 dicembre&quot;, since Italian elides the article before a day read with a vowel (1, 8, 11). Give what your language puts before a date on that day (&quot;am %1&quot;, &quot;le %1&quot;, &quot;on %1&quot;).</extracomment>
+        <translation>في %1</translation>
+    </message>
+    <message>
+        <source>il %1</source>
+        <comment>2</comment>
+        <translation>في %1</translation>
+    </message>
+    <message>
+        <source>il %1</source>
+        <comment>3</comment>
+        <translation>في %1</translation>
+    </message>
+    <message>
+        <source>il %1</source>
+        <comment>4</comment>
+        <translation>في %1</translation>
+    </message>
+    <message>
+        <source>il %1</source>
+        <comment>5</comment>
+        <translation>في %1</translation>
+    </message>
+    <message>
+        <source>il %1</source>
+        <comment>6</comment>
+        <translation>في %1</translation>
+    </message>
+    <message>
+        <source>il %1</source>
+        <comment>7</comment>
+        <translation>في %1</translation>
+    </message>
+    <message>
+        <source>l&apos;%1</source>
+        <comment>8</comment>
+        <translation>في %1</translation>
+    </message>
+    <message>
+        <source>il %1</source>
+        <comment>9</comment>
+        <translation>في %1</translation>
+    </message>
+    <message>
+        <source>il %1</source>
+        <comment>10</comment>
+        <translation>في %1</translation>
+    </message>
+    <message>
+        <source>l&apos;%1</source>
+        <comment>11</comment>
+        <translation>في %1</translation>
+    </message>
+    <message>
+        <source>il %1</source>
+        <comment>12</comment>
+        <translation>في %1</translation>
+    </message>
+    <message>
+        <source>il %1</source>
+        <comment>13</comment>
+        <translation>في %1</translation>
+    </message>
+    <message>
+        <source>il %1</source>
+        <comment>14</comment>
+        <translation>في %1</translation>
+    </message>
+    <message>
+        <source>il %1</source>
+        <comment>15</comment>
+        <translation>في %1</translation>
+    </message>
+    <message>
+        <source>il %1</source>
+        <comment>16</comment>
+        <translation>في %1</translation>
+    </message>
+    <message>
+        <source>il %1</source>
+        <comment>17</comment>
+        <translation>في %1</translation>
+    </message>
+    <message>
+        <source>il %1</source>
+        <comment>18</comment>
+        <translation>في %1</translation>
+    </message>
+    <message>
+        <source>il %1</source>
+        <comment>19</comment>
+        <translation>في %1</translation>
+    </message>
+    <message>
+        <source>il %1</source>
+        <comment>20</comment>
+        <translation>في %1</translation>
+    </message>
+    <message>
+        <source>il %1</source>
+        <comment>21</comment>
+        <translation>في %1</translation>
+    </message>
+    <message>
+        <source>il %1</source>
+        <comment>22</comment>
+        <translation>في %1</translation>
+    </message>
+    <message>
+        <source>il %1</source>
+        <comment>23</comment>
+        <translation>في %1</translation>
+    </message>
+    <message>
+        <source>il %1</source>
+        <comment>24</comment>
+        <translation>في %1</translation>
+    </message>
+    <message>
+        <source>il %1</source>
+        <comment>25</comment>
+        <translation>في %1</translation>
+    </message>
+    <message>
+        <source>il %1</source>
+        <comment>26</comment>
+        <translation>في %1</translation>
+    </message>
+    <message>
+        <source>il %1</source>
+        <comment>27</comment>
+        <translation>في %1</translation>
+    </message>
+    <message>
+        <source>il %1</source>
+        <comment>28</comment>
+        <translation>في %1</translation>
+    </message>
+    <message>
+        <source>il %1</source>
+        <comment>29</comment>
+        <translation>في %1</translation>
+    </message>
+    <message>
+        <source>il %1</source>
+        <comment>30</comment>
+        <translation>في %1</translation>
+    </message>
+    <message>
+        <source>il %1</source>
+        <comment>31</comment>
+        <translation>في %1</translation>
+    </message>
+</context>
+<context>
     <name>resoconto</name>
     <message>
         <source>dd/MM/yyyy HH:mm</source>
@@ -1659,11 +1818,6 @@ Why an export failed. %1: the file, %2: the system&apos;s reason.</extracomment>
         </translation>
     </message>
     <message>
-        <source>Periodo: %1 · %2 · stampato il %3</source>
-        <extracomment>Under the report&apos;s title. %1: the period (&quot;tutto il registro&quot;), %2: &quot;N partite&quot;, %3: today&apos;s date.</extracomment>
-        <translation>الفترة: %1 · %2 · طُبع في %3</translation>
-    </message>
-    <message>
         <source>Le partite</source>
         <translation>الجولات</translation>
     </message>
@@ -1711,10 +1865,6 @@ Why an export failed. %1: the file, %2: the system&apos;s reason.</extracomment>
         <translation>كل اللاعبين</translation>
     </message>
     <message>
-        <source>Periodo: %1 · stampato il %2</source>
-        <translation>الفترة: %1 · طُبع في %2</translation>
-    </message>
-    <message>
         <source>Giocatore</source>
         <translation>اللاعب</translation>
     </message>
@@ -1753,6 +1903,16 @@ Why an export failed. %1: the file, %2: the system&apos;s reason.</extracomment>
         <source>tutto il registro</source>
         <extracomment>The period of the printed report&apos;s games: all of them.</extracomment>
         <translation>كل السجل</translation>
+    </message>
+    <message>
+        <source>Periodo: %1 · %2 · stampato %3</source>
+        <extracomment>Under the report&apos;s title. %1: the period (&quot;tutto il registro&quot;), %2: &quot;N partite&quot;, %3: today&apos;s date with the word before it, as translated in &quot;giorno&quot; (&quot;il 03/12/2026&quot;, &quot;l&apos;08/12/2026&quot;).</extracomment>
+        <translation>الفترة: %1 · %2 · طُبع %3</translation>
+    </message>
+    <message>
+        <source>Periodo: %1 · stampato %2</source>
+        <extracomment>%2: today&apos;s date with the word before it, as translated in &quot;giorno&quot;.</extracomment>
+        <translation>الفترة: %1 · طُبع %2</translation>
     </message>
 </context>
 </TS>

@@ -111,7 +111,7 @@
     </message>
     <message>
         <source> Cliccando con il tasto sinistro del mouse sui numeri lampeggianti in alto, indicati</source>
-        <extracomment>The sentence goes on in the next line.</extracomment>
+        <extracomment>The sentence goes on in the next line: break it where your language reads well, words may move between the two lines.</extracomment>
         <translation> En cliquant avec le bouton gauche de la souris sur les nombres qui clignotent en haut,</translation>
     </message>
     <message>
@@ -120,7 +120,7 @@
     </message>
     <message>
         <source> Per esempio cliccando sul 4, 6, 7 e 8 ti eserciterai solo sulle tabelline</source>
-        <extracomment>The sentence goes on in the next line.</extracomment>
+        <extracomment>The sentence goes on in the next line: break it where your language reads well, words may move between the two lines.</extracomment>
         <translation> Par exemple, en cliquant sur 4, 6, 7 et 8, tu t&apos;entraîneras seulement sur les tables</translation>
     </message>
     <message>
@@ -129,7 +129,7 @@
     </message>
     <message>
         <source> Cliccando invece con il tasto destro del mouse escluderai la parte che sta a destra</source>
-        <extracomment>The sentence goes on in the next line.</extracomment>
+        <extracomment>The sentence goes on in the next line: break it where your language reads well, words may move between the two lines.</extracomment>
         <translation> En cliquant plutôt avec le bouton droit de la souris, tu enlèveras la partie à droite</translation>
     </message>
     <message>
@@ -943,23 +943,23 @@ Veux-tu jouer une partie normale&#xa0;?</translation>
         </translation>
     </message>
     <message>
-        <source>; %1, %2, l&apos;ultima il %3</source>
-        <translation>&#xa0;; %1, %2, la dernière fois le %3</translation>
-    </message>
-    <message>
-        <source>; %1, %2, il %3</source>
-        <extracomment>The same for a fact asked once: %3 is the day it was asked.</extracomment>
-        <translation>&#xa0;; %1, %2, le %3</translation>
-    </message>
-    <message>
         <source>; di solito %1 secondi</source>
         <extracomment>Appended to the words about a fact. %1: the child&apos;s usual seconds for it, one decimal.</extracomment>
         <translation>&#xa0;; d&apos;habitude %1 secondes</translation>
     </message>
     <message>
-        <source>; da ripassare il %1</source>
-        <extracomment>Appended to the words about a sure fact. %1: the day it comes up for review (&quot;3 dicembre&quot;).</extracomment>
-        <translation>&#xa0;; à revoir le %1</translation>
+        <source>; %1, %2, l&apos;ultima %3</source>
+        <translation>&#xa0;; %1, %2, la dernière fois %3</translation>
+    </message>
+    <message>
+        <source>; %1, %2, %3</source>
+        <extracomment>The same for a fact asked once: %3 is the day it was asked, with the word before it.</extracomment>
+        <translation>&#xa0;; %1, %2, %3</translation>
+    </message>
+    <message>
+        <source>; da ripassare %1</source>
+        <extracomment>Appended to the words about a sure fact. %1: the day it comes up for review, with the word before it (&quot;il 3 dicembre&quot;, &quot;l&apos;8 dicembre&quot;).</extracomment>
+        <translation>&#xa0;; à revoir %1</translation>
     </message>
 </context>
 <context>
@@ -1552,6 +1552,165 @@ Why an export failed. %1: the file, %2: the system&apos;s reason.</extracomment>
     </message>
 </context>
 <context>
+    <name>giorno</name>
+    <message>
+        <source>l&apos;%1</source>
+        <comment>1</comment>
+        <extracomment>The word before a date (%1: &quot;8 dicembre&quot; or &quot;08/12/2026&quot;) whose day of the month is the number in the comment: &quot;il 3 dicembre&quot;, but &quot;l&apos;8 dicembre&quot;, since Italian elides the article before a day read with a vowel (1, 8, 11). Give what your language puts before a date on that day (&quot;am %1&quot;, &quot;le %1&quot;, &quot;on %1&quot;).</extracomment>
+        <translation>le %1</translation>
+    </message>
+    <message>
+        <source>il %1</source>
+        <comment>2</comment>
+        <translation>le %1</translation>
+    </message>
+    <message>
+        <source>il %1</source>
+        <comment>3</comment>
+        <translation>le %1</translation>
+    </message>
+    <message>
+        <source>il %1</source>
+        <comment>4</comment>
+        <translation>le %1</translation>
+    </message>
+    <message>
+        <source>il %1</source>
+        <comment>5</comment>
+        <translation>le %1</translation>
+    </message>
+    <message>
+        <source>il %1</source>
+        <comment>6</comment>
+        <translation>le %1</translation>
+    </message>
+    <message>
+        <source>il %1</source>
+        <comment>7</comment>
+        <translation>le %1</translation>
+    </message>
+    <message>
+        <source>l&apos;%1</source>
+        <comment>8</comment>
+        <translation>le %1</translation>
+    </message>
+    <message>
+        <source>il %1</source>
+        <comment>9</comment>
+        <translation>le %1</translation>
+    </message>
+    <message>
+        <source>il %1</source>
+        <comment>10</comment>
+        <translation>le %1</translation>
+    </message>
+    <message>
+        <source>l&apos;%1</source>
+        <comment>11</comment>
+        <translation>le %1</translation>
+    </message>
+    <message>
+        <source>il %1</source>
+        <comment>12</comment>
+        <translation>le %1</translation>
+    </message>
+    <message>
+        <source>il %1</source>
+        <comment>13</comment>
+        <translation>le %1</translation>
+    </message>
+    <message>
+        <source>il %1</source>
+        <comment>14</comment>
+        <translation>le %1</translation>
+    </message>
+    <message>
+        <source>il %1</source>
+        <comment>15</comment>
+        <translation>le %1</translation>
+    </message>
+    <message>
+        <source>il %1</source>
+        <comment>16</comment>
+        <translation>le %1</translation>
+    </message>
+    <message>
+        <source>il %1</source>
+        <comment>17</comment>
+        <translation>le %1</translation>
+    </message>
+    <message>
+        <source>il %1</source>
+        <comment>18</comment>
+        <translation>le %1</translation>
+    </message>
+    <message>
+        <source>il %1</source>
+        <comment>19</comment>
+        <translation>le %1</translation>
+    </message>
+    <message>
+        <source>il %1</source>
+        <comment>20</comment>
+        <translation>le %1</translation>
+    </message>
+    <message>
+        <source>il %1</source>
+        <comment>21</comment>
+        <translation>le %1</translation>
+    </message>
+    <message>
+        <source>il %1</source>
+        <comment>22</comment>
+        <translation>le %1</translation>
+    </message>
+    <message>
+        <source>il %1</source>
+        <comment>23</comment>
+        <translation>le %1</translation>
+    </message>
+    <message>
+        <source>il %1</source>
+        <comment>24</comment>
+        <translation>le %1</translation>
+    </message>
+    <message>
+        <source>il %1</source>
+        <comment>25</comment>
+        <translation>le %1</translation>
+    </message>
+    <message>
+        <source>il %1</source>
+        <comment>26</comment>
+        <translation>le %1</translation>
+    </message>
+    <message>
+        <source>il %1</source>
+        <comment>27</comment>
+        <translation>le %1</translation>
+    </message>
+    <message>
+        <source>il %1</source>
+        <comment>28</comment>
+        <translation>le %1</translation>
+    </message>
+    <message>
+        <source>il %1</source>
+        <comment>29</comment>
+        <translation>le %1</translation>
+    </message>
+    <message>
+        <source>il %1</source>
+        <comment>30</comment>
+        <translation>le %1</translation>
+    </message>
+    <message>
+        <source>il %1</source>
+        <comment>31</comment>
+        <translation>le %1</translation>
+    </message>
+</context>
+<context>
     <name>resoconto</name>
     <message>
         <source>dd/MM/yyyy HH:mm</source>
@@ -1615,11 +1774,6 @@ Why an export failed. %1: the file, %2: the system&apos;s reason.</extracomment>
         </translation>
     </message>
     <message>
-        <source>Periodo: %1 · %2 · stampato il %3</source>
-        <extracomment>Under the report&apos;s title. %1: the period (&quot;tutto il registro&quot;), %2: &quot;N partite&quot;, %3: today&apos;s date.</extracomment>
-        <translation>Période&#xa0;: %1 · %2 · imprimé le %3</translation>
-    </message>
-    <message>
         <source>Le partite</source>
         <translation>Les parties</translation>
     </message>
@@ -1667,10 +1821,6 @@ Why an export failed. %1: the file, %2: the system&apos;s reason.</extracomment>
         <translation>Tous les joueurs</translation>
     </message>
     <message>
-        <source>Periodo: %1 · stampato il %2</source>
-        <translation>Période&#xa0;: %1 · imprimé le %2</translation>
-    </message>
-    <message>
         <source>Giocatore</source>
         <translation>Joueur</translation>
     </message>
@@ -1709,6 +1859,16 @@ Why an export failed. %1: the file, %2: the system&apos;s reason.</extracomment>
         <source>tutto il registro</source>
         <extracomment>The period of the printed report&apos;s games: all of them.</extracomment>
         <translation>tout le carnet</translation>
+    </message>
+    <message>
+        <source>Periodo: %1 · %2 · stampato %3</source>
+        <extracomment>Under the report&apos;s title. %1: the period (&quot;tutto il registro&quot;), %2: &quot;N partite&quot;, %3: today&apos;s date with the word before it, as translated in &quot;giorno&quot; (&quot;il 03/12/2026&quot;, &quot;l&apos;08/12/2026&quot;).</extracomment>
+        <translation>Période&#xa0;: %1 · %2 · imprimé %3</translation>
+    </message>
+    <message>
+        <source>Periodo: %1 · stampato %2</source>
+        <extracomment>%2: today&apos;s date with the word before it, as translated in &quot;giorno&quot;.</extracomment>
+        <translation>Période&#xa0;: %1 · imprimé %2</translation>
     </message>
 </context>
 </TS>

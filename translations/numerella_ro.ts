@@ -111,16 +111,16 @@
     </message>
     <message>
         <source> Cliccando con il tasto sinistro del mouse sui numeri lampeggianti in alto, indicati</source>
-        <extracomment>The sentence goes on in the next line.</extracomment>
-        <translation> Dacă dai clic cu butonul stâng al mouse-ului pe numerele care clipesc sus, arătate</translation>
+        <extracomment>The sentence goes on in the next line: break it where your language reads well, words may move between the two lines.</extracomment>
+        <translation> Dacă dai clic cu butonul stâng al mouse-ului pe numerele care clipesc sus,</translation>
     </message>
     <message>
         <source> da una mano, potrai escludere una o più tabelline dalla Numerella.</source>
-        <translation> de o mână, poți scoate una sau mai multe table din La Numerella.</translation>
+        <translation> arătate de o mână, poți scoate una sau mai multe table din La Numerella.</translation>
     </message>
     <message>
         <source> Per esempio cliccando sul 4, 6, 7 e 8 ti eserciterai solo sulle tabelline</source>
-        <extracomment>The sentence goes on in the next line.</extracomment>
+        <extracomment>The sentence goes on in the next line: break it where your language reads well, words may move between the two lines.</extracomment>
         <translation> De exemplu, dacă dai clic pe 4, 6, 7 și 8 vei exersa doar tablele</translation>
     </message>
     <message>
@@ -129,7 +129,7 @@
     </message>
     <message>
         <source> Cliccando invece con il tasto destro del mouse escluderai la parte che sta a destra</source>
-        <extracomment>The sentence goes on in the next line.</extracomment>
+        <extracomment>The sentence goes on in the next line: break it where your language reads well, words may move between the two lines.</extracomment>
         <translation> Dacă dai clic cu butonul drept al mouse-ului, scoți partea din dreapta</translation>
     </message>
     <message>
@@ -948,23 +948,23 @@ Vrei să joci o rundă normală?</translation>
         </translation>
     </message>
     <message>
-        <source>; %1, %2, l&apos;ultima il %3</source>
-        <translation>; %1, %2, ultima dată pe %3</translation>
-    </message>
-    <message>
-        <source>; %1, %2, il %3</source>
-        <extracomment>The same for a fact asked once: %3 is the day it was asked.</extracomment>
-        <translation>; %1, %2, pe %3</translation>
-    </message>
-    <message>
         <source>; di solito %1 secondi</source>
         <extracomment>Appended to the words about a fact. %1: the child&apos;s usual seconds for it, one decimal.</extracomment>
         <translation>; de obicei %1 secunde</translation>
     </message>
     <message>
-        <source>; da ripassare il %1</source>
-        <extracomment>Appended to the words about a sure fact. %1: the day it comes up for review (&quot;3 dicembre&quot;).</extracomment>
-        <translation>; de recapitulat pe %1</translation>
+        <source>; %1, %2, l&apos;ultima %3</source>
+        <translation>; %1, %2, ultima dată %3</translation>
+    </message>
+    <message>
+        <source>; %1, %2, %3</source>
+        <extracomment>The same for a fact asked once: %3 is the day it was asked, with the word before it.</extracomment>
+        <translation>; %1, %2, %3</translation>
+    </message>
+    <message>
+        <source>; da ripassare %1</source>
+        <extracomment>Appended to the words about a sure fact. %1: the day it comes up for review, with the word before it (&quot;il 3 dicembre&quot;, &quot;l&apos;8 dicembre&quot;).</extracomment>
+        <translation>; de recapitulat %1</translation>
     </message>
 </context>
 <context>
@@ -1562,6 +1562,165 @@ Why an export failed. %1: the file, %2: the system&apos;s reason.</extracomment>
     </message>
 </context>
 <context>
+    <name>giorno</name>
+    <message>
+        <source>l&apos;%1</source>
+        <comment>1</comment>
+        <extracomment>The word before a date (%1: &quot;8 dicembre&quot; or &quot;08/12/2026&quot;) whose day of the month is the number in the comment: &quot;il 3 dicembre&quot;, but &quot;l&apos;8 dicembre&quot;, since Italian elides the article before a day read with a vowel (1, 8, 11). Give what your language puts before a date on that day (&quot;am %1&quot;, &quot;le %1&quot;, &quot;on %1&quot;).</extracomment>
+        <translation>pe %1</translation>
+    </message>
+    <message>
+        <source>il %1</source>
+        <comment>2</comment>
+        <translation>pe %1</translation>
+    </message>
+    <message>
+        <source>il %1</source>
+        <comment>3</comment>
+        <translation>pe %1</translation>
+    </message>
+    <message>
+        <source>il %1</source>
+        <comment>4</comment>
+        <translation>pe %1</translation>
+    </message>
+    <message>
+        <source>il %1</source>
+        <comment>5</comment>
+        <translation>pe %1</translation>
+    </message>
+    <message>
+        <source>il %1</source>
+        <comment>6</comment>
+        <translation>pe %1</translation>
+    </message>
+    <message>
+        <source>il %1</source>
+        <comment>7</comment>
+        <translation>pe %1</translation>
+    </message>
+    <message>
+        <source>l&apos;%1</source>
+        <comment>8</comment>
+        <translation>pe %1</translation>
+    </message>
+    <message>
+        <source>il %1</source>
+        <comment>9</comment>
+        <translation>pe %1</translation>
+    </message>
+    <message>
+        <source>il %1</source>
+        <comment>10</comment>
+        <translation>pe %1</translation>
+    </message>
+    <message>
+        <source>l&apos;%1</source>
+        <comment>11</comment>
+        <translation>pe %1</translation>
+    </message>
+    <message>
+        <source>il %1</source>
+        <comment>12</comment>
+        <translation>pe %1</translation>
+    </message>
+    <message>
+        <source>il %1</source>
+        <comment>13</comment>
+        <translation>pe %1</translation>
+    </message>
+    <message>
+        <source>il %1</source>
+        <comment>14</comment>
+        <translation>pe %1</translation>
+    </message>
+    <message>
+        <source>il %1</source>
+        <comment>15</comment>
+        <translation>pe %1</translation>
+    </message>
+    <message>
+        <source>il %1</source>
+        <comment>16</comment>
+        <translation>pe %1</translation>
+    </message>
+    <message>
+        <source>il %1</source>
+        <comment>17</comment>
+        <translation>pe %1</translation>
+    </message>
+    <message>
+        <source>il %1</source>
+        <comment>18</comment>
+        <translation>pe %1</translation>
+    </message>
+    <message>
+        <source>il %1</source>
+        <comment>19</comment>
+        <translation>pe %1</translation>
+    </message>
+    <message>
+        <source>il %1</source>
+        <comment>20</comment>
+        <translation>pe %1</translation>
+    </message>
+    <message>
+        <source>il %1</source>
+        <comment>21</comment>
+        <translation>pe %1</translation>
+    </message>
+    <message>
+        <source>il %1</source>
+        <comment>22</comment>
+        <translation>pe %1</translation>
+    </message>
+    <message>
+        <source>il %1</source>
+        <comment>23</comment>
+        <translation>pe %1</translation>
+    </message>
+    <message>
+        <source>il %1</source>
+        <comment>24</comment>
+        <translation>pe %1</translation>
+    </message>
+    <message>
+        <source>il %1</source>
+        <comment>25</comment>
+        <translation>pe %1</translation>
+    </message>
+    <message>
+        <source>il %1</source>
+        <comment>26</comment>
+        <translation>pe %1</translation>
+    </message>
+    <message>
+        <source>il %1</source>
+        <comment>27</comment>
+        <translation>pe %1</translation>
+    </message>
+    <message>
+        <source>il %1</source>
+        <comment>28</comment>
+        <translation>pe %1</translation>
+    </message>
+    <message>
+        <source>il %1</source>
+        <comment>29</comment>
+        <translation>pe %1</translation>
+    </message>
+    <message>
+        <source>il %1</source>
+        <comment>30</comment>
+        <translation>pe %1</translation>
+    </message>
+    <message>
+        <source>il %1</source>
+        <comment>31</comment>
+        <translation>pe %1</translation>
+    </message>
+</context>
+<context>
     <name>resoconto</name>
     <message>
         <source>dd/MM/yyyy HH:mm</source>
@@ -1626,11 +1785,6 @@ Why an export failed. %1: the file, %2: the system&apos;s reason.</extracomment>
         </translation>
     </message>
     <message>
-        <source>Periodo: %1 · %2 · stampato il %3</source>
-        <extracomment>Under the report&apos;s title. %1: the period (&quot;tutto il registro&quot;), %2: &quot;N partite&quot;, %3: today&apos;s date.</extracomment>
-        <translation>Perioada: %1 · %2 · tipărit pe %3</translation>
-    </message>
-    <message>
         <source>Le partite</source>
         <translation>Rundele</translation>
     </message>
@@ -1678,10 +1832,6 @@ Why an export failed. %1: the file, %2: the system&apos;s reason.</extracomment>
         <translation>Toți jucătorii</translation>
     </message>
     <message>
-        <source>Periodo: %1 · stampato il %2</source>
-        <translation>Perioada: %1 · tipărit pe %2</translation>
-    </message>
-    <message>
         <source>Giocatore</source>
         <translation>Jucător</translation>
     </message>
@@ -1720,6 +1870,16 @@ Why an export failed. %1: the file, %2: the system&apos;s reason.</extracomment>
         <source>tutto il registro</source>
         <extracomment>The period of the printed report&apos;s games: all of them.</extracomment>
         <translation>tot caietul</translation>
+    </message>
+    <message>
+        <source>Periodo: %1 · %2 · stampato %3</source>
+        <extracomment>Under the report&apos;s title. %1: the period (&quot;tutto il registro&quot;), %2: &quot;N partite&quot;, %3: today&apos;s date with the word before it, as translated in &quot;giorno&quot; (&quot;il 03/12/2026&quot;, &quot;l&apos;08/12/2026&quot;).</extracomment>
+        <translation>Perioada: %1 · %2 · tipărit %3</translation>
+    </message>
+    <message>
+        <source>Periodo: %1 · stampato %2</source>
+        <extracomment>%2: today&apos;s date with the word before it, as translated in &quot;giorno&quot;.</extracomment>
+        <translation>Perioada: %1 · tipărit %2</translation>
     </message>
 </context>
 </TS>
