@@ -675,13 +675,16 @@ void FrmRegistro::riempiVistaGiocatori()
                 break;
             }
         }
-        m_giocatori->appendRow({voce(g.nome, g.nome), voce(QString::number(g.partite), g.partite),
-                                voce(quando(g.ultima), g.ultima),
-                                voce(QLocale().toString(g.secondiPerRisposta, 'f', 1), g.secondiPerRisposta),
-                                voce(QLocale().toString(g.erroriPerPartita, 'f', 1), g.erroriPerPartita),
-                                voce(QString::number(sicure), sicure),
-                                voce(QString::number(daRipassare), daRipassare),
-                                voce(daImparare.join(QStringLiteral(", ")), daImparare.size())});
+        QString elenco = daImparare.join(QStringLiteral(", "));
+        // Facts read left to right, as arithmetic is written, whatever the words around them.
+        if (layoutDirection() == Qt::RightToLeft) elenco = QChar(0x2066) + elenco + QChar(0x2069);
+        const QString nome = Giocatore::mostrato(g.nome);
+        m_giocatori->appendRow(
+            {voce(nome, nome), voce(QString::number(g.partite), g.partite), voce(quando(g.ultima), g.ultima),
+             voce(QLocale().toString(g.secondiPerRisposta, 'f', 1), g.secondiPerRisposta),
+             voce(QLocale().toString(g.erroriPerPartita, 'f', 1), g.erroriPerPartita),
+             voce(QString::number(sicure), sicure), voce(QString::number(daRipassare), daRipassare),
+             voce(elenco, daImparare.size())});
     }
     m_giocatori->sort(tabGiocatori->horizontalHeader()->sortIndicatorSection(),
                       tabGiocatori->horizontalHeader()->sortIndicatorOrder());
@@ -831,7 +834,9 @@ bool FrmRegistro::scriviGiocatori(const QString &file, QString &errore)
     for (int r = 0; r < m_giocatori->rowCount(); ++r) {
         QStringList riga;
         for (int c = 0; c < m_giocatori->columnCount(); ++c)
-            riga.append(m_giocatori->index(r, c).data().toString());
+            // Without the isolates that keep the screen's lists left to right.
+            riga.append(
+                m_giocatori->index(r, c).data().toString().remove(QChar(0x2066)).remove(QChar(0x2069)));
         righe.append(riga);
     }
     return Esportazione::tabella(intestazione, righe, file, errore);
