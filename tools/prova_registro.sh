@@ -134,7 +134,15 @@ chiudi()
     chiusi=$((chiusi + 1))
     foto "$chiusi"
     kill -TERM "$(programmaPid)" 2>/dev/null
-    wait "$prog"
+    for _ in $(seq 1 100); do
+        kill -0 "$prog" 2>/dev/null || break
+        sleep 0.1
+    done
+    if kill -0 "$prog" 2>/dev/null; then
+        manca "still running 10 s after a termination signal"
+        kill -KILL "$(programmaPid)" 2>/dev/null
+    fi
+    wait "$prog" 2>/dev/null
     stato=$?
     prog=""
 }
@@ -593,7 +601,7 @@ pdfNuovo()
         if [ -n "$f" ]; then
             sleep 1
             mv "$f" "$schermate/$2.pdf"
-            pdftoppm -png -r 60 "$schermate/$2.pdf" "$schermate/$2"
+            pdftoppm -png -r 60 "$schermate/$2.pdf" "$schermate/$2" 2>/dev/null
             return 0
         fi
         sleep 0.5
@@ -656,6 +664,10 @@ caso8()
     foto prima
     xdotool mousemove --sync $((X + 70)) $((Y + 60)) click 1
     xdotool key 5 Return
+    sleep 0.5
+    foto cella
+    # The focus away again, so that the picture holds no text cursor.
+    xdotool key shift+Tab
     sleep 1
     dopo=$(import -window root -crop "410x330+$((X + 45))+$((Y + 40))" png:- 2>/dev/null | md5sum)
     foto dopo
@@ -700,27 +712,28 @@ caso9()
     finestra '^Registro$' >/dev/null || { manca "no record window"; esito; return; }
     sleep 1
     xdotool key alt+e
-    if finestra '^Esporta$' >/dev/null; then
-        xdotool key ctrl+a
+    local esporta scegli
+    if esporta=$(finestra '^Esporta$'); then
+        xdotool windowfocus --sync "$esporta" key ctrl+a
         xdotool type --delay 50 /proc/
         sleep 2
         foto campo
         xdotool key alt+c
-        if finestra '^Esporta le partite$' >/dev/null; then
-            xdotool key ctrl+a
+        if scegli=$(finestra '^Esporta le partite$'); then
+            xdotool windowfocus --sync "$scegli" key ctrl+a
             xdotool type --delay 50 /proc/
             sleep 3
             foto dialogo
-            xdotool key Escape
+            # The completer's list, then the dialog: each goes only if the program still answers.
+            xdotool windowfocus --sync "$scegli" key Escape
             sleep 0.5
-            xdotool key Escape
-            finestra '^Esporta le partite$' 1 >/dev/null && manca "the file dialog is still open"
-            sleep 0.5
-            xdotool key Escape
+            xdotool windowfocus --sync "$scegli" key Escape
+            finestra '^Esporta le partite$' 2 >/dev/null && manca "the file dialog is still open"
         else
             manca "no file dialog"
         fi
-        finestra '^Esporta' 1 >/dev/null && manca "the export dialog is still open"
+        xdotool windowfocus --sync "$esporta" key Escape
+        finestra '^Esporta$' 2 >/dev/null && manca "the export dialog is still open"
     else
         manca "no export dialog"
     fi
