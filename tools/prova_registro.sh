@@ -83,6 +83,8 @@ manca() { motivi+=("$*"); }
 esito()
 {
     detto=1
+    # A case of the command line alone shows the screen as it was, with its words beside it.
+    compgen -G "$schermate/caso-$caso*.png" >/dev/null || foto
     if [ ${#motivi[@]} -eq 0 ]; then
         echo "case $caso: ok"
     else
@@ -459,6 +461,7 @@ soloLettura()
     stato=$?
     [ "$stato" -eq 0 ] || manca "$cosa: status $stato: $(cat "$errori")"
     [ -s "$errori" ] && manca "$cosa: said: $(cat "$errori")"
+    cat "$errori" >>"$schermate/caso-5.txt"
     cmp -s "$HOME/$cosa.csv" "$HOME/riferimento.csv" || manca "$cosa: games CSV differs"
     cmp -s "$HOME/$cosa-risposte.csv" "$HOME/riferimento-risposte.csv" || manca "$cosa: answers CSV differs"
     [ -z "$(ls "$r"-* 2>/dev/null)" ] || manca "$cosa: left beside it: $(ls "$r"-*)"
@@ -521,19 +524,23 @@ caso6()
     avvia --registro "$r" --giocatore Luca --tabelline 1 || return
     xdotool key ctrl+n
     sleep 0.5
+    # The time from key to screen with nothing in the way, for comparison: on a busy machine the
+    # pictures themselves are slow. A board that waited for the lock would take 3 s or more.
+    local solito
+    solito=$(sbaglia 3)
     # Another program holds the write lock for 12 s while the child answers.
     (echo 'BEGIN IMMEDIATE;'; sleep 12; echo 'COMMIT;') | come sqlite3 "$r" &
     local blocco=$!
     sleep 0.5
     peggiore=$(sbaglia 12)
     foto blocco
-    [ "$peggiore" -lt 1000 ] || manca "the board took $peggiore ms for an answer"
+    [ "$peggiore" -lt $((solito + 1500)) ] || manca "the board took $peggiore ms for an answer ($solito with nothing in the way)"
     wait "$blocco"
     sleep 1
     xdotool key ctrl+s
     sleep 1
     n=$(risposte "$r")
-    [ "$n" = "12 0" ] || manca "locked game: answers $n, 12 typed"
+    [ "$n" = "15 0" ] || manca "locked game: answers $n, 15 typed"
     breve 4
     n=$(risposte "$r")
     [ $((${n% *} + ${n#* })) -eq 4 ] || manca "next game: answers $n, 4 typed"
@@ -556,7 +563,7 @@ caso6()
     rispondi 3
     nsenter -t "$dentro" -m -- dd if=/dev/zero of="$d/riempi" bs=4k status=none 2>/dev/null
     peggiore=$(sbaglia 5)
-    [ "$peggiore" -lt 1000 ] || manca "full disk: the board took $peggiore ms for an answer"
+    [ "$peggiore" -lt $((solito + 1500)) ] || manca "full disk: the board took $peggiore ms for an answer ($solito with nothing in the way)"
     xdotool key ctrl+s
     if w=$(finestra '^Registro$' 5); then
         foto pieno
