@@ -8,7 +8,7 @@
 #   temporary folder by default, kept); SCHERMO: an X display to start Xvfb on (a free one by default).
 # Needs root (mount namespaces for a read-only mount and a full disk, a private print server); the
 # program runs as nobody, since root writes where permissions forbid it. Needs Xvfb, xdotool,
-# imagemagick, sqlite3, poppler-utils, cups and printer-driver-cups-pdf. About 5 minutes.
+# imagemagick, sqlite3, poppler-utils, cups and printer-driver-cups-pdf. About 2 minutes on a quiet machine.
 set -uo pipefail
 cd "$(dirname "$0")/.." || exit 1
 root=$(pwd)
