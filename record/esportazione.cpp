@@ -7,6 +7,8 @@
 #include "record/orologio.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QStringConverter>
 #include <QTextStream>
@@ -31,6 +33,13 @@ bool scrivi(const QString &file, const Csv &csv, const QStringList &intestazione
 {
     QSaveFile uscita(file);
     if (!uscita.open(QIODevice::WriteOnly)) {
+        const QFileInfo cartella(QFileInfo(file).absolutePath());
+        if (cartella.isDir() && !cartella.isWritable()) {
+            // The folder is what cannot be written, in the words the record uses for it.
+            errore = QCoreApplication::translate("Registro", "nella cartella %1 non si può scrivere")
+                         .arg(QDir::toNativeSeparators(cartella.filePath()));
+            return false;
+        }
         //: Why an export failed, shown after "Non riesco a esportare: ". %1: the file, %2: the system's
         //: reason.
         errore = QCoreApplication::translate("esportazione", "non riesco a scrivere %1: %2")

@@ -36,9 +36,13 @@ QString Registro::perche(Guasto guasto, const Archivio &archivio)
     case Guasto::Occupato:
         return tr("un altro programma tiene occupato il file %1").arg(file);
     case Guasto::Danneggiato:
-        if (!archivio.motivoSpostamento().isEmpty())
+        if (!archivio.motivoSpostamento().isEmpty()) {
+            // A folder that cannot be written is the reason, not the copy Qt tries after the rename.
+            const QFileInfo cartella(QFileInfo(file).absolutePath());
             return tr("il file %1 è danneggiato e non si può mettere da parte (%2)")
-                .arg(file, archivio.motivoSpostamento());
+                .arg(file, cartella.isWritable() ? archivio.motivoSpostamento()
+                                                 : perche(Guasto::CartellaBloccata, archivio));
+        }
         return tr("il file %1 è danneggiato").arg(file);
     case Guasto::Estraneo:
         return tr("il file %1 non è un registro della Numerella, e resta com'è").arg(file);

@@ -18,6 +18,7 @@
 #include "widgets/accessibilita.h"
 #include "widgets/dialoghiscalati.h"
 #include "widgets/disposizioniscalate.h"
+#include "widgets/sceltafile.h"
 #include "widgets/stilescalato.h"
 
 #include <QAccessible>
@@ -28,7 +29,6 @@
 #include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
-#include <QFileDialog>
 #include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -845,9 +845,12 @@ bool FrmRegistro::scriviGiocatori(const QString &file, QString &errore)
 void FrmRegistro::esportaGiocatori()
 {
     const DialoghiScalati dialoghi(m_fattore);
+    // In the user's documents, as the games' export: the working folder may be /.
     const QString file =
-        QFileDialog::getSaveFileName(this, tr("Esporta la tabella dei giocatori"),
-                                     QStringLiteral("giocatori.csv"), QStringLiteral("CSV (*.csv)"));
+        sceltaFileDaScrivere(this, tr("Esporta la tabella dei giocatori"),
+                             QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+                                 .filePath(QStringLiteral("giocatori.csv")),
+                             QStringLiteral("CSV (*.csv)"));
     if (file.isEmpty()) return;
     QString errore;
     if (!scriviGiocatori(file, errore))
@@ -947,8 +950,8 @@ void FrmRegistro::esporta()
     spiega();
     connect(txtFile, &QLineEdit::textChanged, &dialogo, spiega);
     connect(cmdScegli, &QPushButton::clicked, &dialogo, [&] {
-        const QString scelto = QFileDialog::getSaveFileName(&dialogo, tr("Esporta le partite"),
-                                                            txtFile->text(), QStringLiteral("CSV (*.csv)"));
+        const QString scelto = sceltaFileDaScrivere(&dialogo, tr("Esporta le partite"), txtFile->text(),
+                                                    QStringLiteral("CSV (*.csv)"));
         if (!scelto.isEmpty()) txtFile->setText(scelto);
     });
     connect(bottoni, &QDialogButtonBox::accepted, &dialogo, &QDialog::accept);

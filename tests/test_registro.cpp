@@ -15,6 +15,7 @@
 #include "recordwindow/graficopartite.h"
 #include "recordwindow/mappafatti.h"
 
+#include <QAbstractFileIconProvider>
 #include <QAccessible>
 #include <QCategoryAxis>
 #include <QChart>
@@ -23,12 +24,14 @@
 #include <QDialog>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFileDialog>
 #include <QHeaderView>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLineSeries>
 #include <QMessageBox>
+#include <QMimeDatabase>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
@@ -964,6 +967,30 @@ void TestRegistro::finestraRegistro()
     QTest::keyClick(p.banco.w.get(), Qt::Key_R, Qt::ControlModifier);
     f = p.banco->findChild<FrmRegistro *>();
     QSignalSpy avvisi(&p.registro, &Registro::avviso);
+    // Its file dialog tells the files it lists by their names: reading them could block the program
+    // for good (/proc/kmsg, for root).
+    const QString immagine = m_cartella.filePath(QStringLiteral("immagine senza estensione"));
+    {
+        QFile png(immagine);
+        QVERIFY(png.open(QIODevice::WriteOnly));
+        png.write(QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16) + QByteArray(64, '\0'));
+    }
+    QTimer::singleShot(0, [&] {
+        auto *dialogo = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        QVERIFY(dialogo);
+        QTimer::singleShot(0, [&] {
+            auto *scelta = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+            QVERIFY(scelta && scelta->iconProvider());
+            const QString tipo = scelta->iconProvider()->type(QFileInfo(immagine));
+            scelta->reject(); // first: a failure below must not leave the test waiting on the dialog
+            QCOMPARE(tipo,
+                     QMimeDatabase().mimeTypeForName(QStringLiteral("application/octet-stream")).comment());
+        });
+        for (QPushButton *b : dialogo->findChildren<QPushButton *>())
+            if (b->text() == QStringLiteral("S&cegli…")) b->click();
+        dialogo->reject();
+    });
+    f->esporta();
     // The export's dialog names both files it writes, and writes them in the form chosen.
     const QString csv = m_cartella.filePath(QStringLiteral("dalla finestra.csv"));
     const QString csvRisposte = m_cartella.filePath(QStringLiteral("dalla finestra-risposte.csv"));
