@@ -79,6 +79,9 @@ public:
     /// Removes the player \a id, named \a nome, with all her games. Her game on the board ends
     /// first (partitaDaFermare()), and the board goes on with the guest. False when the file refused.
     bool togliGiocatore(qint64 id, const QString &nome);
+    /// Renames the player \a id from \a vecchio to \a nuovo; her game on the board and the writes
+    /// waiting for it follow the new name. False when the file refused.
+    bool rinominaGiocatore(qint64 id, const QString &vecchio, const QString &nuovo);
 
     // What happens on the board.
     void partitaIniziata(const std::bitset<100> &inGioco);

@@ -751,7 +751,8 @@ void FrmRegistro::rinominaGiocatore()
     if (!archivio || vecchio == Giocatore::ospite()) return;
     const QString nome = chiediNome(tr("Rinomina"), vecchio);
     if (nome.isEmpty() || nome == vecchio || rifiutaOmonimo(tr("Rinomina"), nome, vecchio)) return;
-    if (archivio->rinomina(m_idLocali.value(vecchio), nome)) m_registro.giocatore().scegli(nome);
+    if (m_registro.rinominaGiocatore(m_idLocali.value(vecchio), vecchio, nome))
+        m_registro.giocatore().scegli(nome);
     aggiorna();
 }
 

@@ -116,6 +116,14 @@ QString Caos::controllaFileRegistro()
                     .arg(q.value(0).toInt())
                     .arg(q.value(1).toInt())
                     .arg(q.value(2).toInt());
+        // The game on the board is in the file: its answers have somewhere to go.
+        const QString inCorso = m_registro->partitaInCorso();
+        if (guasto.isEmpty() && !inCorso.isEmpty()) {
+            q.prepare(QStringLiteral("SELECT COUNT(*) FROM partite WHERE uuid = ?"));
+            q.addBindValue(inCorso);
+            if (!q.exec() || !q.next() || q.value(0).toInt() != 1)
+                guasto = QStringLiteral("the game on the board is not in the record's file");
+        }
     }
     QSqlDatabase::removeDatabase(nome);
     return guasto;

@@ -1008,6 +1008,15 @@ void TestRegistro::finestraRegistro()
     QCOMPARE(leggiCsv(csv, u',', bom).value(0).value(1), QStringLiteral("inizio"));
     QVERIFY(!bom && QFileInfo::exists(csvRisposte));
 
+    // Renamed while she plays: her game follows the new name, and goes with her below.
+    QTimer::singleShot(0, [] {
+        auto *nome = qobject_cast<QInputDialog *>(QApplication::activeModalWidget());
+        QVERIFY(nome);
+        nome->setTextValue(QStringLiteral("Giulia B."));
+        nome->accept();
+    });
+    f->rinominaGiocatore();
+    QCOMPARE(f->cmbGiocatore->currentText(), QStringLiteral("Giulia B."));
     // Removing the child who is playing asks first; "No" keeps her and her game.
     for (const auto risposta : {QMessageBox::No, QMessageBox::Yes}) {
         QTimer::singleShot(0, [risposta] {
@@ -1019,7 +1028,7 @@ void TestRegistro::finestraRegistro()
         QCOMPARE(p.banco->momento(), risposta == QMessageBox::No ? Momento::InPausa : Momento::Riposo);
     }
     // "Yes": her game ended first and went with her; the board goes on with the guest.
-    QCOMPARE(f->cmbGiocatore->findText(QStringLiteral("Giulia")), -1);
+    QCOMPARE(f->cmbGiocatore->findText(QStringLiteral("Giulia B.")), -1);
     QCOMPARE(p.banco->windowTitle(), QStringLiteral("La Numerella"));
     f->close();
     for (int partita = 0; partita < 2; ++partita) {
