@@ -229,6 +229,13 @@ caso1()
     xdotool key ctrl+r
     finestra '^Registro$' >/dev/null || { manca "no record window"; return; }
     sleep 1
+    # Renamed first: her game follows the new name, and goes with her below.
+    xdotool key alt+m
+    finestra '^Rinomina$' >/dev/null || manca "no rename prompt"
+    xdotool key ctrl+a
+    xdotool type --delay 50 "Sofia B"
+    xdotool key Return
+    sleep 1
     xdotool key alt+t
     finestra '^Togli$' >/dev/null || manca "no confirmation"
     foto conferma
@@ -252,7 +259,7 @@ caso1()
     chiudi
     local r=$predefinito
     while read -r riga; do manca "$riga"; done < <(sano "$r")
-    [ "$(sql "$r" "SELECT COUNT(*) FROM giocatori WHERE nome = 'Sofia'")" = 0 ] || manca "Sofia still there"
+    [ "$(sql "$r" "SELECT COUNT(*) FROM giocatori WHERE nome LIKE 'Sofia%'")" = 0 ] || manca "Sofia still there"
     [ "$(sql "$r" "SELECT COUNT(*) FROM partite p JOIN giocatori g ON g.id = p.giocatore
         WHERE g.nome <> 'Ospite'")" = 0 ] || manca "Sofia's game kept"
     local giochi
