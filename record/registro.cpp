@@ -367,8 +367,7 @@ bool Registro::togliGiocatore(qint64 id, const QString &nome)
 {
     Archivio *a = archivio();
     if (!a) return false;
-    const QString chiave = Giocatore::chiave(nome);
-    if (!m_uuid.isEmpty() && Giocatore::chiave(m_nomePartita) == chiave) {
+    if (!m_uuid.isEmpty() && m_nomePartita == nome) {
         // Her game ends first, kept as stopped until it goes with her; without a board it ends here.
         Q_EMIT partitaDaFermare();
         if (!m_uuid.isEmpty()) {
@@ -378,10 +377,9 @@ bool Registro::togliGiocatore(qint64 id, const QString &nome)
         }
     }
     // What waits for her games goes with them, and never brings her back.
-    std::erase_if(m_inAttesa,
-                  [&chiave](const Scrittura &s) { return Giocatore::chiave(s.giocatore) == chiave; });
+    std::erase_if(m_inAttesa, [&nome](const Scrittura &s) { return s.giocatore == nome; });
     if (id != 0 && !a->rimuovi(id)) return false;
-    if (Giocatore::chiave(m_giocatore.nomeRegistro()) == chiave) m_giocatore.scegli({});
+    if (nome == m_giocatore.nomeRegistro()) m_giocatore.scegli({});
     return true;
 }
 
@@ -390,10 +388,9 @@ bool Registro::rinominaGiocatore(qint64 id, const QString &vecchio, const QStrin
     Archivio *a = archivio();
     if (!a || !a->rinomina(id, nuovo)) return false;
     // Otherwise a game begun under the old name would bring her back, or be removed with someone else.
-    const QString chiave = Giocatore::chiave(vecchio);
-    if (Giocatore::chiave(m_nomePartita) == chiave) m_nomePartita = nuovo;
+    if (m_nomePartita == vecchio) m_nomePartita = nuovo;
     for (Scrittura &s : m_inAttesa)
-        if (Giocatore::chiave(s.giocatore) == chiave) s.giocatore = nuovo;
+        if (s.giocatore == vecchio) s.giocatore = nuovo;
     return true;
 }
 
