@@ -205,9 +205,9 @@ int main(int argc, char **argv)
                 kbHeap() - heapPrimo);
     std::printf(
         "reached               %d games started, %d finished, %d pauses, %d prints, %d wrong answers, "
-        "%d info windows, %d closes\n",
+        "%d info windows, %d closes, %d record windows, %d players removed while playing\n",
         somma.partiteIniziate, somma.partiteFinite, somma.pause, somma.stampe, somma.errori, somma.infoAperte,
-        somma.chiusure);
+        somma.chiusure, somma.registro, somma.tolti);
     stampaAvvisi();
     std::printf("broken_seeds          %lld%s\n", qlonglong(rotti.size()), rotti.isEmpty() ? " (none)" : "");
     for (const QString &r : rotti)
