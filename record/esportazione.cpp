@@ -5,9 +5,9 @@
 #include "record/apprendimento.h"
 #include "record/archivio.h"
 #include "record/orologio.h"
+#include "record/registro.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStringConverter>
@@ -36,8 +36,7 @@ bool scrivi(const QString &file, const Csv &csv, const QStringList &intestazione
         const QFileInfo cartella(QFileInfo(file).absolutePath());
         if (cartella.isDir() && !cartella.isWritable()) {
             // The folder is what cannot be written, in the words the record uses for it.
-            errore = QCoreApplication::translate("Registro", "nella cartella %1 non si può scrivere")
-                         .arg(QDir::toNativeSeparators(cartella.filePath()));
+            errore = Registro::cartellaBloccata(cartella.filePath());
             return false;
         }
         //: Why an export failed, shown after "Non riesco a esportare: ". %1: the file, %2: the system's

@@ -17,15 +17,19 @@
 #include <limits>
 #include <utility>
 
+QString Registro::cartellaBloccata(const QString &cartella)
+{
+    //: Why the record of games cannot be used, put into a longer message as its %1. Lower case, no final
+    //: stop. %1: the folder.
+    return tr("nella cartella %1 non si può scrivere").arg(QDir::toNativeSeparators(cartella));
+}
+
 QString Registro::perche(Guasto guasto, const Archivio &archivio)
 {
     const QString file = QDir::toNativeSeparators(archivio.percorso());
     switch (guasto) {
     case Guasto::CartellaBloccata:
-        //: Why the record of games cannot be used, put into a longer message as its %1. Lower case, no final
-        //: stop. %1: the folder.
-        return tr("nella cartella %1 non si può scrivere")
-            .arg(QDir::toNativeSeparators(QFileInfo(file).absolutePath()));
+        return cartellaBloccata(QFileInfo(file).absolutePath());
     case Guasto::NonApribile:
         //: The same kind of reason; in all of these %1 is the record's file.
         return tr("il file %1 non si può aprire").arg(file);
@@ -41,7 +45,7 @@ QString Registro::perche(Guasto guasto, const Archivio &archivio)
             const QFileInfo cartella(QFileInfo(file).absolutePath());
             return tr("il file %1 è danneggiato e non si può mettere da parte (%2)")
                 .arg(file, cartella.isWritable() ? archivio.motivoSpostamento()
-                                                 : perche(Guasto::CartellaBloccata, archivio));
+                                                 : cartellaBloccata(cartella.filePath()));
         }
         return tr("il file %1 è danneggiato").arg(file);
     case Guasto::Estraneo:

@@ -38,6 +38,8 @@ public:
     static QString percorsoPredefinito();
     /// Why \a archivio cannot be used, in Italian, for a sentence.
     static QString perche(Guasto guasto, const Archivio &archivio);
+    /// The same reason for a folder that cannot be written, said of \a cartella.
+    static QString cartellaBloccata(const QString &cartella);
 
     /// Opens the file, if not yet tried; the slots open it themselves when it is first needed.
     void apri();
