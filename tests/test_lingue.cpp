@@ -314,6 +314,7 @@ private Q_SLOTS:
         QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
         ambiente.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         ambiente.insert(QStringLiteral("XDG_CONFIG_HOME"), cartella.path());
+        ambiente.insert(QStringLiteral("XDG_STATE_HOME"), cartella.path());
         ambiente.insert(QStringLiteral("XDG_CONFIG_DIRS"), cartella.path());
         numerella.setProcessEnvironment(ambiente);
         numerella.start(QStringLiteral(NUMERELLA), {QStringLiteral("--lingua"), QStringLiteral("ar"),

@@ -2,8 +2,14 @@
 // The command line and the settings files for teachers: good and bad lines and files, and the board
 // they set up.
 #include "aiuto.h"
+#include "record/archivio.h"
+#include "record/giocatore.h"
+#include "record/registro.h"
+#include "recordwindow/frmregistro.h"
 #include "startup/impostazioni.h"
 
+#include <QAbstractItemView>
+#include <QComboBox>
 #include <QDir>
 #include <QTemporaryDir>
 
@@ -65,7 +71,7 @@ Q_DECLARE_METATYPE(Forma)
 class TestOpzioni : public QObject
 {
     Q_OBJECT
-    QTemporaryDir m_sistema, m_utente;
+    QTemporaryDir m_sistema, m_utente, m_stato;
 
 private Q_SLOTS:
     void initTestCase()
@@ -75,6 +81,7 @@ private Q_SLOTS:
         // Where QSettings looks for the system's and the user's files, before its first use.
         qputenv("XDG_CONFIG_DIRS", m_sistema.path().toLocal8Bit());
         qputenv("XDG_CONFIG_HOME", m_utente.path().toLocal8Bit());
+        qputenv("XDG_STATE_HOME", m_stato.path().toLocal8Bit());
     }
 
     void lettura_data()
@@ -264,6 +271,73 @@ private Q_SLOTS:
         QVERIFY(!b->Check1->isChecked());
         QCOMPARE(b.stato.SuonoSpento, 0);
         QCOMPARE(b.suoni.suonati, QList<Clip>{Clip::Tasto});
+    }
+
+    /// The settings files are an admin's: choosing players, in the record window and in code, and a
+    /// player remembered there by an earlier version, leave both byte for byte as written, comments and
+    /// odd spacing included, with no file added beside them. The player chosen is remembered all the same.
+    void impostazioniSoloLette()
+    {
+        const QByteArray sistema = "# Laboratorio: tutte le tabelline\n[General]\nmuto = true ;per la 3B\n";
+        const QByteArray utente =
+            "  # di Giulia, non toccare\n[registro]\ngiocatore =  Giulia \n\n\ntabelline=2,5\n";
+        scriviConf(m_sistema.path(), QString::fromUtf8(sistema));
+        scriviConf(m_utente.path(), QString::fromUtf8(utente));
+        const auto comeScritti = [&] {
+            for (const auto &[radice, testo] :
+                 {std::pair{m_sistema.path(), sistema}, std::pair{m_utente.path(), utente}}) {
+                QFile file(radice + QStringLiteral("/numerella/numerella.conf"));
+                QVERIFY(file.open(QIODevice::ReadOnly));
+                QCOMPARE(file.readAll(), testo);
+                QCOMPARE(QDir(radice + QStringLiteral("/numerella"))
+                             .entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+                         QStringList{QStringLiteral("numerella.conf")});
+            }
+        };
+        const QString stato = m_stato.filePath(QStringLiteral("numerella/giocatore"));
+        QFile::remove(stato);
+
+        // The player an earlier version kept in the settings is read, until one is chosen here.
+        QCOMPARE(Giocatore().nome(), QStringLiteral("Giulia"));
+        QTemporaryDir cartella;
+        const QString file = cartella.filePath(QStringLiteral("registro.sqlite"));
+        {
+            Archivio archivio(file);
+            QVERIFY(archivio.apri());
+            archivio.giocatore(QStringLiteral("Giulia"));
+            archivio.giocatore(QStringLiteral("Marco"));
+        }
+        {
+            Giocatore giocatore;
+            Registro registro(giocatore, file);
+            registro.apri();
+            Tipografia tipografia;
+            FrmRegistro finestra(registro, tipografia, FrmRegistro::Uso::DaSolo);
+            finestra.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&finestra));
+            auto *scelta = finestra.findChild<QComboBox *>(QStringLiteral("cmbGiocatore"));
+            QVERIFY(scelta);
+            QCOMPARE(scelta->currentData().toString(), QStringLiteral("Giulia"));
+            // Marco, chosen in the open list with the arrows and Return.
+            scelta->showPopup();
+            QAbstractItemView *elenco = scelta->view();
+            QTRY_VERIFY(elenco->isVisible());
+            const int marco = scelta->findData(QStringLiteral("Marco"));
+            for (int volte = 0; elenco->currentIndex().row() != marco && volte < scelta->count(); ++volte)
+                QTest::keyClick(elenco, Qt::Key_Down);
+            QTest::keyClick(elenco, Qt::Key_Return);
+            QTRY_COMPARE(giocatore.nome(), QStringLiteral("Marco"));
+            finestra.close();
+        }
+        comeScritti();
+        QCOMPARE(Giocatore().nome(), QStringLiteral("Marco"));
+
+        // The guest chosen is remembered too: the settings' Giulia does not come back.
+        Giocatore().scegli(QString());
+        QCOMPARE(Giocatore().nome(), QString());
+        Giocatore().scegli(QStringLiteral("  Sara\n"));
+        QCOMPARE(Giocatore().nome(), QStringLiteral("Sara"));
+        comeScritti();
     }
 };
 

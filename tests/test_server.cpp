@@ -77,6 +77,7 @@ private Q_SLOTS:
     {
         qputenv("XDG_CONFIG_DIRS", m_cartella.filePath(QStringLiteral("sistema")).toUtf8());
         qputenv("XDG_CONFIG_HOME", m_cartella.filePath(QStringLiteral("utente")).toUtf8());
+        qputenv("XDG_STATE_HOME", m_cartella.filePath(QStringLiteral("stato")).toUtf8());
     }
 
     /// The configuration an admin writes: the URI becomes libpq's options, the password never.
