@@ -30,8 +30,13 @@ public:
     /// On the thread: starts the retry timer and sends what waits.
     void avvia();
     /// After a failure the first wait is millisecondiRiprova, half as long again at each failure up to
-    /// this (or 20 times the first); with nothing wrong, a round every so often for the refused games.
+    /// this (or 20 times the first).
     static constexpr int RiprovaMassima = 60'000;
+    /// With nothing wrong, the local file is looked at this often (or 20 times millisecondiRiprova, if
+    /// less) for games to send that nobody announced: those another program on this computer wrote, and
+    /// refused ones whose turn came. A game written while the server answers reaches it within 10 s.
+    static constexpr int Guardia = 5'000;
+    static_assert(Guardia + Collegamento::SecondiConnessione * 1000 <= 10'000);
     /// A refused game is tried again after 100 times the first wait, doubled each time up to this.
     static constexpr qint64 RifiutataMassima = 6 * 3600'000;
 
@@ -64,8 +69,10 @@ private:
     /// The refused games waiting, one line each.
     QStringList rifiutate();
     int rifiutiDi(const QString &uuid);
-    /// Starts the wait before the next round.
+    /// Starts the wait before the next round: after a failure the backoff, else the guard.
     void programma();
+    /// The guard's look: sends when games wait for their turn.
+    void guarda();
     /// Looks whether a server that could not be reached is listening again; sends at once when it
     /// came back.
     void sonda();
@@ -79,6 +86,7 @@ private:
     bool m_serverAperto = false;
     int m_fallimenti = 0; ///< rounds failed in a row
     QTimer *m_riprova = nullptr;
+    QTimer *m_guardia = nullptr;
     Vedetta m_vedetta;
     QTimer *m_sonda = nullptr;
 };

@@ -40,13 +40,19 @@ public:
     /// The games the server refused for good, one line each with the server's reason.
     QStringList rifiutate() const { return m_rifiutate; }
     const Collegamento &collegamento() const { return m_collegamento; }
-    /// One line for the record window: the server, and how many games wait and why.
+    /// One line for the record window: the server, and how many games wait and why. The games waiting
+    /// are counted in the local file as it is now, so that games the sender has not yet reported on
+    /// (a server that hangs mid-round, another program's games) are never said to have arrived.
     QString descrizione() const;
 
 Q_SIGNALS:
     void cambiata(int inAttesa, const QString &motivo);
 
 private:
+    /// The games ended in the local file and not marked sent; -1 when the file cannot be read.
+    int contaNelFile() const;
+
+    QString m_fileLocale;
     Collegamento m_collegamento;
     QThread *m_filo;
     Speditore *m_speditore;
