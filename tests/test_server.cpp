@@ -619,6 +619,49 @@ private Q_SLOTS:
                  QStringLiteral("1234567890123456"));
     }
 
+    /// A password is used exactly as the admin wrote it in the password file: spaces at either end are
+    /// its own, only the line end is not.
+    void passwordConSpazi()
+    {
+        const QString password = QStringLiteral("  segreta con spazi\t ");
+        // The role logs in with its password on the socket, every other role as before.
+        const QString hba = m_server->testo(QStringLiteral("SHOW hba_file"));
+        QFile regole(hba);
+        QVERIFY(regole.open(QIODevice::ReadOnly));
+        const QByteArray riga = "local numerella spazi scram-sha-256\n";
+        const QByteArray prima = regole.readAll();
+        regole.close();
+        if (!prima.startsWith(riga)) {
+            QVERIFY(regole.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            regole.write(riga + prima);
+            regole.close();
+        }
+        QVERIFY(m_server->sql(
+            QStringLiteral("DROP ROLE IF EXISTS spazi; CREATE ROLE spazi LOGIN IN ROLE numerella_postazione;"
+                           " SET password_encryption = 'scram-sha-256'; ALTER ROLE spazi PASSWORD '%1';"
+                           " INSERT INTO numerella.classi VALUES ('3B', 'spazi') ON CONFLICT DO NOTHING;"
+                           " SELECT pg_reload_conf()")
+                .arg(password)));
+        const auto prova = [this](const QByteArray &scritta) {
+            const QString file = m_cartella.filePath(QStringLiteral("password-spazi"));
+            QFile::remove(file);
+            QFile f(file);
+            if (!f.open(QIODevice::WriteOnly) || f.write(scritta) != scritta.size())
+                return QStringLiteral("?");
+            f.close();
+            f.setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+            const Collegamento c(m_server->url(QStringLiteral("spazi")), QStringLiteral("3B"), file);
+            const QString motivo = c.apri(QStringLiteral("prova-spazi"));
+            QSqlDatabase::removeDatabase(QStringLiteral("prova-spazi"));
+            return motivo;
+        };
+        // Refused trimmed, once the server has read its new rules.
+        QTRY_VERIFY(!prova(password.trimmed().toUtf8() + '\n').isEmpty());
+        QCOMPARE(prova(password.toUtf8() + '\n'), QString());
+        QCOMPARE(prova(password.toUtf8() + "\r\n"), QString());
+        QCOMPARE(prova(password.toUtf8()), QString());
+    }
+
     /// A server that hangs mid-round, its own connections included: the games ended meanwhile are said
     /// to wait, in the sender's line and in the record window, until they are there.
     void inAttesaServerBloccato()
