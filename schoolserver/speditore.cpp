@@ -86,7 +86,7 @@ bool accetta(const sockaddr *indirizzo, socklen_t lunghezza)
 }
 
 /// Whether the server listens at \a dove ("host:port" or a socket's path): a bare connection, closed
-/// before a word is said, which costs the server no login and leaves nothing in its log.
+/// before a word is said, which costs the server no login (with log_connections on, it logs one line).
 bool ascolta(const QString &dove)
 {
     if (dove.startsWith(u'/')) {
