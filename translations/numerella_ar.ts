@@ -1269,12 +1269,38 @@ Per l&apos;elenco delle opzioni: numerella --help
         <translation>%1: وصلت كل الجولات.</translation>
     </message>
     <message>
-        <source>%1: 1 partita aspetta di essere mandata.</source>
-        <extracomment>Games ended here and not yet on the server; the server can be reached.</extracomment>
+        <source>%1: nessuna partita aspetta, ma ora non si raggiunge, perché %2.</source>
+        <extracomment>%2: why the server cannot be reached now (a lower-case reason).</extracomment>
+        <translation>%1: لا توجد جولات تنتظر، لكن لا يمكن الوصول إليه الآن، لأن %2.</translation>
+    </message>
+    <message>
+        <source>Il server non ha preso %1.</source>
+        <extracomment>After the sender&apos;s line. %1: the refused games, each &quot;la partita di … del …: …&quot;, joined by &quot;; &quot;.</extracomment>
+        <translation>لم يستلم الخادم %1.</translation>
+    </message>
+    <message>
+        <source>%1: collegamento in corso, 1 partita in attesa.</source>
+        <extracomment>Games ended here wait while the sender reaches the server for the first time.</extracomment>
+        <translation>%1: جارٍ الاتصال، جولة واحدة في الانتظار.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: collegamento in corso, %n partite in attesa.</source>
+        <translation>
+            <numerusform>%1: جارٍ الاتصال، %n جولات في الانتظار.</numerusform>
+            <numerusform>%1: جارٍ الاتصال، جولة واحدة في الانتظار.</numerusform>
+            <numerusform>%1: جارٍ الاتصال، جولتان في الانتظار.</numerusform>
+            <numerusform>%1: جارٍ الاتصال، %n جولات في الانتظار.</numerusform>
+            <numerusform>%1: جارٍ الاتصال، %n جولة في الانتظار.</numerusform>
+            <numerusform>%1: جارٍ الاتصال، %n جولة في الانتظار.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: 1 partita in attesa di essere mandata.</source>
+        <extracomment>Games ended here and not yet on the server; the server could be reached at the last try.</extracomment>
         <translation>%1: جولة واحدة تنتظر الإرسال.</translation>
     </message>
     <message numerus="yes">
-        <source>%1: %n partite aspettano di essere mandate.</source>
+        <source>%1: %n partite in attesa di essere mandate.</source>
         <translation>
             <numerusform>%1: %n جولات تنتظر الإرسال.</numerusform>
             <numerusform>%1: جولة واحدة تنتظر الإرسال.</numerusform>
@@ -1285,17 +1311,12 @@ Per l&apos;elenco delle opzioni: numerella --help
         </translation>
     </message>
     <message>
-        <source>%1: nessuna partita aspetta, ma ora non si raggiunge, perché %2.</source>
-        <extracomment>%2: why the server cannot be reached now (a lower-case reason).</extracomment>
-        <translation>%1: لا توجد جولات تنتظر، لكن لا يمكن الوصول إليه الآن، لأن %2.</translation>
-    </message>
-    <message>
-        <source>%1: 1 partita aspetta su questo computer, perché %2.</source>
+        <source>%1: 1 partita in attesa su questo computer, perché %2.</source>
         <extracomment>Games kept here because the server cannot be reached. %2: why (a lower-case reason).</extracomment>
         <translation>%1: جولة واحدة تنتظر على هذا الحاسوب، لأن %2.</translation>
     </message>
     <message numerus="yes">
-        <source>%1: %n partite aspettano su questo computer, perché %2.</source>
+        <source>%1: %n partite in attesa su questo computer, perché %2.</source>
         <translation>
             <numerusform>%1: %n جولات تنتظر على هذا الحاسوب، لأن %2.</numerusform>
             <numerusform>%1: جولة واحدة تنتظر على هذا الحاسوب، لأن %2.</numerusform>
@@ -1304,11 +1325,6 @@ Per l&apos;elenco delle opzioni: numerella --help
             <numerusform>%1: %n جولة تنتظر على هذا الحاسوب، لأن %2.</numerusform>
             <numerusform>%1: %n جولة تنتظر على هذا الحاسوب، لأن %2.</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>Il server non ha preso %1.</source>
-        <extracomment>After the sender&apos;s line. %1: the refused games, each &quot;la partita di … del …: …&quot;, joined by &quot;; &quot;.</extracomment>
-        <translation>لم يستلم الخادم %1.</translation>
     </message>
 </context>
 <context>

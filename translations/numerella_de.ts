@@ -1249,38 +1249,50 @@ Die Liste der Optionen: numerella --help
         <translation>%1: Alle Runden sind angekommen.</translation>
     </message>
     <message>
-        <source>%1: 1 partita aspetta di essere mandata.</source>
-        <extracomment>Games ended here and not yet on the server; the server can be reached.</extracomment>
+        <source>%1: nessuna partita aspetta, ma ora non si raggiunge, perché %2.</source>
+        <extracomment>%2: why the server cannot be reached now (a lower-case reason).</extracomment>
+        <translation>%1: Keine Runde wartet, aber der Server ist gerade nicht erreichbar, denn %2.</translation>
+    </message>
+    <message>
+        <source>Il server non ha preso %1.</source>
+        <extracomment>After the sender&apos;s line. %1: the refused games, each &quot;la partita di … del …: …&quot;, joined by &quot;; &quot;.</extracomment>
+        <translation>Der Server hat nicht angenommen: %1.</translation>
+    </message>
+    <message>
+        <source>%1: collegamento in corso, 1 partita in attesa.</source>
+        <extracomment>Games ended here wait while the sender reaches the server for the first time.</extracomment>
+        <translation>%1: Verbindung wird aufgebaut, 1 Runde wartet.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: collegamento in corso, %n partite in attesa.</source>
+        <translation>
+            <numerusform>%1: Verbindung wird aufgebaut, %n Runde wartet.</numerusform>
+            <numerusform>%1: Verbindung wird aufgebaut, %n Runden warten.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: 1 partita in attesa di essere mandata.</source>
+        <extracomment>Games ended here and not yet on the server; the server could be reached at the last try.</extracomment>
         <translation>%1: 1 Runde wartet darauf, geschickt zu werden.</translation>
     </message>
     <message numerus="yes">
-        <source>%1: %n partite aspettano di essere mandate.</source>
+        <source>%1: %n partite in attesa di essere mandate.</source>
         <translation>
             <numerusform>%1: %n Runde wartet darauf, geschickt zu werden.</numerusform>
             <numerusform>%1: %n Runden warten darauf, geschickt zu werden.</numerusform>
         </translation>
     </message>
     <message>
-        <source>%1: nessuna partita aspetta, ma ora non si raggiunge, perché %2.</source>
-        <extracomment>%2: why the server cannot be reached now (a lower-case reason).</extracomment>
-        <translation>%1: Keine Runde wartet, aber der Server ist gerade nicht erreichbar, denn %2.</translation>
-    </message>
-    <message>
-        <source>%1: 1 partita aspetta su questo computer, perché %2.</source>
+        <source>%1: 1 partita in attesa su questo computer, perché %2.</source>
         <extracomment>Games kept here because the server cannot be reached. %2: why (a lower-case reason).</extracomment>
         <translation>%1: 1 Runde wartet auf diesem Computer, denn %2.</translation>
     </message>
     <message numerus="yes">
-        <source>%1: %n partite aspettano su questo computer, perché %2.</source>
+        <source>%1: %n partite in attesa su questo computer, perché %2.</source>
         <translation>
             <numerusform>%1: %n Runde wartet auf diesem Computer, denn %2.</numerusform>
             <numerusform>%1: %n Runden warten auf diesem Computer, denn %2.</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>Il server non ha preso %1.</source>
-        <extracomment>After the sender&apos;s line. %1: the refused games, each &quot;la partita di … del …: …&quot;, joined by &quot;; &quot;.</extracomment>
-        <translation>Der Server hat nicht angenommen: %1.</translation>
     </message>
 </context>
 <context>

@@ -1249,38 +1249,50 @@ Pour la liste des options&#xa0;: numerella --help
         <translation>%1&#xa0;: toutes les parties sont arrivées.</translation>
     </message>
     <message>
-        <source>%1: 1 partita aspetta di essere mandata.</source>
-        <extracomment>Games ended here and not yet on the server; the server can be reached.</extracomment>
+        <source>%1: nessuna partita aspetta, ma ora non si raggiunge, perché %2.</source>
+        <extracomment>%2: why the server cannot be reached now (a lower-case reason).</extracomment>
+        <translation>%1&#xa0;: aucune partie n&apos;attend, mais le serveur est injoignable pour l&apos;instant, parce que %2.</translation>
+    </message>
+    <message>
+        <source>Il server non ha preso %1.</source>
+        <extracomment>After the sender&apos;s line. %1: the refused games, each &quot;la partita di … del …: …&quot;, joined by &quot;; &quot;.</extracomment>
+        <translation>Le serveur n&apos;a pas accepté %1.</translation>
+    </message>
+    <message>
+        <source>%1: collegamento in corso, 1 partita in attesa.</source>
+        <extracomment>Games ended here wait while the sender reaches the server for the first time.</extracomment>
+        <translation>%1&#xa0;: connexion en cours, 1 partie en attente.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: collegamento in corso, %n partite in attesa.</source>
+        <translation>
+            <numerusform>%1&#xa0;: connexion en cours, %n partie en attente.</numerusform>
+            <numerusform>%1&#xa0;: connexion en cours, %n parties en attente.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: 1 partita in attesa di essere mandata.</source>
+        <extracomment>Games ended here and not yet on the server; the server could be reached at the last try.</extracomment>
         <translation>%1&#xa0;: 1 partie attend d&apos;être envoyée.</translation>
     </message>
     <message numerus="yes">
-        <source>%1: %n partite aspettano di essere mandate.</source>
+        <source>%1: %n partite in attesa di essere mandate.</source>
         <translation>
             <numerusform>%1&#xa0;: %n partie attend d&apos;être envoyée.</numerusform>
             <numerusform>%1&#xa0;: %n parties attendent d&apos;être envoyées.</numerusform>
         </translation>
     </message>
     <message>
-        <source>%1: nessuna partita aspetta, ma ora non si raggiunge, perché %2.</source>
-        <extracomment>%2: why the server cannot be reached now (a lower-case reason).</extracomment>
-        <translation>%1&#xa0;: aucune partie n&apos;attend, mais le serveur est injoignable pour l&apos;instant, parce que %2.</translation>
-    </message>
-    <message>
-        <source>%1: 1 partita aspetta su questo computer, perché %2.</source>
+        <source>%1: 1 partita in attesa su questo computer, perché %2.</source>
         <extracomment>Games kept here because the server cannot be reached. %2: why (a lower-case reason).</extracomment>
         <translation>%1&#xa0;: 1 partie attend sur cet ordinateur, parce que %2.</translation>
     </message>
     <message numerus="yes">
-        <source>%1: %n partite aspettano su questo computer, perché %2.</source>
+        <source>%1: %n partite in attesa su questo computer, perché %2.</source>
         <translation>
             <numerusform>%1&#xa0;: %n partie attend sur cet ordinateur, parce que %2.</numerusform>
             <numerusform>%1&#xa0;: %n parties attendent sur cet ordinateur, parce que %2.</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>Il server non ha preso %1.</source>
-        <extracomment>After the sender&apos;s line. %1: the refused games, each &quot;la partita di … del …: …&quot;, joined by &quot;; &quot;.</extracomment>
-        <translation>Le serveur n&apos;a pas accepté %1.</translation>
     </message>
 </context>
 <context>

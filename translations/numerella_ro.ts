@@ -1254,12 +1254,35 @@ Pentru lista opțiunilor: numerella --help
         <translation>%1: toate rundele au ajuns.</translation>
     </message>
     <message>
-        <source>%1: 1 partita aspetta di essere mandata.</source>
-        <extracomment>Games ended here and not yet on the server; the server can be reached.</extracomment>
+        <source>%1: nessuna partita aspetta, ma ora non si raggiunge, perché %2.</source>
+        <extracomment>%2: why the server cannot be reached now (a lower-case reason).</extracomment>
+        <translation>%1: nicio rundă nu așteaptă, dar acum nu poate fi contactat, pentru că %2.</translation>
+    </message>
+    <message>
+        <source>Il server non ha preso %1.</source>
+        <extracomment>After the sender&apos;s line. %1: the refused games, each &quot;la partita di … del …: …&quot;, joined by &quot;; &quot;.</extracomment>
+        <translation>Serverul nu a primit %1.</translation>
+    </message>
+    <message>
+        <source>%1: collegamento in corso, 1 partita in attesa.</source>
+        <extracomment>Games ended here wait while the sender reaches the server for the first time.</extracomment>
+        <translation>%1: se conectează, 1 rundă în așteptare.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: collegamento in corso, %n partite in attesa.</source>
+        <translation>
+            <numerusform>%1: se conectează, %n rundă în așteptare.</numerusform>
+            <numerusform>%1: se conectează, %n runde în așteptare.</numerusform>
+            <numerusform>%1: se conectează, %n de runde în așteptare.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: 1 partita in attesa di essere mandata.</source>
+        <extracomment>Games ended here and not yet on the server; the server could be reached at the last try.</extracomment>
         <translation>%1: 1 rundă așteaptă să fie trimisă.</translation>
     </message>
     <message numerus="yes">
-        <source>%1: %n partite aspettano di essere mandate.</source>
+        <source>%1: %n partite in attesa di essere mandate.</source>
         <translation>
             <numerusform>%1: %n rundă așteaptă să fie trimisă.</numerusform>
             <numerusform>%1: %n runde așteaptă să fie trimise.</numerusform>
@@ -1267,27 +1290,17 @@ Pentru lista opțiunilor: numerella --help
         </translation>
     </message>
     <message>
-        <source>%1: nessuna partita aspetta, ma ora non si raggiunge, perché %2.</source>
-        <extracomment>%2: why the server cannot be reached now (a lower-case reason).</extracomment>
-        <translation>%1: nicio rundă nu așteaptă, dar acum nu poate fi contactat, pentru că %2.</translation>
-    </message>
-    <message>
-        <source>%1: 1 partita aspetta su questo computer, perché %2.</source>
+        <source>%1: 1 partita in attesa su questo computer, perché %2.</source>
         <extracomment>Games kept here because the server cannot be reached. %2: why (a lower-case reason).</extracomment>
         <translation>%1: 1 rundă așteaptă pe acest calculator, pentru că %2.</translation>
     </message>
     <message numerus="yes">
-        <source>%1: %n partite aspettano su questo computer, perché %2.</source>
+        <source>%1: %n partite in attesa su questo computer, perché %2.</source>
         <translation>
             <numerusform>%1: %n rundă așteaptă pe acest calculator, pentru că %2.</numerusform>
             <numerusform>%1: %n runde așteaptă pe acest calculator, pentru că %2.</numerusform>
             <numerusform>%1: %n de runde așteaptă pe acest calculator, pentru că %2.</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>Il server non ha preso %1.</source>
-        <extracomment>After the sender&apos;s line. %1: the refused games, each &quot;la partita di … del …: …&quot;, joined by &quot;; &quot;.</extracomment>
-        <translation>Serverul nu a primit %1.</translation>
     </message>
 </context>
 <context>
