@@ -57,8 +57,9 @@ void Spedizione::avvia()
 void Spedizione::sollecita()
 {
     QMetaObject::invokeMethod(m_speditore, &Speditore::invia, Qt::QueuedConnection);
-    // The game waits from now, whatever the sender is doing.
-    Q_EMIT cambiata(m_inAttesa, m_motivo);
+    // The game waits from now, whatever the sender is doing: counted in the file, not the last report.
+    const int nelFile = contaNelFile();
+    Q_EMIT cambiata(nelFile >= 0 ? nelFile : m_inAttesa, m_motivo);
 }
 
 int Spedizione::contaNelFile() const

@@ -46,6 +46,7 @@ public:
     QString descrizione() const;
 
 Q_SIGNALS:
+    /// After each report of the sender, and when a game ended (sollecita()): the games waiting then.
     void cambiata(int inAttesa, const QString &motivo);
 
 private:

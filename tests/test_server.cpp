@@ -709,6 +709,7 @@ private Q_SLOTS:
         QSignalSpy detto(&spedizione, &Spedizione::cambiata);
         spedizione.sollecita();
         QCOMPARE(detto.size(), 1); // an open record window shows it at once
+        QCOMPARE(detto.constFirst().constFirst().toInt(), 1);
         QVERIFY2(inAttesa(spedizione.descrizione()), qPrintable(spedizione.descrizione()));
         Giocatore sara;
         Registro registro(sara, file);
