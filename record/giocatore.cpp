@@ -29,15 +29,29 @@ QString giocatoreDelleImpostazioni()
     return impostazioni.value(QStringLiteral("registro/giocatore")).toString();
 }
 
+/// Remembers \a nome for the next runs; the guest too, as an empty line.
+void ricorda(const QString &nome)
+{
+    const QString percorso = fileStato();
+    QSaveFile stato(percorso);
+    if (QDir().mkpath(QFileInfo(percorso).path()) && stato.open(QIODevice::WriteOnly)) {
+        stato.write(nome.toUtf8() + '\n');
+        stato.commit(); // not remembered is no harm: the next run asks or plays as the guest
+    }
+}
+
 } // namespace
 
 Giocatore::Giocatore(QObject *parent) : QObject(parent)
 {
     QFile stato(fileStato());
-    if (stato.open(QIODevice::ReadOnly))
+    if (stato.open(QIODevice::ReadOnly)) {
         m_nome = pulito(QString::fromUtf8(stato.readLine(1024)));
-    else if (!QFileInfo::exists(stato.fileName()))
-        m_nome = pulito(giocatoreDelleImpostazioni()); // until a player is first chosen here
+    } else if (!QFileInfo::exists(stato.fileName())) {
+        // Read once: from now on she is remembered in the state folder.
+        m_nome = pulito(giocatoreDelleImpostazioni());
+        if (!m_nome.isEmpty()) ricorda(m_nome);
+    }
 }
 
 QString Giocatore::ospite()
@@ -73,13 +87,7 @@ void Giocatore::scegli(const QString &nome)
 {
     const QString nuovo = pulito(nome) == ospite() ? QString() : pulito(nome);
     m_scelta = Scelta::Fatta;
-    // The guest too is written, as an empty line: an old settings file's player is not read again.
-    const QString percorso = fileStato();
-    QSaveFile stato(percorso);
-    if (QDir().mkpath(QFileInfo(percorso).path()) && stato.open(QIODevice::WriteOnly)) {
-        stato.write(nuovo.toUtf8() + '\n');
-        stato.commit(); // not remembered is no harm: the next run asks or plays as the guest
-    }
+    ricorda(nuovo);
     if (nuovo == m_nome) return;
     m_nome = nuovo;
     Q_EMIT cambiato(m_nome);

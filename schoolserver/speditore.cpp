@@ -265,7 +265,8 @@ void Speditore::invia()
     programma();
     m_vedetta.giro(motivo.isEmpty() ? Vedetta::Giro::Riuscito : Vedetta::Giro::Fallito);
     programmaSonda();
-    Q_EMIT stato(contaInAttesa(), motivo, rifiutate());
+    m_detti = contaInAttesa();
+    Q_EMIT stato(m_detti, motivo, rifiutate());
 }
 
 void Speditore::programma()
@@ -292,6 +293,11 @@ void Speditore::guarda()
 {
     // One small query on the local file; the server is not touched unless a game waits.
     if (!partiteInAttesa().isEmpty()) return invia();
+    // Another program on the same file may have sent what this one counted: the count told stays true.
+    if (const int inAttesa = contaInAttesa(); inAttesa != m_detti) {
+        m_detti = inAttesa;
+        Q_EMIT stato(inAttesa, {}, rifiutate());
+    }
     programma();
 }
 

@@ -85,6 +85,7 @@ private:
     QString m_locale, m_server; ///< the connections' names
     bool m_serverAperto = false;
     int m_fallimenti = 0; ///< rounds failed in a row
+    int m_detti = -1;     ///< the games waiting, as last told
     QTimer *m_riprova = nullptr;
     QTimer *m_guardia = nullptr;
     Vedetta m_vedetta;

@@ -297,8 +297,11 @@ private Q_SLOTS:
         const QString stato = m_stato.filePath(QStringLiteral("numerella/giocatore"));
         QFile::remove(stato);
 
-        // The player an earlier version kept in the settings is read, until one is chosen here.
+        // The player an earlier version kept in the settings is read once, and remembered from then on
+        // where the program keeps her.
         QCOMPARE(Giocatore().nome(), QStringLiteral("Giulia"));
+        QVERIFY(QFile::exists(stato));
+        comeScritti();
         QTemporaryDir cartella;
         const QString file = cartella.filePath(QStringLiteral("registro.sqlite"));
         {
