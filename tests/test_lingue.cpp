@@ -286,6 +286,8 @@ private Q_SLOTS:
             b->cmdStop_Click();
 
             QTemporaryDir cartella;
+            // The player chosen is remembered in the user's state folder: here, the test's own.
+            qputenv("XDG_STATE_HOME", cartella.path().toLocal8Bit());
             Giocatore giocatore;
             giocatore.scegli(QStringLiteral("Giulia"));
             Registro registro(giocatore, cartella.filePath(QStringLiteral("registro.sqlite")));
