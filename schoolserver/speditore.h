@@ -18,7 +18,8 @@ class QTimer;
 /// A game is marked sent in the local file only after the server confirmed it. A game the server
 /// refuses for good stays on the PC with the server's reason and is tried again less often, while the
 /// games after it go on. While the server cannot be reached, it is probed without logging in and the
-/// games go as soon as it is back (Vedetta).
+/// games go as soon as it is back (Vedetta); while it answers, a guard looks at the local file for
+/// games written by another program.
 class Speditore : public QObject
 {
     Q_OBJECT

@@ -12,7 +12,8 @@ class Speditore;
 
 /// Runs a Speditore on a thread of its own, so that no window ever waits for the network. Tried at
 /// once, whenever sollecita() says a game ended, and after a failure first in \a millisecondiRiprova,
-/// then less often up to a minute; and as soon as a server that could not be reached listens again.
+/// then less often up to a minute; as soon as a server that could not be reached listens again; and,
+/// with nothing wrong, whenever a look at the local file every few seconds finds games nobody announced.
 class Spedizione : public QObject
 {
     Q_OBJECT
