@@ -75,7 +75,7 @@ FrmInfo::FrmInfo(Stato &stato, LettoreSuoni &suoni, QWidget *principale)
     setWindowTitle(tr("Info"));
     setWindowIcon(immagini::iconaInfo());
     coloraFinestra(this, VerdeChiaro, BluScuro);
-    setFont(fontComic(9.75));
+    setFont(fontParole(9.75));
 
     cmdOK = new PulsanteGrafico(FacciaPulsante, immagini::ok(), {}, this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
