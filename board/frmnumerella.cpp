@@ -419,7 +419,7 @@ void FrmNumerella::suona(Clip clip)
 
 void FrmNumerella::apriInfo()
 {
-    m_info = FrmInfo::apri(m_stato, m_suoni, this);
+    m_info = FrmInfo::apri(m_stato, m_suoni, this, sostegni());
 }
 
 void FrmNumerella::showEvent(QShowEvent *e)

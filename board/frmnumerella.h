@@ -32,6 +32,7 @@
 #include <functional>
 
 class FrmInfo;
+enum class Sostegni;
 class QCheckBox;
 class QShortcut;
 class Tipografia;
@@ -192,6 +193,8 @@ private:
     void suona(Clip clip);
     /// Opens the info window in front of this one, which it disables.
     void apriInfo();
+    /// The instructions tell of the voice, no hurry and the readable face once one of them is on.
+    Sostegni sostegni() const;
     /// Empties every cell, hides the row numbers and zeroes the stopwatch and the error count.
     void svuotaTabellone();
     /// The finishing steps of a game.

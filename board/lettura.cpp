@@ -6,6 +6,7 @@
 // never hears the same words twice at once.
 #include "board/disposizione.h"
 #include "board/frmnumerella.h"
+#include "info/frminfo.h"
 #include "widgets/aspetto.h"
 #include "widgets/scala.h"
 
@@ -43,6 +44,7 @@ void FrmNumerella::impostaVoce(Voce voce)
         m_sintesi->taci();
     if (chkVoce) chkVoce->setChecked(voce != Voce::Spenta);
     aggiornaCasellaVoce();
+    if (m_info) m_info->mostraSostegni(sostegni());
 }
 
 void FrmNumerella::chkVoce_Click()
@@ -83,4 +85,12 @@ void FrmNumerella::impostaRitmo(Ritmo ritmo)
     m_ritmo = ritmo;
     // The stopwatch still counts, for the record; nobody sees it.
     FraTimer->setVisible(ritmo == Ritmo::Cronometro);
+    if (m_info) m_info->mostraSostegni(sostegni());
+}
+
+Sostegni FrmNumerella::sostegni() const
+{
+    const bool uno =
+        m_voce != Voce::Spenta || m_ritmo == Ritmo::SenzaFretta || famigliaParole() == Famiglia::Leggibile;
+    return uno ? Sostegni::Mostrati : Sostegni::Nascosti;
 }

@@ -29,4 +29,6 @@ public:
 
 Q_SIGNALS:
     void servizioCambiato(Servizio servizio);
+    /// The voice began to say a sentence (what a benchmark times from the question).
+    void cominciato();
 };

@@ -28,6 +28,9 @@ void SintesiQt::prepara()
     m_motore = new QTextToSpeech(scelto, this);
     connect(m_motore, &QTextToSpeech::errorOccurred, this,
             [this](QTextToSpeech::ErrorReason, const QString &testo) { manca(testo); });
+    connect(m_motore, &QTextToSpeech::stateChanged, this, [this](QTextToSpeech::State stato) {
+        if (stato == QTextToSpeech::Speaking) Q_EMIT cominciato();
+    });
     if (m_motore->state() == QTextToSpeech::Error) {
         manca(m_motore->errorString());
         return;

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Reading aloud: the words handed to the voice at each moment of a game, and the game without hurry.
 #include "aiuto.h"
+#include "speech/sintesiqt.h"
 #include "startup/lingua.h"
 
 #include <QAccessible>
 #include <QCheckBox>
+#include <cstdio>
 #include <private/qguiapplication_p.h>
 #include <qpa/qplatformaccessibility.h>
 #include <qpa/qplatformintegration.h>
@@ -169,6 +171,24 @@ private Q_SLOTS:
         QVERIFY(!v.b->FraTimer->isVisibleTo(v.b.w.get()));
         v.b->impostaRitmo(Ritmo::Cronometro);
         QVERIFY(v.b->FraTimer->isVisibleTo(v.b.w.get()));
+    }
+
+    /// The real voice, on the speech service and the sound server tests/voce_reale.sh starts: a
+    /// question and a second of the game, which the script records from the server.
+    void parlaDavvero()
+    {
+        if (qEnvironmentVariable("NUMERELLA_VOCE_REALE") != u"1")
+            QSKIP("tests/voce_reale.sh runs this on its own sound server and speech service");
+        SintesiQt voce;
+        Banco b;
+        b->usaSintesi(voce);
+        b->impostaVoce(Voce::Chiesta);
+        QCOMPARE(voce.servizio(), Servizio::Presente);
+        std::puts("domanda");
+        std::fflush(stdout);
+        b.clic(b->cmdAvvio);
+        QTest::qWait(1000);
+        QCOMPARE(voce.servizio(), Servizio::Presente);
     }
 };
 
