@@ -27,7 +27,13 @@ void SintesiQt::prepara()
         motori.contains(QStringLiteral("speechd")) ? QStringLiteral("speechd") : motori.first();
     m_motore = new QTextToSpeech(scelto, this);
     connect(m_motore, &QTextToSpeech::errorOccurred, this,
-            [this](QTextToSpeech::ErrorReason, const QString &testo) { manca(testo); });
+            [this](QTextToSpeech::ErrorReason perche, const QString &testo) {
+                // A sentence that could not be said is lost; a service that cannot start is no voice.
+                if (perche == QTextToSpeech::ErrorReason::Initialization)
+                    manca(testo);
+                else
+                    qCWarning(logVoce, "not said: %s", qPrintable(testo));
+            });
     connect(m_motore, &QTextToSpeech::stateChanged, this, [this](QTextToSpeech::State stato) {
         if (stato == QTextToSpeech::Speaking) Q_EMIT cominciato();
     });
@@ -35,7 +41,21 @@ void SintesiQt::prepara()
         manca(m_motore->errorString());
         return;
     }
-    m_motore->setLocale(QLocale());
+    // The program's language, or a voice of the same language in another country; else the
+    // engine's own voice rather than none.
+    const QLocale lingua;
+    const QList<QLocale> disponibili = m_motore->availableLocales();
+    if (disponibili.contains(lingua)) {
+        m_motore->setLocale(lingua);
+        return;
+    }
+    for (const QLocale &l : disponibili) {
+        if (l.language() == lingua.language()) {
+            m_motore->setLocale(l);
+            return;
+        }
+    }
+    qCWarning(logVoce, "no voice for %s: the engine's own speaks", qPrintable(lingua.name()));
 }
 
 void SintesiQt::dici(const QString &parole)

@@ -179,6 +179,7 @@ private Q_SLOTS:
     {
         if (qEnvironmentVariable("NUMERELLA_VOCE_REALE") != u"1")
             QSKIP("tests/voce_reale.sh runs this on its own sound server and speech service");
+        QVERIFY(impostaLingua(QStringLiteral("it")));
         SintesiQt voce;
         Banco b;
         b->usaSintesi(voce);
