@@ -136,7 +136,6 @@ Lettura leggiOpzioni(const QStringList &argomenti, const Opzioni &partenza)
         QStringLiteral("carattere"),
         Opzioni::tr("Con \"leggibile\" scrive le parole in un carattere fatto per chi ha la dislessia "
                     "(le cifre restano come sono)."),
-        //: In the help, the value of an option: the name of a typeface choice ("leggibile" or "normale").
         Opzioni::tr("NOME"));
     lettore.addOptions({tabelline, muto, schermoIntero, giocatore, registro, soloRegistro, ripasso, esporta,
                         esportaRisposte, csvStandard, esportaFatti, registroServer, lingua, voce, senzaFretta,
