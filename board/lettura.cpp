@@ -34,6 +34,13 @@ void FrmNumerella::impostaVoce(Voce voce)
             chkVoce->setFocusPolicy(Qt::TabFocus);
             chkVoce->setLayoutDirection(layoutDirection());
             connect(chkVoce, &QCheckBox::clicked, this, &FrmNumerella::chkVoce_Click);
+            // Its box grows with the board, as its words do.
+            const auto misuraCasella = [this](qreal fattore) {
+                chkVoce->setStyleSheet(QStringLiteral("QCheckBox::indicator { width: %1px; height: %1px; }")
+                                           .arg(qRound(13 * fattore)));
+            };
+            connect(this, &FrmNumerella::scalaCambiata, chkVoce, misuraCasella);
+            misuraCasella(scalatura::corrente(this).fattore);
             // Last but one in the order of the keys: Exit stays the last.
             setTabOrder(Check1, chkVoce);
             setTabOrder(chkVoce, cmdRiprendi);
