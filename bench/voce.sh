@@ -24,6 +24,6 @@ pulseaudio -D -n --exit-idle-time=-1 --load="module-null-sink sink_name=nulla" \
     --load=module-native-protocol-unix 2>/dev/null
 for _ in $(seq 1 50); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done
 pactl set-default-sink nulla
-speech-dispatcher -d -t 0 2>/dev/null
+LC_ALL=C.UTF-8 speech-dispatcher -d -t 0 2>/dev/null
 for _ in $(seq 1 50); do [ -S "$d/speech-dispatcher/speechd.sock" ] && break; sleep 0.1; done
 "$build/bench/bench_voce"

@@ -33,7 +33,12 @@ pulseaudio -D -n --exit-idle-time=-1 --load="module-null-sink sink_name=nulla" \
 for _ in $(seq 1 50); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done
 pactl set-default-sink nulla || exit 1
 # Started here rather than by the first client, so the test times the voice and not the service's start.
-speech-dispatcher -d -t 0 2>/dev/null || { echo "voce_reale: no speech service" >&2; exit 1; }
+# In a locale the system may lack (the tests' LANG) it refuses to start: the service's own messages in C.
+LC_ALL=C.UTF-8 speech-dispatcher -d -t 0 2>"$d/speechd.err" || {
+    cat "$d/speechd.err" >&2
+    echo "voce_reale: no speech service" >&2
+    exit 1
+}
 for _ in $(seq 1 50); do [ -S "$d/speech-dispatcher/speechd.sock" ] && break; sleep 0.1; done
 
 parec -d nulla.monitor --file-format=wav "$d/voce.wav" &
