@@ -241,6 +241,50 @@ private Q_SLOTS:
         }
     }
 
+    // The voice, no hurry and the readable face: from the settings file, over it from the command line.
+    void sostegni_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QStringList>("argomenti");
+        QTest::addColumn<int>("voce");
+        QTest::addColumn<int>("ritmo");
+        QTest::addColumn<int>("carattere");
+        QTest::addColumn<int>("avvisi");
+        const int spenta = int(Voce::Spenta), accesa = int(Voce::Accesa), chiesta = int(Voce::Chiesta);
+        const int cronometro = int(Ritmo::Cronometro), calma = int(Ritmo::SenzaFretta);
+        const int normale = int(Carattere::Normale), leggibile = int(Carattere::Leggibile);
+        QTest::newRow("niente") << QString() << QStringList() << spenta << cronometro << normale << 0;
+        QTest::newRow("dal file") << QStringLiteral("voce=true\nsenza-fretta=TRUE\ncarattere=Leggibile\n")
+                                  << QStringList() << accesa << calma << leggibile << 0;
+        // Asked by name on the command line, the voice speaks even beside a screen reader.
+        QTest::newRow("dal comando") << QString()
+                                     << QStringList{"--voce", "--senza-fretta", "--carattere", "leggibile"}
+                                     << chiesta << calma << leggibile << 0;
+        QTest::newRow("comando sopra file")
+            << QStringLiteral("voce=true\ncarattere=leggibile\n")
+            << QStringList{"--voce", "--carattere=normale"} << chiesta << cronometro << normale << 0;
+        QTest::newRow("sbagliati") << QStringLiteral("voce=si\nsenza-fretta=1\ncarattere=grande\n")
+                                   << QStringList() << spenta << cronometro << normale << 3;
+    }
+    void sostegni()
+    {
+        QFETCH(QString, file);
+        QFETCH(QStringList, argomenti);
+        scriviConf(m_sistema.path(), QString());
+        scriviConf(m_utente.path(), file);
+        QStringList detti;
+        const Opzioni base = leggiImpostazioni(detti);
+        QTEST(int(detti.size()), "avvisi");
+        argomenti.prepend(QStringLiteral("numerella"));
+        const Lettura l = leggiOpzioni(argomenti, base);
+        QCOMPARE(int(l.esito), int(Esito::Avvia));
+        QTEST(int(l.opzioni.voce), "voce");
+        QTEST(int(l.opzioni.ritmo), "ritmo");
+        QTEST(int(l.opzioni.carattere), "carattere");
+        const Lettura sbagliata = leggiOpzioni({"numerella", "--carattere", "grande"});
+        QCOMPARE(int(sbagliata.esito), int(Esito::Errore));
+    }
+
     // "--tabelline 2,5 --muto": only the tables of 2 and 5 are asked, in silence, until the box is clicked.
     void avvioConOpzioni()
     {

@@ -166,6 +166,21 @@
         <source>OK</source>
         <translation>موافق</translation>
     </message>
+    <message>
+        <source> Leggi ad alta voce: la Numerella dice le domande (numerella --voce).</source>
+        <extracomment>One short line of the instructions: reading aloud, its switch and its option.</extracomment>
+        <translation> القراءة بصوت عالٍ: تقول لا نوميريلا الأسئلة (numerella --voce).</translation>
+    </message>
+    <message>
+        <source> Senza fretta: niente cronometro, conta solo giusto o sbagliato (--senza-fretta).</source>
+        <extracomment>One short line of the instructions: no stopwatch, no judging by speed.</extracomment>
+        <translation> بلا عجلة: بلا ساعة توقيت، المهم صحيح أو خطأ فقط (--senza-fretta).</translation>
+    </message>
+    <message>
+        <source> Carattere leggibile, per chi ha la dislessia: --carattere leggibile.</source>
+        <extracomment>One short line of the instructions: the face for readers with dyslexia.</extracomment>
+        <translation> خط سهل القراءة لمن لديه عسر القراءة: --carattere leggibile.</translation>
+    </message>
 </context>
 <context>
     <name>FrmNumerella</name>
@@ -426,6 +441,20 @@ Vuoi lasciarla e ripassare?</source>
         <source>Ctrl+R apre il registro: lì c&apos;è il pulsante Ripassa</source>
         <extracomment>How to reach the practice round from the board.</extracomment>
         <translation>Ctrl+R يفتح السجل: فيه زر «راجع»</translation>
+    </message>
+    <message>
+        <source>Voce non disponibile</source>
+        <extracomment>The voice switch when the computer has no speech service: short, it is a small box.</extracomment>
+        <translation>الصوت غير متاح</translation>
+    </message>
+    <message>
+        <source>Per leggere ad alta voce serve il servizio di sintesi vocale (speech-dispatcher). Il gioco va avanti senza.</source>
+        <translation>تحتاج القراءة بصوت عالٍ إلى خدمة تحويل النص إلى كلام (speech-dispatcher). تستمر اللعبة من دونها.</translation>
+    </message>
+    <message>
+        <source>Leggi ad alta voce</source>
+        <extracomment>The switch that reads the game aloud.</extracomment>
+        <translation>اقرأ بصوت عالٍ</translation>
     </message>
 </context>
 <context>
@@ -1155,6 +1184,22 @@ Per l&apos;elenco delle opzioni: numerella --help
 </source>
         <translation>numerella: لا توجد شاشة: La Numerella تعمل فقط في جلسة رسومية.
 </translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; non va bene: scrivi leggibile oppure normale.</source>
+        <translation>«%1» غير صالح: اكتب leggibile أو normale.</translation>
+    </message>
+    <message>
+        <source>Legge ad alta voce le domande, giusto e sbagliato, la pausa e la fine (si spegne con la casella &quot;Leggi ad alta voce&quot;).</source>
+        <translation>تقرأ بصوت عالٍ الأسئلة، والصحيح والخطأ، والإيقاف المؤقت والنهاية (تُطفأ من خانة «اقرأ بصوت عالٍ»).</translation>
+    </message>
+    <message>
+        <source>Senza fretta: niente cronometro, nessun tempo mostrato, detto o stampato, e il ripasso non giudica la lentezza.</source>
+        <translation>بلا عجلة: بلا ساعة توقيت، ولا وقت يُعرض أو يُقال أو يُطبع، والمراجعة لا تحكم على البطء أبدًا.</translation>
+    </message>
+    <message>
+        <source>Con &quot;leggibile&quot; scrive le parole in un carattere fatto per chi ha la dislessia (le cifre restano come sono).</source>
+        <translation>مع «leggibile» تُكتب الكلمات بخط مصمم لمن لديه عسر القراءة (تبقى الأرقام كما هي).</translation>
     </message>
 </context>
 <context>
