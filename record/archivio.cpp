@@ -14,7 +14,6 @@
 #include <QSysInfo>
 #include <QUrl>
 #include <QVariant>
-#include <QtEndian>
 #include <array>
 #include <atomic>
 #include <cerrno>
@@ -313,6 +312,11 @@ bool Archivio::apri(Guasto controllo, int fino)
     return apriFile(fino);
 }
 
+Guasto Archivio::riconosci(const QString &percorso)
+{
+    return Archivio(percorso).riconosci();
+}
+
 Guasto Archivio::controlla(const QString &percorso)
 {
     Archivio archivio(percorso);
@@ -325,40 +329,51 @@ Guasto Archivio::controlla(const QString &percorso)
 
 Guasto Archivio::riconosci()
 {
-    QFile file(m_percorso);
-    if (!file.exists() || file.size() == 0) return Guasto::Nessuno; // new: ours to make
-    if (!file.open(QIODevice::ReadOnly)) return Guasto::NonApribile;
-    const QByteArray testa = file.read(100);
-    if (testa.size() < 100 || !testa.startsWith(QByteArrayLiteral("SQLite format 3\0")))
-        return Guasto::Estraneo;
-    const qint32 marchio = qFromBigEndian<qint32>(testa.constData() + 68);
-    const qint32 versioneUtente = qFromBigEndian<qint32>(testa.constData() + 60);
-    if (marchio == Marchio) return Guasto::Nessuno;
-    if (marchio != 0 || versioneUtente != 0) return Guasto::Estraneo;
-    // Made before the mark: ours when the file holds our version table, or no table at all. Read
-    // as unchangeable, so that SQLite makes no side file, takes no lock and rolls nothing back.
+    const QFileInfo info(m_percorso);
+    if (!info.exists() || info.size() == 0) return Guasto::Nessuno; // new: ours to make
+    // Read through SQLite alone: a descriptor of the file opened and closed beside it would drop every
+    // lock this program holds on the file, and a second program closing would then take the change log
+    // away from under this one's games. Read as unchangeable, so that SQLite makes no side file, takes
+    // no lock and rolls nothing back.
     const QString nome = m_connessione + QStringLiteral("-riconosci");
-    QStringList tabelle;
-    bool letto = false;
+    Guasto esito = Guasto::Estraneo;
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), nome);
         db.setDatabaseName(QUrl::fromLocalFile(m_percorso).toString(QUrl::FullyEncoded) +
                            QStringLiteral("?immutable=1"));
         db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_OPEN_READONLY"));
-        if (db.open()) {
-            QSqlQuery q(db);
-            letto = q.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table'"));
+        QSqlQuery q(db);
+        const auto intero = [&q](const QString &sql, qint64 &valore) {
+            if (!q.exec(sql) || !q.next()) return false;
+            valore = q.value(0).toLongLong();
+            return true;
+        };
+        qint64 marchio = 0, versioneUtente = 0;
+        if (!db.open()) {
+            esito = Guasto::NonApribile;
+        } else if (!intero(QStringLiteral("PRAGMA application_id"), marchio)) {
+            // No database at all (its header is not SQLite's), or one that cannot be read.
+            const Guasto g = guastoDa(q.lastError().nativeErrorCode().toInt());
+            esito = g == Guasto::Danneggiato   ? Guasto::Illeggibile
+                    : g == Guasto::NonApribile ? Guasto::NonApribile
+                                               : Guasto::Estraneo;
+        } else if (marchio == Marchio) {
+            esito = Guasto::Nessuno;
+        } else if (marchio == 0 && intero(QStringLiteral("PRAGMA user_version"), versioneUtente) &&
+                   versioneUtente == 0) {
+            // Made before the mark: ours when the file holds our version table, or no table at all.
+            // A file SQLite cannot read past its header is damaged: ours only if marked, so not this one.
+            QStringList tabelle;
+            bool letto = q.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table'"));
             while (letto && q.next())
                 tabelle.append(q.value(0).toString());
+            if (letto && (tabelle.isEmpty() || (tabelle.contains(QStringLiteral("versione")) &&
+                                                tabelle.contains(QStringLiteral("partite")))))
+                esito = Guasto::Nessuno;
         }
     }
     QSqlDatabase::removeDatabase(nome);
-    // A file SQLite cannot read past its header is damaged: ours only if marked, so not this one.
-    if (!letto) return Guasto::Estraneo;
-    if (tabelle.isEmpty() ||
-        (tabelle.contains(QStringLiteral("versione")) && tabelle.contains(QStringLiteral("partite"))))
-        return Guasto::Nessuno;
-    return Guasto::Estraneo;
+    return esito;
 }
 
 bool Archivio::integro()
@@ -386,7 +401,8 @@ bool Archivio::apriFile(int fino)
     if (!QFileInfo(cartella.absolutePath()).isWritable()) return fallita(Guasto::CartellaBloccata);
     if (file.exists() && !file.isWritable()) return fallita(Guasto::SolaLettura);
     if (!file.exists()) {
-        // Made here so that only its owner can read it; SQLite gives its side files the same rights.
+        // Made here, before SQLite opens it, so that only its owner can read it; SQLite gives its side files
+        // the same rights.
         QFile nuovo(m_percorso);
         if (!nuovo.open(QIODevice::WriteOnly | QIODevice::NewOnly, QFile::ReadOwner | QFile::WriteOwner) &&
             !QFileInfo::exists(m_percorso))
@@ -395,7 +411,7 @@ bool Archivio::apriFile(int fino)
     m_db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connessione);
     m_db.setDatabaseName(m_percorso);
     // Another program on the same file holds it only for one short write at a time.
-    m_db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=3000"));
+    m_db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(m_attesaApertura));
     if (!m_db.open()) {
         const Guasto g = guastoDa(m_db.lastError().nativeErrorCode().toInt());
         return fallita(g == Guasto::Altro ? Guasto::NonApribile : g);

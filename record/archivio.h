@@ -25,6 +25,7 @@ enum class Guasto {
     Danneggiato, ///< the record is damaged (moved aside when opening)
     Versione,    ///< the file comes from a newer program
     Estraneo,    ///< the file is not a record of ours: never touched
+    Illeggibile, ///< the file is no database at all: at the record's own place, a damaged record
     Assente,     ///< there is no file to read
     Vincolo,     ///< a write the schema refuses (an answer whose game is gone): dropped, never retried
     Altro,
@@ -61,10 +62,15 @@ public:
     /// The same, with the file already checked by controlla() (a damaged record is moved aside).
     bool apri(Guasto controllo, int fino = VersioneSchema);
     /// Whether the file at \a percorso may be opened as a record: Nessuno for one of ours or none
-    /// at all, Estraneo for another program's file (never touched), Danneggiato for a record of ours
-    /// that SQLite's quick check finds damaged. Reads only, on any thread; it may take a while on a
-    /// large file.
+    /// at all, Estraneo for another program's database (never touched), Illeggibile for a file that is
+    /// no database at all, Danneggiato for a record of ours that SQLite's quick check finds damaged.
+    /// Only SQLite opens the file, so it may be called while the record is open. Reads only, on any thread;
+    /// it may take a while on a large file.
     static Guasto controlla(const QString &percorso);
+    /// The same without the check for damage inside: quick, for trying a record again.
+    static Guasto riconosci(const QString &percorso);
+    /// How long opening waits for another program's write, in milliseconds (3 s unless told).
+    void attendiApertura(int millisecondi) { m_attesaApertura = millisecondi; }
     /// Opens the record for reading only (export): nothing is written, made, repaired or moved, and
     /// a damaged or foreign file is refused. False when it cannot be read: see guasto().
     bool apriInLettura();
@@ -164,7 +170,7 @@ private:
     bool leggiRitmo(qint64 giocatore, QList<int> &ritmo);
     bool apriFile(int fino);
     /// Whether the file is one of ours, from its header alone (and, for files older than the mark,
-    /// its tables read without touching it).
+    /// its tables), read through SQLite without touching it.
     Guasto riconosci();
     /// "ok" from SQLite's quick check, false with Danneggiato otherwise.
     bool integro();
@@ -185,6 +191,7 @@ private:
     Guasto m_guasto = Guasto::Nessuno;
     Guasto m_ultimo = Guasto::Nessuno;
     bool m_inLotto = false; ///< inside the transaction of inizia()
+    int m_attesaApertura = 3000;
     QString m_messoDaParte;
     QString m_motivoSpostamento;
     std::unique_ptr<QSqlQuery> m_domanda, m_sbagliata;
