@@ -49,6 +49,7 @@ QString Registro::perche(Guasto guasto, const Archivio &archivio)
         }
         return tr("il file %1 è danneggiato").arg(file);
     case Guasto::Estraneo:
+    case Guasto::Illeggibile:
         return tr("il file %1 non è un registro della Numerella, e resta com'è").arg(file);
     case Guasto::Assente:
         return tr("il file %1 non c'è").arg(file);
@@ -94,7 +95,7 @@ constexpr qsizetype ScrittureInsieme = 500;
 
 Registro::Registro(Giocatore &giocatore, const QString &percorso, QObject *parent)
     : QObject(parent), m_giocatore(giocatore),
-      m_percorso(percorso.isEmpty() ? percorsoPredefinito() : percorso),
+      m_percorso(percorso.isEmpty() ? percorsoPredefinito() : percorso), m_predefinito(percorso.isEmpty()),
       m_lunghezzaRipasso(ripasso::LunghezzaPredefinita)
 {
     m_riordino.setMaxThreadCount(1);
@@ -113,10 +114,12 @@ Registro::~Registro()
         const qint64 giocato = m_giocato + (m_inPausa ? 0 : m_tempoPartita.elapsed());
         chiudi(FinePartita::Interrotta, int(giocato / 1000), m_errori);
     }
-    if (!m_inAttesa.empty() && m_archivio && m_archivio->aperto()) {
+    if (!m_inAttesa.empty() && aperto()) {
         // A last try, which may wait a little for a lock: what still fails is lost with the run.
         m_archivio->attendi(AttesaUscita);
         scriviInAttesa();
+    } else if (!m_inAttesa.empty() && !m_guasto && m_provato) {
+        scriviInAttesa(); // the record could not be opened yet: one last try
     }
     m_riordino.waitForDone();
     if (m_controllo.valid()) m_controllo.wait();
@@ -132,8 +135,38 @@ void Registro::apri()
 {
     if (m_provato) return;
     m_provato = true;
-    const Guasto controllo = m_controllo.valid() ? m_controllo.get() : Archivio::controlla(m_percorso);
+    apriArchivio(m_controllo.valid() ? m_controllo.get() : Archivio::controlla(m_percorso));
+    avvisaSeServe();
+    contaRipasso();
+}
+
+namespace {
+
+/// Whether the record may be kept once what stops it clears: a lock, a full disk, a folder or a file
+/// that cannot be written for a moment. The others are the file's own and stay.
+bool passeggero(Guasto guasto)
+{
+    switch (guasto) {
+    case Guasto::Estraneo:
+    case Guasto::Illeggibile:
+    case Guasto::Versione:
+    case Guasto::Danneggiato:
+    case Guasto::Assente:
+        return false;
+    default:
+        return true;
+    }
+}
+
+} // namespace
+
+bool Registro::apriArchivio(Guasto controllo, Apertura apertura)
+{
+    // Nothing but this program writes at its own place: what is no database there is its record, damaged.
+    if (controllo == Guasto::Illeggibile && m_predefinito) controllo = Guasto::Danneggiato;
     m_archivio = std::make_unique<Archivio>(m_percorso);
+    // Tried again from the board's thread: a lock is waited for on the next try, not here.
+    if (apertura == Apertura::Riprova) m_archivio->attendiApertura(0);
     const bool aperto = m_archivio->apri(controllo);
     if (!m_archivio->messoDaParte().isEmpty()) {
         //: %1: the damaged file's new name.
@@ -149,16 +182,24 @@ void Registro::apri()
                 m_giocatore.scegli(g.nome);
                 break;
             }
+        return true;
     }
-    if (!aperto) {
-        m_guasto = true;
-        //: %1: the reason, one of the lower-case reasons above.
-        avvisa(tr("Il registro delle partite non viene tenuto: %1. Si può giocare lo stesso, "
-                  "ma le partite non saranno ricordate.")
-                   .arg(perche(m_archivio->guasto(), *m_archivio)));
+    if (passeggero(m_archivio->guasto())) {
+        // As for a write during a game: the games wait in memory and the file is tried again.
+        rimanda(m_archivio->guasto());
+        return false;
     }
-    avvisaSeServe();
-    contaRipasso();
+    m_guasto = true;
+    //: %1: the reason, one of the lower-case reasons above.
+    avvisa(tr("Il registro delle partite non viene tenuto: %1. Si può giocare lo stesso, "
+              "ma le partite non saranno ricordate.")
+               .arg(perche(m_archivio->guasto(), *m_archivio)));
+    return false;
+}
+
+bool Registro::aperto() const
+{
+    return !m_guasto && m_archivio && m_archivio->aperto();
 }
 
 void Registro::controlla()
@@ -174,7 +215,7 @@ void Registro::controlla()
 Archivio *Registro::archivio()
 {
     apri();
-    return m_guasto ? nullptr : m_archivio.get();
+    return aperto() ? m_archivio.get() : nullptr;
 }
 
 void Registro::usaServer(Spedizione *spedizione)
@@ -221,7 +262,7 @@ void Registro::contaRipasso()
         int(std::min<qint64>(orologio::finoADomani() + 1000, std::numeric_limits<int>::max())));
     int quanti = 0;
     // Never opens the file itself: at start-up its check may still be running.
-    if (m_provato && !m_guasto && !m_giocatore.nome().isEmpty()) {
+    if (m_provato && aperto() && !m_giocatore.nome().isEmpty()) {
         const QDate oggi = orologio::oggi();
         for (const SchedaGiocatore &g : m_archivio->giocatori()) {
             if (g.nome != m_giocatore.nomeRegistro()) continue;
@@ -272,7 +313,8 @@ Registro::Scrittura Registro::nuova(Scrittura::Tipo tipo) const
 
 void Registro::accoda(Scrittura s)
 {
-    if (!archivio()) return;
+    apri();
+    if (m_guasto) return;
     m_inAttesa.push_back(std::move(s));
     // Behind a write that waits, the next ones wait too: the timer tries them in order.
     if (m_inAttesa.size() == 1) scriviInAttesa();
@@ -280,7 +322,14 @@ void Registro::accoda(Scrittura s)
 
 void Registro::scriviInAttesa()
 {
-    if (!archivio()) return;
+    apri();
+    if (m_guasto) return;
+    if (!aperto()) {
+        // The record could not be opened yet: tried again, and a game closed meanwhile counts again.
+        if (!apriArchivio(Archivio::riconosci(m_percorso), Apertura::Riprova)) return;
+        avvisaSeServe();
+        contaRipasso();
+    }
     while (!m_inAttesa.empty()) {
         // A backlog goes in transactions of many writes: much quicker, and one commit's room on the disk.
         const qsizetype quante = std::min(qsizetype(m_inAttesa.size()), ScrittureInsieme);
@@ -327,7 +376,8 @@ void Registro::scriviInAttesa()
 
 void Registro::rimanda(Guasto guasto)
 {
-    if (m_intoppo == Guasto::Nessuno) m_archivio->attendi(0); // the board's thread never waits for a lock
+    // The board's thread never waits for a lock.
+    if (m_intoppo == Guasto::Nessuno && m_archivio->aperto()) m_archivio->attendi(0);
     m_intoppo = guasto;
     if (guasto != Guasto::Occupato && !m_intoppoDetto) {
         // Told once a run; a lock that goes before the game ends is not worth a word.

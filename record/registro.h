@@ -123,6 +123,13 @@ private:
         FinePartita esito = FinePartita::Finita;
     };
 
+    /// How the record is opened: at its first need, or again after a fault that may clear.
+    enum class Apertura { Prima, Riprova };
+    /// Opens the record after the check \a controllo; a fault that may clear is tried again with the
+    /// writes waiting, one that cannot leaves the record unkept for the run.
+    bool apriArchivio(Guasto controllo, Apertura apertura = Apertura::Prima);
+    /// Whether the record is open for writing.
+    bool aperto() const;
     /// Ends the asking on screen: kept as left unanswered when wrong answers were given.
     void lasciaDomanda();
     void chiudi(FinePartita esito, int secondi, int errori);
@@ -139,6 +146,7 @@ private:
 
     Giocatore &m_giocatore;
     QString m_percorso;
+    bool m_predefinito; ///< the record is at its own place, where nothing else writes
     std::unique_ptr<Archivio> m_archivio;
     Spedizione *m_spedizione = nullptr;
     std::unique_ptr<LetturaClasse> m_lettura;

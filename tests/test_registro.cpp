@@ -389,13 +389,18 @@ void TestRegistro::fileGuasti_data()
     QTest::addColumn<int>("statoEsporta"); // the exit status of --esporta-risposte on the file
     QTest::addColumn<QString>("detto");    // and what it says on standard error
     const QString estraneo = QStringLiteral("non è un registro della Numerella, e resta com'è");
+    // A folder that cannot be written may be written later: the games wait in memory meanwhile.
     QTest::newRow("cartella bloccata")
-        << QStringLiteral("cartella") << QStringLiteral("non viene tenuto: nella cartella") << 1
+        << QStringLiteral("cartella") << QStringLiteral("per ora non si può scrivere: nella cartella") << 1
         << QStringLiteral("non c'è");
     QTest::newRow("danni all'interno")
         << QStringLiteral("danni") << QStringLiteral("era danneggiato: è stato messo da parte come") << 1
         << QStringLiteral("è danneggiato");
     QTest::newRow("un testo qualunque") << QStringLiteral("testo") << estraneo << 1 << estraneo;
+    // At its own place, where nothing else writes, a file that is no database is the record, damaged.
+    QTest::newRow("primo foglio azzerato al suo posto")
+        << QStringLiteral("azzerato") << QStringLiteral("era danneggiato: è stato messo da parte come") << 1
+        << estraneo;
     QTest::newRow("il database di un altro programma")
         << QStringLiteral("estraneo") << estraneo << 1 << estraneo;
     QTest::newRow("file di sola lettura")
@@ -409,6 +414,13 @@ void TestRegistro::fileGuasti()
     QFETCH(int, statoEsporta);
     QFETCH(QString, detto);
     QString file = nuovoFile();
+    const bool alSuoPosto = caso == QStringLiteral("azzerato");
+    const QByteArray datiPrima = qgetenv("XDG_DATA_HOME");
+    const auto ripristina = qScopeGuard([&datiPrima] { qputenv("XDG_DATA_HOME", datiPrima); });
+    if (alSuoPosto) {
+        qputenv("XDG_DATA_HOME", QFileInfo(file).absolutePath().toLocal8Bit());
+        file = Registro::percorsoPredefinito();
+    }
     const QString cartella = QFileInfo(file).absolutePath();
     QDir().mkpath(cartella);
     const auto contenuto = [](const QString &nome) {
@@ -440,6 +452,11 @@ void TestRegistro::fileGuasti()
         QVERIFY(f.open(QIODevice::ReadWrite) && f.size() >= 6 * 4096);
         f.seek(2 * 4096);
         f.write(QByteArray(3 * 4096, '\xa5'));
+    } else if (caso == QStringLiteral("azzerato")) {
+        registroCon37();
+        QFile f(file);
+        QVERIFY(f.open(QIODevice::ReadWrite));
+        f.write(QByteArray(4096, '\0'));
     } else if (caso == QStringLiteral("testo")) {
         QFile f(file);
         QVERIFY(f.open(QIODevice::WriteOnly));
@@ -486,7 +503,9 @@ void TestRegistro::fileGuasti()
         QVERIFY(!QFileInfo::exists(csv));
     }
 
-    Partite p(file, QStringLiteral("Marco"));
+    // The record at its own place is the one found when none is named.
+    Partite p(alSuoPosto ? QString() : file, QStringLiteral("Marco"));
+    QCOMPARE(p.registro.percorso(), file);
     QSignalSpy avvisi(&p.registro, &Registro::avviso);
     // The record is opened by the first game: its trouble waits for the game's end.
     p.banco->cmdAvvio_Click();
@@ -506,7 +525,7 @@ void TestRegistro::fileGuasti()
 
     const QStringList accanto = QDir(cartella).entryList(
         {QStringLiteral("registro.sqlite.danneggiato-%1-*").arg(QDate::currentDate().toString(Qt::ISODate))});
-    if (caso == QStringLiteral("danni")) {
+    if (caso == QStringLiteral("danni") || alSuoPosto) {
         // Moved aside whole, dated, and a new record kept the games.
         QCOMPARE(accanto.size(), 1);
         QCOMPARE(contenuto(cartella + u'/' + accanto[0]), prima);
@@ -524,13 +543,29 @@ void TestRegistro::fileGuasti()
 void TestRegistro::scrittureRimandate()
 {
     const QString file = nuovoFile();
+    QVERIFY(Archivio(file).apri());
+    // Another program holds the record as this one starts: the game goes on, its writes wait in memory
+    // and go when the file is let go. A lock is not worth a word.
+    QSqlDatabase prima = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("prima"));
+    prima.setDatabaseName(file);
+    QVERIFY(prima.open());
+    QSqlQuery blocco(prima);
+    QVERIFY(blocco.exec(QStringLiteral("BEGIN IMMEDIATE")));
     Partite p(file, QStringLiteral("Lia"));
     QSignalSpy avvisi(&p.registro, &Registro::avviso);
     QSignalSpy chiuse(&p.registro, &Registro::partitaChiusa);
     p.banco->cmdAvvio_Click();
     p.banco.rispondi();
     p.banco.rispondi();
-    QCOMPARE(p.registro.inAttesa(), 0);
+    QCOMPARE(p.registro.archivio(), nullptr);
+    QTest::qWait(500);
+    QCOMPARE(p.registro.inAttesa(), 3);
+    QVERIFY(blocco.exec(QStringLiteral("COMMIT")));
+    blocco.finish();
+    prima.close();
+    QTRY_COMPARE(p.registro.inAttesa(), 0);
+    QVERIFY(p.registro.archivio());
+    QCOMPARE(avvisi.size(), 0);
 
     // Another program takes the file for writing and keeps it a few seconds: the board does not wait
     // for it, the answers wait in order and go as soon as it lets go. A lock is not worth a word.
@@ -578,6 +613,7 @@ void TestRegistro::scrittureRimandate()
     p.finisci();
     QCOMPARE(chiuse.size(), 2);
     QCOMPARE(avvisi.size(), 1);
+    QSqlDatabase::removeDatabase(QStringLiteral("prima"));
 
     // Every confirmed answer, once, in its game.
     Archivio a(file);
