@@ -768,8 +768,14 @@ void Archivio::riordina()
 
 namespace {
 
-const QString ColonnePartita =
-    QStringLiteral("p.id, p.uuid, g.nome, p.inizio, p.fine, p.celle, p.secondi, p.errori, p.esatte, p.esito");
+// A game with no end yet is played elsewhere, or its run died and the next start will close it: meanwhile
+// its time, right answers and errors are what its answers say.
+const QString ColonnePartita = QStringLiteral(
+    "p.id, p.uuid, g.nome, p.inizio, p.fine, p.celle, p.secondi, p.errori, p.esatte, p.esito,"
+    " CASE WHEN p.esito IS NULL THEN (SELECT SUM(d.millisecondi) FROM domande d WHERE d.partita = p.id) END,"
+    " CASE WHEN p.esito IS NULL THEN (SELECT COUNT(d.millisecondi) FROM domande d WHERE d.partita = p.id) "
+    "END,"
+    " CASE WHEN p.esito IS NULL THEN (SELECT COUNT(*) FROM sbagliate s WHERE s.partita = p.id) END");
 
 SchedaPartita schedaDa(const QSqlQuery &q)
 {
@@ -784,6 +790,11 @@ SchedaPartita schedaDa(const QSqlQuery &q)
     s.errori = q.value(7).toInt();
     s.esatte = q.value(8).toInt();
     s.esito = esitoDa(q.value(9));
+    if (!s.esito) {
+        s.secondi = int(q.value(10).toLongLong() / 1000);
+        s.esatte = q.value(11).toInt();
+        s.errori = q.value(12).toInt();
+    }
     return s;
 }
 

@@ -3,6 +3,7 @@
 // the program had confirmed is in it.
 #include "record/archivio.h"
 
+#include <QHash>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QSqlDatabase>
@@ -10,6 +11,7 @@
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
+#include <array>
 #include <csignal>
 
 namespace {
@@ -139,15 +141,30 @@ void TestUccisione::uccisoACaso()
     tuttoNelFile(file, partite, 1);
     if (QTest::currentTestFailed()) return;
 
+    // Read before any start closes them (as the export reads), the killed games already show the time
+    // and the errors of their answers.
+    QHash<QString, std::array<int, 3>> lette;
+    {
+        Archivio lettura(file);
+        QVERIFY(lettura.apriInLettura());
+        QVERIFY(lettura.perOgniPartita([&](const SchedaPartita &p) {
+            if (!p.esito) lette.insert(p.uuid, {p.secondi, p.errori, p.esatte});
+        }));
+    }
+    QVERIFY(!lette.isEmpty());
     // Opened again, every game killed on the board is closed as cut off, with what it had.
     Archivio archivio(file);
     QVERIFY(archivio.apri());
-    int interrotte = 0;
+    int interrotte = 0, secondi = 0;
     QVERIFY(archivio.perOgniPartita([&](const SchedaPartita &p) {
         QVERIFY(p.esito.has_value());
         if (*p.esito == FinePartita::Interrotta) ++interrotte;
+        if (!lette.contains(p.uuid)) return;
+        QCOMPARE(lette.value(p.uuid), (std::array<int, 3>{p.secondi, p.errori, p.esatte}));
+        secondi += p.secondi + p.errori;
     }));
     QVERIFY(interrotte > 0);
+    QVERIFY(secondi > 0);
 }
 
 void TestUccisione::treProgrammi()
