@@ -317,14 +317,18 @@ Guasto Archivio::riconosci(const QString &percorso)
     return Archivio(percorso).riconosci();
 }
 
-Guasto Archivio::controlla(const QString &percorso)
+Guasto Archivio::controlla(const QString &percorso, int *versione)
 {
     Archivio archivio(percorso);
+    if (versione) *versione = 0;
     if (const Guasto estraneo = archivio.riconosci(); estraneo != Guasto::Nessuno) return estraneo;
     if (QFileInfo(percorso).size() == 0) return Guasto::Nessuno;
     // Any other trouble is for the opening itself to find and name.
-    return archivio.leggi() || archivio.guasto() != Guasto::Danneggiato ? Guasto::Nessuno
-                                                                        : Guasto::Danneggiato;
+    if (archivio.leggi()) {
+        if (versione) *versione = archivio.versione();
+        return Guasto::Nessuno;
+    }
+    return archivio.guasto() != Guasto::Danneggiato ? Guasto::Nessuno : Guasto::Danneggiato;
 }
 
 Guasto Archivio::riconosci()
@@ -419,6 +423,7 @@ bool Archivio::apriFile(int fino)
     const int trovata = versione();
     if (trovata < 0) return fallita();
     if (trovata > VersioneSchema) return fallita(Guasto::Versione);
+    if (trovata > 0 && trovata < fino && !copia(trovata)) return fallita();
     if (trovata == 0) {
         // A database without our version table is not ours to fill.
         QSqlQuery q(m_db);
@@ -502,6 +507,27 @@ bool Archivio::mettiDaParte()
         if (QFileInfo::exists(m_percorso + coda)) QFile::rename(m_percorso + coda, nuovo + coda);
     }
     m_messoDaParte = nuovo;
+    return true;
+}
+
+bool Archivio::copia(int versione)
+{
+    // Made by SQLite itself, whole and consistent with what other programs are writing, never by reading
+    // the file beside the connection. The empty file made first gives the copy the record's own rights.
+    QString nome = QStringLiteral("%1.versione-%2").arg(m_percorso).arg(versione);
+    for (int n = 2; QFileInfo::exists(nome); ++n)
+        nome = QStringLiteral("%1.versione-%2-%3").arg(m_percorso).arg(versione).arg(n);
+    QFile vuoto(nome);
+    if (!vuoto.open(QIODevice::WriteOnly | QIODevice::NewOnly, QFile::ReadOwner | QFile::WriteOwner)) {
+        m_ultimo = Guasto::CartellaBloccata;
+        return false;
+    }
+    vuoto.close();
+    if (!esegui(QStringLiteral("VACUUM INTO ?"), {nome})) {
+        QFile::remove(nome); // a copy cut short by a full disk is no copy
+        return false;
+    }
+    m_copia = nome;
     return true;
 }
 

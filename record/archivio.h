@@ -66,7 +66,8 @@ public:
     /// no database at all, Danneggiato for a record of ours that SQLite's quick check finds damaged.
     /// Only SQLite opens the file, so it may be called while the record is open. Reads only, on any thread;
     /// it may take a while on a large file.
-    static Guasto controlla(const QString &percorso);
+    /// \a versione, when given, receives the schema step of the file read (0 for none).
+    static Guasto controlla(const QString &percorso, int *versione = nullptr);
     /// The same without the check for damage inside: quick, for trying a record again.
     static Guasto riconosci(const QString &percorso);
     /// How long opening waits for another program's write, in milliseconds (3 s unless told).
@@ -79,6 +80,9 @@ public:
     Guasto guasto() const { return m_guasto; }
     /// Why the last statement failed, when the record is open.
     Guasto ultimoGuasto() const { return m_ultimo; }
+    /// The copy of the file as an older program left it, made by apri() before bringing it up to date:
+    /// beside it, named with its schema step ("registro.sqlite.versione-3").
+    QString copiaFatta() const { return m_copia; }
     /// Where the damaged file went, when apri() moved one aside.
     QString messoDaParte() const { return m_messoDaParte; }
     /// Why a damaged file could not be moved aside.
@@ -177,6 +181,8 @@ private:
     /// Opens the file for reading only, changing nothing, and checks it.
     bool leggi();
     bool mettiDaParte();
+    /// Copies the file, at schema step \a versione, beside it before a step changes it.
+    bool copia(int versione);
     void chiudi();
     void chiudiInterrotte();
 
@@ -193,6 +199,7 @@ private:
     bool m_inLotto = false; ///< inside the transaction of inizia()
     int m_attesaApertura = 3000;
     QString m_messoDaParte;
+    QString m_copia;
     QString m_motivoSpostamento;
     std::unique_ptr<QSqlQuery> m_domanda, m_sbagliata;
     // The game whose answers the summary is being brought up to: its player and start.

@@ -109,6 +109,8 @@ Registro::Registro(Giocatore &giocatore, const QString &percorso, QObject *paren
 
 Registro::~Registro()
 {
+    // The writes that waited for the check or the upgrade go now.
+    if (m_controllo.valid()) m_controllo.wait();
     if (!m_uuid.isEmpty()) {
         lasciaDomanda();
         const qint64 giocato = m_giocato + (m_inPausa ? 0 : m_tempoPartita.elapsed());
@@ -118,11 +120,10 @@ Registro::~Registro()
         // A last try, which may wait a little for a lock: what still fails is lost with the run.
         m_archivio->attendi(AttesaUscita);
         scriviInAttesa();
-    } else if (!m_inAttesa.empty() && !m_guasto && m_provato) {
+    } else if (!m_inAttesa.empty() && !m_guasto) {
         scriviInAttesa(); // the record could not be opened yet: one last try
     }
     m_riordino.waitForDone();
-    if (m_controllo.valid()) m_controllo.wait();
 }
 
 QString Registro::percorsoPredefinito()
@@ -134,10 +135,15 @@ QString Registro::percorsoPredefinito()
 void Registro::apri()
 {
     if (m_provato) return;
+    // While the check or the upgrade runs the writes wait in memory: its end opens the record.
+    if (m_controllo.valid() && m_controllo.wait_for(std::chrono::seconds(0)) != std::future_status::ready)
+        return;
     m_provato = true;
-    apriArchivio(m_controllo.valid() ? m_controllo.get() : Archivio::controlla(m_percorso));
+    const bool aperto =
+        apriArchivio(m_controllo.valid() ? m_controllo.get() : Archivio::controlla(m_percorso));
     avvisaSeServe();
     contaRipasso();
+    if (aperto && !m_inAttesa.empty()) scriviInAttesa();
 }
 
 namespace {
@@ -206,7 +212,14 @@ void Registro::controlla()
 {
     if (m_provato || m_controllo.valid()) return;
     m_controllo = std::async(std::launch::async, [this, percorso = m_percorso] {
-        const Guasto esito = Archivio::controlla(percorso);
+        int versione = 0;
+        const Guasto esito = Archivio::controlla(percorso, &versione);
+        if (esito == Guasto::Nessuno && versione > 0 && versione < Archivio::VersioneSchema) {
+            // A record of an older version: copied and brought up to date here, which takes seconds for a
+            // large one, while the board goes on. A fault is for the opening to find again and name.
+            QMetaObject::invokeMethod(this, &Registro::aggiornamento, Qt::QueuedConnection);
+            Archivio(percorso).apri(Guasto::Nessuno);
+        }
         QMetaObject::invokeMethod(this, &Registro::apri, Qt::QueuedConnection);
         return esito;
     });
@@ -323,7 +336,7 @@ void Registro::accoda(Scrittura s)
 void Registro::scriviInAttesa()
 {
     apri();
-    if (m_guasto) return;
+    if (m_guasto || !m_provato) return;
     if (!aperto()) {
         // The record could not be opened yet: tried again, and a game closed meanwhile counts again.
         if (!apriArchivio(Archivio::riconosci(m_percorso), Apertura::Riprova)) return;

@@ -41,10 +41,12 @@ public:
     /// The same reason for a folder that cannot be written, said of \a cartella.
     static QString cartellaBloccata(const QString &cartella);
 
-    /// Opens the file, if not yet tried; the slots open it themselves when it is first needed.
+    /// Opens the file, if not yet tried and no check runs; the slots open it themselves when it is
+    /// first needed.
     void apri();
-    /// Checks the file for damage on a thread of its own, then opens it; apri() before the end of
-    /// the check waits for it. For start-up: a large record's check never holds up the board.
+    /// Checks the file for damage on a thread of its own, and brings a record of an older version up
+    /// to date there, then opens it; until then the writes wait in memory and archivio() is null. For
+    /// start-up: a large record's check or upgrade never holds up the board.
     void controlla();
     /// The sender to the school's server, when one is configured; null otherwise.
     void usaServer(Spedizione *spedizione);
@@ -101,6 +103,9 @@ Q_SIGNALS:
     void partitaChiusa();
     /// The player of the game on the board is being removed: the board stops the game.
     void partitaDaFermare();
+    /// The record, left by an older version, is being copied and brought up to date: the board goes on,
+    /// its games wait in memory, and daRipassare() follows when the record is open.
+    void aggiornamento();
     /// The current player has \a quanti facts da imparare or da ripassare today; 0 for the guest and
     /// while the record is not open. Told when the record opens, after each game, when the player
     /// changes and when a new day begins.

@@ -362,9 +362,44 @@ void TestRegistro::migrazioneDallaPrima()
             // An answer whose game is gone, as the first versions could leave.
             QStringLiteral("INSERT INTO domande VALUES (9, 1, 3, 4, 1000, 0)"),
         });
+    {
+        // Brought up to date at start-up off the board's thread, with a word under the grid: the board
+        // plays on meanwhile and its writes wait in memory.
+        Partite p(file, QStringLiteral("Marco"));
+        QSignalSpy aggiornamento(&p.registro, &Registro::aggiornamento);
+        auto *sotto = p.banco->findChild<QLabel *>(QStringLiteral("lblRipasso"));
+        QString detto;
+        connect(
+            &p.registro, &Registro::aggiornamento, sotto, [&] { detto = sotto->text(); },
+            Qt::QueuedConnection);
+        p.registro.controlla();
+        p.banco->cmdAvvio_Click();
+        for (int i = 0; i < 5; ++i)
+            p.banco.rispondi();
+        QCOMPARE(p.registro.inAttesa(), 6);
+        QTRY_COMPARE(p.registro.inAttesa(), 0);
+        QCOMPARE(aggiornamento.size(), 1);
+        QCOMPARE(detto, QStringLiteral("sto aggiornando il registro…"));
+        p.finisci();
+    }
+    // The file as the older program left it, copied beside it first and named with its step.
+    {
+        Archivio copia(file + QStringLiteral(".versione-1"));
+        QVERIFY(copia.apriInLettura());
+        QCOMPARE(copia.versione(), 1);
+        int giocate = 0;
+        QVERIFY(copia.perOgniPartita([&](const SchedaPartita &) { ++giocate; }));
+        QCOMPARE(giocate, 2);
+        QCOMPARE(QFile::permissions(copia.percorso()) & (QFile::ReadGroup | QFile::ReadOther),
+                 QFile::Permissions());
+    }
     Archivio archivio(file);
     QVERIFY(archivio.apri());
+    QVERIFY(archivio.copiaFatta().isEmpty());
     QCOMPARE(archivio.versione(), Archivio::VersioneSchema);
+    const QList<SchedaPartita> diMarco = archivio.partite(archivio.giocatore(QStringLiteral("Marco")));
+    QCOMPARE(diMarco.size(), 1);
+    QCOMPARE(diMarco[0].esatte, 100);
     const QList<SchedaPartita> partite = archivio.partite(archivio.giocatore(QStringLiteral("Giulia")));
     QCOMPARE(partite.size(), 2);
     QCOMPARE(partite[0].secondi, 180);
@@ -377,7 +412,7 @@ void TestRegistro::migrazioneDallaPrima()
     // And the new version's writes work on it; no answer is taken without its game.
     QCOMPARE(archivio.iniziaPartita(1, QStringLiteral("c"), QDateTime::currentDateTimeUtc(),
                                     std::bitset<100>().set()),
-             3);
+             4);
     QVERIFY(!archivio.domanda(9, 2, 5, 100, 0));
     QCOMPARE(archivio.ultimoGuasto(), Guasto::Vincolo);
 }
