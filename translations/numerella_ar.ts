@@ -427,6 +427,11 @@ Vuoi lasciarla e ripassare?</source>
         <extracomment>How to reach the practice round from the board.</extracomment>
         <translation>Ctrl+R يفتح السجل: فيه زر «راجع»</translation>
     </message>
+    <message>
+        <source>sto aggiornando il registro…</source>
+        <extracomment>Under the grid for the few seconds the record of an older version is brought up to date; the board can be used meanwhile.</extracomment>
+        <translation>جارٍ تحديث السجل…</translation>
+    </message>
 </context>
 <context>
     <name>FrmRegistro</name>

@@ -419,6 +419,11 @@ Willst du sie beenden und üben?</translation>
         <extracomment>How to reach the practice round from the board.</extracomment>
         <translation>Strg+R öffnet das Lernheft: Dort ist der Knopf „Üben“</translation>
     </message>
+    <message>
+        <source>sto aggiornando il registro…</source>
+        <extracomment>Under the grid for the few seconds the record of an older version is brought up to date; the board can be used meanwhile.</extracomment>
+        <translation>Das Lernheft wird aktualisiert …</translation>
+    </message>
 </context>
 <context>
     <name>FrmRegistro</name>

@@ -419,6 +419,11 @@ Do you want to leave it and practise?</translation>
         <extracomment>How to reach the practice round from the board.</extracomment>
         <translation>Ctrl+R opens the record: the Practise button is there</translation>
     </message>
+    <message>
+        <source>sto aggiornando il registro…</source>
+        <extracomment>Under the grid for the few seconds the record of an older version is brought up to date; the board can be used meanwhile.</extracomment>
+        <translation>updating the record…</translation>
+    </message>
 </context>
 <context>
     <name>FrmRegistro</name>

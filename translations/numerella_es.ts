@@ -419,6 +419,11 @@ Vuoi lasciarla e ripassare?</source>
         <extracomment>How to reach the practice round from the board.</extracomment>
         <translation>Ctrl+R abre el registro: allí está el botón Repasar</translation>
     </message>
+    <message>
+        <source>sto aggiornando il registro…</source>
+        <extracomment>Under the grid for the few seconds the record of an older version is brought up to date; the board can be used meanwhile.</extracomment>
+        <translation>actualizando el registro…</translation>
+    </message>
 </context>
 <context>
     <name>FrmRegistro</name>

@@ -419,6 +419,11 @@ Veux-tu la laisser et réviser&#xa0;?</translation>
         <extracomment>How to reach the practice round from the board.</extracomment>
         <translation>Ctrl+R ouvre le carnet&#xa0;: le bouton Réviser s’y trouve</translation>
     </message>
+    <message>
+        <source>sto aggiornando il registro…</source>
+        <extracomment>Under the grid for the few seconds the record of an older version is brought up to date; the board can be used meanwhile.</extracomment>
+        <translation>mise à jour du carnet…</translation>
+    </message>
 </context>
 <context>
     <name>FrmRegistro</name>

@@ -421,6 +421,11 @@ Vrei s-o lași și să exersezi?</translation>
         <extracomment>How to reach the practice round from the board.</extracomment>
         <translation>Ctrl+R deschide caietul: acolo este butonul Exersează</translation>
     </message>
+    <message>
+        <source>sto aggiornando il registro…</source>
+        <extracomment>Under the grid for the few seconds the record of an older version is brought up to date; the board can be used meanwhile.</extracomment>
+        <translation>se actualizează caietul…</translation>
+    </message>
 </context>
 <context>
     <name>FrmRegistro</name>
