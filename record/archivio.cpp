@@ -2,6 +2,7 @@
 // The record's database through Qt SQL: schema and migrations, the writes of a game, the readings.
 #include "record/archivio.h"
 
+#include "record/giocatore.h"
 #include "schoolserver/collegamento.h"
 #include "schoolserver/lunghezze.h"
 
@@ -601,6 +602,37 @@ void Archivio::chiudiInterrotte()
     }
 }
 
+qint64 Archivio::trova(const QString &nome)
+{
+    QSqlQuery q(m_db);
+    q.prepare(QStringLiteral("SELECT id FROM giocatori WHERE nome = ?"));
+    q.addBindValue(nome);
+    if (!esegui(q)) return -1;
+    return q.next() ? q.value(0).toLongLong() : 0;
+}
+
+QString Archivio::giocatoreDi(qint64 partita)
+{
+    QSqlQuery q(m_db);
+    q.prepare(
+        QStringLiteral("SELECT g.nome FROM partite p JOIN giocatori g ON g.id = p.giocatore WHERE p.id = ?"));
+    q.addBindValue(partita);
+    return esegui(q) && q.next() ? q.value(0).toString() : QString();
+}
+
+bool Archivio::cambiatoAltrove()
+{
+    QSqlQuery q(m_db);
+    if (!q.exec(QStringLiteral("PRAGMA data_version")) || !q.next()) return false;
+    const qint64 versione = q.value(0).toLongLong();
+    if (versione == m_versioneDati) return false;
+    const bool prima = m_versioneDati != 0;
+    m_versioneDati = versione;
+    // What was read of a game may have changed with it.
+    m_partitaFatti = 0;
+    return prima;
+}
+
 qint64 Archivio::giocatore(const QString &nome)
 {
     for (int tentativo = 0; tentativo < 2; ++tentativo) {
@@ -655,14 +687,29 @@ bool Archivio::rinomina(qint64 giocatore, const QString &nome)
 bool Archivio::rimuovi(qint64 giocatore)
 {
     if (!m_db.transaction()) return false;
+    // A game of hers not ended is being played by another program (or was cut off there): it goes on
+    // under the guest, and its answers are never refused.
+    bool riuscita = true;
+    QSqlQuery aperte(m_db);
+    aperte.prepare(QStringLiteral("SELECT COUNT(*) FROM partite WHERE giocatore = ? AND esito IS NULL"));
+    aperte.addBindValue(giocatore);
+    if (!esegui(aperte) || !aperte.next()) riuscita = false;
+    if (riuscita && aperte.value(0).toInt() > 0) {
+        aperte.finish();
+        const qint64 ospite = this->giocatore(Giocatore::ospite());
+        riuscita =
+            ospite != 0 && ospite != giocatore &&
+            esegui(QStringLiteral("UPDATE partite SET giocatore = ? WHERE giocatore = ? AND esito IS NULL"),
+                   {ospite, giocatore}) &&
+            rifaiFatti(ospite);
+    }
     const QString sue = QStringLiteral("(SELECT id FROM partite WHERE giocatore = ?)");
-    const bool riuscita =
-        esegui(QStringLiteral("DELETE FROM fatti WHERE giocatore = ?"), {giocatore}) &&
-        esegui(QStringLiteral("DELETE FROM ritmo WHERE giocatore = ?"), {giocatore}) &&
-        esegui(QStringLiteral("DELETE FROM domande WHERE partita IN ") + sue, {giocatore}) &&
-        esegui(QStringLiteral("DELETE FROM sbagliate WHERE partita IN ") + sue, {giocatore}) &&
-        esegui(QStringLiteral("DELETE FROM partite WHERE giocatore = ?"), {giocatore}) &&
-        esegui(QStringLiteral("DELETE FROM giocatori WHERE id = ?"), {giocatore});
+    riuscita = riuscita && esegui(QStringLiteral("DELETE FROM fatti WHERE giocatore = ?"), {giocatore}) &&
+               esegui(QStringLiteral("DELETE FROM ritmo WHERE giocatore = ?"), {giocatore}) &&
+               esegui(QStringLiteral("DELETE FROM domande WHERE partita IN ") + sue, {giocatore}) &&
+               esegui(QStringLiteral("DELETE FROM sbagliate WHERE partita IN ") + sue, {giocatore}) &&
+               esegui(QStringLiteral("DELETE FROM partite WHERE giocatore = ?"), {giocatore}) &&
+               esegui(QStringLiteral("DELETE FROM giocatori WHERE id = ?"), {giocatore});
     if (riuscita && m_db.commit()) return true;
     m_db.rollback();
     return false;

@@ -100,9 +100,16 @@ public:
     // Players.
     /// The player's id, making her when new; 0 on failure.
     qint64 giocatore(const QString &nome);
+    /// The player's id without making her: 0 when there is none, -1 when the file refused.
+    qint64 trova(const QString &nome);
+    /// The name of the player a game is kept under; empty when the game is gone.
+    QString giocatoreDi(qint64 partita);
+    /// Whether another connection wrote into the file since the last call (false at the first).
+    bool cambiatoAltrove();
     QList<SchedaGiocatore> giocatori();
     bool rinomina(qint64 giocatore, const QString &nome);
-    /// Removes the player and all her games, in one transaction.
+    /// Removes the player and all her games, in one transaction; a game of hers not ended (another
+    /// program plays it) goes on under the guest.
     bool rimuovi(qint64 giocatore);
     /// Removes the player's ended games and their answers; she stays, as does a game being played.
     bool svuota(qint64 giocatore);
@@ -205,4 +212,5 @@ private:
     // The game whose answers the summary is being brought up to: its player and start.
     qint64 m_partitaFatti = 0, m_giocatoreFatti = 0;
     QDateTime m_inizioFatti;
+    qint64 m_versioneDati = 0; ///< the file's data_version when last looked at
 };

@@ -105,6 +105,7 @@ Registro::Registro(Giocatore &giocatore, const QString &percorso, QObject *paren
     connect(&m_mezzanotte, &QTimer::timeout, this, &Registro::contaRipasso);
     connect(this, &Registro::partitaChiusa, this, &Registro::contaRipasso);
     connect(&m_giocatore, &Giocatore::cambiato, this, &Registro::contaRipasso);
+    connect(&m_giocatore, &Giocatore::cambiato, this, &Registro::notaPresente);
 }
 
 Registro::~Registro()
@@ -188,6 +189,7 @@ bool Registro::apriArchivio(Guasto controllo, Apertura apertura)
                 m_giocatore.scegli(g.nome);
                 break;
             }
+        notaPresente();
         return true;
     }
     if (passeggero(m_archivio->guasto())) {
@@ -201,6 +203,18 @@ bool Registro::apriArchivio(Guasto controllo, Apertura apertura)
               "ma le partite non saranno ricordate.")
                .arg(perche(m_archivio->guasto(), *m_archivio)));
     return false;
+}
+
+void Registro::notaPresente()
+{
+    // Chosen while she is in the record: a game of hers never makes her again once another program
+    // removed her. A new child, chosen before her first game, is made by it.
+    const QString nome = m_giocatore.nomeRegistro();
+    if (!aperto() || nome == Giocatore::ospite()) return;
+    if (m_archivio->trova(nome) > 0)
+        m_presenti.insert(nome);
+    else
+        m_presenti.remove(nome);
 }
 
 bool Registro::aperto() const
@@ -410,13 +424,28 @@ bool Registro::scrivi(const Scrittura &s)
     using Tipo = Scrittura::Tipo;
     Archivio &a = *m_archivio;
     if (s.tipo == Tipo::Inizio) {
-        const qint64 giocatore = a.giocatore(s.giocatore);
+        QString nome = s.giocatore;
+        const qint64 trovata = a.trova(nome);
+        if (trovata < 0) return false;
+        if (trovata == 0 && m_presenti.contains(nome)) {
+            // She was in the record in this run and another program removed her: never made again by a
+            // game, which goes to the guest.
+            toltaAltrove(nome, {});
+            nome = Giocatore::ospite();
+        }
+        const qint64 giocatore = trovata > 0 && nome == s.giocatore ? trovata : a.giocatore(nome);
         const qint64 numero = giocatore != 0 ? a.iniziaPartita(giocatore, s.uuid, s.quando, s.inGioco) : 0;
-        if (numero != 0) m_numeri.insert(s.uuid, numero);
+        if (numero != 0) {
+            m_numeri.insert(s.uuid, numero);
+            m_presenti.insert(nome);
+        }
         return numero != 0;
     }
     const qint64 partita = m_numeri.value(s.uuid);
     if (partita == 0) return true; // its game was removed: nowhere to go
+    if (a.cambiatoAltrove() && s.giocatore != Giocatore::ospite() &&
+        a.giocatoreDi(partita) == Giocatore::ospite())
+        toltaAltrove(s.giocatore, s.uuid); // her game goes on there under the guest: it ends
     switch (s.tipo) {
     case Tipo::Domanda:
         return a.domanda(partita, s.ordine, s.cella, s.millisecondi, s.sbagliate);
@@ -446,8 +475,33 @@ bool Registro::togliGiocatore(qint64 id, const QString &nome)
     // What waits for her games goes with them, and never brings her back.
     std::erase_if(m_inAttesa, [&nome](const Scrittura &s) { return s.giocatore == nome; });
     if (id != 0 && !a->rimuovi(id)) return false;
+    m_presenti.remove(nome);
     if (nome == m_giocatore.nomeRegistro()) m_giocatore.scegli({});
     return true;
+}
+
+void Registro::toltaAltrove(QString nome, QString uuid) // copies: the write that tells it changes below
+{
+    // What waits for her goes to the guest, as her game did in the file.
+    m_presenti.remove(nome);
+    for (Scrittura &w : m_inAttesa)
+        if (w.giocatore == nome) w.giocatore = Giocatore::ospite();
+    if (m_nomePartita == nome) m_nomePartita = Giocatore::ospite();
+    // Out of the write under way: her game on the board ends, kept as stopped, and the guest plays on.
+    QMetaObject::invokeMethod(
+        this,
+        [this, nome, uuid] {
+            if (!m_uuid.isEmpty() && m_uuid == uuid) {
+                Q_EMIT partitaDaFermare();
+                if (m_uuid == uuid) {
+                    lasciaDomanda();
+                    const qint64 giocato = m_giocato + (m_inPausa ? 0 : m_tempoPartita.elapsed());
+                    chiudi(FinePartita::Fermata, int(giocato / 1000), m_errori);
+                }
+            }
+            if (m_giocatore.nomeRegistro() == nome) m_giocatore.scegli({});
+        },
+        Qt::QueuedConnection);
 }
 
 bool Registro::rinominaGiocatore(qint64 id, const QString &vecchio, const QString &nuovo)
@@ -456,6 +510,7 @@ bool Registro::rinominaGiocatore(qint64 id, const QString &vecchio, const QStrin
     if (!a || !a->rinomina(id, nuovo)) return false;
     // Otherwise a game begun under the old name would bring her back, or be removed with someone else.
     if (m_nomePartita == vecchio) m_nomePartita = nuovo;
+    if (m_presenti.remove(vecchio)) m_presenti.insert(nuovo);
     for (Scrittura &s : m_inAttesa)
         if (s.giocatore == vecchio) s.giocatore = nuovo;
     return true;

@@ -9,6 +9,7 @@
 #include <QElapsedTimer>
 #include <QHash>
 #include <QObject>
+#include <QSet>
 #include <QThreadPool>
 #include <QTimer>
 #include <bitset>
@@ -133,6 +134,11 @@ private:
     /// Opens the record after the check \a controllo; a fault that may clear is tried again with the
     /// writes waiting, one that cannot leaves the record unkept for the run.
     bool apriArchivio(Guasto controllo, Apertura apertura = Apertura::Prima);
+    /// Another program removed \a nome while this one knew her: her game \a uuid, moved to the guest
+    /// there, ends on the board, what waits for her goes to the guest, and so does the board.
+    void toltaAltrove(QString nome, QString uuid);
+    /// Notes whether the current player is in the record now.
+    void notaPresente();
     /// Whether the record is open for writing.
     bool aperto() const;
     /// Ends the asking on screen: kept as left unanswered when wrong answers were given.
@@ -165,6 +171,7 @@ private:
     QThreadPool m_riordino; ///< writes the change log into the file between games, off the board's thread
     std::deque<Scrittura> m_inAttesa;
     QHash<QString, qint64> m_numeri; ///< the games' numbers in the file, by uuid, until they end
+    QSet<QString> m_presenti;        ///< players seen in the record in this run, by name
     QTimer m_riprova;
     QTimer m_mezzanotte;                ///< a new day: reviews fall due
     Guasto m_intoppo = Guasto::Nessuno; ///< why the writes wait

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The program as main() wires it, with a player that answers by itself as fast as it can and says on
 // standard output each answer it has confirmed: the other side of the tests that kill it or run it beside
-// other programs on one record.
+// other programs on one record. With "togli NAME" it only removes a player from the record.
 #include "aiuto.h"
 #include "board/registrazione.h"
 #include "record/giocatore.h"
@@ -27,6 +27,12 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     if (argc < 3) return 2;
+    if (QByteArray(argv[2]) == "togli" && argc > 3) {
+        // A second program that only removes a player, as the record window does.
+        Archivio archivio(QString::fromLocal8Bit(argv[1]));
+        const qint64 id = archivio.apri() ? archivio.trova(QString::fromUtf8(argv[3])) : 0;
+        return id > 0 && archivio.rimuovi(id) ? 0 : 1;
+    }
     const quint32 seme = QByteArray(argv[2]).toUInt();
     Giocatore giocatore;
     Registro registro(giocatore, QString::fromLocal8Bit(argv[1]));

@@ -200,6 +200,7 @@ private Q_SLOTS:
     void fileGuasti_data();
     void fileGuasti();
     void scrittureRimandate();
+    void toltaAltrove();
     void esportazione_data();
     void esportazione();
     void resoconto_data();
@@ -648,6 +649,8 @@ void TestRegistro::scrittureRimandate()
     p.finisci();
     QCOMPARE(chiuse.size(), 2);
     QCOMPARE(avvisi.size(), 1);
+    blocco = QSqlQuery();
+    prima = QSqlDatabase();
     QSqlDatabase::removeDatabase(QStringLiteral("prima"));
 
     // Every confirmed answer, once, in its game.
@@ -664,6 +667,55 @@ void TestRegistro::scrittureRimandate()
         QCOMPARE(partita.esito, FinePartita::Finita);
         QCOMPARE(partita.esatte, 100);
     }
+}
+
+void TestRegistro::toltaAltrove()
+{
+    const QString file = nuovoFile();
+    Partite p(file, QStringLiteral("Giulia"));
+    const auto togliAltrove = [&file](const QString &nome) {
+        QProcess altro;
+        altro.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        altro.start(QStringLiteral(PARTITA_AUTOMATICA), {file, QStringLiteral("togli"), nome});
+        QVERIFY(altro.waitForFinished());
+        QCOMPARE(altro.exitCode(), 0);
+    };
+    // Another program removes her while she plays here: her game goes on there under the guest, so no
+    // answer is refused; here it ends, kept, and the guest plays on.
+    p.banco->cmdAvvio_Click();
+    for (int i = 0; i < 3; ++i)
+        p.banco.rispondi();
+    togliAltrove(QStringLiteral("Giulia"));
+    for (int i = 0; i < 3; ++i)
+        p.banco.rispondi();
+    QCOMPARE(p.registro.inAttesa(), 0);
+    QTRY_COMPARE(p.banco->momento(), Momento::Riposo);
+    QCOMPARE(p.giocatore.nome(), QString());
+    // A child chosen here, then removed there between games: the next game is the guest's.
+    p.giocatore.scegli(QStringLiteral("Sofia"));
+    p.banco->cmdAvvio_Click();
+    p.finisci();
+    togliAltrove(QStringLiteral("Sofia"));
+    p.banco->cmdAvvio_Click();
+    p.finisci();
+    QTRY_COMPARE(p.giocatore.nome(), QString());
+
+    Archivio a(file);
+    QVERIFY(a.apri());
+    QCOMPARE(a.trova(QStringLiteral("Giulia")), 0);
+    QCOMPARE(a.trova(QStringLiteral("Sofia")), 0);
+    const QList<SchedaPartita> ospite = a.partite(a.trova(Giocatore::ospite()));
+    QCOMPARE(ospite.size(), 2);
+    QCOMPARE(ospite[0].esito, FinePartita::Fermata);
+    // Every answer given before the board stopped it: the three before and the one that found her gone.
+    QVERIFY2(ospite[0].esatte >= 4, qPrintable(QString::number(ospite[0].esatte)));
+    QCOMPARE(ospite[1].esito, FinePartita::Finita);
+    QCOMPARE(ospite[1].esatte, 100);
+    // The guest's facts count the answers of the game she took over.
+    int chieste = 0;
+    for (const SchedaFatto &f : a.fatti(a.trova(Giocatore::ospite())))
+        chieste += f.chiesta;
+    QCOMPARE(chieste, ospite[0].esatte + 100);
 }
 
 void TestRegistro::esportazione_data()
