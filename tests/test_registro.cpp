@@ -1059,13 +1059,28 @@ void TestRegistro::finestraRegistro()
              QStringLiteral("2×2, 3×4, 6×9, 7×8"));
     QCOMPARE(f->paginaGiocatori->tabGiocatori->model()->index(1, 7).data().toString(), QStringLiteral("5×5"));
 
-    // Another child chosen in the window: the board's caption follows.
-    f->cmbGiocatore->setCurrentIndex(f->cmbGiocatore->findText(QStringLiteral("Marco")));
-    Q_EMIT f->cmbGiocatore->activated(f->cmbGiocatore->currentIndex());
-    QCOMPARE(p.banco->windowTitle(), QStringLiteral("La Numerella – Marco"));
+    // Passing over another child with the arrows shows her record, and she does not play: that takes
+    // the button or Return; then the board's caption and the box's reader say who plays.
+    QCOMPARE(f->cmbGiocatore->accessibleDescription(), QStringLiteral("Ora gioca Giulia"));
+    QVERIFY(!f->cmdGioca->isEnabled());
+    f->cmbGiocatore->setFocus();
+    const int marco = f->cmbGiocatore->findText(QStringLiteral("Marco"));
+    QTest::keyClick(f->cmbGiocatore, marco > f->cmbGiocatore->currentIndex() ? Qt::Key_Down : Qt::Key_Up);
+    QCOMPARE(f->cmbGiocatore->currentText(), QStringLiteral("Marco"));
     QCOMPARE(f->paginaPartite->tabPartite->model()->rowCount(), 1);
+    QCOMPARE(p.giocatore.nome(), QStringLiteral("Giulia"));
+    QCOMPARE(p.banco->windowTitle(), QStringLiteral("La Numerella – Giulia"));
+    QVERIFY(f->cmdGioca->isEnabled());
+    QTest::keyClick(f->cmbGiocatore, Qt::Key_Return);
+    QCOMPARE(p.giocatore.nome(), QStringLiteral("Marco"));
+    QCOMPARE(p.banco->windowTitle(), QStringLiteral("La Numerella – Marco"));
+    QCOMPARE(f->cmbGiocatore->accessibleDescription(), QStringLiteral("Ora gioca Marco"));
+    QVERIFY(!f->cmdGioca->isEnabled());
     f->cmbGiocatore->setCurrentIndex(f->cmbGiocatore->findText(QStringLiteral("Giulia")));
     Q_EMIT f->cmbGiocatore->activated(f->cmbGiocatore->currentIndex());
+    QCOMPARE(p.giocatore.nome(), QStringLiteral("Marco"));
+    QTest::mouseClick(f->cmdGioca, Qt::LeftButton);
+    QCOMPARE(p.giocatore.nome(), QStringLiteral("Giulia"));
 
     // "Ripassa" over the paused game asks first, in words a screen reader is given; "No" keeps the game.
     for (const bool lascia : {false, true}) {
