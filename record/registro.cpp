@@ -205,6 +205,13 @@ bool Registro::apriArchivio(Guasto controllo, Apertura apertura)
     return false;
 }
 
+bool Registro::rimossaAltrove(const QString &nome)
+{
+    if (!m_presenti.contains(nome) || !aperto() || m_archivio->trova(nome) != 0) return false;
+    toltaAltrove(nome, m_nomePartita == nome ? m_uuid : QString());
+    return true;
+}
+
 void Registro::notaPresente()
 {
     // Chosen while she is in the record: a game of hers never makes her again once another program

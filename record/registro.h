@@ -88,6 +88,10 @@ public:
     /// waiting for it follow the new name. False when the file refused.
     bool rinominaGiocatore(qint64 id, const QString &vecchio, const QString &nuovo);
 
+    /// Whether another program removed \a nome, seen in the record in this run: then her game here ends
+    /// and the guest plays on (soon after the call), and nothing should make her again.
+    bool rimossaAltrove(const QString &nome);
+
     // What happens on the board.
     void partitaIniziata(const std::bitset<100> &inGioco);
     void domandaPosta(int cella);
