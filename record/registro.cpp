@@ -489,8 +489,8 @@ bool Registro::togliGiocatore(qint64 id, const QString &nome)
 
 void Registro::toltaAltrove(QString nome, QString uuid) // copies: the write that tells it changes below
 {
-    // What waits for her goes to the guest, as her game did in the file.
-    m_presenti.remove(nome);
+    // What waits for her goes to the guest, as her game did in the file; she stays known as removed until
+    // she is chosen again on purpose (notaPresente()).
     for (Scrittura &w : m_inAttesa)
         if (w.giocatore == nome) w.giocatore = Giocatore::ospite();
     if (m_nomePartita == nome) m_nomePartita = Giocatore::ospite();

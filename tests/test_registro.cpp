@@ -700,6 +700,12 @@ void TestRegistro::toltaAltrove()
     p.banco->cmdAvvio_Click();
     p.finisci();
     togliAltrove(QStringLiteral("Sofia"));
+    {
+        // Nor does the record window, which lists the chosen child before her first game.
+        FrmRegistro f(p.registro, p.banco.tipografia, FrmRegistro::Uso::ConTabellone);
+        QCOMPARE(p.registro.archivio()->trova(QStringLiteral("Sofia")), 0);
+        QCOMPARE(f.cmbGiocatore->findText(QStringLiteral("Sofia")), -1);
+    }
     p.banco->cmdAvvio_Click();
     p.finisci();
     QTRY_COMPARE(p.giocatore.nome(), QString());
