@@ -79,6 +79,9 @@ public:
     void mostraGiocatore(const QString &nome);
     /// The player has \a quanti facts to practise today: said under the grid, nothing when none.
     void mostraRipasso(int quanti);
+    /// The record of an older version is being brought up to date: said under the grid until the next
+    /// mostraRipasso().
+    void mostraAggiornamento();
 
 protected:
     // The controls and handlers are the board's own; tests reach them through a subclass.

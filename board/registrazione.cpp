@@ -73,6 +73,7 @@ void registra(FrmNumerella &finestra, Registro &registro, Tipografia &tipografia
     // Today's practice under the grid; also once the board is back from the record window, where games
     // and players may have been removed.
     QObject::connect(&registro, &Registro::daRipassare, &finestra, &FrmNumerella::mostraRipasso);
+    QObject::connect(&registro, &Registro::aggiornamento, &finestra, &FrmNumerella::mostraAggiornamento);
     QObject::connect(qApp, &QGuiApplication::focusWindowChanged, &finestra,
                      [&finestra, &registro](QWindow *w) {
                          if (w && w == finestra.windowHandle()) registro.contaRipasso();

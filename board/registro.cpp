@@ -67,6 +67,17 @@ void FrmNumerella::mostraRipasso(int quanti)
     lblRipasso->setVisible(quanti > 0);
 }
 
+void FrmNumerella::mostraAggiornamento()
+{
+    //: Under the grid for the few seconds the record of an older version is brought up to date; the
+    //: board can be used meanwhile.
+    lblRipasso->setText(tr("sto aggiornando il registro…"));
+    lblRipasso->setAccessibleName(lblRipasso->text());
+    lblRipasso->setToolTip({});
+    accessibilita::impostaDescrizione(lblRipasso, {});
+    lblRipasso->setVisible(true);
+}
+
 bool FrmNumerella::ripassa(const std::bitset<100> &celle, Partenza partenza)
 {
     if (celle.none() || !chiediDiLasciare()) return false;

@@ -2,6 +2,7 @@
 // The record's database through Qt SQL: schema and migrations, the writes of a game, the readings.
 #include "record/archivio.h"
 
+#include "record/giocatore.h"
 #include "schoolserver/collegamento.h"
 #include "schoolserver/lunghezze.h"
 
@@ -14,7 +15,6 @@
 #include <QSysInfo>
 #include <QUrl>
 #include <QVariant>
-#include <QtEndian>
 #include <array>
 #include <atomic>
 #include <cerrno>
@@ -313,52 +313,72 @@ bool Archivio::apri(Guasto controllo, int fino)
     return apriFile(fino);
 }
 
-Guasto Archivio::controlla(const QString &percorso)
+Guasto Archivio::riconosci(const QString &percorso)
+{
+    return Archivio(percorso).riconosci();
+}
+
+Guasto Archivio::controlla(const QString &percorso, int *versione)
 {
     Archivio archivio(percorso);
+    if (versione) *versione = 0;
     if (const Guasto estraneo = archivio.riconosci(); estraneo != Guasto::Nessuno) return estraneo;
     if (QFileInfo(percorso).size() == 0) return Guasto::Nessuno;
     // Any other trouble is for the opening itself to find and name.
-    return archivio.leggi() || archivio.guasto() != Guasto::Danneggiato ? Guasto::Nessuno
-                                                                        : Guasto::Danneggiato;
+    if (archivio.leggi()) {
+        if (versione) *versione = archivio.versione();
+        return Guasto::Nessuno;
+    }
+    return archivio.guasto() != Guasto::Danneggiato ? Guasto::Nessuno : Guasto::Danneggiato;
 }
 
 Guasto Archivio::riconosci()
 {
-    QFile file(m_percorso);
-    if (!file.exists() || file.size() == 0) return Guasto::Nessuno; // new: ours to make
-    if (!file.open(QIODevice::ReadOnly)) return Guasto::NonApribile;
-    const QByteArray testa = file.read(100);
-    if (testa.size() < 100 || !testa.startsWith(QByteArrayLiteral("SQLite format 3\0")))
-        return Guasto::Estraneo;
-    const qint32 marchio = qFromBigEndian<qint32>(testa.constData() + 68);
-    const qint32 versioneUtente = qFromBigEndian<qint32>(testa.constData() + 60);
-    if (marchio == Marchio) return Guasto::Nessuno;
-    if (marchio != 0 || versioneUtente != 0) return Guasto::Estraneo;
-    // Made before the mark: ours when the file holds our version table, or no table at all. Read
-    // as unchangeable, so that SQLite makes no side file, takes no lock and rolls nothing back.
+    const QFileInfo info(m_percorso);
+    if (!info.exists() || info.size() == 0) return Guasto::Nessuno; // new: ours to make
+    // Read through SQLite alone: a descriptor of the file opened and closed beside it would drop every
+    // lock this program holds on the file, and a second program closing would then take the change log
+    // away from under this one's games. Read as unchangeable, so that SQLite makes no side file, takes
+    // no lock and rolls nothing back.
     const QString nome = m_connessione + QStringLiteral("-riconosci");
-    QStringList tabelle;
-    bool letto = false;
+    Guasto esito = Guasto::Estraneo;
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), nome);
         db.setDatabaseName(QUrl::fromLocalFile(m_percorso).toString(QUrl::FullyEncoded) +
                            QStringLiteral("?immutable=1"));
         db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_OPEN_READONLY"));
-        if (db.open()) {
-            QSqlQuery q(db);
-            letto = q.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table'"));
+        QSqlQuery q(db);
+        const auto intero = [&q](const QString &sql, qint64 &valore) {
+            if (!q.exec(sql) || !q.next()) return false;
+            valore = q.value(0).toLongLong();
+            return true;
+        };
+        qint64 marchio = 0, versioneUtente = 0;
+        if (!db.open()) {
+            esito = Guasto::NonApribile;
+        } else if (!intero(QStringLiteral("PRAGMA application_id"), marchio)) {
+            // No database at all (its header is not SQLite's), or one that cannot be read.
+            const Guasto g = guastoDa(q.lastError().nativeErrorCode().toInt());
+            esito = g == Guasto::Danneggiato   ? Guasto::Illeggibile
+                    : g == Guasto::NonApribile ? Guasto::NonApribile
+                                               : Guasto::Estraneo;
+        } else if (marchio == Marchio) {
+            esito = Guasto::Nessuno;
+        } else if (marchio == 0 && intero(QStringLiteral("PRAGMA user_version"), versioneUtente) &&
+                   versioneUtente == 0) {
+            // Made before the mark: ours when the file holds our version table, or no table at all.
+            // A file SQLite cannot read past its header is damaged: ours only if marked, so not this one.
+            QStringList tabelle;
+            bool letto = q.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table'"));
             while (letto && q.next())
                 tabelle.append(q.value(0).toString());
+            if (letto && (tabelle.isEmpty() || (tabelle.contains(QStringLiteral("versione")) &&
+                                                tabelle.contains(QStringLiteral("partite")))))
+                esito = Guasto::Nessuno;
         }
     }
     QSqlDatabase::removeDatabase(nome);
-    // A file SQLite cannot read past its header is damaged: ours only if marked, so not this one.
-    if (!letto) return Guasto::Estraneo;
-    if (tabelle.isEmpty() ||
-        (tabelle.contains(QStringLiteral("versione")) && tabelle.contains(QStringLiteral("partite"))))
-        return Guasto::Nessuno;
-    return Guasto::Estraneo;
+    return esito;
 }
 
 bool Archivio::integro()
@@ -386,7 +406,8 @@ bool Archivio::apriFile(int fino)
     if (!QFileInfo(cartella.absolutePath()).isWritable()) return fallita(Guasto::CartellaBloccata);
     if (file.exists() && !file.isWritable()) return fallita(Guasto::SolaLettura);
     if (!file.exists()) {
-        // Made here so that only its owner can read it; SQLite gives its side files the same rights.
+        // Made here, before SQLite opens it, so that only its owner can read it; SQLite gives its side files
+        // the same rights.
         QFile nuovo(m_percorso);
         if (!nuovo.open(QIODevice::WriteOnly | QIODevice::NewOnly, QFile::ReadOwner | QFile::WriteOwner) &&
             !QFileInfo::exists(m_percorso))
@@ -395,7 +416,7 @@ bool Archivio::apriFile(int fino)
     m_db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connessione);
     m_db.setDatabaseName(m_percorso);
     // Another program on the same file holds it only for one short write at a time.
-    m_db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=3000"));
+    m_db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(m_attesaApertura));
     if (!m_db.open()) {
         const Guasto g = guastoDa(m_db.lastError().nativeErrorCode().toInt());
         return fallita(g == Guasto::Altro ? Guasto::NonApribile : g);
@@ -403,6 +424,7 @@ bool Archivio::apriFile(int fino)
     const int trovata = versione();
     if (trovata < 0) return fallita();
     if (trovata > VersioneSchema) return fallita(Guasto::Versione);
+    if (trovata > 0 && trovata < fino && !copia(trovata)) return fallita();
     if (trovata == 0) {
         // A database without our version table is not ours to fill.
         QSqlQuery q(m_db);
@@ -489,6 +511,27 @@ bool Archivio::mettiDaParte()
     return true;
 }
 
+bool Archivio::copia(int versione)
+{
+    // Made by SQLite itself, whole and consistent with what other programs are writing, never by reading
+    // the file beside the connection. The empty file made first gives the copy the record's own rights.
+    QString nome = QStringLiteral("%1.versione-%2").arg(m_percorso).arg(versione);
+    for (int n = 2; QFileInfo::exists(nome); ++n)
+        nome = QStringLiteral("%1.versione-%2-%3").arg(m_percorso).arg(versione).arg(n);
+    QFile vuoto(nome);
+    if (!vuoto.open(QIODevice::WriteOnly | QIODevice::NewOnly, QFile::ReadOwner | QFile::WriteOwner)) {
+        m_ultimo = Guasto::CartellaBloccata;
+        return false;
+    }
+    vuoto.close();
+    if (!esegui(QStringLiteral("VACUUM INTO ?"), {nome})) {
+        QFile::remove(nome); // a copy cut short by a full disk is no copy
+        return false;
+    }
+    m_copia = nome;
+    return true;
+}
+
 int Archivio::versione()
 {
     QSqlQuery q(m_db);
@@ -559,6 +602,37 @@ void Archivio::chiudiInterrotte()
     }
 }
 
+qint64 Archivio::trova(const QString &nome)
+{
+    QSqlQuery q(m_db);
+    q.prepare(QStringLiteral("SELECT id FROM giocatori WHERE nome = ?"));
+    q.addBindValue(nome);
+    if (!esegui(q)) return -1;
+    return q.next() ? q.value(0).toLongLong() : 0;
+}
+
+QString Archivio::giocatoreDi(qint64 partita)
+{
+    QSqlQuery q(m_db);
+    q.prepare(
+        QStringLiteral("SELECT g.nome FROM partite p JOIN giocatori g ON g.id = p.giocatore WHERE p.id = ?"));
+    q.addBindValue(partita);
+    return esegui(q) && q.next() ? q.value(0).toString() : QString();
+}
+
+bool Archivio::cambiatoAltrove()
+{
+    QSqlQuery q(m_db);
+    if (!q.exec(QStringLiteral("PRAGMA data_version")) || !q.next()) return false;
+    const qint64 versione = q.value(0).toLongLong();
+    if (versione == m_versioneDati) return false;
+    const bool prima = m_versioneDati != 0;
+    m_versioneDati = versione;
+    // What was read of a game may have changed with it.
+    m_partitaFatti = 0;
+    return prima;
+}
+
 qint64 Archivio::giocatore(const QString &nome)
 {
     for (int tentativo = 0; tentativo < 2; ++tentativo) {
@@ -613,14 +687,29 @@ bool Archivio::rinomina(qint64 giocatore, const QString &nome)
 bool Archivio::rimuovi(qint64 giocatore)
 {
     if (!m_db.transaction()) return false;
+    // A game of hers not ended is being played by another program (or was cut off there): it goes on
+    // under the guest, and its answers are never refused.
+    bool riuscita = true;
+    QSqlQuery aperte(m_db);
+    aperte.prepare(QStringLiteral("SELECT COUNT(*) FROM partite WHERE giocatore = ? AND esito IS NULL"));
+    aperte.addBindValue(giocatore);
+    if (!esegui(aperte) || !aperte.next()) riuscita = false;
+    if (riuscita && aperte.value(0).toInt() > 0) {
+        aperte.finish();
+        const qint64 ospite = this->giocatore(Giocatore::ospite());
+        riuscita =
+            ospite != 0 && ospite != giocatore &&
+            esegui(QStringLiteral("UPDATE partite SET giocatore = ? WHERE giocatore = ? AND esito IS NULL"),
+                   {ospite, giocatore}) &&
+            rifaiFatti(ospite);
+    }
     const QString sue = QStringLiteral("(SELECT id FROM partite WHERE giocatore = ?)");
-    const bool riuscita =
-        esegui(QStringLiteral("DELETE FROM fatti WHERE giocatore = ?"), {giocatore}) &&
-        esegui(QStringLiteral("DELETE FROM ritmo WHERE giocatore = ?"), {giocatore}) &&
-        esegui(QStringLiteral("DELETE FROM domande WHERE partita IN ") + sue, {giocatore}) &&
-        esegui(QStringLiteral("DELETE FROM sbagliate WHERE partita IN ") + sue, {giocatore}) &&
-        esegui(QStringLiteral("DELETE FROM partite WHERE giocatore = ?"), {giocatore}) &&
-        esegui(QStringLiteral("DELETE FROM giocatori WHERE id = ?"), {giocatore});
+    riuscita = riuscita && esegui(QStringLiteral("DELETE FROM fatti WHERE giocatore = ?"), {giocatore}) &&
+               esegui(QStringLiteral("DELETE FROM ritmo WHERE giocatore = ?"), {giocatore}) &&
+               esegui(QStringLiteral("DELETE FROM domande WHERE partita IN ") + sue, {giocatore}) &&
+               esegui(QStringLiteral("DELETE FROM sbagliate WHERE partita IN ") + sue, {giocatore}) &&
+               esegui(QStringLiteral("DELETE FROM partite WHERE giocatore = ?"), {giocatore}) &&
+               esegui(QStringLiteral("DELETE FROM giocatori WHERE id = ?"), {giocatore});
     if (riuscita && m_db.commit()) return true;
     m_db.rollback();
     return false;
@@ -752,8 +841,14 @@ void Archivio::riordina()
 
 namespace {
 
-const QString ColonnePartita =
-    QStringLiteral("p.id, p.uuid, g.nome, p.inizio, p.fine, p.celle, p.secondi, p.errori, p.esatte, p.esito");
+// A game with no end yet is played elsewhere, or its run died and the next start will close it: meanwhile
+// its time, right answers and errors are what its answers say.
+const QString ColonnePartita = QStringLiteral(
+    "p.id, p.uuid, g.nome, p.inizio, p.fine, p.celle, p.secondi, p.errori, p.esatte, p.esito,"
+    " CASE WHEN p.esito IS NULL THEN (SELECT SUM(d.millisecondi) FROM domande d WHERE d.partita = p.id) END,"
+    " CASE WHEN p.esito IS NULL THEN (SELECT COUNT(d.millisecondi) FROM domande d WHERE d.partita = p.id) "
+    "END,"
+    " CASE WHEN p.esito IS NULL THEN (SELECT COUNT(*) FROM sbagliate s WHERE s.partita = p.id) END");
 
 SchedaPartita schedaDa(const QSqlQuery &q)
 {
@@ -768,6 +863,11 @@ SchedaPartita schedaDa(const QSqlQuery &q)
     s.errori = q.value(7).toInt();
     s.esatte = q.value(8).toInt();
     s.esito = esitoDa(q.value(9));
+    if (!s.esito) {
+        s.secondi = int(q.value(10).toLongLong() / 1000);
+        s.esatte = q.value(11).toInt();
+        s.errori = q.value(12).toInt();
+    }
     return s;
 }
 

@@ -25,6 +25,7 @@ enum class Guasto {
     Danneggiato, ///< the record is damaged (moved aside when opening)
     Versione,    ///< the file comes from a newer program
     Estraneo,    ///< the file is not a record of ours: never touched
+    Illeggibile, ///< the file is no database at all: at the record's own place, a damaged record
     Assente,     ///< there is no file to read
     Vincolo,     ///< a write the schema refuses (an answer whose game is gone): dropped, never retried
     Altro,
@@ -61,10 +62,16 @@ public:
     /// The same, with the file already checked by controlla() (a damaged record is moved aside).
     bool apri(Guasto controllo, int fino = VersioneSchema);
     /// Whether the file at \a percorso may be opened as a record: Nessuno for one of ours or none
-    /// at all, Estraneo for another program's file (never touched), Danneggiato for a record of ours
-    /// that SQLite's quick check finds damaged. Reads only, on any thread; it may take a while on a
-    /// large file.
-    static Guasto controlla(const QString &percorso);
+    /// at all, Estraneo for another program's database (never touched), Illeggibile for a file that is
+    /// no database at all, Danneggiato for a record of ours that SQLite's quick check finds damaged.
+    /// Only SQLite opens the file, so it may be called while the record is open. Reads only, on any thread;
+    /// it may take a while on a large file.
+    /// \a versione, when given, receives the schema step of the file read (0 for none).
+    static Guasto controlla(const QString &percorso, int *versione = nullptr);
+    /// The same without the check for damage inside: quick, for trying a record again.
+    static Guasto riconosci(const QString &percorso);
+    /// How long opening waits for another program's write, in milliseconds (3 s unless told).
+    void attendiApertura(int millisecondi) { m_attesaApertura = millisecondi; }
     /// Opens the record for reading only (export): nothing is written, made, repaired or moved, and
     /// a damaged or foreign file is refused. False when it cannot be read: see guasto().
     bool apriInLettura();
@@ -73,6 +80,9 @@ public:
     Guasto guasto() const { return m_guasto; }
     /// Why the last statement failed, when the record is open.
     Guasto ultimoGuasto() const { return m_ultimo; }
+    /// The copy of the file as an older program left it, made by apri() before bringing it up to date:
+    /// beside it, named with its schema step ("registro.sqlite.versione-3").
+    QString copiaFatta() const { return m_copia; }
     /// Where the damaged file went, when apri() moved one aside.
     QString messoDaParte() const { return m_messoDaParte; }
     /// Why a damaged file could not be moved aside.
@@ -90,9 +100,16 @@ public:
     // Players.
     /// The player's id, making her when new; 0 on failure.
     qint64 giocatore(const QString &nome);
+    /// The player's id without making her: 0 when there is none, -1 when the file refused.
+    qint64 trova(const QString &nome);
+    /// The name of the player a game is kept under; empty when the game is gone.
+    QString giocatoreDi(qint64 partita);
+    /// Whether another connection wrote into the file since the last call (false at the first).
+    bool cambiatoAltrove();
     QList<SchedaGiocatore> giocatori();
     bool rinomina(qint64 giocatore, const QString &nome);
-    /// Removes the player and all her games, in one transaction.
+    /// Removes the player and all her games, in one transaction; a game of hers not ended (another
+    /// program plays it) goes on under the guest.
     bool rimuovi(qint64 giocatore);
     /// Removes the player's ended games and their answers; she stays, as does a game being played.
     bool svuota(qint64 giocatore);
@@ -164,13 +181,15 @@ private:
     bool leggiRitmo(qint64 giocatore, QList<int> &ritmo);
     bool apriFile(int fino);
     /// Whether the file is one of ours, from its header alone (and, for files older than the mark,
-    /// its tables read without touching it).
+    /// its tables), read through SQLite without touching it.
     Guasto riconosci();
     /// "ok" from SQLite's quick check, false with Danneggiato otherwise.
     bool integro();
     /// Opens the file for reading only, changing nothing, and checks it.
     bool leggi();
     bool mettiDaParte();
+    /// Copies the file, at schema step \a versione, beside it before a step changes it.
+    bool copia(int versione);
     void chiudi();
     void chiudiInterrotte();
 
@@ -185,10 +204,13 @@ private:
     Guasto m_guasto = Guasto::Nessuno;
     Guasto m_ultimo = Guasto::Nessuno;
     bool m_inLotto = false; ///< inside the transaction of inizia()
+    int m_attesaApertura = 3000;
     QString m_messoDaParte;
+    QString m_copia;
     QString m_motivoSpostamento;
     std::unique_ptr<QSqlQuery> m_domanda, m_sbagliata;
     // The game whose answers the summary is being brought up to: its player and start.
     qint64 m_partitaFatti = 0, m_giocatoreFatti = 0;
     QDateTime m_inizioFatti;
+    qint64 m_versioneDati = 0; ///< the file's data_version when last looked at
 };

@@ -49,6 +49,7 @@ QString Registro::perche(Guasto guasto, const Archivio &archivio)
         }
         return tr("il file %1 è danneggiato").arg(file);
     case Guasto::Estraneo:
+    case Guasto::Illeggibile:
         return tr("il file %1 non è un registro della Numerella, e resta com'è").arg(file);
     case Guasto::Assente:
         return tr("il file %1 non c'è").arg(file);
@@ -94,7 +95,7 @@ constexpr qsizetype ScrittureInsieme = 500;
 
 Registro::Registro(Giocatore &giocatore, const QString &percorso, QObject *parent)
     : QObject(parent), m_giocatore(giocatore),
-      m_percorso(percorso.isEmpty() ? percorsoPredefinito() : percorso),
+      m_percorso(percorso.isEmpty() ? percorsoPredefinito() : percorso), m_predefinito(percorso.isEmpty()),
       m_lunghezzaRipasso(ripasso::LunghezzaPredefinita)
 {
     m_riordino.setMaxThreadCount(1);
@@ -104,22 +105,26 @@ Registro::Registro(Giocatore &giocatore, const QString &percorso, QObject *paren
     connect(&m_mezzanotte, &QTimer::timeout, this, &Registro::contaRipasso);
     connect(this, &Registro::partitaChiusa, this, &Registro::contaRipasso);
     connect(&m_giocatore, &Giocatore::cambiato, this, &Registro::contaRipasso);
+    connect(&m_giocatore, &Giocatore::cambiato, this, &Registro::notaPresente);
 }
 
 Registro::~Registro()
 {
+    // The writes that waited for the check or the upgrade go now.
+    if (m_controllo.valid()) m_controllo.wait();
     if (!m_uuid.isEmpty()) {
         lasciaDomanda();
         const qint64 giocato = m_giocato + (m_inPausa ? 0 : m_tempoPartita.elapsed());
         chiudi(FinePartita::Interrotta, int(giocato / 1000), m_errori);
     }
-    if (!m_inAttesa.empty() && m_archivio && m_archivio->aperto()) {
+    if (!m_inAttesa.empty() && aperto()) {
         // A last try, which may wait a little for a lock: what still fails is lost with the run.
         m_archivio->attendi(AttesaUscita);
         scriviInAttesa();
+    } else if (!m_inAttesa.empty() && !m_guasto) {
+        scriviInAttesa(); // the record could not be opened yet: one last try
     }
     m_riordino.waitForDone();
-    if (m_controllo.valid()) m_controllo.wait();
 }
 
 QString Registro::percorsoPredefinito()
@@ -131,9 +136,44 @@ QString Registro::percorsoPredefinito()
 void Registro::apri()
 {
     if (m_provato) return;
+    // While the check or the upgrade runs the writes wait in memory: its end opens the record.
+    if (m_controllo.valid() && m_controllo.wait_for(std::chrono::seconds(0)) != std::future_status::ready)
+        return;
     m_provato = true;
-    const Guasto controllo = m_controllo.valid() ? m_controllo.get() : Archivio::controlla(m_percorso);
+    const bool aperto =
+        apriArchivio(m_controllo.valid() ? m_controllo.get() : Archivio::controlla(m_percorso));
+    avvisaSeServe();
+    contaRipasso();
+    if (aperto && !m_inAttesa.empty()) scriviInAttesa();
+}
+
+namespace {
+
+/// Whether the record may be kept once what stops it clears: a lock, a full disk, a folder or a file
+/// that cannot be written for a moment. The others are the file's own and stay.
+bool passeggero(Guasto guasto)
+{
+    switch (guasto) {
+    case Guasto::Estraneo:
+    case Guasto::Illeggibile:
+    case Guasto::Versione:
+    case Guasto::Danneggiato:
+    case Guasto::Assente:
+        return false;
+    default:
+        return true;
+    }
+}
+
+} // namespace
+
+bool Registro::apriArchivio(Guasto controllo, Apertura apertura)
+{
+    // Nothing but this program writes at its own place: what is no database there is its record, damaged.
+    if (controllo == Guasto::Illeggibile && m_predefinito) controllo = Guasto::Danneggiato;
     m_archivio = std::make_unique<Archivio>(m_percorso);
+    // Tried again from the board's thread: a lock is waited for on the next try, not here.
+    if (apertura == Apertura::Riprova) m_archivio->attendiApertura(0);
     const bool aperto = m_archivio->apri(controllo);
     if (!m_archivio->messoDaParte().isEmpty()) {
         //: %1: the damaged file's new name.
@@ -149,23 +189,58 @@ void Registro::apri()
                 m_giocatore.scegli(g.nome);
                 break;
             }
+        notaPresente();
+        return true;
     }
-    if (!aperto) {
-        m_guasto = true;
-        //: %1: the reason, one of the lower-case reasons above.
-        avvisa(tr("Il registro delle partite non viene tenuto: %1. Si può giocare lo stesso, "
-                  "ma le partite non saranno ricordate.")
-                   .arg(perche(m_archivio->guasto(), *m_archivio)));
+    if (passeggero(m_archivio->guasto())) {
+        // As for a write during a game: the games wait in memory and the file is tried again.
+        rimanda(m_archivio->guasto());
+        return false;
     }
-    avvisaSeServe();
-    contaRipasso();
+    m_guasto = true;
+    //: %1: the reason, one of the lower-case reasons above.
+    avvisa(tr("Il registro delle partite non viene tenuto: %1. Si può giocare lo stesso, "
+              "ma le partite non saranno ricordate.")
+               .arg(perche(m_archivio->guasto(), *m_archivio)));
+    return false;
+}
+
+bool Registro::rimossaAltrove(const QString &nome)
+{
+    if (!m_presenti.contains(nome) || !aperto() || m_archivio->trova(nome) != 0) return false;
+    toltaAltrove(nome, m_nomePartita == nome ? m_uuid : QString());
+    return true;
+}
+
+void Registro::notaPresente()
+{
+    // Chosen while she is in the record: a game of hers never makes her again once another program
+    // removed her. A new child, chosen before her first game, is made by it.
+    const QString nome = m_giocatore.nomeRegistro();
+    if (!aperto() || nome == Giocatore::ospite()) return;
+    if (m_archivio->trova(nome) > 0)
+        m_presenti.insert(nome);
+    else
+        m_presenti.remove(nome);
+}
+
+bool Registro::aperto() const
+{
+    return !m_guasto && m_archivio && m_archivio->aperto();
 }
 
 void Registro::controlla()
 {
     if (m_provato || m_controllo.valid()) return;
     m_controllo = std::async(std::launch::async, [this, percorso = m_percorso] {
-        const Guasto esito = Archivio::controlla(percorso);
+        int versione = 0;
+        const Guasto esito = Archivio::controlla(percorso, &versione);
+        if (esito == Guasto::Nessuno && versione > 0 && versione < Archivio::VersioneSchema) {
+            // A record of an older version: copied and brought up to date here, which takes seconds for a
+            // large one, while the board goes on. A fault is for the opening to find again and name.
+            QMetaObject::invokeMethod(this, &Registro::aggiornamento, Qt::QueuedConnection);
+            Archivio(percorso).apri(Guasto::Nessuno);
+        }
         QMetaObject::invokeMethod(this, &Registro::apri, Qt::QueuedConnection);
         return esito;
     });
@@ -174,7 +249,7 @@ void Registro::controlla()
 Archivio *Registro::archivio()
 {
     apri();
-    return m_guasto ? nullptr : m_archivio.get();
+    return aperto() ? m_archivio.get() : nullptr;
 }
 
 void Registro::usaServer(Spedizione *spedizione)
@@ -221,7 +296,7 @@ void Registro::contaRipasso()
         int(std::min<qint64>(orologio::finoADomani() + 1000, std::numeric_limits<int>::max())));
     int quanti = 0;
     // Never opens the file itself: at start-up its check may still be running.
-    if (m_provato && !m_guasto && !m_giocatore.nome().isEmpty()) {
+    if (m_provato && aperto() && !m_giocatore.nome().isEmpty()) {
         const QDate oggi = orologio::oggi();
         for (const SchedaGiocatore &g : m_archivio->giocatori()) {
             if (g.nome != m_giocatore.nomeRegistro()) continue;
@@ -272,7 +347,8 @@ Registro::Scrittura Registro::nuova(Scrittura::Tipo tipo) const
 
 void Registro::accoda(Scrittura s)
 {
-    if (!archivio()) return;
+    apri();
+    if (m_guasto) return;
     m_inAttesa.push_back(std::move(s));
     // Behind a write that waits, the next ones wait too: the timer tries them in order.
     if (m_inAttesa.size() == 1) scriviInAttesa();
@@ -280,7 +356,14 @@ void Registro::accoda(Scrittura s)
 
 void Registro::scriviInAttesa()
 {
-    if (!archivio()) return;
+    apri();
+    if (m_guasto || !m_provato) return;
+    if (!aperto()) {
+        // The record could not be opened yet: tried again, and a game closed meanwhile counts again.
+        if (!apriArchivio(Archivio::riconosci(m_percorso), Apertura::Riprova)) return;
+        avvisaSeServe();
+        contaRipasso();
+    }
     while (!m_inAttesa.empty()) {
         // A backlog goes in transactions of many writes: much quicker, and one commit's room on the disk.
         const qsizetype quante = std::min(qsizetype(m_inAttesa.size()), ScrittureInsieme);
@@ -327,7 +410,8 @@ void Registro::scriviInAttesa()
 
 void Registro::rimanda(Guasto guasto)
 {
-    if (m_intoppo == Guasto::Nessuno) m_archivio->attendi(0); // the board's thread never waits for a lock
+    // The board's thread never waits for a lock.
+    if (m_intoppo == Guasto::Nessuno && m_archivio->aperto()) m_archivio->attendi(0);
     m_intoppo = guasto;
     if (guasto != Guasto::Occupato && !m_intoppoDetto) {
         // Told once a run; a lock that goes before the game ends is not worth a word.
@@ -347,13 +431,28 @@ bool Registro::scrivi(const Scrittura &s)
     using Tipo = Scrittura::Tipo;
     Archivio &a = *m_archivio;
     if (s.tipo == Tipo::Inizio) {
-        const qint64 giocatore = a.giocatore(s.giocatore);
+        QString nome = s.giocatore;
+        const qint64 trovata = a.trova(nome);
+        if (trovata < 0) return false;
+        if (trovata == 0 && m_presenti.contains(nome)) {
+            // She was in the record in this run and another program removed her: never made again by a
+            // game, which goes to the guest.
+            toltaAltrove(nome, {});
+            nome = Giocatore::ospite();
+        }
+        const qint64 giocatore = trovata > 0 && nome == s.giocatore ? trovata : a.giocatore(nome);
         const qint64 numero = giocatore != 0 ? a.iniziaPartita(giocatore, s.uuid, s.quando, s.inGioco) : 0;
-        if (numero != 0) m_numeri.insert(s.uuid, numero);
+        if (numero != 0) {
+            m_numeri.insert(s.uuid, numero);
+            m_presenti.insert(nome);
+        }
         return numero != 0;
     }
     const qint64 partita = m_numeri.value(s.uuid);
     if (partita == 0) return true; // its game was removed: nowhere to go
+    if (a.cambiatoAltrove() && s.giocatore != Giocatore::ospite() &&
+        a.giocatoreDi(partita) == Giocatore::ospite())
+        toltaAltrove(s.giocatore, s.uuid); // her game goes on there under the guest: it ends
     switch (s.tipo) {
     case Tipo::Domanda:
         return a.domanda(partita, s.ordine, s.cella, s.millisecondi, s.sbagliate);
@@ -383,8 +482,33 @@ bool Registro::togliGiocatore(qint64 id, const QString &nome)
     // What waits for her games goes with them, and never brings her back.
     std::erase_if(m_inAttesa, [&nome](const Scrittura &s) { return s.giocatore == nome; });
     if (id != 0 && !a->rimuovi(id)) return false;
+    m_presenti.remove(nome);
     if (nome == m_giocatore.nomeRegistro()) m_giocatore.scegli({});
     return true;
+}
+
+void Registro::toltaAltrove(QString nome, QString uuid) // copies: the write that tells it changes below
+{
+    // What waits for her goes to the guest, as her game did in the file; she stays known as removed until
+    // she is chosen again on purpose (notaPresente()).
+    for (Scrittura &w : m_inAttesa)
+        if (w.giocatore == nome) w.giocatore = Giocatore::ospite();
+    if (m_nomePartita == nome) m_nomePartita = Giocatore::ospite();
+    // Out of the write under way: her game on the board ends, kept as stopped, and the guest plays on.
+    QMetaObject::invokeMethod(
+        this,
+        [this, nome, uuid] {
+            if (!m_uuid.isEmpty() && m_uuid == uuid) {
+                Q_EMIT partitaDaFermare();
+                if (m_uuid == uuid) {
+                    lasciaDomanda();
+                    const qint64 giocato = m_giocato + (m_inPausa ? 0 : m_tempoPartita.elapsed());
+                    chiudi(FinePartita::Fermata, int(giocato / 1000), m_errori);
+                }
+            }
+            if (m_giocatore.nomeRegistro() == nome) m_giocatore.scegli({});
+        },
+        Qt::QueuedConnection);
 }
 
 bool Registro::rinominaGiocatore(qint64 id, const QString &vecchio, const QString &nuovo)
@@ -393,6 +517,7 @@ bool Registro::rinominaGiocatore(qint64 id, const QString &vecchio, const QStrin
     if (!a || !a->rinomina(id, nuovo)) return false;
     // Otherwise a game begun under the old name would bring her back, or be removed with someone else.
     if (m_nomePartita == vecchio) m_nomePartita = nuovo;
+    if (m_presenti.remove(vecchio)) m_presenti.insert(nuovo);
     for (Scrittura &s : m_inAttesa)
         if (s.giocatore == vecchio) s.giocatore = nuovo;
     return true;

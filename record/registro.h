@@ -9,6 +9,7 @@
 #include <QElapsedTimer>
 #include <QHash>
 #include <QObject>
+#include <QSet>
 #include <QThreadPool>
 #include <QTimer>
 #include <bitset>
@@ -41,10 +42,12 @@ public:
     /// The same reason for a folder that cannot be written, said of \a cartella.
     static QString cartellaBloccata(const QString &cartella);
 
-    /// Opens the file, if not yet tried; the slots open it themselves when it is first needed.
+    /// Opens the file, if not yet tried and no check runs; the slots open it themselves when it is
+    /// first needed.
     void apri();
-    /// Checks the file for damage on a thread of its own, then opens it; apri() before the end of
-    /// the check waits for it. For start-up: a large record's check never holds up the board.
+    /// Checks the file for damage on a thread of its own, and brings a record of an older version up
+    /// to date there, then opens it; until then the writes wait in memory and archivio() is null. For
+    /// start-up: a large record's check or upgrade never holds up the board.
     void controlla();
     /// The sender to the school's server, when one is configured; null otherwise.
     void usaServer(Spedizione *spedizione);
@@ -85,6 +88,10 @@ public:
     /// waiting for it follow the new name. False when the file refused.
     bool rinominaGiocatore(qint64 id, const QString &vecchio, const QString &nuovo);
 
+    /// Whether another program removed \a nome, seen in the record in this run: then her game here ends
+    /// and the guest plays on (soon after the call), and nothing should make her again.
+    bool rimossaAltrove(const QString &nome);
+
     // What happens on the board.
     void partitaIniziata(const std::bitset<100> &inGioco);
     void domandaPosta(int cella);
@@ -101,6 +108,9 @@ Q_SIGNALS:
     void partitaChiusa();
     /// The player of the game on the board is being removed: the board stops the game.
     void partitaDaFermare();
+    /// The record, left by an older version, is being copied and brought up to date: the board goes on,
+    /// its games wait in memory, and daRipassare() follows when the record is open.
+    void aggiornamento();
     /// The current player has \a quanti facts da imparare or da ripassare today; 0 for the guest and
     /// while the record is not open. Told when the record opens, after each game, when the player
     /// changes and when a new day begins.
@@ -123,6 +133,18 @@ private:
         FinePartita esito = FinePartita::Finita;
     };
 
+    /// How the record is opened: at its first need, or again after a fault that may clear.
+    enum class Apertura { Prima, Riprova };
+    /// Opens the record after the check \a controllo; a fault that may clear is tried again with the
+    /// writes waiting, one that cannot leaves the record unkept for the run.
+    bool apriArchivio(Guasto controllo, Apertura apertura = Apertura::Prima);
+    /// Another program removed \a nome while this one knew her: her game \a uuid, moved to the guest
+    /// there, ends on the board, what waits for her goes to the guest, and so does the board.
+    void toltaAltrove(QString nome, QString uuid);
+    /// Notes whether the current player is in the record now.
+    void notaPresente();
+    /// Whether the record is open for writing.
+    bool aperto() const;
     /// Ends the asking on screen: kept as left unanswered when wrong answers were given.
     void lasciaDomanda();
     void chiudi(FinePartita esito, int secondi, int errori);
@@ -139,6 +161,7 @@ private:
 
     Giocatore &m_giocatore;
     QString m_percorso;
+    bool m_predefinito; ///< the record is at its own place, where nothing else writes
     std::unique_ptr<Archivio> m_archivio;
     Spedizione *m_spedizione = nullptr;
     std::unique_ptr<LetturaClasse> m_lettura;
@@ -152,6 +175,7 @@ private:
     QThreadPool m_riordino; ///< writes the change log into the file between games, off the board's thread
     std::deque<Scrittura> m_inAttesa;
     QHash<QString, qint64> m_numeri; ///< the games' numbers in the file, by uuid, until they end
+    QSet<QString> m_presenti;        ///< players seen in the record in this run, by name
     QTimer m_riprova;
     QTimer m_mezzanotte;                ///< a new day: reviews fall due
     Guasto m_intoppo = Guasto::Nessuno; ///< why the writes wait

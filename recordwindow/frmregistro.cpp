@@ -31,6 +31,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QInputDialog>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -98,6 +99,12 @@ void FrmRegistro::costruisci(Uso uso)
     cmbGiocatore->setAccessibleName(tr("Giocatore"));
     cmbGiocatore->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     etichetta->setBuddy(cmbGiocatore);
+    // The box shows a child's record; the board's child changes only on purpose.
+    cmbGiocatore->installEventFilter(this);
+    //: Makes the child shown in the box "Giocatore" the one who plays on the board.
+    cmdGioca = new QPushButton(tr("&Usa per giocare"), this);
+    cmdGioca->setObjectName(QStringLiteral("cmdGioca"));
+    cmdGioca->setToolTip(tr("Il giocatore scelto qui gioca sul tabellone (anche con Invio sul nome)"));
     cmdNuovo = new QPushButton(tr("&Nuovo…"), this);
     cmdNuovo->setObjectName(QStringLiteral("cmdNuovo"));
     cmdRinomina = new QPushButton(tr("Rino&mina…"), this);
@@ -106,6 +113,7 @@ void FrmRegistro::costruisci(Uso uso)
     cmdTogli->setObjectName(QStringLiteral("cmdTogli"));
     chi->addWidget(etichetta);
     chi->addWidget(cmbGiocatore, 1);
+    chi->addWidget(cmdGioca);
     chi->addWidget(cmdNuovo);
     chi->addWidget(cmdRinomina);
     cmdSvuota = new QPushButton(tr("S&vuota…"), this);
@@ -175,9 +183,10 @@ void FrmRegistro::costruisci(Uso uso)
     colonna->addLayout(pulsanti);
 
     connect(cmbGiocatore, &QComboBox::activated, this, [this] {
-        m_registro.giocatore().scegli(scelto());
         mostraGiocatore();
+        mostraChiGioca();
     });
+    connect(cmdGioca, &QPushButton::clicked, this, &FrmRegistro::faiGiocare);
     connect(cmdNuovo, &QPushButton::clicked, this, &FrmRegistro::nuovoGiocatore);
     connect(cmdRinomina, &QPushButton::clicked, this, &FrmRegistro::rinominaGiocatore);
     connect(cmdTogli, &QPushButton::clicked, this, &FrmRegistro::togliGiocatore);
@@ -308,6 +317,13 @@ void FrmRegistro::mostraPulsanti()
 
 bool FrmRegistro::eventFilter(QObject *oggetto, QEvent *evento)
 {
+    if (oggetto == cmbGiocatore && evento->type() == QEvent::KeyPress) {
+        const int tasto = static_cast<QKeyEvent *>(evento)->key();
+        if ((tasto == Qt::Key_Return || tasto == Qt::Key_Enter) && cmdGioca->isEnabled()) {
+            faiGiocare();
+            return true;
+        }
+    }
     if (oggetto == schede->tabBar() && evento->type() == QEvent::Shortcut) {
         // A page hidden with the focus in it hands the focus on to the next control (Ripassa), which a
         // reader would say before the new page: the focus waits, and goes into the new page.
@@ -363,7 +379,9 @@ void FrmRegistro::mostraGiocatori()
     Archivio *locale = m_registro.archivio();
     const QString corrente = m_registro.giocatore().nomeRegistro();
     if (locale) {
-        locale->giocatore(corrente); // the chosen child is listed even before her first game
+        // The chosen child is listed even before her first game; one removed by another program is not
+        // made again.
+        if (!m_registro.rimossaAltrove(corrente)) locale->giocatore(corrente);
         for (const SchedaGiocatore &g : locale->giocatori())
             m_idLocali.insert(g.nome, g.id);
     }
@@ -386,6 +404,7 @@ void FrmRegistro::mostraGiocatori()
                        static_cast<QWidget *>(cmdRipassa), static_cast<QWidget *>(cmdEsporta),
                        static_cast<QWidget *>(cmdStampa)})
         w->setEnabled(tenuto);
+    mostraChiGioca();
     mostraStato();
 }
 
@@ -423,6 +442,27 @@ void FrmRegistro::mostraGiocatore()
     cmdRipassa->setEnabled(!fatti.isEmpty());
     cmdRinomina->setEnabled(m_idLocali.contains(scelto()) && scelto() != Giocatore::ospite());
     mostraPulsanti();
+}
+
+void FrmRegistro::faiGiocare()
+{
+    if (!m_registro.archivio()) return;
+    m_registro.giocatore().scegli(scelto());
+    mostraGiocatore();
+    mostraChiGioca();
+    // Said at once to a screen reader, as the board's caption shows it.
+    QAccessibleEvent detto(cmbGiocatore, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&detto);
+    QAccessibleEvent avviso(cmbGiocatore, QAccessible::Alert);
+    QAccessible::updateAccessibility(&avviso);
+}
+
+void FrmRegistro::mostraChiGioca()
+{
+    const QString chi = m_registro.giocatore().nomeRegistro();
+    //: What a screen reader says of the box "Giocatore": who plays on the board now. %1: a name.
+    accessibilita::impostaDescrizione(cmbGiocatore, tr("Ora gioca %1").arg(Giocatore::mostrato(chi)));
+    cmdGioca->setEnabled(m_registro.archivio() && !scelto().isEmpty() && scelto() != chi);
 }
 
 QString FrmRegistro::chiediNome(const QString &titolo, const QString &proposto)

@@ -50,6 +50,7 @@ public:
 
     // The controls, for the keyboard's order and for tests.
     QComboBox *cmbGiocatore = nullptr, *cmbPeriodo = nullptr;
+    QPushButton *cmdGioca = nullptr;
     QPushButton *cmdNuovo = nullptr, *cmdRinomina = nullptr, *cmdTogli = nullptr, *cmdSvuota = nullptr;
     QTabWidget *schede = nullptr;
     // The tabs, in their order.
@@ -62,6 +63,9 @@ public:
     QPushButton *cmdTogliPartita = nullptr, *cmdEsportaGiocatori = nullptr;
 
     // What the buttons do; the dialogs they open are plain Qt ones.
+    /// The child shown in the box plays on the board: chosen with the button or Return, never by
+    /// passing over her with the arrows.
+    void faiGiocare();
     void nuovoGiocatore();
     void rinominaGiocatore();
     void togliGiocatore();
@@ -89,6 +93,8 @@ private:
     void costruisci(Uso uso);
     void mostraGiocatori();
     void mostraGiocatore();
+    /// Who plays now, for the box's reader and the button's state.
+    void mostraChiGioca();
     /// The state line: where the record is, and the school server's sender when there is one.
     void mostraStato();
     /// The focus into the page of the current tab, as Alt and its letter leave the tab bar behind.

@@ -204,6 +204,7 @@ private Q_SLOTS:
     void fileGuasti_data();
     void fileGuasti();
     void scrittureRimandate();
+    void toltaAltrove();
     void esportazione_data();
     void esportazione();
     void resoconto_data();
@@ -367,9 +368,44 @@ void TestRegistro::migrazioneDallaPrima()
             // An answer whose game is gone, as the first versions could leave.
             QStringLiteral("INSERT INTO domande VALUES (9, 1, 3, 4, 1000, 0)"),
         });
+    {
+        // Brought up to date at start-up off the board's thread, with a word under the grid: the board
+        // plays on meanwhile and its writes wait in memory.
+        Partite p(file, QStringLiteral("Marco"));
+        QSignalSpy aggiornamento(&p.registro, &Registro::aggiornamento);
+        auto *sotto = p.banco->findChild<QLabel *>(QStringLiteral("lblRipasso"));
+        QString detto;
+        connect(
+            &p.registro, &Registro::aggiornamento, sotto, [&] { detto = sotto->text(); },
+            Qt::QueuedConnection);
+        p.registro.controlla();
+        p.banco->cmdAvvio_Click();
+        for (int i = 0; i < 5; ++i)
+            p.banco.rispondi();
+        QCOMPARE(p.registro.inAttesa(), 6);
+        QTRY_COMPARE(p.registro.inAttesa(), 0);
+        QCOMPARE(aggiornamento.size(), 1);
+        QCOMPARE(detto, QStringLiteral("sto aggiornando il registro…"));
+        p.finisci();
+    }
+    // The file as the older program left it, copied beside it first and named with its step.
+    {
+        Archivio copia(file + QStringLiteral(".versione-1"));
+        QVERIFY(copia.apriInLettura());
+        QCOMPARE(copia.versione(), 1);
+        int giocate = 0;
+        QVERIFY(copia.perOgniPartita([&](const SchedaPartita &) { ++giocate; }));
+        QCOMPARE(giocate, 2);
+        QCOMPARE(QFile::permissions(copia.percorso()) & (QFile::ReadGroup | QFile::ReadOther),
+                 QFile::Permissions());
+    }
     Archivio archivio(file);
     QVERIFY(archivio.apri());
+    QVERIFY(archivio.copiaFatta().isEmpty());
     QCOMPARE(archivio.versione(), Archivio::VersioneSchema);
+    const QList<SchedaPartita> diMarco = archivio.partite(archivio.giocatore(QStringLiteral("Marco")));
+    QCOMPARE(diMarco.size(), 1);
+    QCOMPARE(diMarco[0].esatte, 100);
     const QList<SchedaPartita> partite = archivio.partite(archivio.giocatore(QStringLiteral("Giulia")));
     QCOMPARE(partite.size(), 2);
     QCOMPARE(partite[0].secondi, 180);
@@ -382,7 +418,7 @@ void TestRegistro::migrazioneDallaPrima()
     // And the new version's writes work on it; no answer is taken without its game.
     QCOMPARE(archivio.iniziaPartita(1, QStringLiteral("c"), QDateTime::currentDateTimeUtc(),
                                     std::bitset<100>().set()),
-             3);
+             4);
     QVERIFY(!archivio.domanda(9, 2, 5, 100, 0));
     QCOMPARE(archivio.ultimoGuasto(), Guasto::Vincolo);
 }
@@ -394,13 +430,18 @@ void TestRegistro::fileGuasti_data()
     QTest::addColumn<int>("statoEsporta"); // the exit status of --esporta-risposte on the file
     QTest::addColumn<QString>("detto");    // and what it says on standard error
     const QString estraneo = QStringLiteral("non è un registro della Numerella, e resta com'è");
+    // A folder that cannot be written may be written later: the games wait in memory meanwhile.
     QTest::newRow("cartella bloccata")
-        << QStringLiteral("cartella") << QStringLiteral("non viene tenuto: nella cartella") << 1
+        << QStringLiteral("cartella") << QStringLiteral("per ora non si può scrivere: nella cartella") << 1
         << QStringLiteral("non c'è");
     QTest::newRow("danni all'interno")
         << QStringLiteral("danni") << QStringLiteral("era danneggiato: è stato messo da parte come") << 1
         << QStringLiteral("è danneggiato");
     QTest::newRow("un testo qualunque") << QStringLiteral("testo") << estraneo << 1 << estraneo;
+    // At its own place, where nothing else writes, a file that is no database is the record, damaged.
+    QTest::newRow("primo foglio azzerato al suo posto")
+        << QStringLiteral("azzerato") << QStringLiteral("era danneggiato: è stato messo da parte come") << 1
+        << estraneo;
     QTest::newRow("il database di un altro programma")
         << QStringLiteral("estraneo") << estraneo << 1 << estraneo;
     QTest::newRow("file di sola lettura")
@@ -414,6 +455,13 @@ void TestRegistro::fileGuasti()
     QFETCH(int, statoEsporta);
     QFETCH(QString, detto);
     QString file = nuovoFile();
+    const bool alSuoPosto = caso == QStringLiteral("azzerato");
+    const QByteArray datiPrima = qgetenv("XDG_DATA_HOME");
+    const auto ripristina = qScopeGuard([&datiPrima] { qputenv("XDG_DATA_HOME", datiPrima); });
+    if (alSuoPosto) {
+        qputenv("XDG_DATA_HOME", QFileInfo(file).absolutePath().toLocal8Bit());
+        file = Registro::percorsoPredefinito();
+    }
     const QString cartella = QFileInfo(file).absolutePath();
     QDir().mkpath(cartella);
     const auto contenuto = [](const QString &nome) {
@@ -445,6 +493,11 @@ void TestRegistro::fileGuasti()
         QVERIFY(f.open(QIODevice::ReadWrite) && f.size() >= 6 * 4096);
         f.seek(2 * 4096);
         f.write(QByteArray(3 * 4096, '\xa5'));
+    } else if (caso == QStringLiteral("azzerato")) {
+        registroCon37();
+        QFile f(file);
+        QVERIFY(f.open(QIODevice::ReadWrite));
+        f.write(QByteArray(4096, '\0'));
     } else if (caso == QStringLiteral("testo")) {
         QFile f(file);
         QVERIFY(f.open(QIODevice::WriteOnly));
@@ -492,7 +545,9 @@ void TestRegistro::fileGuasti()
         QVERIFY(!QFileInfo::exists(csv));
     }
 
-    Partite p(file, QStringLiteral("Marco"));
+    // The record at its own place is the one found when none is named.
+    Partite p(alSuoPosto ? QString() : file, QStringLiteral("Marco"));
+    QCOMPARE(p.registro.percorso(), file);
     QSignalSpy avvisi(&p.registro, &Registro::avviso);
     // The record is opened by the first game: its trouble waits for the game's end.
     p.banco->cmdAvvio_Click();
@@ -512,7 +567,7 @@ void TestRegistro::fileGuasti()
 
     const QStringList accanto = QDir(cartella).entryList(
         {QStringLiteral("registro.sqlite.danneggiato-%1-*").arg(QDate::currentDate().toString(Qt::ISODate))});
-    if (caso == QStringLiteral("danni")) {
+    if (caso == QStringLiteral("danni") || alSuoPosto) {
         // Moved aside whole, dated, and a new record kept the games.
         QCOMPARE(accanto.size(), 1);
         QCOMPARE(contenuto(cartella + u'/' + accanto[0]), prima);
@@ -530,13 +585,29 @@ void TestRegistro::fileGuasti()
 void TestRegistro::scrittureRimandate()
 {
     const QString file = nuovoFile();
+    QVERIFY(Archivio(file).apri());
+    // Another program holds the record as this one starts: the game goes on, its writes wait in memory
+    // and go when the file is let go. A lock is not worth a word.
+    QSqlDatabase prima = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("prima"));
+    prima.setDatabaseName(file);
+    QVERIFY(prima.open());
+    QSqlQuery blocco(prima);
+    QVERIFY(blocco.exec(QStringLiteral("BEGIN IMMEDIATE")));
     Partite p(file, QStringLiteral("Lia"));
     QSignalSpy avvisi(&p.registro, &Registro::avviso);
     QSignalSpy chiuse(&p.registro, &Registro::partitaChiusa);
     p.banco->cmdAvvio_Click();
     p.banco.rispondi();
     p.banco.rispondi();
-    QCOMPARE(p.registro.inAttesa(), 0);
+    QCOMPARE(p.registro.archivio(), nullptr);
+    QTest::qWait(500);
+    QCOMPARE(p.registro.inAttesa(), 3);
+    QVERIFY(blocco.exec(QStringLiteral("COMMIT")));
+    blocco.finish();
+    prima.close();
+    QTRY_COMPARE(p.registro.inAttesa(), 0);
+    QVERIFY(p.registro.archivio());
+    QCOMPARE(avvisi.size(), 0);
 
     // Another program takes the file for writing and keeps it a few seconds: the board does not wait
     // for it, the answers wait in order and go as soon as it lets go. A lock is not worth a word.
@@ -584,6 +655,9 @@ void TestRegistro::scrittureRimandate()
     p.finisci();
     QCOMPARE(chiuse.size(), 2);
     QCOMPARE(avvisi.size(), 1);
+    blocco = QSqlQuery();
+    prima = QSqlDatabase();
+    QSqlDatabase::removeDatabase(QStringLiteral("prima"));
 
     // Every confirmed answer, once, in its game.
     Archivio a(file);
@@ -599,6 +673,61 @@ void TestRegistro::scrittureRimandate()
         QCOMPARE(partita.esito, FinePartita::Finita);
         QCOMPARE(partita.esatte, 100);
     }
+}
+
+void TestRegistro::toltaAltrove()
+{
+    const QString file = nuovoFile();
+    Partite p(file, QStringLiteral("Giulia"));
+    const auto togliAltrove = [&file](const QString &nome) {
+        QProcess altro;
+        altro.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        altro.start(QStringLiteral(PARTITA_AUTOMATICA), {file, QStringLiteral("togli"), nome});
+        QVERIFY(altro.waitForFinished());
+        QCOMPARE(altro.exitCode(), 0);
+    };
+    // Another program removes her while she plays here: her game goes on there under the guest, so no
+    // answer is refused; here it ends, kept, and the guest plays on.
+    p.banco->cmdAvvio_Click();
+    for (int i = 0; i < 3; ++i)
+        p.banco.rispondi();
+    togliAltrove(QStringLiteral("Giulia"));
+    for (int i = 0; i < 3; ++i)
+        p.banco.rispondi();
+    QCOMPARE(p.registro.inAttesa(), 0);
+    QTRY_COMPARE(p.banco->momento(), Momento::Riposo);
+    QCOMPARE(p.giocatore.nome(), QString());
+    // A child chosen here, then removed there between games: the next game is the guest's.
+    p.giocatore.scegli(QStringLiteral("Sofia"));
+    p.banco->cmdAvvio_Click();
+    p.finisci();
+    togliAltrove(QStringLiteral("Sofia"));
+    {
+        // Nor does the record window, which lists the chosen child before her first game.
+        FrmRegistro f(p.registro, p.banco.tipografia, FrmRegistro::Uso::ConTabellone);
+        QCOMPARE(p.registro.archivio()->trova(QStringLiteral("Sofia")), 0);
+        QCOMPARE(f.cmbGiocatore->findText(QStringLiteral("Sofia")), -1);
+    }
+    p.banco->cmdAvvio_Click();
+    p.finisci();
+    QTRY_COMPARE(p.giocatore.nome(), QString());
+
+    Archivio a(file);
+    QVERIFY(a.apri());
+    QCOMPARE(a.trova(QStringLiteral("Giulia")), 0);
+    QCOMPARE(a.trova(QStringLiteral("Sofia")), 0);
+    const QList<SchedaPartita> ospite = a.partite(a.trova(Giocatore::ospite()));
+    QCOMPARE(ospite.size(), 2);
+    QCOMPARE(ospite[0].esito, FinePartita::Fermata);
+    // Every answer given before the board stopped it: the three before and the one that found her gone.
+    QVERIFY2(ospite[0].esatte >= 4, qPrintable(QString::number(ospite[0].esatte)));
+    QCOMPARE(ospite[1].esito, FinePartita::Finita);
+    QCOMPARE(ospite[1].esatte, 100);
+    // The guest's facts count the answers of the game she took over.
+    int chieste = 0;
+    for (const SchedaFatto &f : a.fatti(a.trova(Giocatore::ospite())))
+        chieste += f.chiesta;
+    QCOMPARE(chieste, ospite[0].esatte + 100);
 }
 
 void TestRegistro::esportazione_data()
@@ -938,13 +1067,28 @@ void TestRegistro::finestraRegistro()
              QStringLiteral("2×2, 3×4, 6×9, 7×8"));
     QCOMPARE(f->paginaGiocatori->tabGiocatori->model()->index(1, 7).data().toString(), QStringLiteral("5×5"));
 
-    // Another child chosen in the window: the board's caption follows.
-    f->cmbGiocatore->setCurrentIndex(f->cmbGiocatore->findText(QStringLiteral("Marco")));
-    Q_EMIT f->cmbGiocatore->activated(f->cmbGiocatore->currentIndex());
-    QCOMPARE(p.banco->windowTitle(), QStringLiteral("La Numerella – Marco"));
+    // Passing over another child with the arrows shows her record, and she does not play: that takes
+    // the button or Return; then the board's caption and the box's reader say who plays.
+    QCOMPARE(f->cmbGiocatore->accessibleDescription(), QStringLiteral("Ora gioca Giulia"));
+    QVERIFY(!f->cmdGioca->isEnabled());
+    f->cmbGiocatore->setFocus();
+    const int marco = f->cmbGiocatore->findText(QStringLiteral("Marco"));
+    QTest::keyClick(f->cmbGiocatore, marco > f->cmbGiocatore->currentIndex() ? Qt::Key_Down : Qt::Key_Up);
+    QCOMPARE(f->cmbGiocatore->currentText(), QStringLiteral("Marco"));
     QCOMPARE(f->paginaPartite->tabPartite->model()->rowCount(), 1);
+    QCOMPARE(p.giocatore.nome(), QStringLiteral("Giulia"));
+    QCOMPARE(p.banco->windowTitle(), QStringLiteral("La Numerella – Giulia"));
+    QVERIFY(f->cmdGioca->isEnabled());
+    QTest::keyClick(f->cmbGiocatore, Qt::Key_Return);
+    QCOMPARE(p.giocatore.nome(), QStringLiteral("Marco"));
+    QCOMPARE(p.banco->windowTitle(), QStringLiteral("La Numerella – Marco"));
+    QCOMPARE(f->cmbGiocatore->accessibleDescription(), QStringLiteral("Ora gioca Marco"));
+    QVERIFY(!f->cmdGioca->isEnabled());
     f->cmbGiocatore->setCurrentIndex(f->cmbGiocatore->findText(QStringLiteral("Giulia")));
     Q_EMIT f->cmbGiocatore->activated(f->cmbGiocatore->currentIndex());
+    QCOMPARE(p.giocatore.nome(), QStringLiteral("Marco"));
+    QTest::mouseClick(f->cmdGioca, Qt::LeftButton);
+    QCOMPARE(p.giocatore.nome(), QStringLiteral("Giulia"));
 
     // "Ripassa" over the paused game asks first, in words a screen reader is given; "No" keeps the game.
     for (const bool lascia : {false, true}) {

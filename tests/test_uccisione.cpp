@@ -3,6 +3,7 @@
 // the program had confirmed is in it.
 #include "record/archivio.h"
 
+#include <QHash>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QSqlDatabase>
@@ -10,6 +11,7 @@
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
+#include <array>
 #include <csignal>
 
 namespace {
@@ -32,6 +34,68 @@ QSqlQuery interroga(QSqlDatabase &db, const QString &sql, const QVariantList &va
     return q;
 }
 
+using Partite = QList<QPair<QString, Detto>>;
+
+/// Takes in what a player said on standard output: only whole lines, since a line cut short by a kill
+/// is not a promise.
+void ascolta(const QByteArray &uscita, Partite &partite, int &risposte)
+{
+    const QList<QByteArray> righe = uscita.split('\n');
+    for (qsizetype i = 0; i + 1 < righe.size(); ++i) {
+        const QStringList parole = QString::fromUtf8(righe[i]).split(u' ');
+        if (parole[0] == QStringLiteral("partita")) {
+            partite.append({parole[1], Detto()});
+            continue;
+        }
+        QVERIFY2(!partite.isEmpty(), righe[i].constData());
+        Detto &d = partite.last().second;
+        if (parole[0] == QStringLiteral("giusta")) d.giuste.append(parole[1].toInt());
+        if (parole[0] == QStringLiteral("sbagliata")) d.sbagliate.append({parole[1].toInt(), parole[2]});
+        if (parole[0] == QStringLiteral("fermata")) d.fermata = true;
+        ++risposte;
+    }
+}
+
+/// The file is sound and holds every game said, each with every answer said; \a inPiu answers more at
+/// most, confirmed as a kill came.
+void tuttoNelFile(const QString &file, const Partite &partite, int inPiu)
+{
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("verifica"));
+        db.setDatabaseName(file);
+        QVERIFY(db.open());
+        QSqlQuery q = interroga(db, QStringLiteral("PRAGMA integrity_check"));
+        QVERIFY(q.next());
+        QCOMPARE(q.value(0).toString(), QStringLiteral("ok"));
+        for (const auto &[uuid, detto] : std::as_const(partite)) {
+            QSqlQuery p = interroga(db, QStringLiteral("SELECT id FROM partite WHERE uuid = ?"), {uuid});
+            QVERIFY2(p.next(), qPrintable(uuid));
+            const qint64 id = p.value(0).toLongLong();
+            QList<int> giuste;
+            QSqlQuery d = interroga(db,
+                                    QStringLiteral("SELECT riga, colonna FROM domande WHERE partita = ? AND "
+                                                   "millisecondi IS NOT NULL ORDER BY ordine"),
+                                    {id});
+            while (d.next())
+                giuste.append((d.value(0).toInt() - 1) * 10 + d.value(1).toInt() - 1);
+            QList<QPair<int, QString>> sbagliate;
+            QSqlQuery s = interroga(
+                db,
+                QStringLiteral(
+                    "SELECT riga, colonna, valore FROM sbagliate WHERE partita = ? ORDER BY ordine, rowid"),
+                {id});
+            while (s.next())
+                sbagliate.append(
+                    {(s.value(0).toInt() - 1) * 10 + s.value(1).toInt() - 1, s.value(2).toString()});
+            QCOMPARE(giuste.mid(0, detto.giuste.size()), detto.giuste);
+            QCOMPARE(sbagliate.mid(0, detto.sbagliate.size()), detto.sbagliate);
+            QVERIFY(giuste.size() + sbagliate.size() - detto.giuste.size() - detto.sbagliate.size() <= inPiu);
+        }
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("verifica"));
+}
+
 } // namespace
 
 class TestUccisione : public QObject
@@ -39,6 +103,7 @@ class TestUccisione : public QObject
     Q_OBJECT
 private Q_SLOTS:
     void uccisoACaso();
+    void treProgrammi();
 };
 
 void TestUccisione::uccisoACaso()
@@ -68,70 +133,85 @@ void TestUccisione::uccisoACaso()
         QTest::qWait(int(caso.bounded(150, 800)));
         ::kill(pid_t(programma.processId()), SIGKILL);
         QVERIFY(programma.waitForFinished());
-        // Only whole lines were said; a line cut short by the kill is not a promise.
-        const QList<QByteArray> righe = programma.readAllStandardOutput().split('\n');
-        for (qsizetype i = 0; i + 1 < righe.size(); ++i) {
-            const QStringList parole = QString::fromUtf8(righe[i]).split(u' ');
-            if (parole[0] == QStringLiteral("partita")) {
-                partite.append({parole[1], Detto()});
-                continue;
-            }
-            QVERIFY2(!partite.isEmpty(), righe[i].constData());
-            Detto &d = partite.last().second;
-            if (parole[0] == QStringLiteral("giusta")) d.giuste.append(parole[1].toInt());
-            if (parole[0] == QStringLiteral("sbagliata")) d.sbagliate.append({parole[1].toInt(), parole[2]});
-            if (parole[0] == QStringLiteral("fermata")) d.fermata = true;
-            ++risposte;
-        }
+        ascolta(programma.readAllStandardOutput(), partite, risposte);
     }
     qInfo("%lld partite, %d risposte confermate, %d uccisioni", partite.size(), risposte, Uccisioni);
     QVERIFY(risposte > 100);
 
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("verifica"));
-        db.setDatabaseName(file);
-        QVERIFY(db.open());
-        QSqlQuery q = interroga(db, QStringLiteral("PRAGMA integrity_check"));
-        QVERIFY(q.next());
-        QCOMPARE(q.value(0).toString(), QStringLiteral("ok"));
-        for (const auto &[uuid, detto] : std::as_const(partite)) {
-            QSqlQuery p = interroga(db, QStringLiteral("SELECT id FROM partite WHERE uuid = ?"), {uuid});
-            QVERIFY2(p.next(), qPrintable(uuid));
-            const qint64 id = p.value(0).toLongLong();
-            QList<int> giuste;
-            QSqlQuery d = interroga(db,
-                                    QStringLiteral("SELECT riga, colonna FROM domande WHERE partita = ? AND "
-                                                   "millisecondi IS NOT NULL ORDER BY ordine"),
-                                    {id});
-            while (d.next())
-                giuste.append((d.value(0).toInt() - 1) * 10 + d.value(1).toInt() - 1);
-            QList<QPair<int, QString>> sbagliate;
-            QSqlQuery s = interroga(
-                db,
-                QStringLiteral(
-                    "SELECT riga, colonna, valore FROM sbagliate WHERE partita = ? ORDER BY ordine, rowid"),
-                {id});
-            while (s.next())
-                sbagliate.append(
-                    {(s.value(0).toInt() - 1) * 10 + s.value(1).toInt() - 1, s.value(2).toString()});
-            // Everything said is there; at most the one answer confirmed as the kill came is more.
-            QCOMPARE(giuste.mid(0, detto.giuste.size()), detto.giuste);
-            QCOMPARE(sbagliate.mid(0, detto.sbagliate.size()), detto.sbagliate);
-            QVERIFY(giuste.size() + sbagliate.size() - detto.giuste.size() - detto.sbagliate.size() <= 1);
-        }
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("verifica"));
+    // Everything said is there; at most the one answer confirmed as the kill came is more.
+    tuttoNelFile(file, partite, 1);
+    if (QTest::currentTestFailed()) return;
 
+    // Read before any start closes them (as the export reads), the killed games already show the time
+    // and the errors of their answers.
+    QHash<QString, std::array<int, 3>> lette;
+    {
+        Archivio lettura(file);
+        QVERIFY(lettura.apriInLettura());
+        QVERIFY(lettura.perOgniPartita([&](const SchedaPartita &p) {
+            if (!p.esito) lette.insert(p.uuid, {p.secondi, p.errori, p.esatte});
+        }));
+    }
+    QVERIFY(!lette.isEmpty());
     // Opened again, every game killed on the board is closed as cut off, with what it had.
     Archivio archivio(file);
     QVERIFY(archivio.apri());
-    int interrotte = 0;
+    int interrotte = 0, secondi = 0;
     QVERIFY(archivio.perOgniPartita([&](const SchedaPartita &p) {
         QVERIFY(p.esito.has_value());
         if (*p.esito == FinePartita::Interrotta) ++interrotte;
+        if (!lette.contains(p.uuid)) return;
+        QCOMPARE(lette.value(p.uuid), (std::array<int, 3>{p.secondi, p.errori, p.esatte}));
+        secondi += p.secondi + p.errori;
     }));
     QVERIFY(interrotte > 0);
+    QVERIFY(secondi > 0);
+}
+
+void TestUccisione::treProgrammi()
+{
+    // A plays; B opens the record and closes; C plays one game and closes; A plays on and closes. Each
+    // checks the file as the start-up does while its record is open: whatever reads the file outside its
+    // database connection drops the locks that tell the others it is there, and a closing program then
+    // takes the change log away from under the one still playing.
+    QTemporaryDir cartella;
+    const QString file = cartella.filePath(QStringLiteral("registro.sqlite"));
+    QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
+    ambiente.insert(QStringLiteral("XDG_CONFIG_HOME"), cartella.filePath(QStringLiteral("config")));
+    ambiente.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    const auto avvia = [&](QProcess &p, const QStringList &argomenti) {
+        p.setProcessEnvironment(ambiente);
+        p.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        p.start(QStringLiteral(PARTITA_AUTOMATICA), QStringList{file} + argomenti);
+        QVERIFY(p.waitForStarted());
+    };
+    Partite partite;
+    int risposte = 0;
+    QProcess a;
+    QByteArray uscitaA;
+    // A answers every 5 ms, with no end of its own.
+    avvia(a, {QStringLiteral("1"), QStringLiteral("5"), QStringLiteral("1000000")});
+    QTRY_VERIFY_WITH_TIMEOUT((uscitaA += a.readAllStandardOutput()).count('\n') > 20, 60000);
+    for (const auto &[argomenti, nome] :
+         {std::pair{QStringList{QStringLiteral("2"), QStringLiteral("0"), QStringLiteral("0")}, "B"},
+          std::pair{QStringList{QStringLiteral("3"), QStringLiteral("0"), QStringLiteral("1")}, "C"}}) {
+        QProcess altro;
+        avvia(altro, argomenti);
+        QVERIFY2(altro.waitForFinished(120000), nome);
+        QCOMPARE(altro.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(altro.exitCode(), 0);
+        ascolta(altro.readAllStandardOutput(), partite, risposte);
+    }
+    QVERIFY(!partite.isEmpty()); // C's game
+    const int primaDellaFine = (uscitaA += a.readAllStandardOutput()).count('\n');
+    QTRY_VERIFY_WITH_TIMEOUT((uscitaA += a.readAllStandardOutput()).count('\n') > primaDellaFine + 20, 60000);
+    a.terminate();
+    QVERIFY(a.waitForFinished(60000));
+    QCOMPARE(a.exitStatus(), QProcess::NormalExit);
+    ascolta(uscitaA + a.readAllStandardOutput(), partite, risposte);
+    qInfo("%lld partite, %d risposte", partite.size(), risposte);
+    // Every program closed as it should: every answer said is in the file, and nothing more.
+    tuttoNelFile(file, partite, 0);
 }
 
 QTEST_GUILESS_MAIN(TestUccisione)

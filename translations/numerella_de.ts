@@ -448,6 +448,11 @@ Willst du sie beenden und üben?</translation>
         <extracomment>The switch that reads the game aloud.</extracomment>
         <translation>Vorlesen</translation>
     </message>
+    <message>
+        <source>sto aggiornando il registro…</source>
+        <extracomment>Under the grid for the few seconds the record of an older version is brought up to date; the board can be used meanwhile.</extracomment>
+        <translation>Das Lernheft wird aktualisiert …</translation>
+    </message>
 </context>
 <context>
     <name>FrmRegistro</name>
@@ -525,9 +530,9 @@ Willst du sie beenden und üben?</translation>
     </message>
     <message>
         <source>Data e ora</source>
-        <extracomment>The games list&apos;s column headers: when the game began, the tables in play, the time on the stopwatch (m:ss), wrong answers, how it ended.
+        <extracomment>The chart&apos;s points as a table: when, what kind of game, its two numbers.
 ----------
-The chart&apos;s points as a table: when, what kind of game, its two numbers.</extracomment>
+The games list&apos;s column headers: when the game began, the tables in play, the time on the stopwatch (m:ss), wrong answers, how it ended.</extracomment>
         <translation>Datum und Zeit</translation>
     </message>
     <message>
@@ -818,6 +823,20 @@ Willst du eine normale Runde spielen?</translation>
     <message>
         <source>Partite esportate in %1, risposte in %2.</source>
         <translation>Runden exportiert nach %1, Antworten nach %2.</translation>
+    </message>
+    <message>
+        <source>&amp;Usa per giocare</source>
+        <extracomment>Makes the child shown in the box &quot;Giocatore&quot; the one who plays on the board.</extracomment>
+        <translation>Zu&amp;m Spielen nehmen</translation>
+    </message>
+    <message>
+        <source>Il giocatore scelto qui gioca sul tabellone (anche con Invio sul nome)</source>
+        <translation>Das hier gewählte Kind spielt auf dem Spielbrett (auch mit der Eingabetaste auf dem Namen)</translation>
+    </message>
+    <message>
+        <source>Ora gioca %1</source>
+        <extracomment>What a screen reader says of the box &quot;Giocatore&quot;: who plays on the board now. %1: a name.</extracomment>
+        <translation>Jetzt spielt %1</translation>
     </message>
 </context>
 <context>

@@ -448,6 +448,11 @@ Do you want to leave it and practise?</translation>
         <extracomment>The switch that reads the game aloud.</extracomment>
         <translation>Read aloud</translation>
     </message>
+    <message>
+        <source>sto aggiornando il registro…</source>
+        <extracomment>Under the grid for the few seconds the record of an older version is brought up to date; the board can be used meanwhile.</extracomment>
+        <translation>updating the record…</translation>
+    </message>
 </context>
 <context>
     <name>FrmRegistro</name>
@@ -525,9 +530,9 @@ Do you want to leave it and practise?</translation>
     </message>
     <message>
         <source>Data e ora</source>
-        <extracomment>The games list&apos;s column headers: when the game began, the tables in play, the time on the stopwatch (m:ss), wrong answers, how it ended.
+        <extracomment>The chart&apos;s points as a table: when, what kind of game, its two numbers.
 ----------
-The chart&apos;s points as a table: when, what kind of game, its two numbers.</extracomment>
+The games list&apos;s column headers: when the game began, the tables in play, the time on the stopwatch (m:ss), wrong answers, how it ended.</extracomment>
         <translation>Date and time</translation>
     </message>
     <message>
@@ -818,6 +823,20 @@ Do you want to play a normal game?</translation>
     <message>
         <source>Partite esportate in %1, risposte in %2.</source>
         <translation>Games exported to %1, answers to %2.</translation>
+    </message>
+    <message>
+        <source>&amp;Usa per giocare</source>
+        <extracomment>Makes the child shown in the box &quot;Giocatore&quot; the one who plays on the board.</extracomment>
+        <translation>&amp;Use to play</translation>
+    </message>
+    <message>
+        <source>Il giocatore scelto qui gioca sul tabellone (anche con Invio sul nome)</source>
+        <translation>The player chosen here plays on the board (also with Enter on the name)</translation>
+    </message>
+    <message>
+        <source>Ora gioca %1</source>
+        <extracomment>What a screen reader says of the box &quot;Giocatore&quot;: who plays on the board now. %1: a name.</extracomment>
+        <translation>Now playing: %1</translation>
     </message>
 </context>
 <context>

@@ -448,6 +448,11 @@ Veux-tu la laisser et réviser&#xa0;?</translation>
         <extracomment>The switch that reads the game aloud.</extracomment>
         <translation>Lire à voix haute</translation>
     </message>
+    <message>
+        <source>sto aggiornando il registro…</source>
+        <extracomment>Under the grid for the few seconds the record of an older version is brought up to date; the board can be used meanwhile.</extracomment>
+        <translation>mise à jour du carnet…</translation>
+    </message>
 </context>
 <context>
     <name>FrmRegistro</name>
@@ -525,9 +530,9 @@ Veux-tu la laisser et réviser&#xa0;?</translation>
     </message>
     <message>
         <source>Data e ora</source>
-        <extracomment>The games list&apos;s column headers: when the game began, the tables in play, the time on the stopwatch (m:ss), wrong answers, how it ended.
+        <extracomment>The chart&apos;s points as a table: when, what kind of game, its two numbers.
 ----------
-The chart&apos;s points as a table: when, what kind of game, its two numbers.</extracomment>
+The games list&apos;s column headers: when the game began, the tables in play, the time on the stopwatch (m:ss), wrong answers, how it ended.</extracomment>
         <translation>Date et heure</translation>
     </message>
     <message>
@@ -818,6 +823,20 @@ Veux-tu jouer une partie normale&#xa0;?</translation>
     <message>
         <source>Partite esportate in %1, risposte in %2.</source>
         <translation>Parties exportées dans %1, réponses dans %2.</translation>
+    </message>
+    <message>
+        <source>&amp;Usa per giocare</source>
+        <extracomment>Makes the child shown in the box &quot;Giocatore&quot; the one who plays on the board.</extracomment>
+        <translation>Faire j&amp;ouer</translation>
+    </message>
+    <message>
+        <source>Il giocatore scelto qui gioca sul tabellone (anche con Invio sul nome)</source>
+        <translation>Le joueur choisi ici joue sur le tableau (aussi avec Entrée sur le nom)</translation>
+    </message>
+    <message>
+        <source>Ora gioca %1</source>
+        <extracomment>What a screen reader says of the box &quot;Giocatore&quot;: who plays on the board now. %1: a name.</extracomment>
+        <translation>Maintenant, %1 joue</translation>
     </message>
 </context>
 <context>

@@ -450,6 +450,11 @@ Vrei s-o lași și să exersezi?</translation>
         <extracomment>The switch that reads the game aloud.</extracomment>
         <translation>Citește cu voce tare</translation>
     </message>
+    <message>
+        <source>sto aggiornando il registro…</source>
+        <extracomment>Under the grid for the few seconds the record of an older version is brought up to date; the board can be used meanwhile.</extracomment>
+        <translation>se actualizează caietul…</translation>
+    </message>
 </context>
 <context>
     <name>FrmRegistro</name>
@@ -527,9 +532,9 @@ Vrei s-o lași și să exersezi?</translation>
     </message>
     <message>
         <source>Data e ora</source>
-        <extracomment>The games list&apos;s column headers: when the game began, the tables in play, the time on the stopwatch (m:ss), wrong answers, how it ended.
+        <extracomment>The chart&apos;s points as a table: when, what kind of game, its two numbers.
 ----------
-The chart&apos;s points as a table: when, what kind of game, its two numbers.</extracomment>
+The games list&apos;s column headers: when the game began, the tables in play, the time on the stopwatch (m:ss), wrong answers, how it ended.</extracomment>
         <translation>Data și ora</translation>
     </message>
     <message>
@@ -821,6 +826,20 @@ Vrei să joci o rundă normală?</translation>
     <message>
         <source>Partite esportate in %1, risposte in %2.</source>
         <translation>Runde exportate în %1, răspunsuri în %2.</translation>
+    </message>
+    <message>
+        <source>&amp;Usa per giocare</source>
+        <extracomment>Makes the child shown in the box &quot;Giocatore&quot; the one who plays on the board.</extracomment>
+        <translation>Folose&amp;ște pentru joc</translation>
+    </message>
+    <message>
+        <source>Il giocatore scelto qui gioca sul tabellone (anche con Invio sul nome)</source>
+        <translation>Jucătorul ales aici joacă pe tablă (și cu Enter pe nume)</translation>
+    </message>
+    <message>
+        <source>Ora gioca %1</source>
+        <extracomment>What a screen reader says of the box &quot;Giocatore&quot;: who plays on the board now. %1: a name.</extracomment>
+        <translation>Acum joacă %1</translation>
     </message>
 </context>
 <context>
