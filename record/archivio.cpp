@@ -146,6 +146,7 @@ const std::array<QStringList, Archivio::VersioneSchema> Passi = {
         QStringLiteral("PRAGMA application_id = %1").arg(Archivio::Marchio),
     },
     Archivio::passoFatti(),
+    Archivio::passoModello(),
 };
 
 std::optional<FinePartita> esitoDa(const QVariant &v)
@@ -803,7 +804,7 @@ bool Archivio::perOgniPartita(const std::function<void(const SchedaPartita &)> &
 }
 
 bool Archivio::perOgniDomanda(
-    const std::function<void(const QString &, const QDateTime &, int, int, double, int)> &f)
+    const std::function<void(const QString &, const QDateTime &, int, int, qint64, int)> &f)
 {
     QSqlQuery q(m_db);
     q.setForwardOnly(true);
@@ -815,6 +816,6 @@ bool Archivio::perOgniDomanda(
     if (!esegui(q)) return false;
     while (q.next())
         f(q.value(0).toString(), istanteDa(q.value(1)), q.value(2).toInt(), q.value(3).toInt(),
-          q.value(4).isNull() ? -1.0 : q.value(4).toDouble() / 1000.0, q.value(5).toInt());
+          q.value(4).isNull() ? -1 : q.value(4).toLongLong(), q.value(5).toInt());
     return true;
 }

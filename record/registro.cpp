@@ -211,7 +211,7 @@ QList<SchedaFatto> Registro::giro()
     Archivio *a = archivio();
     const qint64 id = a ? a->giocatore(m_giocatore.nomeRegistro()) : 0;
     return id == 0 ? QList<SchedaFatto>()
-                   : ripasso::giro(a->fatti(id), orologio::oggi(), m_lunghezzaRipasso, a->mediana(id));
+                   : ripasso::giro(a->fatti(id), orologio::oggi(), m_lunghezzaRipasso, a->giudizio(id));
 }
 
 void Registro::contaRipasso()
@@ -225,15 +225,10 @@ void Registro::contaRipasso()
         const QDate oggi = orologio::oggi();
         for (const SchedaGiocatore &g : m_archivio->giocatori()) {
             if (g.nome != m_giocatore.nomeRegistro()) continue;
-            for (const SchedaFatto &f : m_archivio->fatti(g.id)) {
-                // A fact answered well today waits for another day before it is asked again: one
-                // perfect game must not leave a hundred facts "to practise" on the same afternoon.
-                const bool beneOggi =
-                    f.ultimoEsito == EsitoDomanda::Fluente && f.ultima.toLocalTime().date() == oggi;
-                const apprendimento::Stato stato = apprendimento::stato(f, oggi);
-                quanti += stato == apprendimento::Stato::DaRipassare ||
-                          (stato == apprendimento::Stato::DaImparare && !beneOggi);
-            }
+            // What practice asks today, by the same model and judgement as its rounds.
+            const apprendimento::Giudizio giudizio = m_archivio->giudizio(g.id);
+            for (const SchedaFatto &f : m_archivio->fatti(g.id))
+                quanti += apprendimento::daChiedere(f, oggi, giudizio);
         }
     }
     Q_EMIT daRipassare(quanti);
