@@ -125,7 +125,7 @@ void aggiorna(SchedaFatto &fatto, const Chiesta &chiesta, const Giudizio &giudiz
     ++fatto.chiesta;
     fatto.ultimoEsito = e;
     fatto.ultima = chiesta.quando;
-    if (chiesta.millisecondi >= 0 && chiesta.sbagliate == 0) {
+    if (chiesta.millisecondi >= 0) {
         fatto.tempi.append(int(chiesta.millisecondi));
         if (fatto.tempi.size() > TempiFatto) fatto.tempi.removeFirst();
     }

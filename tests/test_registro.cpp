@@ -905,10 +905,11 @@ void TestRegistro::finestraRegistro()
     QCOMPARE(partite->index(primo == QStringLiteral("0") ? 2 : 0, 4).data().toString(),
              QStringLiteral("fermata"));
 
-    // Each asked once but 7 per 8 twice, wrong both times: all still to learn; a letter beside the colour.
+    // Each asked once, right: likely known; 7 per 8 twice, wrong both times: to learn; a letter beside
+    // the colour.
     using S = apprendimento::Stato;
     for (const auto &[cella, stato] :
-         {std::pair{67, S::DaImparare}, {23, S::DaImparare}, {44, S::MaiChiesta}})
+         {std::pair{67, S::DaImparare}, {23, S::QuasiSicura}, {44, S::MaiChiesta}})
         QCOMPARE(f->paginaFatti->mappa->item(cella / 10, cella % 10)->background().color(),
                  MappaFatti::colore(stato));
     QCOMPARE(f->paginaFatti->mappa->item(6, 7)->text(), QStringLiteral("56 I"));
@@ -926,9 +927,8 @@ void TestRegistro::finestraRegistro()
                  QLocale(QLocale::Italian).toString(ieri, QStringLiteral("d MMMM"))));
     QCOMPARE(f->paginaFatti->mappa->item(6, 7)->data(Qt::AccessibleTextRole).toString(),
              f->paginaFatti->lblFatto->text());
-    // Wrong first, then the longest unasked.
-    QCOMPARE(f->paginaFatti->lblDifficili->text(),
-             QStringLiteral("Il ripasso di oggi: 7 per 8, 3 per 4, 6 per 9, 2 per 2."));
+    // Only the fact she got wrong: those right once (before her pace is known) are likely known.
+    QCOMPARE(f->paginaFatti->lblDifficili->text(), QStringLiteral("Il ripasso di oggi: 7 per 8."));
 
     f->schede->setCurrentWidget(f->paginaGiocatori->tabGiocatori->parentWidget());
     QCOMPARE(f->paginaGiocatori->tabGiocatori->model()->rowCount(), 2);
@@ -938,10 +938,9 @@ void TestRegistro::finestraRegistro()
     QCOMPARE(f->paginaGiocatori->tabGiocatori->model()->index(0, 3).data().toString(),
              QStringLiteral("4,6")); // 23 s over 5 answers
     QCOMPARE(f->paginaGiocatori->tabGiocatori->model()->index(0, 4).data().toString(), QStringLiteral("1,5"));
-    QCOMPARE(f->paginaGiocatori->tabGiocatori->model()->index(0, 5).data().toString(), QStringLiteral("0"));
-    QCOMPARE(f->paginaGiocatori->tabGiocatori->model()->index(0, 7).data().toString(),
-             QStringLiteral("2×2, 3×4, 6×9, 7×8"));
-    QCOMPARE(f->paginaGiocatori->tabGiocatori->model()->index(1, 7).data().toString(), QStringLiteral("5×5"));
+    QCOMPARE(f->paginaGiocatori->tabGiocatori->model()->index(0, 5).data().toString(), QStringLiteral("3"));
+    QCOMPARE(f->paginaGiocatori->tabGiocatori->model()->index(0, 7).data().toString(), QStringLiteral("7×8"));
+    QCOMPARE(f->paginaGiocatori->tabGiocatori->model()->index(1, 7).data().toString(), QString());
 
     // Another child chosen in the window: the board's caption follows.
     f->cmbGiocatore->setCurrentIndex(f->cmbGiocatore->findText(QStringLiteral("Marco")));
@@ -1204,15 +1203,16 @@ void TestRegistro::giroDelRipasso_data()
     const QStringList misti = {
         "0:900 0:900 5:900 11:900", // 0: sure, reviewed yesterday
         "0:x 11:x",                 // 1: wrong yesterday too
-        "0:900",                    // 2: known at first sight, fading now
+        "0:900",                    // 2: known at first sight, fading most
         "0:x 11:2500",              // 3: slow yesterday
-        "0:900 0:900",              // 4: sure, fading more
+        "0:900 0:900",              // 4: sure, fading too
         "12:x 12:900",              // 5: right minutes after a wrong answer: waits
         "0:900 11:900",             // 6: reviewed yesterday
     };
-    QTest::newRow("prima le meno note, poi i ripassi") << misti << 10 << QList<int>{1, 3, 4, 2};
-    QTest::newRow("ripasso=2: metà ai ripassi") << misti << 2 << QList<int>{1, 4};
-    QTest::newRow("niente da chiedere") << QStringList{"0:900", "0:900 0:900"} << 10 << QList<int>{};
+    QTest::newRow("prima le meno note, poi i ripassi") << misti << 10 << QList<int>{1, 3, 2, 4};
+    QTest::newRow("ripasso=2: metà ai ripassi") << misti << 2 << QList<int>{1, 2};
+    QTest::newRow("niente da chiedere")
+        << QStringList{"11:900", "11:900 11:900", "12:x 12:900"} << 10 << QList<int>{};
     // Only hard facts: one known fact mixed in, the one fading most.
     QTest::newRow("una nota fra le difficili")
         << QStringList{"11:x", "11:x", "11:x", "0:900 0:900 5:900 11:900", "0:900 0:900 10:900"} << 10
