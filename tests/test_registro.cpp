@@ -966,11 +966,11 @@ void TestRegistro::finestraRegistro()
             QVERIFY(f->isVisible());
         }
     }
-    // Then a game of exactly today's round, which runs to its end.
+    // Then a game of exactly today's round (one fact: little else is worth asking), which runs to its end.
     QVERIFY(!f->isVisible() || QTest::qWaitFor([&] { return !p.banco->findChild<FrmRegistro *>(); }));
     QCOMPARE(p.banco->momento(), Momento::InCorso);
     for (int k = 0; k < 100; ++k)
-        QCOMPARE(p.banco->txtRisultato[k]->esclusa(), k != 67 && k != 23 && k != 58 && k != 11);
+        QCOMPARE(p.banco->txtRisultato[k]->esclusa(), k != 67);
     p.finisci();
     QCOMPARE(p.banco->momento(), Momento::Finita);
 
