@@ -10,6 +10,7 @@
 #include "schoolserver/spedizione.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QStandardPaths>
@@ -166,6 +167,9 @@ void Registro::controlla()
     if (m_provato || m_controllo.valid()) return;
     m_controllo = std::async(std::launch::async, [this, percorso = m_percorso] {
         const Guasto esito = Archivio::controlla(percorso);
+        // An older file is brought up to date here, off the board's thread: its facts' memory model is
+        // built again from all the answers then. The opening on the board's thread finds it done.
+        if (esito == Guasto::Nessuno && QFileInfo(percorso).size() > 0) Archivio(percorso).apri(esito);
         QMetaObject::invokeMethod(this, &Registro::apri, Qt::QueuedConnection);
         return esito;
     });
