@@ -107,7 +107,8 @@ void aggiorna(SchedaFatto &fatto, const Chiesta &chiesta, const Giudizio &giudiz
                                                     : StabilitaNota;
         // The longer she had to keep it, the more a fluent answer says it lasts: nothing on its own day.
         const double intervallo = std::min(1.0, (1 - r) / (1 - Ritenzione));
-        fatto.stabilita = std::max(primaVolta, stabilita * (1 + Crescita * intervallo));
+        fatto.stabilita =
+            std::min(StabilitaMassima, std::max(primaVolta, stabilita * (1 + Crescita * intervallo)));
         ++fatto.fluentiDiFila;
         break;
     }

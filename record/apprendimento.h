@@ -63,6 +63,8 @@ constexpr double NonSaFluenteSubito = 0.5;
 /// How much a fluent answer after a gap lengthens the memory: at a gap as long as its stability,
 /// (1 + Crescita) times. Askings on one day lengthen it little (massed practice).
 constexpr double Crescita = 1.5;
+/// A memory is never trusted longer than a school year: every fact comes back at least that often.
+constexpr double StabilitaMassima = 365;
 /// How much a slow or a wrong answer shortens it, never below StabilitaMinima days.
 constexpr double CaloLenta = 0.6, CaloSbagliata = 0.3, StabilitaMinima = 0.5;
 /// How much a fact's first asking leans on its twin (7 × 8 for 8 × 7) and on its tables, when asked.

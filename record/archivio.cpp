@@ -41,7 +41,8 @@ enum Codice {
 /// other's games; version 3 never gives a removed player's or game's number to another (an
 /// answer written late can then never land in someone else's game), keeps no answer without its
 /// game and marks the file as a record of ours; version 4 keeps a summary of each fact for
-/// each player, built from the answers already kept.
+/// each player, built from the answers already kept; version 5 gives that summary the memory model,
+/// built again from all the answers.
 const std::array<QStringList, Archivio::VersioneSchema> Passi = {
     QStringList{
         QStringLiteral("CREATE TABLE versione (numero INTEGER NOT NULL)"),

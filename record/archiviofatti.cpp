@@ -5,7 +5,6 @@
 #include "record/archivio.h"
 #include "record/camminofatti.h"
 
-#include <QHash>
 #include <QVariant>
 
 namespace {
