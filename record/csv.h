@@ -8,7 +8,8 @@
 
 /// Which CSV a file is written in.
 enum class FormaCsv {
-    Locale,   ///< the locale's: ";" where the decimal sign is ",", local times, UTF-8 with a byte order mark
+    Locale,   ///< the system's numbers' (LC_NUMERIC), whatever language the windows speak: ";" where the
+              ///< decimal sign is ",", local times, UTF-8 with a byte order mark
     Standard, ///< RFC 4180: ",", a decimal point, ISO 8601 times with their offset, UTF-8 without a mark
 };
 
@@ -16,7 +17,9 @@ enum class FormaCsv {
 class Csv
 {
 public:
-    explicit Csv(FormaCsv forma = FormaCsv::Locale, const QLocale &locale = QLocale());
+    /// \a locale gives the numbers of the Locale form: by default the system's, which its spreadsheet
+    /// reads, not the program's language (a "C" or unknown locale writes the point and the comma).
+    explicit Csv(FormaCsv forma = FormaCsv::Locale, const QLocale &locale = QLocale::system());
 
     /// One line, CR LF included, of fields: texts (quoted when they hold the separator, a quote or a line
     /// break; a leading apostrophe when they start like a formula, =, +, - or @, so that no spreadsheet
