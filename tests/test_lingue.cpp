@@ -3,6 +3,7 @@
 #include "aiuto.h"
 #include "pagina.h"
 #include "printing/resoconto.h"
+#include "record/archivio.h"
 #include "record/giocatore.h"
 #include "record/registro.h"
 #include "recordwindow/frmregistro.h"
@@ -159,6 +160,7 @@ class TestLingue : public QObject
     Q_OBJECT
     QStringList m_italiane;
     QImage m_cancella; ///< the keypad's erase key, its arrow pointing left
+    QImage m_ok;       ///< the keypad's answer key, its word in Latin letters
 
 private Q_SLOTS:
     void initTestCase()
@@ -167,6 +169,7 @@ private Q_SLOTS:
         Banco b;
         m_italiane = paroleDelTabellone(*b);
         m_cancella = b->Cmd_backspace->grab().toImage();
+        m_ok = b->Cmd_invio->grab().toImage();
     }
     void cleanupTestCase() { impostaLingua(QStringLiteral("it")); }
 
@@ -195,12 +198,25 @@ private Q_SLOTS:
         QVERIFY(b->Cmd[1]->x() < b->Cmd[2]->x());
         QCOMPARE(b->Frame1->isRightToLeft(), false);
         QCOMPARE(b->Cmd_backspace->grab().toImage(), m_cancella);
+        // The answer key's word is in the language's own script.
+        if (destraSinistra) QVERIFY(b->Cmd_invio->grab().toImage() != m_ok);
         QCOMPARE(b->isRightToLeft(), destraSinistra);
         b->cmdInfo_Click();
         QCOMPARE(b->info()->isRightToLeft(), destraSinistra);
         b->info()->cmdOK_Click();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
+        // What Qt draws itself speaks the language too (English is Qt's own): the buttons of every
+        // question, the print and file dialogs, --help's frame.
+        if (codice != u"en") {
+            const char *diQt[][2] = {{"QPlatformTheme", "Cancel"},      {"QPlatformTheme", "&Yes"},
+                                     {"QPrintDialog", "&Print"},        {"QPrintDialog", "Print"},
+                                     {"QPrintWidget", "Printer"},       {"QPrintDialog", "All Pages"},
+                                     {"QFileDialog", "File &name:"},    {"QCommandLineParser", "Usage: %1"},
+                                     {"QCommandLineParser", "Options:"}};
+            for (const auto &[contesto, testo] : diQt)
+                QVERIFY2(QCoreApplication::translate(contesto, testo) != QLatin1String(testo), testo);
+        }
         // A translation still empty shows the Italian texts: nothing more to see in it yet.
         if (!italiano && !pseudo) {
             QTranslator traduzione;
@@ -302,6 +318,59 @@ private Q_SLOTS:
                 QVERIFY(!f.tabGiocatori->horizontalScrollBar()->isVisible());
             }
         }
+    }
+
+    // The export's numbers are the system's (LC_NUMERIC, else LANG), which its spreadsheet reads,
+    // whatever language the program speaks; a "C" or unknown locale is not taken for Italy's.
+    void csv_data()
+    {
+        QTest::addColumn<QString>("lang");
+        QTest::addColumn<QString>("numeri");
+        QTest::addColumn<QStringList>("opzioni");
+        QTest::addColumn<QChar>("separatore");
+        const QStringList inglese{QStringLiteral("--lingua"), QStringLiteral("en")},
+            italiano{QStringLiteral("--lingua"), QStringLiteral("it")};
+        QTest::newRow("English words, German numbers") << "en_GB.UTF-8"
+                                                       << "de_DE.UTF-8" << inglese << QChar(u';');
+        QTest::newRow("Italian words, American numbers") << "it_IT.UTF-8"
+                                                         << "en_US.UTF-8" << italiano << QChar(u',');
+        QTest::newRow("French system, German words")
+            << "fr_FR.UTF-8" << QString() << QStringList{"--lingua", "de"} << QChar(u';');
+        QTest::newRow("C locale") << "C" << QString() << italiano << QChar(u',');
+        QTest::newRow("unknown locale") << "xx_XX.UTF-8" << QString() << italiano << QChar(u',');
+        QTest::newRow("standard, German numbers")
+            << "de_DE.UTF-8"
+            << "de_DE.UTF-8" << QStringList{"--csv-standard"} << QChar(u',');
+    }
+    void csv()
+    {
+        QFETCH(QString, lang);
+        QFETCH(QString, numeri);
+        QFETCH(QStringList, opzioni);
+        QFETCH(QChar, separatore);
+        QTemporaryDir cartella;
+        const QString file = cartella.filePath(QStringLiteral("registro.sqlite"));
+        QVERIFY(Archivio(file).apri());
+        QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
+        for (const char *v : {"LC_ALL", "LC_NUMERIC", "LANGUAGE"})
+            ambiente.remove(QLatin1String(v));
+        ambiente.insert(QStringLiteral("LANG"), lang);
+        if (!numeri.isEmpty()) ambiente.insert(QStringLiteral("LC_NUMERIC"), numeri);
+        ambiente.insert(QStringLiteral("XDG_CONFIG_HOME"), cartella.path());
+        ambiente.insert(QStringLiteral("XDG_CONFIG_DIRS"), cartella.path());
+        QProcess numerella;
+        numerella.setProcessEnvironment(ambiente);
+        const QString csv = cartella.filePath(QStringLiteral("partite.csv"));
+        numerella.start(QStringLiteral(NUMERELLA), opzioni + QStringList{QStringLiteral("--registro"), file,
+                                                                         QStringLiteral("--esporta"), csv});
+        QVERIFY(numerella.waitForFinished(60000));
+        QCOMPARE(numerella.exitCode(), 0);
+        QFile letto(csv);
+        QVERIFY(letto.open(QIODevice::ReadOnly));
+        const QString intestazione = QString::fromUtf8(letto.readLine()).remove(QChar(0xfeff)).trimmed();
+        QCOMPARE(
+            intestazione,
+            QStringLiteral("giocatore,inizio,fine,tabelline,secondi,errori,esito").replace(u',', separatore));
     }
 
     // The real program in another language: the command line's application, then the windows' one, each
