@@ -183,7 +183,7 @@
     </message>
     <message>
         <source>Nessuna partita in corso. Ctrl+N per cominciare.</source>
-        <translation>No game being played. Ctrl+N to start.</translation>
+        <translation>No game is running. Press Ctrl+N to start.</translation>
     </message>
     <message>
         <source>Complimenti. Hai finito.</source>
@@ -257,7 +257,7 @@
     <message>
         <source>Cancella</source>
         <extracomment>The keypad&apos;s erase key.</extracomment>
-        <translation>Delete</translation>
+        <translation>Rub out</translation>
     </message>
     <message>
         <source>OK</source>
@@ -368,14 +368,14 @@ Do you want to leave it and practise?</translation>
     <message>
         <source>Sbagliato, 1 errore.</source>
         <extracomment>A wrong answer, and the errors so far.</extracomment>
-        <translation>Wrong, 1 mistake.</translation>
+        <translation>Not quite – 1 mistake.</translation>
     </message>
     <message numerus="yes">
         <source>Sbagliato, %n errori.</source>
         <extracomment>Never said for 1, which has a text of its own; give every plural form of your language.</extracomment>
         <translation>
-            <numerusform>Wrong, %n mistake.</numerusform>
-            <numerusform>Wrong, %n mistakes.</numerusform>
+            <numerusform>Not quite – %n mistake.</numerusform>
+            <numerusform>Not quite – %n mistakes.</numerusform>
         </translation>
     </message>
     <message>
@@ -399,7 +399,7 @@ Do you want to leave it and practise?</translation>
     </message>
     <message>
         <source>Oggi non c&apos;è niente da ripassare. Si gioca una partita normale.</source>
-        <translation>Nothing to review today. Let&apos;s play a normal game.</translation>
+        <translation>Nothing to practise today. Let&apos;s play a normal game.</translation>
     </message>
     <message>
         <source>%1 %2.</source>
@@ -515,7 +515,7 @@ The chart&apos;s points as a table: when, what kind of game, its two numbers.</e
     </message>
     <message>
         <source>Esito</source>
-        <translation>Outcome</translation>
+        <translation>How it ended</translation>
     </message>
     <message>
         <source>&amp;Partite</source>
@@ -563,7 +563,7 @@ The chart&apos;s points as a table: when, what kind of game, its two numbers.</e
     </message>
     <message>
         <source>Da ripassare</source>
-        <translation>To review</translation>
+        <translation>To practise again</translation>
     </message>
     <message>
         <source>Da imparare</source>
@@ -579,7 +579,7 @@ The chart&apos;s points as a table: when, what kind of game, its two numbers.</e
     </message>
     <message>
         <source>Una partita con i fatti da imparare e da ripassare oggi, e qualcuno già sicuro</source>
-        <translation>A game with the facts to learn and to review today, and a few already known</translation>
+        <translation>A game with the facts to learn and to practise again today, and a few already known</translation>
     </message>
     <message>
         <source>&amp;Esporta…</source>
@@ -620,7 +620,7 @@ The chart&apos;s points as a table: when, what kind of game, its two numbers.</e
     <message>
         <source>intera</source>
         <extracomment>What kind of game a point of the chart is (feminine: &quot;partita&quot;): a whole game, a review round, a game stopped before its end.</extracomment>
-        <translation>whole game</translation>
+        <translation>full game</translation>
     </message>
     <message>
         <source>ripasso</source>
@@ -632,11 +632,11 @@ The chart&apos;s points as a table: when, what kind of game, its two numbers.</e
     </message>
     <message>
         <source>Ancora nessuna partita da cui capire che cosa ripassare.</source>
-        <translation>No games yet to tell what to review.</translation>
+        <translation>No games yet, so nothing to practise.</translation>
     </message>
     <message>
         <source>Oggi non c&apos;è niente da ripassare.</source>
-        <translation>Nothing to review today.</translation>
+        <translation>Nothing to practise today.</translation>
     </message>
     <message>
         <source>%1 per %2</source>
@@ -705,8 +705,8 @@ The chart&apos;s points as a table: when, what kind of game, its two numbers.</e
         <source>Togliere dal registro la partita del %1 (%2, %n errori)?</source>
         <extracomment>%1: the game&apos;s date and time (Italian: &quot;del 07/12/2026 10:15&quot;), %2: its time on the stopwatch (m:ss), %n: its mistakes.</extracomment>
         <translation>
-            <numerusform>Remove the game from %1 (%2, %n mistake) from the record?</numerusform>
-            <numerusform>Remove the game from %1 (%2, %n mistakes) from the record?</numerusform>
+            <numerusform>Remove the game of %1 (%2, %n mistake) from the record?</numerusform>
+            <numerusform>Remove the game of %1 (%2, %n mistakes) from the record?</numerusform>
         </translation>
     </message>
     <message>
@@ -733,7 +733,7 @@ The chart&apos;s points as a table: when, what kind of game, its two numbers.</e
         <source>Oggi non c&apos;è niente da ripassare: i fatti che hai già incontrato li sai.
 
 Vuoi fare una partita normale?</source>
-        <translation>Nothing to review today: you know the facts you have already met.
+        <translation>Nothing to practise today: you know the facts you have already met.
 
 Do you want to play a normal game?</translation>
     </message>
@@ -743,7 +743,7 @@ Do you want to play a normal game?</translation>
     </message>
     <message>
         <source>Oggi non c&apos;è niente da ripassare</source>
-        <translation>Nothing to review today</translation>
+        <translation>Nothing to practise today</translation>
     </message>
     <message>
         <source>&amp;File:</source>
@@ -772,7 +772,7 @@ Do you want to play a normal game?</translation>
     </message>
     <message>
         <source>Scrivi il nome del file.</source>
-        <translation>Write the file&apos;s name.</translation>
+        <translation>Type a file name.</translation>
     </message>
     <message>
         <source>Scrive due file:
@@ -959,7 +959,7 @@ Do you want to play a normal game?</translation>
     <message>
         <source>; da ripassare %1</source>
         <extracomment>Appended to the words about a sure fact. %1: the day it comes up for review, with the word before it (&quot;il 3 dicembre&quot;, &quot;l&apos;8 dicembre&quot;).</extracomment>
-        <translation>; to review %1</translation>
+        <translation>; to practise again %1</translation>
     </message>
 </context>
 <context>
@@ -975,7 +975,7 @@ Do you want to play a normal game?</translation>
     </message>
     <message>
         <source>&quot;%1&quot; non va bene: scrivi quanti fatti ripassare, da 1 a 100.</source>
-        <translation>&quot;%1&quot; is not right: write how many facts to review, from 1 to 100.</translation>
+        <translation>&quot;%1&quot; is not right: write how many facts to practise, from 1 to 100.</translation>
     </message>
     <message>
         <source>numerella: %1: %2</source>
@@ -1072,7 +1072,7 @@ Do you want to play a normal game?</translation>
     </message>
     <message>
         <source>Parte con il ripasso di oggi di chi gioca: i fatti da imparare e da ripassare, qualcuno già sicuro, gli altri in verde.</source>
-        <translation>Starts with today&apos;s practice round for the player: the facts to learn and to review, a few already known, the others in green.</translation>
+        <translation>Starts with today&apos;s practice round for the player: the facts to learn and to practise again, a few already known, the others in green.</translation>
     </message>
     <message>
         <source>Scrive tutte le partite del registro, una riga per partita, in FILE (CSV) ed esce.</source>
@@ -1332,12 +1332,12 @@ Do you want to choose another printer or save the page as a PDF?</translation>
     <message>
         <source>Ancora nessuna partita intera.</source>
         <extracomment>The chart&apos;s sentence on a child&apos;s trend, under the chart in the record window and on the printed report.</extracomment>
-        <translation>No whole games yet.</translation>
+        <translation>No full games yet.</translation>
     </message>
     <message>
         <source>Nell&apos;ultima settimana nessuna partita intera; prima: %1 secondi per risposta, %2 errori ogni 10 risposte.</source>
         <extracomment>%1: seconds per answer before the last week, %2: mistakes every 10 answers before it (numbers already in the locale&apos;s form).</extracomment>
-        <translation>In the last week no whole games; before: %1 seconds per answer, %2 mistakes per 10 answers.</translation>
+        <translation>In the last week no full games; before: %1 seconds per answer, %2 mistakes per 10 answers.</translation>
     </message>
     <message>
         <source>Nell&apos;ultima settimana: %1 secondi per risposta, %2 errori ogni 10 risposte.</source>
@@ -1367,7 +1367,7 @@ Do you want to choose another printer or save the page as a PDF?</translation>
     </message>
     <message>
         <source>da ripassare</source>
-        <translation>to review</translation>
+        <translation>to practise again</translation>
     </message>
 </context>
 <context>
@@ -1711,6 +1711,14 @@ Why an export failed. %1: the file, %2: the system&apos;s reason.</extracomment>
     </message>
 </context>
 <context>
+    <name>immagini</name>
+    <message>
+        <source>OK</source>
+        <extracomment>The word drawn in red on the green key that gives the answer (and closes the instructions): the word of your language&apos;s OK buttons, in its own script; a longer one shrinks to fit.</extracomment>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>resoconto</name>
     <message>
         <source>dd/MM/yyyy HH:mm</source>
@@ -1738,7 +1746,7 @@ Why an export failed. %1: the file, %2: the system&apos;s reason.</extracomment>
     <message>
         <source>Ogni segno è una partita; quelle di uno stesso giorno stanno affiancate. ● partita intera (unite dalla linea)   ○ ripasso o partita fermata</source>
         <extracomment>Under the printed chart: what its filled and hollow marks mean. Keep the marks ● and ○.</extracomment>
-        <translation>Each mark is a game; games of the same day stand side by side. ● whole game (joined by the line)   ○ practice round or stopped game</translation>
+        <translation>Each mark is a game; games of the same day stand side by side. ● full game (joined by the line)   ○ practice round or stopped game</translation>
     </message>
     <message>
         <source>I fatti: riga per colonna</source>
@@ -1755,7 +1763,7 @@ Why an export failed. %1: the file, %2: the system&apos;s reason.</extracomment>
     </message>
     <message>
         <source>Ancora nessuna partita da cui capirlo.</source>
-        <translation>No games yet to tell from.</translation>
+        <translation>Not enough games yet to tell.</translation>
     </message>
     <message>
         <source>Registro di %1</source>
@@ -1848,7 +1856,7 @@ Why an export failed. %1: the file, %2: the system&apos;s reason.</extracomment>
     <message>
         <source>R</source>
         <extracomment>The letter for a fact to review: the initial of &quot;da ripassare&quot;. One letter, unlike the other states&apos; letters.</extracomment>
-        <translation>R</translation>
+        <translation>P</translation>
     </message>
     <message>
         <source>S</source>

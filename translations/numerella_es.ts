@@ -82,7 +82,7 @@
     <message>
         <source>fermata</source>
         <extracomment>How a game ended: stopped by the child with Stop.</extracomment>
-        <translation>parada</translation>
+        <translation>detenida</translation>
     </message>
     <message>
         <source>interrotta</source>
@@ -143,7 +143,7 @@
     <message>
         <source>   Buon lavoro da:</source>
         <extracomment>The signature at the end of the instructions goes on in the next two lines.</extracomment>
-        <translation>   Buen trabajo de parte de:</translation>
+        <translation>   ¡Buen trabajo! De parte de:</translation>
     </message>
     <message>
         <source>   gli sviluppatori della Numerella,</source>
@@ -363,7 +363,7 @@ Vuoi lasciarla e ripassare?</source>
     </message>
     <message>
         <source>Partita fermata.</source>
-        <translation>Partida parada.</translation>
+        <translation>Partida detenida.</translation>
     </message>
     <message>
         <source>Sbagliato, 1 errore.</source>
@@ -390,7 +390,7 @@ Vuoi lasciarla e ripassare?</source>
     <message>
         <source>Tabellina %1 ripresa</source>
         <extracomment>A table back in the game; %1 is &quot;del 7&quot; or &quot;dell&apos;8&quot; as translated in the sentences (&quot;frasi&quot;).</extracomment>
-        <translation>Tabla %1 otra vez dentro</translation>
+        <translation>La tabla %1 vuelve al juego</translation>
     </message>
     <message>
         <source>%1. %2</source>
@@ -399,7 +399,7 @@ Vuoi lasciarla e ripassare?</source>
     </message>
     <message>
         <source>Oggi non c&apos;è niente da ripassare. Si gioca una partita normale.</source>
-        <translation>Hoy no hay nada que repasar. Se juega una partida normal.</translation>
+        <translation>Hoy no hay nada que repasar. Vamos a jugar una partida normal.</translation>
     </message>
     <message>
         <source>%1 %2.</source>
@@ -410,8 +410,8 @@ Vuoi lasciarla e ripassare?</source>
         <source>Oggi: %n da ripassare</source>
         <extracomment>Under the grid, for the child: facts to learn or review today.</extracomment>
         <translation>
-            <numerusform>Hoy: %n para repasar</numerusform>
-            <numerusform>Hoy: %n para repasar</numerusform>
+            <numerusform>Hoy: %n para practicar</numerusform>
+            <numerusform>Hoy: %n para practicar</numerusform>
         </translation>
     </message>
     <message>
@@ -523,7 +523,7 @@ The chart&apos;s points as a table: when, what kind of game, its two numbers.</e
     </message>
     <message>
         <source>Mostra anc&amp;he ripassi e partite fermate</source>
-        <translation>Mostrar t&amp;ambién repasos y partidas paradas</translation>
+        <translation>Mostrar t&amp;ambién repasos y partidas detenidas</translation>
     </message>
     <message>
         <source>Andamento in numeri</source>
@@ -563,7 +563,7 @@ The chart&apos;s points as a table: when, what kind of game, its two numbers.</e
     </message>
     <message>
         <source>Da ripassare</source>
-        <translation>Para repasar</translation>
+        <translation>Por repasar</translation>
     </message>
     <message>
         <source>Da imparare</source>
@@ -579,7 +579,7 @@ The chart&apos;s points as a table: when, what kind of game, its two numbers.</e
     </message>
     <message>
         <source>Una partita con i fatti da imparare e da ripassare oggi, e qualcuno già sicuro</source>
-        <translation>Una partida con las operaciones por aprender y para repasar hoy, y algunas ya dominadas</translation>
+        <translation>Una partida con las operaciones por aprender y por repasar hoy, y algunas ya dominadas</translation>
     </message>
     <message>
         <source>&amp;Esporta…</source>
@@ -620,7 +620,7 @@ The chart&apos;s points as a table: when, what kind of game, its two numbers.</e
     <message>
         <source>intera</source>
         <extracomment>What kind of game a point of the chart is (feminine: &quot;partita&quot;): a whole game, a review round, a game stopped before its end.</extracomment>
-        <translation>entera</translation>
+        <translation>completa</translation>
     </message>
     <message>
         <source>ripasso</source>
@@ -628,7 +628,7 @@ The chart&apos;s points as a table: when, what kind of game, its two numbers.</e
     </message>
     <message>
         <source>fermata</source>
-        <translation>parada</translation>
+        <translation>detenida</translation>
     </message>
     <message>
         <source>Ancora nessuna partita da cui capire che cosa ripassare.</source>
@@ -651,11 +651,11 @@ The chart&apos;s points as a table: when, what kind of game, its two numbers.</e
     <message>
         <source>Nome (al massimo %1 caratteri):</source>
         <extracomment>%1: the longest name allowed, in characters.</extracomment>
-        <translation>Nombre (como mucho %1 caracteres):</translation>
+        <translation>Nombre (máximo %1 caracteres):</translation>
     </message>
     <message>
         <source>Il nome va scritto su una riga, al massimo %1 caratteri, e non può essere &quot;%2&quot;.</source>
-        <translation>El nombre se escribe en una línea, como mucho %1 caracteres, y no puede ser &quot;%2&quot;.</translation>
+        <translation>El nombre se escribe en una línea, máximo %1 caracteres, y no puede ser &quot;%2&quot;.</translation>
     </message>
     <message>
         <source>C&apos;è già un giocatore di nome &quot;%1&quot;: scegli un nome diverso.</source>
@@ -723,7 +723,7 @@ The chart&apos;s points as a table: when, what kind of game, its two numbers.</e
     </message>
     <message>
         <source>Giocatori esportati in %1.</source>
-        <translation>Jugadores exportados en %1.</translation>
+        <translation>Jugadores exportados a %1.</translation>
     </message>
     <message>
         <source>Ripassa</source>
@@ -788,7 +788,7 @@ Vuoi fare una partita normale?</source>
     </message>
     <message>
         <source>Partite esportate in %1, risposte in %2.</source>
-        <translation>Partidas exportadas en %1, respuestas en %2.</translation>
+        <translation>Partidas exportadas a %1, respuestas a %2.</translation>
     </message>
 </context>
 <context>
@@ -817,7 +817,7 @@ Vuoi fare una partita normale?</source>
     <message>
         <source>ripassi e partite fermate</source>
         <extracomment>The chart&apos;s legend for the hollow marks: review rounds and games stopped before their end.</extracomment>
-        <translation>repasos y partidas paradas</translation>
+        <translation>repasos y partidas detenidas</translation>
     </message>
     <message>
         <source>giorno</source>
@@ -959,7 +959,7 @@ Vuoi fare una partita normale?</source>
     <message>
         <source>; da ripassare %1</source>
         <extracomment>Appended to the words about a sure fact. %1: the day it comes up for review, with the word before it (&quot;il 3 dicembre&quot;, &quot;l&apos;8 dicembre&quot;).</extracomment>
-        <translation>; para repasar %1</translation>
+        <translation>; por repasar %1</translation>
     </message>
 </context>
 <context>
@@ -1072,7 +1072,7 @@ Vuoi fare una partita normale?</source>
     </message>
     <message>
         <source>Parte con il ripasso di oggi di chi gioca: i fatti da imparare e da ripassare, qualcuno già sicuro, gli altri in verde.</source>
-        <translation>Empieza con el repaso de hoy de quien juega: las operaciones por aprender y para repasar, algunas ya dominadas, las demás en verde.</translation>
+        <translation>Empieza con el repaso de hoy de quien juega: las operaciones por aprender y por repasar, algunas ya dominadas, las demás en verde.</translation>
     </message>
     <message>
         <source>Scrive tutte le partite del registro, una riga per partita, in FILE (CSV) ed esce.</source>
@@ -1122,7 +1122,7 @@ Para ver la lista de opciones: numerella --help
     </message>
     <message>
         <source>--giocatore: il nome va scritto su una riga, al massimo %1 caratteri.</source>
-        <translation>--giocatore: el nombre se escribe en una línea, como mucho %1 caracteres.</translation>
+        <translation>--giocatore: el nombre se escribe en una línea, máximo %1 caracteres.</translation>
     </message>
     <message>
         <source>numerella: non riesco a leggere il registro: %1
@@ -1332,12 +1332,12 @@ Vuoi scegliere un&apos;altra stampante o salvare la pagina in PDF?</source>
     <message>
         <source>Ancora nessuna partita intera.</source>
         <extracomment>The chart&apos;s sentence on a child&apos;s trend, under the chart in the record window and on the printed report.</extracomment>
-        <translation>Todavía ninguna partida entera.</translation>
+        <translation>Todavía no hay ninguna partida completa.</translation>
     </message>
     <message>
         <source>Nell&apos;ultima settimana nessuna partita intera; prima: %1 secondi per risposta, %2 errori ogni 10 risposte.</source>
         <extracomment>%1: seconds per answer before the last week, %2: mistakes every 10 answers before it (numbers already in the locale&apos;s form).</extracomment>
-        <translation>En los últimos 7 días, ninguna partida entera; antes: %1 segundos por respuesta, %2 errores cada 10 respuestas.</translation>
+        <translation>En los últimos 7 días, ninguna partida completa; antes: %1 segundos por respuesta, %2 errores cada 10 respuestas.</translation>
     </message>
     <message>
         <source>Nell&apos;ultima settimana: %1 secondi per risposta, %2 errori ogni 10 risposte.</source>
@@ -1367,7 +1367,7 @@ Vuoi scegliere un&apos;altra stampante o salvare la pagina in PDF?</source>
     </message>
     <message>
         <source>da ripassare</source>
-        <translation>para repasar</translation>
+        <translation>por repasar</translation>
     </message>
 </context>
 <context>
@@ -1711,6 +1711,14 @@ Why an export failed. %1: the file, %2: the system&apos;s reason.</extracomment>
     </message>
 </context>
 <context>
+    <name>immagini</name>
+    <message>
+        <source>OK</source>
+        <extracomment>The word drawn in red on the green key that gives the answer (and closes the instructions): the word of your language&apos;s OK buttons, in its own script; a longer one shrinks to fit.</extracomment>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>resoconto</name>
     <message>
         <source>dd/MM/yyyy HH:mm</source>
@@ -1738,7 +1746,7 @@ Why an export failed. %1: the file, %2: the system&apos;s reason.</extracomment>
     <message>
         <source>Ogni segno è una partita; quelle di uno stesso giorno stanno affiancate. ● partita intera (unite dalla linea)   ○ ripasso o partita fermata</source>
         <extracomment>Under the printed chart: what its filled and hollow marks mean. Keep the marks ● and ○.</extracomment>
-        <translation>Cada marca es una partida; las de un mismo día están una al lado de otra. ● partida entera (unidas por la línea)   ○ repaso o partida parada</translation>
+        <translation>Cada marca es una partida; las de un mismo día están una al lado de otra. ● partida completa (unidas por la línea)   ○ repaso o partida detenida</translation>
     </message>
     <message>
         <source>I fatti: riga per colonna</source>

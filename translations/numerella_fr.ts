@@ -143,7 +143,7 @@
     <message>
         <source>   Buon lavoro da:</source>
         <extracomment>The signature at the end of the instructions goes on in the next two lines.</extracomment>
-        <translation>   Bon travail&#xa0;! Signé&#xa0;:</translation>
+        <translation>   Bon travail&#xa0;! De la part de&#xa0;:</translation>
     </message>
     <message>
         <source>   gli sviluppatori della Numerella,</source>
@@ -192,7 +192,7 @@
     <message>
         <source>Alt+%1: escludi o riprendi la tabellina %2; Alt+Maiusc+%1: tieni le tabelline fino %3</source>
         <extracomment>%2 is &quot;del 7&quot; or &quot;dell&apos;8&quot;, %3 &quot;al 7&quot; or &quot;all&apos;8&quot;, as translated in the sentences (&quot;frasi&quot;); Maiusc is the Shift key.</extracomment>
-        <translation>Alt+%1&#xa0;: enlève ou remets la table %2&#xa0;; Alt+Maj+%1&#xa0;: garde les tables %3</translation>
+        <translation>Alt+%1&#xa0;: enlève ou remets la table %2&#xa0;; Alt+Maj+%1&#xa0;: garde seulement les tables %3</translation>
     </message>
     <message>
         <source>%1 per %2</source>
@@ -202,7 +202,7 @@
     <message>
         <source>Avvio</source>
         <extracomment>The button that starts a game.</extracomment>
-        <translation>Départ</translation>
+        <translation>Jouer</translation>
     </message>
     <message>
         <source>Stop</source>
@@ -287,7 +287,7 @@
     <message>
         <source>secondi</source>
         <extracomment>Beside the stopwatch&apos;s seconds.</extracomment>
-        <translation>secondes</translation>
+        <translation>s</translation>
     </message>
     <message>
         <source>Errori</source>
@@ -410,8 +410,8 @@ Veux-tu la laisser et réviser&#xa0;?</translation>
         <source>Oggi: %n da ripassare</source>
         <extracomment>Under the grid, for the child: facts to learn or review today.</extracomment>
         <translation>
-            <numerusform>Aujourd’hui&#xa0;: %n à revoir</numerusform>
-            <numerusform>Aujourd’hui&#xa0;: %n à revoir</numerusform>
+            <numerusform>Aujourd’hui&#xa0;: %n à travailler</numerusform>
+            <numerusform>Aujourd’hui&#xa0;: %n à travailler</numerusform>
         </translation>
     </message>
     <message>
@@ -579,7 +579,7 @@ The chart&apos;s points as a table: when, what kind of game, its two numbers.</e
     </message>
     <message>
         <source>Una partita con i fatti da imparare e da ripassare oggi, e qualcuno già sicuro</source>
-        <translation>Une partie avec les calculs à apprendre et à revoir aujourd&apos;hui, et quelques-uns déjà acquis</translation>
+        <translation>Une partie avec les calculs à apprendre et à revoir aujourd&apos;hui, et quelques-uns déjà sus</translation>
     </message>
     <message>
         <source>&amp;Esporta…</source>
@@ -921,13 +921,13 @@ Veux-tu jouer une partie normale&#xa0;?</translation>
     <message>
         <source>chiesta 1 volta</source>
         <extracomment>How many times a fact was asked (the fact, a multiplication, is feminine in Italian).</extracomment>
-        <translation>posé 1 fois</translation>
+        <translation>demandé 1 fois</translation>
     </message>
     <message numerus="yes">
         <source>chiesta %n volte</source>
         <translation>
-            <numerusform>posé %n fois</numerusform>
-            <numerusform>posé %n fois</numerusform>
+            <numerusform>demandé %n fois</numerusform>
+            <numerusform>demandé %n fois</numerusform>
         </translation>
     </message>
     <message>
@@ -1072,7 +1072,7 @@ Veux-tu jouer une partie normale&#xa0;?</translation>
     </message>
     <message>
         <source>Parte con il ripasso di oggi di chi gioca: i fatti da imparare e da ripassare, qualcuno già sicuro, gli altri in verde.</source>
-        <translation>Démarrer avec la révision du jour de qui joue&#xa0;: les calculs à apprendre et à revoir, quelques-uns déjà acquis, les autres en vert.</translation>
+        <translation>Démarrer avec la révision du jour de qui joue&#xa0;: les calculs à apprendre et à revoir, quelques-uns déjà sus, les autres en vert.</translation>
     </message>
     <message>
         <source>Scrive tutte le partite del registro, una riga per partita, in FILE (CSV) ed esce.</source>
@@ -1355,7 +1355,7 @@ Veux-tu choisir une autre imprimante ou enregistrer la page en PDF&#xa0;?</trans
     <message>
         <source>mai chiesta</source>
         <extracomment>A fact&apos;s state (a multiplication such as 7 × 8, feminine in Italian: &quot;la moltiplicazione&quot;), lower case: in the facts map&apos;s legend, the words told about a fact and the printed report. Keep it short.</extracomment>
-        <translation>jamais posé</translation>
+        <translation>jamais demandé</translation>
     </message>
     <message>
         <source>da imparare</source>
@@ -1363,7 +1363,7 @@ Veux-tu choisir une autre imprimante ou enregistrer la page en PDF&#xa0;?</trans
     </message>
     <message>
         <source>sicura</source>
-        <translation>acquis</translation>
+        <translation>su</translation>
     </message>
     <message>
         <source>da ripassare</source>
@@ -1525,7 +1525,7 @@ Why an export failed. %1: the file, %2: the system&apos;s reason.</extracomment>
     </message>
     <message>
         <source>Nessuna tabellina rimasta</source>
-        <translation>Plus aucune table</translation>
+        <translation>Il ne reste aucune table</translation>
     </message>
     <message>
         <source>Resta la tabellina %1</source>
@@ -1534,7 +1534,7 @@ Why an export failed. %1: the file, %2: the system&apos;s reason.</extracomment>
     </message>
     <message>
         <source>Restano tutte le tabelline</source>
-        <translation>Il reste toutes les tables</translation>
+        <translation>Toutes les tables sont en jeu</translation>
     </message>
     <message>
         <source>Restano le tabelline da %1 a %2</source>
@@ -1711,6 +1711,14 @@ Why an export failed. %1: the file, %2: the system&apos;s reason.</extracomment>
     </message>
 </context>
 <context>
+    <name>immagini</name>
+    <message>
+        <source>OK</source>
+        <extracomment>The word drawn in red on the green key that gives the answer (and closes the instructions): the word of your language&apos;s OK buttons, in its own script; a longer one shrinks to fit.</extracomment>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>resoconto</name>
     <message>
         <source>dd/MM/yyyy HH:mm</source>
@@ -1814,7 +1822,7 @@ Why an export failed. %1: the file, %2: the system&apos;s reason.</extracomment>
     </message>
     <message>
         <source>Com&apos;è finita</source>
-        <translation>Fin</translation>
+        <translation>Issue</translation>
     </message>
     <message>
         <source>Tutti i giocatori</source>
@@ -1843,7 +1851,7 @@ Why an export failed. %1: the file, %2: the system&apos;s reason.</extracomment>
     <message>
         <source>I</source>
         <extracomment>The letter in the facts map&apos;s cells for a fact to learn: the initial of &quot;da imparare&quot;. One letter.</extracomment>
-        <translation>P</translation>
+        <translation>A</translation>
     </message>
     <message>
         <source>R</source>
@@ -1853,7 +1861,7 @@ Why an export failed. %1: the file, %2: the system&apos;s reason.</extracomment>
     <message>
         <source>S</source>
         <extracomment>The letter for a sure fact: the initial of &quot;sicura&quot;. One letter, unlike the other states&apos; letters.</extracomment>
-        <translation>A</translation>
+        <translation>S</translation>
     </message>
     <message>
         <source>tutto il registro</source>
