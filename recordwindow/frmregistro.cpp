@@ -4,15 +4,15 @@
 
 #include "printing/resoconto.h"
 #include "printing/tipografia.h"
-#include "record/andamento.h"
-#include "record/apprendimento.h"
 #include "record/esportazione.h"
 #include "record/giocatore.h"
 #include "record/orologio.h"
 #include "record/registro.h"
 #include "record/ripasso.h"
-#include "recordwindow/graficopartite.h"
-#include "recordwindow/mappafatti.h"
+#include "recordwindow/paginaandamento.h"
+#include "recordwindow/paginafatti.h"
+#include "recordwindow/paginagiocatori.h"
+#include "recordwindow/paginapartite.h"
 #include "schoolserver/letturaclasse.h"
 #include "schoolserver/spedizione.h"
 #include "widgets/accessibilita.h"
@@ -22,8 +22,6 @@
 #include "widgets/stilescalato.h"
 
 #include <QAccessible>
-#include <QChart>
-#include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -36,17 +34,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
-#include <QMap>
 #include <QMessageBox>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QShortcut>
-#include <QStandardItemModel>
 #include <QStandardPaths>
 #include <QStyle>
-#include <QStyleOptionHeader>
 #include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -55,34 +50,6 @@ namespace {
 
 /// The window's size at the board's own scale.
 constexpr QSize Base(760, 560);
-
-QString quando(const QDateTime &t)
-{
-    //: When a game began, in the lists, as a QLocale date format; reorder as your language writes dates.
-    const QString formato = QCoreApplication::translate("FrmRegistro", "dd/MM/yyyy HH:mm");
-    return t.isValid() ? QLocale().toString(t.toLocalTime(), formato) : QString();
-}
-
-QString tempo(int secondi)
-{
-    return QStringLiteral("%1:%2").arg(secondi / 60).arg(secondi % 60, 2, 10, QLatin1Char('0'));
-}
-
-QString esito(const SchedaPartita &p)
-{
-    //: A game still being played, in the games list's column "Esito".
-    if (!p.esito) return QCoreApplication::translate("FrmRegistro", "in corso");
-    return nomeEsito(*p.esito);
-}
-
-/// A cell that sorts by \a valore and shows \a testo.
-QStandardItem *voce(const QString &testo, const QVariant &valore)
-{
-    auto *v = new QStandardItem(testo);
-    v->setData(valore, Qt::UserRole);
-    v->setEditable(false);
-    return v;
-}
 
 /// Facts as "7×8".
 QStringList inBreve(const QList<SchedaFatto> &fatti)
@@ -93,9 +60,6 @@ QStringList inBreve(const QList<SchedaFatto> &fatti)
     return brevi;
 }
 
-/// Where a row keeps its game.
-constexpr int RuoloId = Qt::UserRole + 1;
-
 /// The frame a window manager puts around \a w; before the first show, a title bar's height.
 QMargins cornice(const QWidget *w)
 {
@@ -104,66 +68,6 @@ QMargins cornice(const QWidget *w)
         return {dentro.left() - fuori.left(), dentro.top() - fuori.top(), fuori.right() - dentro.right(),
                 fuori.bottom() - dentro.bottom()};
     return {0, w->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, w), 0, 0};
-}
-
-/// A tab's page holding \a contenuto alone: hidden with the focus on it, a page that is itself the
-/// focused control would be said once more (Qt clears its focus with a focus event).
-QWidget *paginaCon(QWidget *contenuto, QWidget *genitore)
-{
-    auto *p = new QWidget(genitore);
-    auto *colonna = new QVBoxLayout(p);
-    colonna->setContentsMargins({});
-    colonna->addWidget(contenuto);
-    return p;
-}
-
-QLabel *legenda(QWidget *genitore)
-{
-    QStringList voci;
-    for (MappaFatti::Stato l : MappaFatti::stati())
-        voci.append(
-            QStringLiteral("<span style=\"background-color:%1\">&nbsp;&nbsp;&nbsp;&nbsp;</span>&nbsp;%2")
-                .arg(MappaFatti::colore(l).name(), MappaFatti::nome(l).toHtmlEscaped()));
-    auto *l = new QLabel(voci.join(QStringLiteral("&nbsp;&nbsp; ")), genitore);
-    l->setObjectName(QStringLiteral("legenda"));
-    l->setWordWrap(true);
-    return l;
-}
-
-/// Lets the column headers of \a tabella wrap onto two lines, broken where the wider line is narrowest,
-/// and asks that much room for each, the sort arrow's only where it stands: a longer language's columns
-/// still fit the table side by side.
-void intestazioniSuDueRighe(QTableView *tabella)
-{
-    QHeaderView *testa = tabella->horizontalHeader();
-    QAbstractItemModel *modello = tabella->model();
-    QStyleOptionHeader opzione;
-    opzione.initFrom(testa);
-    opzione.orientation = Qt::Horizontal;
-    const QFontMetrics &fm = opzione.fontMetrics;
-    QList<QSize> serve;
-    int alta = 0;
-    for (int c = 0; c < modello->columnCount(); ++c) {
-        const QString titolo = modello->headerData(c, Qt::Horizontal).toString();
-        opzione.text = titolo;
-        for (qsizetype i = titolo.indexOf(u' '); i >= 0; i = titolo.indexOf(u' ', i + 1)) {
-            const QString righe = titolo.left(i) + u'\n' + titolo.mid(i + 1);
-            if (fm.size(0, righe).width() < fm.size(0, opzione.text).width()) opzione.text = righe;
-        }
-        serve.append(testa->style()->sizeFromContents(QStyle::CT_HeaderSection, &opzione, QSize(), testa));
-        alta = std::max(alta, serve.last().height());
-    }
-    // The arrow takes half the header's height and its margins from the words' room; a pixel each side
-    // against rounding.
-    const int margine = testa->style()->pixelMetric(QStyle::PM_HeaderMargin, &opzione, testa);
-    for (int c = 0; c < modello->columnCount(); ++c) {
-        const bool freccia = testa->isSortIndicatorShown() && testa->sortIndicatorSection() == c;
-        modello->setHeaderData(c, Qt::Horizontal,
-                               QSize(serve[c].width() + (freccia ? alta / 2 + 2 * margine : 0) + 2, alta),
-                               Qt::SizeHintRole);
-    }
-    testa->setDefaultAlignment(Qt::Alignment(Qt::AlignCenter | Qt::TextWordWrap));
-    testa->setTextElideMode(Qt::ElideNone);
 }
 
 } // namespace
@@ -229,97 +133,14 @@ void FrmRegistro::costruisci(Uso uso)
     schede = new QTabWidget(this);
     schede->setObjectName(QStringLiteral("schede"));
 
-    tabPartite = new QTableView(this);
-    tabPartite->setObjectName(QStringLiteral("tabPartite"));
-    tabPartite->setAccessibleName(tr("Partite"));
-    m_partite = new QStandardItemModel(0, 5, this);
-    //: The games list's column headers: when the game began, the tables in play, the time on the
-    //: stopwatch (m:ss), wrong answers, how it ended.
-    m_partite->setHorizontalHeaderLabels(
-        {tr("Data e ora"), tr("Tabelline"), tr("Tempo"), tr("Errori"), tr("Esito")});
-    m_partite->setSortRole(Qt::UserRole);
-    tabPartite->setModel(m_partite);
-    tabPartite->setSortingEnabled(true);
-    tabPartite->setSelectionBehavior(QAbstractItemView::SelectRows);
-    tabPartite->setTabKeyNavigation(false);
-    tabPartite->verticalHeader()->hide();
-    tabPartite->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    schede->addTab(paginaCon(tabPartite, this), tr("&Partite"));
-
-    auto *andamento = new QWidget(this);
-    andamento->setObjectName(QStringLiteral("paginaAndamento"));
-    auto *colonnaAndamento = new QVBoxLayout(andamento);
-    lblAndamento = new QLabel(andamento);
-    lblAndamento->setObjectName(QStringLiteral("lblAndamento"));
-    lblAndamento->setWordWrap(true);
-    grafico = new GraficoPartite(andamento);
-    // After the chart: a reader entering the tab meets the chart first.
-    chkAltre = new QCheckBox(tr("Mostra anc&he ripassi e partite fermate"), andamento);
-    chkAltre->setObjectName(QStringLiteral("chkAltre"));
-    chkAltre->setChecked(true);
-    colonnaAndamento->addWidget(lblAndamento);
-    accessibilita::impostaRuolo(grafico, QAccessible::Chart); // not a "filler"
-    tabAndamento = new QTableView(andamento);
-    tabAndamento->setObjectName(QStringLiteral("tabAndamento"));
-    tabAndamento->setAccessibleName(tr("Andamento in numeri"));
-    m_andamento = new QStandardItemModel(this);
-    tabAndamento->setModel(m_andamento);
-    tabAndamento->setTabKeyNavigation(false);
-    tabAndamento->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    tabAndamento->setSelectionBehavior(QAbstractItemView::SelectRows);
-    tabAndamento->verticalHeader()->hide();
-    tabAndamento->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    colonnaAndamento->addWidget(grafico, 3);
-    colonnaAndamento->addWidget(chkAltre);
-    colonnaAndamento->addWidget(tabAndamento, 1);
-    connect(chkAltre, &QCheckBox::toggled, grafico, [this](bool mostrate) {
-        grafico->impostaAltre(mostrate ? GraficoPartite::Altre::Mostrate : GraficoPartite::Altre::Nascoste);
-        mostraNumeriAndamento();
-    });
-    schede->addTab(andamento, tr("&Andamento"));
-
-    auto *fatti = new QWidget(this);
-    auto *colonnaFatti = new QVBoxLayout(fatti);
-    mappa = new MappaFatti(fatti);
-    lblFatto = new QLabel(fatti);
-    lblFatto->setObjectName(QStringLiteral("lblFatto"));
-    lblFatto->setAccessibleName(tr("Fatto scelto"));
-    lblDifficili = new QLabel(fatti);
-    lblDifficili->setObjectName(QStringLiteral("lblDifficili"));
-    lblDifficili->setWordWrap(true);
-    lblDifficili->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
-    lblDifficili->setFocusPolicy(Qt::StrongFocus); // reached by Tab, and read, after the map
-    colonnaFatti->addWidget(mappa, 1);
-    colonnaFatti->addWidget(legenda(fatti));
-    colonnaFatti->addWidget(lblFatto);
-    colonnaFatti->addWidget(lblDifficili);
-    connect(mappa, &MappaFatti::scelta, lblFatto, &QLabel::setText);
-    schede->addTab(fatti, tr("&Fatti"));
-
-    tabGiocatori = new QTableView(this);
-    tabGiocatori->setObjectName(QStringLiteral("tabGiocatori"));
-    tabGiocatori->setAccessibleName(tr("Tutti i giocatori"));
-    m_giocatori = new QStandardItemModel(0, 8, this);
-    //: The players table's column headers; "Sicure", "Da ripassare", "Da imparare" count facts (feminine in
-    //: Italian) in each state.
-    m_giocatori->setHorizontalHeaderLabels({tr("Giocatore"), tr("Partite"), tr("Ultima partita"),
-                                            tr("Secondi per risposta"), tr("Errori per partita"),
-                                            tr("Sicure"), tr("Da ripassare"), tr("Da imparare")});
-    m_giocatori->setSortRole(Qt::UserRole);
-    tabGiocatori->setModel(m_giocatori);
-    tabGiocatori->setSelectionBehavior(QAbstractItemView::SelectRows);
-    tabGiocatori->setTabKeyNavigation(false);
-    tabGiocatori->setSortingEnabled(true);
-    tabGiocatori->sortByColumn(0, Qt::AscendingOrder);
-    tabGiocatori->verticalHeader()->hide();
-    tabGiocatori->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    // The facts to learn take the room left, on as many lines as they need.
-    tabGiocatori->horizontalHeader()->setSectionResizeMode(m_giocatori->columnCount() - 1,
-                                                           QHeaderView::Stretch);
-    tabGiocatori->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    connect(tabGiocatori->horizontalHeader(), &QHeaderView::sortIndicatorChanged, this,
-            [this] { intestazioniSuDueRighe(tabGiocatori); });
-    schede->addTab(paginaCon(tabGiocatori, this), tr("G&iocatori"));
+    paginaPartite = new PaginaPartite(this);
+    schede->addTab(paginaPartite, tr("&Partite"));
+    paginaAndamento = new PaginaAndamento(this);
+    schede->addTab(paginaAndamento, tr("&Andamento"));
+    paginaFatti = new PaginaFatti(this);
+    schede->addTab(paginaFatti, tr("&Fatti"));
+    paginaGiocatori = new PaginaGiocatori(this);
+    schede->addTab(paginaGiocatori, tr("G&iocatori"));
     colonna->addWidget(schede, 1);
 
     lblStato = new QLabel(this);
@@ -373,8 +194,8 @@ void FrmRegistro::costruisci(Uso uso)
     schede->tabBar()->installEventFilter(this);
     connect(schede, &QTabWidget::currentChanged, this, [this](int indice) {
         // The players view asks every child's facts: read when first looked at.
-        if (schede->widget(indice)->isAncestorOf(tabGiocatori) && !m_vistaGiocatoriPronta)
-            riempiVistaGiocatori();
+        if (schede->widget(indice) == paginaGiocatori && !paginaGiocatori->pronta())
+            paginaGiocatori->riempi();
         mostraPulsanti();
         // The tab bar is named after its current tab: a reader is told that the name changed.
         QAccessibleEvent nome(schede->tabBar(), QAccessible::NameChanged);
@@ -422,7 +243,7 @@ void FrmRegistro::impostaScala(qreal fattore)
         tabella->verticalHeader()->setDefaultSectionSize(QFontMetrics(f).height() * 3 / 2);
         tabella->verticalHeader()->setMinimumSectionSize(QFontMetrics(f).height() * 3 / 2);
     }
-    intestazioniSuDueRighe(tabGiocatori);
+    paginaGiocatori->adattaIntestazioni();
     QSize dimensione(qRound(Base.width() * fattore), qRound(Base.height() * fattore));
     // A board's scale fits its width to a whiteboard: this window, taller, is kept within the screen,
     // its frame too.
@@ -477,10 +298,11 @@ void FrmRegistro::mostraPulsanti()
 {
     QWidget *pagina = schede->currentWidget();
     const bool tenuto = m_registro.archivio() != nullptr;
-    cmdTogliPartita->setVisible(pagina->isAncestorOf(tabPartite));
-    cmdTogliPartita->setEnabled(tenuto && locale() && m_partite->rowCount() > 0);
-    cmdSvuota->setEnabled(tenuto && locale() && m_partite->rowCount() > 0);
-    cmdEsportaGiocatori->setVisible(pagina->isAncestorOf(tabGiocatori));
+    const bool partite = paginaPartite->tabPartite->model()->rowCount() > 0;
+    cmdTogliPartita->setVisible(pagina == paginaPartite);
+    cmdTogliPartita->setEnabled(tenuto && locale() && partite);
+    cmdSvuota->setEnabled(tenuto && locale() && partite);
+    cmdEsportaGiocatori->setVisible(pagina == paginaGiocatori);
     cmdEsportaGiocatori->setEnabled(m_vista != nullptr);
 }
 
@@ -527,10 +349,10 @@ void FrmRegistro::aggiorna()
 {
     QString motivo;
     m_vista = m_registro.archivioDaMostrare(motivo);
-    m_vistaGiocatoriPronta = false;
+    paginaGiocatori->impostaArchivio(m_vista);
     mostraGiocatori();
     mostraGiocatore();
-    if (schede->currentWidget()->isAncestorOf(tabGiocatori)) riempiVistaGiocatori();
+    if (schede->currentWidget() == paginaGiocatori) paginaGiocatori->riempi();
 }
 
 void FrmRegistro::mostraGiocatori()
@@ -593,101 +415,14 @@ void FrmRegistro::mostraGiocatore()
         m_registro.completaInCorso(p);
     const QList<SchedaFatto> fatti = archivio && id ? archivio->fatti(id, dal) : QList<SchedaFatto>();
 
-    m_partite->removeRows(0, m_partite->rowCount());
-    for (const SchedaPartita &p : partite) {
-        QStandardItem *inizio = voce(quando(p.inizio), p.inizio);
-        inizio->setData(p.esito ? p.id : 0, RuoloId); // a game being played cannot be removed
-        m_partite->appendRow(
-            {inizio, voce(p.tabelline().join(QStringLiteral(", ")), p.tabelline().join(QStringLiteral(", "))),
-             voce(tempo(p.secondi), p.secondi), voce(QString::number(p.errori), p.errori),
-             voce(esito(p), esito(p))});
-    }
-    tabPartite->sortByColumn(0, Qt::DescendingOrder);
-    grafico->mostra(partite);
-    m_punti = andamento::punti(partite);
-    lblAndamento->setText(grafico->frase());
-    mostraNumeriAndamento();
-    mappa->mostra(fatti);
+    paginaPartite->mostra(partite);
+    paginaAndamento->mostra(partite);
     m_giro = ripasso::giro(fatti, orologio::oggi(), m_registro.lunghezzaRipasso(),
                            archivio && id ? archivio->mediana(id) : 0);
-    lblDifficili->setText(paroleGiro(m_giro, fatti.isEmpty()));
+    paginaFatti->mostra(fatti, m_giro);
     cmdRipassa->setEnabled(!fatti.isEmpty());
     cmdRinomina->setEnabled(m_idLocali.contains(scelto()) && scelto() != Giocatore::ospite());
     mostraPulsanti();
-}
-
-void FrmRegistro::mostraNumeriAndamento()
-{
-    // The chart's games in words and numbers, a row a game, as the chart shows them.
-    m_andamento->clear();
-    //: The chart's points as a table: when, what kind of game, its two numbers.
-    m_andamento->setHorizontalHeaderLabels(
-        {tr("Data e ora"), tr("Partita"), tr("Secondi per risposta"), tr("Errori ogni 10 risposte")});
-    for (const andamento::Punto &p : std::as_const(m_punti)) {
-        if (p.genere != andamento::Genere::Intera && !chkAltre->isChecked()) continue;
-        //: What kind of game a point of the chart is (feminine: "partita"): a whole game, a review round,
-        //: a game stopped before its end.
-        const QString genere = p.genere == andamento::Genere::Intera    ? tr("intera")
-                               : p.genere == andamento::Genere::Ripasso ? tr("ripasso")
-                                                                        : tr("fermata");
-        m_andamento->appendRow(
-            {voce(quando(p.inizio), p.inizio), voce(genere, genere),
-             voce(andamento::numero(p.secondiPerRisposta, QLocale()), p.secondiPerRisposta),
-             voce(andamento::numero(p.erroriOgni10, QLocale()), p.erroriOgni10)});
-    }
-}
-
-QString FrmRegistro::paroleGiro(const QList<SchedaFatto> &giro, bool maiGiocato)
-{
-    if (maiGiocato) return tr("Ancora nessuna partita da cui capire che cosa ripassare.");
-    if (giro.isEmpty()) return tr("Oggi non c'è niente da ripassare.");
-    QStringList fatti;
-    for (const SchedaFatto &f : giro)
-        //: A multiplication in words, "7 per 8" (seven times eight): %1 row, %2 column.
-        fatti.append(tr("%1 per %2").arg(f.riga).arg(f.colonna));
-    //: Under the facts map. %1: the facts of today's review, as "7 per 8, 6 per 9".
-    return tr("Il ripasso di oggi: %1.").arg(fatti.join(QStringLiteral(", ")));
-}
-
-void FrmRegistro::riempiVistaGiocatori()
-{
-    m_vistaGiocatoriPronta = true;
-    m_giocatori->removeRows(0, m_giocatori->rowCount());
-    Archivio *archivio = m_vista;
-    if (!archivio) return;
-    const QDate oggi = orologio::oggi();
-    for (const SchedaGiocatore &g : archivio->giocatori()) {
-        // The same states as the map's, by the same rule.
-        int sicure = 0, daRipassare = 0;
-        QStringList daImparare;
-        for (const SchedaFatto &f : archivio->fatti(g.id)) {
-            switch (apprendimento::stato(f, oggi)) {
-            case apprendimento::Stato::Sicura:
-                ++sicure;
-                break;
-            case apprendimento::Stato::DaRipassare:
-                ++daRipassare;
-                break;
-            case apprendimento::Stato::DaImparare:
-                daImparare.append(QStringLiteral("%1×%2").arg(f.riga).arg(f.colonna));
-                break;
-            case apprendimento::Stato::MaiChiesta:
-                break;
-            }
-        }
-        QString elenco = daImparare.join(QStringLiteral(", "));
-        // Facts read left to right, as arithmetic is written, whatever the words around them.
-        if (layoutDirection() == Qt::RightToLeft) elenco = QChar(0x2066) + elenco + QChar(0x2069);
-        const QString nome = Giocatore::mostrato(g.nome);
-        m_giocatori->appendRow(
-            {voce(nome, nome), voce(QString::number(g.partite), g.partite), voce(quando(g.ultima), g.ultima),
-             voce(QLocale().toString(g.secondiPerRisposta, 'f', 1), g.secondiPerRisposta),
-             voce(QLocale().toString(g.erroriPerPartita, 'f', 1), g.erroriPerPartita),
-             voce(QString::number(sicure), sicure), voce(QString::number(daRipassare), daRipassare),
-             voce(elenco, daImparare.size())});
-    }
-    m_giocatori->sort(tabGiocatori->horizontalHeader()->sortIndicatorSection(),
-                      tabGiocatori->horizontalHeader()->sortIndicatorOrder());
 }
 
 QString FrmRegistro::chiediNome(const QString &titolo, const QString &proposto)
@@ -805,10 +540,11 @@ void FrmRegistro::togliPartita()
 {
     const DialoghiScalati dialoghi(m_fattore);
     Archivio *archivio = m_registro.archivio();
-    const QModelIndex scelta = tabPartite->currentIndex();
+    const QModelIndex scelta = paginaPartite->tabPartite->currentIndex();
     if (!archivio || !locale() || !scelta.isValid()) return;
-    const QModelIndex inizio = m_partite->index(scelta.row(), 0);
-    const qint64 id = inizio.data(RuoloId).toLongLong();
+    const QAbstractItemModel *partite = scelta.model();
+    const QModelIndex inizio = partite->index(scelta.row(), 0);
+    const qint64 id = inizio.data(PaginaPartite::RuoloId).toLongLong();
     if (id == 0) {
         QMessageBox::information(this, tr("Togli la partita"),
                                  tr("La partita in corso non si può togliere."));
@@ -818,8 +554,8 @@ void FrmRegistro::togliPartita()
                   //: %1: the game's date and time (Italian: "del 07/12/2026 10:15"), %2: its time on the
                   //: stopwatch (m:ss), %n: its mistakes.
                   tr("Togliere dal registro la partita del %1 (%2, %n errori)?", nullptr,
-                     m_partite->index(scelta.row(), 3).data(Qt::UserRole).toInt())
-                      .arg(inizio.data().toString(), m_partite->index(scelta.row(), 2).data().toString())))
+                     partite->index(scelta.row(), 3).data(Qt::UserRole).toInt())
+                      .arg(inizio.data().toString(), partite->index(scelta.row(), 2).data().toString())))
         return;
     archivio->togliPartita(id);
     aggiorna();
@@ -827,20 +563,7 @@ void FrmRegistro::togliPartita()
 
 bool FrmRegistro::scriviGiocatori(const QString &file, QString &errore)
 {
-    if (!m_vistaGiocatoriPronta) riempiVistaGiocatori();
-    QStringList intestazione;
-    for (int c = 0; c < m_giocatori->columnCount(); ++c)
-        intestazione.append(m_giocatori->headerData(c, Qt::Horizontal).toString());
-    QList<QStringList> righe;
-    for (int r = 0; r < m_giocatori->rowCount(); ++r) {
-        QStringList riga;
-        for (int c = 0; c < m_giocatori->columnCount(); ++c)
-            // Without the isolates that keep the screen's lists left to right.
-            riga.append(
-                m_giocatori->index(r, c).data().toString().remove(QChar(0x2066)).remove(QChar(0x2069)));
-        righe.append(riga);
-    }
-    return Esportazione::tabella(intestazione, righe, file, errore);
+    return paginaGiocatori->scrivi(file, errore);
 }
 
 void FrmRegistro::esportaGiocatori()

@@ -2,7 +2,6 @@
 // The record window "Registro": a child's games, their chart, the facts map, the players side by side.
 #pragma once
 
-#include "record/andamento.h"
 #include "record/schedafatto.h"
 
 #include <QDateTime>
@@ -13,22 +12,20 @@
 
 class Archivio;
 class DisposizioniScalate;
-class GraficoPartite;
-class MappaFatti;
-class QCheckBox;
+class PaginaAndamento;
+class PaginaFatti;
+class PaginaGiocatori;
+class PaginaPartite;
 class QComboBox;
 class QLabel;
 class QPushButton;
-class QStandardItemModel;
 class QTabWidget;
-class QTableView;
 class Registro;
 class Tipografia;
 
-/// For the current player: the games (sortable), the chart, the map with its legend and words, the
-/// day's round and "Ripassa"; a view of all players; players added, renamed and removed; the
-/// export and a printed report. Everything is reachable by keyboard, and each view has a name for
-/// screen readers.
+/// Holds the tabs (the games, the chart, the facts map, all players) together with what they share:
+/// the player and the period they show, players added, renamed and removed, "Ripassa", the export and
+/// a printed report. Everything is reachable by keyboard, and each view has a name for screen readers.
 class FrmRegistro : public QWidget
 {
     Q_OBJECT
@@ -55,14 +52,12 @@ public:
     QComboBox *cmbGiocatore = nullptr, *cmbPeriodo = nullptr;
     QPushButton *cmdNuovo = nullptr, *cmdRinomina = nullptr, *cmdTogli = nullptr, *cmdSvuota = nullptr;
     QTabWidget *schede = nullptr;
-    QTableView *tabPartite = nullptr;
-    GraficoPartite *grafico = nullptr;
-    QLabel *lblAndamento = nullptr;     ///< the trend in words, above the chart
-    QCheckBox *chkAltre = nullptr;      ///< practice rounds and stopped games on the chart too
-    QTableView *tabAndamento = nullptr; ///< the chart's numbers, for a reader that walks a table
-    MappaFatti *mappa = nullptr;
-    QLabel *lblFatto = nullptr, *lblDifficili = nullptr, *lblStato = nullptr;
-    QTableView *tabGiocatori = nullptr;
+    // The tabs, in their order.
+    PaginaPartite *paginaPartite = nullptr;
+    PaginaAndamento *paginaAndamento = nullptr;
+    PaginaFatti *paginaFatti = nullptr;
+    PaginaGiocatori *paginaGiocatori = nullptr;
+    QLabel *lblStato = nullptr;
     QPushButton *cmdRipassa = nullptr, *cmdEsporta = nullptr, *cmdStampa = nullptr, *cmdChiudi = nullptr;
     QPushButton *cmdTogliPartita = nullptr, *cmdEsportaGiocatori = nullptr;
 
@@ -94,13 +89,8 @@ private:
     void costruisci(Uso uso);
     void mostraGiocatori();
     void mostraGiocatore();
-    void riempiVistaGiocatori();
     /// The state line: where the record is, and the school server's sender when there is one.
     void mostraStato();
-    /// Today's round in words; \a maiGiocato when no fact was ever asked.
-    static QString paroleGiro(const QList<SchedaFatto> &giro, bool maiGiocato);
-    /// The chart's games as rows of the table beside it.
-    void mostraNumeriAndamento();
     /// The focus into the page of the current tab, as Alt and its letter leave the tab bar behind.
     void entraNellaScheda();
     /// Which buttons the current tab and the record shown allow.
@@ -120,14 +110,11 @@ private:
 
     Registro &m_registro;
     Tipografia &m_tipografia;
-    QStandardItemModel *m_partite = nullptr, *m_giocatori = nullptr, *m_andamento = nullptr;
-    QList<SchedaFatto> m_giro;       ///< today's round of "Ripassa"
-    QList<andamento::Punto> m_punti; ///< the chart's games, for its table
+    QList<SchedaFatto> m_giro; ///< today's round of "Ripassa"
     QFont m_font;
     qreal m_fattore = 1.0;
     std::unique_ptr<DisposizioniScalate> m_disposizioni; ///< the layouts' sizes at scale 1
-    bool m_vistaGiocatoriPronta = false;
-    bool m_cambioScheda = false; ///< a tab changing by its Alt key
+    bool m_cambioScheda = false;                         ///< a tab changing by its Alt key
     /// What the views read: the class on the school's server when it answers, else this computer's
     /// record. Players are matched by name, so each view keeps its own ids.
     Archivio *m_vista = nullptr;

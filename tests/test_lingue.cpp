@@ -7,6 +7,7 @@
 #include "record/giocatore.h"
 #include "record/registro.h"
 #include "recordwindow/frmregistro.h"
+#include "recordwindow/paginagiocatori.h"
 #include "startup/lingua.h"
 #include "widgets/cornice.h"
 #include "widgets/etichetta.h"
@@ -314,8 +315,8 @@ private Q_SLOTS:
             if (s == 1.0) {
                 f.schede->setCurrentIndex(f.schede->count() - 1);
                 QCoreApplication::processEvents();
-                QVERIFY(f.tabGiocatori->isVisible());
-                QVERIFY(!f.tabGiocatori->horizontalScrollBar()->isVisible());
+                QVERIFY(f.paginaGiocatori->tabGiocatori->isVisible());
+                QVERIFY(!f.paginaGiocatori->tabGiocatori->horizontalScrollBar()->isVisible());
             }
         }
     }

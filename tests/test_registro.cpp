@@ -14,6 +14,10 @@
 #include "recordwindow/frmregistro.h"
 #include "recordwindow/graficopartite.h"
 #include "recordwindow/mappafatti.h"
+#include "recordwindow/paginaandamento.h"
+#include "recordwindow/paginafatti.h"
+#include "recordwindow/paginagiocatori.h"
+#include "recordwindow/paginapartite.h"
 
 #include <QAbstractFileIconProvider>
 #include <QAccessible>
@@ -749,10 +753,10 @@ void TestRegistro::resoconto()
     const QString frase =
         QStringLiteral("Nell'ultima settimana: 2,0 secondi per risposta, prima 3,0; 0,0 errori "
                        "ogni 10 risposte, prima 0,2.");
-    QCOMPARE(f.lblAndamento->text(), frase);
+    QCOMPARE(f.paginaAndamento->lblAndamento->text(), frase);
     // On the chart: the full games joined, yesterday's side by side around yesterday's tick, the others apart
     // or left out with the switch; its dates on the days, its numbers with the decimal comma.
-    QChart *grafico = f.grafico->chart();
+    QChart *grafico = f.paginaAndamento->grafico->chart();
     QCOMPARE(grafico->series().size(), 4);
     auto *secondi = qobject_cast<QLineSeries *>(grafico->series()[0]);
     QVERIFY(secondi);
@@ -771,8 +775,8 @@ void TestRegistro::resoconto()
     for (const QString &d : date)
         QCOMPARE(giorni->endValue(d), std::round(giorni->endValue(d)));
     QVERIFY(grafico->localizeNumbers() && grafico->locale().decimalPoint() == QStringLiteral(","));
-    f.chkAltre->setChecked(false);
-    QCOMPARE(f.grafico->chart()->series().size(), 2);
+    f.paginaAndamento->chkAltre->setChecked(false);
+    QCOMPARE(f.paginaAndamento->grafico->chart()->series().size(), 2);
 
     // The printed report: the same page at the board's own scale and at a whiteboard's.
     for (qreal scala : {1.0, 4.7}) {
@@ -881,13 +885,14 @@ void TestRegistro::finestraRegistro()
     QVERIFY2(detto.contains(QStringLiteral("\"Giulia\"")), qPrintable(detto));
     QCOMPARE(f->cmbGiocatore->count(), 2);
     QCOMPARE(f->cmbGiocatore->currentText(), QStringLiteral("Giulia"));
-    auto *partite = f->tabPartite->model();
+    auto *partite = f->paginaPartite->tabPartite->model();
     // Newest first, the paused game too; a click on a header sorts by it.
     QCOMPARE(partite->rowCount(), 3);
     QCOMPARE(partite->index(0, 4).data().toString(), QStringLiteral("in corso"));
     QCOMPARE(partite->index(1, 4).data().toString(), QStringLiteral("fermata"));
-    QTest::mouseClick(f->tabPartite->horizontalHeader()->viewport(), Qt::LeftButton, {},
-                      QPoint(f->tabPartite->horizontalHeader()->sectionViewportPosition(3) + 5, 5));
+    QTest::mouseClick(
+        f->paginaPartite->tabPartite->horizontalHeader()->viewport(), Qt::LeftButton, {},
+        QPoint(f->paginaPartite->tabPartite->horizontalHeader()->sectionViewportPosition(3) + 5, 5));
     const QString primo = partite->index(0, 3).data().toString();
     QVERIFY(primo == QStringLiteral("0") || primo == QStringLiteral("2"));
     QCOMPARE(partite->index(primo == QStringLiteral("0") ? 2 : 0, 4).data().toString(),
@@ -897,41 +902,45 @@ void TestRegistro::finestraRegistro()
     using S = apprendimento::Stato;
     for (const auto &[cella, stato] :
          {std::pair{67, S::DaImparare}, {23, S::DaImparare}, {44, S::MaiChiesta}})
-        QCOMPARE(f->mappa->item(cella / 10, cella % 10)->background().color(), MappaFatti::colore(stato));
-    QCOMPARE(f->mappa->item(6, 7)->text(), QStringLiteral("56 I"));
+        QCOMPARE(f->paginaFatti->mappa->item(cella / 10, cella % 10)->background().color(),
+                 MappaFatti::colore(stato));
+    QCOMPARE(f->paginaFatti->mappa->item(6, 7)->text(), QStringLiteral("56 I"));
     f->schede->setCurrentIndex(2);
-    f->mappa->setFocus();
-    f->mappa->setCurrentCell(6, 6);
-    QTest::keyClick(f->mappa, Qt::Key_Right);
+    f->paginaFatti->mappa->setFocus();
+    f->paginaFatti->mappa->setCurrentCell(6, 6);
+    QTest::keyClick(f->paginaFatti->mappa, Qt::Key_Right);
     // Italian elides the article before the 1st, the 8th and the 11th.
     const QDate ieri = QDate::currentDate().addDays(-1);
     QCOMPARE(
-        f->lblFatto->text(),
+        f->paginaFatti->lblFatto->text(),
         QStringLiteral("7 per 8: da imparare; chiesta 2 volte, 2 sbagliate, l'ultima %1%2; di solito 5,5 "
                        "secondi")
             .arg(QList{1, 8, 11}.contains(ieri.day()) ? QStringLiteral("l'") : QStringLiteral("il "),
                  QLocale(QLocale::Italian).toString(ieri, QStringLiteral("d MMMM"))));
-    QCOMPARE(f->mappa->item(6, 7)->data(Qt::AccessibleTextRole).toString(), f->lblFatto->text());
+    QCOMPARE(f->paginaFatti->mappa->item(6, 7)->data(Qt::AccessibleTextRole).toString(),
+             f->paginaFatti->lblFatto->text());
     // Wrong first, then the longest unasked.
-    QCOMPARE(f->lblDifficili->text(),
+    QCOMPARE(f->paginaFatti->lblDifficili->text(),
              QStringLiteral("Il ripasso di oggi: 7 per 8, 3 per 4, 6 per 9, 2 per 2."));
 
-    f->schede->setCurrentWidget(f->tabGiocatori->parentWidget());
-    QCOMPARE(f->tabGiocatori->model()->rowCount(), 2);
-    QCOMPARE(f->tabGiocatori->model()->index(0, 0).data().toString(), QStringLiteral("Giulia"));
-    QCOMPARE(f->tabGiocatori->model()->index(0, 1).data().toString(), QStringLiteral("3"));
-    QCOMPARE(f->tabGiocatori->model()->index(0, 3).data().toString(),
+    f->schede->setCurrentWidget(f->paginaGiocatori->tabGiocatori->parentWidget());
+    QCOMPARE(f->paginaGiocatori->tabGiocatori->model()->rowCount(), 2);
+    QCOMPARE(f->paginaGiocatori->tabGiocatori->model()->index(0, 0).data().toString(),
+             QStringLiteral("Giulia"));
+    QCOMPARE(f->paginaGiocatori->tabGiocatori->model()->index(0, 1).data().toString(), QStringLiteral("3"));
+    QCOMPARE(f->paginaGiocatori->tabGiocatori->model()->index(0, 3).data().toString(),
              QStringLiteral("4,6")); // 23 s over 5 answers
-    QCOMPARE(f->tabGiocatori->model()->index(0, 4).data().toString(), QStringLiteral("1,5"));
-    QCOMPARE(f->tabGiocatori->model()->index(0, 5).data().toString(), QStringLiteral("0"));
-    QCOMPARE(f->tabGiocatori->model()->index(0, 7).data().toString(), QStringLiteral("2×2, 3×4, 6×9, 7×8"));
-    QCOMPARE(f->tabGiocatori->model()->index(1, 7).data().toString(), QStringLiteral("5×5"));
+    QCOMPARE(f->paginaGiocatori->tabGiocatori->model()->index(0, 4).data().toString(), QStringLiteral("1,5"));
+    QCOMPARE(f->paginaGiocatori->tabGiocatori->model()->index(0, 5).data().toString(), QStringLiteral("0"));
+    QCOMPARE(f->paginaGiocatori->tabGiocatori->model()->index(0, 7).data().toString(),
+             QStringLiteral("2×2, 3×4, 6×9, 7×8"));
+    QCOMPARE(f->paginaGiocatori->tabGiocatori->model()->index(1, 7).data().toString(), QStringLiteral("5×5"));
 
     // Another child chosen in the window: the board's caption follows.
     f->cmbGiocatore->setCurrentIndex(f->cmbGiocatore->findText(QStringLiteral("Marco")));
     Q_EMIT f->cmbGiocatore->activated(f->cmbGiocatore->currentIndex());
     QCOMPARE(p.banco->windowTitle(), QStringLiteral("La Numerella – Marco"));
-    QCOMPARE(f->tabPartite->model()->rowCount(), 1);
+    QCOMPARE(f->paginaPartite->tabPartite->model()->rowCount(), 1);
     f->cmbGiocatore->setCurrentIndex(f->cmbGiocatore->findText(QStringLiteral("Giulia")));
     Q_EMIT f->cmbGiocatore->activated(f->cmbGiocatore->currentIndex());
 
@@ -1438,7 +1447,7 @@ FrmRegistro *apriRegistro(Partite &p)
 int puntiDelGrafico(FrmRegistro *f)
 {
     QSet<qreal> x;
-    for (const QAbstractSeries *serie : f->grafico->chart()->series())
+    for (const QAbstractSeries *serie : f->paginaAndamento->grafico->chart()->series())
         if (const auto *linea = qobject_cast<const QXYSeries *>(serie))
             for (const QPointF &punto : linea->points())
                 x.insert(punto.x());
@@ -1465,7 +1474,7 @@ void TestRegistro::finestraPerLettore()
     QVERIFY(f);
     QAccessibleInterface *finestra = QAccessible::queryAccessibleInterface(f);
     QCOMPARE(finestra->role(), QAccessible::Dialog);
-    QCOMPARE(QAccessible::queryAccessibleInterface(f->grafico)->role(), QAccessible::Chart);
+    QCOMPARE(QAccessible::queryAccessibleInterface(f->paginaAndamento->grafico)->role(), QAccessible::Chart);
     QCOMPARE(finestra->text(QAccessible::Name), QStringLiteral("Registro"));
 
     // Alt and a tab's letter: the tab, its name told, and the focus in its page.
@@ -1478,10 +1487,10 @@ void TestRegistro::finestraPerLettore()
         QWidget *fuoco;
         const char *nome;
     } schede[] = {
-        {Qt::Key_A, "Andamento", f->grafico, "Andamento delle partite"},
-        {Qt::Key_F, "Fatti", f->mappa, "Mappa dei fatti"},
-        {Qt::Key_I, "Giocatori", f->tabGiocatori, "Tutti i giocatori"},
-        {Qt::Key_P, "Partite", f->tabPartite, "Partite"},
+        {Qt::Key_A, "Andamento", f->paginaAndamento->grafico, "Andamento delle partite"},
+        {Qt::Key_F, "Fatti", f->paginaFatti->mappa, "Mappa dei fatti"},
+        {Qt::Key_I, "Giocatori", f->paginaGiocatori->tabGiocatori, "Tutti i giocatori"},
+        {Qt::Key_P, "Partite", f->paginaPartite->tabPartite, "Partite"},
     };
     for (const auto &s : schede) {
         s_nominati.clear();
@@ -1502,7 +1511,7 @@ void TestRegistro::finestraPerLettore()
     QAccessible::installUpdateHandler(nullptr);
 
     // The chart's alternative: its points as a table, a row a game, walked cell by cell.
-    QAccessibleInterface *numeri = QAccessible::queryAccessibleInterface(f->tabAndamento);
+    QAccessibleInterface *numeri = QAccessible::queryAccessibleInterface(f->paginaAndamento->tabAndamento);
     QCOMPARE(numeri->role(), QAccessible::Table);
     QCOMPARE(numeri->text(QAccessible::Name), QStringLiteral("Andamento in numeri"));
     QAccessibleTableInterface *tabella = numeri->tableInterface();
@@ -1519,15 +1528,16 @@ void TestRegistro::finestraPerLettore()
 
     // A map cell says its words; the hardest facts come next by Tab.
     QTest::keyClick(f->windowHandle(), Qt::Key_F, Qt::AltModifier);
-    QAccessibleTableInterface *mappa = QAccessible::queryAccessibleInterface(f->mappa)->tableInterface();
+    QAccessibleTableInterface *mappa =
+        QAccessible::queryAccessibleInterface(f->paginaFatti->mappa)->tableInterface();
     QVERIFY(mappa);
     const QString parole = mappa->cellAt(6, 7)->text(QAccessible::Name);
-    QCOMPARE(parole, f->mappa->item(6, 7)->data(Qt::AccessibleTextRole).toString());
+    QCOMPARE(parole, f->paginaFatti->mappa->item(6, 7)->data(Qt::AccessibleTextRole).toString());
     QVERIFY2(parole.startsWith(QStringLiteral("7 per 8: ")), qPrintable(parole));
-    for (int n = 0; n < 4 && f->focusWidget() != f->lblDifficili; ++n)
+    for (int n = 0; n < 4 && f->focusWidget() != f->paginaFatti->lblDifficili; ++n)
         QTest::keyClick(f->windowHandle(), Qt::Key_Tab);
-    QCOMPARE(f->focusWidget(), f->lblDifficili);
-    QVERIFY(QAccessible::queryAccessibleInterface(f->lblDifficili)
+    QCOMPARE(f->focusWidget(), f->paginaFatti->lblDifficili);
+    QVERIFY(QAccessible::queryAccessibleInterface(f->paginaFatti->lblDifficili)
                 ->text(QAccessible::Name)
                 .startsWith(QStringLiteral("Il ripasso di oggi: 7 per 8")));
 
@@ -1551,7 +1561,7 @@ void TestRegistro::strumentiInsegnante()
     p.banco.rispondi();
     QPointer<FrmRegistro> f = apriRegistro(p);
     QVERIFY(f);
-    auto *partite = f->tabPartite->model();
+    auto *partite = f->paginaPartite->tabPartite->model();
     // Listed with what was played so far.
     QCOMPARE(partite->rowCount(), 3);
     QCOMPARE(partite->index(0, 4).data().toString(), QStringLiteral("in corso"));
@@ -1566,12 +1576,12 @@ void TestRegistro::strumentiInsegnante()
     periodo(FrmRegistro::Periodo::Oggi);
     QCOMPARE(partite->rowCount(), 2);
     QVERIFY(puntiDelGrafico(f) < puntiTutti);
-    QCOMPARE(f->tabAndamento->model()->rowCount(), puntiDelGrafico(f));
-    QCOMPARE(f->mappa->item(6, 7)->background().color(), MappaFatti::colore(S::MaiChiesta));
-    QVERIFY(f->mappa->item(2, 3)->background().color() != MappaFatti::colore(S::MaiChiesta));
+    QCOMPARE(f->paginaAndamento->tabAndamento->model()->rowCount(), puntiDelGrafico(f));
+    QCOMPARE(f->paginaFatti->mappa->item(6, 7)->background().color(), MappaFatti::colore(S::MaiChiesta));
+    QVERIFY(f->paginaFatti->mappa->item(2, 3)->background().color() != MappaFatti::colore(S::MaiChiesta));
     periodo(FrmRegistro::Periodo::Tutto);
     QCOMPARE(partite->rowCount(), 3);
-    QCOMPARE(f->mappa->item(6, 7)->background().color(), MappaFatti::colore(S::DaImparare));
+    QCOMPARE(f->paginaFatti->mappa->item(6, 7)->background().color(), MappaFatti::colore(S::DaImparare));
     QCOMPARE(FrmRegistro::inizioPeriodo(FrmRegistro::Periodo::Settimana,
                                         QDateTime(QDate(2026, 12, 10), QTime(9, 0))),
              QDate(2026, 12, 7).startOfDay());
@@ -1591,20 +1601,20 @@ void TestRegistro::strumentiInsegnante()
                 domanda->accept();
         });
     };
-    f->tabPartite->setCurrentIndex(partite->index(0, 0));
+    f->paginaPartite->tabPartite->setCurrentIndex(partite->index(0, 0));
     QString detto;
     rispondi(QMessageBox::Ok, &detto);
     f->togliPartita();
     QVERIFY2(detto.contains(QStringLiteral("in corso")), qPrintable(detto));
     QCOMPARE(partite->rowCount(), 3);
-    f->tabPartite->setCurrentIndex(partite->index(2, 0));
+    f->paginaPartite->tabPartite->setCurrentIndex(partite->index(2, 0));
     rispondi(QMessageBox::No);
     f->togliPartita();
     QCOMPARE(partite->rowCount(), 3);
     rispondi(QMessageBox::Yes);
     f->togliPartita();
     QCOMPARE(partite->rowCount(), 2);
-    QCOMPARE(f->mappa->item(6, 7)->background().color(), MappaFatti::colore(S::MaiChiesta));
+    QCOMPARE(f->paginaFatti->mappa->item(6, 7)->background().color(), MappaFatti::colore(S::MaiChiesta));
 
     // Her record emptied: she stays, and so does the game she is playing, which goes on being kept.
     rispondi(QMessageBox::Yes);

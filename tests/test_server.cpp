@@ -5,6 +5,7 @@
 #include "record/giocatore.h"
 #include "record/registro.h"
 #include "recordwindow/frmregistro.h"
+#include "recordwindow/paginapartite.h"
 #include "schoolserver/collegamento.h"
 #include "schoolserver/lunghezze.h"
 #include "schoolserver/spedizione.h"
@@ -558,7 +559,7 @@ private Q_SLOTS:
         battito.start();
         QVERIFY2(finestra->lblStato->text().contains(QStringLiteral("sto leggendo dal server…")),
                  qPrintable(finestra->lblStato->text()));
-        QCOMPARE(finestra->tabPartite->model()->rowCount(), 2); // this PC's games meanwhile
+        QCOMPARE(finestra->paginaPartite->tabPartite->model()->rowCount(), 2); // this PC's games meanwhile
         QTRY_VERIFY_WITH_TIMEOUT(finestra->lblStato->text().contains(QStringLiteral(
                                      "soltanto le partite di questo computer, perché il server")),
                                  15000);
@@ -704,7 +705,7 @@ private Q_SLOTS:
         QCOMPARE(nomi,
                  QStringList({QStringLiteral("Giulia"), QStringLiteral("Marco"), QStringLiteral("Sara")}));
         QCOMPARE(finestra.cmbGiocatore->currentText(), QStringLiteral("Giulia"));
-        QTRY_COMPARE(finestra.tabPartite->model()->rowCount(), 40);
+        QTRY_COMPARE(finestra.paginaPartite->tabPartite->model()->rowCount(), 40);
         QVERIFY2(finestra.lblStato->text().contains(QStringLiteral("tutte le partite sono arrivate")) &&
                      finestra.lblStato->text().contains(QStringLiteral("di tutta la classe 3B")),
                  qPrintable(finestra.lblStato->text()));

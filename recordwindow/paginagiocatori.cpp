@@ -1,0 +1,163 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The record window's tab "Giocatori": every player side by side.
+#include "recordwindow/paginagiocatori.h"
+
+#include "record/apprendimento.h"
+#include "record/archivio.h"
+#include "record/esportazione.h"
+#include "record/giocatore.h"
+#include "record/orologio.h"
+#include "recordwindow/voci.h"
+
+#include <QFontMetrics>
+#include <QHeaderView>
+#include <QLocale>
+#include <QStandardItemModel>
+#include <QStyle>
+#include <QStyleOptionHeader>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace {
+
+/// Lets the column headers of \a tabella wrap onto two lines, broken where the wider line is narrowest,
+/// and asks that much room for each, the sort arrow's only where it stands: a longer language's columns
+/// still fit the table side by side.
+void intestazioniSuDueRighe(QTableView *tabella)
+{
+    QHeaderView *testa = tabella->horizontalHeader();
+    QAbstractItemModel *modello = tabella->model();
+    QStyleOptionHeader opzione;
+    opzione.initFrom(testa);
+    opzione.orientation = Qt::Horizontal;
+    const QFontMetrics &fm = opzione.fontMetrics;
+    QList<QSize> serve;
+    int alta = 0;
+    for (int c = 0; c < modello->columnCount(); ++c) {
+        const QString titolo = modello->headerData(c, Qt::Horizontal).toString();
+        opzione.text = titolo;
+        for (qsizetype i = titolo.indexOf(u' '); i >= 0; i = titolo.indexOf(u' ', i + 1)) {
+            const QString righe = titolo.left(i) + u'\n' + titolo.mid(i + 1);
+            if (fm.size(0, righe).width() < fm.size(0, opzione.text).width()) opzione.text = righe;
+        }
+        serve.append(testa->style()->sizeFromContents(QStyle::CT_HeaderSection, &opzione, QSize(), testa));
+        alta = std::max(alta, serve.last().height());
+    }
+    // The arrow takes half the header's height and its margins from the words' room; a pixel each side
+    // against rounding.
+    const int margine = testa->style()->pixelMetric(QStyle::PM_HeaderMargin, &opzione, testa);
+    for (int c = 0; c < modello->columnCount(); ++c) {
+        const bool freccia = testa->isSortIndicatorShown() && testa->sortIndicatorSection() == c;
+        modello->setHeaderData(c, Qt::Horizontal,
+                               QSize(serve[c].width() + (freccia ? alta / 2 + 2 * margine : 0) + 2, alta),
+                               Qt::SizeHintRole);
+    }
+    testa->setDefaultAlignment(Qt::Alignment(Qt::AlignCenter | Qt::TextWordWrap));
+    testa->setTextElideMode(Qt::ElideNone);
+}
+
+} // namespace
+
+PaginaGiocatori::PaginaGiocatori(QWidget *parent) : QWidget(parent)
+{
+    // The table alone on the page: hidden with the focus on it, a page that is itself the focused
+    // control would be said once more (Qt clears its focus with a focus event).
+    auto *colonna = new QVBoxLayout(this);
+    colonna->setContentsMargins({});
+    tabGiocatori = new QTableView(this);
+    tabGiocatori->setObjectName(QStringLiteral("tabGiocatori"));
+    tabGiocatori->setAccessibleName(tr("Tutti i giocatori"));
+    m_giocatori = new QStandardItemModel(0, 8, this);
+    //: The players table's column headers; "Sicure", "Da ripassare", "Da imparare" count facts (feminine in
+    //: Italian) in each state.
+    m_giocatori->setHorizontalHeaderLabels({tr("Giocatore"), tr("Partite"), tr("Ultima partita"),
+                                            tr("Secondi per risposta"), tr("Errori per partita"),
+                                            tr("Sicure"), tr("Da ripassare"), tr("Da imparare")});
+    m_giocatori->setSortRole(Qt::UserRole);
+    tabGiocatori->setModel(m_giocatori);
+    tabGiocatori->setSelectionBehavior(QAbstractItemView::SelectRows);
+    tabGiocatori->setTabKeyNavigation(false);
+    tabGiocatori->setSortingEnabled(true);
+    tabGiocatori->sortByColumn(0, Qt::AscendingOrder);
+    tabGiocatori->verticalHeader()->hide();
+    tabGiocatori->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // The facts to learn take the room left, on as many lines as they need.
+    tabGiocatori->horizontalHeader()->setSectionResizeMode(m_giocatori->columnCount() - 1,
+                                                           QHeaderView::Stretch);
+    tabGiocatori->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    connect(tabGiocatori->horizontalHeader(), &QHeaderView::sortIndicatorChanged, this,
+            [this] { adattaIntestazioni(); });
+    colonna->addWidget(tabGiocatori);
+}
+
+void PaginaGiocatori::adattaIntestazioni()
+{
+    intestazioniSuDueRighe(tabGiocatori);
+}
+
+void PaginaGiocatori::impostaArchivio(Archivio *archivio)
+{
+    m_archivio = archivio;
+    m_pronta = false;
+}
+
+void PaginaGiocatori::riempi()
+{
+    using voci::voce;
+    m_pronta = true;
+    m_giocatori->removeRows(0, m_giocatori->rowCount());
+    Archivio *archivio = m_archivio;
+    if (!archivio) return;
+    const QDate oggi = orologio::oggi();
+    for (const SchedaGiocatore &g : archivio->giocatori()) {
+        // The same states as the map's, by the same rule.
+        int sicure = 0, daRipassare = 0;
+        QStringList daImparare;
+        for (const SchedaFatto &f : archivio->fatti(g.id)) {
+            switch (apprendimento::stato(f, oggi)) {
+            case apprendimento::Stato::Sicura:
+                ++sicure;
+                break;
+            case apprendimento::Stato::DaRipassare:
+                ++daRipassare;
+                break;
+            case apprendimento::Stato::DaImparare:
+                daImparare.append(QStringLiteral("%1×%2").arg(f.riga).arg(f.colonna));
+                break;
+            case apprendimento::Stato::MaiChiesta:
+                break;
+            }
+        }
+        QString elenco = daImparare.join(QStringLiteral(", "));
+        // Facts read left to right, as arithmetic is written, whatever the words around them.
+        if (layoutDirection() == Qt::RightToLeft) elenco = QChar(0x2066) + elenco + QChar(0x2069);
+        const QString nome = Giocatore::mostrato(g.nome);
+        m_giocatori->appendRow({voce(nome, nome), voce(QString::number(g.partite), g.partite),
+                                voce(voci::quando(g.ultima), g.ultima),
+                                voce(QLocale().toString(g.secondiPerRisposta, 'f', 1), g.secondiPerRisposta),
+                                voce(QLocale().toString(g.erroriPerPartita, 'f', 1), g.erroriPerPartita),
+                                voce(QString::number(sicure), sicure),
+                                voce(QString::number(daRipassare), daRipassare),
+                                voce(elenco, daImparare.size())});
+    }
+    m_giocatori->sort(tabGiocatori->horizontalHeader()->sortIndicatorSection(),
+                      tabGiocatori->horizontalHeader()->sortIndicatorOrder());
+}
+
+bool PaginaGiocatori::scrivi(const QString &file, QString &errore)
+{
+    if (!m_pronta) riempi();
+    QStringList intestazione;
+    for (int c = 0; c < m_giocatori->columnCount(); ++c)
+        intestazione.append(m_giocatori->headerData(c, Qt::Horizontal).toString());
+    QList<QStringList> righe;
+    for (int r = 0; r < m_giocatori->rowCount(); ++r) {
+        QStringList riga;
+        for (int c = 0; c < m_giocatori->columnCount(); ++c)
+            // Without the isolates that keep the screen's lists left to right.
+            riga.append(
+                m_giocatori->index(r, c).data().toString().remove(QChar(0x2066)).remove(QChar(0x2069)));
+        righe.append(riga);
+    }
+    return Esportazione::tabella(intestazione, righe, file, errore);
+}
