@@ -28,6 +28,8 @@ public:
     QString riga(const QVariantList &campi) const;
 
     QChar separatore() const { return m_separatore; }
+    /// The decimal sign of the file's numbers.
+    QString decimali() const { return m_numeri.decimalPoint(); }
     /// Whether the file starts with UTF-8's byte order mark, which spreadsheets need to tell UTF-8.
     bool conBom() const { return m_forma == FormaCsv::Locale; }
 

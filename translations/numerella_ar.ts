@@ -504,9 +504,9 @@ Vuoi lasciarla e ripassare?</source>
     </message>
     <message>
         <source>Data e ora</source>
-        <extracomment>The games list&apos;s column headers: when the game began, the tables in play, the time on the stopwatch (m:ss), wrong answers, how it ended.
+        <extracomment>The chart&apos;s points as a table: when, what kind of game, its two numbers.
 ----------
-The chart&apos;s points as a table: when, what kind of game, its two numbers.</extracomment>
+The games list&apos;s column headers: when the game began, the tables in play, the time on the stopwatch (m:ss), wrong answers, how it ended.</extracomment>
         <translation>التاريخ والوقت</translation>
     </message>
     <message>
@@ -766,15 +766,6 @@ Vuoi fare una partita normale?</source>
         <translation>اختر (&amp;B)…</translation>
     </message>
     <message>
-        <source>Per il &amp;foglio di calcolo: separatore &quot;%1&quot;, decimali con &quot;%2&quot;, date come 2026-12-07 10:15:03, UTF-8 con BOM</source>
-        <extracomment>%1: the CSV separator, %2: the decimal sign of the language. The date shows the spreadsheet&apos;s format and stays as it is.</extracomment>
-        <translation>لبرنامج الجداول: الفاصل &quot;%1&quot;، والكسور العشرية بـ &quot;%2&quot;، والتواريخ مثل 2026-12-07 10:15:03، وUTF-8 مع BOM (&amp;S)</translation>
-    </message>
-    <message>
-        <source>&amp;Standard per i programmi (RFC 4180): separatore &quot;,&quot;, punto decimale, date ISO 8601</source>
-        <translation>صيغة قياسية للبرامج (RFC 4180): الفاصل &quot;,&quot;، ونقطة عشرية، وتواريخ ISO 8601 (&amp;T)</translation>
-    </message>
-    <message>
         <source>&amp;Esporta</source>
         <translation>تصدير (&amp;E)</translation>
     </message>
@@ -801,6 +792,36 @@ Vuoi fare una partita normale?</source>
     <message>
         <source>Partite esportate in %1, risposte in %2.</source>
         <translation>تم تصدير الجولات إلى %1، والإجابات إلى %2.</translation>
+    </message>
+    <message>
+        <source>giocatori.csv</source>
+        <translation>اللاعبون.csv</translation>
+    </message>
+    <message>
+        <source>partite.csv</source>
+        <translation>الجولات.csv</translation>
+    </message>
+    <message>
+        <source>Per il fo&amp;glio di calcolo</source>
+        <translation>لبرنامج الجداول (&amp;S)</translation>
+    </message>
+    <message>
+        <source>Separatore &quot;%1&quot;, decimali con &quot;%2&quot;, date come 2026-12-07 10:15:03, UTF-8 con BOM.</source>
+        <extracomment>%1: the CSV separator, %2: the decimal sign of the system&apos;s numbers. The date shows the spreadsheet&apos;s format and stays as it is.</extracomment>
+        <translation>الفاصل &quot;%1&quot;، والكسور العشرية بـ &quot;%2&quot;، والتواريخ مثل 2026-12-07 10:15:03، وUTF-8 مع BOM.</translation>
+    </message>
+    <message>
+        <source>&amp;Standard per i programmi (RFC 4180)</source>
+        <translation>صيغة قياسية للبرامج (RFC 4180) (&amp;T)</translation>
+    </message>
+    <message>
+        <source>Separatore &quot;,&quot;, punto decimale, date ISO 8601.</source>
+        <translation>الفاصل &quot;,&quot;، ونقطة عشرية، وتواريخ ISO 8601.</translation>
+    </message>
+    <message>
+        <source>-risposte</source>
+        <extracomment>Added to the games&apos; file name for the answers&apos; file (&quot;partite-risposte.csv&quot;).</extracomment>
+        <translation>-الإجابات</translation>
     </message>
 </context>
 <context>

@@ -496,9 +496,9 @@ Willst du sie beenden und üben?</translation>
     </message>
     <message>
         <source>Data e ora</source>
-        <extracomment>The games list&apos;s column headers: when the game began, the tables in play, the time on the stopwatch (m:ss), wrong answers, how it ended.
+        <extracomment>The chart&apos;s points as a table: when, what kind of game, its two numbers.
 ----------
-The chart&apos;s points as a table: when, what kind of game, its two numbers.</extracomment>
+The games list&apos;s column headers: when the game began, the tables in play, the time on the stopwatch (m:ss), wrong answers, how it ended.</extracomment>
         <translation>Datum und Uhrzeit</translation>
     </message>
     <message>
@@ -754,15 +754,6 @@ Willst du eine normale Runde spielen?</translation>
         <translation>Aus&amp;wählen…</translation>
     </message>
     <message>
-        <source>Per il &amp;foglio di calcolo: separatore &quot;%1&quot;, decimali con &quot;%2&quot;, date come 2026-12-07 10:15:03, UTF-8 con BOM</source>
-        <extracomment>%1: the CSV separator, %2: the decimal sign of the language. The date shows the spreadsheet&apos;s format and stays as it is.</extracomment>
-        <translation>Für die &amp;Tabellenkalkulation: Trennzeichen „%1“, Dezimalzeichen „%2“, Datum wie 2026-12-07 10:15:03, UTF-8 mit BOM</translation>
-    </message>
-    <message>
-        <source>&amp;Standard per i programmi (RFC 4180): separatore &quot;,&quot;, punto decimale, date ISO 8601</source>
-        <translation>&amp;Standard für Programme (RFC 4180): Trennzeichen „,“, Dezimalpunkt, Datum nach ISO 8601</translation>
-    </message>
-    <message>
         <source>&amp;Esporta</source>
         <translation>E&amp;xportieren</translation>
     </message>
@@ -789,6 +780,36 @@ Willst du eine normale Runde spielen?</translation>
     <message>
         <source>Partite esportate in %1, risposte in %2.</source>
         <translation>Runden exportiert nach %1, Antworten nach %2.</translation>
+    </message>
+    <message>
+        <source>giocatori.csv</source>
+        <translation>spieler.csv</translation>
+    </message>
+    <message>
+        <source>partite.csv</source>
+        <translation>runden.csv</translation>
+    </message>
+    <message>
+        <source>Per il fo&amp;glio di calcolo</source>
+        <translation>Für die &amp;Tabellenkalkulation</translation>
+    </message>
+    <message>
+        <source>Separatore &quot;%1&quot;, decimali con &quot;%2&quot;, date come 2026-12-07 10:15:03, UTF-8 con BOM.</source>
+        <extracomment>%1: the CSV separator, %2: the decimal sign of the system&apos;s numbers. The date shows the spreadsheet&apos;s format and stays as it is.</extracomment>
+        <translation>Trennzeichen „%1“, Dezimalzeichen „%2“, Datum wie 2026-12-07 10:15:03, UTF-8 mit BOM.</translation>
+    </message>
+    <message>
+        <source>&amp;Standard per i programmi (RFC 4180)</source>
+        <translation>&amp;Standard für Programme (RFC 4180)</translation>
+    </message>
+    <message>
+        <source>Separatore &quot;,&quot;, punto decimale, date ISO 8601.</source>
+        <translation>Trennzeichen „,“, Dezimalpunkt, Datum nach ISO 8601.</translation>
+    </message>
+    <message>
+        <source>-risposte</source>
+        <extracomment>Added to the games&apos; file name for the answers&apos; file (&quot;partite-risposte.csv&quot;).</extracomment>
+        <translation>-antworten</translation>
     </message>
 </context>
 <context>

@@ -496,9 +496,9 @@ Do you want to leave it and practise?</translation>
     </message>
     <message>
         <source>Data e ora</source>
-        <extracomment>The games list&apos;s column headers: when the game began, the tables in play, the time on the stopwatch (m:ss), wrong answers, how it ended.
+        <extracomment>The chart&apos;s points as a table: when, what kind of game, its two numbers.
 ----------
-The chart&apos;s points as a table: when, what kind of game, its two numbers.</extracomment>
+The games list&apos;s column headers: when the game began, the tables in play, the time on the stopwatch (m:ss), wrong answers, how it ended.</extracomment>
         <translation>Date and time</translation>
     </message>
     <message>
@@ -754,15 +754,6 @@ Do you want to play a normal game?</translation>
         <translation>&amp;Browse…</translation>
     </message>
     <message>
-        <source>Per il &amp;foglio di calcolo: separatore &quot;%1&quot;, decimali con &quot;%2&quot;, date come 2026-12-07 10:15:03, UTF-8 con BOM</source>
-        <extracomment>%1: the CSV separator, %2: the decimal sign of the language. The date shows the spreadsheet&apos;s format and stays as it is.</extracomment>
-        <translation>For a &amp;spreadsheet: separator &quot;%1&quot;, decimals with &quot;%2&quot;, dates as 2026-12-07 10:15:03, UTF-8 with BOM</translation>
-    </message>
-    <message>
-        <source>&amp;Standard per i programmi (RFC 4180): separatore &quot;,&quot;, punto decimale, date ISO 8601</source>
-        <translation>S&amp;tandard for programs (RFC 4180): separator &quot;,&quot;, decimal point, ISO 8601 dates</translation>
-    </message>
-    <message>
         <source>&amp;Esporta</source>
         <translation>&amp;Export</translation>
     </message>
@@ -789,6 +780,36 @@ Do you want to play a normal game?</translation>
     <message>
         <source>Partite esportate in %1, risposte in %2.</source>
         <translation>Games exported to %1, answers to %2.</translation>
+    </message>
+    <message>
+        <source>giocatori.csv</source>
+        <translation>players.csv</translation>
+    </message>
+    <message>
+        <source>partite.csv</source>
+        <translation>games.csv</translation>
+    </message>
+    <message>
+        <source>Per il fo&amp;glio di calcolo</source>
+        <translation>For a &amp;spreadsheet</translation>
+    </message>
+    <message>
+        <source>Separatore &quot;%1&quot;, decimali con &quot;%2&quot;, date come 2026-12-07 10:15:03, UTF-8 con BOM.</source>
+        <extracomment>%1: the CSV separator, %2: the decimal sign of the system&apos;s numbers. The date shows the spreadsheet&apos;s format and stays as it is.</extracomment>
+        <translation>Separator &quot;%1&quot;, decimals with &quot;%2&quot;, dates as 2026-12-07 10:15:03, UTF-8 with BOM.</translation>
+    </message>
+    <message>
+        <source>&amp;Standard per i programmi (RFC 4180)</source>
+        <translation>S&amp;tandard for programs (RFC 4180)</translation>
+    </message>
+    <message>
+        <source>Separatore &quot;,&quot;, punto decimale, date ISO 8601.</source>
+        <translation>Separator &quot;,&quot;, decimal point, ISO 8601 dates.</translation>
+    </message>
+    <message>
+        <source>-risposte</source>
+        <extracomment>Added to the games&apos; file name for the answers&apos; file (&quot;partite-risposte.csv&quot;).</extracomment>
+        <translation>-answers</translation>
     </message>
 </context>
 <context>

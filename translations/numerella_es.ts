@@ -496,9 +496,9 @@ Vuoi lasciarla e ripassare?</source>
     </message>
     <message>
         <source>Data e ora</source>
-        <extracomment>The games list&apos;s column headers: when the game began, the tables in play, the time on the stopwatch (m:ss), wrong answers, how it ended.
+        <extracomment>The chart&apos;s points as a table: when, what kind of game, its two numbers.
 ----------
-The chart&apos;s points as a table: when, what kind of game, its two numbers.</extracomment>
+The games list&apos;s column headers: when the game began, the tables in play, the time on the stopwatch (m:ss), wrong answers, how it ended.</extracomment>
         <translation>Fecha y hora</translation>
     </message>
     <message>
@@ -754,15 +754,6 @@ Vuoi fare una partita normale?</source>
         <translation>E&amp;legir…</translation>
     </message>
     <message>
-        <source>Per il &amp;foglio di calcolo: separatore &quot;%1&quot;, decimali con &quot;%2&quot;, date come 2026-12-07 10:15:03, UTF-8 con BOM</source>
-        <extracomment>%1: the CSV separator, %2: the decimal sign of the language. The date shows the spreadsheet&apos;s format and stays as it is.</extracomment>
-        <translation>Para la &amp;hoja de cálculo: separador &quot;%1&quot;, decimales con &quot;%2&quot;, fechas como 2026-12-07 10:15:03, UTF-8 con BOM</translation>
-    </message>
-    <message>
-        <source>&amp;Standard per i programmi (RFC 4180): separatore &quot;,&quot;, punto decimale, date ISO 8601</source>
-        <translation>E&amp;stándar para programas (RFC 4180): separador &quot;,&quot;, punto decimal, fechas ISO 8601</translation>
-    </message>
-    <message>
         <source>&amp;Esporta</source>
         <translation>&amp;Exportar</translation>
     </message>
@@ -789,6 +780,36 @@ Vuoi fare una partita normale?</source>
     <message>
         <source>Partite esportate in %1, risposte in %2.</source>
         <translation>Partidas exportadas a %1, respuestas a %2.</translation>
+    </message>
+    <message>
+        <source>giocatori.csv</source>
+        <translation>jugadores.csv</translation>
+    </message>
+    <message>
+        <source>partite.csv</source>
+        <translation>partidas.csv</translation>
+    </message>
+    <message>
+        <source>Per il fo&amp;glio di calcolo</source>
+        <translation>Para la &amp;hoja de cálculo</translation>
+    </message>
+    <message>
+        <source>Separatore &quot;%1&quot;, decimali con &quot;%2&quot;, date come 2026-12-07 10:15:03, UTF-8 con BOM.</source>
+        <extracomment>%1: the CSV separator, %2: the decimal sign of the system&apos;s numbers. The date shows the spreadsheet&apos;s format and stays as it is.</extracomment>
+        <translation>Separador &quot;%1&quot;, decimales con &quot;%2&quot;, fechas como 2026-12-07 10:15:03, UTF-8 con BOM.</translation>
+    </message>
+    <message>
+        <source>&amp;Standard per i programmi (RFC 4180)</source>
+        <translation>E&amp;stándar para programas (RFC 4180)</translation>
+    </message>
+    <message>
+        <source>Separatore &quot;,&quot;, punto decimale, date ISO 8601.</source>
+        <translation>Separador &quot;,&quot;, punto decimal, fechas ISO 8601.</translation>
+    </message>
+    <message>
+        <source>-risposte</source>
+        <extracomment>Added to the games&apos; file name for the answers&apos; file (&quot;partite-risposte.csv&quot;).</extracomment>
+        <translation>-respuestas</translation>
     </message>
 </context>
 <context>

@@ -496,9 +496,9 @@ Veux-tu la laisser et réviser&#xa0;?</translation>
     </message>
     <message>
         <source>Data e ora</source>
-        <extracomment>The games list&apos;s column headers: when the game began, the tables in play, the time on the stopwatch (m:ss), wrong answers, how it ended.
+        <extracomment>The chart&apos;s points as a table: when, what kind of game, its two numbers.
 ----------
-The chart&apos;s points as a table: when, what kind of game, its two numbers.</extracomment>
+The games list&apos;s column headers: when the game began, the tables in play, the time on the stopwatch (m:ss), wrong answers, how it ended.</extracomment>
         <translation>Date et heure</translation>
     </message>
     <message>
@@ -754,15 +754,6 @@ Veux-tu jouer une partie normale&#xa0;?</translation>
         <translation>&amp;Choisir…</translation>
     </message>
     <message>
-        <source>Per il &amp;foglio di calcolo: separatore &quot;%1&quot;, decimali con &quot;%2&quot;, date come 2026-12-07 10:15:03, UTF-8 con BOM</source>
-        <extracomment>%1: the CSV separator, %2: the decimal sign of the language. The date shows the spreadsheet&apos;s format and stays as it is.</extracomment>
-        <translation>Pour le &amp;tableur&#xa0;: séparateur «&#xa0;%1&#xa0;», décimales avec «&#xa0;%2&#xa0;», dates comme 2026-12-07 10:15:03, UTF-8 avec BOM</translation>
-    </message>
-    <message>
-        <source>&amp;Standard per i programmi (RFC 4180): separatore &quot;,&quot;, punto decimale, date ISO 8601</source>
-        <translation>&amp;Standard pour les programmes (RFC 4180)&#xa0;: séparateur «&#xa0;,&#xa0;», point décimal, dates ISO 8601</translation>
-    </message>
-    <message>
         <source>&amp;Esporta</source>
         <translation>&amp;Exporter</translation>
     </message>
@@ -789,6 +780,36 @@ Veux-tu jouer une partie normale&#xa0;?</translation>
     <message>
         <source>Partite esportate in %1, risposte in %2.</source>
         <translation>Parties exportées dans %1, réponses dans %2.</translation>
+    </message>
+    <message>
+        <source>giocatori.csv</source>
+        <translation>joueurs.csv</translation>
+    </message>
+    <message>
+        <source>partite.csv</source>
+        <translation>parties.csv</translation>
+    </message>
+    <message>
+        <source>Per il fo&amp;glio di calcolo</source>
+        <translation>Pour le &amp;tableur</translation>
+    </message>
+    <message>
+        <source>Separatore &quot;%1&quot;, decimali con &quot;%2&quot;, date come 2026-12-07 10:15:03, UTF-8 con BOM.</source>
+        <extracomment>%1: the CSV separator, %2: the decimal sign of the system&apos;s numbers. The date shows the spreadsheet&apos;s format and stays as it is.</extracomment>
+        <translation>Séparateur «&#xa0;%1&#xa0;», décimales avec «&#xa0;%2&#xa0;», dates comme 2026-12-07 10:15:03, UTF-8 avec BOM.</translation>
+    </message>
+    <message>
+        <source>&amp;Standard per i programmi (RFC 4180)</source>
+        <translation>&amp;Standard pour les programmes (RFC 4180)</translation>
+    </message>
+    <message>
+        <source>Separatore &quot;,&quot;, punto decimale, date ISO 8601.</source>
+        <translation>Séparateur «&#xa0;,&#xa0;», point décimal, dates ISO 8601.</translation>
+    </message>
+    <message>
+        <source>-risposte</source>
+        <extracomment>Added to the games&apos; file name for the answers&apos; file (&quot;partite-risposte.csv&quot;).</extracomment>
+        <translation>-réponses</translation>
     </message>
 </context>
 <context>

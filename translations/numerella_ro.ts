@@ -498,9 +498,9 @@ Vrei s-o lași și să exersezi?</translation>
     </message>
     <message>
         <source>Data e ora</source>
-        <extracomment>The games list&apos;s column headers: when the game began, the tables in play, the time on the stopwatch (m:ss), wrong answers, how it ended.
+        <extracomment>The chart&apos;s points as a table: when, what kind of game, its two numbers.
 ----------
-The chart&apos;s points as a table: when, what kind of game, its two numbers.</extracomment>
+The games list&apos;s column headers: when the game began, the tables in play, the time on the stopwatch (m:ss), wrong answers, how it ended.</extracomment>
         <translation>Data și ora</translation>
     </message>
     <message>
@@ -757,15 +757,6 @@ Vrei să joci o rundă normală?</translation>
         <translation>&amp;Alege…</translation>
     </message>
     <message>
-        <source>Per il &amp;foglio di calcolo: separatore &quot;%1&quot;, decimali con &quot;%2&quot;, date come 2026-12-07 10:15:03, UTF-8 con BOM</source>
-        <extracomment>%1: the CSV separator, %2: the decimal sign of the language. The date shows the spreadsheet&apos;s format and stays as it is.</extracomment>
-        <translation>Pentru foaia de &amp;calcul: separator „%1”, zecimale cu „%2”, date ca 2026-12-07 10:15:03, UTF-8 cu BOM</translation>
-    </message>
-    <message>
-        <source>&amp;Standard per i programmi (RFC 4180): separatore &quot;,&quot;, punto decimale, date ISO 8601</source>
-        <translation>&amp;Standard pentru programe (RFC 4180): separator „,”, punct zecimal, date ISO 8601</translation>
-    </message>
-    <message>
         <source>&amp;Esporta</source>
         <translation>&amp;Exportă</translation>
     </message>
@@ -792,6 +783,36 @@ Vrei să joci o rundă normală?</translation>
     <message>
         <source>Partite esportate in %1, risposte in %2.</source>
         <translation>Runde exportate în %1, răspunsuri în %2.</translation>
+    </message>
+    <message>
+        <source>giocatori.csv</source>
+        <translation>jucători.csv</translation>
+    </message>
+    <message>
+        <source>partite.csv</source>
+        <translation>runde.csv</translation>
+    </message>
+    <message>
+        <source>Per il fo&amp;glio di calcolo</source>
+        <translation>Pentru foaia de &amp;calcul</translation>
+    </message>
+    <message>
+        <source>Separatore &quot;%1&quot;, decimali con &quot;%2&quot;, date come 2026-12-07 10:15:03, UTF-8 con BOM.</source>
+        <extracomment>%1: the CSV separator, %2: the decimal sign of the system&apos;s numbers. The date shows the spreadsheet&apos;s format and stays as it is.</extracomment>
+        <translation>Separator „%1”, zecimale cu „%2”, date ca 2026-12-07 10:15:03, UTF-8 cu BOM.</translation>
+    </message>
+    <message>
+        <source>&amp;Standard per i programmi (RFC 4180)</source>
+        <translation>&amp;Standard pentru programe (RFC 4180)</translation>
+    </message>
+    <message>
+        <source>Separatore &quot;,&quot;, punto decimale, date ISO 8601.</source>
+        <translation>Separator „,”, punct zecimal, date ISO 8601.</translation>
+    </message>
+    <message>
+        <source>-risposte</source>
+        <extracomment>Added to the games&apos; file name for the answers&apos; file (&quot;partite-risposte.csv&quot;).</extracomment>
+        <translation>-răspunsuri</translation>
     </message>
 </context>
 <context>
