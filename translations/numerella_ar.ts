@@ -455,19 +455,19 @@ Vuoi lasciarla e ripassare?</source>
     </message>
     <message>
         <source>&amp;Nuovo…</source>
-        <translation>جديد (&amp;N)…</translation>
+        <translation>جديد… (&amp;N)</translation>
     </message>
     <message>
         <source>Rino&amp;mina…</source>
-        <translation>إعادة تسمية (&amp;M)…</translation>
+        <translation>إعادة تسمية… (&amp;M)</translation>
     </message>
     <message>
         <source>&amp;Togli…</source>
-        <translation>حذف (&amp;R)…</translation>
+        <translation>حذف… (&amp;R)</translation>
     </message>
     <message>
         <source>S&amp;vuota…</source>
-        <translation>إفراغ (&amp;C)…</translation>
+        <translation>إفراغ… (&amp;C)</translation>
     </message>
     <message>
         <source>Toglie tutte le partite del giocatore; il giocatore resta</source>
@@ -591,11 +591,11 @@ The games list&apos;s column headers: when the game began, the tables in play, t
     </message>
     <message>
         <source>&amp;Esporta…</source>
-        <translation>تصدير (&amp;E)…</translation>
+        <translation>تصدير… (&amp;E)</translation>
     </message>
     <message>
         <source>&amp;Stampa…</source>
-        <translation>طباعة (&amp;I)…</translation>
+        <translation>طباعة… (&amp;I)</translation>
     </message>
     <message>
         <source>&amp;Chiudi</source>
@@ -603,11 +603,11 @@ The games list&apos;s column headers: when the game began, the tables in play, t
     </message>
     <message>
         <source>T&amp;ogli la partita…</source>
-        <translation>حذف الجولة (&amp;V)…</translation>
+        <translation>حذف الجولة… (&amp;V)</translation>
     </message>
     <message>
         <source>Esporta la ta&amp;bella…</source>
-        <translation>تصدير الجدول (&amp;B)…</translation>
+        <translation>تصدير الجدول… (&amp;B)</translation>
     </message>
     <message>
         <source>Il registro è in %1.</source>
@@ -763,7 +763,7 @@ Vuoi fare una partita normale?</source>
     </message>
     <message>
         <source>S&amp;cegli…</source>
-        <translation>اختر (&amp;B)…</translation>
+        <translation>اختر… (&amp;B)</translation>
     </message>
     <message>
         <source>&amp;Esporta</source>

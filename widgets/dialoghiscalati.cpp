@@ -44,11 +44,14 @@ bool DialoghiScalati::eventFilter(QObject *oggetto, QEvent *evento)
     // Before the dialog is shown, so that it opens at its final size.
     if (evento->type() == QEvent::Show)
         if (auto *dialogo = qobject_cast<QDialog *>(oggetto)) {
-            // Right to left, Qt 6.4's style draws a button's icon and words off its centre, past its left
-            // edge (the print dialog's Cancel cut in Arabic); a style sheet's button centres them.
-            if (dialogo->isRightToLeft() && dialogo->styleSheet().isEmpty())
-                dialogo->setStyleSheet(QStringLiteral("QPushButton { text-align: center; }"));
+            centraPulsanti(dialogo);
             ScalaDialogo::applica(dialogo, m_fattore, m_prima);
         }
     return false;
+}
+
+void centraPulsanti(QWidget *dialogo)
+{
+    if (dialogo->isRightToLeft() && dialogo->styleSheet().isEmpty())
+        dialogo->setStyleSheet(QStringLiteral("QPushButton { text-align: center; }"));
 }
