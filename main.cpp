@@ -11,11 +11,13 @@
 #include "schoolserver/collegamento.h"
 #include "schoolserver/spedizione.h"
 #include "sound/lettorepulse.h"
+#include "speech/sintesiqt.h"
 #include "startup/impostazioni.h"
 #include "startup/lingua.h"
 #include "startup/opzioni.h"
 #include "startup/segnali.h"
 #include "startup/stato.h"
+#include "widgets/aspetto.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -135,6 +137,18 @@ void senzaSchermo(QtMsgType tipo, const QMessageLogContext &contesto, const QStr
     std::_Exit(1);
 }
 
+/// Every window's words in the readable face: the board's and the instructions' own, and through the
+/// application's font the record window's and the dialogs'.
+void leggibile()
+{
+    aspetto::impostaFamigliaParole(aspetto::Famiglia::Leggibile);
+    const QString famiglia = aspetto::famigliaLeggibile();
+    if (famiglia.isEmpty()) return;
+    QFont f = QApplication::font();
+    f.setFamily(famiglia);
+    QApplication::setFont(f);
+}
+
 /// The program with its windows; returns the exit status.
 int esegui(int &argc, char **argv)
 {
@@ -158,6 +172,8 @@ int esegui(int &argc, char **argv)
         std::fputs(qPrintable(avviso + u'\n'), stderr);
     const Lettura lettura = leggiOpzioni(QCoreApplication::arguments(), impostazioni);
     if (const std::optional<int> stato = rispondi(lettura)) return *stato;
+
+    if (lettura.opzioni.carattere == Carattere::Leggibile) leggibile();
 
     Giocatore giocatore;
     if (!lettura.opzioni.giocatore.isEmpty()) giocatore.scegli(lettura.opzioni.giocatore);
@@ -184,7 +200,9 @@ int esegui(int &argc, char **argv)
     }
     Stato stato;
     LettorePulse suoni;
+    SintesiQt voce;
     FrmNumerella finestra(stato, suoni, tipografia);
+    finestra.usaSintesi(voce);
     finestra.applicaOpzioni(lettura.opzioni);
     registra(finestra, registro, tipografia);
     registro.impostaLunghezzaRipasso(lettura.opzioni.lunghezzaRipasso);

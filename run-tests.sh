@@ -73,6 +73,10 @@ else
     fail "private print server"
 fi
 
+# The voice's real check starts its own sound server and speech service (tests/voce_reale.sh), private
+# to it so that no other test hears them; here it must run, not skip.
+export NUMERELLA_VOCE=1
+
 step "Starting a private PostgreSQL 15"
 ./tools/postgres.sh start "$NUMERELLA_POSTGRES" || fail "PostgreSQL for the server tests"
 

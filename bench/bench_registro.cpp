@@ -174,6 +174,7 @@ int main(int argc, char *argv[])
     }
     QTemporaryDir cartella;
     qputenv("XDG_CONFIG_HOME", cartella.filePath(QStringLiteral("config")).toLocal8Bit());
+    qputenv("XDG_STATE_HOME", cartella.filePath(QStringLiteral("stato")).toLocal8Bit());
 
     // A confirmed answer: the floor without the record and with it, alternated so both see the same machine.
     const QString nuovo = cartella.filePath(QStringLiteral("risposte.sqlite"));

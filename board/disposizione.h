@@ -34,6 +34,8 @@ constexpr Posto cmdInfo{6960, 5460, 1095, 435};
 constexpr Posto cmdStampa{8220, 5460, 1095, 435};
 constexpr Posto Check1{6960, 6000, 1095, 435};
 constexpr Posto cmdEnd{8220, 6000, 1095, 435};
+/// Under both bottom buttons, in the strip the panel leaves free: shown only once the voice is on.
+constexpr Posto chkVoce{6960, 6465, 2355, 300};
 
 // The keypad frame and its keys (inside the frame); digit keys by row and column.
 constexpr Posto Frame1{7200, 1740, 1875, 3015};

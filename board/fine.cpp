@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Finishing a game: the congratulation, and the board back between games with Print enabled.
-#include "board/frasi.h"
 #include "board/frmnumerella.h"
 #include "board/interruttori.h"
 
@@ -15,8 +14,7 @@ void FrmNumerella::finisci()
     // the end, the time and the errors are heard with its name.
     cmdStampa->setEnabled(true);
     //: Said at the end of a game: %1 is "Complimenti. Hai finito.", %2 the time and the errors.
-    m_premessa = tr("%1 %2.").arg(lblTitolo->text(),
-                                  frasi::tempoEErrori(m_stato.Minuti, m_stato.Secondi, m_stato.NumErrori));
+    m_premessa = tr("%1 %2.").arg(lblTitolo->text(), tempoEErrori());
     portaFuoco(cmdStampa);
     Frame1->setEnabled(false);
     accendi(Timer1);

@@ -83,6 +83,11 @@ QString tempoEErrori(int minuti, int secondi, int errori)
     return QCoreApplication::translate("frasi", "%1 e %2, %3").arg(quantiMinuti(minuti), sec, sbagli);
 }
 
+QString errori(int n)
+{
+    return quantiErrori(n);
+}
+
 QString tabelleRimaste(const std::array<bool, 10> &esclusa)
 {
     QStringList restano;

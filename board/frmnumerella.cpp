@@ -185,7 +185,7 @@ void FrmNumerella::costruisci()
 
     Frame1 = posa(new Cornice(
                       //: The caption of the on-screen keypad's frame.
-                      tr("Tastierino numerico"), fontComic(8.25), Cornice::Didascalia::SiSpegne, this),
+                      tr("Tastierino numerico"), fontParole(8.25), Cornice::Didascalia::SiSpegne, this),
                   "Frame1", lay::Frame1);
     for (int d = 0; d < 10; ++d) {
         const QString cifra = QString::number(d);
@@ -209,28 +209,28 @@ void FrmNumerella::costruisci()
                      tr("OK"));
 
     FraTimer = posa(new Cornice( //: The stopwatch's frame.
-                        tr("Cronometro"), fontComic(9), Cornice::Didascalia::SempreNera, this),
+                        tr("Cronometro"), fontParole(9), Cornice::Didascalia::SempreNera, this),
                     "FraTimer", lay::FraTimer);
     TxtMin =
         posa(new Contatore(Qt::AlignRight, FraTimer), "TxtMin", nelVerso(lay::TxtMin, lay::FraTimer.width),
              //: The stopwatch's minutes, as a screen reader names them.
              tr("Minuti"));
     Label4 = posa(etichetta(FraTimer, //: Beside the stopwatch's minutes.
-                            tr("minuti"), fontComic(9.75), Qt::AlignLeft | Qt::AlignTop, Blu),
+                            tr("minuti"), fontParole(9.75), Qt::AlignLeft | Qt::AlignTop, Blu),
                   "Label4", nelVerso(lay::Label4, lay::FraTimer.width));
     TxtSec =
         posa(new Contatore(Qt::AlignRight, FraTimer), "TxtSec", nelVerso(lay::TxtSec, lay::FraTimer.width),
              //: The stopwatch's seconds, as a screen reader names them.
              tr("Secondi"));
     Label5 = posa(etichetta(FraTimer, //: Beside the stopwatch's seconds.
-                            tr("secondi"), fontComic(9.75), Qt::AlignLeft | Qt::AlignTop, Blu),
+                            tr("secondi"), fontParole(9.75), Qt::AlignLeft | Qt::AlignTop, Blu),
                   "Label5", nelVerso(lay::Label5, lay::FraTimer.width));
 
-    Frame2 = posa(new Cornice(QString(), fontComic(8.25), Cornice::Didascalia::SempreNera, this), "Frame2",
+    Frame2 = posa(new Cornice(QString(), fontParole(8.25), Cornice::Didascalia::SempreNera, this), "Frame2",
                   lay::Frame2);
     Label3 = posa(etichetta(Frame2,
                             //: The errors counter's heading.
-                            tr("Errori"), fontComic(14.25), Qt::AlignCenter, Blu),
+                            tr("Errori"), fontParole(14.25), Qt::AlignCenter, Blu),
                   "Label3", nelVerso(lay::Label3, lay::Frame2.width));
     txtErrori = posa(new Contatore(Qt::AlignHCenter, Frame2), "txtErrori",
                      nelVerso(lay::txtErrori, lay::Frame2.width), tr("Errori"));
@@ -246,18 +246,18 @@ void FrmNumerella::costruisci()
                  "F11: schermo intero"));
 
     lblTitolo =
-        posa(etichetta(this, QString(), conEmoji(fontComic(20.25)), Qt::AlignHCenter | Qt::AlignTop, Blu),
+        posa(etichetta(this, QString(), conEmoji(fontParole(20.25)), Qt::AlignHCenter | Qt::AlignTop, Blu),
              "lblTitolo", lay::lblTitolo);
     lblAutore =
         posa(etichetta(this,
                        //: A small line under the title: the program is free software under the GPL.
-                       tr("Software libero, GPL"), fontComic(8.25), Qt::AlignLeft | Qt::AlignTop, Blu),
+                       tr("Software libero, GPL"), fontParole(8.25), Qt::AlignLeft | Qt::AlignTop, Blu),
              "lblAutore", lay::lblAutore);
     lblVersione = posa(etichetta(this, tr("Versione %1").arg(QStringLiteral(NUMERELLA_VERSIONE)),
-                                 fontComic(8.25), Qt::AlignLeft | Qt::AlignTop, Blu),
+                                 fontParole(8.25), Qt::AlignLeft | Qt::AlignTop, Blu),
                        "lblVersione", lay::lblVersione);
     lblRipasso = posa(
-        etichetta(this, QString(), fontComic(9, Peso::Grassetto), Qt::AlignHCenter | Qt::AlignTop, Rosso),
+        etichetta(this, QString(), fontParole(9, Peso::Grassetto), Qt::AlignHCenter | Qt::AlignTop, Rosso),
         "lblRipasso", lay::lblRipasso);
     lblRipasso->impostaAdattamento(Etichetta::Adattamento::Restringi);
     lblRipasso->hide();
@@ -419,7 +419,7 @@ void FrmNumerella::suona(Clip clip)
 
 void FrmNumerella::apriInfo()
 {
-    m_info = FrmInfo::apri(m_stato, m_suoni, this);
+    m_info = FrmInfo::apri(m_stato, m_suoni, this, sostegni());
 }
 
 void FrmNumerella::showEvent(QShowEvent *e)

@@ -11,6 +11,7 @@
 #include "board/momento.h"
 #include "record/risposta.h"
 #include "sound/lettoresuoni.h"
+#include "speech/sintesi.h"
 #include "startup/opzioni.h"
 #include "startup/stato.h"
 #include "startup/ultimoingresso.h"
@@ -31,6 +32,8 @@
 #include <functional>
 
 class FrmInfo;
+enum class Sostegni;
+class QCheckBox;
 class QShortcut;
 class Tipografia;
 
@@ -47,6 +50,13 @@ public:
     /// left out as a press on their column number does, and the sound box is switched off as a click on
     /// it does.
     void applicaOpzioni(const Opzioni &opzioni);
+    /// The voice that reads the game aloud when its switch is on; without one the board stays silent.
+    void usaSintesi(Sintesi &sintesi);
+    /// Switches reading aloud on or off; its switch shows from the first time it is on.
+    void impostaVoce(Voce voce);
+    /// Senza fretta: the stopwatch hidden, and no time shown, said or printed (it still counts, for
+    /// the record). Applies from now on, also in the middle of a game.
+    void impostaRitmo(Ritmo ritmo);
     /// Shows the board, full screen when asked (F11 and Escape switch later).
     void mostra(Schermo schermo);
 
@@ -116,6 +126,7 @@ protected:
     void cmdEnd_Click();
     void cmdInfo_Click();
     void Contatore_Click();
+    void chkVoce_Click();
 
     // The controls, by the names the handlers use.
     std::array<Cella *, 100> txtRisultato{};
@@ -125,6 +136,7 @@ protected:
     PulsanteGrafico *cmdAvvio = nullptr, *cmdStop = nullptr, *CmdPausa = nullptr, *cmdRiprendi = nullptr,
                     *cmdInfo = nullptr, *cmdStampa = nullptr, *cmdEnd = nullptr;
     CasellaGrafica *Check1 = nullptr;
+    QCheckBox *chkVoce = nullptr; ///< "Leggi ad alta voce", under the sound switch once the voice is on
     Cornice *Frame1 = nullptr, *FraTimer = nullptr, *Frame2 = nullptr;
     std::array<PulsanteGrafico *, 10> Cmd{}; ///< the digit keys Cmd_0 .. Cmd_9
     PulsanteGrafico *Cmd_backspace = nullptr, *Cmd_invio = nullptr;
@@ -181,6 +193,8 @@ private:
     void suona(Clip clip);
     /// Opens the info window in front of this one, which it disables.
     void apriInfo();
+    /// The instructions tell of the voice, no hurry and the readable face once one of them is on.
+    Sostegni sostegni() const;
     /// Empties every cell, hides the row numbers and zeroes the stopwatch and the error count.
     void svuotaTabellone();
     /// The finishing steps of a game.
@@ -228,8 +242,18 @@ private:
     void nominaConParole(QWidget *dove, const QString &parole, const QString &nome);
     /// Two sentences, one space between.
     static QString unisci(const QString &prima, const QString &dopo);
-    /// "2 minuti e 14 secondi, 3 errori".
+    /// "2 minuti e 14 secondi, 3 errori"; only the errors without hurry.
     void diciTempo();
+    /// The time and the errors of the game as they are told: no time without hurry.
+    QString tempoEErrori() const;
+    /// Tells a screen reader \a parole through the description of the control that has the focus.
+    void descrivi(const QString &parole);
+
+    // Reading aloud: the same words a screen reader is told, said by the voice.
+    /// Says \a parole aloud when the voice is on, cutting off what it still says.
+    void leggi(const QString &parole);
+    /// The voice switch tells whether there is a voice on the computer.
+    void aggiornaCasellaVoce();
     /// The asked question ("6 per 8"), without any words carried in front of it.
     QString nomeDomanda() const;
     /// The table choice just made, told.
@@ -241,6 +265,9 @@ private:
     Stato &m_stato;
     LettoreSuoni &m_suoni;
     Tipografia &m_tipografia;
+    Sintesi *m_sintesi = nullptr;
+    Voce m_voce = Voce::Spenta;
+    Ritmo m_ritmo = Ritmo::Cronometro;
     QRandomGenerator m_caso;
     QPointer<FrmInfo> m_info;
     UltimoIngresso *m_ingresso = nullptr;

@@ -12,4 +12,6 @@ void FrmNumerella::applicaOpzioni(const Opzioni &opzioni)
         Check1->setChecked(true);
         Check1_Click();
     }
+    impostaRitmo(opzioni.ritmo);
+    if (opzioni.voce != Voce::Spenta) impostaVoce(opzioni.voce);
 }

@@ -50,6 +50,8 @@ void FrmNumerella::portaFuoco(QWidget *dove)
     const QString premessa = m_premessa.trimmed();
     m_premessa.clear();
     const QString nome = dove == m_nominato ? m_nomeVero : dove->accessibleName();
+    // Aloud, the question is news; a button's name only tells where the focus went.
+    leggi(unisci(premessa, qobject_cast<Cella *>(dove) ? nome : QString()));
     if (dove->hasFocus() || !isActiveWindow()) {
         // No focus event to carry the words.
         dove->setFocus(Qt::OtherFocusReason);
@@ -58,8 +60,7 @@ void FrmNumerella::portaFuoco(QWidget *dove)
             dove->setAccessibleName(unisci(premessa, nome));
             return;
         }
-        m_premessa = premessa;
-        annuncia(nome);
+        descrivi(unisci(premessa, nome));
         return;
     }
     if (premessa.isEmpty()) {
@@ -93,6 +94,7 @@ void FrmNumerella::annunciaSullaDomanda(const QString &parole)
     Cella *cella = txtRisultato[m_stato.cella()];
     // A name that still says "Giusto! 8 per 3" would be read stale after a wrong answer.
     if (cella == m_nominato && cella->hasFocus()) {
+        leggi(unisci(parole, m_nomeVero));
         cella->setAccessibleName(unisci(parole, m_nomeVero));
         return;
     }
@@ -112,6 +114,12 @@ void FrmNumerella::annuncia(const QString &frase)
 {
     const QString parole = unisci(m_premessa, frase);
     m_premessa.clear();
+    leggi(parole);
+    descrivi(parole);
+}
+
+void FrmNumerella::descrivi(const QString &parole)
+{
     QWidget *bersaglio = focusWidget();
     if (!bersaglio || !bersaglio->isVisible()) bersaglio = this;
     // Only one control carries the words at a time, so no stale news is read out later.
@@ -124,7 +132,13 @@ void FrmNumerella::annuncia(const QString &frase)
 
 void FrmNumerella::diciTempo()
 {
-    annuncia(frasi::tempoEErrori(m_stato.Minuti, m_stato.Secondi, m_stato.NumErrori));
+    annuncia(tempoEErrori());
+}
+
+QString FrmNumerella::tempoEErrori() const
+{
+    if (m_ritmo == Ritmo::SenzaFretta) return frasi::errori(m_stato.NumErrori);
+    return frasi::tempoEErrori(m_stato.Minuti, m_stato.Secondi, m_stato.NumErrori);
 }
 
 bool FrmNumerella::passaFuoco(QWidget *lasciato, QWidget *gemello, const QString &parole)

@@ -15,16 +15,17 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QRegularExpression>
 #include <QTimer>
 
 using namespace aspetto;
 
 namespace lay = disposizione::info;
 
-QStringList FrmInfo::testo()
+QStringList FrmInfo::testo(Sostegni sostegni)
 {
     // Fifteen lines, each in its own label: a sentence may go on in the next line.
-    return {
+    QStringList righe{
         QString(),
         //: One line of the instructions window; each line has a label of its own and about this length.
         tr(" Completa la Numerella e avrai la possibilità di stamparla con il tuo nome."),
@@ -49,11 +50,25 @@ QStringList FrmInfo::testo()
         tr("   un programma libero (licenza GNU GPL 3 o successiva)."),
         tr("   Versione %1").arg(QStringLiteral(NUMERELLA_VERSIONE)),
     };
+    if (sostegni == Sostegni::Mostrati) {
+        // After the examples, before the blank line and the signature.
+        righe.insert(10,
+                     //: One short line of the instructions: reading aloud, its switch and its option.
+                     tr(" Leggi ad alta voce: la Numerella dice le domande (numerella --voce)."));
+        righe.insert(11,
+                     //: One short line of the instructions: no stopwatch, no judging by speed.
+                     tr(" Senza fretta: niente cronometro, conta solo giusto o sbagliato (--senza-fretta)."));
+        righe.insert(12,
+                     //: One short line of the instructions: the face for readers with dyslexia.
+                     tr(" Carattere leggibile, per chi ha la dislessia: --carattere leggibile."));
+    }
+    return righe;
 }
 
-FrmInfo *FrmInfo::apri(Stato &stato, LettoreSuoni &suoni, QWidget *principale)
+FrmInfo *FrmInfo::apri(Stato &stato, LettoreSuoni &suoni, QWidget *principale, Sostegni sostegni)
 {
     auto *info = new FrmInfo(stato, suoni, principale);
+    info->m_sostegni = sostegni;
     // Disabling the main window takes its focus away: remember it to give it back on closing.
     info->m_fuocoPrincipale = principale->focusWidget();
     info->Form_Load();
@@ -75,7 +90,7 @@ FrmInfo::FrmInfo(Stato &stato, LettoreSuoni &suoni, QWidget *principale)
     setWindowTitle(tr("Info"));
     setWindowIcon(immagini::iconaInfo());
     coloraFinestra(this, VerdeChiaro, BluScuro);
-    setFont(fontComic(9.75));
+    setFont(fontParole(9.75));
 
     cmdOK = new PulsanteGrafico(FacciaPulsante, immagini::ok(), {}, this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
@@ -122,14 +137,33 @@ void FrmInfo::Form_Load()
 {
     SempreInPrimoPiano(this);
     m_principale->setEnabled(false);
+    scriviRighe(testo(m_sostegni));
+}
+
+void FrmInfo::mostraSostegni(Sostegni sostegni)
+{
+    if (sostegni == m_sostegni) return;
+    m_sostegni = sostegni;
+    scriviRighe(testo(sostegni));
+}
+
+void FrmInfo::scriviRighe(const QStringList &righe)
+{
+    qDeleteAll(
+        findChildren<QLabel *>(QRegularExpression(QStringLiteral("^riga")), Qt::FindDirectChildrenOnly));
     // One label a line, one text line under the other from the top-left corner, each as wide as
     // the window so that a long line is cut at its edge; labels, unlike painting, can be read aloud.
     // Their places are in twips, like every control's, so they follow the window's scale.
-    const int passo = QFontMetrics(scalatura::fontBase(this)).lineSpacing() * TwipsPerPixel;
+    // All above OK: more lines (the supports), or a face with a taller line, come closer in a smaller font.
+    const int spazio = lay::cmdOK.top / int(righe.size());
+    const int passo = qMin(QFontMetrics(scalatura::fontBase(this)).lineSpacing() * TwipsPerPixel, spazio);
+    QFont carattere = carattereRighe(righe);
+    constexpr int PixelMinimi = 6;
+    while (carattere.pixelSize() > PixelMinimi &&
+           QFontMetrics(carattere).lineSpacing() * TwipsPerPixel > passo)
+        carattere.setPixelSize(carattere.pixelSize() - 1);
     int y = 0;
     int numero = 0;
-    const QStringList righe = testo();
-    const QFont carattere = carattereRighe(righe);
     for (const QString &testoRiga : righe) {
         auto *riga = new QLabel(testoRiga, this);
         riga->setObjectName(QStringLiteral("riga%1").arg(++numero));

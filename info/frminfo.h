@@ -11,16 +11,24 @@ class LettoreSuoni;
 class PulsanteGrafico;
 class QLabel;
 
+/// Whether the instructions also tell of the voice, the game without hurry and the readable face: only
+/// when one of them is on, so the window is as it always was otherwise.
+enum class Sostegni { Nascosti, Mostrati };
+
 class FrmInfo : public QWidget
 {
     Q_OBJECT
 public:
     /// Loads and shows a new info window in front of \a principale, which it disables,
     /// with the focus on OK. The window deletes itself when it closes.
-    static FrmInfo *apri(Stato &stato, LettoreSuoni &suoni, QWidget *principale);
+    static FrmInfo *apri(Stato &stato, LettoreSuoni &suoni, QWidget *principale,
+                         Sostegni sostegni = Sostegni::Nascosti);
 
-    /// The fifteen lines of the instructions, as printed from the top-left corner.
-    static QStringList testo();
+    /// The fifteen lines of the instructions, as printed from the top-left corner; with the supports,
+    /// three more, one for each.
+    static QStringList testo(Sostegni sostegni = Sostegni::Nascosti);
+    /// Writes the lines again, with or without the supports.
+    void mostraSostegni(Sostegni sostegni);
 
     void cmdOK_Click();
     /// Takes the main window's scale again and stands centred over it (the board was resized).
@@ -36,6 +44,8 @@ protected:
 private:
     FrmInfo(Stato &stato, LettoreSuoni &suoni, QWidget *principale);
     void Form_Load();
+    /// One label a line, \a righe from the top.
+    void scriviRighe(const QStringList &righe);
     /// The font of the lines \a righe: the window's, or a smaller one when the widest would not fit.
     QFont carattereRighe(const QStringList &righe) const;
     /// The closing steps shared by OK, the close box and losing activation.
@@ -47,4 +57,5 @@ private:
     QWidget *m_principale;
     QPointer<QWidget> m_fuocoPrincipale;
     bool m_chiusa = false;
+    Sostegni m_sostegni = Sostegni::Nascosti;
 };

@@ -16,7 +16,8 @@ public:
     /// only the one remembered from an earlier run, who may have left the computer to another child.
     enum class Scelta { Ricordata, Fatta };
 
-    /// Reads the player chosen in the last run.
+    /// Reads the player chosen in the last run, from the user's state folder (XDG_STATE_HOME). The
+    /// settings file, where earlier versions kept her, is read (never written) when that has none yet.
     explicit Giocatore(QObject *parent = nullptr);
 
     /// The guest's name.

@@ -211,7 +211,11 @@ QString Collegamento::apri(const QString &nome) const
         QFile file(m_filePassword);
         if (!file.open(QIODevice::ReadOnly))
             return tr("il file della password %1 non si può leggere").arg(m_filePassword);
-        db.setPassword(QString::fromUtf8(file.readLine()).trimmed());
+        // The first line as written, spaces at either end included: only its line end goes.
+        QByteArray password = file.readLine();
+        if (password.endsWith('\n')) password.chop(1);
+        if (password.endsWith('\r')) password.chop(1);
+        db.setPassword(QString::fromUtf8(password));
     }
     if (!db.open()) {
         const QString motivo = perche(db);

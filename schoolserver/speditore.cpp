@@ -86,7 +86,7 @@ bool accetta(const sockaddr *indirizzo, socklen_t lunghezza)
 }
 
 /// Whether the server listens at \a dove ("host:port" or a socket's path): a bare connection, closed
-/// before a word is said, which costs the server no login and leaves nothing in its log.
+/// before a word is said, which costs the server no login (with log_connections on, it logs one line).
 bool ascolta(const QString &dove)
 {
     if (dove.startsWith(u'/')) {
@@ -134,6 +134,9 @@ void Speditore::avvia()
     m_riprova = new QTimer(this);
     m_riprova->setSingleShot(true);
     connect(m_riprova, &QTimer::timeout, this, &Speditore::invia);
+    m_guardia = new QTimer(this);
+    m_guardia->setSingleShot(true);
+    connect(m_guardia, &QTimer::timeout, this, &Speditore::guarda);
     m_sonda = new QTimer(this);
     m_sonda->setSingleShot(true);
     connect(m_sonda, &QTimer::timeout, this, &Speditore::sonda);
@@ -144,6 +147,8 @@ void Speditore::chiudi()
 {
     delete m_riprova;
     m_riprova = nullptr;
+    delete m_guardia;
+    m_guardia = nullptr;
     delete m_sonda;
     m_sonda = nullptr;
     for (const QString &nome : {m_locale, m_server}) {
@@ -260,24 +265,40 @@ void Speditore::invia()
     programma();
     m_vedetta.giro(motivo.isEmpty() ? Vedetta::Giro::Riuscito : Vedetta::Giro::Fallito);
     programmaSonda();
-    Q_EMIT stato(contaInAttesa(), motivo, rifiutate());
+    m_detti = contaInAttesa();
+    Q_EMIT stato(m_detti, motivo, rifiutate());
 }
 
 void Speditore::programma()
 {
-    if (!m_riprova) return;
-    // After a failure sooner, then less and less often; at random within the wait, so that a lab's PCs
-    // do not all arrive together when the server comes back.
-    const int massimo = std::min(RiprovaMassima, m_millisecondiRiprova * 20);
-    int attesa = massimo;
-    if (m_fallimenti > 0) {
-        // Half as long again each time: after an outage of a minute the next try is some 20 s away,
-        // the minute is reached after a few minutes.
-        attesa = int(
-            std::min(double(massimo), m_millisecondiRiprova * std::pow(1.5, std::min(m_fallimenti - 1, 30))));
-        attesa -= int(QRandomGenerator::global()->bounded(attesa / 2 + 1));
+    if (!m_riprova || !m_guardia) return;
+    if (m_fallimenti == 0) {
+        // All sent that could be: the guard looks for more.
+        m_riprova->stop();
+        m_guardia->start(std::min(Guardia, m_millisecondiRiprova * 20));
+        return;
     }
+    m_guardia->stop();
+    // After a failure sooner, then less and less often; at random within the wait, so that a lab's PCs
+    // do not all arrive together when the server comes back. Half as long again each time: after an
+    // outage of a minute the next try is some 20 s away, the minute is reached after a few minutes.
+    const int massimo = std::min(RiprovaMassima, m_millisecondiRiprova * 20);
+    int attesa =
+        int(std::min(double(massimo), m_millisecondiRiprova * std::pow(1.5, std::min(m_fallimenti - 1, 30))));
+    attesa -= int(QRandomGenerator::global()->bounded(attesa / 2 + 1));
     m_riprova->start(attesa);
+}
+
+void Speditore::guarda()
+{
+    // One small query on the local file; the server is not touched unless a game waits.
+    if (!partiteInAttesa().isEmpty()) return invia();
+    // Another program on the same file may have sent what this one counted: the count told stays true.
+    if (const int inAttesa = contaInAttesa(); inAttesa != m_detti) {
+        m_detti = inAttesa;
+        Q_EMIT stato(inAttesa, {}, rifiutate());
+    }
+    programma();
 }
 
 void Speditore::sonda()

@@ -18,7 +18,8 @@ class QTimer;
 /// A game is marked sent in the local file only after the server confirmed it. A game the server
 /// refuses for good stays on the PC with the server's reason and is tried again less often, while the
 /// games after it go on. While the server cannot be reached, it is probed without logging in and the
-/// games go as soon as it is back (Vedetta).
+/// games go as soon as it is back (Vedetta); while it answers, a guard looks at the local file for
+/// games written by another program.
 class Speditore : public QObject
 {
     Q_OBJECT
@@ -30,8 +31,13 @@ public:
     /// On the thread: starts the retry timer and sends what waits.
     void avvia();
     /// After a failure the first wait is millisecondiRiprova, half as long again at each failure up to
-    /// this (or 20 times the first); with nothing wrong, a round every so often for the refused games.
+    /// this (or 20 times the first).
     static constexpr int RiprovaMassima = 60'000;
+    /// With nothing wrong, the local file is looked at this often (or 20 times millisecondiRiprova, if
+    /// less) for games to send that nobody announced: those another program on this computer wrote, and
+    /// refused ones whose turn came. A game written while the server answers reaches it within 10 s.
+    static constexpr int Guardia = 5'000;
+    static_assert(Guardia + Collegamento::SecondiConnessione * 1000 <= 10'000);
     /// A refused game is tried again after 100 times the first wait, doubled each time up to this.
     static constexpr qint64 RifiutataMassima = 6 * 3600'000;
 
@@ -64,8 +70,10 @@ private:
     /// The refused games waiting, one line each.
     QStringList rifiutate();
     int rifiutiDi(const QString &uuid);
-    /// Starts the wait before the next round.
+    /// Starts the wait before the next round: after a failure the backoff, else the guard.
     void programma();
+    /// The guard's look: sends when games wait for their turn.
+    void guarda();
     /// Looks whether a server that could not be reached is listening again; sends at once when it
     /// came back.
     void sonda();
@@ -78,7 +86,9 @@ private:
     QString m_locale, m_server; ///< the connections' names
     bool m_serverAperto = false;
     int m_fallimenti = 0; ///< rounds failed in a row
+    int m_detti = -1;     ///< the games waiting, as last told
     QTimer *m_riprova = nullptr;
+    QTimer *m_guardia = nullptr;
     Vedetta m_vedetta;
     QTimer *m_sonda = nullptr;
 };

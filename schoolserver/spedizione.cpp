@@ -4,11 +4,21 @@
 
 #include "schoolserver/speditore.h"
 
+#include <QFileInfo>
 #include <QMetaObject>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <atomic>
+
+namespace {
+
+std::atomic_int contatore = 0;
+
+} // namespace
 
 Spedizione::Spedizione(const QString &fileLocale, const Collegamento &collegamento, int millisecondiRiprova,
                        QObject *parent)
-    : QObject(parent), m_collegamento(collegamento), m_filo(new QThread),
+    : QObject(parent), m_fileLocale(fileLocale), m_collegamento(collegamento), m_filo(new QThread),
       m_speditore(new Speditore(fileLocale, collegamento, millisecondiRiprova))
 {
     m_filo->setObjectName(QStringLiteral("spedizione"));
@@ -47,6 +57,35 @@ void Spedizione::avvia()
 void Spedizione::sollecita()
 {
     QMetaObject::invokeMethod(m_speditore, &Speditore::invia, Qt::QueuedConnection);
+    // The game waits from now, whatever the sender is doing: counted in the file, not the last report.
+    const int nelFile = contaNelFile();
+    Q_EMIT cambiata(nelFile >= 0 ? nelFile : m_inAttesa, m_motivo);
+}
+
+int Spedizione::contaNelFile() const
+{
+    // The record makes the file: none yet, nothing played.
+    if (!QFileInfo::exists(m_fileLocale)) return 0;
+    const QString nome = QStringLiteral("spedizione-conta-%1").arg(++contatore);
+    int quante = -1;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), nome);
+        db.setDatabaseName(m_fileLocale);
+        // A look on the windows' thread: never a wait for a writer (WAL readers are not held up).
+        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=100"));
+        QSqlQuery q(db);
+        // Before the sender's first look there is no table of sent games: every ended game waits.
+        if (db.open() &&
+            (q.exec(QStringLiteral("SELECT COUNT(*) FROM partite p WHERE p.esito IS NOT NULL AND NOT EXISTS"
+                                   " (SELECT 1 FROM spedite s WHERE s.uuid = p.uuid)")) ||
+             q.exec(QStringLiteral("SELECT COUNT(*) FROM partite WHERE esito IS NOT NULL"))) &&
+            q.next())
+            quante = q.value(0).toInt();
+        q.finish();
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(nome);
+    return quante;
 }
 
 QString Spedizione::descrizione() const
@@ -54,22 +93,28 @@ QString Spedizione::descrizione() const
     //: The start of the sender's lines in the record window's status. %1: the server, %2: the class's name.
     const QString server =
         tr("Server della scuola (%1, classe %2)").arg(m_collegamento.descrizione(), m_collegamento.classe());
+    const int nelFile = contaNelFile();
+    const int inAttesa = nelFile >= 0 ? nelFile : m_inAttesa;
+    const bool una = inAttesa == 1;
     //: In all of the sender's lines, %1 is "Server della scuola (…)".
-    if (m_inAttesa < 0) return tr("%1: collegamento in corso.").arg(server);
-    if (m_motivo.isEmpty() && m_inAttesa == 0) return tr("%1: tutte le partite sono arrivate.").arg(server);
-    const bool una = m_inAttesa == 1;
+    if (m_inAttesa < 0 && inAttesa <= 0) return tr("%1: collegamento in corso.").arg(server);
+    if (m_inAttesa < 0)
+        //: Games ended here wait while the sender reaches the server for the first time.
+        return una ? tr("%1: collegamento in corso, 1 partita in attesa.").arg(server)
+                   : tr("%1: collegamento in corso, %n partite in attesa.", nullptr, inAttesa).arg(server);
+    if (m_motivo.isEmpty() && inAttesa == 0) return tr("%1: tutte le partite sono arrivate.").arg(server);
     QString testo;
     if (m_motivo.isEmpty())
-        //: Games ended here and not yet on the server; the server can be reached.
-        testo = una ? tr("%1: 1 partita aspetta di essere mandata.").arg(server)
-                    : tr("%1: %n partite aspettano di essere mandate.", nullptr, m_inAttesa).arg(server);
-    else if (m_inAttesa == 0)
+        //: Games ended here and not yet on the server; the server could be reached at the last try.
+        testo = una ? tr("%1: 1 partita in attesa di essere mandata.").arg(server)
+                    : tr("%1: %n partite in attesa di essere mandate.", nullptr, inAttesa).arg(server);
+    else if (inAttesa == 0)
         //: %2: why the server cannot be reached now (a lower-case reason).
         testo = tr("%1: nessuna partita aspetta, ma ora non si raggiunge, perché %2.").arg(server, m_motivo);
     else
         //: Games kept here because the server cannot be reached. %2: why (a lower-case reason).
-        testo = una ? tr("%1: 1 partita aspetta su questo computer, perché %2.").arg(server, m_motivo)
-                    : tr("%1: %n partite aspettano su questo computer, perché %2.", nullptr, m_inAttesa)
+        testo = una ? tr("%1: 1 partita in attesa su questo computer, perché %2.").arg(server, m_motivo)
+                    : tr("%1: %n partite in attesa su questo computer, perché %2.", nullptr, inAttesa)
                           .arg(server, m_motivo);
     // Each refused game with the server's words: they stay here and are tried again now and then.
     if (!m_rifiutate.isEmpty())

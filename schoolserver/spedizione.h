@@ -12,7 +12,8 @@ class Speditore;
 
 /// Runs a Speditore on a thread of its own, so that no window ever waits for the network. Tried at
 /// once, whenever sollecita() says a game ended, and after a failure first in \a millisecondiRiprova,
-/// then less often up to a minute; and as soon as a server that could not be reached listens again.
+/// then less often up to a minute; as soon as a server that could not be reached listens again; and,
+/// with nothing wrong, whenever a look at the local file every few seconds finds games nobody announced.
 class Spedizione : public QObject
 {
     Q_OBJECT
@@ -40,13 +41,20 @@ public:
     /// The games the server refused for good, one line each with the server's reason.
     QStringList rifiutate() const { return m_rifiutate; }
     const Collegamento &collegamento() const { return m_collegamento; }
-    /// One line for the record window: the server, and how many games wait and why.
+    /// One line for the record window: the server, and how many games wait and why. The games waiting
+    /// are counted in the local file as it is now, so that games the sender has not yet reported on
+    /// (a server that hangs mid-round, another program's games) are never said to have arrived.
     QString descrizione() const;
 
 Q_SIGNALS:
+    /// After each report of the sender, and when a game ended (sollecita()): the games waiting then.
     void cambiata(int inAttesa, const QString &motivo);
 
 private:
+    /// The games ended in the local file and not marked sent; -1 when the file cannot be read.
+    int contaNelFile() const;
+
+    QString m_fileLocale;
     Collegamento m_collegamento;
     QThread *m_filo;
     Speditore *m_speditore;

@@ -78,7 +78,16 @@ void leggiFile(const QSettings &file, Opzioni &opzioni, QStringList &avvisi)
             avvisa(lingua, erroreLingua(testo));
     }
 
+    const QString carattere = QStringLiteral("carattere");
+    if (file.contains(carattere)) {
+        const QString testo = testoDi(file.value(carattere));
+        if (!leggiCarattere(testo, opzioni.carattere))
+            avvisa(carattere, Opzioni::tr("\"%1\" non va bene: scrivi leggibile oppure normale.").arg(testo));
+    }
+
     interruttore(QStringLiteral("muto"), opzioni.suono, Suono::Spento, Suono::Acceso);
+    interruttore(QStringLiteral("voce"), opzioni.voce, Voce::Accesa, Voce::Spenta);
+    interruttore(QStringLiteral("senza-fretta"), opzioni.ritmo, Ritmo::SenzaFretta, Ritmo::Cronometro);
     interruttore(QStringLiteral("schermo-intero"), opzioni.schermo, Schermo::Intero, Schermo::Finestra);
 }
 

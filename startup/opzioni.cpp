@@ -36,6 +36,18 @@ bool leggiTabelline(const QString &lista, std::bitset<10> &tabelline, QString &e
     return true;
 }
 
+bool leggiCarattere(const QString &testo, Carattere &carattere)
+{
+    const QString parola = testo.trimmed().toLower();
+    if (parola == u"leggibile")
+        carattere = Carattere::Leggibile;
+    else if (parola == u"normale")
+        carattere = Carattere::Normale;
+    else
+        return false;
+    return true;
+}
+
 Lettura leggiOpzioni(const QStringList &argomenti, const Opzioni &partenza)
 {
     QCommandLineParser lettore;
@@ -112,8 +124,22 @@ Lettura leggiOpzioni(const QStringList &argomenti, const Opzioni &partenza)
             .arg(lingueDisponibili().join(QStringLiteral(", "))),
         //: In the help, the value of an option: a language's code.
         Opzioni::tr("CODICE"));
+    const QCommandLineOption voce(
+        QStringLiteral("voce"),
+        Opzioni::tr("Legge ad alta voce le domande, giusto e sbagliato, la pausa e la "
+                    "fine (si spegne con la casella \"Leggi ad alta voce\")."));
+    const QCommandLineOption senzaFretta(
+        QStringLiteral("senza-fretta"),
+        Opzioni::tr("Senza fretta: niente cronometro, nessun tempo mostrato, detto o stampato, e il "
+                    "ripasso non giudica la lentezza."));
+    const QCommandLineOption carattere(
+        QStringLiteral("carattere"),
+        Opzioni::tr("Con \"leggibile\" scrive le parole in un carattere fatto per chi ha la dislessia "
+                    "(le cifre restano come sono)."),
+        Opzioni::tr("NOME"));
     lettore.addOptions({tabelline, muto, schermoIntero, giocatore, registro, soloRegistro, ripasso, esporta,
-                        esportaRisposte, csvStandard, esportaFatti, registroServer, lingua});
+                        esportaRisposte, csvStandard, esportaFatti, registroServer, lingua, voce, senzaFretta,
+                        carattere});
 
     Lettura lettura;
     lettura.opzioni = partenza;
@@ -162,6 +188,12 @@ Lettura leggiOpzioni(const QStringList &argomenti, const Opzioni &partenza)
         lettura.opzioni.lingua = codice;
     }
     if (lettore.isSet(muto)) lettura.opzioni.suono = Suono::Spento;
+    if (lettore.isSet(voce)) lettura.opzioni.voce = Voce::Chiesta;
+    if (lettore.isSet(senzaFretta)) lettura.opzioni.ritmo = Ritmo::SenzaFretta;
+    if (lettore.isSet(carattere) && !leggiCarattere(lettore.value(carattere), lettura.opzioni.carattere))
+        return errore(QStringLiteral("--carattere: ") +
+                      Opzioni::tr("\"%1\" non va bene: scrivi leggibile oppure normale.")
+                          .arg(lettore.value(carattere)));
     if (lettore.isSet(schermoIntero)) lettura.opzioni.schermo = Schermo::Intero;
     if (lettore.isSet(giocatore)) {
         lettura.opzioni.giocatore = Giocatore::pulito(lettore.value(giocatore));

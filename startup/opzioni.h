@@ -25,6 +25,16 @@ enum class Schermo { Finestra, Intero };
 enum class Apertura { Tabellone, Registro };
 /// Whether the board starts with only the player's hard facts to play.
 enum class Ripasso { No, Si };
+/// Whether the board reads the game aloud.
+enum class Voce {
+    Spenta,
+    Accesa,  ///< from the settings file: quiet while a screen reader already speaks
+    Chiesta, ///< asked on the command line: speaks even beside a screen reader
+};
+/// Whether the stopwatch counts for all to see, or no time is shown, said or printed.
+enum class Ritmo { Cronometro, SenzaFretta };
+/// The face of the words on the windows (digits keep theirs).
+enum class Carattere { Normale, Leggibile };
 
 struct Opzioni
 {
@@ -43,6 +53,9 @@ struct Opzioni
         ripasso::LunghezzaPredefinita; ///< facts in a round of "Ripassa" (ripasso=N in the settings file)
     QString registroServer; ///< the school's server for this run (a libpq URI); empty for numerella.conf's
     QString lingua;         ///< the language's code, one of lingueDisponibili(); empty for the system's
+    Voce voce = Voce::Spenta;
+    Ritmo ritmo = Ritmo::Cronometro;
+    Carattere carattere = Carattere::Normale;
 
     // The command line's and the settings file's texts.
     Q_DECLARE_TR_FUNCTIONS(Opzioni)
@@ -54,6 +67,9 @@ struct Lettura
     Opzioni opzioni;
     QString testo; ///< the help, the version or the error message, ready to print
 };
+
+/// "leggibile" or "normale", in any case; false for anything else.
+bool leggiCarattere(const QString &testo, Carattere &carattere);
 
 /// Reads a list such as "2,5,7", "1-5" or "1-3,8". On a bad part returns false and puts
 /// a message naming that part in \a errore (without saying where the list came from).

@@ -6,6 +6,7 @@
 #include "info/frminfo.h"
 #include "printing/tipografia.h"
 #include "sound/lettorepulse.h"
+#include "speech/sintesi.h"
 #include "startup/stato.h"
 #include "tests/frmnumerellaprova.h"
 #include "widgets/aspetto.h"
@@ -21,6 +22,23 @@ class SuoniFinti : public LettoreSuoni
 public:
     void SuonaRisorsa(Clip clip) override { suonati.append(clip); }
     QList<Clip> suonati;
+};
+
+/// Remembers every sentence handed to the voice, and says nothing.
+class SintesiFinta : public Sintesi
+{
+public:
+    void dici(const QString &parole) override { detti.append(parole); }
+    void taci() override { detti.append(QString()); }
+    Servizio servizio() const override { return stato; }
+    /// What a machine without a speech service answers, told as the real voice tells it.
+    void manca()
+    {
+        stato = Servizio::Assente;
+        Q_EMIT servizioCambiato(stato);
+    }
+    QStringList detti; ///< an empty entry where the voice was silenced
+    Servizio stato = Servizio::Presente;
 };
 
 /// Answers the name prompt from a script and prints to PDF files instead of a printer.

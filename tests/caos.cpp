@@ -40,8 +40,9 @@ Caos::Caos(quint32 seme) : m_seme(seme), m_caso(seme)
     if (QGuiApplication::clipboard()->supportsSelection())
         QGuiApplication::clipboard()->setText(QStringLiteral("42"), QClipboard::Selection);
     m_traccia = qEnvironmentVariableIsSet("NUMERELLA_TRACCIA");
-    // The player chosen is remembered in the user's settings: here, in the run's own folder.
+    // The settings and the player chosen, remembered in the user's state folder: here, in the run's own.
     qputenv("XDG_CONFIG_HOME", m_cartella.filePath(QStringLiteral("config")).toLocal8Bit());
+    qputenv("XDG_STATE_HOME", m_cartella.filePath(QStringLiteral("stato")).toLocal8Bit());
     m_giocatore = std::make_unique<Giocatore>();
     nuovoBanco();
 }

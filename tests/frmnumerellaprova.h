@@ -17,6 +17,7 @@ public:
 
     using FrmNumerella::alternaSchermoIntero;
     using FrmNumerella::Check1_Click;
+    using FrmNumerella::chkVoce_Click;
     using FrmNumerella::Cmd_backspace_Click;
     using FrmNumerella::Cmd_cifra_Click;
     using FrmNumerella::Cmd_invio_Click;
@@ -35,6 +36,7 @@ public:
     using FrmNumerella::TmrTimer_Timer;
 
     using FrmNumerella::Check1;
+    using FrmNumerella::chkVoce;
     using FrmNumerella::Cmd;
     using FrmNumerella::Cmd_backspace;
     using FrmNumerella::Cmd_invio;

@@ -427,6 +427,8 @@ private Q_SLOTS:
             b->cmdStop_Click();
 
             QTemporaryDir cartella;
+            // The player chosen is remembered in the user's state folder: here, the test's own.
+            qputenv("XDG_STATE_HOME", cartella.path().toLocal8Bit());
             Giocatore giocatore;
             giocatore.scegli(QStringLiteral("Giulia"));
             Registro registro(giocatore, cartella.filePath(QStringLiteral("registro.sqlite")));
@@ -614,6 +616,7 @@ private Q_SLOTS:
         QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
         ambiente.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         ambiente.insert(QStringLiteral("XDG_CONFIG_HOME"), cartella.path());
+        ambiente.insert(QStringLiteral("XDG_STATE_HOME"), cartella.path());
         ambiente.insert(QStringLiteral("XDG_CONFIG_DIRS"), cartella.path());
         numerella.setProcessEnvironment(ambiente);
         numerella.start(QStringLiteral(NUMERELLA), {QStringLiteral("--lingua"), QStringLiteral("ar"),

@@ -2,8 +2,14 @@
 // The command line and the settings files for teachers: good and bad lines and files, and the board
 // they set up.
 #include "aiuto.h"
+#include "record/archivio.h"
+#include "record/giocatore.h"
+#include "record/registro.h"
+#include "recordwindow/frmregistro.h"
 #include "startup/impostazioni.h"
 
+#include <QAbstractItemView>
+#include <QComboBox>
 #include <QDir>
 #include <QTemporaryDir>
 
@@ -65,7 +71,7 @@ Q_DECLARE_METATYPE(Forma)
 class TestOpzioni : public QObject
 {
     Q_OBJECT
-    QTemporaryDir m_sistema, m_utente;
+    QTemporaryDir m_sistema, m_utente, m_stato;
 
 private Q_SLOTS:
     void initTestCase()
@@ -75,6 +81,7 @@ private Q_SLOTS:
         // Where QSettings looks for the system's and the user's files, before its first use.
         qputenv("XDG_CONFIG_DIRS", m_sistema.path().toLocal8Bit());
         qputenv("XDG_CONFIG_HOME", m_utente.path().toLocal8Bit());
+        qputenv("XDG_STATE_HOME", m_stato.path().toLocal8Bit());
     }
 
     void lettura_data()
@@ -234,6 +241,50 @@ private Q_SLOTS:
         }
     }
 
+    // The voice, no hurry and the readable face: from the settings file, over it from the command line.
+    void sostegni_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QStringList>("argomenti");
+        QTest::addColumn<int>("voce");
+        QTest::addColumn<int>("ritmo");
+        QTest::addColumn<int>("carattere");
+        QTest::addColumn<int>("avvisi");
+        const int spenta = int(Voce::Spenta), accesa = int(Voce::Accesa), chiesta = int(Voce::Chiesta);
+        const int cronometro = int(Ritmo::Cronometro), calma = int(Ritmo::SenzaFretta);
+        const int normale = int(Carattere::Normale), leggibile = int(Carattere::Leggibile);
+        QTest::newRow("niente") << QString() << QStringList() << spenta << cronometro << normale << 0;
+        QTest::newRow("dal file") << QStringLiteral("voce=true\nsenza-fretta=TRUE\ncarattere=Leggibile\n")
+                                  << QStringList() << accesa << calma << leggibile << 0;
+        // Asked by name on the command line, the voice speaks even beside a screen reader.
+        QTest::newRow("dal comando") << QString()
+                                     << QStringList{"--voce", "--senza-fretta", "--carattere", "leggibile"}
+                                     << chiesta << calma << leggibile << 0;
+        QTest::newRow("comando sopra file")
+            << QStringLiteral("voce=true\ncarattere=leggibile\n")
+            << QStringList{"--voce", "--carattere=normale"} << chiesta << cronometro << normale << 0;
+        QTest::newRow("sbagliati") << QStringLiteral("voce=si\nsenza-fretta=1\ncarattere=grande\n")
+                                   << QStringList() << spenta << cronometro << normale << 3;
+    }
+    void sostegni()
+    {
+        QFETCH(QString, file);
+        QFETCH(QStringList, argomenti);
+        scriviConf(m_sistema.path(), QString());
+        scriviConf(m_utente.path(), file);
+        QStringList detti;
+        const Opzioni base = leggiImpostazioni(detti);
+        QTEST(int(detti.size()), "avvisi");
+        argomenti.prepend(QStringLiteral("numerella"));
+        const Lettura l = leggiOpzioni(argomenti, base);
+        QCOMPARE(int(l.esito), int(Esito::Avvia));
+        QTEST(int(l.opzioni.voce), "voce");
+        QTEST(int(l.opzioni.ritmo), "ritmo");
+        QTEST(int(l.opzioni.carattere), "carattere");
+        const Lettura sbagliata = leggiOpzioni({"numerella", "--carattere", "grande"});
+        QCOMPARE(int(sbagliata.esito), int(Esito::Errore));
+    }
+
     // "--tabelline 2,5 --muto": only the tables of 2 and 5 are asked, in silence, until the box is clicked.
     void avvioConOpzioni()
     {
@@ -264,6 +315,76 @@ private Q_SLOTS:
         QVERIFY(!b->Check1->isChecked());
         QCOMPARE(b.stato.SuonoSpento, 0);
         QCOMPARE(b.suoni.suonati, QList<Clip>{Clip::Tasto});
+    }
+
+    /// The settings files are an admin's: choosing players, in the record window and in code, and a
+    /// player remembered there by an earlier version, leave both byte for byte as written, comments and
+    /// odd spacing included, with no file added beside them. The player chosen is remembered all the same.
+    void impostazioniSoloLette()
+    {
+        const QByteArray sistema = "# Laboratorio: tutte le tabelline\n[General]\nmuto = true ;per la 3B\n";
+        const QByteArray utente =
+            "  # di Giulia, non toccare\n[registro]\ngiocatore =  Giulia \n\n\ntabelline=2,5\n";
+        scriviConf(m_sistema.path(), QString::fromUtf8(sistema));
+        scriviConf(m_utente.path(), QString::fromUtf8(utente));
+        const auto comeScritti = [&] {
+            for (const auto &[radice, testo] :
+                 {std::pair{m_sistema.path(), sistema}, std::pair{m_utente.path(), utente}}) {
+                QFile file(radice + QStringLiteral("/numerella/numerella.conf"));
+                QVERIFY(file.open(QIODevice::ReadOnly));
+                QCOMPARE(file.readAll(), testo);
+                QCOMPARE(QDir(radice + QStringLiteral("/numerella"))
+                             .entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+                         QStringList{QStringLiteral("numerella.conf")});
+            }
+        };
+        const QString stato = m_stato.filePath(QStringLiteral("numerella/giocatore"));
+        QFile::remove(stato);
+
+        // The player an earlier version kept in the settings is read once, and remembered from then on
+        // where the program keeps her.
+        QCOMPARE(Giocatore().nome(), QStringLiteral("Giulia"));
+        QVERIFY(QFile::exists(stato));
+        comeScritti();
+        QTemporaryDir cartella;
+        const QString file = cartella.filePath(QStringLiteral("registro.sqlite"));
+        {
+            Archivio archivio(file);
+            QVERIFY(archivio.apri());
+            archivio.giocatore(QStringLiteral("Giulia"));
+            archivio.giocatore(QStringLiteral("Marco"));
+        }
+        {
+            Giocatore giocatore;
+            Registro registro(giocatore, file);
+            registro.apri();
+            Tipografia tipografia;
+            FrmRegistro finestra(registro, tipografia, FrmRegistro::Uso::DaSolo);
+            finestra.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&finestra));
+            auto *scelta = finestra.findChild<QComboBox *>(QStringLiteral("cmbGiocatore"));
+            QVERIFY(scelta);
+            QCOMPARE(scelta->currentData().toString(), QStringLiteral("Giulia"));
+            // Marco, chosen in the open list with the arrows and Return.
+            scelta->showPopup();
+            QAbstractItemView *elenco = scelta->view();
+            QTRY_VERIFY(elenco->isVisible());
+            const int marco = scelta->findData(QStringLiteral("Marco"));
+            for (int volte = 0; elenco->currentIndex().row() != marco && volte < scelta->count(); ++volte)
+                QTest::keyClick(elenco, Qt::Key_Down);
+            QTest::keyClick(elenco, Qt::Key_Return);
+            QTRY_COMPARE(giocatore.nome(), QStringLiteral("Marco"));
+            finestra.close();
+        }
+        comeScritti();
+        QCOMPARE(Giocatore().nome(), QStringLiteral("Marco"));
+
+        // The guest chosen is remembered too: the settings' Giulia does not come back.
+        Giocatore().scegli(QString());
+        QCOMPARE(Giocatore().nome(), QString());
+        Giocatore().scegli(QStringLiteral("  Sara\n"));
+        QCOMPARE(Giocatore().nome(), QStringLiteral("Sara"));
+        comeScritti();
     }
 };
 

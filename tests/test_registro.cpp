@@ -228,8 +228,9 @@ private:
 
 void TestRegistro::initTestCase()
 {
-    // The current player is remembered in the user's settings: here, in a folder of the test's own.
+    // The current player is remembered in the user's state folder: here, in a folder of the test's own.
     qputenv("XDG_CONFIG_HOME", m_cartella.filePath(QStringLiteral("config")).toLocal8Bit());
+    qputenv("XDG_STATE_HOME", m_cartella.filePath(QStringLiteral("stato")).toLocal8Bit());
 }
 
 void TestRegistro::partiteSulTabellone()
@@ -468,6 +469,7 @@ void TestRegistro::fileGuasti()
     QProcess esporta;
     QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
     ambiente.insert(QStringLiteral("XDG_CONFIG_HOME"), m_cartella.filePath(QStringLiteral("config")));
+    ambiente.insert(QStringLiteral("XDG_STATE_HOME"), m_cartella.filePath(QStringLiteral("stato")));
     esporta.setProcessEnvironment(ambiente);
     esporta.start(QStringLiteral(NUMERELLA),
                   {QStringLiteral("--registro"), file, QStringLiteral("--esporta-risposte"), csv});

@@ -8,6 +8,7 @@
 #include "recordwindow/paginapartite.h"
 #include "schoolserver/collegamento.h"
 #include "schoolserver/lunghezze.h"
+#include "schoolserver/speditore.h"
 #include "schoolserver/spedizione.h"
 #include "schoolserver/vedetta.h"
 #include "serverprova.h"
@@ -18,6 +19,7 @@
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QTableView>
@@ -78,6 +80,7 @@ private Q_SLOTS:
     {
         qputenv("XDG_CONFIG_DIRS", m_cartella.filePath(QStringLiteral("sistema")).toUtf8());
         qputenv("XDG_CONFIG_HOME", m_cartella.filePath(QStringLiteral("utente")).toUtf8());
+        qputenv("XDG_STATE_HOME", m_cartella.filePath(QStringLiteral("stato")).toUtf8());
     }
 
     /// The configuration an admin writes: the URI becomes libpq's options, the password never.
@@ -277,7 +280,7 @@ private Q_SLOTS:
         spedizione.avvia();
         QTRY_COMPARE(spedizione.inAttesa(), 5);
         QVERIFY2(spedizione.descrizione().contains(
-                     QStringLiteral("5 partite aspettano su questo computer, perché il "
+                     QStringLiteral("5 partite in attesa su questo computer, perché il "
                                     "server")) &&
                      spedizione.motivo().contains(QStringLiteral("non risponde")),
                  qPrintable(spedizione.descrizione()));
@@ -342,17 +345,17 @@ private Q_SLOTS:
                          "CREATE FUNCTION pg_temp.f() RETURNS INTEGER LANGUAGE sql SECURITY DEFINER"
                          " AS 'SELECT 1'"),
                      QStringLiteral("CREATE TABLE public.t (x INTEGER)"),
-                     QStringLiteral("SELECT registra_partita('4A', 'x', 'y', 'z', 'i', 'f', 'c', 1, 1, 1,"
-                                    " 'finita', 'p', '[]', '[]')"),
+                     QStringLiteral("SELECT registra_partita('4A', 'x', 'y', 'z', 'i', 'f', repeat('1', 100),"
+                                    " 1, 1, 1, 'finita', 'p', '[]', '[]')"),
                  })
                 QVERIFY2(!q.exec(attacco), qPrintable(attacco));
             // A game already there is never written again.
-            QVERIFY(
-                q.exec(QStringLiteral("SELECT registra_partita('3B', 'x', 'y', '%1', 'i', 'f', 'c', 1, 1, 1,"
-                                      " 'finita', 'p', '[{\"ordine\": 99, \"riga\": 1, \"colonna\": 1,"
-                                      " \"sbagliate\": 0}]', '[]')")
-                           .arg(uuid)) &&
-                q.next());
+            QVERIFY(q.exec(QStringLiteral(
+                               "SELECT registra_partita('3B', 'x', 'y', '%1', 'i', 'f', repeat('1', 100),"
+                               " 1, 1, 1, 'finita', 'p', '[{\"ordine\": 99, \"riga\": 1, \"colonna\": 1,"
+                               " \"sbagliate\": 0}]', '[]')")
+                               .arg(uuid)) &&
+                    q.next());
             QCOMPARE(q.value(0).toBool(), false);
             // The class's own row of classi, nobody else's.
             QVERIFY(q.exec(QStringLiteral("SELECT COUNT(*) FROM classi")) && q.next());
@@ -374,6 +377,117 @@ private Q_SLOTS:
         QTRY_COMPARE(spedizione.inAttesa(), 0);
         QCOMPARE(m_server->numero(QStringLiteral("SELECT COUNT(*) FROM partite")), 5);
         QCOMPARE(m_server->numero(QStringLiteral("SELECT COUNT(*) FROM domande")), 5 * 12);
+    }
+
+    void controlli_data()
+    {
+        QTest::addColumn<int>("argomento"); // of registra_partita, from 0; -1: none changed
+        QTest::addColumn<QVariant>("valore");
+        QTest::addColumn<QString>("campo"); // named in the refusal; empty: the game is taken
+        const QByteArray grande(1 << 20, 'x');
+        const auto domande = [](int quante, const QString &riga) {
+            QStringList d;
+            for (int n = 1; n <= quante; ++n)
+                d << QStringLiteral(R"({"ordine": %1, "riga": %2, "colonna": 3, "millisecondi": 900,)"
+                                    R"( "sbagliate": 0})")
+                         .arg(n)
+                         .arg(riga);
+            return u'[' + d.join(u',') + u']';
+        };
+        const auto sbagliata = [](const QString &valore, const QString &colonna = QStringLiteral("3")) {
+            return QStringLiteral(
+                       R"([{"ordine": 1, "riga": 2, "colonna": %1, "valore": %2, "millisecondi": 5}])")
+                .arg(colonna, valore);
+        };
+        QTest::newRow("a game the program plays") << -1 << QVariant() << "";
+        QTest::newRow("a class of 1 MB") << 0 << QVariant(QString::fromLatin1(grande)) << "p_classe";
+        QTest::newRow("an empty name") << 1 << QVariant(QString()) << "p_nome";
+        QTest::newRow("an empty id") << 3 << QVariant(QStringLiteral("")) << "p_uuid";
+        QTest::newRow("an unfinished game") << 5 << QVariant() << "p_fine";
+        QTest::newRow("cells that are not 100 0s and 1s") << 6 << QVariant(QStringLiteral("c")) << "p_celle";
+        QTest::newRow("negative errors") << 8 << QVariant(-1) << "p_errori";
+        QTest::newRow("an unknown outcome") << 10 << QVariant(QStringLiteral("vinta")) << "p_esito";
+        QTest::newRow("no outcome") << 10 << QVariant() << "p_esito";
+        QTest::newRow("row -7") << 12 << QVariant(domande(3, QStringLiteral("-7"))) << "riga in p_domande";
+        QTest::newRow("row 2.5") << 12 << QVariant(domande(3, QStringLiteral("2.5"))) << "riga in p_domande";
+        QTest::newRow("a row as text")
+            << 12 << QVariant(domande(3, QStringLiteral("\"2\""))) << "riga in p_domande";
+        QTest::newRow("answers not a list") << 12 << QVariant(QStringLiteral("{}")) << "p_domande";
+        QTest::newRow("101 answers") << 12 << QVariant(domande(101, QStringLiteral("2"))) << "p_domande";
+        QTest::newRow("200,000 answers")
+            << 12 << QVariant(domande(200'000, QStringLiteral("2"))) << "p_domande";
+        QTest::newRow("column 9999") << 13
+                                     << QVariant(sbagliata(QStringLiteral("\"7\""), QStringLiteral("9999")))
+                                     << "colonna in p_sbagliate";
+        QTest::newRow("a wrong answer of 1 MB")
+            << 13 << QVariant(sbagliata(u'"' + QString::fromLatin1(grande) + u'"'))
+            << "valore in p_sbagliate";
+        QTest::newRow("a wrong answer as a number")
+            << 13 << QVariant(sbagliata(QStringLiteral("7"))) << "valore in p_sbagliate";
+    }
+    /// registra_partita() takes only a game the program could have played, whatever a PC sends it: a
+    /// refusal lasts (the PC does not retry it in a loop), names what is wrong and never repeats it.
+    void controlli()
+    {
+        QFETCH(int, argomento);
+        QFETCH(QVariant, valore);
+        QFETCH(QString, campo);
+        QVariantList argomenti = {
+            QStringLiteral("3B"),
+            QStringLiteral("Giulia"),
+            QStringLiteral("2026-12-01T08:00:00.000Z"),
+            QUuid::createUuid().toString(QUuid::WithoutBraces),
+            QStringLiteral("2026-12-08T09:00:00.000Z"),
+            QStringLiteral("2026-12-08T09:05:00.000Z"),
+            QString(100, u'1'),
+            300,
+            1,
+            2,
+            QStringLiteral("fermata"),
+            QStringLiteral("pc1"),
+            QStringLiteral(R"([{"ordine": 1, "riga": 2, "colonna": 3, "millisecondi": 900,)"
+                           R"( "sbagliate": 1}, {"ordine": 2, "riga": 10, "colonna": 10,)"
+                           R"( "millisecondi": null, "sbagliate": 0}])"),
+            QStringLiteral(R"([{"ordine": 1, "riga": 2, "colonna": 3, "valore": "5",)"
+                           R"( "millisecondi": 400}])")};
+        if (argomento >= 0) {
+            // A null of the column's own type.
+            if (valore.isNull()) valore = QVariant(argomenti.at(argomento).metaType());
+            argomenti[argomento] = valore;
+        }
+        const QString connessione = QStringLiteral("prova-controlli");
+        QCOMPARE(m_server->collegamento().apri(connessione), QString());
+        QString errore, codice;
+        bool presa = false;
+        {
+            QSqlQuery q(QSqlDatabase::database(connessione));
+            QVERIFY(q.prepare(QStringLiteral("SELECT registra_partita(?::varchar, ?::varchar, ?::varchar, "
+                                             "?::varchar, ?::varchar, ?::varchar,"
+                                             " ?::varchar, ?::integer, ?::integer, ?::integer, ?::varchar, "
+                                             "?::varchar, ?::jsonb, ?::jsonb)")));
+            for (const QVariant &v : std::as_const(argomenti))
+                q.addBindValue(v);
+            presa = q.exec() && q.next() && q.value(0).toBool();
+            errore = q.lastError().databaseText();
+            codice = q.lastError().nativeErrorCode();
+        }
+        QSqlDatabase::removeDatabase(connessione);
+        if (campo.isEmpty()) {
+            QVERIFY2(presa, qPrintable(errore));
+            QCOMPARE(m_server->numero(QStringLiteral("SELECT COUNT(*) FROM domande")), 2);
+            QCOMPARE(m_server->numero(QStringLiteral("SELECT COUNT(*) FROM sbagliate")), 1);
+            return;
+        }
+        QVERIFY(!presa);
+        QVERIFY2(errore.contains(QStringLiteral("registra_partita: %1").arg(campo)),
+                 qPrintable(errore.left(300)));
+        // The message and its context: nothing of the value sent, least of all the megabyte.
+        QVERIFY2(errore.section(u'\n', 0, 0).size() < 100 && errore.size() < 1000 &&
+                     !errore.contains(QStringLiteral("xxxxxxxx")),
+                 qPrintable(errore.left(300)));
+        QCOMPARE(codice, QStringLiteral("23514")); // check_violation: refused for good, not a passing fault
+        QCOMPARE(m_server->numero(QStringLiteral("SELECT COUNT(*) FROM partite")), 0);
+        QCOMPARE(m_server->numero(QStringLiteral("SELECT COUNT(*) FROM giocatori")), 0);
     }
 
     void rifiuto_data()
@@ -504,6 +618,138 @@ private Q_SLOTS:
         QCOMPARE(m_server->numero(QStringLiteral("SELECT COUNT(*) FROM partite")), 2);
         QCOMPARE(m_server->testo(QStringLiteral("SELECT DISTINCT valore FROM sbagliate")),
                  QStringLiteral("1234567890123456"));
+    }
+
+    /// A password is used exactly as the admin wrote it in the password file: spaces at either end are
+    /// its own, only the line end is not.
+    void passwordConSpazi()
+    {
+        const QString password = QStringLiteral("  segreta con spazi\t ");
+        // The role logs in with its password on the socket, every other role as before.
+        const QString hba = m_server->testo(QStringLiteral("SHOW hba_file"));
+        QFile regole(hba);
+        QVERIFY(regole.open(QIODevice::ReadOnly));
+        const QByteArray riga = "local numerella spazi scram-sha-256\n";
+        const QByteArray prima = regole.readAll();
+        regole.close();
+        if (!prima.startsWith(riga)) {
+            QVERIFY(regole.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            regole.write(riga + prima);
+            regole.close();
+        }
+        QVERIFY(m_server->sql(
+            QStringLiteral("DROP ROLE IF EXISTS spazi; CREATE ROLE spazi LOGIN IN ROLE numerella_postazione;"
+                           " SET password_encryption = 'scram-sha-256'; ALTER ROLE spazi PASSWORD '%1';"
+                           " INSERT INTO numerella.classi VALUES ('3B', 'spazi') ON CONFLICT DO NOTHING;"
+                           " SELECT pg_reload_conf()")
+                .arg(password)));
+        const auto prova = [this](const QByteArray &scritta) {
+            const QString file = m_cartella.filePath(QStringLiteral("password-spazi"));
+            QFile::remove(file);
+            QFile f(file);
+            if (!f.open(QIODevice::WriteOnly) || f.write(scritta) != scritta.size())
+                return QStringLiteral("?");
+            f.close();
+            f.setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+            const Collegamento c(m_server->url(QStringLiteral("spazi")), QStringLiteral("3B"), file);
+            const QString motivo = c.apri(QStringLiteral("prova-spazi"));
+            QSqlDatabase::removeDatabase(QStringLiteral("prova-spazi"));
+            return motivo;
+        };
+        // Refused trimmed, once the server has read its new rules.
+        QTRY_VERIFY(!prova(password.trimmed().toUtf8() + '\n').isEmpty());
+        QCOMPARE(prova(password.toUtf8() + '\n'), QString());
+        QCOMPARE(prova(password.toUtf8() + "\r\n"), QString());
+        QCOMPARE(prova(password.toUtf8()), QString());
+    }
+
+    /// A server that hangs mid-round, its own connections included: the games ended meanwhile are said
+    /// to wait, in the sender's line and in the record window, until they are there.
+    void inAttesaServerBloccato()
+    {
+        const QString file = m_cartella.filePath(QStringLiteral("bloccato.sqlite"));
+        Archivio archivio(file);
+        QVERIFY(archivio.apri());
+        gioca(archivio, 1, 3, {QStringLiteral("Sara")});
+        Spedizione spedizione(file, m_server->collegamento(), 100);
+        spedizione.avvia();
+        QTRY_COMPARE(spedizione.inAttesa(), 0);
+        QVERIFY2(spedizione.descrizione().endsWith(QStringLiteral("tutte le partite sono arrivate.")),
+                 qPrintable(spedizione.descrizione()));
+
+        // The postmaster and every process serving the PC's role stop, as on a hung machine.
+        const QStringList processi =
+            m_server->testo(QStringLiteral("SELECT pid FROM pg_stat_activity WHERE usename = 'aula'"))
+                .split(u'\n', Qt::SkipEmptyParts);
+        QVERIFY(!processi.isEmpty()); // the sender keeps its connection between rounds
+        const auto segnala = [&processi](int segnale) {
+            for (const QString &pid : processi)
+                ::kill(pid_t(pid.toInt()), segnale);
+        };
+        QVERIFY(m_server->sospendi(true));
+        segnala(SIGSTOP);
+        struct Riprendi
+        {
+            ServerProva &s;
+            std::function<void(int)> segnala;
+            ~Riprendi()
+            {
+                segnala(SIGCONT);
+                s.sospendi(false);
+            }
+        } riprendi{*m_server, segnala};
+
+        // A game ends: the sender is told, and its round hangs on the stopped server.
+        gioca(archivio, 1, 3, {QStringLiteral("Sara")});
+        const auto inAttesa = [](const QString &testo) {
+            return testo.contains(QStringLiteral("1 partita in attesa")) &&
+                   !testo.contains(QStringLiteral("arrivate"));
+        };
+        QVERIFY2(inAttesa(spedizione.descrizione()), qPrintable(spedizione.descrizione()));
+        QSignalSpy detto(&spedizione, &Spedizione::cambiata);
+        spedizione.sollecita();
+        QCOMPARE(detto.size(), 1); // an open record window shows it at once
+        QCOMPARE(detto.constFirst().constFirst().toInt(), 1);
+        QVERIFY2(inAttesa(spedizione.descrizione()), qPrintable(spedizione.descrizione()));
+        Giocatore sara;
+        Registro registro(sara, file);
+        registro.apri();
+        registro.usaServer(&spedizione);
+        Tipografia tipografia;
+        FrmRegistro finestra(registro, tipografia, FrmRegistro::Uso::DaSolo);
+        finestra.show();
+        QVERIFY2(inAttesa(finestra.lblStato->text()), qPrintable(finestra.lblStato->text()));
+
+        // Going on, the server takes the game, and the window says so by itself.
+        segnala(SIGCONT);
+        QVERIFY(m_server->sospendi(false));
+        QTRY_COMPARE_WITH_TIMEOUT(m_server->numero(QStringLiteral("SELECT COUNT(*) FROM partite")), 2, 30000);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            finestra.lblStato->text().contains(QStringLiteral("tutte le partite sono arrivate")), 30000);
+    }
+
+    /// Games another program on this PC writes, which this sender is never told of, go to a server
+    /// that answers by the sender's own guard: with nothing wrong, no other round is ever due, so
+    /// their arrival is the guard's.
+    void altroProgramma()
+    {
+        const QString file = m_cartella.filePath(QStringLiteral("altroprogramma.sqlite"));
+        Archivio archivio(file);
+        QVERIFY(archivio.apri());
+        gioca(archivio, 1, 3, {QStringLiteral("Luca")});
+        Spedizione spedizione(file, m_server->collegamento());
+        spedizione.avvia();
+        QTRY_COMPARE(spedizione.inAttesa(), 0);
+        const auto arrivate = [this] {
+            return m_server->numero(QStringLiteral("SELECT COUNT(*) FROM partite"));
+        };
+        QCOMPARE(arrivate(), 1);
+        for (int volta = 2; volta <= 3; ++volta) {
+            gioca(archivio, 1, 3, {QStringLiteral("Luca")});
+            // Many times the guard's wait: a margin for a loaded machine, well short of a minute.
+            QTRY_COMPARE_WITH_TIMEOUT(arrivate(), volta, 8 * Speditore::Guardia);
+        }
+        QTRY_COMPARE(spedizione.inAttesa(), 0);
     }
 
     /// The record window over a hung server (its postmaster stopped) never holds the board's events:

@@ -52,6 +52,7 @@ void TestUccisione::uccisoACaso()
     QRandomGenerator caso(seme);
     QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
     ambiente.insert(QStringLiteral("XDG_CONFIG_HOME"), cartella.filePath(QStringLiteral("config")));
+    ambiente.insert(QStringLiteral("XDG_STATE_HOME"), cartella.filePath(QStringLiteral("stato")));
     ambiente.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
 
     QList<QPair<QString, Detto>> partite;

@@ -32,6 +32,8 @@ TEST_PACKAGES=(
     # Qt's platform headers: a test switches accessibility on with no screen reader to do it
     qt6-base-private-dev
     xvfb xauth xdotool imagemagick sox pulseaudio pulseaudio-utils
+    # the voice's real check: the speech service speaking into the tests' own sound server
+    qt6-speech-speechd-plugin speech-dispatcher speech-dispatcher-espeak-ng fonts-opendyslexic
     cups printer-driver-cups-pdf poppler-utils tesseract-ocr tesseract-ocr-ita python3-pil
     desktop-file-utils appstream lintian
     # hardening-check, on the package's program

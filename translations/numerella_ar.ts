@@ -166,6 +166,21 @@
         <source>OK</source>
         <translation>موافق</translation>
     </message>
+    <message>
+        <source> Leggi ad alta voce: la Numerella dice le domande (numerella --voce).</source>
+        <extracomment>One short line of the instructions: reading aloud, its switch and its option.</extracomment>
+        <translation> القراءة بصوت عالٍ: تقول لا نوميريلا الأسئلة (numerella --voce).</translation>
+    </message>
+    <message>
+        <source> Senza fretta: niente cronometro, conta solo giusto o sbagliato (--senza-fretta).</source>
+        <extracomment>One short line of the instructions: no stopwatch, no judging by speed.</extracomment>
+        <translation> بلا عجلة: بلا ساعة توقيت، المهم صحيح أو خطأ فقط (--senza-fretta).</translation>
+    </message>
+    <message>
+        <source> Carattere leggibile, per chi ha la dislessia: --carattere leggibile.</source>
+        <extracomment>One short line of the instructions: the face for readers with dyslexia.</extracomment>
+        <translation> خط سهل القراءة لمن لديه عسر القراءة: --carattere leggibile.</translation>
+    </message>
 </context>
 <context>
     <name>FrmNumerella</name>
@@ -426,6 +441,20 @@ Vuoi lasciarla e ripassare?</source>
         <source>Ctrl+R apre il registro: lì c&apos;è il pulsante Ripassa</source>
         <extracomment>How to reach the practice round from the board.</extracomment>
         <translation>Ctrl+R يفتح السجل: فيه زر «راجع»</translation>
+    </message>
+    <message>
+        <source>Voce non disponibile</source>
+        <extracomment>The voice switch when the computer has no speech service: short, it is a small box.</extracomment>
+        <translation>الصوت غير متاح</translation>
+    </message>
+    <message>
+        <source>Per leggere ad alta voce serve il servizio di sintesi vocale (speech-dispatcher). Il gioco va avanti senza.</source>
+        <translation>تحتاج القراءة بصوت عالٍ إلى خدمة تحويل النص إلى كلام (speech-dispatcher). تستمر اللعبة من دونها.</translation>
+    </message>
+    <message>
+        <source>Leggi ad alta voce</source>
+        <extracomment>The switch that reads the game aloud.</extracomment>
+        <translation>اقرأ بصوت عالٍ</translation>
     </message>
 </context>
 <context>
@@ -1177,6 +1206,22 @@ Per l&apos;elenco delle opzioni: numerella --help
         <translation>numerella: لا توجد شاشة: La Numerella تعمل فقط في جلسة رسومية.
 </translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; non va bene: scrivi leggibile oppure normale.</source>
+        <translation>«%1» غير صالح: اكتب leggibile أو normale.</translation>
+    </message>
+    <message>
+        <source>Legge ad alta voce le domande, giusto e sbagliato, la pausa e la fine (si spegne con la casella &quot;Leggi ad alta voce&quot;).</source>
+        <translation>تقرأ بصوت عالٍ الأسئلة، والصحيح والخطأ، والإيقاف المؤقت والنهاية (تُطفأ من خانة «اقرأ بصوت عالٍ»).</translation>
+    </message>
+    <message>
+        <source>Senza fretta: niente cronometro, nessun tempo mostrato, detto o stampato, e il ripasso non giudica la lentezza.</source>
+        <translation>بلا عجلة: بلا ساعة توقيت، ولا وقت يُعرض أو يُقال أو يُطبع، والمراجعة لا تحكم على البطء أبدًا.</translation>
+    </message>
+    <message>
+        <source>Con &quot;leggibile&quot; scrive le parole in un carattere fatto per chi ha la dislessia (le cifre restano come sono).</source>
+        <translation>مع «leggibile» تُكتب الكلمات بخط مصمم لمن لديه عسر القراءة (تبقى الأرقام كما هي).</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
@@ -1290,12 +1335,38 @@ Per l&apos;elenco delle opzioni: numerella --help
         <translation>%1: وصلت كل الجولات.</translation>
     </message>
     <message>
-        <source>%1: 1 partita aspetta di essere mandata.</source>
-        <extracomment>Games ended here and not yet on the server; the server can be reached.</extracomment>
+        <source>%1: nessuna partita aspetta, ma ora non si raggiunge, perché %2.</source>
+        <extracomment>%2: why the server cannot be reached now (a lower-case reason).</extracomment>
+        <translation>%1: لا توجد جولات تنتظر، لكن لا يمكن الوصول إليه الآن، لأن %2.</translation>
+    </message>
+    <message>
+        <source>Il server non ha preso %1.</source>
+        <extracomment>After the sender&apos;s line. %1: the refused games, each &quot;la partita di … del …: …&quot;, joined by &quot;; &quot;.</extracomment>
+        <translation>لم يستلم الخادم %1.</translation>
+    </message>
+    <message>
+        <source>%1: collegamento in corso, 1 partita in attesa.</source>
+        <extracomment>Games ended here wait while the sender reaches the server for the first time.</extracomment>
+        <translation>%1: جارٍ الاتصال، جولة واحدة في الانتظار.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: collegamento in corso, %n partite in attesa.</source>
+        <translation>
+            <numerusform>%1: جارٍ الاتصال، %n جولات في الانتظار.</numerusform>
+            <numerusform>%1: جارٍ الاتصال، جولة واحدة في الانتظار.</numerusform>
+            <numerusform>%1: جارٍ الاتصال، جولتان في الانتظار.</numerusform>
+            <numerusform>%1: جارٍ الاتصال، %n جولات في الانتظار.</numerusform>
+            <numerusform>%1: جارٍ الاتصال، %n جولة في الانتظار.</numerusform>
+            <numerusform>%1: جارٍ الاتصال، %n جولة في الانتظار.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: 1 partita in attesa di essere mandata.</source>
+        <extracomment>Games ended here and not yet on the server; the server could be reached at the last try.</extracomment>
         <translation>%1: جولة واحدة تنتظر الإرسال.</translation>
     </message>
     <message numerus="yes">
-        <source>%1: %n partite aspettano di essere mandate.</source>
+        <source>%1: %n partite in attesa di essere mandate.</source>
         <translation>
             <numerusform>%1: %n جولات تنتظر الإرسال.</numerusform>
             <numerusform>%1: جولة واحدة تنتظر الإرسال.</numerusform>
@@ -1306,17 +1377,12 @@ Per l&apos;elenco delle opzioni: numerella --help
         </translation>
     </message>
     <message>
-        <source>%1: nessuna partita aspetta, ma ora non si raggiunge, perché %2.</source>
-        <extracomment>%2: why the server cannot be reached now (a lower-case reason).</extracomment>
-        <translation>%1: لا توجد جولات تنتظر، لكن لا يمكن الوصول إليه الآن، لأن %2.</translation>
-    </message>
-    <message>
-        <source>%1: 1 partita aspetta su questo computer, perché %2.</source>
+        <source>%1: 1 partita in attesa su questo computer, perché %2.</source>
         <extracomment>Games kept here because the server cannot be reached. %2: why (a lower-case reason).</extracomment>
         <translation>%1: جولة واحدة تنتظر على هذا الحاسوب، لأن %2.</translation>
     </message>
     <message numerus="yes">
-        <source>%1: %n partite aspettano su questo computer, perché %2.</source>
+        <source>%1: %n partite in attesa su questo computer, perché %2.</source>
         <translation>
             <numerusform>%1: %n جولات تنتظر على هذا الحاسوب، لأن %2.</numerusform>
             <numerusform>%1: جولة واحدة تنتظر على هذا الحاسوب، لأن %2.</numerusform>
@@ -1325,11 +1391,6 @@ Per l&apos;elenco delle opzioni: numerella --help
             <numerusform>%1: %n جولة تنتظر على هذا الحاسوب، لأن %2.</numerusform>
             <numerusform>%1: %n جولة تنتظر على هذا الحاسوب، لأن %2.</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>Il server non ha preso %1.</source>
-        <extracomment>After the sender&apos;s line. %1: the refused games, each &quot;la partita di … del …: …&quot;, joined by &quot;; &quot;.</extracomment>
-        <translation>لم يستلم الخادم %1.</translation>
     </message>
 </context>
 <context>

@@ -166,6 +166,21 @@
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source> Leggi ad alta voce: la Numerella dice le domande (numerella --voce).</source>
+        <extracomment>One short line of the instructions: reading aloud, its switch and its option.</extracomment>
+        <translation> Vorlesen: La Numerella sagt die Aufgaben an (numerella --voce).</translation>
+    </message>
+    <message>
+        <source> Senza fretta: niente cronometro, conta solo giusto o sbagliato (--senza-fretta).</source>
+        <extracomment>One short line of the instructions: no stopwatch, no judging by speed.</extracomment>
+        <translation> Ohne Eile: keine Stoppuhr, nur richtig oder falsch zählt (--senza-fretta).</translation>
+    </message>
+    <message>
+        <source> Carattere leggibile, per chi ha la dislessia: --carattere leggibile.</source>
+        <extracomment>One short line of the instructions: the face for readers with dyslexia.</extracomment>
+        <translation> Gut lesbare Schrift bei Legasthenie: --carattere leggibile.</translation>
+    </message>
 </context>
 <context>
     <name>FrmNumerella</name>
@@ -418,6 +433,20 @@ Willst du sie beenden und üben?</translation>
         <source>Ctrl+R apre il registro: lì c&apos;è il pulsante Ripassa</source>
         <extracomment>How to reach the practice round from the board.</extracomment>
         <translation>Strg+R öffnet das Lernheft: Dort ist der Knopf „Üben“</translation>
+    </message>
+    <message>
+        <source>Voce non disponibile</source>
+        <extracomment>The voice switch when the computer has no speech service: short, it is a small box.</extracomment>
+        <translation>Keine Stimme da</translation>
+    </message>
+    <message>
+        <source>Per leggere ad alta voce serve il servizio di sintesi vocale (speech-dispatcher). Il gioco va avanti senza.</source>
+        <translation>Zum Vorlesen braucht es den Sprachausgabedienst (speech-dispatcher). Das Spiel geht ohne ihn weiter.</translation>
+    </message>
+    <message>
+        <source>Leggi ad alta voce</source>
+        <extracomment>The switch that reads the game aloud.</extracomment>
+        <translation>Vorlesen</translation>
     </message>
 </context>
 <context>
@@ -1157,6 +1186,22 @@ Die Liste der Optionen: numerella --help
         <translation>numerella: kein Bildschirm verfügbar: La Numerella öffnet sich nur in einer grafischen Sitzung.
 </translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; non va bene: scrivi leggibile oppure normale.</source>
+        <translation>„%1“ geht nicht: schreib leggibile oder normale.</translation>
+    </message>
+    <message>
+        <source>Legge ad alta voce le domande, giusto e sbagliato, la pausa e la fine (si spegne con la casella &quot;Leggi ad alta voce&quot;).</source>
+        <translation>Liest die Aufgaben, richtig und falsch, die Pause und das Ende vor (ausschalten mit dem Feld „Vorlesen“).</translation>
+    </message>
+    <message>
+        <source>Senza fretta: niente cronometro, nessun tempo mostrato, detto o stampato, e il ripasso non giudica la lentezza.</source>
+        <translation>Ohne Eile: keine Stoppuhr, keine Zeit wird gezeigt, gesagt oder gedruckt, und das Üben bewertet nie die Langsamkeit.</translation>
+    </message>
+    <message>
+        <source>Con &quot;leggibile&quot; scrive le parole in un carattere fatto per chi ha la dislessia (le cifre restano come sono).</source>
+        <translation>Mit „leggibile“ stehen die Wörter in einer Schrift für Menschen mit Legasthenie (die Ziffern bleiben, wie sie sind).</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
@@ -1270,38 +1315,50 @@ Die Liste der Optionen: numerella --help
         <translation>%1: Alle Runden sind angekommen.</translation>
     </message>
     <message>
-        <source>%1: 1 partita aspetta di essere mandata.</source>
-        <extracomment>Games ended here and not yet on the server; the server can be reached.</extracomment>
+        <source>%1: nessuna partita aspetta, ma ora non si raggiunge, perché %2.</source>
+        <extracomment>%2: why the server cannot be reached now (a lower-case reason).</extracomment>
+        <translation>%1: Keine Runde wartet, aber der Server ist gerade nicht erreichbar, denn %2.</translation>
+    </message>
+    <message>
+        <source>Il server non ha preso %1.</source>
+        <extracomment>After the sender&apos;s line. %1: the refused games, each &quot;la partita di … del …: …&quot;, joined by &quot;; &quot;.</extracomment>
+        <translation>Der Server hat nicht angenommen: %1.</translation>
+    </message>
+    <message>
+        <source>%1: collegamento in corso, 1 partita in attesa.</source>
+        <extracomment>Games ended here wait while the sender reaches the server for the first time.</extracomment>
+        <translation>%1: Verbindung wird aufgebaut, 1 Runde wartet.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: collegamento in corso, %n partite in attesa.</source>
+        <translation>
+            <numerusform>%1: Verbindung wird aufgebaut, %n Runde wartet.</numerusform>
+            <numerusform>%1: Verbindung wird aufgebaut, %n Runden warten.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: 1 partita in attesa di essere mandata.</source>
+        <extracomment>Games ended here and not yet on the server; the server could be reached at the last try.</extracomment>
         <translation>%1: 1 Runde wartet darauf, geschickt zu werden.</translation>
     </message>
     <message numerus="yes">
-        <source>%1: %n partite aspettano di essere mandate.</source>
+        <source>%1: %n partite in attesa di essere mandate.</source>
         <translation>
             <numerusform>%1: %n Runde wartet darauf, geschickt zu werden.</numerusform>
             <numerusform>%1: %n Runden warten darauf, geschickt zu werden.</numerusform>
         </translation>
     </message>
     <message>
-        <source>%1: nessuna partita aspetta, ma ora non si raggiunge, perché %2.</source>
-        <extracomment>%2: why the server cannot be reached now (a lower-case reason).</extracomment>
-        <translation>%1: Keine Runde wartet, aber der Server ist gerade nicht erreichbar, denn %2.</translation>
-    </message>
-    <message>
-        <source>%1: 1 partita aspetta su questo computer, perché %2.</source>
+        <source>%1: 1 partita in attesa su questo computer, perché %2.</source>
         <extracomment>Games kept here because the server cannot be reached. %2: why (a lower-case reason).</extracomment>
         <translation>%1: 1 Runde wartet auf diesem Computer, denn %2.</translation>
     </message>
     <message numerus="yes">
-        <source>%1: %n partite aspettano su questo computer, perché %2.</source>
+        <source>%1: %n partite in attesa su questo computer, perché %2.</source>
         <translation>
             <numerusform>%1: %n Runde wartet auf diesem Computer, denn %2.</numerusform>
             <numerusform>%1: %n Runden warten auf diesem Computer, denn %2.</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>Il server non ha preso %1.</source>
-        <extracomment>After the sender&apos;s line. %1: the refused games, each &quot;la partita di … del …: …&quot;, joined by &quot;; &quot;.</extracomment>
-        <translation>Der Server hat nicht angenommen: %1.</translation>
     </message>
 </context>
 <context>

@@ -166,6 +166,21 @@
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source> Leggi ad alta voce: la Numerella dice le domande (numerella --voce).</source>
+        <extracomment>One short line of the instructions: reading aloud, its switch and its option.</extracomment>
+        <translation> Read aloud: La Numerella says the questions (numerella --voce).</translation>
+    </message>
+    <message>
+        <source> Senza fretta: niente cronometro, conta solo giusto o sbagliato (--senza-fretta).</source>
+        <extracomment>One short line of the instructions: no stopwatch, no judging by speed.</extracomment>
+        <translation> No hurry: no stopwatch, only right or wrong counts (--senza-fretta).</translation>
+    </message>
+    <message>
+        <source> Carattere leggibile, per chi ha la dislessia: --carattere leggibile.</source>
+        <extracomment>One short line of the instructions: the face for readers with dyslexia.</extracomment>
+        <translation> A readable typeface, for readers with dyslexia: --carattere leggibile.</translation>
+    </message>
 </context>
 <context>
     <name>FrmNumerella</name>
@@ -418,6 +433,20 @@ Do you want to leave it and practise?</translation>
         <source>Ctrl+R apre il registro: lì c&apos;è il pulsante Ripassa</source>
         <extracomment>How to reach the practice round from the board.</extracomment>
         <translation>Ctrl+R opens the record: the Practise button is there</translation>
+    </message>
+    <message>
+        <source>Voce non disponibile</source>
+        <extracomment>The voice switch when the computer has no speech service: short, it is a small box.</extracomment>
+        <translation>Voice not available</translation>
+    </message>
+    <message>
+        <source>Per leggere ad alta voce serve il servizio di sintesi vocale (speech-dispatcher). Il gioco va avanti senza.</source>
+        <translation>Reading aloud needs the speech synthesis service (speech-dispatcher). The game goes on without it.</translation>
+    </message>
+    <message>
+        <source>Leggi ad alta voce</source>
+        <extracomment>The switch that reads the game aloud.</extracomment>
+        <translation>Read aloud</translation>
     </message>
 </context>
 <context>
@@ -1157,6 +1186,22 @@ For the list of options: numerella --help
         <translation>numerella: no screen available: La Numerella opens only in a graphical session.
 </translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; non va bene: scrivi leggibile oppure normale.</source>
+        <translation>&quot;%1&quot; is not valid: write leggibile or normale.</translation>
+    </message>
+    <message>
+        <source>Legge ad alta voce le domande, giusto e sbagliato, la pausa e la fine (si spegne con la casella &quot;Leggi ad alta voce&quot;).</source>
+        <translation>Reads aloud the questions, right and wrong, the pause and the end (turned off with the &quot;Read aloud&quot; box).</translation>
+    </message>
+    <message>
+        <source>Senza fretta: niente cronometro, nessun tempo mostrato, detto o stampato, e il ripasso non giudica la lentezza.</source>
+        <translation>No hurry: no stopwatch, no time shown, said or printed, and practice never judges slowness.</translation>
+    </message>
+    <message>
+        <source>Con &quot;leggibile&quot; scrive le parole in un carattere fatto per chi ha la dislessia (le cifre restano come sono).</source>
+        <translation>With &quot;leggibile&quot;, writes the words in a typeface made for readers with dyslexia (the digits stay as they are).</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
@@ -1270,38 +1315,50 @@ For the list of options: numerella --help
         <translation>%1: all the games have arrived.</translation>
     </message>
     <message>
-        <source>%1: 1 partita aspetta di essere mandata.</source>
-        <extracomment>Games ended here and not yet on the server; the server can be reached.</extracomment>
+        <source>%1: nessuna partita aspetta, ma ora non si raggiunge, perché %2.</source>
+        <extracomment>%2: why the server cannot be reached now (a lower-case reason).</extracomment>
+        <translation>%1: no games are waiting, but it cannot be reached now, because %2.</translation>
+    </message>
+    <message>
+        <source>Il server non ha preso %1.</source>
+        <extracomment>After the sender&apos;s line. %1: the refused games, each &quot;la partita di … del …: …&quot;, joined by &quot;; &quot;.</extracomment>
+        <translation>The server did not take %1.</translation>
+    </message>
+    <message>
+        <source>%1: collegamento in corso, 1 partita in attesa.</source>
+        <extracomment>Games ended here wait while the sender reaches the server for the first time.</extracomment>
+        <translation>%1: connecting, 1 game waiting.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: collegamento in corso, %n partite in attesa.</source>
+        <translation>
+            <numerusform>%1: connecting, %n game waiting.</numerusform>
+            <numerusform>%1: connecting, %n games waiting.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: 1 partita in attesa di essere mandata.</source>
+        <extracomment>Games ended here and not yet on the server; the server could be reached at the last try.</extracomment>
         <translation>%1: 1 game is waiting to be sent.</translation>
     </message>
     <message numerus="yes">
-        <source>%1: %n partite aspettano di essere mandate.</source>
+        <source>%1: %n partite in attesa di essere mandate.</source>
         <translation>
             <numerusform>%1: %n game is waiting to be sent.</numerusform>
             <numerusform>%1: %n games are waiting to be sent.</numerusform>
         </translation>
     </message>
     <message>
-        <source>%1: nessuna partita aspetta, ma ora non si raggiunge, perché %2.</source>
-        <extracomment>%2: why the server cannot be reached now (a lower-case reason).</extracomment>
-        <translation>%1: no games are waiting, but it cannot be reached now, because %2.</translation>
-    </message>
-    <message>
-        <source>%1: 1 partita aspetta su questo computer, perché %2.</source>
+        <source>%1: 1 partita in attesa su questo computer, perché %2.</source>
         <extracomment>Games kept here because the server cannot be reached. %2: why (a lower-case reason).</extracomment>
         <translation>%1: 1 game is waiting on this computer, because %2.</translation>
     </message>
     <message numerus="yes">
-        <source>%1: %n partite aspettano su questo computer, perché %2.</source>
+        <source>%1: %n partite in attesa su questo computer, perché %2.</source>
         <translation>
             <numerusform>%1: %n game is waiting on this computer, because %2.</numerusform>
             <numerusform>%1: %n games are waiting on this computer, because %2.</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>Il server non ha preso %1.</source>
-        <extracomment>After the sender&apos;s line. %1: the refused games, each &quot;la partita di … del …: …&quot;, joined by &quot;; &quot;.</extracomment>
-        <translation>The server did not take %1.</translation>
     </message>
 </context>
 <context>

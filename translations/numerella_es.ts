@@ -166,6 +166,21 @@
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source> Leggi ad alta voce: la Numerella dice le domande (numerella --voce).</source>
+        <extracomment>One short line of the instructions: reading aloud, its switch and its option.</extracomment>
+        <translation> Leer en voz alta: La Numerella dice las preguntas (numerella --voce).</translation>
+    </message>
+    <message>
+        <source> Senza fretta: niente cronometro, conta solo giusto o sbagliato (--senza-fretta).</source>
+        <extracomment>One short line of the instructions: no stopwatch, no judging by speed.</extracomment>
+        <translation> Sin prisa: sin cronómetro, solo cuenta bien o mal (--senza-fretta).</translation>
+    </message>
+    <message>
+        <source> Carattere leggibile, per chi ha la dislessia: --carattere leggibile.</source>
+        <extracomment>One short line of the instructions: the face for readers with dyslexia.</extracomment>
+        <translation> Letra legible, para quien tiene dislexia: --carattere leggibile.</translation>
+    </message>
 </context>
 <context>
     <name>FrmNumerella</name>
@@ -418,6 +433,20 @@ Vuoi lasciarla e ripassare?</source>
         <source>Ctrl+R apre il registro: lì c&apos;è il pulsante Ripassa</source>
         <extracomment>How to reach the practice round from the board.</extracomment>
         <translation>Ctrl+R abre el registro: allí está el botón Repasar</translation>
+    </message>
+    <message>
+        <source>Voce non disponibile</source>
+        <extracomment>The voice switch when the computer has no speech service: short, it is a small box.</extracomment>
+        <translation>Voz no disponible</translation>
+    </message>
+    <message>
+        <source>Per leggere ad alta voce serve il servizio di sintesi vocale (speech-dispatcher). Il gioco va avanti senza.</source>
+        <translation>Para leer en voz alta hace falta el servicio de síntesis de voz (speech-dispatcher). El juego sigue sin él.</translation>
+    </message>
+    <message>
+        <source>Leggi ad alta voce</source>
+        <extracomment>The switch that reads the game aloud.</extracomment>
+        <translation>Leer en voz alta</translation>
     </message>
 </context>
 <context>
@@ -1157,6 +1186,22 @@ Para ver la lista de opciones: numerella --help
         <translation>numerella: no hay ninguna pantalla disponible: La Numerella solo se abre en una sesión gráfica.
 </translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; non va bene: scrivi leggibile oppure normale.</source>
+        <translation>«%1» no vale: escribe leggibile o normale.</translation>
+    </message>
+    <message>
+        <source>Legge ad alta voce le domande, giusto e sbagliato, la pausa e la fine (si spegne con la casella &quot;Leggi ad alta voce&quot;).</source>
+        <translation>Lee en voz alta las preguntas, bien y mal, la pausa y el final (se apaga con la casilla «Leer en voz alta»).</translation>
+    </message>
+    <message>
+        <source>Senza fretta: niente cronometro, nessun tempo mostrato, detto o stampato, e il ripasso non giudica la lentezza.</source>
+        <translation>Sin prisa: sin cronómetro, ningún tiempo mostrado, dicho o impreso, y el repaso nunca juzga la lentitud.</translation>
+    </message>
+    <message>
+        <source>Con &quot;leggibile&quot; scrive le parole in un carattere fatto per chi ha la dislessia (le cifre restano come sono).</source>
+        <translation>Con «leggibile» escribe las palabras en una letra pensada para quien tiene dislexia (las cifras no cambian).</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
@@ -1270,38 +1315,50 @@ Para ver la lista de opciones: numerella --help
         <translation>%1: han llegado todas las partidas.</translation>
     </message>
     <message>
-        <source>%1: 1 partita aspetta di essere mandata.</source>
-        <extracomment>Games ended here and not yet on the server; the server can be reached.</extracomment>
+        <source>%1: nessuna partita aspetta, ma ora non si raggiunge, perché %2.</source>
+        <extracomment>%2: why the server cannot be reached now (a lower-case reason).</extracomment>
+        <translation>%1: ninguna partida espera, pero ahora no se puede conectar, porque %2.</translation>
+    </message>
+    <message>
+        <source>Il server non ha preso %1.</source>
+        <extracomment>After the sender&apos;s line. %1: the refused games, each &quot;la partita di … del …: …&quot;, joined by &quot;; &quot;.</extracomment>
+        <translation>El servidor no ha aceptado %1.</translation>
+    </message>
+    <message>
+        <source>%1: collegamento in corso, 1 partita in attesa.</source>
+        <extracomment>Games ended here wait while the sender reaches the server for the first time.</extracomment>
+        <translation>%1: conectando, 1 partida en espera.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: collegamento in corso, %n partite in attesa.</source>
+        <translation>
+            <numerusform>%1: conectando, %n partida en espera.</numerusform>
+            <numerusform>%1: conectando, %n partidas en espera.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: 1 partita in attesa di essere mandata.</source>
+        <extracomment>Games ended here and not yet on the server; the server could be reached at the last try.</extracomment>
         <translation>%1: 1 partida espera a ser enviada.</translation>
     </message>
     <message numerus="yes">
-        <source>%1: %n partite aspettano di essere mandate.</source>
+        <source>%1: %n partite in attesa di essere mandate.</source>
         <translation>
             <numerusform>%1: %n partida espera a ser enviada.</numerusform>
             <numerusform>%1: %n partidas esperan a ser enviadas.</numerusform>
         </translation>
     </message>
     <message>
-        <source>%1: nessuna partita aspetta, ma ora non si raggiunge, perché %2.</source>
-        <extracomment>%2: why the server cannot be reached now (a lower-case reason).</extracomment>
-        <translation>%1: ninguna partida espera, pero ahora no se puede conectar, porque %2.</translation>
-    </message>
-    <message>
-        <source>%1: 1 partita aspetta su questo computer, perché %2.</source>
+        <source>%1: 1 partita in attesa su questo computer, perché %2.</source>
         <extracomment>Games kept here because the server cannot be reached. %2: why (a lower-case reason).</extracomment>
         <translation>%1: 1 partida espera en este ordenador, porque %2.</translation>
     </message>
     <message numerus="yes">
-        <source>%1: %n partite aspettano su questo computer, perché %2.</source>
+        <source>%1: %n partite in attesa su questo computer, perché %2.</source>
         <translation>
             <numerusform>%1: %n partida espera en este ordenador, porque %2.</numerusform>
             <numerusform>%1: %n partidas esperan en este ordenador, porque %2.</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>Il server non ha preso %1.</source>
-        <extracomment>After the sender&apos;s line. %1: the refused games, each &quot;la partita di … del …: …&quot;, joined by &quot;; &quot;.</extracomment>
-        <translation>El servidor no ha aceptado %1.</translation>
     </message>
 </context>
 <context>

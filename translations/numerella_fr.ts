@@ -166,6 +166,21 @@
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source> Leggi ad alta voce: la Numerella dice le domande (numerella --voce).</source>
+        <extracomment>One short line of the instructions: reading aloud, its switch and its option.</extracomment>
+        <translation> Lire à voix haute : La Numerella dit les questions (numerella --voce).</translation>
+    </message>
+    <message>
+        <source> Senza fretta: niente cronometro, conta solo giusto o sbagliato (--senza-fretta).</source>
+        <extracomment>One short line of the instructions: no stopwatch, no judging by speed.</extracomment>
+        <translation> Sans se presser : pas de chronomètre, seul juste ou faux compte (--senza-fretta).</translation>
+    </message>
+    <message>
+        <source> Carattere leggibile, per chi ha la dislessia: --carattere leggibile.</source>
+        <extracomment>One short line of the instructions: the face for readers with dyslexia.</extracomment>
+        <translation> Une police lisible, pour les lecteurs dyslexiques : --carattere leggibile.</translation>
+    </message>
 </context>
 <context>
     <name>FrmNumerella</name>
@@ -418,6 +433,20 @@ Veux-tu la laisser et réviser&#xa0;?</translation>
         <source>Ctrl+R apre il registro: lì c&apos;è il pulsante Ripassa</source>
         <extracomment>How to reach the practice round from the board.</extracomment>
         <translation>Ctrl+R ouvre le carnet&#xa0;: le bouton Réviser s’y trouve</translation>
+    </message>
+    <message>
+        <source>Voce non disponibile</source>
+        <extracomment>The voice switch when the computer has no speech service: short, it is a small box.</extracomment>
+        <translation>Voix indisponible</translation>
+    </message>
+    <message>
+        <source>Per leggere ad alta voce serve il servizio di sintesi vocale (speech-dispatcher). Il gioco va avanti senza.</source>
+        <translation>Pour lire à voix haute, il faut le service de synthèse vocale (speech-dispatcher). Le jeu continue sans lui.</translation>
+    </message>
+    <message>
+        <source>Leggi ad alta voce</source>
+        <extracomment>The switch that reads the game aloud.</extracomment>
+        <translation>Lire à voix haute</translation>
     </message>
 </context>
 <context>
@@ -1157,6 +1186,22 @@ Pour la liste des options&#xa0;: numerella --help
         <translation>numerella&#xa0;: aucun écran disponible&#xa0;: La Numerella ne s&apos;ouvre que dans une session graphique.
 </translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; non va bene: scrivi leggibile oppure normale.</source>
+        <translation>« %1 » ne convient pas : écris leggibile ou normale.</translation>
+    </message>
+    <message>
+        <source>Legge ad alta voce le domande, giusto e sbagliato, la pausa e la fine (si spegne con la casella &quot;Leggi ad alta voce&quot;).</source>
+        <translation>Lit à voix haute les questions, juste et faux, la pause et la fin (s&apos;éteint avec la case « Lire à voix haute »).</translation>
+    </message>
+    <message>
+        <source>Senza fretta: niente cronometro, nessun tempo mostrato, detto o stampato, e il ripasso non giudica la lentezza.</source>
+        <translation>Sans se presser : pas de chronomètre, aucun temps montré, dit ou imprimé, et l&apos;entraînement ne juge jamais la lenteur.</translation>
+    </message>
+    <message>
+        <source>Con &quot;leggibile&quot; scrive le parole in un carattere fatto per chi ha la dislessia (le cifre restano come sono).</source>
+        <translation>Avec « leggibile », écrit les mots dans une police faite pour les lecteurs dyslexiques (les chiffres restent les mêmes).</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
@@ -1270,38 +1315,50 @@ Pour la liste des options&#xa0;: numerella --help
         <translation>%1&#xa0;: toutes les parties sont arrivées.</translation>
     </message>
     <message>
-        <source>%1: 1 partita aspetta di essere mandata.</source>
-        <extracomment>Games ended here and not yet on the server; the server can be reached.</extracomment>
+        <source>%1: nessuna partita aspetta, ma ora non si raggiunge, perché %2.</source>
+        <extracomment>%2: why the server cannot be reached now (a lower-case reason).</extracomment>
+        <translation>%1&#xa0;: aucune partie n&apos;attend, mais le serveur est injoignable pour l&apos;instant, parce que %2.</translation>
+    </message>
+    <message>
+        <source>Il server non ha preso %1.</source>
+        <extracomment>After the sender&apos;s line. %1: the refused games, each &quot;la partita di … del …: …&quot;, joined by &quot;; &quot;.</extracomment>
+        <translation>Le serveur n&apos;a pas accepté %1.</translation>
+    </message>
+    <message>
+        <source>%1: collegamento in corso, 1 partita in attesa.</source>
+        <extracomment>Games ended here wait while the sender reaches the server for the first time.</extracomment>
+        <translation>%1&#xa0;: connexion en cours, 1 partie en attente.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: collegamento in corso, %n partite in attesa.</source>
+        <translation>
+            <numerusform>%1&#xa0;: connexion en cours, %n partie en attente.</numerusform>
+            <numerusform>%1&#xa0;: connexion en cours, %n parties en attente.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: 1 partita in attesa di essere mandata.</source>
+        <extracomment>Games ended here and not yet on the server; the server could be reached at the last try.</extracomment>
         <translation>%1&#xa0;: 1 partie attend d&apos;être envoyée.</translation>
     </message>
     <message numerus="yes">
-        <source>%1: %n partite aspettano di essere mandate.</source>
+        <source>%1: %n partite in attesa di essere mandate.</source>
         <translation>
             <numerusform>%1&#xa0;: %n partie attend d&apos;être envoyée.</numerusform>
             <numerusform>%1&#xa0;: %n parties attendent d&apos;être envoyées.</numerusform>
         </translation>
     </message>
     <message>
-        <source>%1: nessuna partita aspetta, ma ora non si raggiunge, perché %2.</source>
-        <extracomment>%2: why the server cannot be reached now (a lower-case reason).</extracomment>
-        <translation>%1&#xa0;: aucune partie n&apos;attend, mais le serveur est injoignable pour l&apos;instant, parce que %2.</translation>
-    </message>
-    <message>
-        <source>%1: 1 partita aspetta su questo computer, perché %2.</source>
+        <source>%1: 1 partita in attesa su questo computer, perché %2.</source>
         <extracomment>Games kept here because the server cannot be reached. %2: why (a lower-case reason).</extracomment>
         <translation>%1&#xa0;: 1 partie attend sur cet ordinateur, parce que %2.</translation>
     </message>
     <message numerus="yes">
-        <source>%1: %n partite aspettano su questo computer, perché %2.</source>
+        <source>%1: %n partite in attesa su questo computer, perché %2.</source>
         <translation>
             <numerusform>%1&#xa0;: %n partie attend sur cet ordinateur, parce que %2.</numerusform>
             <numerusform>%1&#xa0;: %n parties attendent sur cet ordinateur, parce que %2.</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>Il server non ha preso %1.</source>
-        <extracomment>After the sender&apos;s line. %1: the refused games, each &quot;la partita di … del …: …&quot;, joined by &quot;; &quot;.</extracomment>
-        <translation>Le serveur n&apos;a pas accepté %1.</translation>
     </message>
 </context>
 <context>

@@ -166,6 +166,21 @@
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source> Leggi ad alta voce: la Numerella dice le domande (numerella --voce).</source>
+        <extracomment>One short line of the instructions: reading aloud, its switch and its option.</extracomment>
+        <translation> Citește cu voce tare: La Numerella spune întrebările (numerella --voce).</translation>
+    </message>
+    <message>
+        <source> Senza fretta: niente cronometro, conta solo giusto o sbagliato (--senza-fretta).</source>
+        <extracomment>One short line of the instructions: no stopwatch, no judging by speed.</extracomment>
+        <translation> Fără grabă: fără cronometru, contează doar corect sau greșit (--senza-fretta).</translation>
+    </message>
+    <message>
+        <source> Carattere leggibile, per chi ha la dislessia: --carattere leggibile.</source>
+        <extracomment>One short line of the instructions: the face for readers with dyslexia.</extracomment>
+        <translation> Font ușor de citit, pentru cei cu dislexie: --carattere leggibile.</translation>
+    </message>
 </context>
 <context>
     <name>FrmNumerella</name>
@@ -420,6 +435,20 @@ Vrei s-o lași și să exersezi?</translation>
         <source>Ctrl+R apre il registro: lì c&apos;è il pulsante Ripassa</source>
         <extracomment>How to reach the practice round from the board.</extracomment>
         <translation>Ctrl+R deschide caietul: acolo este butonul Exersează</translation>
+    </message>
+    <message>
+        <source>Voce non disponibile</source>
+        <extracomment>The voice switch when the computer has no speech service: short, it is a small box.</extracomment>
+        <translation>Voce indisponibilă</translation>
+    </message>
+    <message>
+        <source>Per leggere ad alta voce serve il servizio di sintesi vocale (speech-dispatcher). Il gioco va avanti senza.</source>
+        <translation>Pentru citirea cu voce tare e nevoie de serviciul de sinteză vocală (speech-dispatcher). Jocul continuă fără el.</translation>
+    </message>
+    <message>
+        <source>Leggi ad alta voce</source>
+        <extracomment>The switch that reads the game aloud.</extracomment>
+        <translation>Citește cu voce tare</translation>
     </message>
 </context>
 <context>
@@ -1162,6 +1191,22 @@ Pentru lista opțiunilor: numerella --help
         <translation>numerella: niciun ecran disponibil: La Numerella se deschide doar într-o sesiune grafică.
 </translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; non va bene: scrivi leggibile oppure normale.</source>
+        <translation>„%1” nu e bun: scrie leggibile sau normale.</translation>
+    </message>
+    <message>
+        <source>Legge ad alta voce le domande, giusto e sbagliato, la pausa e la fine (si spegne con la casella &quot;Leggi ad alta voce&quot;).</source>
+        <translation>Citește cu voce tare întrebările, corect și greșit, pauza și sfârșitul (se oprește din căsuța „Citește cu voce tare”).</translation>
+    </message>
+    <message>
+        <source>Senza fretta: niente cronometro, nessun tempo mostrato, detto o stampato, e il ripasso non giudica la lentezza.</source>
+        <translation>Fără grabă: fără cronometru, niciun timp arătat, spus sau tipărit, iar exersarea nu judecă încetineala.</translation>
+    </message>
+    <message>
+        <source>Con &quot;leggibile&quot; scrive le parole in un carattere fatto per chi ha la dislessia (le cifre restano come sono).</source>
+        <translation>Cu „leggibile” scrie cuvintele într-un font făcut pentru cei cu dislexie (cifrele rămân la fel).</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
@@ -1275,12 +1320,35 @@ Pentru lista opțiunilor: numerella --help
         <translation>%1: toate rundele au ajuns.</translation>
     </message>
     <message>
-        <source>%1: 1 partita aspetta di essere mandata.</source>
-        <extracomment>Games ended here and not yet on the server; the server can be reached.</extracomment>
+        <source>%1: nessuna partita aspetta, ma ora non si raggiunge, perché %2.</source>
+        <extracomment>%2: why the server cannot be reached now (a lower-case reason).</extracomment>
+        <translation>%1: nicio rundă nu așteaptă, dar acum nu poate fi contactat, pentru că %2.</translation>
+    </message>
+    <message>
+        <source>Il server non ha preso %1.</source>
+        <extracomment>After the sender&apos;s line. %1: the refused games, each &quot;la partita di … del …: …&quot;, joined by &quot;; &quot;.</extracomment>
+        <translation>Serverul nu a primit %1.</translation>
+    </message>
+    <message>
+        <source>%1: collegamento in corso, 1 partita in attesa.</source>
+        <extracomment>Games ended here wait while the sender reaches the server for the first time.</extracomment>
+        <translation>%1: se conectează, 1 rundă în așteptare.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: collegamento in corso, %n partite in attesa.</source>
+        <translation>
+            <numerusform>%1: se conectează, %n rundă în așteptare.</numerusform>
+            <numerusform>%1: se conectează, %n runde în așteptare.</numerusform>
+            <numerusform>%1: se conectează, %n de runde în așteptare.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: 1 partita in attesa di essere mandata.</source>
+        <extracomment>Games ended here and not yet on the server; the server could be reached at the last try.</extracomment>
         <translation>%1: 1 rundă așteaptă să fie trimisă.</translation>
     </message>
     <message numerus="yes">
-        <source>%1: %n partite aspettano di essere mandate.</source>
+        <source>%1: %n partite in attesa di essere mandate.</source>
         <translation>
             <numerusform>%1: %n rundă așteaptă să fie trimisă.</numerusform>
             <numerusform>%1: %n runde așteaptă să fie trimise.</numerusform>
@@ -1288,27 +1356,17 @@ Pentru lista opțiunilor: numerella --help
         </translation>
     </message>
     <message>
-        <source>%1: nessuna partita aspetta, ma ora non si raggiunge, perché %2.</source>
-        <extracomment>%2: why the server cannot be reached now (a lower-case reason).</extracomment>
-        <translation>%1: nicio rundă nu așteaptă, dar acum nu poate fi contactat, pentru că %2.</translation>
-    </message>
-    <message>
-        <source>%1: 1 partita aspetta su questo computer, perché %2.</source>
+        <source>%1: 1 partita in attesa su questo computer, perché %2.</source>
         <extracomment>Games kept here because the server cannot be reached. %2: why (a lower-case reason).</extracomment>
         <translation>%1: 1 rundă așteaptă pe acest calculator, pentru că %2.</translation>
     </message>
     <message numerus="yes">
-        <source>%1: %n partite aspettano su questo computer, perché %2.</source>
+        <source>%1: %n partite in attesa su questo computer, perché %2.</source>
         <translation>
             <numerusform>%1: %n rundă așteaptă pe acest calculator, pentru că %2.</numerusform>
             <numerusform>%1: %n runde așteaptă pe acest calculator, pentru că %2.</numerusform>
             <numerusform>%1: %n de runde așteaptă pe acest calculator, pentru că %2.</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>Il server non ha preso %1.</source>
-        <extracomment>After the sender&apos;s line. %1: the refused games, each &quot;la partita di … del …: …&quot;, joined by &quot;; &quot;.</extracomment>
-        <translation>Serverul nu a primit %1.</translation>
     </message>
 </context>
 <context>

@@ -5,6 +5,7 @@
 #include "widgets/posto.h"
 
 #include <QApplication>
+#include <QFontDatabase>
 #include <QFontInfo>
 #include <QPalette>
 #include <QWidget>
@@ -40,6 +41,39 @@ QFont fontComic(qreal punti, Peso peso)
 {
     QFont f = font(QStringLiteral("Comic Sans MS"), punti);
     f.setBold(peso == Peso::Grassetto);
+    return f;
+}
+
+namespace {
+Famiglia scelta = Famiglia::Comic;
+} // namespace
+
+void impostaFamigliaParole(Famiglia famiglia)
+{
+    scelta = famiglia;
+}
+
+Famiglia famigliaParole()
+{
+    return scelta;
+}
+
+QString famigliaLeggibile()
+{
+    // Andika, made for children learning to read, where OpenDyslexic's package is missing.
+    const QStringList installate = QFontDatabase::families();
+    for (const QString &nome : {QStringLiteral("OpenDyslexic"), QStringLiteral("Andika")})
+        if (installate.contains(nome)) return nome;
+    return {};
+}
+
+QFont fontParole(qreal punti, Peso peso)
+{
+    QFont f = fontComic(punti, peso);
+    if (scelta == Famiglia::Leggibile) {
+        static const QString leggibile = famigliaLeggibile();
+        if (!leggibile.isEmpty()) f.setFamily(leggibile);
+    }
     return f;
 }
 

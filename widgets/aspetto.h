@@ -40,6 +40,17 @@ enum class Peso { Normale, Grassetto };
 /// The two typefaces the windows ask for; fontconfig maps them to metric look-alikes where missing.
 QFont fontComic(qreal punti, Peso peso = Peso::Normale);
 QFont fontArial(qreal punti);
+/// The face of the windows' words; digits keep Comic's whatever it is.
+enum class Famiglia {
+    Comic,
+    Leggibile, ///< a face made for readers with dyslexia (OpenDyslexic, else Andika)
+};
+void impostaFamigliaParole(Famiglia famiglia);
+Famiglia famigliaParole();
+/// A font for words: fontComic(), or the readable face at the same size when that was chosen.
+QFont fontParole(qreal punti, Peso peso = Peso::Normale);
+/// The readable face's family as fontconfig finds it; empty when none is installed.
+QString famigliaLeggibile();
 /// \a f with the colour emoji font right after its own family, so a name's emoji show in colour.
 QFont conEmoji(QFont f);
 

@@ -10,6 +10,7 @@
 #include <QRadialGradient>
 #include <QScreen>
 #include <QSvgRenderer>
+#include <algorithm>
 #include <map>
 
 namespace immagini {
@@ -61,7 +62,10 @@ Immagine parola(const QString &testo, Sfumatura sfondo, QSize dimensione, int pi
         p.translate(-r.center());
         p.fillRect(QRectF(0, r.center().y() - r.width() / 2, r.width(), r.width()), g);
         p.restore();
-        QFont f = aspetto::fontComic(10, aspetto::Peso::Grassetto);
+        // A word takes the face chosen for words; a key's digit keeps its own.
+        const bool cifre = std::all_of(testo.cbegin(), testo.cend(), [](QChar c) { return !c.isLetter(); });
+        QFont f = cifre ? aspetto::fontComic(10, aspetto::Peso::Grassetto)
+                        : aspetto::fontParole(10, aspetto::Peso::Grassetto);
         f.setPixelSize(pixelFont);
         // A word of a picture reads as written: the erase key's arrow must not turn round in a language
         // written from right to left (whose words are laid out right to left by themselves).

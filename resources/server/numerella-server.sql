@@ -124,9 +124,26 @@ CREATE POLICY della_classe ON partite USING (giocatore IN (SELECT id FROM giocat
 CREATE POLICY della_classe ON domande USING (partita IN (SELECT id FROM partite));
 CREATE POLICY della_classe ON sbagliate USING (partita IN (SELECT id FROM partite));
 
+-- Whether a JSON value is a whole number from minimo to massimo; SQL or JSON null counts when facoltativo.
+CREATE OR REPLACE FUNCTION intero(v JSONB, minimo BIGINT, massimo BIGINT, facoltativo BOOLEAN DEFAULT FALSE)
+RETURNS BOOLEAN
+LANGUAGE sql IMMUTABLE
+SET search_path = numerella, pg_temp
+AS $$
+    SELECT CASE
+        WHEN v IS NULL OR jsonb_typeof(v) = 'null' THEN facoltativo
+        WHEN jsonb_typeof(v) <> 'number' THEN FALSE
+        ELSE v::NUMERIC BETWEEN minimo AND massimo AND v::NUMERIC = trunc(v::NUMERIC)
+    END
+$$;
+ALTER FUNCTION intero(JSONB, BIGINT, BIGINT, BOOLEAN) OWNER TO numerella_proprietario;
+REVOKE ALL ON FUNCTION intero(JSONB, BIGINT, BIGINT, BOOLEAN) FROM PUBLIC;
+
 -- A whole game with its answers, written at once for a child of a class the caller plays in. A game
 -- already there is left as it is: false tells that nothing was written. The answers are JSON arrays of
--- objects with the columns' names.
+-- objects with the columns' names. Everything is checked first: a game that is not one the program
+-- could have played is refused with the name of what is wrong, never with the value itself (a PC may
+-- send anything, and the server's log keeps the message).
 CREATE OR REPLACE FUNCTION registra_partita(
     p_classe VARCHAR, p_nome VARCHAR, p_creato VARCHAR, p_uuid VARCHAR, p_inizio VARCHAR,
     p_fine VARCHAR, p_celle VARCHAR, p_secondi INTEGER, p_errori INTEGER, p_esatte INTEGER,
@@ -138,7 +155,62 @@ AS $$
 DECLARE
     v_giocatore BIGINT;
     v_partita BIGINT;
+    v_regola RECORD;
+    v_sbagliato TEXT;
 BEGIN
+    -- The texts: each within its column, and all but the PC's name not empty.
+    v_sbagliato := CASE
+        WHEN p_classe IS NULL OR length(p_classe) NOT BETWEEN 1 AND 40 THEN 'p_classe'
+        WHEN p_nome IS NULL OR length(p_nome) NOT BETWEEN 1 AND 160 THEN 'p_nome'
+        WHEN p_creato IS NULL OR length(p_creato) NOT BETWEEN 1 AND 32 THEN 'p_creato'
+        WHEN p_uuid IS NULL OR length(p_uuid) NOT BETWEEN 1 AND 36 THEN 'p_uuid'
+        WHEN p_inizio IS NULL OR length(p_inizio) NOT BETWEEN 1 AND 32 THEN 'p_inizio'
+        -- Only games that ended are sent: finished, stopped or cut off.
+        WHEN p_fine IS NULL OR length(p_fine) NOT BETWEEN 1 AND 32 THEN 'p_fine'
+        WHEN p_esito IS NULL OR p_esito NOT IN ('finita', 'fermata', 'interrotta') THEN 'p_esito'
+        WHEN p_celle IS NULL OR p_celle !~ '^[01]{100}$' THEN 'p_celle'
+        WHEN p_secondi IS NULL OR p_secondi < 0 THEN 'p_secondi'
+        WHEN p_errori IS NULL OR p_errori < 0 THEN 'p_errori'
+        WHEN p_esatte IS NULL OR p_esatte NOT BETWEEN 0 AND 100 THEN 'p_esatte'
+        WHEN length(p_postazione) > 300 THEN 'p_postazione'
+        -- One answer a cell at most; the wrong ones many, but not without end.
+        WHEN p_domande IS NULL OR jsonb_typeof(p_domande) <> 'array' OR jsonb_array_length(p_domande) > 100
+            THEN 'p_domande'
+        WHEN p_sbagliate IS NULL OR jsonb_typeof(p_sbagliate) <> 'array'
+            OR jsonb_array_length(p_sbagliate) > 10000 THEN 'p_sbagliate'
+        WHEN EXISTS (SELECT 1 FROM jsonb_array_elements(p_domande) d WHERE jsonb_typeof(d) <> 'object')
+            THEN 'p_domande'
+        WHEN EXISTS (SELECT 1 FROM jsonb_array_elements(p_sbagliate) s WHERE jsonb_typeof(s) <> 'object')
+            THEN 'p_sbagliate'
+        -- A wrong answer is kept up to 16 characters: the PC sends no more.
+        WHEN EXISTS (SELECT 1 FROM jsonb_array_elements(p_sbagliate) s
+                     WHERE jsonb_typeof(s -> 'valore') IS DISTINCT FROM 'string'
+                         OR length(s ->> 'valore') > 16) THEN 'valore in p_sbagliate'
+    END;
+    IF v_sbagliato IS NULL THEN
+        FOR v_regola IN SELECT * FROM (VALUES
+                ('p_domande', 'ordine', 1, 100, FALSE), ('p_domande', 'riga', 1, 10, FALSE),
+                ('p_domande', 'colonna', 1, 10, FALSE), ('p_domande', 'millisecondi', 0, 2147483647, TRUE),
+                ('p_domande', 'sbagliate', 0, 2147483647, FALSE), ('p_sbagliate', 'ordine', 1, 100, FALSE),
+                ('p_sbagliate', 'riga', 1, 10, FALSE), ('p_sbagliate', 'colonna', 1, 10, FALSE),
+                ('p_sbagliate', 'millisecondi', 0, 2147483647, FALSE))
+                AS r (parametro, chiave, minimo, massimo, facoltativo) LOOP
+            IF EXISTS (SELECT 1
+                       FROM jsonb_array_elements(CASE WHEN v_regola.parametro = 'p_domande' THEN p_domande
+                                                      ELSE p_sbagliate END) e
+                       WHERE NOT intero(e -> v_regola.chiave, v_regola.minimo, v_regola.massimo,
+                                        v_regola.facoltativo)) THEN
+                v_sbagliato := format('%s in %s (a whole number from %s to %s)', v_regola.chiave,
+                                      v_regola.parametro, v_regola.minimo, v_regola.massimo);
+                EXIT;
+            END IF;
+        END LOOP;
+    END IF;
+    IF v_sbagliato IS NOT NULL THEN
+        RAISE EXCEPTION USING ERRCODE = 'check_violation',
+            MESSAGE = format('registra_partita: %s is not valid', v_sbagliato);
+    END IF;
+
     IF NOT EXISTS (SELECT 1 FROM classi c
                    WHERE c.classe = p_classe AND pg_has_role(session_user, c.ruolo::oid, 'MEMBER')) THEN
         RAISE EXCEPTION USING ERRCODE = 'insufficient_privilege',
@@ -161,11 +233,11 @@ BEGIN
     END IF;
     INSERT INTO domande (partita, ordine, riga, colonna, millisecondi, sbagliate)
         SELECT v_partita, d.ordine, d.riga, d.colonna, d.millisecondi, d.sbagliate
-        FROM jsonb_to_recordset(COALESCE(p_domande, '[]'))
+        FROM jsonb_to_recordset(p_domande)
             AS d (ordine INTEGER, riga INTEGER, colonna INTEGER, millisecondi INTEGER, sbagliate INTEGER);
     INSERT INTO sbagliate (partita, ordine, riga, colonna, valore, millisecondi)
         SELECT v_partita, s.ordine, s.riga, s.colonna, s.valore, s.millisecondi
-        FROM jsonb_to_recordset(COALESCE(p_sbagliate, '[]'))
+        FROM jsonb_to_recordset(p_sbagliate)
             AS s (ordine INTEGER, riga INTEGER, colonna INTEGER, valore TEXT, millisecondi INTEGER);
     RETURN TRUE;
 END
