@@ -373,12 +373,12 @@ private Q_SLOTS:
                                                     QStringLiteral("--registro"), registro});
         QVERIFY(numerella.waitForStarted());
         QVERIFY2(
-            QTest::qWaitFor(
+            attesa::finche(
                 [&] { return QFile::exists(registro) || numerella.state() == QProcess::NotRunning; }, 30000),
             "the record was not opened");
         QCOMPARE(numerella.state(), QProcess::Running);
         numerella.terminate();
-        QVERIFY(numerella.waitForFinished(30000));
+        QVERIFY(numerella.waitForFinished(attesa::limite(30000)));
         QCOMPARE(numerella.exitStatus(), QProcess::NormalExit);
         QCOMPARE(numerella.exitCode(), 0);
     }
