@@ -5,6 +5,7 @@
 #include "record/giocatore.h"
 #include "record/registro.h"
 #include "recordwindow/frmregistro.h"
+#include "schoolserver/spedizione.h"
 #include "tests/aiuto.h"
 
 #include <QCommandLineParser>
@@ -17,13 +18,18 @@
 #include <QTimer>
 #include <QUuid>
 #include <algorithm>
+#include <arpa/inet.h>
 #include <cstdio>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 namespace {
 
 constexpr double BudgetRispostaMs = 0.5; // more than without the record, median
 constexpr double BudgetFinestraMs = 300;
 constexpr double BudgetMappaMs = 50;
+constexpr double BudgetServerAppesoMs = 100; // more than with no server, median
 constexpr double BudgetByte = 100;
 constexpr double BudgetFermoMs = 100; // the board's thread during an upgrade: a frame or so, never seconds
 constexpr double BudgetControlloMs =
@@ -272,5 +278,38 @@ int main(int argc, char *argv[])
         finestra.append(t.nsecsElapsed() / 1e6);
     }
     riga("window_open_ms", mediana(finestra), BudgetFinestraMs);
+
+    // The same window while the school's server hangs: a port on loopback that takes the connection and
+    // never answers. The class is asked for off the board's thread: opening costs what it does without.
+    const int presa = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in indirizzo{};
+    indirizzo.sin_family = AF_INET;
+    indirizzo.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t lunghezza = sizeof indirizzo;
+    if (presa < 0 || ::bind(presa, reinterpret_cast<sockaddr *>(&indirizzo), lunghezza) != 0 ||
+        ::listen(presa, 64) != 0 ||
+        ::getsockname(presa, reinterpret_cast<sockaddr *>(&indirizzo), &lunghezza) != 0)
+        qFatal("no port on loopback");
+    {
+        Spedizione appeso(
+            anno,
+            Collegamento(
+                QStringLiteral("postgresql://aula@127.0.0.1:%1/numerella").arg(ntohs(indirizzo.sin_port)),
+                QStringLiteral("3B")),
+            100);
+        registro.usaServer(&appeso);
+        QList<double> conServer;
+        for (int i = 0; i < 7; ++i) {
+            t.start();
+            FrmRegistro f(registro, tipografia, FrmRegistro::Uso::ConTabellone);
+            f.show();
+            QCoreApplication::processEvents();
+            f.repaint();
+            conServer.append(t.nsecsElapsed() / 1e6);
+        }
+        riga("window_open_hung_server_ms", mediana(conServer), mediana(finestra) + BudgetServerAppesoMs);
+        registro.usaServer(nullptr);
+    }
+    ::close(presa);
     return 0;
 }

@@ -2,6 +2,7 @@
 // Test helpers: a recording sound player, a scripted printer and a ready-made board.
 #pragma once
 
+#include "attesa.h"
 #include "board/momento.h"
 #include "info/frminfo.h"
 #include "printing/tipografia.h"

@@ -2,6 +2,8 @@
 // Test helpers for printed pages: rasterising a PDF and finding where coloured ink lies on it.
 #pragma once
 
+#include "attesa.h"
+
 #include <QImage>
 #include <QProcess>
 #include <QRect>
@@ -25,7 +27,9 @@ inline QImage rasterizza(const QString &pdf, int dpi)
     p.start(QStringLiteral("pdftoppm"),
             {QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-png"),
              QStringLiteral("-singlefile"), pdf, dir.filePath(QStringLiteral("p"))});
-    if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0) return {};
+    if (!p.waitForFinished(attesa::limite(60000)) || p.exitStatus() != QProcess::NormalExit ||
+        p.exitCode() != 0)
+        return {};
     return QImage(dir.filePath(QStringLiteral("p.png"))).convertToFormat(QImage::Format_RGB32);
 }
 

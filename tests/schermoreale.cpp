@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Mouse and keyboard through the X server (XTEST), as a real hand gives them, and waiting until they arrived.
 #include "schermoreale.h"
+#include "attesa.h"
 
 #include <QAbstractEventDispatcher>
 #include <QCoreApplication>
@@ -245,7 +246,7 @@ bool SchermoReale::sincronizza(int limiteMs)
     e.data.data32[0] = numero;
     xcb_send_event(m_x, false, m_segnale, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char *>(&e));
     xcb_flush(m_x);
-    QDeadlineTimer limite(limiteMs);
+    QDeadlineTimer limite(attesa::limite(limiteMs));
     while (m_ricevuti < numero) {
         if (limite.hasExpired()) return false;
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);

@@ -46,7 +46,7 @@ public:
     void daiFuoco(QWindow *finestra);
 
     /// Waits until the X server has handled everything sent so far and the program has taken every
-    /// event that came of it; false when that took longer than \a limiteMs.
+    /// event that came of it; false when that took longer than attesa::limite(\a limiteMs).
     bool sincronizza(int limiteMs = 10000);
 
     bool nativeEventFilter(const QByteArray &tipo, void *messaggio, qintptr *risultato) override;

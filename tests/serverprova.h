@@ -3,6 +3,7 @@
 // script.
 #pragma once
 
+#include "attesa.h"
 #include "schoolserver/collegamento.h"
 
 #include <QDir>
@@ -90,7 +91,7 @@ public:
                  QStringLiteral("-U"), QStringLiteral("postgres"), QStringLiteral("-d"),
                  QStringLiteral("numerella"), QStringLiteral("-c"),
                  QStringLiteral("SET search_path TO numerella; ") + consulta});
-        if (!p.waitForFinished(30000) || p.exitCode() != 0) return {};
+        if (!p.waitForFinished(attesa::limite(30000)) || p.exitCode() != 0) return {};
         return QString::fromUtf8(p.readAllStandardOutput().trimmed());
     }
     QString presa() const { return m_presa; }
@@ -106,8 +107,8 @@ private:
     {
         QProcess p;
         p.start(QStringLiteral(NUMERELLA_SORGENTI "/tools/postgres.sh"), {azione, cartella()});
-        const bool ok =
-            p.waitForFinished(60000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
+        const bool ok = p.waitForFinished(attesa::limite(60000)) && p.exitStatus() == QProcess::NormalExit &&
+                        p.exitCode() == 0;
         if (uscita) *uscita = QString::fromLocal8Bit(p.readAllStandardOutput());
         if (!ok) m_errore = QString::fromLocal8Bit(p.readAllStandardError());
         return ok;
@@ -120,7 +121,7 @@ private:
                             QStringLiteral("ON_ERROR_STOP=1"), QStringLiteral("-h"), m_presa,
                             QStringLiteral("-U"), QStringLiteral("postgres")} +
                     argomenti);
-        const bool ok = p.waitForFinished(60000) && p.exitCode() == 0;
+        const bool ok = p.waitForFinished(attesa::limite(60000)) && p.exitCode() == 0;
         if (!ok) qWarning("psql: %s", p.readAllStandardError().constData());
         return ok;
     }

@@ -334,7 +334,7 @@ private Q_SLOTS:
         QTimer guardia;
         guardia.setSingleShot(true);
         connect(&guardia, &QTimer::timeout, [] { QCoreApplication::exit(99); });
-        guardia.start(10000);
+        guardia.start(attesa::limite(10000));
         QCOMPARE(QApplication::exec(), 0);
         QVERIFY(!b->isVisible());
         QVERIFY(!b->Timer1->isActive() && !b->TmrTimer->isActive());

@@ -34,6 +34,8 @@
 #include <QTemporaryDir>
 #include <QTextDocument>
 #include <QTranslator>
+#include <QXmlStreamReader>
+#include <algorithm>
 
 #include <functional>
 
@@ -279,6 +281,43 @@ QStringList paroleDelTabellone(FrmNumerellaProva &b)
     return parole;
 }
 
+/// The messages of the .ts file \a ts whose translation is unfinished, left over or empty.
+QStringList nonTradotti(const QString &ts)
+{
+    QFile file(ts);
+    if (!file.open(QIODevice::ReadOnly)) return {ts + QStringLiteral(": not read")};
+    QStringList mancanti;
+    QXmlStreamReader xml(&file);
+    QString sorgente;
+    int messaggi = 0;
+    while (xml.readNext() != QXmlStreamReader::Invalid && !xml.atEnd()) {
+        if (!xml.isStartElement()) continue;
+        if (xml.name() == u"source") {
+            sorgente = xml.readElementText();
+        } else if (xml.name() == u"translation") {
+            ++messaggi;
+            const bool finita = xml.attributes().value(QStringLiteral("type")).isEmpty();
+            // Plural forms, each its own text; or the text itself.
+            QStringList forme;
+            QString testo;
+            while (!(xml.isEndElement() && xml.name() == u"translation") && !xml.atEnd()) {
+                xml.readNext();
+                if (xml.isStartElement() && xml.name() == u"numerusform")
+                    forme << xml.readElementText();
+                else if (xml.isCharacters())
+                    testo += xml.text();
+            }
+            if (forme.isEmpty()) forme << testo;
+            const bool vuota = std::any_of(forme.cbegin(), forme.cend(),
+                                           [](const QString &f) { return f.trimmed().isEmpty(); });
+            if (!finita || vuota) mancanti << sorgente;
+        }
+    }
+    if (xml.hasError()) mancanti << xml.errorString();
+    if (messaggi < 100) mancanti << QStringLiteral("only %1 messages").arg(messaggi);
+    return mancanti;
+}
+
 } // namespace
 
 class TestLingue : public QObject
@@ -343,11 +382,25 @@ private Q_SLOTS:
             for (const auto &[contesto, testo] : diQt)
                 QVERIFY2(QCoreApplication::translate(contesto, testo) != QLatin1String(testo), testo);
         }
-        // A translation still empty shows the Italian texts: nothing more to see in it yet.
+        // Every message finished and not empty: one left over shows Italian in the middle of the language.
         if (!italiano && !pseudo) {
-            QTranslator traduzione;
-            QVERIFY(traduzione.load(QStringLiteral(":/traduzioni/numerella_%1.qm").arg(codice)));
-            if (traduzione.isEmpty()) QSKIP("no text translated yet");
+            const QStringList mancanti =
+                nonTradotti(QStringLiteral(NUMERELLA_SORGENTI "/translations/numerella_%1.ts").arg(codice));
+            QVERIFY2(mancanti.isEmpty(), qPrintable(mancanti.join(u'\n')));
+        }
+        // The real program's help, in the language asked on its command line.
+        if (!pseudo) {
+            QProcess numerella;
+            numerella.start(QStringLiteral(NUMERELLA),
+                            {QStringLiteral("--lingua"), codice, QStringLiteral("--help")});
+            QVERIFY(numerella.waitForFinished(-1));
+            const QString aiuto = QString::fromUtf8(numerella.readAllStandardOutput()).simplified();
+            const QString attesa =
+                QCoreApplication::translate("Opzioni", "La lingua del programma, tra %1, invece di "
+                                                       "quella del sistema.")
+                    .arg(lingueDisponibili().join(QStringLiteral(", ")));
+            QVERIFY2(aiuto.contains(attesa.simplified()), qPrintable(aiuto));
+            QCOMPARE(numerella.exitCode(), 0);
         }
         // A day keeps its date after the word the language puts before it; Italian elides its article.
         for (int giorno = 1; giorno <= 31; ++giorno)
@@ -623,12 +676,12 @@ private Q_SLOTS:
                                                     QStringLiteral("--registro"), registro});
         QVERIFY(numerella.waitForStarted());
         QVERIFY2(
-            QTest::qWaitFor(
+            attesa::finche(
                 [&] { return QFile::exists(registro) || numerella.state() == QProcess::NotRunning; }, 30000),
             "the record was not opened");
         QCOMPARE(numerella.state(), QProcess::Running);
         numerella.terminate();
-        QVERIFY(numerella.waitForFinished(30000));
+        QVERIFY(numerella.waitForFinished(attesa::limite(30000)));
         QCOMPARE(numerella.exitStatus(), QProcess::NormalExit);
         QCOMPARE(numerella.exitCode(), 0);
     }

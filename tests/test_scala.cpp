@@ -14,6 +14,7 @@
 #include <QPointingDevice>
 #include <QStyleHints>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <optional>
 
 namespace lay = disposizione;
@@ -195,9 +196,11 @@ private Q_SLOTS:
             QCOMPARE(b->txtRisultato[k]->esclusa(), k % 10 == 3);
         // The finger resting: nothing before the delay (it may still become a tap), the right press after.
         QTest::touchEvent(b->Label1[4], dito()).press(0, c);
-        QTest::qWait(Etichetta::DurataPressioneLunga / 2);
         QVERIFY(!b->txtRisultato[4]->esclusa() && b->txtRisultato[3]->esclusa());
-        QTRY_VERIFY_WITH_TIMEOUT(b->txtRisultato[9]->esclusa(), Etichetta::DurataPressioneLunga * 2);
+        const auto *ritardo = b->Label1[4]->findChild<QTimer *>();
+        QVERIFY(ritardo && ritardo->isActive() && ritardo->isSingleShot());
+        QCOMPARE(ritardo->interval(), Etichetta::DurataPressioneLunga);
+        QTRY_VERIFY(b->txtRisultato[9]->esclusa());
         QTest::touchEvent(b->Label1[4], dito()).release(0, c);
         for (int k = 0; k < 100; ++k)
             QCOMPARE(b->txtRisultato[k]->esclusa(), k % 10 > 4);

@@ -74,7 +74,8 @@ QString esegui(const QString &programma, const QStringList &argomenti, bool *riu
 {
     QProcess p;
     p.start(programma, argomenti);
-    const bool ok = p.waitForFinished(60000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
+    const bool ok = p.waitForFinished(attesa::limite(60000)) && p.exitStatus() == QProcess::NormalExit &&
+                    p.exitCode() == 0;
     if (riuscito) *riuscito = ok;
     return QString::fromUtf8(p.readAllStandardOutput());
 }

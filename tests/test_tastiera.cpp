@@ -206,6 +206,9 @@ private Q_SLOTS:
     {
         QFETCH(QStringList, passi);
         Banco b;
+        // The stopwatch ticks only by hand ("tic N"): a game started runs it, and a slow machine would
+        // add its real seconds to the time said.
+        b->TmrTimer->blockSignals(true);
         b->show();
         QVERIFY(QTest::qWaitForWindowActive(b.w.get()));
         QCOMPARE(b->focusWidget(), b->cmdAvvio);
