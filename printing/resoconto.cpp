@@ -443,6 +443,11 @@ AspettoCella aspetto(apprendimento::Stato stato)
         //: states' letters.
         return {QCoreApplication::translate("resoconto", "R"), QColor(0xf5, 0xd0, 0x4c),
                 apprendimento::nome(stato)};
+    case Stato::QuasiSicura:
+        //: The letter for a fact likely known: the initial of "quasi sicura". One letter, unlike the other
+        //: states' letters.
+        return {QCoreApplication::translate("resoconto", "Q"), QColor(0xcf, 0xe8, 0xb0),
+                apprendimento::nome(stato)};
     case Stato::Sicura:
         //: The letter for a sure fact: the initial of "sicura". One letter, unlike the other states' letters.
         return {QCoreApplication::translate("resoconto", "S"), QColor(0x8f, 0xc9, 0x8a),
@@ -456,7 +461,7 @@ AspettoCella aspetto(apprendimento::Stato stato)
 QList<apprendimento::Stato> stati()
 {
     using apprendimento::Stato;
-    return {Stato::DaImparare, Stato::DaRipassare, Stato::Sicura, Stato::MaiChiesta};
+    return {Stato::DaImparare, Stato::DaRipassare, Stato::QuasiSicura, Stato::Sicura, Stato::MaiChiesta};
 }
 
 bool disegna(QPagedPaintDevice &foglio, const Resoconto &resoconto)

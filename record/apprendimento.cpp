@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// When a fact is learnt: each asking judged against the child's own pace, and reviews spaced over days.
+// When a fact is learnt: a memory model per fact, folded from its askings (see apprendimento.h).
 #include "record/apprendimento.h"
 
 #include <QCoreApplication>
 #include <QStringList>
 #include <algorithm>
+#include <cmath>
 
 namespace apprendimento {
 
@@ -17,10 +18,11 @@ qint64 mediana(const QList<int> &ritmo)
     return n % 2 ? t[n / 2] : (qint64(t[n / 2 - 1]) + t[n / 2]) / 2;
 }
 
-EsitoDomanda esito(const Chiesta &chiesta, qint64 mediana)
+EsitoDomanda esito(const Chiesta &chiesta, qint64 mediana, Tempo tempo)
 {
     if (chiesta.millisecondi < 0 || chiesta.sbagliate > 0) return EsitoDomanda::Sbagliata;
-    if (mediana > 0 && chiesta.millisecondi > FattoreLento * mediana) return EsitoDomanda::Lenta;
+    if (tempo == Tempo::Conta && mediana > 0 && chiesta.millisecondi > FattoreLento * mediana)
+        return EsitoDomanda::Lenta;
     return EsitoDomanda::Fluente;
 }
 
@@ -29,31 +31,106 @@ bool lentaOra(const SchedaFatto &fatto, qint64 mediana)
     return mediana > 0 && !fatto.tempi.isEmpty() && fatto.tempi.last() > FattoreLento * mediana;
 }
 
-void aggiorna(SchedaFatto &fatto, const Chiesta &chiesta, qint64 mediana)
+namespace {
+
+/// The chance she knows a fact after an asking that went \a e, from \a p just before it: Bayes on the
+/// answer, then what the asking itself taught.
+double dopo(double p, EsitoDomanda e, bool subito = false)
 {
-    const EsitoDomanda e = esito(chiesta, mediana);
-    const QDate giorno = chiesta.quando.toLocalTime().date();
-    ++fatto.chiesta;
-    if (e == EsitoDomanda::Sbagliata) ++fatto.sbagliate;
-    if (e == EsitoDomanda::Lenta) ++fatto.lente;
-    if (e != EsitoDomanda::Fluente) {
-        fatto.fluentiDiFila = 0;
-        fatto.passo = 0;
-        fatto.prossimoRipasso = QDate();
-    } else if (++fatto.fluentiDiFila >= 2 && fatto.passo == 0) {
-        fatto.passo = 1;
-        fatto.prossimoRipasso = giorno.addDays(Intervalli[0]);
-    } else if (fatto.passo > 0 && giorno >= fatto.prossimoRipasso) {
-        // A fluent review: the next one further away. Fluent askings before the day change nothing.
-        fatto.passo = std::min<int>(fatto.passo + 1, Intervalli.size());
-        fatto.prossimoRipasso = giorno.addDays(Intervalli[fatto.passo - 1]);
+    double sa = SaFluente, nonSa = subito ? NonSaFluenteSubito : NonSaFluente;
+    if (e == EsitoDomanda::Lenta) sa = SaLenta, nonSa = NonSaLenta;
+    if (e == EsitoDomanda::Sbagliata) sa = 1 - SaFluente - SaLenta, nonSa = 1 - NonSaFluente - NonSaLenta;
+    const double dopo = p * sa / (p * sa + (1 - p) * nonSa);
+    return dopo + (1 - dopo) * Impara;
+}
+
+/// How much of a memory of \a stabilita days is left after \a giorni.
+double ricordo(double stabilita, qint64 giorni)
+{
+    return giorni <= 0 || stabilita <= 0 ? 1.0 : std::pow(Ritenzione, double(giorni) / stabilita);
+}
+
+/// The chance she knew \a fatto right after its last asking: that asking judged again against her
+/// pace now when it was judged fluent before her pace was known (a first game that met her hard facts
+/// early).
+double conosciutaOra(const SchedaFatto &fatto, const Giudizio &giudizio)
+{
+    if (giudizio.tempo == Tempo::Conta && fatto.ultimoEsito == EsitoDomanda::Fluente &&
+        lentaOra(fatto, giudizio.mediana))
+        return dopo(fatto.prima, EsitoDomanda::Lenta);
+    return fatto.conosciuta;
+}
+
+/// The first day from the last asking's on which the chance she knows it falls below SogliaRipasso.
+QDate primoGiornoSotto(double conosciuta, double stabilita, const QDate &ultimo)
+{
+    if (conosciuta < SogliaRipasso || stabilita <= 0) return ultimo;
+    qint64 giorni = qint64(stabilita * std::log(SogliaRipasso / conosciuta) / std::log(Ritenzione));
+    while (giorni > 0 && conosciuta * ricordo(stabilita, giorni - 1) < SogliaRipasso)
+        --giorni;
+    while (conosciuta * ricordo(stabilita, giorni) >= SogliaRipasso)
+        ++giorni;
+    return ultimo.addDays(giorni);
+}
+
+} // namespace
+
+double priore(const SchedaFatto *gemella, const QList<SchedaFatto> &tabelline)
+{
+    double p = Priore;
+    if (tabelline.size() >= MinimoTabelline) {
+        double somma = 0;
+        for (const SchedaFatto &f : tabelline)
+            somma += f.conosciuta;
+        p = (1 - PesoTabelline) * p + PesoTabelline * somma / double(tabelline.size());
     }
+    if (gemella && gemella->chiesta > 0) p = (1 - PesoGemella) * p + PesoGemella * gemella->conosciuta;
+    return p;
+}
+
+void aggiorna(SchedaFatto &fatto, const Chiesta &chiesta, const Giudizio &giudizio, double priore)
+{
+    const EsitoDomanda e = esito(chiesta, giudizio.mediana, giudizio.tempo);
+    const QDate giorno = chiesta.quando.toLocalTime().date();
+    const qint64 giorni = fatto.chiesta > 0 ? fatto.ultima.toLocalTime().date().daysTo(giorno) : 0;
+    const double r = fatto.chiesta > 0 ? ricordo(fatto.stabilita, giorni) : 1.0;
+    fatto.prima = fatto.chiesta > 0 ? fatto.conosciuta * r : priore;
+    const bool subito = fatto.chiesta > 0 && giorni == 0 && fatto.ultimoEsito != EsitoDomanda::Fluente;
+    fatto.conosciuta = dopo(fatto.prima, e, subito);
+    const double stabilita = fatto.chiesta > 0 ? fatto.stabilita : 0;
+    switch (e) {
+    case EsitoDomanda::Fluente: {
+        const bool svelta = giudizio.tempo == Tempo::Ignora ||
+                            (giudizio.mediana > 0 && chiesta.millisecondi <= giudizio.mediana);
+        const double primaVolta = fatto.chiesta > 0 ? StabilitaImparata
+                                  : svelta          ? StabilitaNotaSvelta
+                                                    : StabilitaNota;
+        // The longer she had to keep it, the more a fluent answer says it lasts: nothing on its own day.
+        const double intervallo = std::min(1.0, (1 - r) / (1 - Ritenzione));
+        fatto.stabilita =
+            std::min(StabilitaMassima, std::max(primaVolta, stabilita * (1 + Crescita * intervallo)));
+        ++fatto.fluentiDiFila;
+        break;
+    }
+    case EsitoDomanda::Lenta:
+        fatto.stabilita = std::max(StabilitaMinima, stabilita * CaloLenta);
+        ++fatto.lente;
+        fatto.fluentiDiFila = 0;
+        break;
+    case EsitoDomanda::Sbagliata:
+        fatto.stabilita = std::max(StabilitaMinima, stabilita * CaloSbagliata);
+        ++fatto.sbagliate;
+        fatto.fluentiDiFila = 0;
+        break;
+    }
+    ++fatto.chiesta;
     fatto.ultimoEsito = e;
     fatto.ultima = chiesta.quando;
     if (chiesta.millisecondi >= 0) {
         fatto.tempi.append(int(chiesta.millisecondi));
         if (fatto.tempi.size() > TempiFatto) fatto.tempi.removeFirst();
     }
+    fatto.prossimoRipasso = primoGiornoSotto(fatto.conosciuta, fatto.stabilita, giorno);
 }
 
 bool aggiornaRitmo(QList<int> &ritmo, const Chiesta &chiesta, const SchedaFatto &prima)
@@ -65,20 +142,54 @@ bool aggiornaRitmo(QList<int> &ritmo, const Chiesta &chiesta, const SchedaFatto 
     return true;
 }
 
-Stato stato(const SchedaFatto &fatto, const QDate &oggi)
+double stima(const SchedaFatto &fatto, const QDate &oggi, const Giudizio &giudizio)
 {
-    if (fatto.chiesta == 0) return Stato::MaiChiesta;
-    if (fatto.passo == 0) return Stato::DaImparare;
-    return oggi >= fatto.prossimoRipasso ? Stato::DaRipassare : Stato::Sicura;
+    if (fatto.chiesta == 0) return Priore;
+    return conosciutaOra(fatto, giudizio) *
+           ricordo(fatto.stabilita, std::max<qint64>(0, fatto.ultima.toLocalTime().date().daysTo(oggi)));
 }
 
-Stato statoDa(const QList<Chiesta> &chieste, const QDate &oggi, qint64 mediana, QDate *prossimo)
+double certezza(double stima)
+{
+    if (stima <= 0 || stima >= 1) return 1;
+    return 1 + stima * std::log2(stima) + (1 - stima) * std::log2(1 - stima);
+}
+
+QDate prossimo(const SchedaFatto &fatto, const Giudizio &giudizio)
+{
+    if (fatto.chiesta == 0) return {};
+    return primoGiornoSotto(conosciutaOra(fatto, giudizio), fatto.stabilita,
+                            fatto.ultima.toLocalTime().date());
+}
+
+bool daChiedere(const SchedaFatto &fatto, const QDate &oggi, const Giudizio &giudizio)
+{
+    // Answered well today, it waits for another day: asked again minutes later, it would show what she
+    // just recalled, not what she keeps.
+    const bool beneOggi = fatto.ultimoEsito == EsitoDomanda::Fluente &&
+                          fatto.ultima.toLocalTime().date() == oggi &&
+                          !(giudizio.tempo == Tempo::Conta && lentaOra(fatto, giudizio.mediana));
+    const Stato s = stato(fatto, oggi, giudizio);
+    return (s == Stato::DaImparare || s == Stato::DaRipassare) && !beneOggi;
+}
+
+Stato stato(const SchedaFatto &fatto, const QDate &oggi, const Giudizio &giudizio)
+{
+    if (fatto.chiesta == 0) return Stato::MaiChiesta;
+    const double p = stima(fatto, oggi, giudizio);
+    if (p < SogliaRipasso)
+        return conosciutaOra(fatto, giudizio) >= SogliaRipasso ? Stato::DaRipassare : Stato::DaImparare;
+    return p >= SogliaSicura ? Stato::Sicura : Stato::QuasiSicura;
+}
+
+Stato statoDa(const QList<Chiesta> &chieste, const QDate &oggi, const Giudizio &giudizio,
+              QDate *giornoRipasso)
 {
     SchedaFatto fatto;
     for (const Chiesta &c : chieste)
-        aggiorna(fatto, c, mediana);
-    if (prossimo) *prossimo = fatto.prossimoRipasso;
-    return stato(fatto, oggi);
+        aggiorna(fatto, c, giudizio);
+    if (giornoRipasso) *giornoRipasso = prossimo(fatto, giudizio);
+    return stato(fatto, oggi, giudizio);
 }
 
 namespace {
@@ -94,6 +205,9 @@ const char *testoStato(Stato stato)
         return QT_TRANSLATE_NOOP("apprendimento", "mai chiesta");
     case Stato::DaImparare:
         return QT_TRANSLATE_NOOP("apprendimento", "da imparare");
+    case Stato::QuasiSicura:
+        //: A fact likely known: answered right and quick, but not yet often enough to be sure.
+        return QT_TRANSLATE_NOOP("apprendimento", "quasi sicura");
     case Stato::Sicura:
         return QT_TRANSLATE_NOOP("apprendimento", "sicura");
     case Stato::DaRipassare:

@@ -1,22 +1,76 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// When a fact is learnt: each asking judged against the child's own pace, and reviews spaced over days.
+// When a fact is learnt: a memory model per fact, folded from its askings, each judged against the
+// child's own pace, with memory fading between days.
 #pragma once
 
 #include "record/schedafatto.h"
 
 #include <QList>
 #include <QString>
-#include <array>
 
 namespace apprendimento {
 
-/// A fact's state for a child, from all its askings.
+// The model. A child meets 100 facts, a few askings each a day: far too few answers to fit weights
+// per child (as half-life regression does over millions of learners), and too few facts for
+// Leitner's boxes to tell "learnt" from "lucky once". So two small ideas, each with constants taken
+// from how children learn, not fitted to anyone:
+// - knowledge tracing: the chance she knows a fact, updated by Bayes at each asking from how likely
+//   a fluent, a slow and a wrong answer are when she knows it and when she does not, and raised a
+//   little by the asking itself (she sees or types the right product);
+// - from the open flashcard schedulers' DSR model, a stability per fact: the days after which she
+//   still recalls it 9 times in 10. Between days the chance she knows it fades with it; a fluent
+//   answer after a gap makes it last longer (the more so the longer the gap), a wrong one shortens it.
+// A fact's first asking starts from a prior shared with its turned-round twin (7 × 8 and 8 × 7) and
+// the tables it belongs to, so a table she finds hard starts lower.
+
+/// Whether slowness counts against a fact: a child marked "senza fretta" is judged by right and
+/// wrong only.
+enum class Tempo {
+    Conta,  ///< right but slow for her is not yet fluent
+    Ignora, ///< every right answer at the first try is fluent
+};
+
+/// A fact's state for a child on a day, from the model: the words parents read.
 enum class Stato {
     MaiChiesta,  ///< never asked
-    DaImparare,  ///< last asked wrong or slow, or not yet fluent twice in a row
-    Sicura,      ///< fluent in its last two askings, review not yet due
-    DaRipassare, ///< sicura, but its review day has come
+    DaImparare,  ///< likely not known yet: practice asks it
+    Sicura,      ///< surely known, memory not fading yet
+    DaRipassare, ///< was known, but her memory of it is fading: practice asks it today
+    QuasiSicura, ///< likely known (one fluent answer, say): asked again as its memory fades
 };
+
+/// The chance a fact never asked is known: most children who play have met most of the table.
+constexpr double Priore = 0.7;
+/// How likely each answer is when she knows the fact: a slip, or a slow day, now and then.
+constexpr double SaFluente = 0.9, SaLenta = 0.07; // wrong: the rest, 0.03
+/// How likely each answer is when she does not: worked out from a neighbour (slow), half-remembered
+/// or guessed (right and quick now and then), or wrong.
+constexpr double NonSaFluente = 0.25, NonSaLenta = 0.35; // wrong: the rest, 0.40
+/// What one asking teaches: the chance a fact not known becomes known from having been asked.
+constexpr double Impara = 0.15;
+/// She recalls a fact this often after its stability's days; practice asks it again below
+/// SogliaRipasso (the chance she knows it), and calls it sicura above SogliaSicura.
+constexpr double Ritenzione = 0.9;
+constexpr double SogliaRipasso = 0.85, SogliaSicura = 0.95;
+/// Days a fact answered fluently at its first asking is remembered: she knew it before she met the
+/// program (from school, over months), the more surely when quicker than her usual pace.
+constexpr double StabilitaNota = 3, StabilitaNotaSvelta = 7;
+/// Days a fact being learnt is remembered after a fluent answer: until the next day.
+constexpr double StabilitaImparata = 1;
+/// A fluent answer on the day the fact was last missed says less: she may recall the product she was
+/// shown minutes ago rather than know it. As likely as this when she does not know it.
+constexpr double NonSaFluenteSubito = 0.5;
+/// How much a fluent answer after a gap lengthens the memory: at a gap as long as its stability,
+/// (1 + Crescita) times. Askings on one day lengthen it little (massed practice).
+constexpr double Crescita = 1.5;
+/// A memory is never trusted longer than a school year: every fact comes back at least that often.
+constexpr double StabilitaMassima = 365;
+/// How much a slow or a wrong answer shortens it, never below StabilitaMinima days.
+constexpr double CaloLenta = 0.6, CaloSbagliata = 0.3, StabilitaMinima = 0.5;
+/// How much a fact's first asking leans on its twin (7 × 8 for 8 × 7) and on its tables, when asked.
+constexpr double PesoGemella = 0.5, PesoTabelline = 0.3;
+/// Answers of a table that say something about it.
+constexpr int MinimoTabelline = 3;
 
 /// An answer is slow past this multiple of the child's median: recalling a fact takes about the same
 /// time whatever the fact, while counting it out or working it from a neighbour takes at least twice
@@ -24,13 +78,11 @@ enum class Stato {
 constexpr double FattoreLento = 2.0;
 /// The child's pace: her last right-first-time answers, whatever the fact.
 constexpr int TempiRitmo = 31;
-/// Fewer right-first-time answers than this say nothing about her pace: nothing is slow yet (the round's
-/// choice judges such answers again against her pace once it is known: see lentaOra).
+/// Fewer right-first-time answers than this say nothing about her pace: nothing is slow yet (the
+/// model judges such answers again against her pace once it is known: see lentaOra).
 constexpr int MinimoRitmo = 5;
 /// A fact's usual time: the median of its last right answers.
 constexpr int TempiFatto = 5;
-/// Days to the next review after each fluent one: the first when the fact becomes sicura.
-constexpr std::array<int, 5> Intervalli = {1, 3, 7, 14, 30};
 
 /// One asking of a fact.
 struct Chiesta
@@ -40,22 +92,45 @@ struct Chiesta
     int sbagliate;       ///< wrong answers typed
 };
 
+/// How the child's answers are judged: her pace now, and whether time counts.
+struct Giudizio
+{
+    // From her median alone, time counting: the usual case.
+    Giudizio(qint64 mediana = 0, Tempo tempo = Tempo::Conta) : mediana(mediana), tempo(tempo) {}
+    qint64 mediana; ///< her median in milliseconds, 0 while it says nothing yet
+    Tempo tempo;
+};
+
 /// The child's median over \a ritmo in milliseconds, 0 while it says nothing yet (see MinimoRitmo).
 qint64 mediana(const QList<int> &ritmo);
 /// How \a chiesta went for a child whose median is \a mediana (0: none yet).
-EsitoDomanda esito(const Chiesta &chiesta, qint64 mediana);
+EsitoDomanda esito(const Chiesta &chiesta, qint64 mediana, Tempo tempo = Tempo::Conta);
 /// Whether the last right answer to \a fatto is slow for a child whose median is now \a mediana.
 bool lentaOra(const SchedaFatto &fatto, qint64 mediana);
-/// \a fatto after \a chiesta.
-void aggiorna(SchedaFatto &fatto, const Chiesta &chiesta, qint64 mediana);
+/// The prior of a fact's first asking, from its twin (null when never asked) and the facts asked of
+/// its tables.
+double priore(const SchedaFatto *gemella, const QList<SchedaFatto> &tabelline);
+/// \a fatto after \a chiesta, for a child judged by \a giudizio; \a priore is used at its first asking.
+void aggiorna(SchedaFatto &fatto, const Chiesta &chiesta, const Giudizio &giudizio, double priore = Priore);
 /// The child's pace after \a chiesta of a fact that stood as \a prima: a right-first-time answer
 /// joins it, unless the fact's last asking was already wrong or slow. Practice is mostly such facts:
 /// their slow answers would pull her median up until slow no longer looked slow. True when it joined.
 bool aggiornaRitmo(QList<int> &ritmo, const Chiesta &chiesta, const SchedaFatto &prima);
+
+/// The chance she knows \a fatto on the local day \a oggi (answers it right and quick), 0..1.
+double stima(const SchedaFatto &fatto, const QDate &oggi, const Giudizio &giudizio = {});
+/// How sure the model is of that chance, 0..1: 0 at even odds, 1 when it is certain either way.
+double certezza(double stima);
 /// The state of \a fatto on the local day \a oggi.
-Stato stato(const SchedaFatto &fatto, const QDate &oggi);
-/// The state after \a chieste, oldest first, for a child of median \a mediana.
-Stato statoDa(const QList<Chiesta> &chieste, const QDate &oggi, qint64 mediana, QDate *prossimo = nullptr);
+Stato stato(const SchedaFatto &fatto, const QDate &oggi, const Giudizio &giudizio = {});
+/// The day practice asks \a fatto again: the first on which the chance she knows it is below
+/// SogliaRipasso (its last asking's day when it already was); null when never asked.
+QDate prossimo(const SchedaFatto &fatto, const Giudizio &giudizio = {});
+/// Whether practice asks \a fatto on \a oggi.
+bool daChiedere(const SchedaFatto &fatto, const QDate &oggi, const Giudizio &giudizio = {});
+/// The state after \a chieste, oldest first, judged by \a giudizio.
+Stato statoDa(const QList<Chiesta> &chieste, const QDate &oggi, const Giudizio &giudizio,
+              QDate *giornoRipasso = nullptr);
 
 /// The words for \a stato, as the map and the printed report say it to people.
 QString nome(Stato stato);

@@ -41,7 +41,8 @@ enum Codice {
 /// other's games; version 3 never gives a removed player's or game's number to another (an
 /// answer written late can then never land in someone else's game), keeps no answer without its
 /// game and marks the file as a record of ours; version 4 keeps a summary of each fact for
-/// each player, built from the answers already kept.
+/// each player, built from the answers already kept; version 5 gives that summary the memory model,
+/// built again from all the answers.
 const std::array<QStringList, Archivio::VersioneSchema> Passi = {
     QStringList{
         QStringLiteral("CREATE TABLE versione (numero INTEGER NOT NULL)"),
@@ -146,6 +147,7 @@ const std::array<QStringList, Archivio::VersioneSchema> Passi = {
         QStringLiteral("PRAGMA application_id = %1").arg(Archivio::Marchio),
     },
     Archivio::passoFatti(),
+    Archivio::passoModello(),
 };
 
 std::optional<FinePartita> esitoDa(const QVariant &v)
@@ -903,7 +905,7 @@ bool Archivio::perOgniPartita(const std::function<void(const SchedaPartita &)> &
 }
 
 bool Archivio::perOgniDomanda(
-    const std::function<void(const QString &, const QDateTime &, int, int, double, int)> &f)
+    const std::function<void(const QString &, const QDateTime &, int, int, qint64, int)> &f)
 {
     QSqlQuery q(m_db);
     q.setForwardOnly(true);
@@ -915,6 +917,6 @@ bool Archivio::perOgniDomanda(
     if (!esegui(q)) return false;
     while (q.next())
         f(q.value(0).toString(), istanteDa(q.value(1)), q.value(2).toInt(), q.value(3).toInt(),
-          q.value(4).isNull() ? -1.0 : q.value(4).toDouble() / 1000.0, q.value(5).toInt());
+          q.value(4).isNull() ? -1 : q.value(4).toLongLong(), q.value(5).toInt());
     return true;
 }

@@ -2,6 +2,7 @@
 // The record's database: the one place that speaks SQL, for writing games as they happen and reading them.
 #pragma once
 
+#include "record/apprendimento.h"
 #include "record/schedafatto.h"
 #include "record/schedagiocatore.h"
 #include "record/schedapartita.h"
@@ -37,9 +38,9 @@ class Archivio
 {
 public:
     /// The schema this program writes; older files are brought up to it when opened.
-    static constexpr int VersioneSchema = 4;
-    /// The step that added each fact's summary (see archiviofatti.cpp).
-    static constexpr int VersioneFatti = 4;
+    static constexpr int VersioneSchema = 5;
+    /// The step that added each fact's memory model, built from the answers (see archiviofatti.cpp).
+    static constexpr int VersioneFatti = 5;
     /// The mark in the file's header that says the file is a record of ours ("NUME").
     static constexpr qint32 Marchio = 0x4E554D45;
     /// How long a write waits, in milliseconds, for another program's write on the same file.
@@ -94,6 +95,8 @@ public:
     int versione();
     /// The SQL of the step that adds the facts' summary; the summary itself is built after it.
     static QStringList passoFatti();
+    /// The SQL of the step that gives each fact its memory model; the summary is built again after it.
+    static QStringList passoModello();
     /// Brings a file up to version \a fino (the whole schema by default): exposed for tests of old files.
     bool migra(int fino = VersioneSchema);
 
@@ -138,9 +141,10 @@ public:
     QList<SchedaPartita> partite(qint64 giocatore);
     /// Every game of every player, oldest first.
     bool perOgniPartita(const std::function<void(const SchedaPartita &)> &f);
-    /// Every asking of every game: player, game start, factors, seconds (negative when left), wrong answers.
+    /// Every asking of every game: player, game start, factors, milliseconds (negative when left), wrong
+    /// answers.
     bool
-    perOgniDomanda(const std::function<void(const QString &, const QDateTime &, int, int, double, int)> &f);
+    perOgniDomanda(const std::function<void(const QString &, const QDateTime &, int, int, qint64, int)> &f);
     /// The player's facts over all their askings, from the summary kept as answers are written (on
     /// the school's server, from the answers themselves); only the facts asked at least once. With
     /// \a dal, only the askings of games started then or later, worked out from them.
@@ -150,8 +154,13 @@ public:
     /// The player's pace now: the median of her last right-first-time answers in milliseconds, 0 while
     /// they are too few (see apprendimento::mediana).
     qint64 mediana(qint64 giocatore);
-    /// Every player's facts, players by name.
-    bool perOgniFatto(const std::function<void(const QString &, const SchedaFatto &)> &f);
+    /// Whether the player's time counts in judging her answers.
+    apprendimento::Tempo tempo(qint64 giocatore);
+    /// How the player's answers are judged now: her pace, and whether time counts.
+    apprendimento::Giudizio giudizio(qint64 giocatore) { return {mediana(giocatore), tempo(giocatore)}; }
+    /// Every player's facts, players by name, with how she is judged.
+    bool perOgniFatto(
+        const std::function<void(const QString &, const SchedaFatto &, const apprendimento::Giudizio &)> &f);
 
     /// The primary SQLite result code of the last failure.
     static Guasto guastoDa(int codice);

@@ -3,8 +3,8 @@
 // Ripassa.
 #include "record/apprendimento.h"
 #include "record/archivio.h"
+#include "record/camminofatti.h"
 
-#include <QHash>
 #include <QVariant>
 
 namespace {
@@ -19,8 +19,9 @@ QDateTime istanteFattoDa(const QVariant &v)
     return v.isNull() ? QDateTime() : QDateTime::fromString(v.toString(), Qt::ISODateWithMs);
 }
 
-const QString ColonneFatto = QStringLiteral("riga, colonna, volte, sbagliate, lente, fluenti_di_fila, passo, "
-                                            "ultimo_esito, ultima, prossimo_ripasso, tempi");
+const QString ColonneFatto =
+    QStringLiteral("riga, colonna, volte, sbagliate, lente, fluenti_di_fila, conosciuta, prima, stabilita, "
+                   "ultimo_esito, ultima, prossimo_ripasso, tempi");
 
 SchedaFatto fattoDa(const QSqlQuery &q)
 {
@@ -31,46 +32,48 @@ SchedaFatto fattoDa(const QSqlQuery &q)
     f.sbagliate = q.value(3).toInt();
     f.lente = q.value(4).toInt();
     f.fluentiDiFila = q.value(5).toInt();
-    f.passo = q.value(6).toInt();
-    f.ultimoEsito = apprendimento::esitoDa(q.value(7).toString());
-    f.ultima = istanteFattoDa(q.value(8));
-    f.prossimoRipasso = QDate::fromString(q.value(9).toString(), Qt::ISODate);
-    f.tempi = apprendimento::tempiDa(q.value(10).toString());
+    f.conosciuta = q.value(6).toDouble();
+    f.prima = q.value(7).toDouble();
+    f.stabilita = q.value(8).toDouble();
+    f.ultimoEsito = apprendimento::esitoDa(q.value(9).toString());
+    f.ultima = istanteFattoDa(q.value(10));
+    f.prossimoRipasso = QDate::fromString(q.value(11).toString(), Qt::ISODate);
+    f.tempi = apprendimento::tempiDa(q.value(12).toString());
     return f;
 }
 
-/// Folds askings, oldest first, into facts and the child's pace, as the answers were written.
-struct Cammino
-{
-    QHash<int, SchedaFatto> fatti;
-    QList<int> ritmo;
-
-    void chiesta(int riga, int colonna, const apprendimento::Chiesta &c)
-    {
-        SchedaFatto &f = fatti[(riga - 1) * 10 + colonna - 1];
-        f.riga = riga;
-        f.colonna = colonna;
-        const SchedaFatto prima = f;
-        apprendimento::aggiorna(f, c, apprendimento::mediana(ritmo));
-        apprendimento::aggiornaRitmo(ritmo, c, prima);
-    }
-    QList<SchedaFatto> elenco() const
-    {
-        QList<SchedaFatto> e;
-        for (int k = 0; k < 100; ++k)
-            if (fatti.contains(k)) e.append(fatti.value(k));
-        return e;
-    }
-};
-
 } // namespace
+
+QStringList Archivio::passoModello()
+{
+    return {
+        QStringLiteral("DROP TABLE fatti"),
+        // Each fact of each player over all its askings: see apprendimento::aggiorna. conosciuta, prima
+        // and stabilita are the memory model's, ultima its last game's start in UTC, prossimo_ripasso a
+        // local day (yyyy-mm-dd), tempi its last right answers' milliseconds, oldest first.
+        QStringLiteral("CREATE TABLE fatti ("
+                       " giocatore INTEGER NOT NULL REFERENCES giocatori (id),"
+                       " riga INTEGER NOT NULL,"
+                       " colonna INTEGER NOT NULL,"
+                       " volte INTEGER NOT NULL,"
+                       " sbagliate INTEGER NOT NULL,"
+                       " lente INTEGER NOT NULL,"
+                       " fluenti_di_fila INTEGER NOT NULL,"
+                       " conosciuta REAL NOT NULL,"
+                       " prima REAL NOT NULL,"
+                       " stabilita REAL NOT NULL,"
+                       " ultimo_esito VARCHAR(16) NOT NULL,"
+                       " ultima VARCHAR(32) NOT NULL,"
+                       " prossimo_ripasso VARCHAR(10),"
+                       " tempi VARCHAR(80) NOT NULL,"
+                       " PRIMARY KEY (giocatore, riga, colonna))"),
+    };
+}
 
 QStringList Archivio::passoFatti()
 {
     return {
-        // Each fact of each player over all its askings: see apprendimento::aggiorna. ultima is its last
-        // game's start in UTC, prossimo_ripasso a local day (yyyy-mm-dd), tempi its last right answers'
-        // milliseconds, oldest first.
+        // Each fact of each player over all its askings (the summary before the memory model).
         QStringLiteral("CREATE TABLE fatti ("
                        " giocatore INTEGER NOT NULL REFERENCES giocatori (id),"
                        " riga INTEGER NOT NULL,"
@@ -92,10 +95,18 @@ QStringList Archivio::passoFatti()
     };
 }
 
+apprendimento::Tempo Archivio::tempo(qint64 giocatore)
+{
+    // Every child is judged by her time too, for now; a child marked "senza fretta" will be judged by
+    // right and wrong only (Tempo::Ignora), and her facts then built again (rifaiFatti).
+    Q_UNUSED(giocatore);
+    return apprendimento::Tempo::Conta;
+}
+
 bool Archivio::ripercorri(qint64 giocatore, QList<SchedaFatto> &fatti, QList<int> &ritmo,
                           const QDateTime &dal)
 {
-    Cammino c;
+    CamminoFatti c(tempo(giocatore));
     QSqlQuery q(m_db);
     q.setForwardOnly(true);
     q.prepare(QStringLiteral("SELECT d.riga, d.colonna, p.inizio, d.millisecondi, d.sbagliate"
@@ -114,8 +125,8 @@ bool Archivio::ripercorri(qint64 giocatore, QList<SchedaFatto> &fatti, QList<int
         c.chiesta(q.value(0).toInt(), q.value(1).toInt(),
                   {quando, q.value(3).isNull() ? -1 : q.value(3).toLongLong(), q.value(4).toInt()});
     }
-    fatti = c.elenco();
-    ritmo = c.ritmo;
+    fatti = c.fatti();
+    ritmo = c.ritmo();
     return true;
 }
 
@@ -160,10 +171,11 @@ bool Archivio::scriviFatto(qint64 giocatore, const SchedaFatto &f)
     return esegui(QStringLiteral("DELETE FROM fatti WHERE giocatore = ? AND riga = ? AND colonna = ?"),
                   {giocatore, f.riga, f.colonna}) &&
            esegui(
-               QStringLiteral("INSERT INTO fatti (giocatore, %1) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")
+               QStringLiteral(
+                   "INSERT INTO fatti (giocatore, %1) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")
                    .arg(ColonneFatto),
-               {giocatore, f.riga, f.colonna, f.chiesta, f.sbagliate, f.lente, f.fluentiDiFila, f.passo,
-                apprendimento::parola(f.ultimoEsito), istanteFatto(f.ultima),
+               {giocatore, f.riga, f.colonna, f.chiesta, f.sbagliate, f.lente, f.fluentiDiFila, f.conosciuta,
+                f.prima, f.stabilita, apprendimento::parola(f.ultimoEsito), istanteFatto(f.ultima),
                 f.prossimoRipasso.isValid() ? QVariant(f.prossimoRipasso.toString(Qt::ISODate)) : QVariant(),
                 apprendimento::testoTempi(f.tempi)});
 }
@@ -223,9 +235,26 @@ bool Archivio::aggiornaFatto(qint64 partita, int cella, qint64 millisecondi, int
         if (!esegui(r)) return false;
         if (r.next()) f = fattoDa(r);
     }
+    double priore = apprendimento::Priore;
+    if (f.chiesta == 0) {
+        // Its first asking: what its twin and its tables say.
+        QList<SchedaFatto> vicine;
+        QSqlQuery v(m_db);
+        v.setForwardOnly(true);
+        v.prepare(QStringLiteral("SELECT %1 FROM fatti WHERE giocatore = ? AND (riga IN (?, ?) OR colonna IN "
+                                 "(?, ?)) ORDER BY riga, colonna")
+                      .arg(ColonneFatto));
+        for (const QVariant &x : {QVariant(m_giocatoreFatti), QVariant(f.riga), QVariant(f.colonna),
+                                  QVariant(f.riga), QVariant(f.colonna)})
+            v.addBindValue(x);
+        if (!esegui(v)) return false;
+        while (v.next())
+            vicine.append(fattoDa(v));
+        priore = CamminoFatti::priore(vicine, f.riga, f.colonna);
+    }
     const apprendimento::Chiesta c{m_inizioFatti, millisecondi, sbagliate};
     const SchedaFatto prima = f;
-    apprendimento::aggiorna(f, c, apprendimento::mediana(ritmo));
+    apprendimento::aggiorna(f, c, {apprendimento::mediana(ritmo), tempo(m_giocatoreFatti)}, priore);
     if (!scriviFatto(m_giocatoreFatti, f)) return false;
     return !apprendimento::aggiornaRitmo(ritmo, c, prima) || scriviRitmo(m_giocatoreFatti, ritmo);
 }
@@ -247,12 +276,15 @@ QList<SchedaFatto> Archivio::fatti(qint64 giocatore, const QDateTime &dal)
     return elenco;
 }
 
-bool Archivio::perOgniFatto(const std::function<void(const QString &, const SchedaFatto &)> &f)
+bool Archivio::perOgniFatto(
+    const std::function<void(const QString &, const SchedaFatto &, const apprendimento::Giudizio &)> &f)
 {
     const QList<SchedaGiocatore> tutti = giocatori();
     if (m_guasto != Guasto::Nessuno) return false;
-    for (const SchedaGiocatore &g : tutti)
+    for (const SchedaGiocatore &g : tutti) {
+        const apprendimento::Giudizio come = giudizio(g.id);
         for (const SchedaFatto &fatto : fatti(g.id))
-            f(g.nome, fatto);
+            f(g.nome, fatto, come);
+    }
     return true;
 }

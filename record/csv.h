@@ -24,6 +24,9 @@ public:
     /// (an invalid QVariant) for an empty field.
     QString riga(const QVariantList &campi) const;
 
+    /// A decimal with \a cifre digits after the file's decimal sign, for a field of its own.
+    QString decimale(double valore, int cifre) const { return m_numeri.toString(valore, 'f', cifre); }
+
     QChar separatore() const { return m_separatore; }
     /// Whether the file starts with UTF-8's byte order mark, which spreadsheets need to tell UTF-8.
     bool conBom() const { return m_forma == FormaCsv::Locale; }

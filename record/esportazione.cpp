@@ -93,12 +93,14 @@ bool Esportazione::risposte(Archivio &archivio, const QString &file, QString &er
     return scrivi(
         file, csv,
         {QStringLiteral("giocatore"), QStringLiteral("partita_inizio"), QStringLiteral("riga"),
-         QStringLiteral("colonna"), QStringLiteral("secondi"), QStringLiteral("sbagliate")},
+         QStringLiteral("colonna"), QStringLiteral("millisecondi"), QStringLiteral("sbagliate")},
         [&archivio, &csv](QTextStream &testo) {
+            // Milliseconds, whole: tenths of a second cannot tell a quick answer from a slow one for a
+            // child who answers in half a second.
             return archivio.perOgniDomanda([&testo, &csv](const QString &giocatore, const QDateTime &inizio,
-                                                          int r, int c, double secondi, int sbagliate) {
-                testo << csv.riga(
-                    {giocatore, inizio, r, c, secondi < 0 ? QVariant() : QVariant(secondi), sbagliate});
+                                                          int r, int c, qint64 millisecondi, int sbagliate) {
+                testo << csv.riga({giocatore, inizio, r, c,
+                                   millisecondi < 0 ? QVariant() : QVariant(millisecondi), sbagliate});
             });
         },
         errore);
@@ -112,15 +114,19 @@ bool Esportazione::fatti(Archivio &archivio, const QString &file, QString &error
         {QStringLiteral("giocatore"), QStringLiteral("riga"), QStringLiteral("colonna"),
          QStringLiteral("stato"), QStringLiteral("volte"), QStringLiteral("sbagliate"),
          QStringLiteral("secondi_mediana"), QStringLiteral("ultima_volta"),
-         QStringLiteral("prossimo_ripasso")},
+         QStringLiteral("prossimo_ripasso"), QStringLiteral("stima")},
         [&archivio, &csv, oggi](QTextStream &testo) {
-            return archivio.perOgniFatto(
-                [&testo, &csv, oggi](const QString &giocatore, const SchedaFatto &f) {
-                    testo << csv.riga({giocatore, f.riga, f.colonna,
-                                       apprendimento::parolaStato(apprendimento::stato(f, oggi)), f.chiesta,
-                                       f.sbagliate, f.tempi.isEmpty() ? QVariant() : QVariant(f.secondi()),
-                                       f.ultima, f.passo > 0 ? QVariant(f.prossimoRipasso) : QVariant()});
-                });
+            return archivio.perOgniFatto([&testo, &csv, oggi](const QString &giocatore, const SchedaFatto &f,
+                                                              const apprendimento::Giudizio &giudizio) {
+                // stima: the model's chance, today, that her next answer is right and quick;
+                // prossimo_ripasso: the day practice asks it (today or earlier: it waits now).
+                testo << csv.riga({giocatore, f.riga, f.colonna,
+                                   apprendimento::parolaStato(apprendimento::stato(f, oggi, giudizio)),
+                                   f.chiesta, f.sbagliate,
+                                   f.tempi.isEmpty() ? QVariant() : QVariant(f.secondi()), f.ultima,
+                                   apprendimento::prossimo(f, giudizio),
+                                   csv.decimale(apprendimento::stima(f, oggi, giudizio), 2)});
+            });
         },
         errore);
 }

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A round of "Ripassa": the facts to learn first, then those due for review, a few sure ones mixed in.
+// A round of "Ripassa": the facts whose next asking teaches most, by the memory model.
 #include "record/ripasso.h"
-
-#include "record/apprendimento.h"
 
 #include <algorithm>
 
@@ -10,61 +8,74 @@ namespace ripasso {
 
 namespace {
 
-/// How urgent the last asking makes a fact still to learn: wrong first, then slow. A fluent answer
-/// slow for her pace now is slow too: it was judged while her pace was still settling (a first game
-/// that met her hard facts early), and taken as fluent it would wait behind every fact she knows.
-int urgenza(const SchedaFatto &f, qint64 mediana)
+struct Voce
 {
-    switch (f.ultimoEsito) {
-    case EsitoDomanda::Sbagliata:
-        return 0;
-    case EsitoDomanda::Lenta:
-        return 1;
-    case EsitoDomanda::Fluente:
-        break;
-    }
-    return apprendimento::lentaOra(f, mediana) ? 1 : 2;
+    SchedaFatto fatto;
+    double stima;
+};
+
+QList<SchedaFatto> soli(const QList<Voce> &voci, qsizetype quante)
+{
+    QList<SchedaFatto> f;
+    for (qsizetype i = 0; i < std::min(quante, voci.size()); ++i)
+        f.append(voci[i].fatto);
+    return f;
 }
 
 } // namespace
 
-QList<SchedaFatto> giro(const QList<SchedaFatto> &fatti, const QDate &oggi, int lunghezza, qint64 mediana)
+QList<SchedaFatto> giro(const QList<SchedaFatto> &fatti, const QDate &oggi, int lunghezza,
+                        const apprendimento::Giudizio &giudizio)
 {
     using apprendimento::Stato;
-    QList<SchedaFatto> daImparare, daRipassare, sicure;
+    QList<Voce> daImparare, daRipassare, note;
     for (const SchedaFatto &f : fatti) {
-        switch (apprendimento::stato(f, oggi)) {
+        const Voce v{f, apprendimento::stima(f, oggi, giudizio)};
+        const Stato stato = apprendimento::stato(f, oggi, giudizio);
+        if ((stato == Stato::DaImparare || stato == Stato::DaRipassare) &&
+            !apprendimento::daChiedere(f, oggi, giudizio))
+            continue; // it waits for another day
+        switch (stato) {
         case Stato::DaImparare:
-            daImparare.append(f);
+            daImparare.append(v);
             break;
         case Stato::DaRipassare:
-            daRipassare.append(f);
+            daRipassare.append(v);
             break;
         case Stato::Sicura:
-            sicure.append(f);
+        case Stato::QuasiSicura:
+            note.append(v);
             break;
         case Stato::MaiChiesta:
             break;
         }
     }
-    if (daImparare.isEmpty() && daRipassare.isEmpty()) return {};
-    std::stable_sort(daImparare.begin(), daImparare.end(),
-                     [mediana](const SchedaFatto &a, const SchedaFatto &b) {
-                         const int ua = urgenza(a, mediana), ub = urgenza(b, mediana);
-                         return ua != ub ? ua < ub : a.ultima < b.ultima;
-                     });
-    const auto primaIlRipasso = [](const SchedaFatto &a, const SchedaFatto &b) {
-        return a.prossimoRipasso != b.prossimoRipasso ? a.prossimoRipasso < b.prossimoRipasso
-                                                      : a.ultima < b.ultima;
+    if (lunghezza <= 0 || (daImparare.isEmpty() && daRipassare.isEmpty())) return {};
+    // The least known first; then the one waiting longest, and the table's order: the same every time.
+    const auto primaLaMenoNota = [](const Voce &a, const Voce &b) {
+        if (a.stima != b.stima) return a.stima < b.stima;
+        if (a.fatto.ultima != b.fatto.ultima) return a.fatto.ultima < b.fatto.ultima;
+        return a.fatto.cella() < b.fatto.cella();
     };
-    std::stable_sort(daRipassare.begin(), daRipassare.end(), primaIlRipasso);
-    std::stable_sort(sicure.begin(), sicure.end(), primaIlRipasso);
+    for (QList<Voce> *l : {&daImparare, &daRipassare, &note})
+        std::sort(l->begin(), l->end(), primaLaMenoNota);
 
-    QList<SchedaFatto> urgenti = daImparare + daRipassare;
-    const qsizetype mescolate = std::min<qsizetype>(sicure.size(), lunghezza / QuotaSicure);
-    urgenti = urgenti.mid(0, std::min<qsizetype>(urgenti.size(), lunghezza - mescolate));
-    // The sure facts fill the rest: a quarter while others wait, more only when none is left out.
-    return urgenti + sicure.mid(0, lunghezza - urgenti.size());
+    const qsizetype quante = std::min<qsizetype>(lunghezza, daImparare.size() + daRipassare.size());
+    const qsizetype ripassi = std::min<qsizetype>(
+        daRipassare.size(), std::max<qsizetype>(lunghezza / QuotaRipassi, quante - daImparare.size()));
+    QList<Voce> scelte = daImparare.mid(0, quante - ripassi) + daRipassare.mid(0, ripassi);
+    const bool soloDifficili =
+        std::all_of(scelte.begin(), scelte.end(), [](const Voce &v) { return v.stima < Difficile; });
+    qsizetype mescolate = 0;
+    if (soloDifficili && scelte.size() >= 3)
+        mescolate = std::min<qsizetype>(note.size(), std::max(1, lunghezza / QuotaNote));
+    if (scelte.size() + mescolate > lunghezza) {
+        // Room for the known ones: the round keeps its most urgent.
+        std::stable_sort(scelte.begin(), scelte.end(), primaLaMenoNota);
+        scelte = scelte.mid(0, std::max<qsizetype>(1, lunghezza - mescolate));
+        mescolate = std::min<qsizetype>(mescolate, lunghezza - scelte.size());
+    }
+    return soli(scelte, scelte.size()) + soli(note, mescolate);
 }
 
 std::bitset<100> celle(const QList<SchedaFatto> &fatti)

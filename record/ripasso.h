@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A round of "Ripassa": the facts to learn first, then those due for review, a few sure ones mixed in.
+// A round of "Ripassa": the facts whose next asking teaches most, by the memory model.
 #pragma once
 
+#include "record/apprendimento.h"
 #include "record/schedafatto.h"
 
 #include <QDate>
@@ -12,17 +13,22 @@ namespace ripasso {
 
 /// Facts in a round unless the settings file says otherwise (ripasso=N).
 constexpr int LunghezzaPredefinita = 10;
-/// While other facts wait, sure facts fill at most this share of a round: enough to keep the round
-/// encouraging and to rehearse known facts between new ones, never so many that practice is wasted.
-constexpr int QuotaSicure = 4; // a quarter
+/// Reviews due today take up to this share of a round (the rest goes to the facts still to learn,
+/// and either fills the other's room when it is short): reviews come on their day, and the facts she
+/// does not know yet are never pushed out by them.
+constexpr int QuotaRipassi = 2; // a half
+/// Below this chance she knows a fact, it is hard for her.
+constexpr double Difficile = 0.5;
+/// A round of hard facts only gets an eighth of known ones mixed in (one in ten) (those fading most): enough
+/// to keep it encouraging, never so many that practice is wasted.
+constexpr int QuotaNote = 8;
 
-/// The round of \a lunghezza facts for the day \a oggi: the facts da imparare (wrong before slow, then
-/// the longest unasked first), then those da ripassare, then sicure ones (the nearest review first),
-/// at most a quarter while others wait. Never shorter than \a lunghezza while that many facts have
-/// been asked; empty when nothing is da imparare or da ripassare. \a mediana is the child's pace now
-/// (Archivio::mediana): a fact answered right once, but slowly for it, counts as slow.
+/// The round of at most \a lunghezza facts for the day \a oggi: of the facts practice asks today (see
+/// apprendimento::daChiedere), those still to learn, the least known first, and those due for review,
+/// the most faded first; a few known ones only when all of those are hard. Shorter when fewer are
+/// worth asking; empty when none is. \a giudizio is how the child is judged now (Archivio::mediana).
 QList<SchedaFatto> giro(const QList<SchedaFatto> &fatti, const QDate &oggi,
-                        int lunghezza = LunghezzaPredefinita, qint64 mediana = 0);
+                        int lunghezza = LunghezzaPredefinita, const apprendimento::Giudizio &giudizio = {});
 /// Their cells.
 std::bitset<100> celle(const QList<SchedaFatto> &fatti);
 

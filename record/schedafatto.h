@@ -14,6 +14,8 @@ enum class EsitoDomanda {
     Sbagliata, ///< a wrong answer typed, or the question left
 };
 
+/// The summary of a fact's askings (see apprendimento::aggiorna): what the map shows, and the memory
+/// model's state, always the same fold of the answers in the same order.
 struct SchedaFatto
 {
     int riga = 0, colonna = 0; ///< the factors, 1..10
@@ -21,11 +23,13 @@ struct SchedaFatto
     int sbagliate = 0;         ///< askings with a wrong answer, or left
     int lente = 0;             ///< askings right at the first try but slow
     int fluentiDiFila = 0;     ///< fluent askings since the last that was not
-    int passo = 0;             ///< 0 while being learnt; then the review interval reached, 1..5
     EsitoDomanda ultimoEsito = EsitoDomanda::Sbagliata;
     QDateTime ultima;      ///< when it was last asked (its game's start)
-    QDate prossimoRipasso; ///< the local day its review comes, when passo > 0
+    QDate prossimoRipasso; ///< the local day practice asks it again (today's or earlier: it waits now)
     QList<int> tempi;      ///< milliseconds of its last right answers, oldest first
+    double conosciuta = 0; ///< the chance she knows it, right after its last asking
+    double prima = 0;      ///< the same just before its last asking (its memory faded to that day)
+    double stabilita = 0;  ///< days her memory of it lasts (still 9 chances in 10 after that many)
 
     int cella() const { return (riga - 1) * 10 + colonna - 1; }
     bool operator==(const SchedaFatto &) const = default;

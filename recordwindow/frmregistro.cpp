@@ -436,9 +436,10 @@ void FrmRegistro::mostraGiocatore()
 
     paginaPartite->mostra(partite);
     paginaAndamento->mostra(partite);
-    m_giro = ripasso::giro(fatti, orologio::oggi(), m_registro.lunghezzaRipasso(),
-                           archivio && id ? archivio->mediana(id) : 0);
-    paginaFatti->mostra(fatti, m_giro);
+    const apprendimento::Giudizio giudizio =
+        archivio && id ? archivio->giudizio(id) : apprendimento::Giudizio();
+    m_giro = ripasso::giro(fatti, orologio::oggi(), m_registro.lunghezzaRipasso(), giudizio);
+    paginaFatti->mostra(fatti, m_giro, giudizio);
     cmdRipassa->setEnabled(!fatti.isEmpty());
     cmdRinomina->setEnabled(m_idLocali.contains(scelto()) && scelto() != Giocatore::ospite());
     mostraPulsanti();
@@ -745,13 +746,13 @@ void FrmRegistro::stampa()
     resoconto.fatti = archivio->fatti(id);
     const QDate oggi = orologio::oggi();
     resoconto.daRipassare =
-        ripasso::giro(resoconto.fatti, oggi, m_registro.lunghezzaRipasso(), archivio->mediana(id));
+        ripasso::giro(resoconto.fatti, oggi, m_registro.lunghezzaRipasso(), archivio->giudizio(id));
     // A class, not a family's one child: the players side by side on a page of their own.
     if (const QList<SchedaGiocatore> giocatori = archivio->giocatori(); giocatori.size() > 1) {
         resoconto.classe = giocatori;
         for (const SchedaGiocatore &g : giocatori)
             resoconto.difficiliClasse.append(inBreve(ripasso::giro(
-                archivio->fatti(g.id), oggi, m_registro.lunghezzaRipasso(), archivio->mediana(g.id))));
+                archivio->fatti(g.id), oggi, m_registro.lunghezzaRipasso(), archivio->giudizio(g.id))));
     }
     m_tipografia.stampaPagine(
         this, [&resoconto](QPrinter &stampante) { return resoconto::disegna(stampante, resoconto); });

@@ -46,7 +46,8 @@ MappaFatti::MappaFatti(QWidget *parent) : QTableWidget(10, 10, parent)
     mostra({});
 }
 
-void MappaFatti::mostra(const QList<SchedaFatto> &fatti, const QDate &oggi)
+void MappaFatti::mostra(const QList<SchedaFatto> &fatti, const QDate &oggi,
+                        const apprendimento::Giudizio &giudizio)
 {
     std::array<SchedaFatto, 100> tutti;
     for (int k = 0; k < 100; ++k) {
@@ -56,13 +57,13 @@ void MappaFatti::mostra(const QList<SchedaFatto> &fatti, const QDate &oggi)
     for (const SchedaFatto &f : fatti)
         tutti[f.cella()] = f;
     for (const SchedaFatto &fatto : tutti) {
-        const Stato stato = apprendimento::stato(fatto, oggi);
+        const Stato stato = apprendimento::stato(fatto, oggi, giudizio);
         auto *cella = new QTableWidgetItem(
             QStringLiteral("%1 %2").arg(fatto.riga * fatto.colonna).arg(lettera(stato)).trimmed());
         cella->setTextAlignment(Qt::AlignCenter);
         cella->setBackground(colore(stato));
         cella->setForeground(Qt::black);
-        const QString frase = parole(fatto, oggi);
+        const QString frase = parole(fatto, oggi, giudizio);
         cella->setData(Qt::AccessibleTextRole, frase);
         cella->setToolTip(frase);
         setItem(fatto.riga - 1, fatto.colonna - 1, cella);
@@ -93,9 +94,10 @@ QString MappaFatti::nome(Stato stato)
     return tr("%1: %2").arg(l.isEmpty() ? tr("senza lettera") : l, apprendimento::nome(stato));
 }
 
-QString MappaFatti::parole(const SchedaFatto &fatto, const QDate &oggi)
+QString MappaFatti::parole(const SchedaFatto &fatto, const QDate &oggi,
+                           const apprendimento::Giudizio &giudizio)
 {
-    const Stato stato = apprendimento::stato(fatto, oggi);
+    const Stato stato = apprendimento::stato(fatto, oggi, giudizio);
     //: The words told about a fact of the map, first part. %1 per %2: the multiplication (7 per 8 is 7 × 8),
     //: %3: its state.
     QString frase = tr("%1 per %2: %3").arg(fatto.riga).arg(fatto.colonna).arg(apprendimento::nome(stato));
@@ -117,9 +119,9 @@ QString MappaFatti::parole(const SchedaFatto &fatto, const QDate &oggi)
     if (!fatto.tempi.isEmpty())
         //: Appended to the words about a fact. %1: the child's usual seconds for it, one decimal.
         frase += tr("; di solito %1 secondi").arg(QLocale().toString(fatto.secondi(), 'f', 1));
-    if (stato == Stato::Sicura)
+    if (stato == Stato::Sicura || stato == Stato::QuasiSicura)
         //: Appended to the words about a sure fact. %1: the day it comes up for review, with the word before
         //: it ("il 3 dicembre", "l'8 dicembre").
-        frase += tr("; da ripassare %1").arg(giorno(fatto.prossimoRipasso, oggi));
+        frase += tr("; da ripassare %1").arg(giorno(apprendimento::prossimo(fatto, giudizio), oggi));
     return frase;
 }

@@ -21,7 +21,8 @@ public:
     explicit MappaFatti(QWidget *parent = nullptr);
 
     /// The facts of a child on the local day \a oggi.
-    void mostra(const QList<SchedaFatto> &fatti, const QDate &oggi = orologio::oggi());
+    void mostra(const QList<SchedaFatto> &fatti, const QDate &oggi = orologio::oggi(),
+                const apprendimento::Giudizio &giudizio = {});
 
     // What draws a cell, here and on paper.
     static QColor colore(Stato stato);
@@ -30,7 +31,8 @@ public:
     /// The legend's words for \a stato: its letter and its name.
     static QString nome(Stato stato);
     /// "7 per 8: da imparare; chiesta 14 volte, 4 sbagliate, l'ultima il 3 dicembre; di solito 3,2 secondi".
-    static QString parole(const SchedaFatto &fatto, const QDate &oggi);
+    static QString parole(const SchedaFatto &fatto, const QDate &oggi,
+                          const apprendimento::Giudizio &giudizio = {});
     /// The legend in words, every state in the map's order.
     static QList<Stato> stati();
 

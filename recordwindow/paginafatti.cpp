@@ -2,6 +2,7 @@
 // The record window's tab "Fatti": the map of a child's facts, its legend, and the day's round in words.
 #include "recordwindow/paginafatti.h"
 
+#include "record/orologio.h"
 #include "recordwindow/mappafatti.h"
 
 #include <QLabel>
@@ -43,9 +44,10 @@ PaginaFatti::PaginaFatti(QWidget *parent) : QWidget(parent)
     connect(mappa, &MappaFatti::scelta, lblFatto, &QLabel::setText);
 }
 
-void PaginaFatti::mostra(const QList<SchedaFatto> &fatti, const QList<SchedaFatto> &giro)
+void PaginaFatti::mostra(const QList<SchedaFatto> &fatti, const QList<SchedaFatto> &giro,
+                         const apprendimento::Giudizio &giudizio)
 {
-    mappa->mostra(fatti);
+    mappa->mostra(fatti, orologio::oggi(), giudizio);
     lblDifficili->setText(paroleGiro(giro, fatti.isEmpty()));
 }
 

@@ -2,6 +2,7 @@
 // The record window's tab "Fatti": the map of a child's facts, its legend, and the day's round in words.
 #pragma once
 
+#include "record/apprendimento.h"
 #include "record/schedafatto.h"
 
 #include <QCoreApplication>
@@ -19,7 +20,9 @@ class PaginaFatti : public QWidget
 public:
     explicit PaginaFatti(QWidget *parent = nullptr);
     /// The child's \a fatti on the map, and \a giro, today's round, in words under it.
-    void mostra(const QList<SchedaFatto> &fatti, const QList<SchedaFatto> &giro);
+    /// \a giudizio: how the child is judged, as Ripassa judges her.
+    void mostra(const QList<SchedaFatto> &fatti, const QList<SchedaFatto> &giro,
+                const apprendimento::Giudizio &giudizio = {});
 
     MappaFatti *mappa = nullptr;
     QLabel *lblFatto = nullptr, *lblDifficili = nullptr;

@@ -113,8 +113,10 @@ void PaginaGiocatori::riempi()
         // The same states as the map's, by the same rule.
         int sicure = 0, daRipassare = 0;
         QStringList daImparare;
+        const apprendimento::Giudizio giudizio = archivio->giudizio(g.id);
         for (const SchedaFatto &f : archivio->fatti(g.id)) {
-            switch (apprendimento::stato(f, oggi)) {
+            switch (apprendimento::stato(f, oggi, giudizio)) {
+            case apprendimento::Stato::QuasiSicura: // likely known: the column counts what she knows
             case apprendimento::Stato::Sicura:
                 ++sicure;
                 break;

@@ -1477,6 +1477,11 @@ Vuoi scegliere un&apos;altra stampante o salvare la pagina in PDF?</source>
         <source>da ripassare</source>
         <translation>للمراجعة</translation>
     </message>
+    <message>
+        <source>quasi sicura</source>
+        <extracomment>A fact likely known: answered right and quick, but not yet often enough to be sure.</extracomment>
+        <translation>شبه متقنة</translation>
+    </message>
 </context>
 <context>
     <name>esportazione</name>
@@ -1978,6 +1983,11 @@ Why an export failed. %1: the file, %2: the system&apos;s reason.</extracomment>
         <source>S</source>
         <extracomment>The letter for a sure fact: the initial of &quot;sicura&quot;. One letter, unlike the other states&apos; letters.</extracomment>
         <translation>م</translation>
+    </message>
+    <message>
+        <source>Q</source>
+        <extracomment>The letter for a fact likely known: the initial of &quot;quasi sicura&quot;. One letter, unlike the other states&apos; letters.</extracomment>
+        <translation>ش</translation>
     </message>
     <message>
         <source>tutto il registro</source>

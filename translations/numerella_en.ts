@@ -1445,6 +1445,11 @@ Do you want to choose another printer or save the page as a PDF?</translation>
         <source>da ripassare</source>
         <translation>to review</translation>
     </message>
+    <message>
+        <source>quasi sicura</source>
+        <extracomment>A fact likely known: answered right and quick, but not yet often enough to be sure.</extracomment>
+        <translation>nearly known</translation>
+    </message>
 </context>
 <context>
     <name>esportazione</name>
@@ -1930,6 +1935,11 @@ Why an export failed. %1: the file, %2: the system&apos;s reason.</extracomment>
         <source>S</source>
         <extracomment>The letter for a sure fact: the initial of &quot;sicura&quot;. One letter, unlike the other states&apos; letters.</extracomment>
         <translation>K</translation>
+    </message>
+    <message>
+        <source>Q</source>
+        <extracomment>The letter for a fact likely known: the initial of &quot;quasi sicura&quot;. One letter, unlike the other states&apos; letters.</extracomment>
+        <translation>N</translation>
     </message>
     <message>
         <source>tutto il registro</source>

@@ -1445,6 +1445,11 @@ Vuoi scegliere un&apos;altra stampante o salvare la pagina in PDF?</source>
         <source>da ripassare</source>
         <translation>para repasar</translation>
     </message>
+    <message>
+        <source>quasi sicura</source>
+        <extracomment>A fact likely known: answered right and quick, but not yet often enough to be sure.</extracomment>
+        <translation>casi dominada</translation>
+    </message>
 </context>
 <context>
     <name>esportazione</name>
@@ -1930,6 +1935,11 @@ Why an export failed. %1: the file, %2: the system&apos;s reason.</extracomment>
         <source>S</source>
         <extracomment>The letter for a sure fact: the initial of &quot;sicura&quot;. One letter, unlike the other states&apos; letters.</extracomment>
         <translation>D</translation>
+    </message>
+    <message>
+        <source>Q</source>
+        <extracomment>The letter for a fact likely known: the initial of &quot;quasi sicura&quot;. One letter, unlike the other states&apos; letters.</extracomment>
+        <translation>C</translation>
     </message>
     <message>
         <source>tutto il registro</source>

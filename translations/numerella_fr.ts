@@ -1445,6 +1445,11 @@ Veux-tu choisir une autre imprimante ou enregistrer la page en PDF&#xa0;?</trans
         <source>da ripassare</source>
         <translation>à revoir</translation>
     </message>
+    <message>
+        <source>quasi sicura</source>
+        <extracomment>A fact likely known: answered right and quick, but not yet often enough to be sure.</extracomment>
+        <translation>quasi acquis</translation>
+    </message>
 </context>
 <context>
     <name>esportazione</name>
@@ -1930,6 +1935,11 @@ Why an export failed. %1: the file, %2: the system&apos;s reason.</extracomment>
         <source>S</source>
         <extracomment>The letter for a sure fact: the initial of &quot;sicura&quot;. One letter, unlike the other states&apos; letters.</extracomment>
         <translation>A</translation>
+    </message>
+    <message>
+        <source>Q</source>
+        <extracomment>The letter for a fact likely known: the initial of &quot;quasi sicura&quot;. One letter, unlike the other states&apos; letters.</extracomment>
+        <translation>Q</translation>
     </message>
     <message>
         <source>tutto il registro</source>

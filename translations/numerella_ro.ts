@@ -1453,6 +1453,11 @@ Vrei să alegi altă imprimantă sau să salvezi pagina ca PDF?</translation>
         <source>da ripassare</source>
         <translation>de recapitulat</translation>
     </message>
+    <message>
+        <source>quasi sicura</source>
+        <extracomment>A fact likely known: answered right and quick, but not yet often enough to be sure.</extracomment>
+        <translation>aproape știută</translation>
+    </message>
 </context>
 <context>
     <name>esportazione</name>
@@ -1942,6 +1947,11 @@ Why an export failed. %1: the file, %2: the system&apos;s reason.</extracomment>
         <source>S</source>
         <extracomment>The letter for a sure fact: the initial of &quot;sicura&quot;. One letter, unlike the other states&apos; letters.</extracomment>
         <translation>Ș</translation>
+    </message>
+    <message>
+        <source>Q</source>
+        <extracomment>The letter for a fact likely known: the initial of &quot;quasi sicura&quot;. One letter, unlike the other states&apos; letters.</extracomment>
+        <translation>A</translation>
     </message>
     <message>
         <source>tutto il registro</source>
