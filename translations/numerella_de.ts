@@ -838,6 +838,24 @@ Willst du eine normale Runde spielen?</translation>
         <extracomment>What a screen reader says of the box &quot;Giocatore&quot;: who plays on the board now. %1: a name.</extracomment>
         <translation>Jetzt spielt %1</translation>
     </message>
+    <message>
+        <source>Sen&amp;za fretta</source>
+        <extracomment>A mark for the child shown, as for a child with a personal learning plan: no stopwatch on the board, and practice never judges her slow.</extracomment>
+        <translation>&amp;Ohne Eile</translation>
+    </message>
+    <message>
+        <source>Senza fretta per questo giocatore</source>
+        <translation>Ohne Eile für dieses Kind</translation>
+    </message>
+    <message>
+        <source>Niente cronometro nelle sue partite; il ripasso guarda solo giusto o sbagliato, mai la lentezza</source>
+        <translation>Keine Stoppuhr in seinen Spielen; das Üben zählt nur richtig oder falsch, nie die Langsamkeit</translation>
+    </message>
+    <message>
+        <source>Il registro non ha potuto segnare &quot;Senza fretta&quot;.</source>
+        <extracomment>In the record window&apos;s status line when the mark &quot;Senza fretta&quot; cannot be written.</extracomment>
+        <translation>Das Lernheft konnte „Ohne Eile“ nicht vermerken.</translation>
+    </message>
 </context>
 <context>
     <name>Giocatore</name>

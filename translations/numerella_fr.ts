@@ -838,6 +838,24 @@ Veux-tu jouer une partie normale&#xa0;?</translation>
         <extracomment>What a screen reader says of the box &quot;Giocatore&quot;: who plays on the board now. %1: a name.</extracomment>
         <translation>Maintenant, %1 joue</translation>
     </message>
+    <message>
+        <source>Sen&amp;za fretta</source>
+        <extracomment>A mark for the child shown, as for a child with a personal learning plan: no stopwatch on the board, and practice never judges her slow.</extracomment>
+        <translation>S&amp;ans se presser</translation>
+    </message>
+    <message>
+        <source>Senza fretta per questo giocatore</source>
+        <translation>Sans se presser pour ce joueur</translation>
+    </message>
+    <message>
+        <source>Niente cronometro nelle sue partite; il ripasso guarda solo giusto o sbagliato, mai la lentezza</source>
+        <translation>Pas de chronomètre dans ses parties&#xa0;; l&apos;entraînement ne regarde que juste ou faux, jamais la lenteur</translation>
+    </message>
+    <message>
+        <source>Il registro non ha potuto segnare &quot;Senza fretta&quot;.</source>
+        <extracomment>In the record window&apos;s status line when the mark &quot;Senza fretta&quot; cannot be written.</extracomment>
+        <translation>Le carnet n&apos;a pas pu noter «&#xa0;Sans se presser&#xa0;».</translation>
+    </message>
 </context>
 <context>
     <name>Giocatore</name>
