@@ -4,6 +4,7 @@
 
 #include "printing/coda.h"
 #include "startup/incolla.h"
+#include "widgets/dialoghiscalati.h"
 #include "widgets/scala.h"
 
 #include <QInputDialog>
@@ -40,6 +41,7 @@ bool disegnaFinestra(QPrinter &stampante, QWidget *finestra)
 QString Tipografia::chiediNome(QWidget *genitore)
 {
     QInputDialog dialogo(genitore);
+    centraPulsanti(&dialogo);
     //: The title of the dialog asking the child's name before the board is printed.
     dialogo.setWindowTitle(tr("Nome"));
     //: Said to the child, who writes the name to print on the page.
@@ -129,5 +131,6 @@ bool Tipografia::segnalaErrore(QWidget *genitore, const QString &messaggio)
 bool Tipografia::scegliStampante(QPrinter &stampante, QWidget *genitore)
 {
     QPrintDialog dialogo(&stampante, genitore);
+    centraPulsanti(&dialogo);
     return dialogo.exec() == QDialog::Accepted;
 }

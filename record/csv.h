@@ -8,7 +8,8 @@
 
 /// Which CSV a file is written in.
 enum class FormaCsv {
-    Locale,   ///< the locale's: ";" where the decimal sign is ",", local times, UTF-8 with a byte order mark
+    Locale,   ///< the system's numbers' (LC_NUMERIC), whatever language the windows speak: ";" where the
+              ///< decimal sign is ",", local times, UTF-8 with a byte order mark
     Standard, ///< RFC 4180: ",", a decimal point, ISO 8601 times with their offset, UTF-8 without a mark
 };
 
@@ -16,7 +17,9 @@ enum class FormaCsv {
 class Csv
 {
 public:
-    explicit Csv(FormaCsv forma = FormaCsv::Locale, const QLocale &locale = QLocale());
+    /// \a locale gives the numbers of the Locale form: by default the system's, which its spreadsheet
+    /// reads, not the program's language (a "C" or unknown locale writes the point and the comma).
+    explicit Csv(FormaCsv forma = FormaCsv::Locale, const QLocale &locale = QLocale::system());
 
     /// One line, CR LF included, of fields: texts (quoted when they hold the separator, a quote or a line
     /// break; a leading apostrophe when they start like a formula, =, +, - or @, so that no spreadsheet
@@ -28,6 +31,8 @@ public:
     QString decimale(double valore, int cifre) const { return m_numeri.toString(valore, 'f', cifre); }
 
     QChar separatore() const { return m_separatore; }
+    /// The decimal sign of the file's numbers.
+    QString decimali() const { return m_numeri.decimalPoint(); }
     /// Whether the file starts with UTF-8's byte order mark, which spreadsheets need to tell UTF-8.
     bool conBom() const { return m_forma == FormaCsv::Locale; }
 

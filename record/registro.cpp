@@ -288,7 +288,7 @@ QList<SchedaFatto> Registro::giro()
     Archivio *a = archivio();
     const qint64 id = a ? a->giocatore(m_giocatore.nomeRegistro()) : 0;
     return id == 0 ? QList<SchedaFatto>()
-                   : ripasso::giro(a->fatti(id), orologio::oggi(), m_lunghezzaRipasso, a->giudizio(id));
+                   : ripasso::giro(a->fatti(id), orologio::oggi(), m_lunghezzaRipasso, a->mediana(id));
 }
 
 void Registro::contaRipasso()

@@ -22,8 +22,15 @@ constexpr qreal Ingrandimento = 1.6;
 /// Buttons a row.
 constexpr int Colonne = 3;
 
+/// Whether a Latin keyboard types \a c (with Alt, as a mnemonic): a Latin letter or a digit.
+bool latina(QChar c)
+{
+    return c.isDigit() || (c.isLetter() && c.script() == QChar::Script_Latin);
+}
+
 /// \a nome with a mnemonic on its first letter no other button has taken; an ampersand in a name
-/// stays a character.
+/// stays a character. A name with no such Latin letter (in Arabic script, say) gets a free digit or
+/// letter after it, "(&1)", which a Latin keyboard types too.
 QString conMnemonico(const QString &nome, QSet<QChar> &prese)
 {
     QString testo = nome;
@@ -34,10 +41,15 @@ QString conMnemonico(const QString &nome, QSet<QChar> &prese)
             ++i; // an escaped ampersand
             continue;
         }
-        if (!c.isLetterOrNumber() || prese.contains(c)) continue;
+        if (!latina(c) || prese.contains(c)) continue;
         prese.insert(c);
         testo.insert(i, u'&');
-        break;
+        return testo;
+    }
+    for (const QChar c : QStringLiteral("123456789abcdefghijklmnopqrstuvwxyz")) {
+        if (prese.contains(c)) continue;
+        prese.insert(c);
+        return testo + QStringLiteral(" (&%1)").arg(c.toUpper());
     }
     return testo;
 }

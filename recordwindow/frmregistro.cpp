@@ -48,6 +48,8 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 /// The window's size at the board's own scale.
@@ -99,6 +101,8 @@ void FrmRegistro::costruisci(Uso uso)
     cmbGiocatore->setObjectName(QStringLiteral("cmbGiocatore"));
     cmbGiocatore->setAccessibleName(tr("Giocatore"));
     cmbGiocatore->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    // A child's name is never cut: in a longer language the window rather takes a smaller scale.
+    cmbGiocatore->setSizePolicy(QSizePolicy::Minimum, cmbGiocatore->sizePolicy().verticalPolicy());
     etichetta->setBuddy(cmbGiocatore);
     // The box shows a child's record; the board's child changes only on purpose.
     cmbGiocatore->installEventFilter(this);
@@ -247,6 +251,30 @@ void FrmRegistro::costruisci(Uso uso)
 
 void FrmRegistro::impostaScala(qreal fattore)
 {
+    applicaScala(fattore);
+    const QScreen *schermo = screen();
+    QSize dimensione(qRound(Base.width() * m_fattore), qRound(Base.height() * m_fattore));
+    if (schermo) {
+        // A board's scale fits its width to a whiteboard: this window, taller, is kept within the screen,
+        // its frame too. A language longer than the window was made for may need more room than the
+        // screen has at the board's scale: then a smaller one, never below the window's own size.
+        const QSize libero = schermo->availableGeometry().marginsRemoved(cornice(this)).size();
+        for (int prova = 0; prova < 3 && m_fattore > 1.0; ++prova) {
+            const QSize serve = minimumSizeHint();
+            const qreal quanto =
+                std::min(qreal(libero.width()) / serve.width(), qreal(libero.height()) / serve.height());
+            if (quanto >= 1.0) break;
+            applicaScala(std::max(1.0, m_fattore * quanto * 0.98));
+        }
+        dimensione =
+            QSize(qRound(Base.width() * m_fattore), qRound(Base.height() * m_fattore)).boundedTo(libero);
+    }
+    resize(dimensione);
+    if (isVisible()) mettiSopra(frameGeometry());
+}
+
+void FrmRegistro::applicaScala(qreal fattore)
+{
     m_fattore = fattore;
     QFont f = m_font;
     if (f.pointSizeF() > 0)
@@ -264,13 +292,7 @@ void FrmRegistro::impostaScala(qreal fattore)
         tabella->verticalHeader()->setMinimumSectionSize(QFontMetrics(f).height() * 3 / 2);
     }
     paginaGiocatori->adattaIntestazioni();
-    QSize dimensione(qRound(Base.width() * fattore), qRound(Base.height() * fattore));
-    // A board's scale fits its width to a whiteboard: this window, taller, is kept within the screen,
-    // its frame too.
-    if (const QScreen *schermo = screen())
-        dimensione = dimensione.boundedTo(schermo->availableGeometry().marginsRemoved(cornice(this)).size());
-    resize(dimensione);
-    if (isVisible()) mettiSopra(frameGeometry());
+    if (layout()) layout()->invalidate();
 }
 
 void FrmRegistro::mettiSopra(const QRect &sopra)
@@ -643,7 +665,8 @@ void FrmRegistro::esportaGiocatori()
     const QString file =
         sceltaFileDaScrivere(this, tr("Esporta la tabella dei giocatori"),
                              QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
-                                 .filePath(QStringLiteral("giocatori.csv")),
+                                 //: The name proposed for the players view's file, ".csv" kept.
+                                 .filePath(tr("giocatori.csv")),
                              QStringLiteral("CSV (*.csv)"));
     if (file.isEmpty()) return;
     QString errore;
@@ -690,7 +713,8 @@ void FrmRegistro::esporta()
         // The user's documents, never the working folder: from / the file dialog would list /proc, where
         // reading can block for good.
         QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
-            .filePath(QStringLiteral("partite.csv")),
+            //: The name the export proposes for the games' file: a word of your language, ".csv" kept.
+            .filePath(tr("partite.csv")),
         &dialogo);
     txtFile->setObjectName(QStringLiteral("txtFile"));
     etichetta->setBuddy(txtFile);
@@ -703,23 +727,31 @@ void FrmRegistro::esporta()
     lblFile->setObjectName(QStringLiteral("lblFile"));
     lblFile->setWordWrap(true);
     colonna->addWidget(lblFile);
+    // Each form, then what it means on a line of its own that wraps: a long language keeps the dialog
+    // within the screen.
+    const auto forma = [&](const QString &nome, const QString &testo, const QString &spiegazione) {
+        auto *scelta = new QRadioButton(testo, &dialogo);
+        scelta->setObjectName(nome);
+        scelta->setAccessibleDescription(spiegazione);
+        auto *parole = new QLabel(spiegazione, &dialogo);
+        parole->setWordWrap(true);
+        parole->setIndent(dialogo.style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth) +
+                          dialogo.style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing));
+        colonna->addWidget(scelta);
+        colonna->addWidget(parole);
+        return scelta;
+    };
     const Csv foglio(FormaCsv::Locale);
-    auto *optFoglio =
-        //: %1: the CSV separator, %2: the decimal sign of the language. The date shows the spreadsheet's
-        //: format and stays as it is.
-        new QRadioButton(tr("Per il &foglio di calcolo: separatore \"%1\", decimali con \"%2\", date come "
-                            "2026-12-07 10:15:03, UTF-8 con BOM")
-                             .arg(foglio.separatore())
-                             .arg(QLocale().decimalPoint()),
-                         &dialogo);
-    optFoglio->setObjectName(QStringLiteral("optFoglio"));
+    auto *optFoglio = forma(QStringLiteral("optFoglio"), tr("Per il fo&glio di calcolo"),
+                            //: %1: the CSV separator, %2: the decimal sign of the system's numbers. The
+                            //: date shows the spreadsheet's format and stays as it is.
+                            tr("Separatore \"%1\", decimali con \"%2\", date come 2026-12-07 10:15:03, UTF-8 "
+                               "con BOM.")
+                                .arg(foglio.separatore())
+                                .arg(foglio.decimali()));
     optFoglio->setChecked(true);
-    auto *optStandard = new QRadioButton(
-        tr("&Standard per i programmi (RFC 4180): separatore \",\", punto decimale, date ISO 8601"),
-        &dialogo);
-    optStandard->setObjectName(QStringLiteral("optStandard"));
-    colonna->addWidget(optFoglio);
-    colonna->addWidget(optStandard);
+    auto *optStandard = forma(QStringLiteral("optStandard"), tr("&Standard per i programmi (RFC 4180)"),
+                              tr("Separatore \",\", punto decimale, date ISO 8601."));
     auto *bottoni = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialogo);
     bottoni->button(QDialogButtonBox::Ok)->setText(tr("&Esporta"));
     bottoni->button(QDialogButtonBox::Cancel)->setText(tr("&Annulla"));
@@ -727,7 +759,8 @@ void FrmRegistro::esporta()
     const auto risposte = [](const QString &file) {
         QString r = file;
         r.insert(file.endsWith(QStringLiteral(".csv")) ? file.size() - 4 : file.size(),
-                 QStringLiteral("-risposte"));
+                 //: Added to the games' file name for the answers' file ("partite-risposte.csv").
+                 tr("-risposte"));
         return r;
     };
     const auto spiega = [&] {

@@ -41,6 +41,7 @@ public:
 
     /// Reads the record again and shows it, at the scale \a fattore of the board.
     void aggiorna();
+    /// At the scale \a fattore, or a smaller one when the window would not fit the screen at it.
     void impostaScala(qreal fattore);
     /// Centred over \a sopra, frame and all within the screen's free area.
     void mettiSopra(const QRect &sopra);
@@ -95,6 +96,8 @@ Q_SIGNALS:
     void ripassaChiesto(const std::bitset<100> &celle);
 
 private:
+    /// Fonts, margins and tables at the scale \a fattore.
+    void applicaScala(qreal fattore);
     void costruisci(Uso uso);
     void mostraGiocatori();
     void mostraGiocatore();

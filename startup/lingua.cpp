@@ -24,6 +24,7 @@ struct Traduttori
 {
     QPointer<QTranslator> nostro;
     QPointer<QTranslator> diQt;
+    QPointer<QTranslator> diQtNostro; ///< Qt's texts where Debian's are missing or do not suit
 };
 
 Traduttori &installati()
@@ -154,6 +155,7 @@ bool impostaLingua(const QString &codice, const QString &fileTraduzione)
     Traduttori &t = installati();
     togli(t.nostro);
     togli(t.diQt);
+    togli(t.diQtNostro);
     const QLocale locale = localeDi(codice);
     QLocale::setDefault(locale);
 
@@ -161,6 +163,13 @@ bool impostaLingua(const QString &codice, const QString &fileTraduzione)
     bool trovate = installa(t.diQt, diQt,
                             diQt->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
                                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)));
+    // Where Debian has no translation of Qt's buttons, dialogs and --help (Romanian), or words them
+    // otherwise than the program needs (Arabic Alt letters a Latin keyboard cannot type), the program
+    // brings its own, of just the texts it shows; installed after Qt's, it is asked first.
+    auto *diQtNostro = new QTranslator(QCoreApplication::instance());
+    const bool nostroTrovato = installa(
+        t.diQtNostro, diQtNostro, diQtNostro->load(QStringLiteral(":/traduzioni/qtbase_%1.qm").arg(codice)));
+    trovate = trovate || nostroTrovato;
     // Italian is the texts' own language: nothing to translate.
     if (codice != Italiano || !fileTraduzione.isEmpty()) {
         auto *nostro = new QTranslator(QCoreApplication::instance());

@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Every language: it loads, the board speaks it, and no text is cut or runs into another at any scale.
 #include "aiuto.h"
+#include "board/momento.h"
+#include "board/registrazione.h"
 #include "pagina.h"
 #include "printing/resoconto.h"
+#include "record/archivio.h"
 #include "record/giocatore.h"
 #include "record/registro.h"
+#include "recordwindow/frmchigioca.h"
 #include "recordwindow/frmregistro.h"
 #include "recordwindow/paginagiocatori.h"
 #include "startup/lingua.h"
@@ -13,16 +17,25 @@
 #include "widgets/scala.h"
 
 #include <QAbstractButton>
+#include <QAbstractScrollArea>
+#include <QComboBox>
+#include <QDialog>
+#include <QDir>
+#include <QGroupBox>
 #include <QMessageBox>
 #include <QPdfWriter>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QStyle>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTextDocument>
 #include <QTranslator>
+
+#include <functional>
 
 namespace {
 
@@ -137,6 +150,119 @@ void nessunDifetto(QWidget *finestra, const char *dove)
              qPrintable(QStringLiteral("%1: %2").arg(QLatin1String(dove), trovati.join(u'\n'))));
 }
 
+/// The language whose windows guarda() looks at, for the pictures' names.
+QString &linguaGuardata()
+{
+    static QString lingua;
+    return lingua;
+}
+
+/// The screen the windows must fit (the tests' offscreen screen is this size too).
+constexpr QSize SchermoProva(1280, 800);
+/// The smallest letters a text may shrink to, in pixels at the windows' own size.
+constexpr int PixelMinimi = 8;
+
+/// The Alt letters \a finestra shows now (buttons, labels' buddies, tabs, group boxes) that two controls
+/// share, and, when \a soloLatine, those a Latin keyboard cannot type.
+QStringList lettereAlt(QWidget *finestra, bool soloLatine)
+{
+    QMultiMap<int, QString> chi;
+    const auto aggiungi = [&chi](const QString &testo, const QString &nome) {
+        const QKeySequence tasto = QKeySequence::mnemonic(testo);
+        if (!tasto.isEmpty()) chi.insert(tasto[0].toCombined(), nome);
+    };
+    for (QWidget *w : finestra->findChildren<QWidget *>()) {
+        if (!w->isVisibleTo(finestra) || w->isWindow()) continue;
+        if (const auto *b = qobject_cast<QAbstractButton *>(w)) aggiungi(b->text(), nomeDi(w));
+        if (const auto *l = qobject_cast<QLabel *>(w); l && l->buddy()) aggiungi(l->text(), nomeDi(w));
+        if (const auto *g = qobject_cast<QGroupBox *>(w)) aggiungi(g->title(), nomeDi(w));
+        if (const auto *t = qobject_cast<QTabBar *>(w))
+            for (int i = 0; i < t->count(); ++i)
+                if (t->isTabVisible(i))
+                    aggiungi(t->tabText(i), QStringLiteral("tab \"%1\"").arg(t->tabText(i)));
+    }
+    QStringList trovati;
+    for (const int tasto : chi.uniqueKeys()) {
+        const QStringList nomi = chi.values(tasto);
+        const QString nome = QKeySequence(tasto).toString();
+        if (nomi.size() > 1)
+            trovati << QStringLiteral("%1 for %2").arg(nome, nomi.join(QStringLiteral(" and ")));
+        const int lettera = tasto & ~int(Qt::KeyboardModifierMask);
+        const bool latina =
+            (lettera >= Qt::Key_A && lettera <= Qt::Key_Z) || (lettera >= Qt::Key_0 && lettera <= Qt::Key_9);
+        if (soloLatine && !latina)
+            trovati << QStringLiteral("%1 is not on a Latin keyboard: %2").arg(nome, nomi.join(u','));
+    }
+    return trovati;
+}
+
+/// Where \a finestra does not fit the screen, a control of it is cut by its parent's edges, or, when
+/// \a piccoli, a text shrinks below PixelMinimi.
+QStringList fuori(QWidget *finestra, bool piccoli)
+{
+    QStringList trovati;
+    const QSize serve = finestra->minimumSizeHint().expandedTo(finestra->minimumSize());
+    for (const QSize &s : {serve, finestra->size()})
+        if (s.width() > SchermoProva.width() || s.height() > SchermoProva.height())
+            trovati << QStringLiteral("the window is %1×%2").arg(s.width()).arg(s.height());
+    for (QWidget *w : finestra->findChildren<QWidget *>()) {
+        if (!w->isVisibleTo(finestra) || w->isWindow()) continue;
+        // What a scroll area holds may lie past its edges: it scrolls there.
+        const QWidget *genitore = w->parentWidget();
+        bool scorre = false;
+        for (const QWidget *a = genitore; a && a != finestra; a = a->parentWidget())
+            scorre = scorre || qobject_cast<const QAbstractScrollArea *>(a);
+        if (!scorre && !genitore->rect().contains(w->geometry()))
+            trovati << QStringLiteral("%1 is cut by its parent's edges").arg(nomeDi(w));
+        if (const auto *c = qobject_cast<const QComboBox *>(w);
+            c && c->sizeAdjustPolicy() == QComboBox::AdjustToContents && c->width() < c->sizeHint().width())
+            trovati << QStringLiteral("%1 cuts \"%2\"").arg(nomeDi(w), c->currentText());
+        // A frame's caption is drawn at scale 1, then scaled.
+        QFont font;
+        const bool testo = !testoMostrato(w, font).isEmpty();
+        const qreal pixel = QFontInfo(font).pixelSize() *
+                            (qobject_cast<const Cornice *>(w) ? scalatura::corrente(w).fattore : 1.0);
+        if (piccoli && testo && pixel < PixelMinimi)
+            trovati << QStringLiteral("%1 shrinks to %2 px").arg(nomeDi(w)).arg(pixel);
+    }
+    return trovati;
+}
+
+/// What is wrong with \a finestra as shown now, \a dove first: a text cut, an Alt letter shared, a part
+/// off the screen.
+QStringList guarda(QWidget *finestra, const QString &dove, bool soloLatine, bool piccoli)
+{
+    QCoreApplication::processEvents();
+    // NUMERELLA_FOTO=folder keeps a picture of each window looked at, to see them with one's own eyes.
+    if (const QString foto = qEnvironmentVariable("NUMERELLA_FOTO"); !foto.isEmpty())
+        finestra->grab().save(QDir(foto).filePath(
+            QStringLiteral("%1-%2.png")
+                .arg(linguaGuardata(), QString(dove).replace(QRegularExpression(QStringLiteral("\\W+")),
+                                                             QStringLiteral("_")))));
+    QStringList trovati = difetti(finestra) + lettereAlt(finestra, soloLatine) + fuori(finestra, piccoli);
+    for (QString &t : trovati)
+        t.prepend(dove + QStringLiteral(": "));
+    return trovati;
+}
+
+/// Runs \a apri, which shows a modal dialog, and looks at the dialog before closing it.
+QStringList guardaDialogo(const std::function<void()> &apri, const QString &dove, bool soloLatine,
+                          bool piccoli = true)
+{
+    QStringList trovati{dove + QStringLiteral(": no dialog")};
+    QTimer::singleShot(0, [&] {
+        QWidget *dialogo = QApplication::activeModalWidget();
+        if (!dialogo) return;
+        trovati = guarda(dialogo, dove, soloLatine, piccoli);
+        if (auto *d = qobject_cast<QDialog *>(dialogo))
+            d->reject();
+        else
+            dialogo->close();
+    });
+    apri();
+    return trovati;
+}
+
 /// What the board says: captions, names told to a screen reader, the instructions.
 QStringList paroleDelTabellone(FrmNumerellaProva &b)
 {
@@ -160,6 +286,7 @@ class TestLingue : public QObject
     Q_OBJECT
     QStringList m_italiane;
     QImage m_cancella; ///< the keypad's erase key, its arrow pointing left
+    QImage m_ok;       ///< the keypad's answer key, its word in Latin letters
 
 private Q_SLOTS:
     void initTestCase()
@@ -168,6 +295,7 @@ private Q_SLOTS:
         Banco b;
         m_italiane = paroleDelTabellone(*b);
         m_cancella = b->Cmd_backspace->grab().toImage();
+        m_ok = b->Cmd_invio->grab().toImage();
     }
     void cleanupTestCase() { impostaLingua(QStringLiteral("it")); }
 
@@ -196,12 +324,25 @@ private Q_SLOTS:
         QVERIFY(b->Cmd[1]->x() < b->Cmd[2]->x());
         QCOMPARE(b->Frame1->isRightToLeft(), false);
         QCOMPARE(b->Cmd_backspace->grab().toImage(), m_cancella);
+        // The answer key's word is in the language's own script.
+        if (destraSinistra) QVERIFY(b->Cmd_invio->grab().toImage() != m_ok);
         QCOMPARE(b->isRightToLeft(), destraSinistra);
         b->cmdInfo_Click();
         QCOMPARE(b->info()->isRightToLeft(), destraSinistra);
         b->info()->cmdOK_Click();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
+        // What Qt draws itself speaks the language too (English is Qt's own): the buttons of every
+        // question, the print and file dialogs, --help's frame.
+        if (codice != u"en") {
+            const char *diQt[][2] = {{"QPlatformTheme", "Cancel"},      {"QPlatformTheme", "&Yes"},
+                                     {"QPrintDialog", "&Print"},        {"QPrintDialog", "Print"},
+                                     {"QPrintWidget", "Printer"},       {"QPrintDialog", "All Pages"},
+                                     {"QFileDialog", "File &name:"},    {"QCommandLineParser", "Usage: %1"},
+                                     {"QCommandLineParser", "Options:"}};
+            for (const auto &[contesto, testo] : diQt)
+                QVERIFY2(QCoreApplication::translate(contesto, testo) != QLatin1String(testo), testo);
+        }
         // A translation still empty shows the Italian texts: nothing more to see in it yet.
         if (!italiano && !pseudo) {
             QTranslator traduzione;
@@ -305,6 +446,164 @@ private Q_SLOTS:
                 QVERIFY(!f.paginaGiocatori->tabGiocatori->horizontalScrollBar()->isVisible());
             }
         }
+    }
+
+    // Every window and dialog, in every tab: no text cut, no text shrunk to illegible, nothing off a
+    // 1280 × 800 screen, no Alt letter doing two things; in Arabic, Alt letters a Latin keyboard types.
+    void finestre_data() { lingua_data(); }
+    void finestre()
+    {
+        QFETCH(QString, codice);
+        const bool pseudo = codice == Pseudo;
+        impostaLingua(pseudo ? QStringLiteral("it") : codice,
+                      pseudo ? QStringLiteral(NUMERELLA_PSEUDO) : QString());
+        const bool latine = codice == u"ar";
+        linguaGuardata() = codice;
+        QStringList trovati;
+        QTemporaryDir cartella;
+        Giocatore giocatore;
+        giocatore.scegli(QStringLiteral("Giulia"));
+        // Where a record usually lives, for the window's line that names it.
+        Registro registro(giocatore,
+                          cartella.filePath(QStringLiteral(".local/share/La Numerella/registro.sqlite")));
+        Banco b;
+        registra(*b, registro, b.tipografia);
+        FrmRegistro f(registro, b.tipografia, FrmRegistro::Uso::ConTabellone);
+        trovati << guardaDialogo([&] { f.ripassa(); }, QStringLiteral("nothing to practise"), latine);
+        // Games, for the words and numbers the windows show then.
+        b->cmdAvvio_Click();
+        b.digita(1000);
+        b.clic(b->Cmd_invio);
+        while (b->momento() == Momento::InCorso)
+            b.rispondi();
+        b->ripassa(std::bitset<100>().set(7).set(42), FrmNumerella::Partenza::Subito);
+        b.rispondi();
+        b->cmdStop_Click();
+        f.aggiorna();
+
+        // At the board's own size, and on a 1280 × 800 screen with the board filling it.
+        b->show();
+        for (const bool pieno : {false, true}) {
+            b->resize(pieno ? SchermoProva : QSize(634, 455));
+            QCoreApplication::processEvents();
+            const qreal scala = scalatura::corrente(b.w.get()).fattore;
+            // Texts 40 % longer may shrink at the board's own small size, but must read on the screen.
+            const bool piccoli = !pseudo || pieno;
+            const QString dove = pieno ? QStringLiteral("full screen, ") : QString();
+            trovati << guarda(b.w.get(), dove + QStringLiteral("board"), latine, piccoli);
+            b->cmdInfo_Click();
+            trovati << guarda(b->info(), dove + QStringLiteral("instructions"), latine, piccoli);
+            b->info()->cmdOK_Click();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            b->cmdAvvio_Click();
+            trovati << guardaDialogo([&] { b->chiediDiLasciare(); }, dove + QStringLiteral("leave the game?"),
+                                     latine, piccoli);
+            b->cmdStop_Click();
+            {
+                FrmChiGioca chi({QStringLiteral("Anna"), QStringLiteral("Andrea"), QStringLiteral("Marco")},
+                                piccoli);
+                chi.show();
+                trovati << guarda(&chi, dove + QStringLiteral("Chi gioca?"), latine, piccoli);
+            }
+            f.impostaScala(scala);
+            f.show();
+            for (int i = 0; i < f.schede->count(); ++i) {
+                f.schede->setCurrentIndex(i);
+                trovati << guarda(&f, dove + QStringLiteral("record, tab %1").arg(i), latine, piccoli);
+            }
+            trovati << guardaDialogo([&] { f.esporta(); }, dove + QStringLiteral("export"), latine, piccoli)
+                    << guardaDialogo([&] { f.nuovoGiocatore(); }, dove + QStringLiteral("new player"), latine,
+                                     piccoli)
+                    << guardaDialogo([&] { f.togliGiocatore(); }, dove + QStringLiteral("remove the player?"),
+                                     latine, piccoli);
+            f.hide();
+        }
+        QVERIFY2(trovati.isEmpty(), qPrintable(trovati.join(u'\n')));
+    }
+
+    // The menu entry and the man page call the record as its window does, in each language.
+    void nomi_data()
+    {
+        QTest::addColumn<QString>("codice");
+        for (const QString &codice : lingueDisponibili())
+            QTest::newRow(qPrintable(codice)) << codice;
+    }
+    void nomi()
+    {
+        QFETCH(QString, codice);
+        impostaLingua(codice);
+        QString registro = QCoreApplication::translate("FrmRegistro", "Registro").toLower();
+        // Arabic drops the article of a noun that another follows: "سجل الجولات".
+        if (codice == u"ar") registro.remove(0, 2);
+        const QString risorse = QStringLiteral(NUMERELLA_SORGENTI "/resources/linux/");
+        QFile voce(risorse + QStringLiteral("numerella.desktop.in"));
+        QVERIFY(voce.open(QIODevice::ReadOnly | QIODevice::Text));
+        const QString testo = QString::fromUtf8(voce.readAll());
+        const QString azione = testo.mid(testo.indexOf(QStringLiteral("[Desktop Action Registro]")));
+        const QString chiave =
+            codice == u"en" ? QStringLiteral("\nName=") : QStringLiteral("\nName[%1]=").arg(codice);
+        QVERIFY2(azione.contains(chiave), qPrintable(chiave));
+        const QString nome = azione.mid(azione.indexOf(chiave) + chiave.size()).section(u'\n', 0, 0);
+        QVERIFY2(nome.toLower().contains(registro), qPrintable(nome + QStringLiteral(" / ") + registro));
+        QFile pagina(risorse + (codice == u"en" ? QStringLiteral("numerella.1")
+                                                : QStringLiteral("numerella.%1.1").arg(codice)));
+        if (!pagina.exists()) return;
+        QVERIFY(pagina.open(QIODevice::ReadOnly | QIODevice::Text));
+        QVERIFY2(QString::fromUtf8(pagina.readAll()).toLower().contains(registro),
+                 qPrintable(pagina.fileName()));
+    }
+
+    // The export's numbers are the system's (LC_NUMERIC, else LANG), which its spreadsheet reads,
+    // whatever language the program speaks; a "C" or unknown locale is not taken for Italy's.
+    void csv_data()
+    {
+        QTest::addColumn<QString>("lang");
+        QTest::addColumn<QString>("numeri");
+        QTest::addColumn<QStringList>("opzioni");
+        QTest::addColumn<QChar>("separatore");
+        const QStringList inglese{QStringLiteral("--lingua"), QStringLiteral("en")},
+            italiano{QStringLiteral("--lingua"), QStringLiteral("it")};
+        QTest::newRow("English words, German numbers") << "en_GB.UTF-8"
+                                                       << "de_DE.UTF-8" << inglese << QChar(u';');
+        QTest::newRow("Italian words, American numbers") << "it_IT.UTF-8"
+                                                         << "en_US.UTF-8" << italiano << QChar(u',');
+        QTest::newRow("French system, German words")
+            << "fr_FR.UTF-8" << QString() << QStringList{"--lingua", "de"} << QChar(u';');
+        QTest::newRow("C locale") << "C" << QString() << italiano << QChar(u',');
+        QTest::newRow("unknown locale") << "xx_XX.UTF-8" << QString() << italiano << QChar(u',');
+        QTest::newRow("standard, German numbers")
+            << "de_DE.UTF-8"
+            << "de_DE.UTF-8" << QStringList{"--csv-standard"} << QChar(u',');
+    }
+    void csv()
+    {
+        QFETCH(QString, lang);
+        QFETCH(QString, numeri);
+        QFETCH(QStringList, opzioni);
+        QFETCH(QChar, separatore);
+        QTemporaryDir cartella;
+        const QString file = cartella.filePath(QStringLiteral("registro.sqlite"));
+        QVERIFY(Archivio(file).apri());
+        QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
+        for (const char *v : {"LC_ALL", "LC_NUMERIC", "LANGUAGE"})
+            ambiente.remove(QLatin1String(v));
+        ambiente.insert(QStringLiteral("LANG"), lang);
+        if (!numeri.isEmpty()) ambiente.insert(QStringLiteral("LC_NUMERIC"), numeri);
+        ambiente.insert(QStringLiteral("XDG_CONFIG_HOME"), cartella.path());
+        ambiente.insert(QStringLiteral("XDG_CONFIG_DIRS"), cartella.path());
+        QProcess numerella;
+        numerella.setProcessEnvironment(ambiente);
+        const QString csv = cartella.filePath(QStringLiteral("partite.csv"));
+        numerella.start(QStringLiteral(NUMERELLA), opzioni + QStringList{QStringLiteral("--registro"), file,
+                                                                         QStringLiteral("--esporta"), csv});
+        QVERIFY(numerella.waitForFinished(60000));
+        QCOMPARE(numerella.exitCode(), 0);
+        QFile letto(csv);
+        QVERIFY(letto.open(QIODevice::ReadOnly));
+        const QString intestazione = QString::fromUtf8(letto.readLine()).remove(QChar(0xfeff)).trimmed();
+        QCOMPARE(
+            intestazione,
+            QStringLiteral("giocatore,inizio,fine,tabelline,secondi,errori,esito").replace(u',', separatore));
     }
 
     // The real program in another language: the command line's application, then the windows' one, each

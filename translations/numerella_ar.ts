@@ -366,11 +366,11 @@ Vuoi lasciarla e ripassare?</source>
     </message>
     <message>
         <source>&amp;Sì, ripasso</source>
-        <translation>&amp;نعم، أراجع</translation>
+        <translation>نعم، أراجع (&amp;Y)</translation>
     </message>
     <message>
         <source>&amp;No, continuo la partita</source>
-        <translation>&amp;لا، أكمل الجولة</translation>
+        <translation>لا، أكمل الجولة (&amp;N)</translation>
     </message>
     <message>
         <source>Lasciare la partita per ripassare?</source>
@@ -429,12 +429,12 @@ Vuoi lasciarla e ripassare?</source>
         <source>Oggi: %n da ripassare</source>
         <extracomment>Under the grid, for the child: facts to learn or review today.</extracomment>
         <translation>
-            <numerusform>اليوم: %n للمراجعة</numerusform>
-            <numerusform>اليوم: %n للمراجعة</numerusform>
-            <numerusform>اليوم: %n للمراجعة</numerusform>
-            <numerusform>اليوم: %n للمراجعة</numerusform>
-            <numerusform>اليوم: %n للمراجعة</numerusform>
-            <numerusform>اليوم: %n للمراجعة</numerusform>
+            <numerusform>للتدرّب اليوم: %n</numerusform>
+            <numerusform>للتدرّب اليوم: %n</numerusform>
+            <numerusform>للتدرّب اليوم: %n</numerusform>
+            <numerusform>للتدرّب اليوم: %n</numerusform>
+            <numerusform>للتدرّب اليوم: %n</numerusform>
+            <numerusform>للتدرّب اليوم: %n</numerusform>
         </translation>
     </message>
     <message>
@@ -480,7 +480,7 @@ Vuoi lasciarla e ripassare?</source>
     </message>
     <message>
         <source>&amp;Giocatore:</source>
-        <translation>اللا&amp;عب:</translation>
+        <translation>اللاعب (&amp;P):</translation>
     </message>
     <message>
         <source>Giocatore</source>
@@ -489,19 +489,19 @@ Vuoi lasciarla e ripassare?</source>
     </message>
     <message>
         <source>&amp;Nuovo…</source>
-        <translation>&amp;جديد…</translation>
+        <translation>جديد… (&amp;N)</translation>
     </message>
     <message>
         <source>Rino&amp;mina…</source>
-        <translation>إعادة &amp;تسمية…</translation>
+        <translation>إعادة تسمية… (&amp;M)</translation>
     </message>
     <message>
         <source>&amp;Togli…</source>
-        <translation>&amp;حذف…</translation>
+        <translation>حذف… (&amp;R)</translation>
     </message>
     <message>
         <source>S&amp;vuota…</source>
-        <translation>إ&amp;فراغ…</translation>
+        <translation>إفراغ… (&amp;C)</translation>
     </message>
     <message>
         <source>Toglie tutte le partite del giocatore; il giocatore resta</source>
@@ -509,7 +509,7 @@ Vuoi lasciarla e ripassare?</source>
     </message>
     <message>
         <source>Perio&amp;do:</source>
-        <translation>الفتر&amp;ة:</translation>
+        <translation>الفترة (&amp;D):</translation>
     </message>
     <message>
         <source>Periodo</source>
@@ -561,11 +561,11 @@ The games list&apos;s column headers: when the game began, the tables in play, t
     </message>
     <message>
         <source>&amp;Partite</source>
-        <translation>الجو&amp;لات</translation>
+        <translation>الجولات (&amp;G)</translation>
     </message>
     <message>
         <source>Mostra anc&amp;he ripassi e partite fermate</source>
-        <translation>اعر&amp;ض أيضًا المراجعات والجولات الموقوفة</translation>
+        <translation>اعرض أيضًا المراجعات والجولات الموقوفة (&amp;H)</translation>
     </message>
     <message>
         <source>Andamento in numeri</source>
@@ -573,7 +573,7 @@ The games list&apos;s column headers: when the game began, the tables in play, t
     </message>
     <message>
         <source>&amp;Andamento</source>
-        <translation>التقدّ&amp;م</translation>
+        <translation>التقدّم (&amp;O)</translation>
     </message>
     <message>
         <source>Fatto scelto</source>
@@ -581,7 +581,7 @@ The games list&apos;s column headers: when the game began, the tables in play, t
     </message>
     <message>
         <source>&amp;Fatti</source>
-        <translation>&amp;العمليات</translation>
+        <translation>العمليات (&amp;F)</translation>
     </message>
     <message>
         <source>Tutti i giocatori</source>
@@ -613,11 +613,11 @@ The games list&apos;s column headers: when the game began, the tables in play, t
     </message>
     <message>
         <source>G&amp;iocatori</source>
-        <translation>اللاعبو&amp;ن</translation>
+        <translation>اللاعبون (&amp;A)</translation>
     </message>
     <message>
         <source>&amp;Ripassa</source>
-        <translation>&amp;راجع</translation>
+        <translation>راجع (&amp;T)</translation>
     </message>
     <message>
         <source>Una partita con i fatti da imparare e da ripassare oggi, e qualcuno già sicuro</source>
@@ -625,23 +625,23 @@ The games list&apos;s column headers: when the game began, the tables in play, t
     </message>
     <message>
         <source>&amp;Esporta…</source>
-        <translation>تصد&amp;ير…</translation>
+        <translation>تصدير… (&amp;E)</translation>
     </message>
     <message>
         <source>&amp;Stampa…</source>
-        <translation>&amp;طباعة…</translation>
+        <translation>طباعة… (&amp;I)</translation>
     </message>
     <message>
         <source>&amp;Chiudi</source>
-        <translation>إ&amp;غلاق</translation>
+        <translation>إغلاق (&amp;S)</translation>
     </message>
     <message>
         <source>T&amp;ogli la partita…</source>
-        <translation>&amp;حذف الجولة…</translation>
+        <translation>حذف الجولة… (&amp;V)</translation>
     </message>
     <message>
         <source>Esporta la ta&amp;bella…</source>
-        <translation>&amp;تصدير الجدول…</translation>
+        <translation>تصدير الجدول… (&amp;B)</translation>
     </message>
     <message>
         <source>Il registro è in %1.</source>
@@ -785,7 +785,7 @@ Vuoi fare una partita normale?</source>
     </message>
     <message>
         <source>&amp;Gioca una partita normale</source>
-        <translation>&amp;العب جولة عادية</translation>
+        <translation>العب جولة عادية (&amp;P)</translation>
     </message>
     <message>
         <source>Oggi non c&apos;è niente da ripassare</source>
@@ -793,28 +793,19 @@ Vuoi fare una partita normale?</source>
     </message>
     <message>
         <source>&amp;File:</source>
-        <translation>&amp;الملف:</translation>
+        <translation>الملف (&amp;F):</translation>
     </message>
     <message>
         <source>S&amp;cegli…</source>
-        <translation>ا&amp;ختر…</translation>
-    </message>
-    <message>
-        <source>Per il &amp;foglio di calcolo: separatore &quot;%1&quot;, decimali con &quot;%2&quot;, date come 2026-12-07 10:15:03, UTF-8 con BOM</source>
-        <extracomment>%1: the CSV separator, %2: the decimal sign of the language. The date shows the spreadsheet&apos;s format and stays as it is.</extracomment>
-        <translation>لبرنامج الجدا&amp;ول: الفاصل &quot;%1&quot;، والكسور العشرية بـ &quot;%2&quot;، والتواريخ مثل 2026-12-07 10:15:03، وUTF-8 مع BOM</translation>
-    </message>
-    <message>
-        <source>&amp;Standard per i programmi (RFC 4180): separatore &quot;,&quot;, punto decimale, date ISO 8601</source>
-        <translation>صيغة &amp;قياسية للبرامج (RFC 4180): الفاصل &quot;,&quot;، ونقطة عشرية، وتواريخ ISO 8601</translation>
+        <translation>اختر… (&amp;B)</translation>
     </message>
     <message>
         <source>&amp;Esporta</source>
-        <translation>&amp;تصدير</translation>
+        <translation>تصدير (&amp;E)</translation>
     </message>
     <message>
         <source>&amp;Annulla</source>
-        <translation>إ&amp;لغاء</translation>
+        <translation>إلغاء (&amp;C)</translation>
     </message>
     <message>
         <source>Scrivi il nome del file.</source>
@@ -849,6 +840,36 @@ Vuoi fare una partita normale?</source>
         <source>Ora gioca %1</source>
         <extracomment>What a screen reader says of the box &quot;Giocatore&quot;: who plays on the board now. %1: a name.</extracomment>
         <translation>يلعب الآن %1</translation>
+    </message>
+    <message>
+        <source>giocatori.csv</source>
+        <translation>اللاعبون.csv</translation>
+    </message>
+    <message>
+        <source>partite.csv</source>
+        <translation>الجولات.csv</translation>
+    </message>
+    <message>
+        <source>Per il fo&amp;glio di calcolo</source>
+        <translation>لبرنامج الجداول (&amp;S)</translation>
+    </message>
+    <message>
+        <source>Separatore &quot;%1&quot;, decimali con &quot;%2&quot;, date come 2026-12-07 10:15:03, UTF-8 con BOM.</source>
+        <extracomment>%1: the CSV separator, %2: the decimal sign of the system&apos;s numbers. The date shows the spreadsheet&apos;s format and stays as it is.</extracomment>
+        <translation>الفاصل &quot;%1&quot;، والكسور العشرية بـ &quot;%2&quot;، والتواريخ مثل 2026-12-07 10:15:03، وUTF-8 مع BOM.</translation>
+    </message>
+    <message>
+        <source>&amp;Standard per i programmi (RFC 4180)</source>
+        <translation>صيغة قياسية للبرامج (RFC 4180) (&amp;T)</translation>
+    </message>
+    <message>
+        <source>Separatore &quot;,&quot;, punto decimale, date ISO 8601.</source>
+        <translation>الفاصل &quot;,&quot;، ونقطة عشرية، وتواريخ ISO 8601.</translation>
+    </message>
+    <message>
+        <source>-risposte</source>
+        <extracomment>Added to the games&apos; file name for the answers&apos; file (&quot;partite-risposte.csv&quot;).</extracomment>
+        <translation>-الإجابات</translation>
     </message>
     <message>
         <source>Sen&amp;za fretta</source>
@@ -900,7 +921,7 @@ Vuoi fare una partita normale?</source>
     <message>
         <source>giorno</source>
         <extracomment>The title of the chart&apos;s horizontal axis, under the dates.</extracomment>
-        <translation>اليوم</translation>
+        <translation>الأيام</translation>
     </message>
     <message>
         <source>dd/MM/yy</source>
@@ -1851,6 +1872,14 @@ Why an export failed. %1: the file, %2: the system&apos;s reason.</extracomment>
         <source>il %1</source>
         <comment>31</comment>
         <translation>في %1</translation>
+    </message>
+</context>
+<context>
+    <name>immagini</name>
+    <message>
+        <source>OK</source>
+        <extracomment>The word drawn in red on the green key that gives the answer (and closes the instructions): the word of your language&apos;s OK buttons, in its own script; a longer one shrinks to fit.</extracomment>
+        <translation>موافق</translation>
     </message>
 </context>
 <context>

@@ -194,7 +194,7 @@
     </message>
     <message>
         <source>Nessuna partita da fermare.</source>
-        <translation>Keine Runde zum Stoppen.</translation>
+        <translation>Es läuft keine Runde, die du stoppen kannst.</translation>
     </message>
     <message>
         <source>Nessuna partita in corso. Ctrl+N per cominciare.</source>
@@ -414,7 +414,7 @@ Willst du sie beenden und üben?</translation>
     </message>
     <message>
         <source>Oggi non c&apos;è niente da ripassare. Si gioca una partita normale.</source>
-        <translation>Heute gibt es nichts zu wiederholen. Wir spielen eine normale Runde.</translation>
+        <translation>Heute gibt es nichts zu üben. Wir spielen eine normale Runde.</translation>
     </message>
     <message>
         <source>%1 %2.</source>
@@ -425,8 +425,8 @@ Willst du sie beenden und üben?</translation>
         <source>Oggi: %n da ripassare</source>
         <extracomment>Under the grid, for the child: facts to learn or review today.</extracomment>
         <translation>
-            <numerusform>Heute: %n zum Üben</numerusform>
-            <numerusform>Heute: %n zum Üben</numerusform>
+            <numerusform>Heute üben: %n Aufgabe</numerusform>
+            <numerusform>Heute üben: %n Aufgaben</numerusform>
         </translation>
     </message>
     <message>
@@ -533,7 +533,7 @@ Willst du sie beenden und üben?</translation>
         <extracomment>The chart&apos;s points as a table: when, what kind of game, its two numbers.
 ----------
 The games list&apos;s column headers: when the game began, the tables in play, the time on the stopwatch (m:ss), wrong answers, how it ended.</extracomment>
-        <translation>Datum und Zeit</translation>
+        <translation>Datum und Uhrzeit</translation>
     </message>
     <message>
         <source>Tabelline</source>
@@ -549,7 +549,7 @@ The games list&apos;s column headers: when the game began, the tables in play, t
     </message>
     <message>
         <source>Esito</source>
-        <translation>Ende</translation>
+        <translation>Ergebnis</translation>
     </message>
     <message>
         <source>&amp;Partite</source>
@@ -593,11 +593,11 @@ The games list&apos;s column headers: when the game began, the tables in play, t
     </message>
     <message>
         <source>Sicure</source>
-        <translation>Sitzt</translation>
+        <translation>Sitzen sicher</translation>
     </message>
     <message>
         <source>Da ripassare</source>
-        <translation>Wiederholen</translation>
+        <translation>Wieder dran</translation>
     </message>
     <message>
         <source>Da imparare</source>
@@ -666,11 +666,11 @@ The games list&apos;s column headers: when the game began, the tables in play, t
     </message>
     <message>
         <source>Ancora nessuna partita da cui capire che cosa ripassare.</source>
-        <translation>Noch keine Runde, aus der man sieht, was zu wiederholen ist.</translation>
+        <translation>Noch keine Runde, aus der man sieht, was zu üben ist.</translation>
     </message>
     <message>
         <source>Oggi non c&apos;è niente da ripassare.</source>
-        <translation>Heute gibt es nichts zu wiederholen.</translation>
+        <translation>Heute gibt es nichts zu üben.</translation>
     </message>
     <message>
         <source>%1 per %2</source>
@@ -767,17 +767,17 @@ The games list&apos;s column headers: when the game began, the tables in play, t
         <source>Oggi non c&apos;è niente da ripassare: i fatti che hai già incontrato li sai.
 
 Vuoi fare una partita normale?</source>
-        <translation>Heute gibt es nichts zu wiederholen: Die Aufgaben, die du schon hattest, kannst du.
+        <translation>Heute gibt es nichts zu üben: Die Aufgaben, die du schon hattest, kannst du.
 
 Willst du eine normale Runde spielen?</translation>
     </message>
     <message>
         <source>&amp;Gioca una partita normale</source>
-        <translation>Normale Runde &amp;spielen</translation>
+        <translation>&amp;Normale Runde spielen</translation>
     </message>
     <message>
         <source>Oggi non c&apos;è niente da ripassare</source>
-        <translation>Heute gibt es nichts zu wiederholen</translation>
+        <translation>Heute gibt es nichts zu üben</translation>
     </message>
     <message>
         <source>&amp;File:</source>
@@ -786,15 +786,6 @@ Willst du eine normale Runde spielen?</translation>
     <message>
         <source>S&amp;cegli…</source>
         <translation>Aus&amp;wählen…</translation>
-    </message>
-    <message>
-        <source>Per il &amp;foglio di calcolo: separatore &quot;%1&quot;, decimali con &quot;%2&quot;, date come 2026-12-07 10:15:03, UTF-8 con BOM</source>
-        <extracomment>%1: the CSV separator, %2: the decimal sign of the language. The date shows the spreadsheet&apos;s format and stays as it is.</extracomment>
-        <translation>Für die &amp;Tabellenkalkulation: Trennzeichen „%1“, Dezimalzeichen „%2“, Datum wie 2026-12-07 10:15:03, UTF-8 mit BOM</translation>
-    </message>
-    <message>
-        <source>&amp;Standard per i programmi (RFC 4180): separatore &quot;,&quot;, punto decimale, date ISO 8601</source>
-        <translation>&amp;Standard für Programme (RFC 4180): Trennzeichen „,“, Dezimalpunkt, Datum nach ISO 8601</translation>
     </message>
     <message>
         <source>&amp;Esporta</source>
@@ -837,6 +828,36 @@ Willst du eine normale Runde spielen?</translation>
         <source>Ora gioca %1</source>
         <extracomment>What a screen reader says of the box &quot;Giocatore&quot;: who plays on the board now. %1: a name.</extracomment>
         <translation>Jetzt spielt %1</translation>
+    </message>
+    <message>
+        <source>giocatori.csv</source>
+        <translation>spieler.csv</translation>
+    </message>
+    <message>
+        <source>partite.csv</source>
+        <translation>runden.csv</translation>
+    </message>
+    <message>
+        <source>Per il fo&amp;glio di calcolo</source>
+        <translation>Für die &amp;Tabellenkalkulation</translation>
+    </message>
+    <message>
+        <source>Separatore &quot;%1&quot;, decimali con &quot;%2&quot;, date come 2026-12-07 10:15:03, UTF-8 con BOM.</source>
+        <extracomment>%1: the CSV separator, %2: the decimal sign of the system&apos;s numbers. The date shows the spreadsheet&apos;s format and stays as it is.</extracomment>
+        <translation>Trennzeichen „%1“, Dezimalzeichen „%2“, Datum wie 2026-12-07 10:15:03, UTF-8 mit BOM.</translation>
+    </message>
+    <message>
+        <source>&amp;Standard per i programmi (RFC 4180)</source>
+        <translation>&amp;Standard für Programme (RFC 4180)</translation>
+    </message>
+    <message>
+        <source>Separatore &quot;,&quot;, punto decimale, date ISO 8601.</source>
+        <translation>Trennzeichen „,“, Dezimalpunkt, Datum nach ISO 8601.</translation>
+    </message>
+    <message>
+        <source>-risposte</source>
+        <extracomment>Added to the games&apos; file name for the answers&apos; file (&quot;partite-risposte.csv&quot;).</extracomment>
+        <translation>-antworten</translation>
     </message>
     <message>
         <source>Sen&amp;za fretta</source>
@@ -999,19 +1020,19 @@ Willst du eine normale Runde spielen?</translation>
     <message>
         <source>1 sbagliata</source>
         <extracomment>How many of its answers were wrong (feminine: &quot;risposte&quot;).</extracomment>
-        <translation>1 falsch</translation>
+        <translation>1-mal falsch</translation>
     </message>
     <message numerus="yes">
         <source>%n sbagliate</source>
         <translation>
-            <numerusform>%n falsch</numerusform>
-            <numerusform>%n falsch</numerusform>
+            <numerusform>%n-mal falsch</numerusform>
+            <numerusform>%n-mal falsch</numerusform>
         </translation>
     </message>
     <message>
         <source>; di solito %1 secondi</source>
         <extracomment>Appended to the words about a fact. %1: the child&apos;s usual seconds for it, one decimal.</extracomment>
-        <translation>; meist %1 Sekunden</translation>
+        <translation>; meistens %1 Sekunden</translation>
     </message>
     <message>
         <source>; %1, %2, l&apos;ultima %3</source>
@@ -1025,7 +1046,7 @@ Willst du eine normale Runde spielen?</translation>
     <message>
         <source>; da ripassare %1</source>
         <extracomment>Appended to the words about a sure fact. %1: the day it comes up for review, with the word before it (&quot;il 3 dicembre&quot;, &quot;l&apos;8 dicembre&quot;).</extracomment>
-        <translation>; wiederholen %1</translation>
+        <translation>; wieder dran %1</translation>
     </message>
 </context>
 <context>
@@ -1037,11 +1058,11 @@ Willst du eine normale Runde spielen?</translation>
     </message>
     <message>
         <source>&quot;%1&quot; non va bene: scrivi true oppure false.</source>
-        <translation>„%1“ geht nicht: Schreib true oder false.</translation>
+        <translation>„%1“ ist ungültig: true oder false angeben.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; non va bene: scrivi quanti fatti ripassare, da 1 a 100.</source>
-        <translation>„%1“ geht nicht: Schreib, wie viele Aufgaben wiederholt werden sollen, von 1 bis 100.</translation>
+        <translation>„%1“ ist ungültig: die Zahl der Aufgaben einer Übungsrunde angeben, von 1 bis 100.</translation>
     </message>
     <message>
         <source>numerella: %1: %2</source>
@@ -1066,24 +1087,24 @@ Willst du eine normale Runde spielen?</translation>
     </message>
     <message>
         <source>la riga %1 non è né chiave=valore né [sezione]; controlla le sue righe.</source>
-        <translation>Zeile %1 ist weder Schlüssel=Wert noch [Abschnitt]; prüf die Zeilen der Datei.</translation>
+        <translation>Zeile %1 ist weder Schlüssel=Wert noch [Abschnitt]; bitte die Zeilen der Datei prüfen.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; non va bene: le lingue disponibili sono %2.</source>
         <extracomment>%1 is the language code given, %2 the list of the available ones (&quot;it, de, fr, ...&quot;).</extracomment>
-        <translation>„%1“ geht nicht: Verfügbare Sprachen sind %2.</translation>
+        <translation>„%1“ ist ungültig: verfügbare Sprachen sind %2.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; non va bene: %2.</source>
-        <translation>„%1“ geht nicht: %2.</translation>
+        <translation>„%1“ ist ungültig: %2.</translation>
     </message>
     <message>
         <source>scrivi almeno una tabellina, per esempio 2,5,7 o 1-5</source>
-        <translation>schreib mindestens eine Reihe, zum Beispiel 2,5,7 oder 1-5</translation>
+        <translation>mindestens eine Reihe angeben, zum Beispiel 2,5,7 oder 1-5</translation>
     </message>
     <message>
         <source>usa numeri da 1 a 10 e intervalli come 1-5</source>
-        <translation>nimm Zahlen von 1 bis 10 und Bereiche wie 1-5</translation>
+        <translation>Zahlen von 1 bis 10 und Bereiche wie 1-5 angeben</translation>
     </message>
     <message>
         <source>le tabelline vanno da 1 a 10</source>
@@ -1461,7 +1482,7 @@ Willst du einen anderen Drucker wählen oder die Seite als PDF speichern?</trans
     </message>
     <message>
         <source>da ripassare</source>
-        <translation>wiederholen</translation>
+        <translation>wieder dran</translation>
     </message>
     <message>
         <source>quasi sicura</source>
@@ -1637,12 +1658,12 @@ Why an export failed. %1: the file, %2: the system&apos;s reason.</extracomment>
     </message>
     <message>
         <source>Restano le tabelline da %1 a %2</source>
-        <translation>Dabei sind die Reihen von %1 bis %2</translation>
+        <translation>Noch dabei: die Reihen von %1 bis %2</translation>
     </message>
     <message>
         <source>Restano le tabelline %1 e %2</source>
         <extracomment>%1 is a list such as &quot;1, 3, 5&quot;, %2 the last table.</extracomment>
-        <translation>Dabei sind die Reihen %1 und %2</translation>
+        <translation>Noch dabei: die Reihen %1 und %2</translation>
     </message>
     <message>
         <source>, </source>
@@ -1810,6 +1831,14 @@ Why an export failed. %1: the file, %2: the system&apos;s reason.</extracomment>
     </message>
 </context>
 <context>
+    <name>immagini</name>
+    <message>
+        <source>OK</source>
+        <extracomment>The word drawn in red on the green key that gives the answer (and closes the instructions): the word of your language&apos;s OK buttons, in its own script; a longer one shrinks to fit.</extracomment>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>resoconto</name>
     <message>
         <source>dd/MM/yyyy HH:mm</source>
@@ -1893,7 +1922,7 @@ Why an export failed. %1: the file, %2: the system&apos;s reason.</extracomment>
     <message>
         <source>Data e ora</source>
         <extracomment>The printed games table&apos;s column headers; narrow columns (fractions of the page&apos;s width).</extracomment>
-        <translation>Datum und Zeit</translation>
+        <translation>Datum und Uhrzeit</translation>
     </message>
     <message>
         <source>Tabelline</source>
@@ -1913,7 +1942,7 @@ Why an export failed. %1: the file, %2: the system&apos;s reason.</extracomment>
     </message>
     <message>
         <source>Com&apos;è finita</source>
-        <translation>Ende</translation>
+        <translation>Ergebnis</translation>
     </message>
     <message>
         <source>Tutti i giocatori</source>

@@ -198,7 +198,7 @@
     </message>
     <message>
         <source>Nessuna partita in corso. Ctrl+N per cominciare.</source>
-        <translation>No game being played. Ctrl+N to start.</translation>
+        <translation>No game is running. Press Ctrl+N to start.</translation>
     </message>
     <message>
         <source>Complimenti. Hai finito.</source>
@@ -272,7 +272,7 @@
     <message>
         <source>Cancella</source>
         <extracomment>The keypad&apos;s erase key.</extracomment>
-        <translation>Delete</translation>
+        <translation>Rub out</translation>
     </message>
     <message>
         <source>OK</source>
@@ -383,14 +383,14 @@ Do you want to leave it and practise?</translation>
     <message>
         <source>Sbagliato, 1 errore.</source>
         <extracomment>A wrong answer, and the errors so far.</extracomment>
-        <translation>Wrong, 1 mistake.</translation>
+        <translation>Not quite – 1 mistake.</translation>
     </message>
     <message numerus="yes">
         <source>Sbagliato, %n errori.</source>
         <extracomment>Never said for 1, which has a text of its own; give every plural form of your language.</extracomment>
         <translation>
-            <numerusform>Wrong, %n mistake.</numerusform>
-            <numerusform>Wrong, %n mistakes.</numerusform>
+            <numerusform>Not quite – %n mistake.</numerusform>
+            <numerusform>Not quite – %n mistakes.</numerusform>
         </translation>
     </message>
     <message>
@@ -414,7 +414,7 @@ Do you want to leave it and practise?</translation>
     </message>
     <message>
         <source>Oggi non c&apos;è niente da ripassare. Si gioca una partita normale.</source>
-        <translation>Nothing to review today. Let&apos;s play a normal game.</translation>
+        <translation>Nothing to practise today. Let&apos;s play a normal game.</translation>
     </message>
     <message>
         <source>%1 %2.</source>
@@ -549,7 +549,7 @@ The games list&apos;s column headers: when the game began, the tables in play, t
     </message>
     <message>
         <source>Esito</source>
-        <translation>Outcome</translation>
+        <translation>How it ended</translation>
     </message>
     <message>
         <source>&amp;Partite</source>
@@ -597,7 +597,7 @@ The games list&apos;s column headers: when the game began, the tables in play, t
     </message>
     <message>
         <source>Da ripassare</source>
-        <translation>To review</translation>
+        <translation>To practise again</translation>
     </message>
     <message>
         <source>Da imparare</source>
@@ -613,7 +613,7 @@ The games list&apos;s column headers: when the game began, the tables in play, t
     </message>
     <message>
         <source>Una partita con i fatti da imparare e da ripassare oggi, e qualcuno già sicuro</source>
-        <translation>A game with the facts to learn and to review today, and a few already known</translation>
+        <translation>A game with the facts to learn and to practise again today, and a few already known</translation>
     </message>
     <message>
         <source>&amp;Esporta…</source>
@@ -654,7 +654,7 @@ The games list&apos;s column headers: when the game began, the tables in play, t
     <message>
         <source>intera</source>
         <extracomment>What kind of game a point of the chart is (feminine: &quot;partita&quot;): a whole game, a review round, a game stopped before its end.</extracomment>
-        <translation>whole game</translation>
+        <translation>full game</translation>
     </message>
     <message>
         <source>ripasso</source>
@@ -666,11 +666,11 @@ The games list&apos;s column headers: when the game began, the tables in play, t
     </message>
     <message>
         <source>Ancora nessuna partita da cui capire che cosa ripassare.</source>
-        <translation>No games yet to tell what to review.</translation>
+        <translation>No games yet, so nothing to practise.</translation>
     </message>
     <message>
         <source>Oggi non c&apos;è niente da ripassare.</source>
-        <translation>Nothing to review today.</translation>
+        <translation>Nothing to practise today.</translation>
     </message>
     <message>
         <source>%1 per %2</source>
@@ -739,8 +739,8 @@ The games list&apos;s column headers: when the game began, the tables in play, t
         <source>Togliere dal registro la partita del %1 (%2, %n errori)?</source>
         <extracomment>%1: the game&apos;s date and time (Italian: &quot;del 07/12/2026 10:15&quot;), %2: its time on the stopwatch (m:ss), %n: its mistakes.</extracomment>
         <translation>
-            <numerusform>Remove the game from %1 (%2, %n mistake) from the record?</numerusform>
-            <numerusform>Remove the game from %1 (%2, %n mistakes) from the record?</numerusform>
+            <numerusform>Remove the game of %1 (%2, %n mistake) from the record?</numerusform>
+            <numerusform>Remove the game of %1 (%2, %n mistakes) from the record?</numerusform>
         </translation>
     </message>
     <message>
@@ -767,7 +767,7 @@ The games list&apos;s column headers: when the game began, the tables in play, t
         <source>Oggi non c&apos;è niente da ripassare: i fatti che hai già incontrato li sai.
 
 Vuoi fare una partita normale?</source>
-        <translation>Nothing to review today: you know the facts you have already met.
+        <translation>Nothing to practise today: you know the facts you have already met.
 
 Do you want to play a normal game?</translation>
     </message>
@@ -777,7 +777,7 @@ Do you want to play a normal game?</translation>
     </message>
     <message>
         <source>Oggi non c&apos;è niente da ripassare</source>
-        <translation>Nothing to review today</translation>
+        <translation>Nothing to practise today</translation>
     </message>
     <message>
         <source>&amp;File:</source>
@@ -786,15 +786,6 @@ Do you want to play a normal game?</translation>
     <message>
         <source>S&amp;cegli…</source>
         <translation>&amp;Browse…</translation>
-    </message>
-    <message>
-        <source>Per il &amp;foglio di calcolo: separatore &quot;%1&quot;, decimali con &quot;%2&quot;, date come 2026-12-07 10:15:03, UTF-8 con BOM</source>
-        <extracomment>%1: the CSV separator, %2: the decimal sign of the language. The date shows the spreadsheet&apos;s format and stays as it is.</extracomment>
-        <translation>For a &amp;spreadsheet: separator &quot;%1&quot;, decimals with &quot;%2&quot;, dates as 2026-12-07 10:15:03, UTF-8 with BOM</translation>
-    </message>
-    <message>
-        <source>&amp;Standard per i programmi (RFC 4180): separatore &quot;,&quot;, punto decimale, date ISO 8601</source>
-        <translation>S&amp;tandard for programs (RFC 4180): separator &quot;,&quot;, decimal point, ISO 8601 dates</translation>
     </message>
     <message>
         <source>&amp;Esporta</source>
@@ -806,7 +797,7 @@ Do you want to play a normal game?</translation>
     </message>
     <message>
         <source>Scrivi il nome del file.</source>
-        <translation>Write the file&apos;s name.</translation>
+        <translation>Type a file name.</translation>
     </message>
     <message>
         <source>Scrive due file:
@@ -837,6 +828,36 @@ Do you want to play a normal game?</translation>
         <source>Ora gioca %1</source>
         <extracomment>What a screen reader says of the box &quot;Giocatore&quot;: who plays on the board now. %1: a name.</extracomment>
         <translation>Now playing: %1</translation>
+    </message>
+    <message>
+        <source>giocatori.csv</source>
+        <translation>players.csv</translation>
+    </message>
+    <message>
+        <source>partite.csv</source>
+        <translation>games.csv</translation>
+    </message>
+    <message>
+        <source>Per il fo&amp;glio di calcolo</source>
+        <translation>For a &amp;spreadsheet</translation>
+    </message>
+    <message>
+        <source>Separatore &quot;%1&quot;, decimali con &quot;%2&quot;, date come 2026-12-07 10:15:03, UTF-8 con BOM.</source>
+        <extracomment>%1: the CSV separator, %2: the decimal sign of the system&apos;s numbers. The date shows the spreadsheet&apos;s format and stays as it is.</extracomment>
+        <translation>Separator &quot;%1&quot;, decimals with &quot;%2&quot;, dates as 2026-12-07 10:15:03, UTF-8 with BOM.</translation>
+    </message>
+    <message>
+        <source>&amp;Standard per i programmi (RFC 4180)</source>
+        <translation>S&amp;tandard for programs (RFC 4180)</translation>
+    </message>
+    <message>
+        <source>Separatore &quot;,&quot;, punto decimale, date ISO 8601.</source>
+        <translation>Separator &quot;,&quot;, decimal point, ISO 8601 dates.</translation>
+    </message>
+    <message>
+        <source>-risposte</source>
+        <extracomment>Added to the games&apos; file name for the answers&apos; file (&quot;partite-risposte.csv&quot;).</extracomment>
+        <translation>-answers</translation>
     </message>
     <message>
         <source>Sen&amp;za fretta</source>
@@ -1025,7 +1046,7 @@ Do you want to play a normal game?</translation>
     <message>
         <source>; da ripassare %1</source>
         <extracomment>Appended to the words about a sure fact. %1: the day it comes up for review, with the word before it (&quot;il 3 dicembre&quot;, &quot;l&apos;8 dicembre&quot;).</extracomment>
-        <translation>; to review %1</translation>
+        <translation>; to practise again %1</translation>
     </message>
 </context>
 <context>
@@ -1041,7 +1062,7 @@ Do you want to play a normal game?</translation>
     </message>
     <message>
         <source>&quot;%1&quot; non va bene: scrivi quanti fatti ripassare, da 1 a 100.</source>
-        <translation>&quot;%1&quot; is not right: write how many facts to review, from 1 to 100.</translation>
+        <translation>&quot;%1&quot; is not right: write how many facts to practise, from 1 to 100.</translation>
     </message>
     <message>
         <source>numerella: %1: %2</source>
@@ -1138,7 +1159,7 @@ Do you want to play a normal game?</translation>
     </message>
     <message>
         <source>Parte con il ripasso di oggi di chi gioca: i fatti da imparare e da ripassare, qualcuno già sicuro, gli altri in verde.</source>
-        <translation>Starts with today&apos;s practice round for the player: the facts to learn and to review, a few already known, the others in green.</translation>
+        <translation>Starts with today&apos;s practice round for the player: the facts to learn and to practise again, a few already known, the others in green.</translation>
     </message>
     <message>
         <source>Scrive tutte le partite del registro, una riga per partita, in FILE (CSV) ed esce.</source>
@@ -1426,12 +1447,12 @@ Do you want to choose another printer or save the page as a PDF?</translation>
     <message>
         <source>Ancora nessuna partita intera.</source>
         <extracomment>The chart&apos;s sentence on a child&apos;s trend, under the chart in the record window and on the printed report.</extracomment>
-        <translation>No whole games yet.</translation>
+        <translation>No full games yet.</translation>
     </message>
     <message>
         <source>Nell&apos;ultima settimana nessuna partita intera; prima: %1 secondi per risposta, %2 errori ogni 10 risposte.</source>
         <extracomment>%1: seconds per answer before the last week, %2: mistakes every 10 answers before it (numbers already in the locale&apos;s form).</extracomment>
-        <translation>In the last week no whole games; before: %1 seconds per answer, %2 mistakes per 10 answers.</translation>
+        <translation>In the last week no full games; before: %1 seconds per answer, %2 mistakes per 10 answers.</translation>
     </message>
     <message>
         <source>Nell&apos;ultima settimana: %1 secondi per risposta, %2 errori ogni 10 risposte.</source>
@@ -1461,7 +1482,7 @@ Do you want to choose another printer or save the page as a PDF?</translation>
     </message>
     <message>
         <source>da ripassare</source>
-        <translation>to review</translation>
+        <translation>to practise again</translation>
     </message>
     <message>
         <source>quasi sicura</source>
@@ -1810,6 +1831,14 @@ Why an export failed. %1: the file, %2: the system&apos;s reason.</extracomment>
     </message>
 </context>
 <context>
+    <name>immagini</name>
+    <message>
+        <source>OK</source>
+        <extracomment>The word drawn in red on the green key that gives the answer (and closes the instructions): the word of your language&apos;s OK buttons, in its own script; a longer one shrinks to fit.</extracomment>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>resoconto</name>
     <message>
         <source>dd/MM/yyyy HH:mm</source>
@@ -1837,7 +1866,7 @@ Why an export failed. %1: the file, %2: the system&apos;s reason.</extracomment>
     <message>
         <source>Ogni segno è una partita; quelle di uno stesso giorno stanno affiancate. ● partita intera (unite dalla linea)   ○ ripasso o partita fermata</source>
         <extracomment>Under the printed chart: what its filled and hollow marks mean. Keep the marks ● and ○.</extracomment>
-        <translation>Each mark is a game; games of the same day stand side by side. ● whole game (joined by the line)   ○ practice round or stopped game</translation>
+        <translation>Each mark is a game; games of the same day stand side by side. ● full game (joined by the line)   ○ practice round or stopped game</translation>
     </message>
     <message>
         <source>I fatti: riga per colonna</source>
@@ -1854,7 +1883,7 @@ Why an export failed. %1: the file, %2: the system&apos;s reason.</extracomment>
     </message>
     <message>
         <source>Ancora nessuna partita da cui capirlo.</source>
-        <translation>No games yet to tell from.</translation>
+        <translation>Not enough games yet to tell.</translation>
     </message>
     <message>
         <source>Registro di %1</source>
@@ -1947,7 +1976,7 @@ Why an export failed. %1: the file, %2: the system&apos;s reason.</extracomment>
     <message>
         <source>R</source>
         <extracomment>The letter for a fact to review: the initial of &quot;da ripassare&quot;. One letter, unlike the other states&apos; letters.</extracomment>
-        <translation>R</translation>
+        <translation>P</translation>
     </message>
     <message>
         <source>S</source>

@@ -82,7 +82,7 @@
     <message>
         <source>fermata</source>
         <extracomment>How a game ended: stopped by the child with Stop.</extracomment>
-        <translation>parada</translation>
+        <translation>detenida</translation>
     </message>
     <message>
         <source>interrotta</source>
@@ -143,7 +143,7 @@
     <message>
         <source>   Buon lavoro da:</source>
         <extracomment>The signature at the end of the instructions goes on in the next two lines.</extracomment>
-        <translation>   Buen trabajo de parte de:</translation>
+        <translation>   ¡Buen trabajo! De parte de:</translation>
     </message>
     <message>
         <source>   gli sviluppatori della Numerella,</source>
@@ -378,7 +378,7 @@ Vuoi lasciarla e ripassare?</source>
     </message>
     <message>
         <source>Partita fermata.</source>
-        <translation>Partida parada.</translation>
+        <translation>Partida detenida.</translation>
     </message>
     <message>
         <source>Sbagliato, 1 errore.</source>
@@ -405,7 +405,7 @@ Vuoi lasciarla e ripassare?</source>
     <message>
         <source>Tabellina %1 ripresa</source>
         <extracomment>A table back in the game; %1 is &quot;del 7&quot; or &quot;dell&apos;8&quot; as translated in the sentences (&quot;frasi&quot;).</extracomment>
-        <translation>Tabla %1 otra vez dentro</translation>
+        <translation>La tabla %1 vuelve al juego</translation>
     </message>
     <message>
         <source>%1. %2</source>
@@ -414,7 +414,7 @@ Vuoi lasciarla e ripassare?</source>
     </message>
     <message>
         <source>Oggi non c&apos;è niente da ripassare. Si gioca una partita normale.</source>
-        <translation>Hoy no hay nada que repasar. Se juega una partida normal.</translation>
+        <translation>Hoy no hay nada que repasar. Vamos a jugar una partida normal.</translation>
     </message>
     <message>
         <source>%1 %2.</source>
@@ -425,8 +425,8 @@ Vuoi lasciarla e ripassare?</source>
         <source>Oggi: %n da ripassare</source>
         <extracomment>Under the grid, for the child: facts to learn or review today.</extracomment>
         <translation>
-            <numerusform>Hoy: %n para repasar</numerusform>
-            <numerusform>Hoy: %n para repasar</numerusform>
+            <numerusform>Hoy: %n para practicar</numerusform>
+            <numerusform>Hoy: %n para practicar</numerusform>
         </translation>
     </message>
     <message>
@@ -557,7 +557,7 @@ The games list&apos;s column headers: when the game began, the tables in play, t
     </message>
     <message>
         <source>Mostra anc&amp;he ripassi e partite fermate</source>
-        <translation>Mostrar t&amp;ambién repasos y partidas paradas</translation>
+        <translation>Mostrar t&amp;ambién repasos y partidas detenidas</translation>
     </message>
     <message>
         <source>Andamento in numeri</source>
@@ -597,7 +597,7 @@ The games list&apos;s column headers: when the game began, the tables in play, t
     </message>
     <message>
         <source>Da ripassare</source>
-        <translation>Para repasar</translation>
+        <translation>Por repasar</translation>
     </message>
     <message>
         <source>Da imparare</source>
@@ -613,7 +613,7 @@ The games list&apos;s column headers: when the game began, the tables in play, t
     </message>
     <message>
         <source>Una partita con i fatti da imparare e da ripassare oggi, e qualcuno già sicuro</source>
-        <translation>Una partida con las operaciones por aprender y para repasar hoy, y algunas ya dominadas</translation>
+        <translation>Una partida con las operaciones por aprender y por repasar hoy, y algunas ya dominadas</translation>
     </message>
     <message>
         <source>&amp;Esporta…</source>
@@ -654,7 +654,7 @@ The games list&apos;s column headers: when the game began, the tables in play, t
     <message>
         <source>intera</source>
         <extracomment>What kind of game a point of the chart is (feminine: &quot;partita&quot;): a whole game, a review round, a game stopped before its end.</extracomment>
-        <translation>entera</translation>
+        <translation>completa</translation>
     </message>
     <message>
         <source>ripasso</source>
@@ -662,7 +662,7 @@ The games list&apos;s column headers: when the game began, the tables in play, t
     </message>
     <message>
         <source>fermata</source>
-        <translation>parada</translation>
+        <translation>detenida</translation>
     </message>
     <message>
         <source>Ancora nessuna partita da cui capire che cosa ripassare.</source>
@@ -685,11 +685,11 @@ The games list&apos;s column headers: when the game began, the tables in play, t
     <message>
         <source>Nome (al massimo %1 caratteri):</source>
         <extracomment>%1: the longest name allowed, in characters.</extracomment>
-        <translation>Nombre (como mucho %1 caracteres):</translation>
+        <translation>Nombre (máximo %1 caracteres):</translation>
     </message>
     <message>
         <source>Il nome va scritto su una riga, al massimo %1 caratteri, e non può essere &quot;%2&quot;.</source>
-        <translation>El nombre se escribe en una línea, como mucho %1 caracteres, y no puede ser &quot;%2&quot;.</translation>
+        <translation>El nombre se escribe en una línea, máximo %1 caracteres, y no puede ser &quot;%2&quot;.</translation>
     </message>
     <message>
         <source>C&apos;è già un giocatore di nome &quot;%1&quot;: scegli un nome diverso.</source>
@@ -757,7 +757,7 @@ The games list&apos;s column headers: when the game began, the tables in play, t
     </message>
     <message>
         <source>Giocatori esportati in %1.</source>
-        <translation>Jugadores exportados en %1.</translation>
+        <translation>Jugadores exportados a %1.</translation>
     </message>
     <message>
         <source>Ripassa</source>
@@ -788,15 +788,6 @@ Vuoi fare una partita normale?</source>
         <translation>E&amp;legir…</translation>
     </message>
     <message>
-        <source>Per il &amp;foglio di calcolo: separatore &quot;%1&quot;, decimali con &quot;%2&quot;, date come 2026-12-07 10:15:03, UTF-8 con BOM</source>
-        <extracomment>%1: the CSV separator, %2: the decimal sign of the language. The date shows the spreadsheet&apos;s format and stays as it is.</extracomment>
-        <translation>Para la &amp;hoja de cálculo: separador &quot;%1&quot;, decimales con &quot;%2&quot;, fechas como 2026-12-07 10:15:03, UTF-8 con BOM</translation>
-    </message>
-    <message>
-        <source>&amp;Standard per i programmi (RFC 4180): separatore &quot;,&quot;, punto decimale, date ISO 8601</source>
-        <translation>E&amp;stándar para programas (RFC 4180): separador &quot;,&quot;, punto decimal, fechas ISO 8601</translation>
-    </message>
-    <message>
         <source>&amp;Esporta</source>
         <translation>&amp;Exportar</translation>
     </message>
@@ -822,7 +813,37 @@ Vuoi fare una partita normale?</source>
     </message>
     <message>
         <source>Partite esportate in %1, risposte in %2.</source>
-        <translation>Partidas exportadas en %1, respuestas en %2.</translation>
+        <translation>Partidas exportadas a %1, respuestas a %2.</translation>
+    </message>
+    <message>
+        <source>giocatori.csv</source>
+        <translation>jugadores.csv</translation>
+    </message>
+    <message>
+        <source>partite.csv</source>
+        <translation>partidas.csv</translation>
+    </message>
+    <message>
+        <source>Per il fo&amp;glio di calcolo</source>
+        <translation>Para la &amp;hoja de cálculo</translation>
+    </message>
+    <message>
+        <source>Separatore &quot;%1&quot;, decimali con &quot;%2&quot;, date come 2026-12-07 10:15:03, UTF-8 con BOM.</source>
+        <extracomment>%1: the CSV separator, %2: the decimal sign of the system&apos;s numbers. The date shows the spreadsheet&apos;s format and stays as it is.</extracomment>
+        <translation>Separador &quot;%1&quot;, decimales con &quot;%2&quot;, fechas como 2026-12-07 10:15:03, UTF-8 con BOM.</translation>
+    </message>
+    <message>
+        <source>&amp;Standard per i programmi (RFC 4180)</source>
+        <translation>E&amp;stándar para programas (RFC 4180)</translation>
+    </message>
+    <message>
+        <source>Separatore &quot;,&quot;, punto decimale, date ISO 8601.</source>
+        <translation>Separador &quot;,&quot;, punto decimal, fechas ISO 8601.</translation>
+    </message>
+    <message>
+        <source>-risposte</source>
+        <extracomment>Added to the games&apos; file name for the answers&apos; file (&quot;partite-risposte.csv&quot;).</extracomment>
+        <translation>-respuestas</translation>
     </message>
     <message>
         <source>&amp;Usa per giocare</source>
@@ -883,7 +904,7 @@ Vuoi fare una partita normale?</source>
     <message>
         <source>ripassi e partite fermate</source>
         <extracomment>The chart&apos;s legend for the hollow marks: review rounds and games stopped before their end.</extracomment>
-        <translation>repasos y partidas paradas</translation>
+        <translation>repasos y partidas detenidas</translation>
     </message>
     <message>
         <source>giorno</source>
@@ -1025,7 +1046,7 @@ Vuoi fare una partita normale?</source>
     <message>
         <source>; da ripassare %1</source>
         <extracomment>Appended to the words about a sure fact. %1: the day it comes up for review, with the word before it (&quot;il 3 dicembre&quot;, &quot;l&apos;8 dicembre&quot;).</extracomment>
-        <translation>; para repasar %1</translation>
+        <translation>; por repasar %1</translation>
     </message>
 </context>
 <context>
@@ -1138,7 +1159,7 @@ Vuoi fare una partita normale?</source>
     </message>
     <message>
         <source>Parte con il ripasso di oggi di chi gioca: i fatti da imparare e da ripassare, qualcuno già sicuro, gli altri in verde.</source>
-        <translation>Empieza con el repaso de hoy de quien juega: las operaciones por aprender y para repasar, algunas ya dominadas, las demás en verde.</translation>
+        <translation>Empieza con el repaso de hoy de quien juega: las operaciones por aprender y por repasar, algunas ya dominadas, las demás en verde.</translation>
     </message>
     <message>
         <source>Scrive tutte le partite del registro, una riga per partita, in FILE (CSV) ed esce.</source>
@@ -1188,7 +1209,7 @@ Para ver la lista de opciones: numerella --help
     </message>
     <message>
         <source>--giocatore: il nome va scritto su una riga, al massimo %1 caratteri.</source>
-        <translation>--giocatore: el nombre se escribe en una línea, como mucho %1 caracteres.</translation>
+        <translation>--giocatore: el nombre se escribe en una línea, máximo %1 caracteres.</translation>
     </message>
     <message>
         <source>numerella: non riesco a leggere il registro: %1
@@ -1426,12 +1447,12 @@ Vuoi scegliere un&apos;altra stampante o salvare la pagina in PDF?</source>
     <message>
         <source>Ancora nessuna partita intera.</source>
         <extracomment>The chart&apos;s sentence on a child&apos;s trend, under the chart in the record window and on the printed report.</extracomment>
-        <translation>Todavía ninguna partida entera.</translation>
+        <translation>Todavía no hay ninguna partida completa.</translation>
     </message>
     <message>
         <source>Nell&apos;ultima settimana nessuna partita intera; prima: %1 secondi per risposta, %2 errori ogni 10 risposte.</source>
         <extracomment>%1: seconds per answer before the last week, %2: mistakes every 10 answers before it (numbers already in the locale&apos;s form).</extracomment>
-        <translation>En los últimos 7 días, ninguna partida entera; antes: %1 segundos por respuesta, %2 errores cada 10 respuestas.</translation>
+        <translation>En los últimos 7 días, ninguna partida completa; antes: %1 segundos por respuesta, %2 errores cada 10 respuestas.</translation>
     </message>
     <message>
         <source>Nell&apos;ultima settimana: %1 secondi per risposta, %2 errori ogni 10 risposte.</source>
@@ -1461,7 +1482,7 @@ Vuoi scegliere un&apos;altra stampante o salvare la pagina in PDF?</source>
     </message>
     <message>
         <source>da ripassare</source>
-        <translation>para repasar</translation>
+        <translation>por repasar</translation>
     </message>
     <message>
         <source>quasi sicura</source>
@@ -1810,6 +1831,14 @@ Why an export failed. %1: the file, %2: the system&apos;s reason.</extracomment>
     </message>
 </context>
 <context>
+    <name>immagini</name>
+    <message>
+        <source>OK</source>
+        <extracomment>The word drawn in red on the green key that gives the answer (and closes the instructions): the word of your language&apos;s OK buttons, in its own script; a longer one shrinks to fit.</extracomment>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>resoconto</name>
     <message>
         <source>dd/MM/yyyy HH:mm</source>
@@ -1837,7 +1866,7 @@ Why an export failed. %1: the file, %2: the system&apos;s reason.</extracomment>
     <message>
         <source>Ogni segno è una partita; quelle di uno stesso giorno stanno affiancate. ● partita intera (unite dalla linea)   ○ ripasso o partita fermata</source>
         <extracomment>Under the printed chart: what its filled and hollow marks mean. Keep the marks ● and ○.</extracomment>
-        <translation>Cada marca es una partida; las de un mismo día están una al lado de otra. ● partida entera (unidas por la línea)   ○ repaso o partida parada</translation>
+        <translation>Cada marca es una partida; las de un mismo día están una al lado de otra. ● partida completa (unidas por la línea)   ○ repaso o partida detenida</translation>
     </message>
     <message>
         <source>I fatti: riga per colonna</source>

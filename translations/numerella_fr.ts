@@ -143,7 +143,7 @@
     <message>
         <source>   Buon lavoro da:</source>
         <extracomment>The signature at the end of the instructions goes on in the next two lines.</extracomment>
-        <translation>   Bon travail&#xa0;! Signé&#xa0;:</translation>
+        <translation>   Bon travail&#xa0;! De la part de&#xa0;:</translation>
     </message>
     <message>
         <source>   gli sviluppatori della Numerella,</source>
@@ -207,7 +207,7 @@
     <message>
         <source>Alt+%1: escludi o riprendi la tabellina %2; Alt+Maiusc+%1: tieni le tabelline fino %3</source>
         <extracomment>%2 is &quot;del 7&quot; or &quot;dell&apos;8&quot;, %3 &quot;al 7&quot; or &quot;all&apos;8&quot;, as translated in the sentences (&quot;frasi&quot;); Maiusc is the Shift key.</extracomment>
-        <translation>Alt+%1&#xa0;: enlève ou remets la table %2&#xa0;; Alt+Maj+%1&#xa0;: garde les tables %3</translation>
+        <translation>Alt+%1&#xa0;: enlève ou remets la table %2&#xa0;; Alt+Maj+%1&#xa0;: garde seulement les tables %3</translation>
     </message>
     <message>
         <source>%1 per %2</source>
@@ -217,7 +217,7 @@
     <message>
         <source>Avvio</source>
         <extracomment>The button that starts a game.</extracomment>
-        <translation>Départ</translation>
+        <translation>Jouer</translation>
     </message>
     <message>
         <source>Stop</source>
@@ -302,7 +302,7 @@
     <message>
         <source>secondi</source>
         <extracomment>Beside the stopwatch&apos;s seconds.</extracomment>
-        <translation>secondes</translation>
+        <translation>s</translation>
     </message>
     <message>
         <source>Errori</source>
@@ -425,8 +425,8 @@ Veux-tu la laisser et réviser&#xa0;?</translation>
         <source>Oggi: %n da ripassare</source>
         <extracomment>Under the grid, for the child: facts to learn or review today.</extracomment>
         <translation>
-            <numerusform>Aujourd’hui&#xa0;: %n à revoir</numerusform>
-            <numerusform>Aujourd’hui&#xa0;: %n à revoir</numerusform>
+            <numerusform>Aujourd’hui&#xa0;: %n à travailler</numerusform>
+            <numerusform>Aujourd’hui&#xa0;: %n à travailler</numerusform>
         </translation>
     </message>
     <message>
@@ -613,7 +613,7 @@ The games list&apos;s column headers: when the game began, the tables in play, t
     </message>
     <message>
         <source>Una partita con i fatti da imparare e da ripassare oggi, e qualcuno già sicuro</source>
-        <translation>Une partie avec les calculs à apprendre et à revoir aujourd&apos;hui, et quelques-uns déjà acquis</translation>
+        <translation>Une partie avec les calculs à apprendre et à revoir aujourd&apos;hui, et quelques-uns déjà sus</translation>
     </message>
     <message>
         <source>&amp;Esporta…</source>
@@ -788,15 +788,6 @@ Veux-tu jouer une partie normale&#xa0;?</translation>
         <translation>&amp;Choisir…</translation>
     </message>
     <message>
-        <source>Per il &amp;foglio di calcolo: separatore &quot;%1&quot;, decimali con &quot;%2&quot;, date come 2026-12-07 10:15:03, UTF-8 con BOM</source>
-        <extracomment>%1: the CSV separator, %2: the decimal sign of the language. The date shows the spreadsheet&apos;s format and stays as it is.</extracomment>
-        <translation>Pour le &amp;tableur&#xa0;: séparateur «&#xa0;%1&#xa0;», décimales avec «&#xa0;%2&#xa0;», dates comme 2026-12-07 10:15:03, UTF-8 avec BOM</translation>
-    </message>
-    <message>
-        <source>&amp;Standard per i programmi (RFC 4180): separatore &quot;,&quot;, punto decimale, date ISO 8601</source>
-        <translation>&amp;Standard pour les programmes (RFC 4180)&#xa0;: séparateur «&#xa0;,&#xa0;», point décimal, dates ISO 8601</translation>
-    </message>
-    <message>
         <source>&amp;Esporta</source>
         <translation>&amp;Exporter</translation>
     </message>
@@ -837,6 +828,36 @@ Veux-tu jouer une partie normale&#xa0;?</translation>
         <source>Ora gioca %1</source>
         <extracomment>What a screen reader says of the box &quot;Giocatore&quot;: who plays on the board now. %1: a name.</extracomment>
         <translation>Maintenant, %1 joue</translation>
+    </message>
+    <message>
+        <source>giocatori.csv</source>
+        <translation>joueurs.csv</translation>
+    </message>
+    <message>
+        <source>partite.csv</source>
+        <translation>parties.csv</translation>
+    </message>
+    <message>
+        <source>Per il fo&amp;glio di calcolo</source>
+        <translation>Pour le &amp;tableur</translation>
+    </message>
+    <message>
+        <source>Separatore &quot;%1&quot;, decimali con &quot;%2&quot;, date come 2026-12-07 10:15:03, UTF-8 con BOM.</source>
+        <extracomment>%1: the CSV separator, %2: the decimal sign of the system&apos;s numbers. The date shows the spreadsheet&apos;s format and stays as it is.</extracomment>
+        <translation>Séparateur «&#xa0;%1&#xa0;», décimales avec «&#xa0;%2&#xa0;», dates comme 2026-12-07 10:15:03, UTF-8 avec BOM.</translation>
+    </message>
+    <message>
+        <source>&amp;Standard per i programmi (RFC 4180)</source>
+        <translation>&amp;Standard pour les programmes (RFC 4180)</translation>
+    </message>
+    <message>
+        <source>Separatore &quot;,&quot;, punto decimale, date ISO 8601.</source>
+        <translation>Séparateur «&#xa0;,&#xa0;», point décimal, dates ISO 8601.</translation>
+    </message>
+    <message>
+        <source>-risposte</source>
+        <extracomment>Added to the games&apos; file name for the answers&apos; file (&quot;partite-risposte.csv&quot;).</extracomment>
+        <translation>-réponses</translation>
     </message>
     <message>
         <source>Sen&amp;za fretta</source>
@@ -987,13 +1008,13 @@ Veux-tu jouer une partie normale&#xa0;?</translation>
     <message>
         <source>chiesta 1 volta</source>
         <extracomment>How many times a fact was asked (the fact, a multiplication, is feminine in Italian).</extracomment>
-        <translation>posé 1 fois</translation>
+        <translation>demandé 1 fois</translation>
     </message>
     <message numerus="yes">
         <source>chiesta %n volte</source>
         <translation>
-            <numerusform>posé %n fois</numerusform>
-            <numerusform>posé %n fois</numerusform>
+            <numerusform>demandé %n fois</numerusform>
+            <numerusform>demandé %n fois</numerusform>
         </translation>
     </message>
     <message>
@@ -1138,7 +1159,7 @@ Veux-tu jouer une partie normale&#xa0;?</translation>
     </message>
     <message>
         <source>Parte con il ripasso di oggi di chi gioca: i fatti da imparare e da ripassare, qualcuno già sicuro, gli altri in verde.</source>
-        <translation>Démarrer avec la révision du jour de qui joue&#xa0;: les calculs à apprendre et à revoir, quelques-uns déjà acquis, les autres en vert.</translation>
+        <translation>Démarrer avec la révision du jour de qui joue&#xa0;: les calculs à apprendre et à revoir, quelques-uns déjà sus, les autres en vert.</translation>
     </message>
     <message>
         <source>Scrive tutte le partite del registro, una riga per partita, in FILE (CSV) ed esce.</source>
@@ -1449,7 +1470,7 @@ Veux-tu choisir une autre imprimante ou enregistrer la page en PDF&#xa0;?</trans
     <message>
         <source>mai chiesta</source>
         <extracomment>A fact&apos;s state (a multiplication such as 7 × 8, feminine in Italian: &quot;la moltiplicazione&quot;), lower case: in the facts map&apos;s legend, the words told about a fact and the printed report. Keep it short.</extracomment>
-        <translation>jamais posé</translation>
+        <translation>jamais demandé</translation>
     </message>
     <message>
         <source>da imparare</source>
@@ -1457,7 +1478,7 @@ Veux-tu choisir une autre imprimante ou enregistrer la page en PDF&#xa0;?</trans
     </message>
     <message>
         <source>sicura</source>
-        <translation>acquis</translation>
+        <translation>su</translation>
     </message>
     <message>
         <source>da ripassare</source>
@@ -1624,7 +1645,7 @@ Why an export failed. %1: the file, %2: the system&apos;s reason.</extracomment>
     </message>
     <message>
         <source>Nessuna tabellina rimasta</source>
-        <translation>Plus aucune table</translation>
+        <translation>Il ne reste aucune table</translation>
     </message>
     <message>
         <source>Resta la tabellina %1</source>
@@ -1633,7 +1654,7 @@ Why an export failed. %1: the file, %2: the system&apos;s reason.</extracomment>
     </message>
     <message>
         <source>Restano tutte le tabelline</source>
-        <translation>Il reste toutes les tables</translation>
+        <translation>Toutes les tables sont en jeu</translation>
     </message>
     <message>
         <source>Restano le tabelline da %1 a %2</source>
@@ -1810,6 +1831,14 @@ Why an export failed. %1: the file, %2: the system&apos;s reason.</extracomment>
     </message>
 </context>
 <context>
+    <name>immagini</name>
+    <message>
+        <source>OK</source>
+        <extracomment>The word drawn in red on the green key that gives the answer (and closes the instructions): the word of your language&apos;s OK buttons, in its own script; a longer one shrinks to fit.</extracomment>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>resoconto</name>
     <message>
         <source>dd/MM/yyyy HH:mm</source>
@@ -1913,7 +1942,7 @@ Why an export failed. %1: the file, %2: the system&apos;s reason.</extracomment>
     </message>
     <message>
         <source>Com&apos;è finita</source>
-        <translation>Fin</translation>
+        <translation>Issue</translation>
     </message>
     <message>
         <source>Tutti i giocatori</source>
@@ -1942,7 +1971,7 @@ Why an export failed. %1: the file, %2: the system&apos;s reason.</extracomment>
     <message>
         <source>I</source>
         <extracomment>The letter in the facts map&apos;s cells for a fact to learn: the initial of &quot;da imparare&quot;. One letter.</extracomment>
-        <translation>P</translation>
+        <translation>A</translation>
     </message>
     <message>
         <source>R</source>
@@ -1952,7 +1981,7 @@ Why an export failed. %1: the file, %2: the system&apos;s reason.</extracomment>
     <message>
         <source>S</source>
         <extracomment>The letter for a sure fact: the initial of &quot;sicura&quot;. One letter, unlike the other states&apos; letters.</extracomment>
-        <translation>A</translation>
+        <translation>S</translation>
     </message>
     <message>
         <source>Q</source>

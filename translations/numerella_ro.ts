@@ -125,7 +125,7 @@
     </message>
     <message>
         <source> dell&apos;1, 2, 3, 5, 9 e 10</source>
-        <translation> cu 1, 2, 3, 5, 9 și 10</translation>
+        <translation> cu 1, 2, 3, 5, 9 și 10.</translation>
     </message>
     <message>
         <source> Cliccando invece con il tasto destro del mouse escluderai la parte che sta a destra</source>
@@ -134,7 +134,7 @@
     </message>
     <message>
         <source> del numero scelto</source>
-        <translation> numărului ales</translation>
+        <translation> numărului ales.</translation>
     </message>
     <message>
         <source> Per esempio cliccando sul 5 deciderai di esercitarti solo sulle tabelline dall&apos;1 al 5.</source>
@@ -147,7 +147,7 @@
     </message>
     <message>
         <source>   gli sviluppatori della Numerella,</source>
-        <translation>   dezvoltatorii La Numerella,</translation>
+        <translation>   dezvoltatorii programului La Numerella,</translation>
     </message>
     <message>
         <source>   un programma libero (licenza GNU GPL 3 o successiva).</source>
@@ -247,7 +247,7 @@
     <message>
         <source>Esci</source>
         <extracomment>The button that ends the program.</extracomment>
-        <translation>Ieșire</translation>
+        <translation>Ieși</translation>
     </message>
     <message>
         <source>Silenzio</source>
@@ -316,7 +316,7 @@
     </message>
     <message>
         <source>Ctrl+N: nuova partita; Ctrl+P: pausa e riprendi; Ctrl+S: stop; Ctrl+T: tempo ed errori; Alt+numero: escludi o riprendi una tabellina; F11: schermo intero</source>
-        <translation>Ctrl+N: rundă nouă; Ctrl+P: pauză și continuă; Ctrl+S: stop; Ctrl+T: timp și greșeli; Alt+număr: scoate sau adu înapoi o tablă; F11: ecran complet</translation>
+        <translation>Ctrl+N: rundă nouă; Ctrl+P: pauză și continuare; Ctrl+S: stop; Ctrl+T: timp și greșeli; Alt+număr: scoate sau adu înapoi o înmulțire; F11: ecran complet</translation>
     </message>
     <message>
         <source>Software libero, GPL</source>
@@ -401,12 +401,12 @@ Vrei s-o lași și să exersezi?</translation>
     <message>
         <source>Tabellina %1 esclusa</source>
         <extracomment>A table left out of the game; %1 is &quot;del 7&quot; or &quot;dell&apos;8&quot; as translated in the sentences (&quot;frasi&quot;).</extracomment>
-        <translation>Tabla %1 scoasă</translation>
+        <translation>Înmulțirea %1 e scoasă</translation>
     </message>
     <message>
         <source>Tabellina %1 ripresa</source>
         <extracomment>A table back in the game; %1 is &quot;del 7&quot; or &quot;dell&apos;8&quot; as translated in the sentences (&quot;frasi&quot;).</extracomment>
-        <translation>Tabla %1 adusă înapoi</translation>
+        <translation>Înmulțirea %1 e adusă înapoi</translation>
     </message>
     <message>
         <source>%1. %2</source>
@@ -539,7 +539,7 @@ The games list&apos;s column headers: when the game began, the tables in play, t
     </message>
     <message>
         <source>Tabelline</source>
-        <translation>Table</translation>
+        <translation>Înmulțiri cu</translation>
     </message>
     <message>
         <source>Tempo</source>
@@ -631,11 +631,11 @@ The games list&apos;s column headers: when the game began, the tables in play, t
     </message>
     <message>
         <source>T&amp;ogli la partita…</source>
-        <translation>Șter&amp;ge runda…</translation>
+        <translation>Șterge run&amp;da…</translation>
     </message>
     <message>
         <source>Esporta la ta&amp;bella…</source>
-        <translation>Exportă &amp;tabelul…</translation>
+        <translation>Exportă ta&amp;belul…</translation>
     </message>
     <message>
         <source>Il registro è in %1.</source>
@@ -687,11 +687,11 @@ The games list&apos;s column headers: when the game began, the tables in play, t
     <message>
         <source>Nome (al massimo %1 caratteri):</source>
         <extracomment>%1: the longest name allowed, in characters.</extracomment>
-        <translation>Nume (număr maxim de caractere: %1):</translation>
+        <translation>Nume (cel mult %1 de caractere):</translation>
     </message>
     <message>
         <source>Il nome va scritto su una riga, al massimo %1 caratteri, e non può essere &quot;%2&quot;.</source>
-        <translation>Numele se scrie pe un singur rând (număr maxim de caractere: %1) și nu poate fi „%2”.</translation>
+        <translation>Numele se scrie pe un singur rând, cel mult %1 de caractere, și nu poate fi „%2”.</translation>
     </message>
     <message>
         <source>C&apos;è già un giocatore di nome &quot;%1&quot;: scegli un nome diverso.</source>
@@ -791,15 +791,6 @@ Vrei să joci o rundă normală?</translation>
         <translation>&amp;Alege…</translation>
     </message>
     <message>
-        <source>Per il &amp;foglio di calcolo: separatore &quot;%1&quot;, decimali con &quot;%2&quot;, date come 2026-12-07 10:15:03, UTF-8 con BOM</source>
-        <extracomment>%1: the CSV separator, %2: the decimal sign of the language. The date shows the spreadsheet&apos;s format and stays as it is.</extracomment>
-        <translation>Pentru foaia de &amp;calcul: separator „%1”, zecimale cu „%2”, date ca 2026-12-07 10:15:03, UTF-8 cu BOM</translation>
-    </message>
-    <message>
-        <source>&amp;Standard per i programmi (RFC 4180): separatore &quot;,&quot;, punto decimale, date ISO 8601</source>
-        <translation>&amp;Standard pentru programe (RFC 4180): separator „,”, punct zecimal, date ISO 8601</translation>
-    </message>
-    <message>
         <source>&amp;Esporta</source>
         <translation>&amp;Exportă</translation>
     </message>
@@ -840,6 +831,36 @@ Vrei să joci o rundă normală?</translation>
         <source>Ora gioca %1</source>
         <extracomment>What a screen reader says of the box &quot;Giocatore&quot;: who plays on the board now. %1: a name.</extracomment>
         <translation>Acum joacă %1</translation>
+    </message>
+    <message>
+        <source>giocatori.csv</source>
+        <translation>jucători.csv</translation>
+    </message>
+    <message>
+        <source>partite.csv</source>
+        <translation>runde.csv</translation>
+    </message>
+    <message>
+        <source>Per il fo&amp;glio di calcolo</source>
+        <translation>Pentru foaia de &amp;calcul</translation>
+    </message>
+    <message>
+        <source>Separatore &quot;%1&quot;, decimali con &quot;%2&quot;, date come 2026-12-07 10:15:03, UTF-8 con BOM.</source>
+        <extracomment>%1: the CSV separator, %2: the decimal sign of the system&apos;s numbers. The date shows the spreadsheet&apos;s format and stays as it is.</extracomment>
+        <translation>Separator „%1”, zecimale cu „%2”, date ca 2026-12-07 10:15:03, UTF-8 cu BOM.</translation>
+    </message>
+    <message>
+        <source>&amp;Standard per i programmi (RFC 4180)</source>
+        <translation>&amp;Standard pentru programe (RFC 4180)</translation>
+    </message>
+    <message>
+        <source>Separatore &quot;,&quot;, punto decimale, date ISO 8601.</source>
+        <translation>Separator „,”, punct zecimal, date ISO 8601.</translation>
+    </message>
+    <message>
+        <source>-risposte</source>
+        <extracomment>Added to the games&apos; file name for the answers&apos; file (&quot;partite-risposte.csv&quot;).</extracomment>
+        <translation>-răspunsuri</translation>
     </message>
     <message>
         <source>Sen&amp;za fretta</source>
@@ -891,7 +912,7 @@ Vrei să joci o rundă normală?</translation>
     <message>
         <source>giorno</source>
         <extracomment>The title of the chart&apos;s horizontal axis, under the dates.</extracomment>
-        <translation>ziua</translation>
+        <translation>zi</translation>
     </message>
     <message>
         <source>dd/MM/yy</source>
@@ -1193,7 +1214,7 @@ Pentru lista opțiunilor: numerella --help
     </message>
     <message>
         <source>--giocatore: il nome va scritto su una riga, al massimo %1 caratteri.</source>
-        <translation>--giocatore: numele se scrie pe un singur rând (număr maxim de caractere: %1).</translation>
+        <translation>--giocatore: numele se scrie pe un singur rând, cel mult %1 de caractere.</translation>
     </message>
     <message>
         <source>numerella: non riesco a leggere il registro: %1
@@ -1635,25 +1656,25 @@ Why an export failed. %1: the file, %2: the system&apos;s reason.</extracomment>
     </message>
     <message>
         <source>Nessuna tabellina rimasta</source>
-        <translation>Nu a rămas nicio tablă</translation>
+        <translation>Nu a rămas nicio înmulțire</translation>
     </message>
     <message>
         <source>Resta la tabellina %1</source>
         <extracomment>%1 is &quot;del 7&quot; or &quot;dell&apos;8&quot; as translated above.</extracomment>
-        <translation>A rămas tabla %1</translation>
+        <translation>A rămas înmulțirea %1</translation>
     </message>
     <message>
         <source>Restano tutte le tabelline</source>
-        <translation>Au rămas toate tablele</translation>
+        <translation>Au rămas toate înmulțirile</translation>
     </message>
     <message>
         <source>Restano le tabelline da %1 a %2</source>
-        <translation>Au rămas tablele de la %1 la %2</translation>
+        <translation>Au rămas înmulțirile cu %1 până la %2</translation>
     </message>
     <message>
         <source>Restano le tabelline %1 e %2</source>
         <extracomment>%1 is a list such as &quot;1, 3, 5&quot;, %2 the last table.</extracomment>
-        <translation>Au rămas tablele cu %1 și %2</translation>
+        <translation>Au rămas înmulțirile cu %1 și %2</translation>
     </message>
     <message>
         <source>, </source>
@@ -1821,6 +1842,14 @@ Why an export failed. %1: the file, %2: the system&apos;s reason.</extracomment>
     </message>
 </context>
 <context>
+    <name>immagini</name>
+    <message>
+        <source>OK</source>
+        <extracomment>The word drawn in red on the green key that gives the answer (and closes the instructions): the word of your language&apos;s OK buttons, in its own script; a longer one shrinks to fit.</extracomment>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>resoconto</name>
     <message>
         <source>dd/MM/yyyy HH:mm</source>
@@ -1869,7 +1898,7 @@ Why an export failed. %1: the file, %2: the system&apos;s reason.</extracomment>
     </message>
     <message>
         <source>Registro di %1</source>
-        <translation>Caiet: %1</translation>
+        <translation>Caietul lui %1</translation>
     </message>
     <message>
         <source>1 partita</source>
@@ -1909,7 +1938,7 @@ Why an export failed. %1: the file, %2: the system&apos;s reason.</extracomment>
     </message>
     <message>
         <source>Tabelline</source>
-        <translation>Table</translation>
+        <translation>Înmulțiri cu</translation>
     </message>
     <message>
         <source>Risposte giuste</source>

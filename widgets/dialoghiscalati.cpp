@@ -43,7 +43,15 @@ bool DialoghiScalati::eventFilter(QObject *oggetto, QEvent *evento)
 {
     // Before the dialog is shown, so that it opens at its final size.
     if (evento->type() == QEvent::Show)
-        if (auto *dialogo = qobject_cast<QDialog *>(oggetto))
+        if (auto *dialogo = qobject_cast<QDialog *>(oggetto)) {
+            centraPulsanti(dialogo);
             ScalaDialogo::applica(dialogo, m_fattore, m_prima);
+        }
     return false;
+}
+
+void centraPulsanti(QWidget *dialogo)
+{
+    if (dialogo->isRightToLeft() && dialogo->styleSheet().isEmpty())
+        dialogo->setStyleSheet(QStringLiteral("QPushButton { text-align: center; }"));
 }

@@ -27,3 +27,7 @@ private:
     QFont m_prima;
     qreal m_fattore;
 };
+
+/// Right to left, Qt 6.4's style draws a dialog button's icon and words off its centre, past its left
+/// edge (the print dialog's Cancel cut in Arabic); a style sheet's button centres them.
+void centraPulsanti(QWidget *dialogo);

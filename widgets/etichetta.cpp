@@ -104,7 +104,11 @@ QFont Etichetta::fontMostrato() const
     const int disponibile = contentsRect().width();
     // Shrink in whole pixels until the text fits, but keep it readable.
     constexpr int Minimo = 6;
-    while (f.pixelSize() > Minimo && QFontMetrics(f).horizontalAdvance(text()) > disponibile)
+    // Measured as the text is laid out, bearings included: its advance alone may be a pixel short.
+    const auto larghezza = [&](const QFont &font) {
+        return QFontMetrics(font).boundingRect(QRect(0, 0, disponibile, 100000), 0, text()).width();
+    };
+    while (f.pixelSize() > Minimo && larghezza(f) > disponibile)
         f.setPixelSize(f.pixelSize() - 1);
     return f;
 }

@@ -101,7 +101,10 @@ static qreal dprSchermo()
 
 Immagine ok()
 {
-    return parola(QStringLiteral("OK"), Sfumatura::Verde, QSize(113, 33), 22, Inchiostro::Rosso);
+    //: The word drawn in red on the green key that gives the answer (and closes the instructions): the
+    //: word of your language's OK buttons, in its own script; a longer one shrinks to fit.
+    return parola(QCoreApplication::translate("immagini", "OK"), Sfumatura::Verde, QSize(113, 33), 22,
+                  Inchiostro::Rosso);
 }
 
 QCursor cursoreMano(qreal fattore)

@@ -19,7 +19,7 @@ Immagine parola(const QString &testo, Sfumatura sfondo, QSize dimensione, int pi
                 Inchiostro inchiostro = Inchiostro::Nero);
 /// A picture from one of the program's SVG sources (":/pictures/<nome>.svg").
 Immagine svg(const QString &nome, QSize dimensione);
-/// The red OK on green of the keypad and of the info window.
+/// The red OK on green of the keypad and of the info window, in the language's own word.
 Immagine ok();
 
 /// The hand cursor of buttons, keys and column headers, \a fattore times its 32-pixel size;

@@ -47,6 +47,11 @@ ScalaDialogo::ScalaDialogo(QDialog *dialogo, qreal fattore, const QFont &base)
         f.setPointSizeF(f.pointSizeF() * m_fattore);
     dialogo->setFont(f);
     ingrandisci();
+    // Qt sized the dialog before its margins grew to this scale: a wrapped text may need more lines
+    // now. A message box sizes itself.
+    if (!qobject_cast<QMessageBox *>(dialogo) && !dialogo->testAttribute(Qt::WA_Resized) &&
+        dialogo->layout() && dialogo->layout()->hasHeightForWidth())
+        dialogo->adjustSize();
     dialogo->installEventFilter(this);
 }
 
