@@ -874,7 +874,7 @@ Vuoi fare una partita normale?</source>
     <message>
         <source>Sen&amp;za fretta</source>
         <extracomment>A mark for the child shown, as for a child with a personal learning plan: no stopwatch on the board, and practice never judges her slow.</extracomment>
-        <translation>&amp;بلا عجلة</translation>
+        <translation>بلا عجلة (&amp;Z)</translation>
     </message>
     <message>
         <source>Senza fretta per questo giocatore</source>

@@ -862,7 +862,7 @@ Do you want to play a normal game?</translation>
     <message>
         <source>Sen&amp;za fretta</source>
         <extracomment>A mark for the child shown, as for a child with a personal learning plan: no stopwatch on the board, and practice never judges her slow.</extracomment>
-        <translation>No &amp;hurry</translation>
+        <translation>No hurr&amp;y</translation>
     </message>
     <message>
         <source>Senza fretta per questo giocatore</source>

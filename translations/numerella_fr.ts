@@ -862,7 +862,7 @@ Veux-tu jouer une partie normale&#xa0;?</translation>
     <message>
         <source>Sen&amp;za fretta</source>
         <extracomment>A mark for the child shown, as for a child with a personal learning plan: no stopwatch on the board, and practice never judges her slow.</extracomment>
-        <translation>S&amp;ans se presser</translation>
+        <translation>Sans &amp;hâte</translation>
     </message>
     <message>
         <source>Senza fretta per questo giocatore</source>
