@@ -242,7 +242,14 @@ void Registro::controlla()
             QMetaObject::invokeMethod(this, &Registro::aggiornamento, Qt::QueuedConnection);
             Archivio(percorso).apri(Guasto::Nessuno);
         }
-        QMetaObject::invokeMethod(this, &Registro::apri, Qt::QueuedConnection);
+        // Run once this thread has returned: the check's result is then ready, or apri() would wait on.
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                if (m_controllo.valid()) m_controllo.wait();
+                apri();
+            },
+            Qt::QueuedConnection);
         return esito;
     });
 }
