@@ -55,8 +55,9 @@ std::optional<int> rispondi(const Lettura &lettura)
     return std::nullopt;
 }
 
-/// Writes the record's CSV files without a window; returns the exit status.
-int esporta(const Opzioni &opzioni)
+/// Writes the record's CSV files without a window; returns the exit status. \a ritmo: the settings
+/// file's, which the command line's "senza fretta" joins.
+int esporta(const Opzioni &opzioni, Ritmo ritmo)
 {
     // With a school server, the class's games from every PC.
     const Collegamento collegamento = Collegamento::leggi(opzioni.registroServer);
@@ -81,6 +82,9 @@ int esporta(const Opzioni &opzioni)
         }
         archivio = &locale;
     }
+    // A run "senza fretta" calls nobody's fact slow, in the files too.
+    if (opzioni.ritmo == Ritmo::SenzaFretta || ritmo == Ritmo::SenzaFretta)
+        archivio->giudicaTutti(apprendimento::Tempo::Ignora);
     QString errore;
     const Csv csv(opzioni.formaCsv);
     if ((!opzioni.esporta.isEmpty() && !Esportazione::partite(*archivio, opzioni.esporta, errore, csv)) ||
@@ -178,6 +182,7 @@ int esegui(int &argc, char **argv)
     Giocatore giocatore;
     if (!lettura.opzioni.giocatore.isEmpty()) giocatore.scegli(lettura.opzioni.giocatore);
     Registro registro(giocatore, lettura.opzioni.fileRegistro);
+    if (lettura.opzioni.ritmo == Ritmo::SenzaFretta) registro.giudicaTutti(apprendimento::Tempo::Ignora);
     Tipografia tipografia;
     // The school's server, when one is configured: games go there from a thread of their own.
     const Collegamento collegamento = Collegamento::leggi(lettura.opzioni.registroServer);
@@ -235,10 +240,11 @@ int main(int argc, char *argv[])
         nomina();
         // Before the parser, so that its texts and Qt's own read in the language chosen.
         QStringList avvisi; // told once the program starts
-        impostaLinguaScelta(leggiImpostazioni(avvisi).lingua);
+        const Opzioni impostazioni = leggiImpostazioni(avvisi);
+        impostaLinguaScelta(impostazioni.lingua);
         const Lettura lettura = leggiOpzioni(QCoreApplication::arguments());
         if (lettura.esito == Esito::Aiuto || lettura.esito == Esito::Versione) return *rispondi(lettura);
-        if (lettura.esito == Esito::Esporta) return esporta(lettura.opzioni);
+        if (lettura.esito == Esito::Esporta) return esporta(lettura.opzioni, impostazioni.ritmo);
         // With no screen at all Qt would abort: a wrong option is reported first, then the missing screen.
         if (!schermoDaAprire(QCoreApplication::arguments())) {
             if (lettura.esito == Esito::Errore) return *rispondi(lettura);

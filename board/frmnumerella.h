@@ -57,6 +57,15 @@ public:
     /// Senza fretta: the stopwatch hidden, and no time shown, said or printed (it still counts, for
     /// the record). Applies from now on, also in the middle of a game.
     void impostaRitmo(Ritmo ritmo);
+    /// The same for the chosen child alone, marked "senza fretta" in the record: it holds for her
+    /// games on top of the run's.
+    void impostaRitmoGiocatore(Ritmo ritmo);
+    /// How the games go now: SenzaFretta when the run or the chosen child says so.
+    Ritmo ritmo() const
+    {
+        return m_ritmo == Ritmo::SenzaFretta || m_ritmoGiocatore == Ritmo::SenzaFretta ? Ritmo::SenzaFretta
+                                                                                       : Ritmo::Cronometro;
+    }
     /// Shows the board, full screen when asked (F11 and Escape switch later).
     void mostra(Schermo schermo);
 
@@ -270,7 +279,8 @@ private:
     Tipografia &m_tipografia;
     Sintesi *m_sintesi = nullptr;
     Voce m_voce = Voce::Spenta;
-    Ritmo m_ritmo = Ritmo::Cronometro;
+    Ritmo m_ritmo = Ritmo::Cronometro;          ///< the run's
+    Ritmo m_ritmoGiocatore = Ritmo::Cronometro; ///< the chosen child's own mark
     QRandomGenerator m_caso;
     QPointer<FrmInfo> m_info;
     UltimoIngresso *m_ingresso = nullptr;

@@ -91,8 +91,14 @@ void FrmNumerella::impostaRitmo(Ritmo ritmo)
 {
     m_ritmo = ritmo;
     // The stopwatch still counts, for the record; nobody sees it.
-    FraTimer->setVisible(ritmo == Ritmo::Cronometro);
+    FraTimer->setVisible(this->ritmo() == Ritmo::Cronometro);
     if (m_info) m_info->mostraSostegni(sostegni());
+}
+
+void FrmNumerella::impostaRitmoGiocatore(Ritmo ritmo)
+{
+    m_ritmoGiocatore = ritmo;
+    FraTimer->setVisible(this->ritmo() == Ritmo::Cronometro);
 }
 
 Sostegni FrmNumerella::sostegni() const

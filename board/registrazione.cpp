@@ -25,6 +25,13 @@ void mostraGiocatore(FrmNumerella &finestra, Tipografia &tipografia, const QStri
     tipografia.proponiNome(nome);
 }
 
+/// The stopwatch hidden for a child marked "senza fretta" in the record.
+void mostraRitmo(FrmNumerella &finestra, Registro &registro)
+{
+    finestra.impostaRitmoGiocatore(
+        registro.senzaFretta() == apprendimento::Tempo::Ignora ? Ritmo::SenzaFretta : Ritmo::Cronometro);
+}
+
 /// Before the first game of a run on a computer shared by several children: "Chi gioca?". False when
 /// the child closed the question without choosing.
 bool chiediChiGioca(FrmNumerella &finestra, Registro &registro)
@@ -65,14 +72,25 @@ void registra(FrmNumerella &finestra, Registro &registro, Tipografia &tipografia
 
     Giocatore &giocatore = registro.giocatore();
     mostraGiocatore(finestra, tipografia, giocatore.nome());
-    finestra.primaDiAvviare([&finestra, &registro] { return chiediChiGioca(finestra, registro); });
-    QObject::connect(
-        &giocatore, &Giocatore::cambiato, &finestra,
-        [&finestra, &tipografia](const QString &nome) { mostraGiocatore(finestra, tipografia, nome); });
+    finestra.primaDiAvviare([&finestra, &registro] {
+        const bool avvia = chiediChiGioca(finestra, registro);
+        mostraRitmo(finestra, registro);
+        return avvia;
+    });
+    QObject::connect(&giocatore, &Giocatore::cambiato, &finestra,
+                     [&finestra, &registro, &tipografia](const QString &nome) {
+                         mostraGiocatore(finestra, tipografia, nome);
+                         mostraRitmo(finestra, registro);
+                     });
+    QObject::connect(&registro, &Registro::senzaFrettaCambiata, &finestra,
+                     [&finestra, &registro] { mostraRitmo(finestra, registro); });
 
     // Today's practice under the grid; also once the board is back from the record window, where games
     // and players may have been removed.
     QObject::connect(&registro, &Registro::daRipassare, &finestra, &FrmNumerella::mostraRipasso);
+    // The record, once open, knows whether the child chosen at start-up plays "senza fretta".
+    QObject::connect(&registro, &Registro::daRipassare, &finestra,
+                     [&finestra, &registro] { mostraRitmo(finestra, registro); });
     QObject::connect(&registro, &Registro::aggiornamento, &finestra, &FrmNumerella::mostraAggiornamento);
     QObject::connect(qApp, &QGuiApplication::focusWindowChanged, &finestra,
                      [&finestra, &registro](QWindow *w) {

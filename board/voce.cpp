@@ -137,7 +137,7 @@ void FrmNumerella::diciTempo()
 
 QString FrmNumerella::tempoEErrori() const
 {
-    if (m_ritmo == Ritmo::SenzaFretta) return frasi::errori(m_stato.NumErrori);
+    if (ritmo() == Ritmo::SenzaFretta) return frasi::errori(m_stato.NumErrori);
     return frasi::tempoEErrori(m_stato.Minuti, m_stato.Secondi, m_stato.NumErrori);
 }
 

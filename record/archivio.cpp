@@ -42,7 +42,8 @@ enum Codice {
 /// answer written late can then never land in someone else's game), keeps no answer without its
 /// game and marks the file as a record of ours; version 4 keeps a summary of each fact for
 /// each player, built from the answers already kept; version 5 gives that summary the memory model,
-/// built again from all the answers.
+/// built again from all the answers; version 6 marks the children who play "senza fretta" (none yet, so
+/// no summary changes).
 const std::array<QStringList, Archivio::VersioneSchema> Passi = {
     QStringList{
         QStringLiteral("CREATE TABLE versione (numero INTEGER NOT NULL)"),
@@ -148,6 +149,9 @@ const std::array<QStringList, Archivio::VersioneSchema> Passi = {
     },
     Archivio::passoFatti(),
     Archivio::passoModello(),
+    QStringList{
+        QStringLiteral("ALTER TABLE giocatori ADD COLUMN senza_fretta INTEGER NOT NULL DEFAULT 0"),
+    },
 };
 
 std::optional<FinePartita> esitoDa(const QVariant &v)
@@ -468,6 +472,7 @@ bool Archivio::apriInLettura()
     const int trovata = versione();
     if (trovata > VersioneSchema) return fallita(Guasto::Versione);
     if (trovata <= 0) return fallita(trovata == 0 ? Guasto::Estraneo : Guasto::Nessuno);
+    m_schema = trovata;
     return true;
 }
 
@@ -552,7 +557,10 @@ bool Archivio::migra(int fino)
         bool riuscita = true;
         for (int v = versione(); riuscita && v >= 0 && v < fino; v = versione())
             riuscita = migraUnPasso(v);
-        if (riuscita && versione() >= fino) return true;
+        if (riuscita && versione() >= fino) {
+            m_schema = versione();
+            return true;
+        }
         if (m_ultimo != Guasto::Occupato && m_ultimo != Guasto::Altro) return false;
         m_ultimo = Guasto::Nessuno;
     }
@@ -660,10 +668,11 @@ QList<SchedaGiocatore> Archivio::giocatori()
     q.prepare(
         QStringLiteral(
             "SELECT g.id, g.nome, COUNT(p.id), MAX(p.inizio), SUM(p.secondi), SUM(p.esatte), SUM(p.errori),"
-            " COUNT(p.errori)"
+            " COUNT(p.errori), %2"
             " FROM giocatori g LEFT JOIN partite p ON p.giocatore = g.id%1"
             " GROUP BY g.id, g.nome ORDER BY g.nome")
-            .arg(soloClasse()));
+            .arg(soloClasse(), m_schema >= VersioneSenzaFretta ? QStringLiteral("MAX(g.senza_fretta)")
+                                                               : QStringLiteral("0")));
     legaClasse(q);
     if (!esegui(q)) return elenco;
     while (q.next()) {
@@ -676,6 +685,7 @@ QList<SchedaGiocatore> Archivio::giocatori()
         g.secondiPerRisposta = esatte > 0 ? q.value(4).toDouble() / esatte : 0;
         const int chiuse = q.value(7).toInt(); // a game being played has no errors counted yet
         g.erroriPerPartita = chiuse > 0 ? q.value(6).toDouble() / chiuse : 0;
+        g.tempo = q.value(8).toInt() != 0 ? apprendimento::Tempo::Ignora : apprendimento::Tempo::Conta;
         elenco.append(g);
     }
     return elenco;

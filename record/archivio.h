@@ -38,9 +38,11 @@ class Archivio
 {
 public:
     /// The schema this program writes; older files are brought up to it when opened.
-    static constexpr int VersioneSchema = 5;
+    static constexpr int VersioneSchema = 6;
     /// The step that added each fact's memory model, built from the answers (see archiviofatti.cpp).
     static constexpr int VersioneFatti = 5;
+    /// The step that marks each child who plays "senza fretta".
+    static constexpr int VersioneSenzaFretta = 6;
     /// The mark in the file's header that says the file is a record of ours ("NUME").
     static constexpr qint32 Marchio = 0x4E554D45;
     /// How long a write waits, in milliseconds, for another program's write on the same file.
@@ -154,8 +156,17 @@ public:
     /// The player's pace now: the median of her last right-first-time answers in milliseconds, 0 while
     /// they are too few (see apprendimento::mediana).
     qint64 mediana(qint64 giocatore);
-    /// Whether the player's time counts in judging her answers.
+    /// Whether the player's time counts in judging her answers: not when she is marked "senza fretta",
+    /// nor for anyone in a run told so (giudicaTutti).
     apprendimento::Tempo tempo(qint64 giocatore);
+    /// Her own mark: Ignora for a child marked "senza fretta"; Conta on the school's server and in
+    /// files older than the mark.
+    apprendimento::Tempo senzaFretta(qint64 giocatore);
+    /// Marks her "senza fretta" (Ignora) or not, and builds her facts again as judged so, in one
+    /// transaction.
+    bool segnaSenzaFretta(qint64 giocatore, apprendimento::Tempo tempo);
+    /// How everyone is judged in this run: Ignora when the run is "senza fretta" for all.
+    void giudicaTutti(apprendimento::Tempo tempo) { m_tempoPerTutti = tempo; }
     /// How the player's answers are judged now: her pace, and whether time counts.
     apprendimento::Giudizio giudizio(qint64 giocatore) { return {mediana(giocatore), tempo(giocatore)}; }
     /// Every player's facts, players by name, with how she is judged.
@@ -175,10 +186,11 @@ private:
     bool togliFinite(const QString &quali, qint64 valore);
     bool migraUnPasso(int da);
     /// Every asking of \a giocatore folded into her facts and her pace.
-    bool ripercorri(qint64 giocatore, QList<SchedaFatto> &fatti, QList<int> &ritmo,
-                    const QDateTime &dal = {});
-    /// Builds the facts' summary of \a giocatore anew from the answers kept.
+    bool ripercorri(qint64 giocatore, apprendimento::Tempo tempo, QList<SchedaFatto> &fatti,
+                    QList<int> &ritmo, const QDateTime &dal = {});
+    /// Builds the facts' summary of \a giocatore anew from the answers kept, judged by her own mark.
     bool rifaiFatti(qint64 giocatore);
+    bool rifaiFatti(qint64 giocatore, apprendimento::Tempo tempo);
     /// Builds the facts' summary of every player from the answers kept.
     bool ricostruisciFatti();
     /// Brings the summary of the fact in \a cella up to the asking just written.
@@ -222,4 +234,7 @@ private:
     qint64 m_partitaFatti = 0, m_giocatoreFatti = 0;
     QDateTime m_inizioFatti;
     qint64 m_versioneDati = 0; ///< the file's data_version when last looked at
+    int m_schema = 0;          ///< the schema step the open file is at (0 on the school's server)
+    apprendimento::Tempo m_tempoPerTutti = apprendimento::Tempo::Conta;
+    apprendimento::Tempo m_tempoFatti = apprendimento::Tempo::Conta; ///< the mark of m_giocatoreFatti
 };

@@ -97,16 +97,38 @@ QStringList Archivio::passoFatti()
 
 apprendimento::Tempo Archivio::tempo(qint64 giocatore)
 {
-    // Every child is judged by her time too, for now; a child marked "senza fretta" will be judged by
-    // right and wrong only (Tempo::Ignora), and her facts then built again (rifaiFatti).
-    Q_UNUSED(giocatore);
-    return apprendimento::Tempo::Conta;
+    if (m_tempoPerTutti == apprendimento::Tempo::Ignora) return apprendimento::Tempo::Ignora;
+    return senzaFretta(giocatore);
 }
 
-bool Archivio::ripercorri(qint64 giocatore, QList<SchedaFatto> &fatti, QList<int> &ritmo,
-                          const QDateTime &dal)
+apprendimento::Tempo Archivio::senzaFretta(qint64 giocatore)
 {
-    CamminoFatti c(tempo(giocatore));
+    // Before its step the file knows no mark: nobody was marked.
+    if (m_schema < VersioneSenzaFretta) return apprendimento::Tempo::Conta;
+    QSqlQuery q(m_db);
+    q.prepare(QStringLiteral("SELECT senza_fretta FROM giocatori WHERE id = ?"));
+    q.addBindValue(giocatore);
+    return esegui(q) && q.next() && q.value(0).toInt() != 0 ? apprendimento::Tempo::Ignora
+                                                            : apprendimento::Tempo::Conta;
+}
+
+bool Archivio::segnaSenzaFretta(qint64 giocatore, apprendimento::Tempo tempo)
+{
+    if (m_schema < VersioneSenzaFretta || !m_db.transaction()) return false;
+    // Her summary is the fold of her answers as she is judged: built again with the mark.
+    const bool riuscita = esegui(QStringLiteral("UPDATE giocatori SET senza_fretta = ? WHERE id = ?"),
+                                 {tempo == apprendimento::Tempo::Ignora ? 1 : 0, giocatore}) &&
+                          rifaiFatti(giocatore, tempo);
+    m_partitaFatti = 0; // her game's mark is read again at its next answer
+    if (riuscita && m_db.commit()) return true;
+    m_db.rollback();
+    return false;
+}
+
+bool Archivio::ripercorri(qint64 giocatore, apprendimento::Tempo tempo, QList<SchedaFatto> &fatti,
+                          QList<int> &ritmo, const QDateTime &dal)
+{
+    CamminoFatti c(tempo);
     QSqlQuery q(m_db);
     q.setForwardOnly(true);
     q.prepare(QStringLiteral("SELECT d.riga, d.colonna, p.inizio, d.millisecondi, d.sbagliate"
@@ -134,7 +156,7 @@ QList<SchedaFatto> Archivio::fattiDalleDomande(qint64 giocatore, const QDateTime
 {
     QList<SchedaFatto> fatti;
     QList<int> ritmo;
-    ripercorri(giocatore, fatti, ritmo, dal);
+    ripercorri(giocatore, tempo(giocatore), fatti, ritmo, dal);
     return fatti;
 }
 
@@ -148,18 +170,24 @@ bool Archivio::ricostruisciFatti()
         while (q.next())
             giocatori.append(q.value(0).toLongLong());
     }
+    // Built by the steps before the mark: nobody is marked yet.
     for (qint64 g : giocatori)
-        if (!rifaiFatti(g)) return false;
+        if (!rifaiFatti(g, apprendimento::Tempo::Conta)) return false;
     return true;
 }
 
 bool Archivio::rifaiFatti(qint64 giocatore)
 {
+    return rifaiFatti(giocatore, senzaFretta(giocatore));
+}
+
+bool Archivio::rifaiFatti(qint64 giocatore, apprendimento::Tempo tempo)
+{
     QList<SchedaFatto> fatti;
     QList<int> ritmo;
     if (!esegui(QStringLiteral("DELETE FROM fatti WHERE giocatore = ?"), {giocatore}) ||
         !esegui(QStringLiteral("DELETE FROM ritmo WHERE giocatore = ?"), {giocatore}) ||
-        !ripercorri(giocatore, fatti, ritmo))
+        !ripercorri(giocatore, tempo, fatti, ritmo))
         return false;
     for (const SchedaFatto &f : std::as_const(fatti))
         if (!scriviFatto(giocatore, f)) return false;
@@ -203,7 +231,7 @@ qint64 Archivio::mediana(qint64 giocatore)
     QList<int> ritmo;
     // The school's server keeps the answers only.
     if (!m_classe.isEmpty())
-        ripercorri(giocatore, fatti, ritmo);
+        ripercorri(giocatore, tempo(giocatore), fatti, ritmo);
     else
         leggiRitmo(giocatore, ritmo);
     return apprendimento::mediana(ritmo);
@@ -219,6 +247,8 @@ bool Archivio::aggiornaFatto(qint64 partita, int cella, qint64 millisecondi, int
         m_partitaFatti = partita;
         m_giocatoreFatti = q.value(0).toLongLong();
         m_inizioFatti = istanteFattoDa(q.value(1));
+        q.finish();
+        m_tempoFatti = senzaFretta(m_giocatoreFatti);
     }
     QList<int> ritmo;
     SchedaFatto f;
@@ -254,7 +284,8 @@ bool Archivio::aggiornaFatto(qint64 partita, int cella, qint64 millisecondi, int
     }
     const apprendimento::Chiesta c{m_inizioFatti, millisecondi, sbagliate};
     const SchedaFatto prima = f;
-    apprendimento::aggiorna(f, c, {apprendimento::mediana(ritmo), tempo(m_giocatoreFatti)}, priore);
+    // The summary kept is always judged by her own mark, whatever this run says for everyone.
+    apprendimento::aggiorna(f, c, {apprendimento::mediana(ritmo), m_tempoFatti}, priore);
     if (!scriviFatto(m_giocatoreFatti, f)) return false;
     return !apprendimento::aggiornaRitmo(ritmo, c, prima) || scriviRitmo(m_giocatoreFatti, ritmo);
 }
@@ -263,7 +294,9 @@ QList<SchedaFatto> Archivio::fatti(qint64 giocatore, const QDateTime &dal)
 {
     // The school's server keeps the answers only, and a period is a part of them: the same rules
     // worked out from them.
-    if (!m_classe.isEmpty() || dal.isValid()) return fattiDalleDomande(giocatore, dal);
+    // So is a run that judges everyone "senza fretta", for a child the summary judges by her time.
+    if (!m_classe.isEmpty() || dal.isValid() || tempo(giocatore) != senzaFretta(giocatore))
+        return fattiDalleDomande(giocatore, dal);
     QList<SchedaFatto> elenco;
     QSqlQuery q(m_db);
     q.setForwardOnly(true);

@@ -172,6 +172,7 @@ bool Registro::apriArchivio(Guasto controllo, Apertura apertura)
     // Nothing but this program writes at its own place: what is no database there is its record, damaged.
     if (controllo == Guasto::Illeggibile && m_predefinito) controllo = Guasto::Danneggiato;
     m_archivio = std::make_unique<Archivio>(m_percorso);
+    m_archivio->giudicaTutti(m_tempoPerTutti);
     // Tried again from the board's thread: a lock is waited for on the next try, not here.
     if (apertura == Apertura::Riprova) m_archivio->attendiApertura(0);
     const bool aperto = m_archivio->apri(controllo);
@@ -241,7 +242,14 @@ void Registro::controlla()
             QMetaObject::invokeMethod(this, &Registro::aggiornamento, Qt::QueuedConnection);
             Archivio(percorso).apri(Guasto::Nessuno);
         }
-        QMetaObject::invokeMethod(this, &Registro::apri, Qt::QueuedConnection);
+        // Run once this thread has returned: the check's result is then ready, or apri() would wait on.
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                if (m_controllo.valid()) m_controllo.wait();
+                apri();
+            },
+            Qt::QueuedConnection);
         return esito;
     });
 }
@@ -276,6 +284,7 @@ Archivio *Registro::archivioDaMostrare(QString &motivo)
     // A local copy, read on the reader's thread: opening it here waits for no network.
     if (!m_lettura->file().isEmpty() && (!m_classe || m_classe->percorso() != m_lettura->file())) {
         m_classe = std::make_unique<Archivio>(m_lettura->file());
+        m_classe->giudicaTutti(m_tempoPerTutti);
         if (!m_classe->apri()) m_classe.reset();
     }
     return m_classe ? m_classe.get() : archivio();
@@ -300,12 +309,13 @@ void Registro::contaRipasso()
         const QDate oggi = orologio::oggi();
         for (const SchedaGiocatore &g : m_archivio->giocatori()) {
             if (g.nome != m_giocatore.nomeRegistro()) continue;
+            const apprendimento::Giudizio giudizio = m_archivio->giudizio(g.id);
             for (const SchedaFatto &f : m_archivio->fatti(g.id)) {
                 // A fact answered well today waits for another day before it is asked again: one
                 // perfect game must not leave a hundred facts "to practise" on the same afternoon.
                 const bool beneOggi =
                     f.ultimoEsito == EsitoDomanda::Fluente && f.ultima.toLocalTime().date() == oggi;
-                const apprendimento::Stato stato = apprendimento::stato(f, oggi);
+                const apprendimento::Stato stato = apprendimento::stato(f, oggi, giudizio);
                 quanti += stato == apprendimento::Stato::DaRipassare ||
                           (stato == apprendimento::Stato::DaImparare && !beneOggi);
             }
@@ -521,6 +531,29 @@ bool Registro::rinominaGiocatore(qint64 id, const QString &vecchio, const QStrin
     for (Scrittura &s : m_inAttesa)
         if (s.giocatore == vecchio) s.giocatore = nuovo;
     return true;
+}
+
+bool Registro::segnaSenzaFretta(qint64 id, apprendimento::Tempo tempo)
+{
+    Archivio *a = archivio();
+    if (!a || !a->segnaSenzaFretta(id, tempo)) return false;
+    Q_EMIT senzaFrettaCambiata();
+    contaRipasso();
+    return true;
+}
+
+apprendimento::Tempo Registro::senzaFretta()
+{
+    if (!m_provato || !aperto()) return apprendimento::Tempo::Conta;
+    const qint64 id = m_archivio->trova(m_giocatore.nomeRegistro());
+    return id > 0 ? m_archivio->senzaFretta(id) : apprendimento::Tempo::Conta;
+}
+
+void Registro::giudicaTutti(apprendimento::Tempo tempo)
+{
+    m_tempoPerTutti = tempo;
+    for (Archivio *a : {m_archivio.get(), m_classe.get()})
+        if (a) a->giudicaTutti(tempo);
 }
 
 void Registro::partitaIniziata(const std::bitset<100> &inGioco)

@@ -87,6 +87,13 @@ public:
     /// Renames the player \a id from \a vecchio to \a nuovo; her game on the board and the writes
     /// waiting for it follow the new name. False when the file refused.
     bool rinominaGiocatore(qint64 id, const QString &vecchio, const QString &nuovo);
+    /// Marks the player \a id "senza fretta" (Ignora) or not; senzaFrettaCambiata() follows. False when
+    /// the file refused.
+    bool segnaSenzaFretta(qint64 id, apprendimento::Tempo tempo);
+    /// Whether the current player is marked "senza fretta" (Ignora): Conta while the record is not open.
+    apprendimento::Tempo senzaFretta();
+    /// How everyone is judged in this run (Ignora: "senza fretta" for all), in every record it opens.
+    void giudicaTutti(apprendimento::Tempo tempo);
 
     /// Whether another program removed \a nome, seen in the record in this run: then her game here ends
     /// and the guest plays on (soon after the call), and nothing should make her again.
@@ -115,6 +122,8 @@ Q_SIGNALS:
     /// while the record is not open. Told when the record opens, after each game, when the player
     /// changes and when a new day begins.
     void daRipassare(int quanti);
+    /// A player's "senza fretta" mark changed.
+    void senzaFrettaCambiata();
 
 private:
     /// One write for the file, kept in memory until the file takes it.
@@ -168,6 +177,7 @@ private:
     std::unique_ptr<Archivio> m_classe; ///< the last copy of the class read from the school's server
     bool m_provato = false;
     int m_lunghezzaRipasso;
+    apprendimento::Tempo m_tempoPerTutti = apprendimento::Tempo::Conta;
     std::future<Guasto> m_controllo;
     bool m_guasto = false; ///< the record cannot be kept in this run
     QString m_avviso;

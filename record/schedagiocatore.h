@@ -2,6 +2,8 @@
 // One player with the sums of her games, as the players view shows them.
 #pragma once
 
+#include "record/apprendimento.h"
+
 #include <QDateTime>
 #include <QString>
 
@@ -13,4 +15,5 @@ struct SchedaGiocatore
     QDateTime ultima; ///< invalid when she never played
     double secondiPerRisposta = 0;
     double erroriPerPartita = 0;
+    apprendimento::Tempo tempo = apprendimento::Tempo::Conta; ///< Ignora: marked "senza fretta"
 };

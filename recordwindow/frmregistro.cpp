@@ -22,6 +22,7 @@
 #include "widgets/stilescalato.h"
 
 #include <QAccessible>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -167,6 +168,13 @@ void FrmRegistro::costruisci(Uso uso)
     cmdRipassa->setToolTip(
         tr("Una partita con i fatti da imparare e da ripassare oggi, e qualcuno già sicuro"));
     cmdRipassa->setVisible(uso == Uso::ConTabellone);
+    //: A mark for the child shown, as for a child with a personal learning plan: no stopwatch on the
+    //: board, and practice never judges her slow.
+    chkSenzaFretta = new QCheckBox(tr("Sen&za fretta"), this);
+    chkSenzaFretta->setObjectName(QStringLiteral("chkSenzaFretta"));
+    chkSenzaFretta->setAccessibleName(tr("Senza fretta per questo giocatore"));
+    chkSenzaFretta->setToolTip(tr("Niente cronometro nelle sue partite; il ripasso guarda solo giusto o "
+                                  "sbagliato, mai la lentezza"));
     cmdEsporta = new QPushButton(tr("&Esporta…"), this);
     cmdEsporta->setObjectName(QStringLiteral("cmdEsporta"));
     cmdStampa = new QPushButton(tr("&Stampa…"), this);
@@ -178,6 +186,7 @@ void FrmRegistro::costruisci(Uso uso)
     cmdEsportaGiocatori = new QPushButton(tr("Esporta la ta&bella…"), this);
     cmdEsportaGiocatori->setObjectName(QStringLiteral("cmdEsportaGiocatori"));
     pulsanti->addWidget(cmdRipassa);
+    pulsanti->addWidget(chkSenzaFretta);
     pulsanti->addWidget(cmdTogliPartita);
     pulsanti->addWidget(cmdEsportaGiocatori);
     pulsanti->addStretch(1);
@@ -194,6 +203,8 @@ void FrmRegistro::costruisci(Uso uso)
     connect(cmdNuovo, &QPushButton::clicked, this, &FrmRegistro::nuovoGiocatore);
     connect(cmdRinomina, &QPushButton::clicked, this, &FrmRegistro::rinominaGiocatore);
     connect(cmdTogli, &QPushButton::clicked, this, &FrmRegistro::togliGiocatore);
+    // Only a click or the space bar: showing another child sets the box without marking anyone.
+    connect(chkSenzaFretta, &QCheckBox::clicked, this, &FrmRegistro::segnaSenzaFretta);
     connect(cmdRipassa, &QPushButton::clicked, this, &FrmRegistro::ripassa);
     connect(cmdEsporta, &QPushButton::clicked, this, &FrmRegistro::esporta);
     connect(cmdStampa, &QPushButton::clicked, this, &FrmRegistro::stampa);
@@ -464,7 +475,25 @@ void FrmRegistro::mostraGiocatore()
     paginaFatti->mostra(fatti, m_giro, giudizio);
     cmdRipassa->setEnabled(!fatti.isEmpty());
     cmdRinomina->setEnabled(m_idLocali.contains(scelto()) && scelto() != Giocatore::ospite());
+    // The mark is kept on this computer: a class read from the school's server cannot change it.
+    Archivio *qui = m_registro.archivio();
+    const qint64 idQui = m_idLocali.value(scelto());
+    chkSenzaFretta->setChecked(qui && idQui && qui->senzaFretta(idQui) == apprendimento::Tempo::Ignora);
+    chkSenzaFretta->setEnabled(locale() && idQui != 0);
     mostraPulsanti();
+}
+
+void FrmRegistro::segnaSenzaFretta(bool segnata)
+{
+    const qint64 id = m_idLocali.value(scelto());
+    const bool segnato =
+        locale() && id != 0 &&
+        m_registro.segnaSenzaFretta(id, segnata ? apprendimento::Tempo::Ignora : apprendimento::Tempo::Conta);
+    // Her map, her round and the players table as she is judged now.
+    aggiorna();
+    if (!segnato)
+        //: In the record window's status line when the mark "Senza fretta" cannot be written.
+        lblStato->setText(tr("Il registro non ha potuto segnare \"Senza fretta\"."));
 }
 
 void FrmRegistro::faiGiocare()

@@ -16,6 +16,7 @@ class PaginaAndamento;
 class PaginaFatti;
 class PaginaGiocatori;
 class PaginaPartite;
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QPushButton;
@@ -62,6 +63,8 @@ public:
     QLabel *lblStato = nullptr;
     QPushButton *cmdRipassa = nullptr, *cmdEsporta = nullptr, *cmdStampa = nullptr, *cmdChiudi = nullptr;
     QPushButton *cmdTogliPartita = nullptr, *cmdEsportaGiocatori = nullptr;
+    /// The child shown plays "senza fretta": no stopwatch, and her facts judged by right or wrong only.
+    QCheckBox *chkSenzaFretta = nullptr;
 
     // What the buttons do; the dialogs they open are plain Qt ones.
     /// The child shown in the box plays on the board: chosen with the button or Return, never by
@@ -70,6 +73,8 @@ public:
     void nuovoGiocatore();
     void rinominaGiocatore();
     void togliGiocatore();
+    /// Marks the child shown "senza fretta", or not, as the box says.
+    void segnaSenzaFretta(bool segnata);
     void ripassa();
     void esporta();
     void stampa();

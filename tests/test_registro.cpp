@@ -282,6 +282,7 @@ private Q_SLOTS:
     void giroDelRipasso_data();
     void giroDelRipasso();
     void fattiDaTutteLeDomande();
+    void senzaFrettaTenuta();
     void chiGioca_data();
     void chiGioca();
     void finestraPerLettore();
@@ -453,9 +454,8 @@ void TestRegistro::migrazioneDallaPrima()
         QSignalSpy aggiornamento(&p.registro, &Registro::aggiornamento);
         auto *sotto = p.banco->findChild<QLabel *>(QStringLiteral("lblRipasso"));
         QString detto;
-        connect(
-            &p.registro, &Registro::aggiornamento, sotto, [&] { detto = sotto->text(); },
-            Qt::QueuedConnection);
+        // Read as the board has just written it: the opening, queued after, says the day's practice.
+        connect(&p.registro, &Registro::aggiornamento, sotto, [&] { detto = sotto->text(); });
         p.registro.controlla();
         p.banco->cmdAvvio_Click();
         for (int i = 0; i < 5; ++i)
@@ -1126,6 +1126,18 @@ void TestRegistro::finestraRegistro()
 
     QCOMPARE(f->cmbGiocatore->currentText(), QStringLiteral("Giulia"));
     mnemoniciUnici(f);
+    // Marked "senza fretta" with a click, she plays without the stopwatch, and the mark is kept; a
+    // second click takes it away.
+    QVERIFY(p.banco->FraTimer->isVisibleTo(p.banco.w.get()));
+    QVERIFY(!f->chkSenzaFretta->isChecked() && f->chkSenzaFretta->isEnabled());
+    QTest::mouseClick(f->chkSenzaFretta, Qt::LeftButton);
+    QVERIFY(!p.banco->FraTimer->isVisibleTo(p.banco.w.get()));
+    QCOMPARE(p.registro.archivio()->senzaFretta(p.registro.archivio()->trova(QStringLiteral("Giulia"))),
+             apprendimento::Tempo::Ignora);
+    QVERIFY(f->chkSenzaFretta->isChecked());
+    QTest::mouseClick(f->chkSenzaFretta, Qt::LeftButton);
+    QVERIFY(p.banco->FraTimer->isVisibleTo(p.banco.w.get()));
+    QCOMPARE(p.registro.senzaFretta(), apprendimento::Tempo::Conta);
     // A new child named as one already there but for case and spaces is refused, and told why.
     QString detto;
     QTimer::singleShot(0, [&] {
@@ -1423,6 +1435,9 @@ void TestRegistro::statiDelFatto_data()
     riga("lenta per il ritmo di adesso", "0:9000", 0, S::DaImparare, true);
     riga("senza fretta la lentezza non conta", "0:900 0:2500", 0, S::Sicura, false, 1000, true);
     riga("senza fretta l'errore conta", "0:900 0:x", 0, S::DaImparare, true, 1000, true);
+    riga("senza fretta, il ripasso lento va bene", "0:900 0:900 12:2500", 12, S::QuasiSicura, false, 1000,
+         true);
+    riga("senza fretta mai lenta", "0:9000 0:9000 1:9000", 1, S::Sicura, false, 1000, true);
     // A review: the memory fades between days, and lasts longer after each fluent review.
     riga("sicura, poi da ripassare", "0:900 0:900", 12, S::DaRipassare, true);
     riga("ripassata, dura di più", "0:900 0:900 12:900", 24, S::QuasiSicura, false);
@@ -1451,6 +1466,44 @@ void TestRegistro::statiDelFatto()
              qPrintable(QStringLiteral("%1, stima %2").arg(apprendimento::parolaStato(s)).arg(stima)));
     QCOMPARE(apprendimento::daChiedere(fatto, giorno, giudizio), chiesta);
     QCOMPARE(QList<SchedaFatto>{fatto} == ripasso::giro({fatto}, giorno, 10, giudizio), chiesta);
+
+    // The same askings of 1 per 1 kept in a record, for a child whose pace is the row's median, first
+    // marked the other way and then as the row says: the summary is built again, and the map's state
+    // and words, the export's word and practice are the model's, "senza fretta" or not.
+    const QString file = nuovoFile();
+    Archivio archivio(file);
+    QVERIFY(archivio.apri());
+    const qint64 bimba = archivio.giocatore(QStringLiteral("Bimba"));
+    const apprendimento::Tempo altro =
+        senzaFretta ? apprendimento::Tempo::Conta : apprendimento::Tempo::Ignora;
+    QVERIFY(archivio.segnaSenzaFretta(bimba, altro));
+    if (mediana > 0) {
+        // Her pace from 10 per 10, which shares no table with 1 per 1, long before.
+        const qint64 p = archivio.iniziaPartita(bimba, QStringLiteral("ritmo"), giornoDiProva(-400),
+                                                std::bitset<100>().set(99));
+        for (int k = 1; k <= apprendimento::TempiRitmo; ++k)
+            QVERIFY(archivio.domanda(p, k, 99, mediana, 0));
+    }
+    int n = 0;
+    for (const apprendimento::Chiesta &c : chiesteDa(chieste)) {
+        const qint64 p = archivio.iniziaPartita(bimba, QStringLiteral("p%1").arg(++n), c.quando,
+                                                std::bitset<100>().set(0));
+        QVERIFY(archivio.domanda(p, 1, 0, c.millisecondi, c.sbagliate));
+    }
+    QVERIFY(archivio.segnaSenzaFretta(bimba, giudizio.tempo));
+    QCOMPARE(archivio.giudizio(bimba).tempo, giudizio.tempo);
+    QCOMPARE(archivio.mediana(bimba), mediana);
+    const QList<SchedaFatto> tenuti = archivio.fatti(bimba);
+    QCOMPARE(archivio.fattiDalleDomande(bimba), tenuti);
+    SchedaFatto tenuto;
+    for (const SchedaFatto &f : tenuti)
+        if (f.cella() == 0) tenuto = f;
+    tenuto.riga = tenuto.colonna = 1;
+    fatto.riga = fatto.colonna = 1;
+    const apprendimento::Giudizio suo = archivio.giudizio(bimba);
+    QCOMPARE(int(apprendimento::stato(tenuto, giorno, suo)), stato);
+    QCOMPARE(MappaFatti::parole(tenuto, giorno, suo), MappaFatti::parole(fatto, giorno, giudizio));
+    QCOMPARE(apprendimento::daChiedere(tenuto, giorno, suo), chiesta);
     // The due day: the first on which practice asks it, as the export says it.
     if (fatto.chiesta > 0) {
         QVERIFY(ripasso.isValid());
@@ -1504,6 +1557,73 @@ void TestRegistro::giroDelRipasso()
     for (const SchedaFatto &f : ripasso::giro(schede, giornoDiProva(12).date(), lunghezza, qint64(1000)))
         preso.append(f.riga - 1);
     QCOMPARE(preso, giro);
+}
+
+void TestRegistro::senzaFrettaTenuta()
+{
+    // A slow child's record as the step before the mark left it: brought up to date, nothing changes
+    // until she is marked; the mark survives a reopening, and a run "senza fretta" for everyone judges
+    // the others so too without touching what their record keeps.
+    const QString file = nuovoFile();
+    {
+        Archivio a(file);
+        QVERIFY(a.apri());
+        for (const QString &nome : {QStringLiteral("Giulia"), QStringLiteral("Marco")}) {
+            const qint64 id = a.giocatore(nome);
+            const qint64 p = a.iniziaPartita(id, nome, giornoDiProva(-1), std::bitset<100>().set());
+            // Quick on the first ten facts, three times slower on the next ten.
+            for (int k = 0; k < 20; ++k)
+                QVERIFY(a.domanda(p, k + 1, k, k < 10 ? 1000 : 3000, 0));
+            QVERIFY(a.chiudiPartita(p, giornoDiProva(-1).addSecs(60), 60, 0, 20, FinePartita::Finita));
+        }
+    }
+    scriviDiretto(file,
+                  {QStringLiteral("ALTER TABLE giocatori DROP COLUMN senza_fretta"),
+                   QStringLiteral("UPDATE versione SET numero = %1").arg(Archivio::VersioneSenzaFretta - 1)});
+    const QDate oggi = giornoDiProva(0).date();
+    const auto lente = [&oggi](Archivio &a, qint64 id) {
+        int n = 0;
+        for (const SchedaFatto &f : a.fatti(id))
+            n += f.cella() >= 10 &&
+                 apprendimento::stato(f, oggi, a.giudizio(id)) == apprendimento::Stato::DaImparare;
+        return n;
+    };
+    QList<SchedaFatto> diMarco;
+    {
+        Archivio a(file);
+        QVERIFY(a.apri());
+        QVERIFY(
+            a.copiaFatta().endsWith(QStringLiteral(".versione-%1").arg(Archivio::VersioneSenzaFretta - 1)));
+        QCOMPARE(a.versione(), Archivio::VersioneSchema);
+        for (const SchedaGiocatore &g : a.giocatori())
+            QCOMPARE(g.tempo, apprendimento::Tempo::Conta);
+        QCOMPARE(lente(a, 1), 10);
+        diMarco = a.fatti(2);
+        QVERIFY(a.segnaSenzaFretta(1, apprendimento::Tempo::Ignora));
+        QCOMPARE(lente(a, 1), 0);
+        QCOMPARE(a.fatti(1), a.fattiDalleDomande(1));
+    }
+    {
+        Archivio a(file);
+        QVERIFY(a.apri());
+        QCOMPARE(a.senzaFretta(1), apprendimento::Tempo::Ignora);
+        QCOMPARE(a.senzaFretta(2), apprendimento::Tempo::Conta);
+        QCOMPARE(a.giocatori().value(0).tempo, apprendimento::Tempo::Ignora);
+        QCOMPARE(lente(a, 1), 0);
+        QCOMPARE(lente(a, 2), 10);
+        // Every word the map says of her facts: none slow, none to learn.
+        for (const SchedaFatto &f : a.fatti(1))
+            QVERIFY(!MappaFatti::parole(f, oggi, a.giudizio(1)).contains(QStringLiteral("imparare")));
+        a.giudicaTutti(apprendimento::Tempo::Ignora);
+        QCOMPARE(lente(a, 2), 0);
+        a.giudicaTutti(apprendimento::Tempo::Conta);
+        QCOMPARE(a.fatti(2), diMarco);
+    }
+    // The copy of the older step still reads, as an export reads it.
+    Archivio copia(file + QStringLiteral(".versione-%1").arg(Archivio::VersioneSenzaFretta - 1));
+    QVERIFY(copia.apriInLettura());
+    QCOMPARE(copia.giocatori().size(), 2);
+    QCOMPARE(copia.senzaFretta(1), apprendimento::Tempo::Conta);
 }
 
 void TestRegistro::fattiDaTutteLeDomande()

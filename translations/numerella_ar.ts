@@ -871,6 +871,24 @@ Vuoi fare una partita normale?</source>
         <extracomment>Added to the games&apos; file name for the answers&apos; file (&quot;partite-risposte.csv&quot;).</extracomment>
         <translation>-الإجابات</translation>
     </message>
+    <message>
+        <source>Sen&amp;za fretta</source>
+        <extracomment>A mark for the child shown, as for a child with a personal learning plan: no stopwatch on the board, and practice never judges her slow.</extracomment>
+        <translation>بلا عجلة (&amp;Z)</translation>
+    </message>
+    <message>
+        <source>Senza fretta per questo giocatore</source>
+        <translation>بلا عجلة لهذا اللاعب</translation>
+    </message>
+    <message>
+        <source>Niente cronometro nelle sue partite; il ripasso guarda solo giusto o sbagliato, mai la lentezza</source>
+        <translation>بلا ساعة توقيت في ألعابه؛ المراجعة لا تنظر إلا إلى الصحيح والخطأ، ولا تحكم على البطء أبدًا</translation>
+    </message>
+    <message>
+        <source>Il registro non ha potuto segnare &quot;Senza fretta&quot;.</source>
+        <extracomment>In the record window&apos;s status line when the mark &quot;Senza fretta&quot; cannot be written.</extracomment>
+        <translation>لم يستطع السجل أن يضع علامة «بلا عجلة».</translation>
+    </message>
 </context>
 <context>
     <name>Giocatore</name>

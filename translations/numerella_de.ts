@@ -859,6 +859,24 @@ Willst du eine normale Runde spielen?</translation>
         <extracomment>Added to the games&apos; file name for the answers&apos; file (&quot;partite-risposte.csv&quot;).</extracomment>
         <translation>-antworten</translation>
     </message>
+    <message>
+        <source>Sen&amp;za fretta</source>
+        <extracomment>A mark for the child shown, as for a child with a personal learning plan: no stopwatch on the board, and practice never judges her slow.</extracomment>
+        <translation>&amp;Ohne Eile</translation>
+    </message>
+    <message>
+        <source>Senza fretta per questo giocatore</source>
+        <translation>Ohne Eile für dieses Kind</translation>
+    </message>
+    <message>
+        <source>Niente cronometro nelle sue partite; il ripasso guarda solo giusto o sbagliato, mai la lentezza</source>
+        <translation>Keine Stoppuhr in seinen Spielen; das Üben zählt nur richtig oder falsch, nie die Langsamkeit</translation>
+    </message>
+    <message>
+        <source>Il registro non ha potuto segnare &quot;Senza fretta&quot;.</source>
+        <extracomment>In the record window&apos;s status line when the mark &quot;Senza fretta&quot; cannot be written.</extracomment>
+        <translation>Das Lernheft konnte „Ohne Eile“ nicht vermerken.</translation>
+    </message>
 </context>
 <context>
     <name>Giocatore</name>

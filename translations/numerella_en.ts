@@ -859,6 +859,24 @@ Do you want to play a normal game?</translation>
         <extracomment>Added to the games&apos; file name for the answers&apos; file (&quot;partite-risposte.csv&quot;).</extracomment>
         <translation>-answers</translation>
     </message>
+    <message>
+        <source>Sen&amp;za fretta</source>
+        <extracomment>A mark for the child shown, as for a child with a personal learning plan: no stopwatch on the board, and practice never judges her slow.</extracomment>
+        <translation>No hurr&amp;y</translation>
+    </message>
+    <message>
+        <source>Senza fretta per questo giocatore</source>
+        <translation>No hurry for this player</translation>
+    </message>
+    <message>
+        <source>Niente cronometro nelle sue partite; il ripasso guarda solo giusto o sbagliato, mai la lentezza</source>
+        <translation>No stopwatch in their games; practice looks only at right or wrong, never at slowness</translation>
+    </message>
+    <message>
+        <source>Il registro non ha potuto segnare &quot;Senza fretta&quot;.</source>
+        <extracomment>In the record window&apos;s status line when the mark &quot;Senza fretta&quot; cannot be written.</extracomment>
+        <translation>The record could not mark &quot;No hurry&quot;.</translation>
+    </message>
 </context>
 <context>
     <name>Giocatore</name>

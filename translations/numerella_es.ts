@@ -859,6 +859,24 @@ Vuoi fare una partita normale?</source>
         <extracomment>What a screen reader says of the box &quot;Giocatore&quot;: who plays on the board now. %1: a name.</extracomment>
         <translation>Ahora juega %1</translation>
     </message>
+    <message>
+        <source>Sen&amp;za fretta</source>
+        <extracomment>A mark for the child shown, as for a child with a personal learning plan: no stopwatch on the board, and practice never judges her slow.</extracomment>
+        <translation>&amp;Sin prisa</translation>
+    </message>
+    <message>
+        <source>Senza fretta per questo giocatore</source>
+        <translation>Sin prisa para este jugador</translation>
+    </message>
+    <message>
+        <source>Niente cronometro nelle sue partite; il ripasso guarda solo giusto o sbagliato, mai la lentezza</source>
+        <translation>Sin cronómetro en sus partidas; el repaso solo mira bien o mal, nunca la lentitud</translation>
+    </message>
+    <message>
+        <source>Il registro non ha potuto segnare &quot;Senza fretta&quot;.</source>
+        <extracomment>In the record window&apos;s status line when the mark &quot;Senza fretta&quot; cannot be written.</extracomment>
+        <translation>El registro no ha podido marcar «Sin prisa».</translation>
+    </message>
 </context>
 <context>
     <name>Giocatore</name>

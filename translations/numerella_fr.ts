@@ -859,6 +859,24 @@ Veux-tu jouer une partie normale&#xa0;?</translation>
         <extracomment>Added to the games&apos; file name for the answers&apos; file (&quot;partite-risposte.csv&quot;).</extracomment>
         <translation>-réponses</translation>
     </message>
+    <message>
+        <source>Sen&amp;za fretta</source>
+        <extracomment>A mark for the child shown, as for a child with a personal learning plan: no stopwatch on the board, and practice never judges her slow.</extracomment>
+        <translation>Sans &amp;hâte</translation>
+    </message>
+    <message>
+        <source>Senza fretta per questo giocatore</source>
+        <translation>Sans se presser pour ce joueur</translation>
+    </message>
+    <message>
+        <source>Niente cronometro nelle sue partite; il ripasso guarda solo giusto o sbagliato, mai la lentezza</source>
+        <translation>Pas de chronomètre dans ses parties&#xa0;; l&apos;entraînement ne regarde que juste ou faux, jamais la lenteur</translation>
+    </message>
+    <message>
+        <source>Il registro non ha potuto segnare &quot;Senza fretta&quot;.</source>
+        <extracomment>In the record window&apos;s status line when the mark &quot;Senza fretta&quot; cannot be written.</extracomment>
+        <translation>Le carnet n&apos;a pas pu noter «&#xa0;Sans se presser&#xa0;».</translation>
+    </message>
 </context>
 <context>
     <name>Giocatore</name>

@@ -862,6 +862,24 @@ Vrei să joci o rundă normală?</translation>
         <extracomment>Added to the games&apos; file name for the answers&apos; file (&quot;partite-risposte.csv&quot;).</extracomment>
         <translation>-răspunsuri</translation>
     </message>
+    <message>
+        <source>Sen&amp;za fretta</source>
+        <extracomment>A mark for the child shown, as for a child with a personal learning plan: no stopwatch on the board, and practice never judges her slow.</extracomment>
+        <translation>&amp;Fără grabă</translation>
+    </message>
+    <message>
+        <source>Senza fretta per questo giocatore</source>
+        <translation>Fără grabă pentru acest jucător</translation>
+    </message>
+    <message>
+        <source>Niente cronometro nelle sue partite; il ripasso guarda solo giusto o sbagliato, mai la lentezza</source>
+        <translation>Fără cronometru în jocurile sale; exersarea ține seama doar de corect sau greșit, niciodată de încetineală</translation>
+    </message>
+    <message>
+        <source>Il registro non ha potuto segnare &quot;Senza fretta&quot;.</source>
+        <extracomment>In the record window&apos;s status line when the mark &quot;Senza fretta&quot; cannot be written.</extracomment>
+        <translation>Caietul nu a putut marca „Fără grabă”.</translation>
+    </message>
 </context>
 <context>
     <name>Giocatore</name>
