@@ -3,6 +3,7 @@
 #include "printing/resoconto.h"
 
 #include "record/andamento.h"
+#include "record/quadro.h"
 #include "startup/lingua.h"
 
 #include <QCoreApplication>
@@ -310,7 +311,7 @@ void mappa(Foglio &f, const Resoconto &r)
         fatto.colonna = k % 10 + 1;
         for (const SchedaFatto &s : r.fatti)
             if (s.cella() == k) fatto = s;
-        const AspettoCella a = aspetto(apprendimento::stato(fatto, r.oggi));
+        const AspettoCella a = aspetto(quadro::stato(fatto, r.oggi));
         const QRectF cella(sinistra + fatto.colonna * lato, cima + fatto.riga * lato, lato, lato);
         p.setPen(QPen(Qt::black, f.mm(0.2)));
         p.setBrush(a.colore);
@@ -412,9 +413,12 @@ void paginaClasse(Foglio &f, const Resoconto &r)
     QList<QStringList> righe;
     for (qsizetype i = 0; i < r.classe.size(); ++i) {
         const SchedaGiocatore &g = r.classe[i];
+        // A child with no game in the period has no average: a dash, never "0,0".
+        const auto media = [&](double v) {
+            return g.partite > 0 ? andamento::numero(v, r.locale) : QStringLiteral("—");
+        };
         righe.append({g.nome, QString::number(g.partite), quando(g.ultima, r.locale),
-                      andamento::numero(g.secondiPerRisposta, r.locale),
-                      andamento::numero(g.erroriPerPartita, r.locale),
+                      media(g.secondiPerRisposta), media(g.erroriPerPartita),
                       f.daSinistra(r.difficiliClasse.value(i).join(QStringLiteral(", ")))});
     }
     tabella(f,

@@ -51,15 +51,6 @@ namespace {
 /// The window's size at the board's own scale.
 constexpr QSize Base(760, 560);
 
-/// Facts as "7×8".
-QStringList inBreve(const QList<SchedaFatto> &fatti)
-{
-    QStringList brevi;
-    for (const SchedaFatto &f : fatti)
-        brevi.append(QStringLiteral("%1×%2").arg(f.riga).arg(f.colonna));
-    return brevi;
-}
-
 /// The frame a window manager puts around \a w; before the first show, a title bar's height.
 QMargins cornice(const QWidget *w)
 {
@@ -270,18 +261,7 @@ void FrmRegistro::mettiSopra(const QRect &sopra)
 
 QDateTime FrmRegistro::inizioPeriodo(Periodo periodo, const QDateTime &ora)
 {
-    const QDate oggi = ora.toLocalTime().date();
-    switch (periodo) {
-    case Periodo::Oggi:
-        return oggi.startOfDay();
-    case Periodo::Settimana:
-        return oggi.addDays(1 - oggi.dayOfWeek()).startOfDay();
-    case Periodo::Mese:
-        return QDate(oggi.year(), oggi.month(), 1).startOfDay();
-    case Periodo::Tutto:
-        break;
-    }
-    return {};
+    return quadro::inizio(periodo, ora);
 }
 
 FrmRegistro::Periodo FrmRegistro::periodo() const
@@ -349,10 +329,8 @@ void FrmRegistro::aggiorna()
 {
     QString motivo;
     m_vista = m_registro.archivioDaMostrare(motivo);
-    paginaGiocatori->impostaArchivio(m_vista);
     mostraGiocatori();
     mostraGiocatore();
-    if (schede->currentWidget() == paginaGiocatori) paginaGiocatori->riempi();
 }
 
 void FrmRegistro::mostraGiocatori()
@@ -405,24 +383,30 @@ void FrmRegistro::mostraStato()
 
 void FrmRegistro::mostraGiocatore()
 {
-    Archivio *archivio = m_vista;
-    const qint64 id = m_idVista.value(scelto());
-    const QDateTime dal = inizioPeriodo(periodo(), orologio::adesso());
-    QList<SchedaPartita> partite = archivio && id ? archivio->partite(id) : QList<SchedaPartita>();
-    partite.removeIf([&dal](const SchedaPartita &p) { return dal.isValid() && p.inizio < dal; });
-    // The game on the board so far: the file has its answers, but its sums only at its end.
-    for (SchedaPartita &p : partite)
-        m_registro.completaInCorso(p);
-    const QList<SchedaFatto> fatti = archivio && id ? archivio->fatti(id, dal) : QList<SchedaFatto>();
-
-    paginaPartite->mostra(partite);
-    paginaAndamento->mostra(partite);
-    m_giro = ripasso::giro(fatti, orologio::oggi(), m_registro.lunghezzaRipasso(),
-                           archivio && id ? archivio->mediana(id) : 0);
-    paginaFatti->mostra(fatti, m_giro);
-    cmdRipassa->setEnabled(!fatti.isEmpty());
+    m_quadro = leggiQuadro(scelto());
+    paginaPartite->mostra(m_quadro.partite);
+    paginaAndamento->mostra(m_quadro.partite);
+    paginaFatti->mostra(m_quadro);
+    paginaGiocatori->impostaArchivio(m_vista, periodo());
+    if (schede->currentWidget() == paginaGiocatori) paginaGiocatori->riempi();
+    // Today's round works from every game, whatever the period.
+    cmdRipassa->setEnabled(m_quadro.giocato());
     cmdRinomina->setEnabled(m_idLocali.contains(scelto()) && scelto() != Giocatore::ospite());
     mostraPulsanti();
+}
+
+Quadro FrmRegistro::leggiQuadro(const QString &nome) const
+{
+    SchedaGiocatore g;
+    g.nome = nome;
+    g.id = m_idVista.value(nome);
+    Quadro q = quadro::leggi(m_vista, g, periodo(), orologio::adesso(), m_registro.lunghezzaRipasso());
+    // The game on the board so far: the file has its answers, but its sums only at its end.
+    bool inCorso = false;
+    for (SchedaPartita &p : q.partite)
+        inCorso = m_registro.completaInCorso(p) || inCorso;
+    if (inCorso) q.giocatore = quadro::somme(q.giocatore, q.partite);
+    return q;
 }
 
 QString FrmRegistro::chiediNome(const QString &titolo, const QString &proposto)
@@ -572,8 +556,7 @@ void FrmRegistro::esportaGiocatori()
     // In the user's documents, as the games' export: the working folder may be /.
     const QString file =
         sceltaFileDaScrivere(this, tr("Esporta la tabella dei giocatori"),
-                             QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
-                                 .filePath(QStringLiteral("giocatori.csv")),
+                             QDir(Esportazione::cartella()).filePath(QStringLiteral("giocatori.csv")),
                              QStringLiteral("CSV (*.csv)"));
     if (file.isEmpty()) return;
     QString errore;
@@ -585,8 +568,8 @@ void FrmRegistro::esportaGiocatori()
 
 void FrmRegistro::ripassa()
 {
-    if (!m_giro.isEmpty()) {
-        Q_EMIT ripassaChiesto(ripasso::celle(m_giro));
+    if (!m_quadro.giro.isEmpty()) {
+        Q_EMIT ripassaChiesto(ripasso::celle(m_quadro.giro));
         return;
     }
     // Nothing is made up as hard: it says so, and offers the whole table instead.
@@ -616,12 +599,8 @@ void FrmRegistro::esporta()
     auto *colonna = new QVBoxLayout(&dialogo);
     auto *riga = new QHBoxLayout;
     auto *etichetta = new QLabel(tr("&File:"), &dialogo);
-    auto *txtFile = new QLineEdit(
-        // The user's documents, never the working folder: from / the file dialog would list /proc, where
-        // reading can block for good.
-        QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
-            .filePath(QStringLiteral("partite.csv")),
-        &dialogo);
+    auto *txtFile =
+        new QLineEdit(QDir(Esportazione::cartella()).filePath(QStringLiteral("partite.csv")), &dialogo);
     txtFile->setObjectName(QStringLiteral("txtFile"));
     etichetta->setBuddy(txtFile);
     auto *cmdScegli = new QPushButton(tr("S&cegli…"), &dialogo);
@@ -654,21 +633,25 @@ void FrmRegistro::esporta()
     bottoni->button(QDialogButtonBox::Ok)->setText(tr("&Esporta"));
     bottoni->button(QDialogButtonBox::Cancel)->setText(tr("&Annulla"));
     colonna->addWidget(bottoni);
-    const auto risposte = [](const QString &file) {
+    const auto accanto = [](const QString &file, const QString &aggiunta) {
         QString r = file;
-        r.insert(file.endsWith(QStringLiteral(".csv")) ? file.size() - 4 : file.size(),
-                 QStringLiteral("-risposte"));
+        r.insert(file.endsWith(QStringLiteral(".csv")) ? file.size() - 4 : file.size(), aggiunta);
         return r;
     };
+    const auto risposte = [&](const QString &file) { return accanto(file, QStringLiteral("-risposte")); };
+    const auto fatti = [&](const QString &file) { return accanto(file, QStringLiteral("-fatti")); };
+    const QString nomePeriodo = quadro::nome(periodo());
     const auto spiega = [&] {
         const QString file = txtFile->text().trimmed();
         lblFile->setText(
             file.isEmpty()
                 ? tr("Scrivi il nome del file.")
-                //: %1 and %2: the two files written.
-                : tr("Scrive due file:\n• %1, una riga per partita;\n• %2, una riga per "
-                     "risposta.")
-                      .arg(QDir::toNativeSeparators(file), QDir::toNativeSeparators(risposte(file))));
+                //: %1, %2 and %3: the three files written; %4: the period chosen in the window ("tutto il
+                //: registro", "oggi", "questa settimana", "questo mese").
+                : tr("Scrive tre file, con le partite del periodo: %4.\n• %1, una riga per partita;\n• %2, "
+                     "una riga per risposta;\n• %3, una riga per fatto, con il suo stato di oggi.")
+                      .arg(QDir::toNativeSeparators(file), QDir::toNativeSeparators(risposte(file)),
+                           QDir::toNativeSeparators(fatti(file)), nomePeriodo));
         bottoni->button(QDialogButtonBox::Ok)->setEnabled(!file.isEmpty());
     };
     spiega();
@@ -684,35 +667,47 @@ void FrmRegistro::esporta()
     const QString file = txtFile->text().trimmed();
     const Csv csv(optStandard->isChecked() ? FormaCsv::Standard : FormaCsv::Locale);
     QString errore;
-    if (!Esportazione::partite(*archivio, file, errore, csv) ||
-        !Esportazione::risposte(*archivio, risposte(file), errore, csv))
+    // The period chosen in the window, as every tab and the report show it.
+    const QDateTime dal = quadro::inizio(periodo(), orologio::adesso());
+    if (!Esportazione::partite(*archivio, file, errore, csv, dal) ||
+        !Esportazione::risposte(*archivio, risposte(file), errore, csv, dal) ||
+        !Esportazione::fatti(*archivio, fatti(file), errore, csv, dal))
         QMessageBox::warning(this, tr("Esporta"), tr("Non riesco a esportare: %1.").arg(errore));
     else
-        lblStato->setText(tr("Partite esportate in %1, risposte in %2.")
-                              .arg(QDir::toNativeSeparators(file), QDir::toNativeSeparators(risposte(file))));
+        lblStato->setText(tr("Partite esportate in %1, risposte in %2, fatti in %3.")
+                              .arg(QDir::toNativeSeparators(file), QDir::toNativeSeparators(risposte(file)),
+                                   QDir::toNativeSeparators(fatti(file))));
+}
+
+Resoconto FrmRegistro::resoconto() const
+{
+    // Pages laid out for paper from the record itself: the same whatever the window's size, and the
+    // same period and states as the tabs.
+    Resoconto r;
+    r.giocatore = Giocatore::mostrato(scelto());
+    r.periodo = quadro::nome(periodo());
+    r.oggi = m_quadro.oggi;
+    r.partite = m_quadro.partite;
+    r.fatti = m_quadro.fatti();
+    r.daRipassare = m_quadro.giro;
+    // A class, not a family's one child: the players side by side on a page of their own.
+    if (const QList<SchedaGiocatore> giocatori = m_vista ? m_vista->giocatori() : QList<SchedaGiocatore>();
+        giocatori.size() > 1) {
+        for (const SchedaGiocatore &g : giocatori) {
+            const Quadro q = g.nome == scelto() ? m_quadro : leggiQuadro(g.nome);
+            SchedaGiocatore somme = q.giocatore;
+            somme.nome = Giocatore::mostrato(g.nome);
+            r.classe.append(somme);
+            r.difficiliClasse.append(quadro::inBreve(q.difficili()));
+        }
+    }
+    return r;
 }
 
 void FrmRegistro::stampa()
 {
     const DialoghiScalati dialoghi(m_fattore);
-    Archivio *archivio = m_vista;
-    const qint64 id = m_idVista.value(scelto());
-    if (!archivio || id == 0) return;
-    // Pages laid out for paper from the record itself: the same whatever the window's size.
-    Resoconto resoconto;
-    resoconto.giocatore = Giocatore::mostrato(scelto());
-    resoconto.partite = archivio->partite(id);
-    resoconto.fatti = archivio->fatti(id);
-    const QDate oggi = orologio::oggi();
-    resoconto.daRipassare =
-        ripasso::giro(resoconto.fatti, oggi, m_registro.lunghezzaRipasso(), archivio->mediana(id));
-    // A class, not a family's one child: the players side by side on a page of their own.
-    if (const QList<SchedaGiocatore> giocatori = archivio->giocatori(); giocatori.size() > 1) {
-        resoconto.classe = giocatori;
-        for (const SchedaGiocatore &g : giocatori)
-            resoconto.difficiliClasse.append(inBreve(ripasso::giro(
-                archivio->fatti(g.id), oggi, m_registro.lunghezzaRipasso(), archivio->mediana(g.id))));
-    }
-    m_tipografia.stampaPagine(
-        this, [&resoconto](QPrinter &stampante) { return resoconto::disegna(stampante, resoconto); });
+    if (!m_vista || m_idVista.value(scelto()) == 0) return;
+    const Resoconto r = resoconto();
+    m_tipografia.stampaPagine(this, [&r](QPrinter &stampante) { return resoconto::disegna(stampante, r); });
 }
