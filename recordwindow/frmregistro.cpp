@@ -10,6 +10,7 @@
 #include "record/registro.h"
 #include "record/ripasso.h"
 #include "recordwindow/paginaandamento.h"
+#include "recordwindow/paginaclasse.h"
 #include "recordwindow/paginafatti.h"
 #include "recordwindow/paginagiocatori.h"
 #include "recordwindow/paginapartite.h"
@@ -132,6 +133,9 @@ void FrmRegistro::costruisci(Uso uso)
     schede->addTab(paginaFatti, tr("&Fatti"));
     paginaGiocatori = new PaginaGiocatori(this);
     schede->addTab(paginaGiocatori, tr("G&iocatori"));
+    paginaClasse = new PaginaClasse(this);
+    //: The tab of the class's map: how many children know each fact.
+    schede->addTab(paginaClasse, tr("C&lasse"));
     colonna->addWidget(schede, 1);
 
     lblStato = new QLabel(this);
@@ -184,9 +188,11 @@ void FrmRegistro::costruisci(Uso uso)
     // Alt and a tab's letter: that tab, and the focus in it.
     schede->tabBar()->installEventFilter(this);
     connect(schede, &QTabWidget::currentChanged, this, [this](int indice) {
-        // The players view asks every child's facts: read when first looked at.
+        // The players view and the class's map ask every child's facts: read when first looked at.
         if (schede->widget(indice) == paginaGiocatori && !paginaGiocatori->pronta())
             paginaGiocatori->riempi();
+        if (schede->widget(indice) == paginaClasse && !paginaClasse->pronta())
+            paginaClasse->mostra(quadroClasse());
         mostraPulsanti();
         // The tab bar is named after its current tab: a reader is told that the name changed.
         QAccessibleEvent nome(schede->tabBar(), QAccessible::NameChanged);
@@ -389,6 +395,8 @@ void FrmRegistro::mostraGiocatore()
     paginaFatti->mostra(m_quadro);
     paginaGiocatori->impostaArchivio(m_vista, periodo());
     if (schede->currentWidget() == paginaGiocatori) paginaGiocatori->riempi();
+    paginaClasse->invecchia();
+    if (schede->currentWidget() == paginaClasse) paginaClasse->mostra(quadroClasse());
     // Today's round works from every game, whatever the period.
     cmdRipassa->setEnabled(m_quadro.giocato());
     cmdRinomina->setEnabled(m_idLocali.contains(scelto()) && scelto() != Giocatore::ospite());
@@ -679,6 +687,18 @@ void FrmRegistro::esporta()
                                    QDir::toNativeSeparators(fatti(file))));
 }
 
+QuadroClasse FrmRegistro::quadroClasse() const
+{
+    QList<Quadro> quadri;
+    QStringList nomi;
+    for (const SchedaGiocatore &g : m_vista ? m_vista->giocatori() : QList<SchedaGiocatore>()) {
+        if (g.nome == Giocatore::ospite()) continue; // not one of the class
+        quadri.append(g.nome == scelto() ? m_quadro : leggiQuadro(g.nome));
+        nomi.append(Giocatore::mostrato(g.nome));
+    }
+    return QuadroClasse::da(quadri, nomi);
+}
+
 Resoconto FrmRegistro::resoconto() const
 {
     // Pages laid out for paper from the record itself: the same whatever the window's size, and the
@@ -700,6 +720,13 @@ Resoconto FrmRegistro::resoconto() const
             r.classe.append(somme);
             r.difficiliClasse.append(quadro::inBreve(q.difficili()));
         }
+        r.mappaClasse = quadroClasse();
+    }
+    // Each tab of the class prints its own page alone.
+    if (schede->currentWidget() == paginaGiocatori && !r.classe.isEmpty()) r.parti = Resoconto::Parti::Classe;
+    if (schede->currentWidget() == paginaClasse) {
+        r.mappaClasse = quadroClasse();
+        r.parti = Resoconto::Parti::MappaClasse;
     }
     return r;
 }
@@ -707,7 +734,8 @@ Resoconto FrmRegistro::resoconto() const
 void FrmRegistro::stampa()
 {
     const DialoghiScalati dialoghi(m_fattore);
-    if (!m_vista || m_idVista.value(scelto()) == 0) return;
+    if (!m_vista) return;
     const Resoconto r = resoconto();
+    if (r.parti == Resoconto::Parti::Tutto && m_idVista.value(scelto()) == 0) return;
     m_tipografia.stampaPagine(this, [&r](QPrinter &stampante) { return resoconto::disegna(stampante, r); });
 }

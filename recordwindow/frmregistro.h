@@ -4,6 +4,7 @@
 
 #include "printing/resoconto.h"
 #include "record/quadro.h"
+#include "record/quadroclasse.h"
 #include "record/schedafatto.h"
 
 #include <QDateTime>
@@ -15,6 +16,7 @@
 class Archivio;
 class DisposizioniScalate;
 class PaginaAndamento;
+class PaginaClasse;
 class PaginaFatti;
 class PaginaGiocatori;
 class PaginaPartite;
@@ -59,6 +61,7 @@ public:
     PaginaAndamento *paginaAndamento = nullptr;
     PaginaFatti *paginaFatti = nullptr;
     PaginaGiocatori *paginaGiocatori = nullptr;
+    PaginaClasse *paginaClasse = nullptr;
     QLabel *lblStato = nullptr;
     QPushButton *cmdRipassa = nullptr, *cmdEsporta = nullptr, *cmdStampa = nullptr, *cmdChiudi = nullptr;
     QPushButton *cmdTogliPartita = nullptr, *cmdEsportaGiocatori = nullptr;
@@ -70,7 +73,8 @@ public:
     void ripassa();
     void esporta();
     void stampa();
-    /// What the printed report shows: the chosen child over the period chosen, and the class.
+    /// What the printed report shows: the chosen child over the period chosen and the class; from the
+    /// players tab the class's page alone, from the class's tab its map alone.
     Resoconto resoconto() const;
     /// The teacher's tools: a child's games all gone (she stays), one game gone, the players view
     /// written out. Only on this computer's record.
@@ -95,6 +99,8 @@ private:
     void mostraGiocatore();
     /// The child \a nome of the record shown, over the period chosen.
     Quadro leggiQuadro(const QString &nome) const;
+    /// The class's map over the period chosen: every child of the record shown, the guest aside.
+    QuadroClasse quadroClasse() const;
     /// The state line: where the record is, and the school server's sender when there is one.
     void mostraStato();
     /// The focus into the page of the current tab, as Alt and its letter leave the tab bar behind.
