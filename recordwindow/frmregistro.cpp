@@ -542,12 +542,18 @@ void FrmRegistro::togliPartita()
                                  tr("La partita in corso non si può togliere."));
         return;
     }
+    const int errori = partite->index(scelta.row(), 3).data(Qt::UserRole).toInt();
+    const QString quando = inizio.data().toString(),
+                  tempo = partite->index(scelta.row(), 2).data().toString();
     if (!conferma(QStringLiteral("confermaTogliPartita"), tr("Togli la partita"),
-                  //: %1: the game's date and time (Italian: "del 07/12/2026 10:15"), %2: its time on the
-                  //: stopwatch (m:ss), %n: its mistakes.
-                  tr("Togliere dal registro la partita del %1 (%2, %n errori)?", nullptr,
-                     partite->index(scelta.row(), 3).data(Qt::UserRole).toInt())
-                      .arg(inizio.data().toString(), partite->index(scelta.row(), 2).data().toString())))
+                  errori == 1
+                      //: %1: the game's date and time (Italian: "del 07/12/2026 10:15"), %2: its time on the
+                      //: stopwatch (m:ss); the game had one mistake.
+                      ? tr("Togliere dal registro la partita del %1 (%2, 1 errore)?").arg(quando, tempo)
+                      //: %1: the game's date and time (Italian: "del 07/12/2026 10:15"), %2: its time on the
+                      //: stopwatch (m:ss), %n: its mistakes.
+                      : tr("Togliere dal registro la partita del %1 (%2, %n errori)?", nullptr, errori)
+                            .arg(quando, tempo)))
         return;
     archivio->togliPartita(id);
     aggiorna();
@@ -592,7 +598,7 @@ void FrmRegistro::ripassa()
     niente.setAccessibleName(tr("Oggi non c'è niente da ripassare"));
     niente.setAccessibleDescription(niente.text());
     niente.exec();
-    if (niente.clickedButton() == gioca) Q_EMIT ripassaChiesto(std::bitset<100>().set());
+    if (niente.clickedButton() == gioca) Q_EMIT partitaNormaleChiesta();
 }
 
 void FrmRegistro::esporta()

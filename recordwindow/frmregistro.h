@@ -92,6 +92,8 @@ protected:
 Q_SIGNALS:
     /// "Ripassa": a game of these cells only, on the board.
     void ripassaChiesto(const std::bitset<100> &celle);
+    /// "Gioca una partita normale" when nothing is due: a game of the tables chosen on the board.
+    void partitaNormaleChiesta();
 
 private:
     void costruisci(Uso uso);
