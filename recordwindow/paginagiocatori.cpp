@@ -133,6 +133,7 @@ void PaginaGiocatori::riempi()
              voce(voci::quando(g.ultima), g.ultima), voce(media(g.secondiPerRisposta), g.secondiPerRisposta),
              voce(media(g.erroriPerPartita), g.erroriPerPartita), voce(QString::number(sicure), sicure),
              voce(QString::number(daRipassare), daRipassare), voce(elenco, daImparare.size())});
+        voci::conIntestazioni(m_giocatori, m_giocatori->rowCount() - 1);
     }
     m_giocatori->sort(tabGiocatori->horizontalHeader()->sortIndicatorSection(),
                       tabGiocatori->horizontalHeader()->sortIndicatorOrder());

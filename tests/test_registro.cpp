@@ -1526,8 +1526,10 @@ void TestRegistro::finestraPerLettore()
     const QList<andamento::Punto> punti = andamento::punti(
         p.registro.archivio()->partite(p.registro.archivio()->giocatore(f->cmbGiocatore->currentText())));
     QVERIFY(!punti.isEmpty());
+    // A cell is heard with its column's name, never as a bare number.
     QCOMPARE(tabella->cellAt(0, 2)->text(QAccessible::Name),
-             andamento::numero(punti[0].secondiPerRisposta, QLocale(QLocale::Italian)));
+             QStringLiteral("Secondi per risposta: ") +
+                 andamento::numero(punti[0].secondiPerRisposta, QLocale(QLocale::Italian)));
     QCOMPARE(tabella->rowCount(), puntiDelGrafico(f));
     QVERIFY(tabella->rowCount() > 0);
 

@@ -860,6 +860,11 @@ Vuoi fare una partita normale?</source>
         <extracomment>After today&apos;s review under the facts map, when a period other than &quot;tutto&quot; is chosen.</extracomment>
         <translation>المراجعة دائمًا هي مراجعة اليوم، من كل الجولات.</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A table&apos;s cell as a screen reader says it: %1 its column&apos;s name, %2 its value.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>Giocatore</name>

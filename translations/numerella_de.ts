@@ -844,6 +844,11 @@ Willst du eine normale Runde spielen?</translation>
         <extracomment>After today&apos;s review under the facts map, when a period other than &quot;tutto&quot; is chosen.</extracomment>
         <translation>Die Übung ist immer die von heute, aus allen Runden.</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A table&apos;s cell as a screen reader says it: %1 its column&apos;s name, %2 its value.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>Giocatore</name>

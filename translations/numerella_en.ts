@@ -844,6 +844,11 @@ Do you want to play a normal game?</translation>
         <extracomment>After today&apos;s review under the facts map, when a period other than &quot;tutto&quot; is chosen.</extracomment>
         <translation>Practice is always today&apos;s, from every game.</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A table&apos;s cell as a screen reader says it: %1 its column&apos;s name, %2 its value.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>Giocatore</name>

@@ -844,6 +844,11 @@ Veux-tu jouer une partie normale&#xa0;?</translation>
         <extracomment>After today&apos;s review under the facts map, when a period other than &quot;tutto&quot; is chosen.</extracomment>
         <translation>La révision est toujours celle d&apos;aujourd&apos;hui, d&apos;après toutes les parties.</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A table&apos;s cell as a screen reader says it: %1 its column&apos;s name, %2 its value.</extracomment>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
 </context>
 <context>
     <name>Giocatore</name>

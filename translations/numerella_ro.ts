@@ -848,6 +848,11 @@ Vrei să joci o rundă normală?</translation>
         <extracomment>After today&apos;s review under the facts map, when a period other than &quot;tutto&quot; is chosen.</extracomment>
         <translation>Exersarea este mereu cea de azi, din toate rundele.</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A table&apos;s cell as a screen reader says it: %1 its column&apos;s name, %2 its value.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>Giocatore</name>
