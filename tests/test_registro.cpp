@@ -1783,6 +1783,9 @@ void TestRegistro::stessaVerita()
     QCOMPARE(classe.mappaClasse.parole(67), setteOtto);
     QCOMPARE(classe.mappaClasse.fatti[0].sanno, 1);
 
+    // The export proposes a folder that exists, made when a new account has none.
+    QVERIFY(QFileInfo(Esportazione::cartella()).isDir());
+    QVERIFY(QFileInfo(Esportazione::cartella()).isWritable());
     // The export: the facts of the period, in the states the map shows.
     QTemporaryDir cartella;
     const QString fatti = cartella.filePath(QStringLiteral("fatti.csv"));
