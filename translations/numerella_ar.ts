@@ -817,7 +817,7 @@ Vuoi fare una partita normale?</source>
     <message>
         <source>C&amp;lasse</source>
         <extracomment>The tab of the class&apos;s map: how many children know each fact.</extracomment>
-        <translation>ال&amp;صف</translation>
+        <translation>الصف (&amp;L)</translation>
     </message>
     <message>
         <source>Togliere dal registro la partita del %1 (%2, 1 errore)?</source>
@@ -893,7 +893,7 @@ Vuoi fare una partita normale?</source>
     <message>
         <source>&amp;Usa per giocare</source>
         <extracomment>Makes the child shown in the box &quot;Giocatore&quot; the one who plays on the board.</extracomment>
-        <translation>ا&amp;ستخدمه للعب</translation>
+        <translation>استخدمه للعب (&amp;U)</translation>
     </message>
     <message>
         <source>Il giocatore scelto qui gioca sul tabellone (anche con Invio sul nome)</source>
