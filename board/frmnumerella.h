@@ -75,6 +75,9 @@ public:
     /// it; with Partenza::Subito the game starts at once. A game on the board is stopped first, once
     /// the child says so (chiediDiLasciare()); false, with the game left as it was, when she does not.
     bool ripassa(const std::bitset<100> &celle, Partenza partenza);
+    /// The cells of the tables last chosen on the column numbers (or by the command line): a review
+    /// round leaves them as they were, for a normal game after it.
+    std::bitset<100> tabelleScelte() const { return m_tabelleScelte; }
     /// A game runs or is paused: asks the child whether to leave it. True when none runs or she agrees.
     bool chiediDiLasciare();
     /// Ctrl+R: pauses a running game, as Pause does, and asks for the record window.
@@ -294,6 +297,7 @@ private:
     QShortcut *m_schermoIntero = nullptr, *m_esciSchermoIntero = nullptr;
     QRect m_geometriaNormale; ///< the window's place before it went full screen
     std::function<bool()> m_primaDiAvviare;
+    std::bitset<100> m_tabelleScelte = std::bitset<100>().set();
     QString m_giocatore;     ///< the player's name; empty for the guest
     QString m_titoloScritto; ///< the title as the board wrote it, when it still shows it
     /// The board's title: "La Numerella", with the player in full screen.

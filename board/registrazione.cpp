@@ -115,6 +115,15 @@ void registra(FrmNumerella &finestra, Registro &registro, Tipografia &tipografia
                                      f->close();
                                      finestra.activateWindow();
                                  });
+                // Nothing due: a normal game keeps the tables the teacher chose.
+                QObject::connect(
+                    f, &FrmRegistro::partitaNormaleChiesta, &finestra, [&finestra, &registro, f] {
+                        registro.giocatore().scegli(registro.giocatore().nome());
+                        if (!finestra.ripassa(finestra.tabelleScelte(), FrmNumerella::Partenza::Subito))
+                            return;
+                        f->close();
+                        finestra.activateWindow();
+                    });
                 // It follows the board to a whiteboard's full screen and back.
                 QObject::connect(&finestra, &FrmNumerella::scalaCambiata, f, &FrmRegistro::impostaScala);
             } else {

@@ -25,5 +25,8 @@ void FrmNumerella::Label1_MouseDown(int Index, Qt::MouseButton Button)
             txtRisultato[k]->impostaSfondo(txtRisultato[k]->esclusa() ? Bianco : ColoreEscluso);
         cmdStampa->setEnabled(false);
     }
-    if (Button == Qt::LeftButton || Button == Qt::RightButton) annunciaScelta(Index, Button);
+    if (Button != Qt::LeftButton && Button != Qt::RightButton) return;
+    for (int k = 0; k < 100; ++k)
+        m_tabelleScelte.set(k, !txtRisultato[k]->esclusa());
+    annunciaScelta(Index, Button);
 }

@@ -18,11 +18,15 @@ void FrmNumerella::cmdStampa_Click()
     lblTitolo->setText(nome.isEmpty() ? QStringLiteral("La Numerella") : nomeSuUnaRiga(nome));
     // The blink timer keeps running while any dialog is open: the headers are hidden again right
     // before each page is drawn, so no page ever shows a factor.
-    nascondiIntestazioni();
-    m_tipografia.primaDiOgniPagina([this] { nascondiIntestazioni(); });
-    // Today's practice is a word for the screen, not part of the finished table.
+    // Today's practice is a word for the screen, not part of the finished table: hidden again right
+    // before each page too, as the record may count it anew while the print dialog is open.
     const bool ripasso = !lblRipasso->isHidden();
+    nascondiIntestazioni();
     lblRipasso->hide();
+    m_tipografia.primaDiOgniPagina([this] {
+        nascondiIntestazioni();
+        lblRipasso->hide();
+    });
     m_tipografia.stampa(this);
     lblRipasso->setVisible(ripasso);
     m_tipografia.primaDiOgniPagina({});

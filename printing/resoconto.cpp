@@ -3,6 +3,7 @@
 #include "printing/resoconto.h"
 
 #include "record/andamento.h"
+#include "record/quadro.h"
 #include "startup/lingua.h"
 
 #include <QCoreApplication>
@@ -310,7 +311,7 @@ void mappa(Foglio &f, const Resoconto &r)
         fatto.colonna = k % 10 + 1;
         for (const SchedaFatto &s : r.fatti)
             if (s.cella() == k) fatto = s;
-        const AspettoCella a = aspetto(apprendimento::stato(fatto, r.oggi));
+        const AspettoCella a = aspetto(quadro::stato(fatto, r.oggi, r.giudizio));
         const QRectF cella(sinistra + fatto.colonna * lato, cima + fatto.riga * lato, lato, lato);
         p.setPen(QPen(Qt::black, f.mm(0.2)));
         p.setBrush(a.colore);
@@ -412,9 +413,12 @@ void paginaClasse(Foglio &f, const Resoconto &r)
     QList<QStringList> righe;
     for (qsizetype i = 0; i < r.classe.size(); ++i) {
         const SchedaGiocatore &g = r.classe[i];
+        // A child with no game in the period has no average: a dash, never "0,0".
+        const auto media = [&](double v) {
+            return g.partite > 0 ? andamento::numero(v, r.locale) : QStringLiteral("—");
+        };
         righe.append({g.nome, QString::number(g.partite), quando(g.ultima, r.locale),
-                      andamento::numero(g.secondiPerRisposta, r.locale),
-                      andamento::numero(g.erroriPerPartita, r.locale),
+                      media(g.secondiPerRisposta), media(g.erroriPerPartita),
                       f.daSinistra(r.difficiliClasse.value(i).join(QStringLiteral(", ")))});
     }
     tabella(f,
@@ -425,6 +429,63 @@ void paginaClasse(Foglio &f, const Resoconto &r)
              {QCoreApplication::translate("resoconto", "Errori per partita"), 0.12, Qt::AlignRight},
              {QCoreApplication::translate("resoconto", "Fatti più difficili"), 0.28}},
             righe);
+}
+
+/// The class's map: each fact coloured by how many children know it, with their number, then each fact
+/// some child still has to learn in words, the hardest first.
+void paginaMappaClasse(Foglio &f, const Resoconto &r)
+{
+    const QuadroClasse &c = r.mappaClasse;
+    //: The title of the printed class's map.
+    f.paragrafo(QCoreApplication::translate("resoconto", "La classe: i fatti"), f.carattere(18, QFont::Bold),
+                f.mm(2));
+    f.paragrafo(
+        QCoreApplication::translate("resoconto", "Periodo: %1 · stampato %2").arg(r.periodo, stampato(r)),
+        f.carattere(10), f.mm(2));
+    //: Above the printed class's map. %1: the children's names.
+    f.paragrafo(QCoreApplication::translate("resoconto", "I bambini (%n): %1", nullptr, int(c.bambini.size()))
+                    .arg(c.bambini.join(QStringLiteral(", "))),
+                f.carattere(10), f.mm(3));
+    QPainter &p = f.p;
+    const qreal lato = f.mm(11);
+    const QFont testa = f.carattere(8, QFont::Bold), numero = f.carattere(8);
+    if (f.y + 11 * lato > f.altezza) f.nuovaPagina();
+    const qreal cima = f.y, sinistra = f.nelVerso(0, 11 * lato);
+    p.setFont(testa);
+    p.setPen(Qt::black);
+    for (int n = 1; n <= 10; ++n) {
+        p.drawText(QRectF(sinistra + n * lato, cima, lato, lato), Qt::AlignCenter, QString::number(n));
+        p.drawText(QRectF(sinistra, cima + n * lato, lato, lato), Qt::AlignCenter, QString::number(n));
+    }
+    p.setFont(numero);
+    for (int k = 0; k < 100; ++k) {
+        const QuadroClasse::Fatto &fatto = c.fatti[k];
+        const QRectF cella(sinistra + fatto.colonna * lato, cima + fatto.riga * lato, lato, lato);
+        p.setPen(QPen(Qt::black, f.mm(0.2)));
+        p.setBrush(c.colore(k));
+        p.drawRect(cella);
+        if (!c.bambini.isEmpty())
+            p.drawText(cella, Qt::AlignCenter,
+                       QStringLiteral("%1/%2").arg(fatto.sanno).arg(c.bambini.size()));
+    }
+    p.setBrush(Qt::NoBrush);
+    f.y = cima + 11 * lato + f.mm(3);
+    //: Under the printed class's map: what its colours and numbers mean.
+    f.paragrafo(QCoreApplication::translate("resoconto",
+                                            "In ogni casella: quanti bambini sanno il fatto, su quanti sono. "
+                                            "Rosso: nessuno; giallo: metà; verde: tutti."),
+                f.carattere(8), f.mm(4));
+    f.paragrafo(QCoreApplication::translate("resoconto", "I fatti da imparare, i più difficili per primi"),
+                f.carattere(11, QFont::Bold), f.mm(1.5));
+    int scritti = 0;
+    for (int k : c.piuDifficili()) {
+        if (c.fatti[k].daImparare.isEmpty()) continue;
+        f.paragrafo(c.parole(k), f.carattere(9), f.mm(0.8));
+        ++scritti;
+    }
+    if (scritti == 0)
+        f.paragrafo(QCoreApplication::translate("resoconto", "Nessun fatto da imparare per la classe."),
+                    f.carattere(9), 0);
 }
 
 } // namespace
@@ -471,10 +532,24 @@ bool disegna(QPagedPaintDevice &foglio, const Resoconto &resoconto)
     if (!p.begin(&foglio)) return false;
     p.setRenderHint(QPainter::Antialiasing);
     Foglio f(foglio, p, resoconto.locale.textDirection());
-    paginaGiocatore(f, resoconto);
-    if (!resoconto.classe.isEmpty()) {
-        f.nuovaPagina();
+    switch (resoconto.parti) {
+    case Resoconto::Parti::Classe:
         paginaClasse(f, resoconto);
+        break;
+    case Resoconto::Parti::MappaClasse:
+        paginaMappaClasse(f, resoconto);
+        break;
+    case Resoconto::Parti::Tutto:
+        paginaGiocatore(f, resoconto);
+        if (!resoconto.classe.isEmpty()) {
+            f.nuovaPagina();
+            paginaClasse(f, resoconto);
+        }
+        if (!resoconto.mappaClasse.bambini.isEmpty()) {
+            f.nuovaPagina();
+            paginaMappaClasse(f, resoconto);
+        }
+        break;
     }
     return p.end();
 }

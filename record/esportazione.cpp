@@ -5,11 +5,14 @@
 #include "record/apprendimento.h"
 #include "record/archivio.h"
 #include "record/orologio.h"
+#include "record/quadro.h"
 #include "record/registro.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QStandardPaths>
 #include <QStringConverter>
 #include <QTextStream>
 #include <functional>
@@ -69,15 +72,17 @@ bool scrivi(const QString &file, const Csv &csv, const QStringList &intestazione
 
 } // namespace
 
-bool Esportazione::partite(Archivio &archivio, const QString &file, QString &errore, const Csv &csv)
+bool Esportazione::partite(Archivio &archivio, const QString &file, QString &errore, const Csv &csv,
+                           const QDateTime &dal)
 {
     return scrivi(
         file, csv,
         {QStringLiteral("giocatore"), QStringLiteral("inizio"), QStringLiteral("fine"),
          QStringLiteral("tabelline"), QStringLiteral("secondi"), QStringLiteral("errori"),
          QStringLiteral("esito")},
-        [&archivio, &csv](QTextStream &testo) {
-            return archivio.perOgniPartita([&testo, &csv](const SchedaPartita &p) {
+        [&archivio, &csv, &dal](QTextStream &testo) {
+            return archivio.perOgniPartita([&testo, &csv, &dal](const SchedaPartita &p) {
+                if (dal.isValid() && p.inizio < dal) return;
                 // A game with no end here is played elsewhere right now, or was cut off there.
                 const FinePartita esito = p.esito.value_or(FinePartita::Interrotta);
                 // Tables as a list, never "2-5": on the command line that is 2 to 5.
@@ -88,17 +93,20 @@ bool Esportazione::partite(Archivio &archivio, const QString &file, QString &err
         errore);
 }
 
-bool Esportazione::risposte(Archivio &archivio, const QString &file, QString &errore, const Csv &csv)
+bool Esportazione::risposte(Archivio &archivio, const QString &file, QString &errore, const Csv &csv,
+                            const QDateTime &dal)
 {
     return scrivi(
         file, csv,
         {QStringLiteral("giocatore"), QStringLiteral("partita_inizio"), QStringLiteral("riga"),
          QStringLiteral("colonna"), QStringLiteral("millisecondi"), QStringLiteral("sbagliate")},
-        [&archivio, &csv](QTextStream &testo) {
+        [&archivio, &csv, &dal](QTextStream &testo) {
             // Milliseconds, whole: tenths of a second cannot tell a quick answer from a slow one for a
             // child who answers in half a second.
-            return archivio.perOgniDomanda([&testo, &csv](const QString &giocatore, const QDateTime &inizio,
-                                                          int r, int c, qint64 millisecondi, int sbagliate) {
+            return archivio.perOgniDomanda([&testo, &csv, &dal](const QString &giocatore,
+                                                                const QDateTime &inizio, int r, int c,
+                                                                qint64 millisecondi, int sbagliate) {
+                if (dal.isValid() && inizio < dal) return;
                 testo << csv.riga({giocatore, inizio, r, c,
                                    millisecondi < 0 ? QVariant() : QVariant(millisecondi), sbagliate});
             });
@@ -106,29 +114,48 @@ bool Esportazione::risposte(Archivio &archivio, const QString &file, QString &er
         errore);
 }
 
-bool Esportazione::fatti(Archivio &archivio, const QString &file, QString &errore, const Csv &csv)
+bool Esportazione::fatti(Archivio &archivio, const QString &file, QString &errore, const Csv &csv,
+                         const QDateTime &dal)
 {
-    const QDate oggi = orologio::oggi();
+    const QDateTime ora = orologio::adesso();
     return scrivi(
         file, csv,
         {QStringLiteral("giocatore"), QStringLiteral("riga"), QStringLiteral("colonna"),
          QStringLiteral("stato"), QStringLiteral("volte"), QStringLiteral("sbagliate"),
          QStringLiteral("secondi_mediana"), QStringLiteral("ultima_volta"),
          QStringLiteral("prossimo_ripasso"), QStringLiteral("stima")},
-        [&archivio, &csv, oggi](QTextStream &testo) {
-            return archivio.perOgniFatto([&testo, &csv, oggi](const QString &giocatore, const SchedaFatto &f,
-                                                              const apprendimento::Giudizio &giudizio) {
+        [&archivio, &csv, &dal, &ora](QTextStream &testo) {
+            const QList<SchedaGiocatore> giocatori = archivio.giocatori();
+            if (archivio.guasto() != Guasto::Nessuno) return false;
+            for (const SchedaGiocatore &g : giocatori) {
+                // The states the record window shows, over the same period, from the same place.
+                Quadro q = quadro::leggi(&archivio, g, Periodo::Tutto, ora, 0);
+                if (dal.isValid()) {
+                    q.nelPeriodo.reset();
+                    for (const SchedaFatto &f : archivio.fatti(g.id, dal))
+                        q.nelPeriodo.set(f.cella());
+                }
                 // stima: the model's chance, today, that her next answer is right and quick;
                 // prossimo_ripasso: the day practice asks it (today or earlier: it waits now).
-                testo << csv.riga({giocatore, f.riga, f.colonna,
-                                   apprendimento::parolaStato(apprendimento::stato(f, oggi, giudizio)),
-                                   f.chiesta, f.sbagliate,
-                                   f.tempi.isEmpty() ? QVariant() : QVariant(f.secondi()), f.ultima,
-                                   apprendimento::prossimo(f, giudizio),
-                                   csv.decimale(apprendimento::stima(f, oggi, giudizio), 2)});
-            });
+                for (const SchedaFatto &f : q.fatti())
+                    testo << csv.riga({g.nome, f.riga, f.colonna,
+                                       apprendimento::parolaStato(q.stato(f.cella())), f.chiesta, f.sbagliate,
+                                       f.tempi.isEmpty() ? QVariant() : QVariant(f.secondi()), f.ultima,
+                                       apprendimento::prossimo(f, q.giudizio),
+                                       csv.decimale(apprendimento::stima(f, q.oggi, q.giudizio), 2)});
+            }
+            return true;
         },
         errore);
+}
+
+QString Esportazione::cartella()
+{
+    // A new account may have no documents folder yet: made, as a file manager would; else home.
+    const QString documenti = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!documenti.isEmpty() && QDir().mkpath(documenti) && QFileInfo(documenti).isWritable())
+        return documenti;
+    return QDir::homePath();
 }
 
 bool Esportazione::tabella(const QStringList &intestazione, const QList<QStringList> &righe,

@@ -5,6 +5,7 @@
 #include "record/apprendimento.h"
 #include "record/giocatore.h"
 #include "record/orologio.h"
+#include "record/quadro.h"
 #include "record/ripasso.h"
 #include "schoolserver/letturaclasse.h"
 #include "schoolserver/spedizione.h"
@@ -309,16 +310,10 @@ void Registro::contaRipasso()
         const QDate oggi = orologio::oggi();
         for (const SchedaGiocatore &g : m_archivio->giocatori()) {
             if (g.nome != m_giocatore.nomeRegistro()) continue;
+            // The same rule as the record window's and Ripassa's, from the same place.
             const apprendimento::Giudizio giudizio = m_archivio->giudizio(g.id);
-            for (const SchedaFatto &f : m_archivio->fatti(g.id)) {
-                // A fact answered well today waits for another day before it is asked again: one
-                // perfect game must not leave a hundred facts "to practise" on the same afternoon.
-                const bool beneOggi =
-                    f.ultimoEsito == EsitoDomanda::Fluente && f.ultima.toLocalTime().date() == oggi;
-                const apprendimento::Stato stato = apprendimento::stato(f, oggi, giudizio);
-                quanti += stato == apprendimento::Stato::DaRipassare ||
-                          (stato == apprendimento::Stato::DaImparare && !beneOggi);
-            }
+            for (const SchedaFatto &f : m_archivio->fatti(g.id))
+                quanti += quadro::daFareOggi(f, oggi, giudizio);
         }
     }
     Q_EMIT daRipassare(quanti);

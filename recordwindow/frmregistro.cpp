@@ -10,6 +10,7 @@
 #include "record/registro.h"
 #include "record/ripasso.h"
 #include "recordwindow/paginaandamento.h"
+#include "recordwindow/paginaclasse.h"
 #include "recordwindow/paginafatti.h"
 #include "recordwindow/paginagiocatori.h"
 #include "recordwindow/paginapartite.h"
@@ -42,7 +43,6 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QShortcut>
-#include <QStandardPaths>
 #include <QStyle>
 #include <QTabWidget>
 #include <QTableView>
@@ -54,15 +54,6 @@ namespace {
 
 /// The window's size at the board's own scale.
 constexpr QSize Base(760, 560);
-
-/// Facts as "7×8".
-QStringList inBreve(const QList<SchedaFatto> &fatti)
-{
-    QStringList brevi;
-    for (const SchedaFatto &f : fatti)
-        brevi.append(QStringLiteral("%1×%2").arg(f.riga).arg(f.colonna));
-    return brevi;
-}
 
 /// The frame a window manager puts around \a w; before the first show, a title bar's height.
 QMargins cornice(const QWidget *w)
@@ -154,6 +145,9 @@ void FrmRegistro::costruisci(Uso uso)
     schede->addTab(paginaFatti, tr("&Fatti"));
     paginaGiocatori = new PaginaGiocatori(this);
     schede->addTab(paginaGiocatori, tr("G&iocatori"));
+    paginaClasse = new PaginaClasse(this);
+    //: The tab of the class's map: how many children know each fact.
+    schede->addTab(paginaClasse, tr("C&lasse"));
     colonna->addWidget(schede, 1);
 
     lblStato = new QLabel(this);
@@ -217,9 +211,11 @@ void FrmRegistro::costruisci(Uso uso)
     // Alt and a tab's letter: that tab, and the focus in it.
     schede->tabBar()->installEventFilter(this);
     connect(schede, &QTabWidget::currentChanged, this, [this](int indice) {
-        // The players view asks every child's facts: read when first looked at.
+        // The players view and the class's map ask every child's facts: read when first looked at.
         if (schede->widget(indice) == paginaGiocatori && !paginaGiocatori->pronta())
             paginaGiocatori->riempi();
+        if (schede->widget(indice) == paginaClasse && !paginaClasse->pronta())
+            paginaClasse->mostra(quadroClasse());
         mostraPulsanti();
         // The tab bar is named after its current tab: a reader is told that the name changed.
         QAccessibleEvent nome(schede->tabBar(), QAccessible::NameChanged);
@@ -312,18 +308,7 @@ void FrmRegistro::mettiSopra(const QRect &sopra)
 
 QDateTime FrmRegistro::inizioPeriodo(Periodo periodo, const QDateTime &ora)
 {
-    const QDate oggi = ora.toLocalTime().date();
-    switch (periodo) {
-    case Periodo::Oggi:
-        return oggi.startOfDay();
-    case Periodo::Settimana:
-        return oggi.addDays(1 - oggi.dayOfWeek()).startOfDay();
-    case Periodo::Mese:
-        return QDate(oggi.year(), oggi.month(), 1).startOfDay();
-    case Periodo::Tutto:
-        break;
-    }
-    return {};
+    return quadro::inizio(periodo, ora);
 }
 
 FrmRegistro::Periodo FrmRegistro::periodo() const
@@ -398,10 +383,8 @@ void FrmRegistro::aggiorna()
 {
     QString motivo;
     m_vista = m_registro.archivioDaMostrare(motivo);
-    paginaGiocatori->impostaArchivio(m_vista);
     mostraGiocatori();
     mostraGiocatore();
-    if (schede->currentWidget() == paginaGiocatori) paginaGiocatori->riempi();
 }
 
 void FrmRegistro::mostraGiocatori()
@@ -457,23 +440,16 @@ void FrmRegistro::mostraStato()
 
 void FrmRegistro::mostraGiocatore()
 {
-    Archivio *archivio = m_vista;
-    const qint64 id = m_idVista.value(scelto());
-    const QDateTime dal = inizioPeriodo(periodo(), orologio::adesso());
-    QList<SchedaPartita> partite = archivio && id ? archivio->partite(id) : QList<SchedaPartita>();
-    partite.removeIf([&dal](const SchedaPartita &p) { return dal.isValid() && p.inizio < dal; });
-    // The game on the board so far: the file has its answers, but its sums only at its end.
-    for (SchedaPartita &p : partite)
-        m_registro.completaInCorso(p);
-    const QList<SchedaFatto> fatti = archivio && id ? archivio->fatti(id, dal) : QList<SchedaFatto>();
-
-    paginaPartite->mostra(partite);
-    paginaAndamento->mostra(partite);
-    const apprendimento::Giudizio giudizio =
-        archivio && id ? archivio->giudizio(id) : apprendimento::Giudizio();
-    m_giro = ripasso::giro(fatti, orologio::oggi(), m_registro.lunghezzaRipasso(), giudizio);
-    paginaFatti->mostra(fatti, m_giro, giudizio);
-    cmdRipassa->setEnabled(!fatti.isEmpty());
+    m_quadro = leggiQuadro(scelto());
+    paginaPartite->mostra(m_quadro.partite);
+    paginaAndamento->mostra(m_quadro.partite);
+    paginaFatti->mostra(m_quadro);
+    paginaGiocatori->impostaArchivio(m_vista, periodo());
+    if (schede->currentWidget() == paginaGiocatori) paginaGiocatori->riempi();
+    paginaClasse->invecchia();
+    if (schede->currentWidget() == paginaClasse) paginaClasse->mostra(quadroClasse());
+    // Today's round works from every game, whatever the period.
+    cmdRipassa->setEnabled(m_quadro.giocato());
     cmdRinomina->setEnabled(m_idLocali.contains(scelto()) && scelto() != Giocatore::ospite());
     // The mark is kept on this computer: a class read from the school's server cannot change it.
     Archivio *qui = m_registro.archivio();
@@ -515,6 +491,20 @@ void FrmRegistro::mostraChiGioca()
     //: What a screen reader says of the box "Giocatore": who plays on the board now. %1: a name.
     accessibilita::impostaDescrizione(cmbGiocatore, tr("Ora gioca %1").arg(Giocatore::mostrato(chi)));
     cmdGioca->setEnabled(m_registro.archivio() && !scelto().isEmpty() && scelto() != chi);
+}
+
+Quadro FrmRegistro::leggiQuadro(const QString &nome) const
+{
+    SchedaGiocatore g;
+    g.nome = nome;
+    g.id = m_idVista.value(nome);
+    Quadro q = quadro::leggi(m_vista, g, periodo(), orologio::adesso(), m_registro.lunghezzaRipasso());
+    // The game on the board so far: the file has its answers, but its sums only at its end.
+    bool inCorso = false;
+    for (SchedaPartita &p : q.partite)
+        inCorso = m_registro.completaInCorso(p) || inCorso;
+    if (inCorso) q.giocatore = quadro::somme(q.giocatore, q.partite);
+    return q;
 }
 
 QString FrmRegistro::chiediNome(const QString &titolo, const QString &proposto)
@@ -642,12 +632,18 @@ void FrmRegistro::togliPartita()
                                  tr("La partita in corso non si può togliere."));
         return;
     }
+    const int errori = partite->index(scelta.row(), 3).data(Qt::UserRole).toInt();
+    const QString quando = inizio.data().toString(),
+                  tempo = partite->index(scelta.row(), 2).data().toString();
     if (!conferma(QStringLiteral("confermaTogliPartita"), tr("Togli la partita"),
-                  //: %1: the game's date and time (Italian: "del 07/12/2026 10:15"), %2: its time on the
-                  //: stopwatch (m:ss), %n: its mistakes.
-                  tr("Togliere dal registro la partita del %1 (%2, %n errori)?", nullptr,
-                     partite->index(scelta.row(), 3).data(Qt::UserRole).toInt())
-                      .arg(inizio.data().toString(), partite->index(scelta.row(), 2).data().toString())))
+                  errori == 1
+                      //: %1: the game's date and time (Italian: "del 07/12/2026 10:15"), %2: its time on the
+                      //: stopwatch (m:ss); the game had one mistake.
+                      ? tr("Togliere dal registro la partita del %1 (%2, 1 errore)?").arg(quando, tempo)
+                      //: %1: the game's date and time (Italian: "del 07/12/2026 10:15"), %2: its time on the
+                      //: stopwatch (m:ss), %n: its mistakes.
+                      : tr("Togliere dal registro la partita del %1 (%2, %n errori)?", nullptr, errori)
+                            .arg(quando, tempo)))
         return;
     archivio->togliPartita(id);
     aggiorna();
@@ -664,7 +660,7 @@ void FrmRegistro::esportaGiocatori()
     // In the user's documents, as the games' export: the working folder may be /.
     const QString file =
         sceltaFileDaScrivere(this, tr("Esporta la tabella dei giocatori"),
-                             QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+                             QDir(Esportazione::cartella())
                                  //: The name proposed for the players view's file, ".csv" kept.
                                  .filePath(tr("giocatori.csv")),
                              QStringLiteral("CSV (*.csv)"));
@@ -678,8 +674,8 @@ void FrmRegistro::esportaGiocatori()
 
 void FrmRegistro::ripassa()
 {
-    if (!m_giro.isEmpty()) {
-        Q_EMIT ripassaChiesto(ripasso::celle(m_giro));
+    if (!m_quadro.giro.isEmpty()) {
+        Q_EMIT ripassaChiesto(ripasso::celle(m_quadro.giro));
         return;
     }
     // Nothing is made up as hard: it says so, and offers the whole table instead.
@@ -694,7 +690,7 @@ void FrmRegistro::ripassa()
     niente.setAccessibleName(tr("Oggi non c'è niente da ripassare"));
     niente.setAccessibleDescription(niente.text());
     niente.exec();
-    if (niente.clickedButton() == gioca) Q_EMIT ripassaChiesto(std::bitset<100>().set());
+    if (niente.clickedButton() == gioca) Q_EMIT partitaNormaleChiesta();
 }
 
 void FrmRegistro::esporta()
@@ -709,13 +705,11 @@ void FrmRegistro::esporta()
     auto *colonna = new QVBoxLayout(&dialogo);
     auto *riga = new QHBoxLayout;
     auto *etichetta = new QLabel(tr("&File:"), &dialogo);
-    auto *txtFile = new QLineEdit(
-        // The user's documents, never the working folder: from / the file dialog would list /proc, where
-        // reading can block for good.
-        QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
-            //: The name the export proposes for the games' file: a word of your language, ".csv" kept.
-            .filePath(tr("partite.csv")),
-        &dialogo);
+    auto *txtFile = new QLineEdit(QDir(Esportazione::cartella())
+                                      //: The name the export proposes for the games' file: a word of your
+                                      //: language, ".csv" kept.
+                                      .filePath(tr("partite.csv")),
+                                  &dialogo);
     txtFile->setObjectName(QStringLiteral("txtFile"));
     etichetta->setBuddy(txtFile);
     auto *cmdScegli = new QPushButton(tr("S&cegli…"), &dialogo);
@@ -756,22 +750,31 @@ void FrmRegistro::esporta()
     bottoni->button(QDialogButtonBox::Ok)->setText(tr("&Esporta"));
     bottoni->button(QDialogButtonBox::Cancel)->setText(tr("&Annulla"));
     colonna->addWidget(bottoni);
-    const auto risposte = [](const QString &file) {
+    const auto accanto = [](const QString &file, const QString &aggiunta) {
         QString r = file;
-        r.insert(file.endsWith(QStringLiteral(".csv")) ? file.size() - 4 : file.size(),
-                 //: Added to the games' file name for the answers' file ("partite-risposte.csv").
-                 tr("-risposte"));
+        r.insert(file.endsWith(QStringLiteral(".csv")) ? file.size() - 4 : file.size(), aggiunta);
         return r;
     };
+    const auto risposte = [&](const QString &file) {
+        //: Added to the games' file name for the answers' file ("partite-risposte.csv").
+        return accanto(file, tr("-risposte"));
+    };
+    const auto fatti = [&](const QString &file) {
+        //: Added to the games' file name for the facts' file ("partite-fatti.csv").
+        return accanto(file, tr("-fatti"));
+    };
+    const QString nomePeriodo = quadro::nome(periodo());
     const auto spiega = [&] {
         const QString file = txtFile->text().trimmed();
         lblFile->setText(
             file.isEmpty()
                 ? tr("Scrivi il nome del file.")
-                //: %1 and %2: the two files written.
-                : tr("Scrive due file:\n• %1, una riga per partita;\n• %2, una riga per "
-                     "risposta.")
-                      .arg(QDir::toNativeSeparators(file), QDir::toNativeSeparators(risposte(file))));
+                //: %1, %2 and %3: the three files written; %4: the period chosen in the window ("tutto il
+                //: registro", "oggi", "questa settimana", "questo mese").
+                : tr("Scrive tre file, con le partite del periodo: %4.\n• %1, una riga per partita;\n• %2, "
+                     "una riga per risposta;\n• %3, una riga per fatto, con il suo stato di oggi.")
+                      .arg(QDir::toNativeSeparators(file), QDir::toNativeSeparators(risposte(file)),
+                           QDir::toNativeSeparators(fatti(file)), nomePeriodo));
         bottoni->button(QDialogButtonBox::Ok)->setEnabled(!file.isEmpty());
     };
     spiega();
@@ -787,35 +790,68 @@ void FrmRegistro::esporta()
     const QString file = txtFile->text().trimmed();
     const Csv csv(optStandard->isChecked() ? FormaCsv::Standard : FormaCsv::Locale);
     QString errore;
-    if (!Esportazione::partite(*archivio, file, errore, csv) ||
-        !Esportazione::risposte(*archivio, risposte(file), errore, csv))
+    // The period chosen in the window, as every tab and the report show it.
+    const QDateTime dal = quadro::inizio(periodo(), orologio::adesso());
+    if (!Esportazione::partite(*archivio, file, errore, csv, dal) ||
+        !Esportazione::risposte(*archivio, risposte(file), errore, csv, dal) ||
+        !Esportazione::fatti(*archivio, fatti(file), errore, csv, dal))
         QMessageBox::warning(this, tr("Esporta"), tr("Non riesco a esportare: %1.").arg(errore));
     else
-        lblStato->setText(tr("Partite esportate in %1, risposte in %2.")
-                              .arg(QDir::toNativeSeparators(file), QDir::toNativeSeparators(risposte(file))));
+        lblStato->setText(tr("Partite esportate in %1, risposte in %2, fatti in %3.")
+                              .arg(QDir::toNativeSeparators(file), QDir::toNativeSeparators(risposte(file)),
+                                   QDir::toNativeSeparators(fatti(file))));
+}
+
+QuadroClasse FrmRegistro::quadroClasse() const
+{
+    QList<Quadro> quadri;
+    QStringList nomi;
+    for (const SchedaGiocatore &g : m_vista ? m_vista->giocatori() : QList<SchedaGiocatore>()) {
+        if (g.nome == Giocatore::ospite()) continue; // not one of the class
+        quadri.append(g.nome == scelto() ? m_quadro : leggiQuadro(g.nome));
+        nomi.append(Giocatore::mostrato(g.nome));
+    }
+    return QuadroClasse::da(quadri, nomi);
+}
+
+Resoconto FrmRegistro::resoconto() const
+{
+    // Pages laid out for paper from the record itself: the same whatever the window's size, and the
+    // same period and states as the tabs.
+    Resoconto r;
+    r.giocatore = Giocatore::mostrato(scelto());
+    r.periodo = quadro::nome(periodo());
+    r.oggi = m_quadro.oggi;
+    r.partite = m_quadro.partite;
+    r.fatti = m_quadro.fatti();
+    r.giudizio = m_quadro.giudizio;
+    r.daRipassare = m_quadro.giro;
+    // A class, not a family's one child: the players side by side on a page of their own.
+    if (const QList<SchedaGiocatore> giocatori = m_vista ? m_vista->giocatori() : QList<SchedaGiocatore>();
+        giocatori.size() > 1) {
+        for (const SchedaGiocatore &g : giocatori) {
+            const Quadro q = g.nome == scelto() ? m_quadro : leggiQuadro(g.nome);
+            SchedaGiocatore somme = q.giocatore;
+            somme.nome = Giocatore::mostrato(g.nome);
+            r.classe.append(somme);
+            r.difficiliClasse.append(quadro::inBreve(q.difficili()));
+        }
+        r.mappaClasse = quadroClasse();
+    }
+    // Each tab of the class prints its own page alone.
+    if (schede->currentWidget() == paginaGiocatori && !r.classe.isEmpty()) r.parti = Resoconto::Parti::Classe;
+    if (schede->currentWidget() == paginaClasse) {
+        r.mappaClasse = quadroClasse();
+        r.parti = Resoconto::Parti::MappaClasse;
+    }
+    return r;
 }
 
 void FrmRegistro::stampa()
 {
     const DialoghiScalati dialoghi(m_fattore);
-    Archivio *archivio = m_vista;
-    const qint64 id = m_idVista.value(scelto());
-    if (!archivio || id == 0) return;
-    // Pages laid out for paper from the record itself: the same whatever the window's size.
-    Resoconto resoconto;
-    resoconto.giocatore = Giocatore::mostrato(scelto());
-    resoconto.partite = archivio->partite(id);
-    resoconto.fatti = archivio->fatti(id);
-    const QDate oggi = orologio::oggi();
-    resoconto.daRipassare =
-        ripasso::giro(resoconto.fatti, oggi, m_registro.lunghezzaRipasso(), archivio->giudizio(id));
-    // A class, not a family's one child: the players side by side on a page of their own.
-    if (const QList<SchedaGiocatore> giocatori = archivio->giocatori(); giocatori.size() > 1) {
-        resoconto.classe = giocatori;
-        for (const SchedaGiocatore &g : giocatori)
-            resoconto.difficiliClasse.append(inBreve(ripasso::giro(
-                archivio->fatti(g.id), oggi, m_registro.lunghezzaRipasso(), archivio->giudizio(g.id))));
-    }
-    m_tipografia.stampaPagine(
-        this, [&resoconto](QPrinter &stampante) { return resoconto::disegna(stampante, resoconto); });
+    if (!m_vista) return;
+    const Resoconto r = resoconto();
+    if (r.parti == Resoconto::Parti::Tutto && m_idVista.value(scelto()) == 0) return;
+    m_tipografia.stampaPagine(this, [&r](QPrinter &stampante) { return resoconto::disegna(stampante, r); });
 }

@@ -2,6 +2,9 @@
 // The record window "Registro": a child's games, their chart, the facts map, the players side by side.
 #pragma once
 
+#include "printing/resoconto.h"
+#include "record/quadro.h"
+#include "record/quadroclasse.h"
 #include "record/schedafatto.h"
 
 #include <QDateTime>
@@ -13,6 +16,7 @@
 class Archivio;
 class DisposizioniScalate;
 class PaginaAndamento;
+class PaginaClasse;
 class PaginaFatti;
 class PaginaGiocatori;
 class PaginaPartite;
@@ -33,8 +37,8 @@ class FrmRegistro : public QWidget
 public:
     /// How the window is used: beside the board, or alone (then "Ripassa" has no board to start).
     enum class Uso { ConTabellone, DaSolo };
-    /// The games shown: those started today, this week (from Monday), this month, or all.
-    enum class Periodo { Tutto, Oggi, Settimana, Mese };
+    /// The games shown, in every tab, the print and the export.
+    using Periodo = ::Periodo;
 
     FrmRegistro(Registro &registro, Tipografia &tipografia, Uso uso, QWidget *parent = nullptr);
     ~FrmRegistro() override;
@@ -45,7 +49,7 @@ public:
     void impostaScala(qreal fattore);
     /// Centred over \a sopra, frame and all within the screen's free area.
     void mettiSopra(const QRect &sopra);
-    /// The period chosen, which the list, the chart and the map follow.
+    /// The period chosen, which every tab, the printed report and the export follow.
     Periodo periodo() const;
     /// When the period \a periodo began, at \a ora; invalid for all time.
     static QDateTime inizioPeriodo(Periodo periodo, const QDateTime &ora);
@@ -60,6 +64,7 @@ public:
     PaginaAndamento *paginaAndamento = nullptr;
     PaginaFatti *paginaFatti = nullptr;
     PaginaGiocatori *paginaGiocatori = nullptr;
+    PaginaClasse *paginaClasse = nullptr;
     QLabel *lblStato = nullptr;
     QPushButton *cmdRipassa = nullptr, *cmdEsporta = nullptr, *cmdStampa = nullptr, *cmdChiudi = nullptr;
     QPushButton *cmdTogliPartita = nullptr, *cmdEsportaGiocatori = nullptr;
@@ -78,6 +83,9 @@ public:
     void ripassa();
     void esporta();
     void stampa();
+    /// What the printed report shows: the chosen child over the period chosen and the class; from the
+    /// players tab the class's page alone, from the class's tab its map alone.
+    Resoconto resoconto() const;
     /// The teacher's tools: a child's games all gone (she stays), one game gone, the players view
     /// written out. Only on this computer's record.
     void svuotaGiocatore();
@@ -94,6 +102,8 @@ protected:
 Q_SIGNALS:
     /// "Ripassa": a game of these cells only, on the board.
     void ripassaChiesto(const std::bitset<100> &celle);
+    /// "Gioca una partita normale" when nothing is due: a game of the tables chosen on the board.
+    void partitaNormaleChiesta();
 
 private:
     /// Fonts, margins and tables at the scale \a fattore.
@@ -103,6 +113,10 @@ private:
     void mostraGiocatore();
     /// Who plays now, for the box's reader and the button's state.
     void mostraChiGioca();
+    /// The child \a nome of the record shown, over the period chosen.
+    Quadro leggiQuadro(const QString &nome) const;
+    /// The class's map over the period chosen: every child of the record shown, the guest aside.
+    QuadroClasse quadroClasse() const;
     /// The state line: where the record is, and the school server's sender when there is one.
     void mostraStato();
     /// The focus into the page of the current tab, as Alt and its letter leave the tab bar behind.
@@ -124,7 +138,7 @@ private:
 
     Registro &m_registro;
     Tipografia &m_tipografia;
-    QList<SchedaFatto> m_giro; ///< today's round of "Ripassa"
+    Quadro m_quadro; ///< the chosen child as every tab shows her
     QFont m_font;
     qreal m_fattore = 1.0;
     std::unique_ptr<DisposizioniScalate> m_disposizioni; ///< the layouts' sizes at scale 1

@@ -43,27 +43,42 @@ MappaFatti::MappaFatti(QWidget *parent) : QTableWidget(10, 10, parent)
         if (const QTableWidgetItem *i = item(riga, colonna))
             Q_EMIT scelta(i->data(Qt::AccessibleTextRole).toString());
     });
-    mostra({});
+    mostra(QList<SchedaFatto>());
 }
 
 void MappaFatti::mostra(const QList<SchedaFatto> &fatti, const QDate &oggi,
                         const apprendimento::Giudizio &giudizio)
 {
-    std::array<SchedaFatto, 100> tutti;
+    Quadro q;
+    q.oggi = oggi;
     for (int k = 0; k < 100; ++k) {
-        tutti[k].riga = k / 10 + 1;
-        tutti[k].colonna = k % 10 + 1;
+        q.tutti[k].riga = k / 10 + 1;
+        q.tutti[k].colonna = k % 10 + 1;
     }
-    for (const SchedaFatto &f : fatti)
-        tutti[f.cella()] = f;
-    for (const SchedaFatto &fatto : tutti) {
-        const Stato stato = apprendimento::stato(fatto, oggi, giudizio);
+    for (const SchedaFatto &f : fatti) {
+        q.tutti[f.cella()] = f;
+        q.nelPeriodo.set(f.cella());
+    }
+    q.giudizio = giudizio;
+    mostra(q);
+}
+
+void MappaFatti::mostra(const Quadro &quadro)
+{
+    for (const SchedaFatto &fatto : quadro.tutti) {
+        const int k = fatto.cella();
+        const Stato stato = quadro.stato(k);
         auto *cella = new QTableWidgetItem(
             QStringLiteral("%1 %2").arg(fatto.riga * fatto.colonna).arg(lettera(stato)).trimmed());
         cella->setTextAlignment(Qt::AlignCenter);
         cella->setBackground(colore(stato));
         cella->setForeground(Qt::black);
-        const QString frase = parole(fatto, oggi, giudizio);
+        const QString frase =
+            quadro.nelPeriodo.test(k) || fatto.chiesta == 0
+                ? parole(fatto, quadro.oggi, quadro.giudizio)
+                //: The words told about a fact that the games of the period chosen did not
+                //: ask, though earlier ones did. %1 per %2: the multiplication.
+                : tr("%1 per %2: non chiesta in questo periodo").arg(fatto.riga).arg(fatto.colonna);
         cella->setData(Qt::AccessibleTextRole, frase);
         cella->setToolTip(frase);
         setItem(fatto.riga - 1, fatto.colonna - 1, cella);
@@ -97,7 +112,7 @@ QString MappaFatti::nome(Stato stato)
 QString MappaFatti::parole(const SchedaFatto &fatto, const QDate &oggi,
                            const apprendimento::Giudizio &giudizio)
 {
-    const Stato stato = apprendimento::stato(fatto, oggi, giudizio);
+    const Stato stato = quadro::stato(fatto, oggi, giudizio);
     //: The words told about a fact of the map, first part. %1 per %2: the multiplication (7 per 8 is 7 × 8),
     //: %3: its state.
     QString frase = tr("%1 per %2: %3").arg(fatto.riga).arg(fatto.colonna).arg(apprendimento::nome(stato));

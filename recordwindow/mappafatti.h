@@ -4,6 +4,7 @@
 
 #include "record/apprendimento.h"
 #include "record/orologio.h"
+#include "record/quadro.h"
 
 #include <QColor>
 #include <QList>
@@ -23,6 +24,8 @@ public:
     /// The facts of a child on the local day \a oggi.
     void mostra(const QList<SchedaFatto> &fatti, const QDate &oggi = orologio::oggi(),
                 const apprendimento::Giudizio &giudizio = {});
+    /// A child's facts over a period: those it did not ask stand blank, and say so.
+    void mostra(const Quadro &quadro);
 
     // What draws a cell, here and on paper.
     static QColor colore(Stato stato);

@@ -75,5 +75,6 @@ void PaginaAndamento::mostraNumeri()
             {voce(voci::quando(p.inizio), p.inizio), voce(genere, genere),
              voce(andamento::numero(p.secondiPerRisposta, QLocale()), p.secondiPerRisposta),
              voce(andamento::numero(p.erroriOgni10, QLocale()), p.erroriOgni10)});
+        voci::conIntestazioni(m_andamento, m_andamento->rowCount() - 1);
     }
 }

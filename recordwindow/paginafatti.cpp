@@ -44,21 +44,28 @@ PaginaFatti::PaginaFatti(QWidget *parent) : QWidget(parent)
     connect(mappa, &MappaFatti::scelta, lblFatto, &QLabel::setText);
 }
 
-void PaginaFatti::mostra(const QList<SchedaFatto> &fatti, const QList<SchedaFatto> &giro,
-                         const apprendimento::Giudizio &giudizio)
+void PaginaFatti::mostra(const Quadro &quadro)
 {
-    mappa->mostra(fatti, orologio::oggi(), giudizio);
-    lblDifficili->setText(paroleGiro(giro, fatti.isEmpty()));
+    mappa->mostra(quadro);
+    lblDifficili->setText(paroleGiro(quadro));
 }
 
-QString PaginaFatti::paroleGiro(const QList<SchedaFatto> &giro, bool maiGiocato)
+QString PaginaFatti::paroleGiro(const Quadro &quadro)
 {
-    if (maiGiocato) return tr("Ancora nessuna partita da cui capire che cosa ripassare.");
-    if (giro.isEmpty()) return tr("Oggi non c'è niente da ripassare.");
-    QStringList fatti;
-    for (const SchedaFatto &f : giro)
-        //: A multiplication in words, "7 per 8" (seven times eight): %1 row, %2 column.
-        fatti.append(tr("%1 per %2").arg(f.riga).arg(f.colonna));
-    //: Under the facts map. %1: the facts of today's review, as "7 per 8, 6 per 9".
-    return tr("Il ripasso di oggi: %1.").arg(fatti.join(QStringLiteral(", ")));
+    if (!quadro.giocato()) return tr("Ancora nessuna partita da cui capire che cosa ripassare.");
+    QString parole;
+    if (quadro.giro.isEmpty()) {
+        parole = tr("Oggi non c'è niente da ripassare.");
+    } else {
+        QStringList fatti;
+        for (const SchedaFatto &f : quadro.giro)
+            //: A multiplication in words, "7 per 8" (seven times eight): %1 row, %2 column.
+            fatti.append(tr("%1 per %2").arg(f.riga).arg(f.colonna));
+        //: Under the facts map. %1: the facts of today's review, as "7 per 8, 6 per 9".
+        parole = tr("Il ripasso di oggi: %1.").arg(fatti.join(QStringLiteral(", ")));
+    }
+    if (quadro.periodo != Periodo::Tutto)
+        //: After today's review under the facts map, when a period other than "tutto" is chosen.
+        parole += u' ' + tr("Il ripasso è sempre quello di oggi, da tutte le partite.");
+    return parole;
 }

@@ -2,7 +2,7 @@
 // The record window's tab "Fatti": the map of a child's facts, its legend, and the day's round in words.
 #pragma once
 
-#include "record/apprendimento.h"
+#include "record/quadro.h"
 #include "record/schedafatto.h"
 
 #include <QCoreApplication>
@@ -19,15 +19,13 @@ class PaginaFatti : public QWidget
     Q_DECLARE_TR_FUNCTIONS(FrmRegistro)
 public:
     explicit PaginaFatti(QWidget *parent = nullptr);
-    /// The child's \a fatti on the map, and \a giro, today's round, in words under it.
-    /// \a giudizio: how the child is judged, as Ripassa judges her.
-    void mostra(const QList<SchedaFatto> &fatti, const QList<SchedaFatto> &giro,
-                const apprendimento::Giudizio &giudizio = {});
+    /// The child's facts over the period on the map, and today's round in words under it.
+    void mostra(const Quadro &quadro);
 
     MappaFatti *mappa = nullptr;
     QLabel *lblFatto = nullptr, *lblDifficili = nullptr;
 
 private:
-    /// Today's round in words; \a maiGiocato when no fact was ever asked.
-    static QString paroleGiro(const QList<SchedaFatto> &giro, bool maiGiocato);
+    /// Today's round in words, from every game whatever the period.
+    static QString paroleGiro(const Quadro &quadro);
 };

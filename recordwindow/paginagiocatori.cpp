@@ -95,9 +95,10 @@ void PaginaGiocatori::adattaIntestazioni()
     intestazioniSuDueRighe(tabGiocatori);
 }
 
-void PaginaGiocatori::impostaArchivio(Archivio *archivio)
+void PaginaGiocatori::impostaArchivio(Archivio *archivio, Periodo periodo)
 {
     m_archivio = archivio;
+    m_periodo = periodo;
     m_pronta = false;
 }
 
@@ -108,39 +109,33 @@ void PaginaGiocatori::riempi()
     m_giocatori->removeRows(0, m_giocatori->rowCount());
     Archivio *archivio = m_archivio;
     if (!archivio) return;
-    const QDate oggi = orologio::oggi();
-    for (const SchedaGiocatore &g : archivio->giocatori()) {
-        // The same states as the map's, by the same rule.
-        int sicure = 0, daRipassare = 0;
-        QStringList daImparare;
-        const apprendimento::Giudizio giudizio = archivio->giudizio(g.id);
-        for (const SchedaFatto &f : archivio->fatti(g.id)) {
-            switch (apprendimento::stato(f, oggi, giudizio)) {
-            case apprendimento::Stato::QuasiSicura: // likely known: the column counts what she knows
-            case apprendimento::Stato::Sicura:
-                ++sicure;
-                break;
-            case apprendimento::Stato::DaRipassare:
-                ++daRipassare;
-                break;
-            case apprendimento::Stato::DaImparare:
-                daImparare.append(QStringLiteral("%1×%2").arg(f.riga).arg(f.colonna));
-                break;
-            case apprendimento::Stato::MaiChiesta:
-                break;
-            }
-        }
+    const QDateTime ora = orologio::adesso();
+    for (const SchedaGiocatore &tutte : archivio->giocatori()) {
+        // The same states and period as the map's, from the same place.
+        const Quadro q = quadro::leggi(archivio, tutte, m_periodo, ora, 0);
+        const SchedaGiocatore &g = q.giocatore;
+        // Likely known counts with the sure ones: the column says what she knows.
+        const int sicure =
+            q.quanti(apprendimento::Stato::Sicura) + q.quanti(apprendimento::Stato::QuasiSicura);
+        const int daRipassare = q.quanti(apprendimento::Stato::DaRipassare);
+        QList<SchedaFatto> fatti;
+        for (int k = 0; k < 100; ++k)
+            if (q.stato(k) == apprendimento::Stato::DaImparare) fatti.append(q.tutti[k]);
+        const QStringList daImparare = quadro::inBreve(fatti);
         QString elenco = daImparare.join(QStringLiteral(", "));
         // Facts read left to right, as arithmetic is written, whatever the words around them.
         if (layoutDirection() == Qt::RightToLeft) elenco = QChar(0x2066) + elenco + QChar(0x2069);
         const QString nome = Giocatore::mostrato(g.nome);
-        m_giocatori->appendRow({voce(nome, nome), voce(QString::number(g.partite), g.partite),
-                                voce(voci::quando(g.ultima), g.ultima),
-                                voce(QLocale().toString(g.secondiPerRisposta, 'f', 1), g.secondiPerRisposta),
-                                voce(QLocale().toString(g.erroriPerPartita, 'f', 1), g.erroriPerPartita),
-                                voce(QString::number(sicure), sicure),
-                                voce(QString::number(daRipassare), daRipassare),
-                                voce(elenco, daImparare.size())});
+        // A child with no game in the period has no average: a dash, never "0,0".
+        const auto media = [&g](double v) {
+            return g.partite > 0 ? QLocale().toString(v, 'f', 1) : QStringLiteral("—");
+        };
+        m_giocatori->appendRow(
+            {voce(nome, nome), voce(QString::number(g.partite), g.partite),
+             voce(voci::quando(g.ultima), g.ultima), voce(media(g.secondiPerRisposta), g.secondiPerRisposta),
+             voce(media(g.erroriPerPartita), g.erroriPerPartita), voce(QString::number(sicure), sicure),
+             voce(QString::number(daRipassare), daRipassare), voce(elenco, daImparare.size())});
+        voci::conIntestazioni(m_giocatori, m_giocatori->rowCount() - 1);
     }
     m_giocatori->sort(tabGiocatori->horizontalHeader()->sortIndicatorSection(),
                       tabGiocatori->horizontalHeader()->sortIndicatorOrder());

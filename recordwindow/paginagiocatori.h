@@ -2,6 +2,8 @@
 // The record window's tab "Giocatori": every player side by side.
 #pragma once
 
+#include "record/quadro.h"
+
 #include <QCoreApplication>
 #include <QWidget>
 
@@ -18,8 +20,9 @@ class PaginaGiocatori : public QWidget
 public:
     explicit PaginaGiocatori(QWidget *parent = nullptr);
 
-    /// The record to read from now on (none: an empty table); read at the next riempi().
-    void impostaArchivio(Archivio *archivio);
+    /// The record to read from now on (none: an empty table) and the period of its games; read at the
+    /// next riempi().
+    void impostaArchivio(Archivio *archivio, Periodo periodo = Periodo::Tutto);
     bool pronta() const { return m_pronta; }
     void riempi();
     /// The table as it is shown, written to \a file as CSV.
@@ -32,5 +35,6 @@ public:
 private:
     QStandardItemModel *m_giocatori = nullptr;
     Archivio *m_archivio = nullptr;
+    Periodo m_periodo = Periodo::Tutto;
     bool m_pronta = false;
 };

@@ -60,6 +60,7 @@ void PaginaPartite::mostra(const QList<SchedaPartita> &partite)
             {inizio, voce(p.tabelline().join(QStringLiteral(", ")), p.tabelline().join(QStringLiteral(", "))),
              voce(tempo(p.secondi), p.secondi), voce(QString::number(p.errori), p.errori),
              voce(esito(p), esito(p))});
+        voci::conIntestazioni(m_partite, m_partite->rowCount() - 1);
     }
     tabPartite->sortByColumn(0, Qt::DescendingOrder);
 }

@@ -5,7 +5,7 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QLocale>
-#include <QStandardItem>
+#include <QStandardItemModel>
 
 namespace voci {
 
@@ -22,6 +22,19 @@ QStandardItem *voce(const QString &testo, const QVariant &valore)
     v->setData(valore, Qt::UserRole);
     v->setEditable(false);
     return v;
+}
+
+void conIntestazioni(QStandardItemModel *modello, int riga)
+{
+    for (int c = 0; c < modello->columnCount(); ++c) {
+        QStandardItem *cella = modello->item(riga, c);
+        if (!cella) continue;
+        //: A table's cell as a screen reader says it: %1 its column's name, %2 its value.
+        cella->setData(
+            QCoreApplication::translate("FrmRegistro", "%1: %2")
+                .arg(modello->headerData(c, Qt::Horizontal).toString().simplified(), cella->text()),
+            Qt::AccessibleTextRole);
+    }
 }
 
 } // namespace voci

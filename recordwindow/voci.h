@@ -3,6 +3,7 @@
 #pragma once
 
 class QDateTime;
+class QStandardItemModel;
 class QStandardItem;
 class QString;
 class QVariant;
@@ -13,5 +14,7 @@ namespace voci {
 QString quando(const QDateTime &t);
 /// A cell that sorts by \a valore and shows \a testo.
 QStandardItem *voce(const QString &testo, const QVariant &valore);
+/// Each cell of row \a riga told to a screen reader with its column's name: "Errori: 2", never a bare "2".
+void conIntestazioni(QStandardItemModel *modello, int riga);
 
 } // namespace voci

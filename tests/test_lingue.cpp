@@ -493,7 +493,7 @@ private Q_SLOTS:
             nessunDifetto(&f, "record");
             // At its own size, the players' columns fit side by side, their headers on two lines if need be.
             if (s == 1.0) {
-                f.schede->setCurrentIndex(f.schede->count() - 1);
+                f.schede->setCurrentWidget(f.paginaGiocatori);
                 QCoreApplication::processEvents();
                 QVERIFY(f.paginaGiocatori->tabGiocatori->isVisible());
                 QVERIFY(!f.paginaGiocatori->tabGiocatori->horizontalScrollBar()->isVisible());

@@ -3,11 +3,13 @@
 // bad files and folders that leave the game going, and the export for spreadsheets.
 #include "aiuto.h"
 #include "board/registrazione.h"
+#include "printing/resoconto.h"
 #include "record/andamento.h"
 #include "record/apprendimento.h"
 #include "record/esportazione.h"
 #include "record/giocatore.h"
 #include "record/orologio.h"
+#include "record/quadro.h"
 #include "record/registro.h"
 #include "record/ripasso.h"
 #include "recordwindow/frmchigioca.h"
@@ -15,6 +17,7 @@
 #include "recordwindow/graficopartite.h"
 #include "recordwindow/mappafatti.h"
 #include "recordwindow/paginaandamento.h"
+#include "recordwindow/paginaclasse.h"
 #include "recordwindow/paginafatti.h"
 #include "recordwindow/paginagiocatori.h"
 #include "recordwindow/paginapartite.h"
@@ -287,6 +290,8 @@ private Q_SLOTS:
     void chiGioca();
     void finestraPerLettore();
     void strumentiInsegnante();
+    void stessaVerita_data();
+    void stessaVerita();
 
 private:
     QString nuovoFile() { return m_cartella.filePath(QStringLiteral("r%1/registro.sqlite").arg(++m_file)); }
@@ -1897,8 +1902,10 @@ void TestRegistro::finestraPerLettore()
     const QList<andamento::Punto> punti = andamento::punti(
         p.registro.archivio()->partite(p.registro.archivio()->giocatore(f->cmbGiocatore->currentText())));
     QVERIFY(!punti.isEmpty());
+    // A cell is heard with its column's name, never as a bare number.
     QCOMPARE(tabella->cellAt(0, 2)->text(QAccessible::Name),
-             andamento::numero(punti[0].secondiPerRisposta, QLocale(QLocale::Italian)));
+             QStringLiteral("Secondi per risposta: ") +
+                 andamento::numero(punti[0].secondiPerRisposta, QLocale(QLocale::Italian)));
     QCOMPARE(tabella->rowCount(), puntiDelGrafico(f));
     QVERIFY(tabella->rowCount() > 0);
 
@@ -2031,6 +2038,166 @@ void TestRegistro::strumentiInsegnante()
     QCOMPARE(rimaste[0].esatte, 4);
     QCOMPARE(rimaste[0].errori, 1);
     QCOMPARE(a.fatti(a.giocatore(QStringLiteral("Giulia"))).size(), 4);
+}
+
+namespace {
+
+/// A class of three: Giulia's game long ago (7 per 8 wrong; 2 per 3 and 1 per 1 fluent twice), her game
+/// this morning (1 per 1, 3 per 4, 6 per 9 fluent) and a game stopped with no answer; Marco's game this
+/// morning (5 per 5 and 7 per 8 wrong); Sara, who never played.
+void unaClasse(const QString &file)
+{
+    Archivio a(file);
+    QVERIFY(a.apri());
+    const qint64 giulia = a.giocatore(QStringLiteral("Giulia")), marco = a.giocatore(QStringLiteral("Marco"));
+    QVERIFY(a.giocatore(QStringLiteral("Sara")) > 0);
+    const QDateTime prima = QDateTime::currentDateTimeUtc().addDays(-40);
+    const QDateTime oggi = QDate::currentDate().startOfDay().toUTC().addSecs(60);
+    const auto tutte = std::bitset<100>().set();
+    const qint64 p1 = a.iniziaPartita(giulia, QStringLiteral("g1"), prima, tutte);
+    QVERIFY(a.domanda(p1, 1, 67, 6000, 1) && a.domanda(p1, 2, 12, 2000, 0) && a.domanda(p1, 3, 12, 2000, 0) &&
+            a.domanda(p1, 4, 0, 1500, 0) && a.domanda(p1, 5, 0, 1500, 0));
+    QVERIFY(a.chiudiPartita(p1, prima.addSecs(14), 14, 1, 5, FinePartita::Finita));
+    const qint64 p2 = a.iniziaPartita(giulia, QStringLiteral("g2"), oggi, tutte);
+    QVERIFY(a.domanda(p2, 1, 0, 1500, 0) && a.domanda(p2, 2, 23, 2000, 0) && a.domanda(p2, 3, 58, 2000, 0));
+    QVERIFY(a.chiudiPartita(p2, oggi.addSecs(6), 6, 0, 3, FinePartita::Fermata));
+    const qint64 vuota = a.iniziaPartita(giulia, QStringLiteral("g3"), oggi.addSecs(30), tutte);
+    QVERIFY(a.chiudiPartita(vuota, oggi.addSecs(31), 1, 0, 0, FinePartita::Interrotta));
+    const qint64 p3 = a.iniziaPartita(marco, QStringLiteral("m1"), oggi, tutte);
+    QVERIFY(a.domanda(p3, 1, 44, 3000, 1) && a.domanda(p3, 2, 67, 3000, 1));
+    QVERIFY(a.chiudiPartita(p3, oggi.addSecs(6), 6, 2, 2, FinePartita::Finita));
+}
+
+} // namespace
+
+void TestRegistro::stessaVerita_data()
+{
+    QTest::addColumn<FrmRegistro::Periodo>("periodo");
+    QTest::addColumn<int>("partite");       // Giulia's games in the period, the empty one left out
+    QTest::addColumn<QString>("stati");     // her facts 1×1, 2×3, 3×4, 6×9, 7×8 as the map's letters
+    QTest::addColumn<QString>("difficili"); // her hardest facts on the class page
+    QTest::addColumn<QString>("setteOtto"); // the class map's words for 7 per 8
+    using P = FrmRegistro::Periodo;
+    const QString tutti = QStringLiteral("7 per 8: la sanno 0 su 3; da imparare per Giulia, Marco");
+    const QString soloMarco = QStringLiteral("7 per 8: la sanno 0 su 3; da imparare per Marco");
+    QTest::newRow("tutto") << P::Tutto << 2 << "I R Q Q I"
+                           << "7×8, 1×1" << tutti;
+    QTest::newRow("oggi") << P::Oggi << 1 << "I - Q Q -"
+                          << "1×1" << soloMarco;
+    QTest::newRow("mese") << P::Mese << 1 << "I - Q Q -"
+                          << "1×1" << soloMarco;
+}
+
+// One record and one period: the map, the players view, the hardest facts, the class page and map, the
+// report and the export tell the same.
+void TestRegistro::stessaVerita()
+{
+    QFETCH(FrmRegistro::Periodo, periodo);
+    QFETCH(int, partite);
+    QFETCH(QString, stati);
+    QFETCH(QString, difficili);
+    QFETCH(QString, setteOtto);
+    const QString file = nuovoFile();
+    unaClasse(file);
+    Giocatore giocatore;
+    giocatore.scegli(QStringLiteral("Giulia"));
+    Registro registro(giocatore, file);
+    TipografiaFinta tipografia;
+    FrmRegistro f(registro, tipografia, FrmRegistro::Uso::DaSolo);
+    f.cmbPeriodo->setCurrentIndex(f.cmbPeriodo->findData(int(periodo)));
+    using S = apprendimento::Stato;
+    const QMap<QString, S> lettere{{QStringLiteral("S"), S::Sicura},
+                                   {QStringLiteral("R"), S::DaRipassare},
+                                   {QStringLiteral("Q"), S::QuasiSicura},
+                                   {QStringLiteral("I"), S::DaImparare},
+                                   {QStringLiteral("-"), S::MaiChiesta}};
+    const QList<int> celle{0, 12, 23, 58, 67};
+    const QStringList attese = stati.split(u' ');
+
+    // The map, in colour and in words.
+    const Resoconto r = f.resoconto();
+    for (qsizetype i = 0; i < celle.size(); ++i) {
+        const int k = celle[i];
+        const S stato = lettere.value(attese[i]);
+        QCOMPARE(f.paginaFatti->mappa->item(k / 10, k % 10)->background().color(), MappaFatti::colore(stato));
+        const QString parole =
+            f.paginaFatti->mappa->item(k / 10, k % 10)->data(Qt::AccessibleTextRole).toString();
+        QVERIFY2(stato != S::MaiChiesta || parole.endsWith(QStringLiteral("non chiesta in questo periodo")),
+                 qPrintable(parole));
+        // The report's map: the same state.
+        SchedaFatto sulFoglio;
+        sulFoglio.riga = k / 10 + 1;
+        sulFoglio.colonna = k % 10 + 1;
+        for (const SchedaFatto &s : r.fatti)
+            if (s.cella() == k) sulFoglio = s;
+        QCOMPARE(quadro::stato(sulFoglio, r.oggi, r.giudizio), stato);
+    }
+    // Ripassa is today's in every period, and says so.
+    QVERIFY(f.cmdRipassa->isEnabled());
+    QCOMPARE(f.paginaFatti->lblDifficili->text().contains(QStringLiteral("sempre quello di oggi")),
+             periodo != FrmRegistro::Periodo::Tutto);
+
+    // The report: the period named, its games, the empty one left out.
+    QCOMPARE(r.periodo, quadro::nome(periodo));
+    QCOMPARE(r.partite.size(), partite);
+    QCOMPARE(f.paginaPartite->tabPartite->model()->rowCount(), partite);
+    // The class page: each child's sums over the period and her hardest facts, never a known one.
+    QCOMPARE(r.classe.size(), 3);
+    QCOMPARE(r.classe[0].nome, QStringLiteral("Giulia"));
+    QCOMPARE(r.classe[0].partite, partite);
+    QCOMPARE(r.difficiliClasse[0].join(QStringLiteral(", ")), difficili);
+    QCOMPARE(r.classe[2].partite, 0); // Sara
+
+    // The players view: the same counts as the map and the report.
+    f.schede->setCurrentWidget(f.paginaGiocatori);
+    QAbstractItemModel *giocatori = f.paginaGiocatori->tabGiocatori->model();
+    QCOMPARE(giocatori->index(0, 0).data().toString(), QStringLiteral("Giulia"));
+    QCOMPARE(giocatori->index(0, 1).data().toInt(), partite);
+    // Likely known counts with the sure ones.
+    QCOMPARE(giocatori->index(0, 5).data().toInt(),
+             int(attese.count(QStringLiteral("S")) + attese.count(QStringLiteral("Q"))));
+    QCOMPARE(giocatori->index(0, 6).data().toInt(), int(attese.count(QStringLiteral("R"))));
+    QStringList daImparare = difficili.split(QStringLiteral(", "));
+    std::sort(daImparare.begin(), daImparare.end());
+    QStringList vista = giocatori->index(0, 7).data().toString().split(QStringLiteral(", "));
+    std::sort(vista.begin(), vista.end());
+    QCOMPARE(vista, daImparare);
+    // Sara never played: no average at all, never "0,0".
+    QCOMPARE(giocatori->index(2, 3).data().toString(), QStringLiteral("—"));
+
+    // The class's map, on the screen and on paper.
+    f.schede->setCurrentWidget(f.paginaClasse);
+    QCOMPARE(f.paginaClasse->mappaClasse->item(6, 7)->data(Qt::AccessibleTextRole).toString(), setteOtto);
+    const Resoconto classe = f.resoconto();
+    QCOMPARE(classe.parti, Resoconto::Parti::MappaClasse);
+    QCOMPARE(classe.mappaClasse.parole(67), setteOtto);
+    QCOMPARE(classe.mappaClasse.fatti[0].sanno, int(quadro::saputa(lettere.value(attese[0]))));
+
+    // The export proposes a folder that exists, made when a new account has none.
+    QVERIFY(QFileInfo(Esportazione::cartella()).isDir());
+    QVERIFY(QFileInfo(Esportazione::cartella()).isWritable());
+    // The export: the facts of the period, in the states the map shows.
+    QTemporaryDir cartella;
+    const QString fatti = cartella.filePath(QStringLiteral("fatti.csv"));
+    QString errore;
+    Archivio a(file);
+    QVERIFY(a.apriInLettura());
+    QVERIFY2(Esportazione::fatti(a, fatti, errore, Csv(FormaCsv::Standard),
+                                 FrmRegistro::inizioPeriodo(periodo, orologio::adesso())),
+             qPrintable(errore));
+    QFile letto(fatti);
+    QVERIFY(letto.open(QIODevice::ReadOnly));
+    QMap<int, QString> esportati;
+    for (const QByteArray &riga : letto.readAll().split('\n')) {
+        const QList<QByteArray> campi = riga.trimmed().split(',');
+        if (campi.value(0) != "Giulia") continue;
+        esportati.insert((campi[1].toInt() - 1) * 10 + campi[2].toInt() - 1, QString::fromUtf8(campi[3]));
+    }
+    for (qsizetype i = 0; i < celle.size(); ++i) {
+        const S stato = lettere.value(attese[i]);
+        QCOMPARE(esportati.value(celle[i]),
+                 stato == S::MaiChiesta ? QString() : apprendimento::parolaStato(stato));
+    }
 }
 
 QTEST_MAIN(TestRegistro)

@@ -745,7 +745,6 @@ The games list&apos;s column headers: when the game began, the tables in play, t
     </message>
     <message numerus="yes">
         <source>Togliere dal registro la partita del %1 (%2, %n errori)?</source>
-        <extracomment>%1: the game&apos;s date and time (Italian: &quot;del 07/12/2026 10:15&quot;), %2: its time on the stopwatch (m:ss), %n: its mistakes.</extracomment>
         <translation>
             <numerusform>هل تحذف من السجل جولة %1 (%2، %n أخطاء)؟</numerusform>
             <numerusform>هل تحذف من السجل جولة %1 (%2، خطأ واحد)؟</numerusform>
@@ -812,25 +811,89 @@ Vuoi fare una partita normale?</source>
         <translation>اكتب اسم الملف.</translation>
     </message>
     <message>
-        <source>Scrive due file:
-• %1, una riga per partita;
-• %2, una riga per risposta.</source>
-        <translation>يكتب ملفين:
-• %1، سطر لكل جولة؛
-• %2، سطر لكل إجابة.</translation>
-    </message>
-    <message>
         <source>Esporta le partite</source>
         <translation>تصدير الجولات</translation>
     </message>
     <message>
-        <source>Partite esportate in %1, risposte in %2.</source>
-        <translation>تم تصدير الجولات إلى %1، والإجابات إلى %2.</translation>
+        <source>C&amp;lasse</source>
+        <extracomment>The tab of the class&apos;s map: how many children know each fact.</extracomment>
+        <translation>الصف (&amp;L)</translation>
+    </message>
+    <message>
+        <source>Togliere dal registro la partita del %1 (%2, 1 errore)?</source>
+        <extracomment>%1: the game&apos;s date and time (Italian: &quot;del 07/12/2026 10:15&quot;), %2: its time on the stopwatch (m:ss); the game had one mistake.</extracomment>
+        <translation>هل تحذف من السجل جولة %1 (%2، خطأ واحد)؟</translation>
+    </message>
+    <message>
+        <source>Scrive tre file, con le partite del periodo: %4.
+• %1, una riga per partita;
+• %2, una riga per risposta;
+• %3, una riga per fatto, con il suo stato di oggi.</source>
+        <translation>يكتب ثلاثة ملفات، بجولات الفترة: %4.
+• %1، سطر لكل جولة؛
+• %2، سطر لكل إجابة؛
+• %3، سطر لكل عملية، مع حالتها اليوم.</translation>
+    </message>
+    <message>
+        <source>Partite esportate in %1, risposte in %2, fatti in %3.</source>
+        <translation>صُدّرت الجولات إلى %1، والإجابات إلى %2، والعمليات إلى %3.</translation>
+    </message>
+    <message>
+        <source>Mappa della classe</source>
+        <translation>خريطة الصف</translation>
+    </message>
+    <message>
+        <source>In ogni casella: quanti bambini sanno il fatto, su quanti sono. Rosso: nessuno; giallo: metà; verde: tutti.</source>
+        <extracomment>Under the class&apos;s map: what its colours and numbers mean.</extracomment>
+        <translation>في كل خانة: كم طفلًا يعرف العملية، من أصل كم. الأحمر: لا أحد؛ الأصفر: النصف؛ الأخضر: الجميع.</translation>
+    </message>
+    <message>
+        <source>Nessun bambino nel registro.</source>
+        <translation>لا يوجد أطفال في السجل.</translation>
+    </message>
+    <message>
+        <source>1 bambino: %1.</source>
+        <translation>طفل واحد: %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bambini: %1.</source>
+        <translation>
+            <numerusform>لا أطفال: %1.</numerusform>
+            <numerusform>طفل واحد: %1.</numerusform>
+            <numerusform>طفلان: %1.</numerusform>
+            <numerusform>%n أطفال: %1.</numerusform>
+            <numerusform>%n طفلًا: %1.</numerusform>
+            <numerusform>%n طفل: %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 per %2 (la sanno %3 su %4)</source>
+        <extracomment>A fact in the class&apos;s hardest: %1 per %2 the multiplication, %3 of %4 children know it.</extracomment>
+        <translation>%1 في %2 (يعرفها %3 من %4)</translation>
+    </message>
+    <message>
+        <source>Nessun fatto da imparare per la classe.</source>
+        <translation>لا عمليات ليتعلمها الصف.</translation>
+    </message>
+    <message>
+        <source>I fatti più difficili per la classe: %1.</source>
+        <extracomment>Under the class&apos;s map. %1: facts as &quot;7 per 8 (la sanno 3 su 22)&quot;.</extracomment>
+        <translation>أصعب العمليات على الصف: %1.</translation>
+    </message>
+    <message>
+        <source>Il ripasso è sempre quello di oggi, da tutte le partite.</source>
+        <extracomment>After today&apos;s review under the facts map, when a period other than &quot;tutto&quot; is chosen.</extracomment>
+        <translation>المراجعة دائمًا هي مراجعة اليوم، من كل الجولات.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A table&apos;s cell as a screen reader says it: %1 its column&apos;s name, %2 its value.</extracomment>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>&amp;Usa per giocare</source>
         <extracomment>Makes the child shown in the box &quot;Giocatore&quot; the one who plays on the board.</extracomment>
-        <translation>ا&amp;ستخدمه للعب</translation>
+        <translation>استخدمه للعب (&amp;U)</translation>
     </message>
     <message>
         <source>Il giocatore scelto qui gioca sul tabellone (anche con Invio sul nome)</source>
@@ -888,6 +951,11 @@ Vuoi fare una partita normale?</source>
         <source>Il registro non ha potuto segnare &quot;Senza fretta&quot;.</source>
         <extracomment>In the record window&apos;s status line when the mark &quot;Senza fretta&quot; cannot be written.</extracomment>
         <translation>لم يستطع السجل أن يضع علامة «بلا عجلة».</translation>
+    </message>
+    <message>
+        <source>-fatti</source>
+        <extracomment>Added to the games&apos; file name for the facts&apos; file (&quot;partite-fatti.csv&quot;).</extracomment>
+        <translation>-العمليات</translation>
     </message>
 </context>
 <context>
@@ -1067,6 +1135,11 @@ Vuoi fare una partita normale?</source>
         <source>; da ripassare %1</source>
         <extracomment>Appended to the words about a sure fact. %1: the day it comes up for review, with the word before it (&quot;il 3 dicembre&quot;, &quot;l&apos;8 dicembre&quot;).</extracomment>
         <translation>؛ للمراجعة %1</translation>
+    </message>
+    <message>
+        <source>%1 per %2: non chiesta in questo periodo</source>
+        <extracomment>The words told about a fact that the games of the period chosen did not ask, though earlier ones did. %1 per %2: the multiplication.</extracomment>
+        <translation>%1 في %2: لم تُسأل في هذه الفترة</translation>
     </message>
 </context>
 <context>
@@ -1520,6 +1593,19 @@ Vuoi scegliere un&apos;altra stampante o salvare la pagina in PDF?</source>
         <source>quasi sicura</source>
         <extracomment>A fact likely known: answered right and quick, but not yet often enough to be sure.</extracomment>
         <translation>شبه متقنة</translation>
+    </message>
+</context>
+<context>
+    <name>classe</name>
+    <message>
+        <source>%1 per %2: la sanno %3 su %4</source>
+        <extracomment>The words about a fact of the class&apos;s map. %1 per %2: the multiplication (7 per 8 is 7 × 8); %3 of the %4 children know it.</extracomment>
+        <translation>%1 في %2: يعرفها %3 من %4</translation>
+    </message>
+    <message>
+        <source>; da imparare per %1</source>
+        <extracomment>Appended to the words about a fact of the class&apos;s map. %1: the children, &quot;Anna, Marco&quot;.</extracomment>
+        <translation>؛ يتعلمها بعد %1</translation>
     </message>
 </context>
 <context>
@@ -2050,6 +2136,50 @@ Why an export failed. %1: the file, %2: the system&apos;s reason.</extracomment>
         <source>Periodo: %1 · stampato %2</source>
         <extracomment>%2: today&apos;s date with the word before it, as translated in &quot;giorno&quot;.</extracomment>
         <translation>الفترة: %1 · طُبع %2</translation>
+    </message>
+    <message>
+        <source>oggi</source>
+        <extracomment>The period of the printed report&apos;s games: those of today.</extracomment>
+        <translation>اليوم</translation>
+    </message>
+    <message>
+        <source>questa settimana</source>
+        <extracomment>The period of the printed report&apos;s games: this week&apos;s, from Monday.</extracomment>
+        <translation>هذا الأسبوع</translation>
+    </message>
+    <message>
+        <source>questo mese</source>
+        <translation>هذا الشهر</translation>
+    </message>
+    <message>
+        <source>La classe: i fatti</source>
+        <extracomment>The title of the printed class&apos;s map.</extracomment>
+        <translation>الصف: العمليات</translation>
+    </message>
+    <message numerus="yes">
+        <source>I bambini (%n): %1</source>
+        <extracomment>Above the printed class&apos;s map. %1: the children&apos;s names.</extracomment>
+        <translation>
+            <numerusform>الأطفال (%n): %1</numerusform>
+            <numerusform>الأطفال (%n): %1</numerusform>
+            <numerusform>الأطفال (%n): %1</numerusform>
+            <numerusform>الأطفال (%n): %1</numerusform>
+            <numerusform>الأطفال (%n): %1</numerusform>
+            <numerusform>الأطفال (%n): %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>In ogni casella: quanti bambini sanno il fatto, su quanti sono. Rosso: nessuno; giallo: metà; verde: tutti.</source>
+        <extracomment>Under the printed class&apos;s map: what its colours and numbers mean.</extracomment>
+        <translation>في كل خانة: كم طفلًا يعرف العملية، من أصل كم. الأحمر: لا أحد؛ الأصفر: النصف؛ الأخضر: الجميع.</translation>
+    </message>
+    <message>
+        <source>I fatti da imparare, i più difficili per primi</source>
+        <translation>العمليات التي يجب تعلمها، الأصعب أولًا</translation>
+    </message>
+    <message>
+        <source>Nessun fatto da imparare per la classe.</source>
+        <translation>لا عمليات ليتعلمها الصف.</translation>
     </message>
 </context>
 </TS>

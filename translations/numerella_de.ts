@@ -737,7 +737,6 @@ The games list&apos;s column headers: when the game began, the tables in play, t
     </message>
     <message numerus="yes">
         <source>Togliere dal registro la partita del %1 (%2, %n errori)?</source>
-        <extracomment>%1: the game&apos;s date and time (Italian: &quot;del 07/12/2026 10:15&quot;), %2: its time on the stopwatch (m:ss), %n: its mistakes.</extracomment>
         <translation>
             <numerusform>Die Runde vom %1 (%2, %n Fehler) aus dem Lernheft entfernen?</numerusform>
             <numerusform>Die Runde vom %1 (%2, %n Fehler) aus dem Lernheft entfernen?</numerusform>
@@ -800,20 +799,80 @@ Willst du eine normale Runde spielen?</translation>
         <translation>Schreib den Namen der Datei.</translation>
     </message>
     <message>
-        <source>Scrive due file:
-• %1, una riga per partita;
-• %2, una riga per risposta.</source>
-        <translation>Schreibt zwei Dateien:
-• %1, eine Zeile pro Runde;
-• %2, eine Zeile pro Antwort.</translation>
-    </message>
-    <message>
         <source>Esporta le partite</source>
         <translation>Runden exportieren</translation>
     </message>
     <message>
-        <source>Partite esportate in %1, risposte in %2.</source>
-        <translation>Runden exportiert nach %1, Antworten nach %2.</translation>
+        <source>C&amp;lasse</source>
+        <extracomment>The tab of the class&apos;s map: how many children know each fact.</extracomment>
+        <translation>Klassenübersic&amp;ht</translation>
+    </message>
+    <message>
+        <source>Togliere dal registro la partita del %1 (%2, 1 errore)?</source>
+        <extracomment>%1: the game&apos;s date and time (Italian: &quot;del 07/12/2026 10:15&quot;), %2: its time on the stopwatch (m:ss); the game had one mistake.</extracomment>
+        <translation>Die Runde vom %1 (%2, 1 Fehler) aus dem Lernheft entfernen?</translation>
+    </message>
+    <message>
+        <source>Scrive tre file, con le partite del periodo: %4.
+• %1, una riga per partita;
+• %2, una riga per risposta;
+• %3, una riga per fatto, con il suo stato di oggi.</source>
+        <translation>Schreibt drei Dateien mit den Runden des Zeitraums: %4.
+• %1, eine Zeile pro Runde;
+• %2, eine Zeile pro Antwort;
+• %3, eine Zeile pro Aufgabe, mit ihrem heutigen Stand.</translation>
+    </message>
+    <message>
+        <source>Partite esportate in %1, risposte in %2, fatti in %3.</source>
+        <translation>Runden exportiert nach %1, Antworten nach %2, Aufgaben nach %3.</translation>
+    </message>
+    <message>
+        <source>Mappa della classe</source>
+        <translation>Übersicht der Klasse</translation>
+    </message>
+    <message>
+        <source>In ogni casella: quanti bambini sanno il fatto, su quanti sono. Rosso: nessuno; giallo: metà; verde: tutti.</source>
+        <extracomment>Under the class&apos;s map: what its colours and numbers mean.</extracomment>
+        <translation>In jedem Feld: wie viele Kinder die Aufgabe können, von wie vielen. Rot: keines; gelb: die Hälfte; grün: alle.</translation>
+    </message>
+    <message>
+        <source>Nessun bambino nel registro.</source>
+        <translation>Kein Kind im Lernheft.</translation>
+    </message>
+    <message>
+        <source>1 bambino: %1.</source>
+        <translation>1 Kind: %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bambini: %1.</source>
+        <translation>
+            <numerusform>%n Kind: %1.</numerusform>
+            <numerusform>%n Kinder: %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 per %2 (la sanno %3 su %4)</source>
+        <extracomment>A fact in the class&apos;s hardest: %1 per %2 the multiplication, %3 of %4 children know it.</extracomment>
+        <translation>%1 mal %2 (%3 von %4 können sie)</translation>
+    </message>
+    <message>
+        <source>Nessun fatto da imparare per la classe.</source>
+        <translation>Keine Aufgabe, die die Klasse noch lernen muss.</translation>
+    </message>
+    <message>
+        <source>I fatti più difficili per la classe: %1.</source>
+        <extracomment>Under the class&apos;s map. %1: facts as &quot;7 per 8 (la sanno 3 su 22)&quot;.</extracomment>
+        <translation>Die schwierigsten Aufgaben für die Klasse: %1.</translation>
+    </message>
+    <message>
+        <source>Il ripasso è sempre quello di oggi, da tutte le partite.</source>
+        <extracomment>After today&apos;s review under the facts map, when a period other than &quot;tutto&quot; is chosen.</extracomment>
+        <translation>Die Übung ist immer die von heute, aus allen Runden.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A table&apos;s cell as a screen reader says it: %1 its column&apos;s name, %2 its value.</extracomment>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>&amp;Usa per giocare</source>
@@ -876,6 +935,11 @@ Willst du eine normale Runde spielen?</translation>
         <source>Il registro non ha potuto segnare &quot;Senza fretta&quot;.</source>
         <extracomment>In the record window&apos;s status line when the mark &quot;Senza fretta&quot; cannot be written.</extracomment>
         <translation>Das Lernheft konnte „Ohne Eile“ nicht vermerken.</translation>
+    </message>
+    <message>
+        <source>-fatti</source>
+        <extracomment>Added to the games&apos; file name for the facts&apos; file (&quot;partite-fatti.csv&quot;).</extracomment>
+        <translation>-aufgaben</translation>
     </message>
 </context>
 <context>
@@ -1047,6 +1111,11 @@ Willst du eine normale Runde spielen?</translation>
         <source>; da ripassare %1</source>
         <extracomment>Appended to the words about a sure fact. %1: the day it comes up for review, with the word before it (&quot;il 3 dicembre&quot;, &quot;l&apos;8 dicembre&quot;).</extracomment>
         <translation>; wieder dran %1</translation>
+    </message>
+    <message>
+        <source>%1 per %2: non chiesta in questo periodo</source>
+        <extracomment>The words told about a fact that the games of the period chosen did not ask, though earlier ones did. %1 per %2: the multiplication.</extracomment>
+        <translation>%1 mal %2: in diesem Zeitraum nicht gefragt</translation>
     </message>
 </context>
 <context>
@@ -1488,6 +1557,19 @@ Willst du einen anderen Drucker wählen oder die Seite als PDF speichern?</trans
         <source>quasi sicura</source>
         <extracomment>A fact likely known: answered right and quick, but not yet often enough to be sure.</extracomment>
         <translation>sitzt fast</translation>
+    </message>
+</context>
+<context>
+    <name>classe</name>
+    <message>
+        <source>%1 per %2: la sanno %3 su %4</source>
+        <extracomment>The words about a fact of the class&apos;s map. %1 per %2: the multiplication (7 per 8 is 7 × 8); %3 of the %4 children know it.</extracomment>
+        <translation>%1 mal %2: %3 von %4 können sie</translation>
+    </message>
+    <message>
+        <source>; da imparare per %1</source>
+        <extracomment>Appended to the words about a fact of the class&apos;s map. %1: the children, &quot;Anna, Marco&quot;.</extracomment>
+        <translation>; noch zu lernen für %1</translation>
     </message>
 </context>
 <context>
@@ -2002,6 +2084,46 @@ Why an export failed. %1: the file, %2: the system&apos;s reason.</extracomment>
         <source>Periodo: %1 · stampato %2</source>
         <extracomment>%2: today&apos;s date with the word before it, as translated in &quot;giorno&quot;.</extracomment>
         <translation>Zeitraum: %1 · gedruckt %2</translation>
+    </message>
+    <message>
+        <source>oggi</source>
+        <extracomment>The period of the printed report&apos;s games: those of today.</extracomment>
+        <translation>heute</translation>
+    </message>
+    <message>
+        <source>questa settimana</source>
+        <extracomment>The period of the printed report&apos;s games: this week&apos;s, from Monday.</extracomment>
+        <translation>diese Woche</translation>
+    </message>
+    <message>
+        <source>questo mese</source>
+        <translation>dieser Monat</translation>
+    </message>
+    <message>
+        <source>La classe: i fatti</source>
+        <extracomment>The title of the printed class&apos;s map.</extracomment>
+        <translation>Die Klasse: die Aufgaben</translation>
+    </message>
+    <message numerus="yes">
+        <source>I bambini (%n): %1</source>
+        <extracomment>Above the printed class&apos;s map. %1: the children&apos;s names.</extracomment>
+        <translation>
+            <numerusform>Die Kinder (%n): %1</numerusform>
+            <numerusform>Die Kinder (%n): %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>In ogni casella: quanti bambini sanno il fatto, su quanti sono. Rosso: nessuno; giallo: metà; verde: tutti.</source>
+        <extracomment>Under the printed class&apos;s map: what its colours and numbers mean.</extracomment>
+        <translation>In jedem Feld: wie viele Kinder die Aufgabe können, von wie vielen. Rot: keines; gelb: die Hälfte; grün: alle.</translation>
+    </message>
+    <message>
+        <source>I fatti da imparare, i più difficili per primi</source>
+        <translation>Die Aufgaben zum Lernen, die schwierigsten zuerst</translation>
+    </message>
+    <message>
+        <source>Nessun fatto da imparare per la classe.</source>
+        <translation>Keine Aufgabe, die die Klasse noch lernen muss.</translation>
     </message>
 </context>
 </TS>

@@ -737,7 +737,6 @@ The games list&apos;s column headers: when the game began, the tables in play, t
     </message>
     <message numerus="yes">
         <source>Togliere dal registro la partita del %1 (%2, %n errori)?</source>
-        <extracomment>%1: the game&apos;s date and time (Italian: &quot;del 07/12/2026 10:15&quot;), %2: its time on the stopwatch (m:ss), %n: its mistakes.</extracomment>
         <translation>
             <numerusform>Remove the game of %1 (%2, %n mistake) from the record?</numerusform>
             <numerusform>Remove the game of %1 (%2, %n mistakes) from the record?</numerusform>
@@ -800,20 +799,80 @@ Do you want to play a normal game?</translation>
         <translation>Type a file name.</translation>
     </message>
     <message>
-        <source>Scrive due file:
-• %1, una riga per partita;
-• %2, una riga per risposta.</source>
-        <translation>Writes two files:
-• %1, one line per game;
-• %2, one line per answer.</translation>
-    </message>
-    <message>
         <source>Esporta le partite</source>
         <translation>Export the games</translation>
     </message>
     <message>
-        <source>Partite esportate in %1, risposte in %2.</source>
-        <translation>Games exported to %1, answers to %2.</translation>
+        <source>C&amp;lasse</source>
+        <extracomment>The tab of the class&apos;s map: how many children know each fact.</extracomment>
+        <translation>C&amp;lass</translation>
+    </message>
+    <message>
+        <source>Togliere dal registro la partita del %1 (%2, 1 errore)?</source>
+        <extracomment>%1: the game&apos;s date and time (Italian: &quot;del 07/12/2026 10:15&quot;), %2: its time on the stopwatch (m:ss); the game had one mistake.</extracomment>
+        <translation>Remove the game of %1 (%2, 1 mistake) from the record?</translation>
+    </message>
+    <message>
+        <source>Scrive tre file, con le partite del periodo: %4.
+• %1, una riga per partita;
+• %2, una riga per risposta;
+• %3, una riga per fatto, con il suo stato di oggi.</source>
+        <translation>Writes three files, with the games of the period: %4.
+• %1, one line per game;
+• %2, one line per answer;
+• %3, one line per fact, with its state today.</translation>
+    </message>
+    <message>
+        <source>Partite esportate in %1, risposte in %2, fatti in %3.</source>
+        <translation>Games exported to %1, answers to %2, facts to %3.</translation>
+    </message>
+    <message>
+        <source>Mappa della classe</source>
+        <translation>Class map</translation>
+    </message>
+    <message>
+        <source>In ogni casella: quanti bambini sanno il fatto, su quanti sono. Rosso: nessuno; giallo: metà; verde: tutti.</source>
+        <extracomment>Under the class&apos;s map: what its colours and numbers mean.</extracomment>
+        <translation>In each cell: how many children know the fact, out of how many. Red: none; yellow: half; green: all.</translation>
+    </message>
+    <message>
+        <source>Nessun bambino nel registro.</source>
+        <translation>No child in the record.</translation>
+    </message>
+    <message>
+        <source>1 bambino: %1.</source>
+        <translation>1 child: %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bambini: %1.</source>
+        <translation>
+            <numerusform>%n child: %1.</numerusform>
+            <numerusform>%n children: %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 per %2 (la sanno %3 su %4)</source>
+        <extracomment>A fact in the class&apos;s hardest: %1 per %2 the multiplication, %3 of %4 children know it.</extracomment>
+        <translation>%1 times %2 (%3 of %4 know it)</translation>
+    </message>
+    <message>
+        <source>Nessun fatto da imparare per la classe.</source>
+        <translation>No fact left to learn for the class.</translation>
+    </message>
+    <message>
+        <source>I fatti più difficili per la classe: %1.</source>
+        <extracomment>Under the class&apos;s map. %1: facts as &quot;7 per 8 (la sanno 3 su 22)&quot;.</extracomment>
+        <translation>The class&apos;s hardest facts: %1.</translation>
+    </message>
+    <message>
+        <source>Il ripasso è sempre quello di oggi, da tutte le partite.</source>
+        <extracomment>After today&apos;s review under the facts map, when a period other than &quot;tutto&quot; is chosen.</extracomment>
+        <translation>Practice is always today&apos;s, from every game.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A table&apos;s cell as a screen reader says it: %1 its column&apos;s name, %2 its value.</extracomment>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>&amp;Usa per giocare</source>
@@ -876,6 +935,11 @@ Do you want to play a normal game?</translation>
         <source>Il registro non ha potuto segnare &quot;Senza fretta&quot;.</source>
         <extracomment>In the record window&apos;s status line when the mark &quot;Senza fretta&quot; cannot be written.</extracomment>
         <translation>The record could not mark &quot;No hurry&quot;.</translation>
+    </message>
+    <message>
+        <source>-fatti</source>
+        <extracomment>Added to the games&apos; file name for the facts&apos; file (&quot;partite-fatti.csv&quot;).</extracomment>
+        <translation>-facts</translation>
     </message>
 </context>
 <context>
@@ -1047,6 +1111,11 @@ Do you want to play a normal game?</translation>
         <source>; da ripassare %1</source>
         <extracomment>Appended to the words about a sure fact. %1: the day it comes up for review, with the word before it (&quot;il 3 dicembre&quot;, &quot;l&apos;8 dicembre&quot;).</extracomment>
         <translation>; to practise again %1</translation>
+    </message>
+    <message>
+        <source>%1 per %2: non chiesta in questo periodo</source>
+        <extracomment>The words told about a fact that the games of the period chosen did not ask, though earlier ones did. %1 per %2: the multiplication.</extracomment>
+        <translation>%1 times %2: not asked in this period</translation>
     </message>
 </context>
 <context>
@@ -1488,6 +1557,19 @@ Do you want to choose another printer or save the page as a PDF?</translation>
         <source>quasi sicura</source>
         <extracomment>A fact likely known: answered right and quick, but not yet often enough to be sure.</extracomment>
         <translation>nearly known</translation>
+    </message>
+</context>
+<context>
+    <name>classe</name>
+    <message>
+        <source>%1 per %2: la sanno %3 su %4</source>
+        <extracomment>The words about a fact of the class&apos;s map. %1 per %2: the multiplication (7 per 8 is 7 × 8); %3 of the %4 children know it.</extracomment>
+        <translation>%1 times %2: %3 of %4 know it</translation>
+    </message>
+    <message>
+        <source>; da imparare per %1</source>
+        <extracomment>Appended to the words about a fact of the class&apos;s map. %1: the children, &quot;Anna, Marco&quot;.</extracomment>
+        <translation>; still to learn for %1</translation>
     </message>
 </context>
 <context>
@@ -2002,6 +2084,46 @@ Why an export failed. %1: the file, %2: the system&apos;s reason.</extracomment>
         <source>Periodo: %1 · stampato %2</source>
         <extracomment>%2: today&apos;s date with the word before it, as translated in &quot;giorno&quot;.</extracomment>
         <translation>Period: %1 · printed %2</translation>
+    </message>
+    <message>
+        <source>oggi</source>
+        <extracomment>The period of the printed report&apos;s games: those of today.</extracomment>
+        <translation>today</translation>
+    </message>
+    <message>
+        <source>questa settimana</source>
+        <extracomment>The period of the printed report&apos;s games: this week&apos;s, from Monday.</extracomment>
+        <translation>this week</translation>
+    </message>
+    <message>
+        <source>questo mese</source>
+        <translation>this month</translation>
+    </message>
+    <message>
+        <source>La classe: i fatti</source>
+        <extracomment>The title of the printed class&apos;s map.</extracomment>
+        <translation>The class: the facts</translation>
+    </message>
+    <message numerus="yes">
+        <source>I bambini (%n): %1</source>
+        <extracomment>Above the printed class&apos;s map. %1: the children&apos;s names.</extracomment>
+        <translation>
+            <numerusform>The children (%n): %1</numerusform>
+            <numerusform>The children (%n): %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>In ogni casella: quanti bambini sanno il fatto, su quanti sono. Rosso: nessuno; giallo: metà; verde: tutti.</source>
+        <extracomment>Under the printed class&apos;s map: what its colours and numbers mean.</extracomment>
+        <translation>In each cell: how many children know the fact, out of how many. Red: none; yellow: half; green: all.</translation>
+    </message>
+    <message>
+        <source>I fatti da imparare, i più difficili per primi</source>
+        <translation>The facts to learn, the hardest first</translation>
+    </message>
+    <message>
+        <source>Nessun fatto da imparare per la classe.</source>
+        <translation>No fact left to learn for the class.</translation>
     </message>
 </context>
 </TS>

@@ -737,7 +737,6 @@ The games list&apos;s column headers: when the game began, the tables in play, t
     </message>
     <message numerus="yes">
         <source>Togliere dal registro la partita del %1 (%2, %n errori)?</source>
-        <extracomment>%1: the game&apos;s date and time (Italian: &quot;del 07/12/2026 10:15&quot;), %2: its time on the stopwatch (m:ss), %n: its mistakes.</extracomment>
         <translation>
             <numerusform>¿Quitar del registro la partida del %1 (%2, %n error)?</numerusform>
             <numerusform>¿Quitar del registro la partida del %1 (%2, %n errores)?</numerusform>
@@ -800,20 +799,8 @@ Vuoi fare una partita normale?</source>
         <translation>Escribe el nombre del archivo.</translation>
     </message>
     <message>
-        <source>Scrive due file:
-• %1, una riga per partita;
-• %2, una riga per risposta.</source>
-        <translation>Escribe dos archivos:
-• %1, una línea por partida;
-• %2, una línea por respuesta.</translation>
-    </message>
-    <message>
         <source>Esporta le partite</source>
         <translation>Exportar las partidas</translation>
-    </message>
-    <message>
-        <source>Partite esportate in %1, risposte in %2.</source>
-        <translation>Partidas exportadas a %1, respuestas a %2.</translation>
     </message>
     <message>
         <source>giocatori.csv</source>
@@ -876,6 +863,83 @@ Vuoi fare una partita normale?</source>
         <source>Il registro non ha potuto segnare &quot;Senza fretta&quot;.</source>
         <extracomment>In the record window&apos;s status line when the mark &quot;Senza fretta&quot; cannot be written.</extracomment>
         <translation>El registro no ha podido marcar «Sin prisa».</translation>
+    </message>
+    <message>
+        <source>C&amp;lasse</source>
+        <extracomment>The tab of the class&apos;s map: how many children know each fact.</extracomment>
+        <translation>Cla&amp;se</translation>
+    </message>
+    <message>
+        <source>Togliere dal registro la partita del %1 (%2, 1 errore)?</source>
+        <extracomment>%1: the game&apos;s date and time (Italian: &quot;del 07/12/2026 10:15&quot;), %2: its time on the stopwatch (m:ss); the game had one mistake.</extracomment>
+        <translation>¿Quitar del registro la partida del %1 (%2, 1 error)?</translation>
+    </message>
+    <message>
+        <source>Scrive tre file, con le partite del periodo: %4.
+• %1, una riga per partita;
+• %2, una riga per risposta;
+• %3, una riga per fatto, con il suo stato di oggi.</source>
+        <translation>Escribe tres archivos, con las partidas del periodo: %4.
+• %1, una fila por partida;
+• %2, una fila por respuesta;
+• %3, una fila por operación, con su estado de hoy.</translation>
+    </message>
+    <message>
+        <source>Partite esportate in %1, risposte in %2, fatti in %3.</source>
+        <translation>Partidas exportadas a %1, respuestas a %2, operaciones a %3.</translation>
+    </message>
+    <message>
+        <source>Mappa della classe</source>
+        <translation>Mapa de la clase</translation>
+    </message>
+    <message>
+        <source>In ogni casella: quanti bambini sanno il fatto, su quanti sono. Rosso: nessuno; giallo: metà; verde: tutti.</source>
+        <extracomment>Under the class&apos;s map: what its colours and numbers mean.</extracomment>
+        <translation>En cada casilla: cuántos niños saben la operación, de cuántos. Rojo: ninguno; amarillo: la mitad; verde: todos.</translation>
+    </message>
+    <message>
+        <source>Nessun bambino nel registro.</source>
+        <translation>Ningún niño en el registro.</translation>
+    </message>
+    <message>
+        <source>1 bambino: %1.</source>
+        <translation>1 niño: %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bambini: %1.</source>
+        <translation>
+            <numerusform>%n niño: %1.</numerusform>
+            <numerusform>%n niños: %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 per %2 (la sanno %3 su %4)</source>
+        <extracomment>A fact in the class&apos;s hardest: %1 per %2 the multiplication, %3 of %4 children know it.</extracomment>
+        <translation>%1 por %2 (la saben %3 de %4)</translation>
+    </message>
+    <message>
+        <source>Nessun fatto da imparare per la classe.</source>
+        <translation>Ninguna operación por aprender para la clase.</translation>
+    </message>
+    <message>
+        <source>I fatti più difficili per la classe: %1.</source>
+        <extracomment>Under the class&apos;s map. %1: facts as &quot;7 per 8 (la sanno 3 su 22)&quot;.</extracomment>
+        <translation>Las operaciones más difíciles para la clase: %1.</translation>
+    </message>
+    <message>
+        <source>Il ripasso è sempre quello di oggi, da tutte le partite.</source>
+        <extracomment>After today&apos;s review under the facts map, when a period other than &quot;tutto&quot; is chosen.</extracomment>
+        <translation>El repaso es siempre el de hoy, a partir de todas las partidas.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A table&apos;s cell as a screen reader says it: %1 its column&apos;s name, %2 its value.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>-fatti</source>
+        <extracomment>Added to the games&apos; file name for the facts&apos; file (&quot;partite-fatti.csv&quot;).</extracomment>
+        <translation>-operaciones</translation>
     </message>
 </context>
 <context>
@@ -1047,6 +1111,11 @@ Vuoi fare una partita normale?</source>
         <source>; da ripassare %1</source>
         <extracomment>Appended to the words about a sure fact. %1: the day it comes up for review, with the word before it (&quot;il 3 dicembre&quot;, &quot;l&apos;8 dicembre&quot;).</extracomment>
         <translation>; por repasar %1</translation>
+    </message>
+    <message>
+        <source>%1 per %2: non chiesta in questo periodo</source>
+        <extracomment>The words told about a fact that the games of the period chosen did not ask, though earlier ones did. %1 per %2: the multiplication.</extracomment>
+        <translation>%1 por %2: no preguntada en este periodo</translation>
     </message>
 </context>
 <context>
@@ -1488,6 +1557,19 @@ Vuoi scegliere un&apos;altra stampante o salvare la pagina in PDF?</source>
         <source>quasi sicura</source>
         <extracomment>A fact likely known: answered right and quick, but not yet often enough to be sure.</extracomment>
         <translation>casi dominada</translation>
+    </message>
+</context>
+<context>
+    <name>classe</name>
+    <message>
+        <source>%1 per %2: la sanno %3 su %4</source>
+        <extracomment>The words about a fact of the class&apos;s map. %1 per %2: the multiplication (7 per 8 is 7 × 8); %3 of the %4 children know it.</extracomment>
+        <translation>%1 por %2: la saben %3 de %4</translation>
+    </message>
+    <message>
+        <source>; da imparare per %1</source>
+        <extracomment>Appended to the words about a fact of the class&apos;s map. %1: the children, &quot;Anna, Marco&quot;.</extracomment>
+        <translation>; por aprender para %1</translation>
     </message>
 </context>
 <context>
@@ -2002,6 +2084,46 @@ Why an export failed. %1: the file, %2: the system&apos;s reason.</extracomment>
         <source>Periodo: %1 · stampato %2</source>
         <extracomment>%2: today&apos;s date with the word before it, as translated in &quot;giorno&quot;.</extracomment>
         <translation>Periodo: %1 · impreso %2</translation>
+    </message>
+    <message>
+        <source>oggi</source>
+        <extracomment>The period of the printed report&apos;s games: those of today.</extracomment>
+        <translation>hoy</translation>
+    </message>
+    <message>
+        <source>questa settimana</source>
+        <extracomment>The period of the printed report&apos;s games: this week&apos;s, from Monday.</extracomment>
+        <translation>esta semana</translation>
+    </message>
+    <message>
+        <source>questo mese</source>
+        <translation>este mes</translation>
+    </message>
+    <message>
+        <source>La classe: i fatti</source>
+        <extracomment>The title of the printed class&apos;s map.</extracomment>
+        <translation>La clase: las operaciones</translation>
+    </message>
+    <message numerus="yes">
+        <source>I bambini (%n): %1</source>
+        <extracomment>Above the printed class&apos;s map. %1: the children&apos;s names.</extracomment>
+        <translation>
+            <numerusform>Los niños (%n): %1</numerusform>
+            <numerusform>Los niños (%n): %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>In ogni casella: quanti bambini sanno il fatto, su quanti sono. Rosso: nessuno; giallo: metà; verde: tutti.</source>
+        <extracomment>Under the printed class&apos;s map: what its colours and numbers mean.</extracomment>
+        <translation>En cada casilla: cuántos niños saben la operación, de cuántos. Rojo: ninguno; amarillo: la mitad; verde: todos.</translation>
+    </message>
+    <message>
+        <source>I fatti da imparare, i più difficili per primi</source>
+        <translation>Las operaciones por aprender, las más difíciles primero</translation>
+    </message>
+    <message>
+        <source>Nessun fatto da imparare per la classe.</source>
+        <translation>Ninguna operación por aprender para la clase.</translation>
     </message>
 </context>
 </TS>

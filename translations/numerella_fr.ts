@@ -737,7 +737,6 @@ The games list&apos;s column headers: when the game began, the tables in play, t
     </message>
     <message numerus="yes">
         <source>Togliere dal registro la partita del %1 (%2, %n errori)?</source>
-        <extracomment>%1: the game&apos;s date and time (Italian: &quot;del 07/12/2026 10:15&quot;), %2: its time on the stopwatch (m:ss), %n: its mistakes.</extracomment>
         <translation>
             <numerusform>Supprimer du carnet la partie du %1 (%2, %n erreur)&#xa0;?</numerusform>
             <numerusform>Supprimer du carnet la partie du %1 (%2, %n erreurs)&#xa0;?</numerusform>
@@ -800,25 +799,85 @@ Veux-tu jouer une partie normale&#xa0;?</translation>
         <translation>Écris le nom du fichier.</translation>
     </message>
     <message>
-        <source>Scrive due file:
-• %1, una riga per partita;
-• %2, una riga per risposta.</source>
-        <translation>Écrit deux fichiers&#xa0;:
-• %1, une ligne par partie&#xa0;;
-• %2, une ligne par réponse.</translation>
-    </message>
-    <message>
         <source>Esporta le partite</source>
         <translation>Exporter les parties</translation>
     </message>
     <message>
-        <source>Partite esportate in %1, risposte in %2.</source>
-        <translation>Parties exportées dans %1, réponses dans %2.</translation>
+        <source>C&amp;lasse</source>
+        <extracomment>The tab of the class&apos;s map: how many children know each fact.</extracomment>
+        <translation>T&amp;oute la classe</translation>
+    </message>
+    <message>
+        <source>Togliere dal registro la partita del %1 (%2, 1 errore)?</source>
+        <extracomment>%1: the game&apos;s date and time (Italian: &quot;del 07/12/2026 10:15&quot;), %2: its time on the stopwatch (m:ss); the game had one mistake.</extracomment>
+        <translation>Supprimer du registre la partie du %1 (%2, 1 erreur) ?</translation>
+    </message>
+    <message>
+        <source>Scrive tre file, con le partite del periodo: %4.
+• %1, una riga per partita;
+• %2, una riga per risposta;
+• %3, una riga per fatto, con il suo stato di oggi.</source>
+        <translation>Écrit trois fichiers, avec les parties de la période : %4.
+• %1, une ligne par partie ;
+• %2, une ligne par réponse ;
+• %3, une ligne par calcul, avec son état d&apos;aujourd&apos;hui.</translation>
+    </message>
+    <message>
+        <source>Partite esportate in %1, risposte in %2, fatti in %3.</source>
+        <translation>Parties exportées dans %1, réponses dans %2, calculs dans %3.</translation>
+    </message>
+    <message>
+        <source>Mappa della classe</source>
+        <translation>Carte de la classe</translation>
+    </message>
+    <message>
+        <source>In ogni casella: quanti bambini sanno il fatto, su quanti sono. Rosso: nessuno; giallo: metà; verde: tutti.</source>
+        <extracomment>Under the class&apos;s map: what its colours and numbers mean.</extracomment>
+        <translation>Dans chaque case : combien d&apos;enfants savent le calcul, sur combien. Rouge : aucun ; jaune : la moitié ; vert : tous.</translation>
+    </message>
+    <message>
+        <source>Nessun bambino nel registro.</source>
+        <translation>Aucun enfant dans le registre.</translation>
+    </message>
+    <message>
+        <source>1 bambino: %1.</source>
+        <translation>1 enfant : %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bambini: %1.</source>
+        <translation>
+            <numerusform>%n enfant : %1.</numerusform>
+            <numerusform>%n enfants : %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 per %2 (la sanno %3 su %4)</source>
+        <extracomment>A fact in the class&apos;s hardest: %1 per %2 the multiplication, %3 of %4 children know it.</extracomment>
+        <translation>%1 fois %2 (%3 sur %4 le savent)</translation>
+    </message>
+    <message>
+        <source>Nessun fatto da imparare per la classe.</source>
+        <translation>Aucun calcul à apprendre pour la classe.</translation>
+    </message>
+    <message>
+        <source>I fatti più difficili per la classe: %1.</source>
+        <extracomment>Under the class&apos;s map. %1: facts as &quot;7 per 8 (la sanno 3 su 22)&quot;.</extracomment>
+        <translation>Les calculs les plus difficiles pour la classe : %1.</translation>
+    </message>
+    <message>
+        <source>Il ripasso è sempre quello di oggi, da tutte le partite.</source>
+        <extracomment>After today&apos;s review under the facts map, when a period other than &quot;tutto&quot; is chosen.</extracomment>
+        <translation>La révision est toujours celle d&apos;aujourd&apos;hui, d&apos;après toutes les parties.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A table&apos;s cell as a screen reader says it: %1 its column&apos;s name, %2 its value.</extracomment>
+        <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
         <source>&amp;Usa per giocare</source>
         <extracomment>Makes the child shown in the box &quot;Giocatore&quot; the one who plays on the board.</extracomment>
-        <translation>Faire j&amp;ouer</translation>
+        <translation>C&amp;hoisir pour jouer</translation>
     </message>
     <message>
         <source>Il giocatore scelto qui gioca sul tabellone (anche con Invio sul nome)</source>
@@ -876,6 +935,11 @@ Veux-tu jouer une partie normale&#xa0;?</translation>
         <source>Il registro non ha potuto segnare &quot;Senza fretta&quot;.</source>
         <extracomment>In the record window&apos;s status line when the mark &quot;Senza fretta&quot; cannot be written.</extracomment>
         <translation>Le carnet n&apos;a pas pu noter «&#xa0;Sans se presser&#xa0;».</translation>
+    </message>
+    <message>
+        <source>-fatti</source>
+        <extracomment>Added to the games&apos; file name for the facts&apos; file (&quot;partite-fatti.csv&quot;).</extracomment>
+        <translation>-calculs</translation>
     </message>
 </context>
 <context>
@@ -1047,6 +1111,11 @@ Veux-tu jouer une partie normale&#xa0;?</translation>
         <source>; da ripassare %1</source>
         <extracomment>Appended to the words about a sure fact. %1: the day it comes up for review, with the word before it (&quot;il 3 dicembre&quot;, &quot;l&apos;8 dicembre&quot;).</extracomment>
         <translation>&#xa0;; à revoir %1</translation>
+    </message>
+    <message>
+        <source>%1 per %2: non chiesta in questo periodo</source>
+        <extracomment>The words told about a fact that the games of the period chosen did not ask, though earlier ones did. %1 per %2: the multiplication.</extracomment>
+        <translation>%1 fois %2 : pas demandé pendant cette période</translation>
     </message>
 </context>
 <context>
@@ -1488,6 +1557,19 @@ Veux-tu choisir une autre imprimante ou enregistrer la page en PDF&#xa0;?</trans
         <source>quasi sicura</source>
         <extracomment>A fact likely known: answered right and quick, but not yet often enough to be sure.</extracomment>
         <translation>quasi acquis</translation>
+    </message>
+</context>
+<context>
+    <name>classe</name>
+    <message>
+        <source>%1 per %2: la sanno %3 su %4</source>
+        <extracomment>The words about a fact of the class&apos;s map. %1 per %2: the multiplication (7 per 8 is 7 × 8); %3 of the %4 children know it.</extracomment>
+        <translation>%1 fois %2 : %3 sur %4 le savent</translation>
+    </message>
+    <message>
+        <source>; da imparare per %1</source>
+        <extracomment>Appended to the words about a fact of the class&apos;s map. %1: the children, &quot;Anna, Marco&quot;.</extracomment>
+        <translation>; à apprendre pour %1</translation>
     </message>
 </context>
 <context>
@@ -2002,6 +2084,46 @@ Why an export failed. %1: the file, %2: the system&apos;s reason.</extracomment>
         <source>Periodo: %1 · stampato %2</source>
         <extracomment>%2: today&apos;s date with the word before it, as translated in &quot;giorno&quot;.</extracomment>
         <translation>Période&#xa0;: %1 · imprimé %2</translation>
+    </message>
+    <message>
+        <source>oggi</source>
+        <extracomment>The period of the printed report&apos;s games: those of today.</extracomment>
+        <translation>aujourd&apos;hui</translation>
+    </message>
+    <message>
+        <source>questa settimana</source>
+        <extracomment>The period of the printed report&apos;s games: this week&apos;s, from Monday.</extracomment>
+        <translation>cette semaine</translation>
+    </message>
+    <message>
+        <source>questo mese</source>
+        <translation>ce mois-ci</translation>
+    </message>
+    <message>
+        <source>La classe: i fatti</source>
+        <extracomment>The title of the printed class&apos;s map.</extracomment>
+        <translation>La classe : les calculs</translation>
+    </message>
+    <message numerus="yes">
+        <source>I bambini (%n): %1</source>
+        <extracomment>Above the printed class&apos;s map. %1: the children&apos;s names.</extracomment>
+        <translation>
+            <numerusform>Les enfants (%n) : %1</numerusform>
+            <numerusform>Les enfants (%n) : %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>In ogni casella: quanti bambini sanno il fatto, su quanti sono. Rosso: nessuno; giallo: metà; verde: tutti.</source>
+        <extracomment>Under the printed class&apos;s map: what its colours and numbers mean.</extracomment>
+        <translation>Dans chaque case : combien d&apos;enfants savent le calcul, sur combien. Rouge : aucun ; jaune : la moitié ; vert : tous.</translation>
+    </message>
+    <message>
+        <source>I fatti da imparare, i più difficili per primi</source>
+        <translation>Les calculs à apprendre, les plus difficiles d&apos;abord</translation>
+    </message>
+    <message>
+        <source>Nessun fatto da imparare per la classe.</source>
+        <translation>Aucun calcul à apprendre pour la classe.</translation>
     </message>
 </context>
 </TS>

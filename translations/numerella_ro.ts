@@ -739,7 +739,6 @@ The games list&apos;s column headers: when the game began, the tables in play, t
     </message>
     <message numerus="yes">
         <source>Togliere dal registro la partita del %1 (%2, %n errori)?</source>
-        <extracomment>%1: the game&apos;s date and time (Italian: &quot;del 07/12/2026 10:15&quot;), %2: its time on the stopwatch (m:ss), %n: its mistakes.</extracomment>
         <translation>
             <numerusform>Ștergi din caiet runda din %1 (%2, %n greșeală)?</numerusform>
             <numerusform>Ștergi din caiet runda din %1 (%2, %n greșeli)?</numerusform>
@@ -803,20 +802,81 @@ Vrei să joci o rundă normală?</translation>
         <translation>Scrie numele fișierului.</translation>
     </message>
     <message>
-        <source>Scrive due file:
-• %1, una riga per partita;
-• %2, una riga per risposta.</source>
-        <translation>Scrie două fișiere:
-• %1, un rând pentru fiecare rundă;
-• %2, un rând pentru fiecare răspuns.</translation>
-    </message>
-    <message>
         <source>Esporta le partite</source>
         <translation>Exportă rundele</translation>
     </message>
     <message>
-        <source>Partite esportate in %1, risposte in %2.</source>
-        <translation>Runde exportate în %1, răspunsuri în %2.</translation>
+        <source>C&amp;lasse</source>
+        <extracomment>The tab of the class&apos;s map: how many children know each fact.</extracomment>
+        <translation>Cl&amp;asa</translation>
+    </message>
+    <message>
+        <source>Togliere dal registro la partita del %1 (%2, 1 errore)?</source>
+        <extracomment>%1: the game&apos;s date and time (Italian: &quot;del 07/12/2026 10:15&quot;), %2: its time on the stopwatch (m:ss); the game had one mistake.</extracomment>
+        <translation>Ștergi din registru runda din %1 (%2, o greșeală)?</translation>
+    </message>
+    <message>
+        <source>Scrive tre file, con le partite del periodo: %4.
+• %1, una riga per partita;
+• %2, una riga per risposta;
+• %3, una riga per fatto, con il suo stato di oggi.</source>
+        <translation>Scrie trei fișiere, cu rundele din perioada: %4.
+• %1, un rând pentru fiecare rundă;
+• %2, un rând pentru fiecare răspuns;
+• %3, un rând pentru fiecare înmulțire, cu starea ei de azi.</translation>
+    </message>
+    <message>
+        <source>Partite esportate in %1, risposte in %2, fatti in %3.</source>
+        <translation>Runde exportate în %1, răspunsuri în %2, înmulțiri în %3.</translation>
+    </message>
+    <message>
+        <source>Mappa della classe</source>
+        <translation>Harta clasei</translation>
+    </message>
+    <message>
+        <source>In ogni casella: quanti bambini sanno il fatto, su quanti sono. Rosso: nessuno; giallo: metà; verde: tutti.</source>
+        <extracomment>Under the class&apos;s map: what its colours and numbers mean.</extracomment>
+        <translation>În fiecare căsuță: câți copii știu înmulțirea, din câți sunt. Roșu: niciunul; galben: jumătate; verde: toți.</translation>
+    </message>
+    <message>
+        <source>Nessun bambino nel registro.</source>
+        <translation>Niciun copil în registru.</translation>
+    </message>
+    <message>
+        <source>1 bambino: %1.</source>
+        <translation>1 copil: %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bambini: %1.</source>
+        <translation>
+            <numerusform>%n copil: %1.</numerusform>
+            <numerusform>%n copii: %1.</numerusform>
+            <numerusform>%n de copii: %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 per %2 (la sanno %3 su %4)</source>
+        <extracomment>A fact in the class&apos;s hardest: %1 per %2 the multiplication, %3 of %4 children know it.</extracomment>
+        <translation>%1 ori %2 (o știu %3 din %4)</translation>
+    </message>
+    <message>
+        <source>Nessun fatto da imparare per la classe.</source>
+        <translation>Nicio înmulțire de învățat pentru clasă.</translation>
+    </message>
+    <message>
+        <source>I fatti più difficili per la classe: %1.</source>
+        <extracomment>Under the class&apos;s map. %1: facts as &quot;7 per 8 (la sanno 3 su 22)&quot;.</extracomment>
+        <translation>Cele mai grele înmulțiri pentru clasă: %1.</translation>
+    </message>
+    <message>
+        <source>Il ripasso è sempre quello di oggi, da tutte le partite.</source>
+        <extracomment>After today&apos;s review under the facts map, when a period other than &quot;tutto&quot; is chosen.</extracomment>
+        <translation>Exersarea este mereu cea de azi, din toate rundele.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A table&apos;s cell as a screen reader says it: %1 its column&apos;s name, %2 its value.</extracomment>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>&amp;Usa per giocare</source>
@@ -879,6 +939,11 @@ Vrei să joci o rundă normală?</translation>
         <source>Il registro non ha potuto segnare &quot;Senza fretta&quot;.</source>
         <extracomment>In the record window&apos;s status line when the mark &quot;Senza fretta&quot; cannot be written.</extracomment>
         <translation>Caietul nu a putut marca „Fără grabă”.</translation>
+    </message>
+    <message>
+        <source>-fatti</source>
+        <extracomment>Added to the games&apos; file name for the facts&apos; file (&quot;partite-fatti.csv&quot;).</extracomment>
+        <translation>-înmulțiri</translation>
     </message>
 </context>
 <context>
@@ -1052,6 +1117,11 @@ Vrei să joci o rundă normală?</translation>
         <source>; da ripassare %1</source>
         <extracomment>Appended to the words about a sure fact. %1: the day it comes up for review, with the word before it (&quot;il 3 dicembre&quot;, &quot;l&apos;8 dicembre&quot;).</extracomment>
         <translation>; de recapitulat %1</translation>
+    </message>
+    <message>
+        <source>%1 per %2: non chiesta in questo periodo</source>
+        <extracomment>The words told about a fact that the games of the period chosen did not ask, though earlier ones did. %1 per %2: the multiplication.</extracomment>
+        <translation>%1 ori %2: neîntrebată în această perioadă</translation>
     </message>
 </context>
 <context>
@@ -1496,6 +1566,19 @@ Vrei să alegi altă imprimantă sau să salvezi pagina ca PDF?</translation>
         <source>quasi sicura</source>
         <extracomment>A fact likely known: answered right and quick, but not yet often enough to be sure.</extracomment>
         <translation>aproape știută</translation>
+    </message>
+</context>
+<context>
+    <name>classe</name>
+    <message>
+        <source>%1 per %2: la sanno %3 su %4</source>
+        <extracomment>The words about a fact of the class&apos;s map. %1 per %2: the multiplication (7 per 8 is 7 × 8); %3 of the %4 children know it.</extracomment>
+        <translation>%1 ori %2: o știu %3 din %4</translation>
+    </message>
+    <message>
+        <source>; da imparare per %1</source>
+        <extracomment>Appended to the words about a fact of the class&apos;s map. %1: the children, &quot;Anna, Marco&quot;.</extracomment>
+        <translation>; de învățat pentru %1</translation>
     </message>
 </context>
 <context>
@@ -2014,6 +2097,47 @@ Why an export failed. %1: the file, %2: the system&apos;s reason.</extracomment>
         <source>Periodo: %1 · stampato %2</source>
         <extracomment>%2: today&apos;s date with the word before it, as translated in &quot;giorno&quot;.</extracomment>
         <translation>Perioada: %1 · tipărit %2</translation>
+    </message>
+    <message>
+        <source>oggi</source>
+        <extracomment>The period of the printed report&apos;s games: those of today.</extracomment>
+        <translation>azi</translation>
+    </message>
+    <message>
+        <source>questa settimana</source>
+        <extracomment>The period of the printed report&apos;s games: this week&apos;s, from Monday.</extracomment>
+        <translation>săptămâna asta</translation>
+    </message>
+    <message>
+        <source>questo mese</source>
+        <translation>luna asta</translation>
+    </message>
+    <message>
+        <source>La classe: i fatti</source>
+        <extracomment>The title of the printed class&apos;s map.</extracomment>
+        <translation>Clasa: înmulțirile</translation>
+    </message>
+    <message numerus="yes">
+        <source>I bambini (%n): %1</source>
+        <extracomment>Above the printed class&apos;s map. %1: the children&apos;s names.</extracomment>
+        <translation>
+            <numerusform>Copiii (%n): %1</numerusform>
+            <numerusform>Copiii (%n): %1</numerusform>
+            <numerusform>Copiii (%n): %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>In ogni casella: quanti bambini sanno il fatto, su quanti sono. Rosso: nessuno; giallo: metà; verde: tutti.</source>
+        <extracomment>Under the printed class&apos;s map: what its colours and numbers mean.</extracomment>
+        <translation>În fiecare căsuță: câți copii știu înmulțirea, din câți sunt. Roșu: niciunul; galben: jumătate; verde: toți.</translation>
+    </message>
+    <message>
+        <source>I fatti da imparare, i più difficili per primi</source>
+        <translation>Înmulțirile de învățat, cele mai grele întâi</translation>
+    </message>
+    <message>
+        <source>Nessun fatto da imparare per la classe.</source>
+        <translation>Nicio înmulțire de învățat pentru clasă.</translation>
     </message>
 </context>
 </TS>
