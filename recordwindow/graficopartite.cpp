@@ -138,14 +138,18 @@ void GraficoPartite::disegna()
         }
         return grafico;
     };
+    //: The chart's two lines, in the legends of its two plots.
+    const QString perRisposta = tr("secondi per risposta");
+    const QString ogni10 = tr("errori ogni 10 risposte");
     // The axes' titles are the units alone: the legend says the rest, and a vertical title longer than
-    // a short chart would be cut.
-    //: The chart's two lines, in its legend; then the title of each plot's axis, written upwards beside
-    //: it (the legend says "per answer", "every 10 answers"). Short.
-    QChart *secondi =
-        piano(tr("secondi per risposta"), tr("secondi"), BluSecondi, &andamento::Punto::secondiPerRisposta);
-    QChart *errori =
-        piano(tr("errori ogni 10 risposte"), tr("errori"), RossoErrori, &andamento::Punto::erroriOgni10);
+    // a short plot would be cut.
+    //: The title of the upper plot's axis, written upwards beside it; the legend says "per answer". Short.
+    const QString unitaSecondi = tr("secondi");
+    //: The title of the lower plot's axis, written upwards beside it; the legend says "every 10 answers".
+    //: Short.
+    const QString unitaErrori = tr("errori");
+    QChart *secondi = piano(perRisposta, unitaSecondi, BluSecondi, &andamento::Punto::secondiPerRisposta);
+    QChart *errori = piano(ogni10, unitaErrori, RossoErrori, &andamento::Punto::erroriOgni10);
     // The days' title once, under the lower plot.
     secondi->axes(Qt::Horizontal).value(0)->setTitleVisible(false);
     QChart *vecchio = chart();
