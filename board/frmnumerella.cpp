@@ -425,8 +425,15 @@ void FrmNumerella::apriInfo()
 void FrmNumerella::showEvent(QShowEvent *e)
 {
     QWidget::showEvent(e);
-    // The info window opened during start-up stays in front once this window appears.
-    if (m_info) {
+    // The info window opened during start-up appears once this window is active: shown before, it
+    // would lose the activation to this one and take it back, and a screen reader would announce it
+    // twice. Later, it stays in front.
+    if (m_info && !m_info->isVisible()) {
+        if (isActiveWindow())
+            m_info->mostra();
+        else
+            activateWindow(); // also where no window manager activates a new window
+    } else if (m_info) {
         m_info->raise();
         m_info->activateWindow();
     }

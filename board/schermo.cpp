@@ -54,7 +54,11 @@ void FrmNumerella::changeEvent(QEvent *e)
 {
     QWidget::changeEvent(e);
     // (before the focus event that the activation brings)
-    if (e->type() == QEvent::ActivationChange && isActiveWindow()) diciAlRitorno();
+    if (e->type() == QEvent::ActivationChange && isActiveWindow()) {
+        diciAlRitorno();
+        // The info window of the start-up, waiting for this one to be active.
+        if (m_info && !m_info->isVisible() && isVisible()) m_info->mostra();
+    }
     if (e->type() != QEvent::WindowStateChange) return;
     m_esciSchermoIntero->setEnabled(isFullScreen());
     if (lblTitolo->text() == m_titoloScritto) scriviTitolo();

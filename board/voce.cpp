@@ -52,9 +52,8 @@ void FrmNumerella::portaFuoco(QWidget *dove)
     const QString nome = dove == m_nominato ? m_nomeVero : dove->accessibleName();
     // Aloud, the question is news; a button's name only tells where the focus went.
     leggi(unisci(premessa, qobject_cast<Cella *>(dove) ? nome : QString()));
-    if (dove->hasFocus() || !isActiveWindow()) {
+    if (dove->hasFocus()) {
         // No focus event to carry the words.
-        dove->setFocus(Qt::OtherFocusReason);
         if (dove == m_nominato && dove->hasFocus() && !premessa.isEmpty()) {
             // Its name still tells the last outcome: the new words take their place there.
             dove->setAccessibleName(unisci(premessa, nome));
@@ -63,6 +62,8 @@ void FrmNumerella::portaFuoco(QWidget *dove)
         descrivi(unisci(premessa, nome));
         return;
     }
+    // Out of an inactive window (Ripassa from the record) the focus event comes when the board is
+    // activated, and says the name: the same words in the description would be heard twice.
     if (premessa.isEmpty()) {
         dove->setFocus(Qt::OtherFocusReason);
         return;

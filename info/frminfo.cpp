@@ -72,12 +72,20 @@ FrmInfo *FrmInfo::apri(Stato &stato, LettoreSuoni &suoni, QWidget *principale, S
     // Disabling the main window takes its focus away: remember it to give it back on closing.
     info->m_fuocoPrincipale = principale->focusWidget();
     info->Form_Load();
-    // Centred over the main window; no owner, so it is a window of its own.
-    info->move(principale->geometry().center() - info->rect().center());
-    info->show();
-    info->activateWindow();
-    info->cmdOK->setFocus();
+    // Shown before the main window, it would be activated again when that appears, and a screen
+    // reader would announce it and its OK twice.
+    if (principale->isVisible()) info->mostra();
     return info;
+}
+
+void FrmInfo::mostra()
+{
+    if (m_chiusa) return; // closed already, only waiting to be deleted
+    // Centred over the main window; no owner, so it is a window of its own.
+    move(m_principale->geometry().center() - rect().center());
+    show();
+    activateWindow();
+    cmdOK->setFocus();
 }
 
 FrmInfo::FrmInfo(Stato &stato, LettoreSuoni &suoni, QWidget *principale)

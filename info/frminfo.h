@@ -19,10 +19,13 @@ class FrmInfo : public QWidget
 {
     Q_OBJECT
 public:
-    /// Loads and shows a new info window in front of \a principale, which it disables,
-    /// with the focus on OK. The window deletes itself when it closes.
+    /// Loads a new info window in front of \a principale, which it disables, with the focus on OK,
+    /// and shows it; while \a principale is not shown yet (start-up), mostra() does, once it is.
+    /// The window deletes itself when it closes.
     static FrmInfo *apri(Stato &stato, LettoreSuoni &suoni, QWidget *principale,
                          Sostegni sostegni = Sostegni::Nascosti);
+    /// Shows it centred over the main window, active, with the focus on OK.
+    void mostra();
 
     /// The fifteen lines of the instructions, as printed from the top-left corner; with the supports,
     /// three more, one for each.

@@ -7,7 +7,7 @@
 #include <QCategoryAxis>
 #include <QChart>
 #include <QEvent>
-#include <QLegendMarker>
+#include <QLegend>
 #include <QLineSeries>
 #include <QScatterSeries>
 #include <QValueAxis>
@@ -72,77 +72,108 @@ void GraficoPartite::impostaAltre(Altre altre)
 
 void GraficoPartite::disegna()
 {
-    auto *grafico = new QChart;
-    grafico->setLocalizeNumbers(true);
-    grafico->setLocale(QLocale());
-    grafico->legend()->setAlignment(Qt::AlignBottom);
-    auto *secondi = new QLineSeries;
-    //: The chart's two lines, in its legend and as its axes' titles.
-    secondi->setName(tr("secondi per risposta"));
-    secondi->setColor(BluSecondi);
-    auto *errori = new QLineSeries;
-    errori->setName(tr("errori ogni 10 risposte"));
-    errori->setColor(RossoErrori);
-    // Each full game a dot, so that a first game shows too.
-    for (QLineSeries *serie : {secondi, errori})
-        serie->setPointsVisible(true);
-    //: The chart's legend for the hollow marks: review rounds and games stopped before their end.
-    const QString altre = tr("ripassi e partite fermate");
-    auto *altriSecondi = vuoti(altre, BluSecondi, QScatterSeries::MarkerShapeCircle);
-    auto *altriErrori = vuoti(altre, RossoErrori, QScatterSeries::MarkerShapeRectangle);
-    double massimoSecondi = 0, massimoErrori = 0;
-    for (const andamento::Punto &p : m_punti) {
-        const bool intera = p.genere == andamento::Genere::Intera;
-        if (!intera && m_altre == Altre::Nascoste) continue;
-        (intera ? static_cast<QXYSeries *>(secondi) : altriSecondi)->append(p.x, p.secondiPerRisposta);
-        (intera ? static_cast<QXYSeries *>(errori) : altriErrori)->append(p.x, p.erroriOgni10);
-        massimoSecondi = std::max(massimoSecondi, p.secondiPerRisposta);
-        massimoErrori = std::max(massimoErrori, p.erroriOgni10);
-    }
-    QList<QXYSeries *> serie{secondi, errori};
-    if (m_altre == Altre::Mostrate) serie << altriSecondi << altriErrori;
-    for (QXYSeries *s : serie)
-        grafico->addSeries(s);
-    // One word in the legend for the hollow marks of both kinds.
-    if (m_altre == Altre::Mostrate) grafico->legend()->markers(altriErrori).value(0)->setVisible(false);
-    if (m_altre == Altre::Nascoste) {
-        delete altriSecondi;
-        delete altriErrori;
-    }
-
-    // The days: a tick on each, its date under it, the games of a day around it.
-    auto *giorni = new QCategoryAxis;
-    giorni->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
-    //: The title of the chart's horizontal axis, under the dates.
-    giorni->setTitleText(tr("giorno"));
+    // The days, the same under both plots: a tick on each, its date under it, the games of a day around it.
     const QDate primo = andamento::primoGiorno(m_punti);
     const int ultimo = primo.isValid() ? int(primo.daysTo(m_punti.last().giorno)) : 0;
     //: The dates under the chart, as QLocale date formats: over almost a year, then within one. Short.
     const QString formato = ultimo > 300 ? tr("dd/MM/yy") : tr("dd/MM");
     m_ogni = ogniQuanti(ultimo + 1);
-    giorni->setStartValue(-0.5);
-    for (int g = 0; g <= ultimo && primo.isValid(); g += m_ogni)
-        giorni->append(QLocale().toString(primo.addDays(g), formato), g);
-    giorni->setRange(-0.5, ultimo + 0.5);
-    grafico->addAxis(giorni, Qt::AlignBottom);
+    const auto asseGiorni = [&] {
+        auto *giorni = new QCategoryAxis;
+        giorni->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+        //: The title of the chart's horizontal axis, under the dates.
+        giorni->setTitleText(tr("giorno"));
+        giorni->setStartValue(-0.5);
+        for (int g = 0; g <= ultimo && primo.isValid(); g += m_ogni)
+            giorni->append(QLocale().toString(primo.addDays(g), formato), g);
+        giorni->setRange(-0.5, ultimo + 0.5);
+        return giorni;
+    };
+    //: The chart's legend for the hollow circles: rounds of chosen facts (Ripassa).
+    const QString ripassi = tr("ripassi");
+    //: The chart's legend for the hollow triangles: games stopped before their end.
+    const QString fermate = tr("partite fermate");
+    // One plot for each measure, each with its own scale from 0.
+    const auto piano = [&](const QString &nome, const QString &unita, const QColor &colore,
+                           double andamento::Punto::*misura) {
+        auto *grafico = new QChart;
+        grafico->setLocalizeNumbers(true);
+        grafico->setLocale(QLocale());
+        grafico->legend()->setAlignment(Qt::AlignBottom);
+        // The legend shows each series' own mark: circles and triangles tell the kinds apart.
+        grafico->legend()->setMarkerShape(QLegend::MarkerShapeFromSeries);
+        auto *intere = new QLineSeries;
+        intere->setName(nome);
+        intere->setColor(colore);
+        // Each full game a dot, so that a first game shows too.
+        intere->setPointsVisible(true);
+        auto *ripasso = vuoti(ripassi, colore, QScatterSeries::MarkerShapeCircle);
+        auto *fermata = vuoti(fermate, colore, QScatterSeries::MarkerShapeTriangle);
+        double massimo = 0;
+        for (const andamento::Punto &p : m_punti) {
+            const bool intera = p.genere == andamento::Genere::Intera;
+            if (!intera && m_altre == Altre::Nascoste) continue;
+            QXYSeries *dove = intera                                   ? static_cast<QXYSeries *>(intere)
+                              : p.genere == andamento::Genere::Ripasso ? ripasso
+                                                                       : fermata;
+            dove->append(p.x, p.*misura);
+            massimo = std::max(massimo, p.*misura);
+        }
+        QList<QXYSeries *> serie{intere};
+        if (m_altre == Altre::Mostrate)
+            serie << ripasso << fermata;
+        else {
+            delete ripasso;
+            delete fermata;
+        }
+        for (QXYSeries *s : serie)
+            grafico->addSeries(s);
+        QCategoryAxis *giorni = asseGiorni();
+        grafico->addAxis(giorni, Qt::AlignBottom);
+        QValueAxis *valori = asse(unita, massimo, colore);
+        grafico->addAxis(valori, Qt::AlignLeft);
+        for (QXYSeries *s : serie) {
+            s->attachAxis(giorni);
+            s->attachAxis(valori);
+        }
+        return grafico;
+    };
+    //: The chart's two lines, in the legends of its two plots.
+    const QString perRisposta = tr("secondi per risposta");
+    const QString ogni10 = tr("errori ogni 10 risposte");
     // The axes' titles are the units alone: the legend says the rest, and a vertical title longer than
-    // a short chart would be cut.
-    //: The title of the chart's left axis, written upwards beside it; the legend says "per answer". Short.
-    QValueAxis *asseSecondi = asse(tr("secondi"), massimoSecondi, BluSecondi);
-    //: The title of the chart's right axis, written upwards beside it; the legend says "every 10 answers".
+    // a short plot would be cut.
+    //: The title of the upper plot's axis, written upwards beside it; the legend says "per answer". Short.
+    const QString unitaSecondi = tr("secondi");
+    //: The title of the lower plot's axis, written upwards beside it; the legend says "every 10 answers".
     //: Short.
-    QValueAxis *asseErrori = asse(tr("errori"), massimoErrori, RossoErrori);
-    grafico->addAxis(asseSecondi, Qt::AlignLeft);
-    grafico->addAxis(asseErrori, Qt::AlignRight);
-    for (QXYSeries *s : serie) {
-        s->attachAxis(giorni);
-        s->attachAxis(s == secondi || s == altriSecondi ? asseSecondi : asseErrori);
-    }
+    const QString unitaErrori = tr("errori");
+    QChart *secondi = piano(perRisposta, unitaSecondi, BluSecondi, &andamento::Punto::secondiPerRisposta);
+    QChart *errori = piano(ogni10, unitaErrori, RossoErrori, &andamento::Punto::erroriOgni10);
+    // The days' title once, under the lower plot.
+    secondi->axes(Qt::Horizontal).value(0)->setTitleVisible(false);
     QChart *vecchio = chart();
-    setChart(grafico);
+    setChart(secondi);
     delete vecchio;
+    if (m_errori) {
+        scene()->removeItem(m_errori);
+        delete m_errori;
+    }
+    m_errori = errori;
+    scene()->addItem(m_errori);
+    disponiPiani();
     applicaCaratteri();
     setAccessibleDescription(m_punti.isEmpty() ? tr("Nessuna partita") : m_frase);
+}
+
+void GraficoPartite::disponiPiani()
+{
+    if (!chart() || !m_errori) return;
+    const QRectF tutto(QPointF(0, 0), QSizeF(size()));
+    const qreal meta = std::round(tutto.height() / 2);
+    chart()->setGeometry(QRectF(0, 0, tutto.width(), meta));
+    m_errori->setGeometry(QRectF(0, meta, tutto.width(), tutto.height() - meta));
+    setSceneRect(tutto);
 }
 
 int GraficoPartite::ogniQuanti(int giorni) const
@@ -154,8 +185,12 @@ int GraficoPartite::ogniQuanti(int giorni) const
 
 void GraficoPartite::applicaCaratteri()
 {
-    QChart *grafico = chart();
-    if (!grafico) return;
+    for (QChart *grafico : {chart(), m_errori})
+        if (grafico) applicaCaratteri(grafico);
+}
+
+void GraficoPartite::applicaCaratteri(QChart *grafico)
+{
     const QFont f = font();
     grafico->legend()->setFont(f);
     for (QAbstractAxis *a : grafico->axes()) {
@@ -189,6 +224,7 @@ void GraficoPartite::changeEvent(QEvent *evento)
 void GraficoPartite::resizeEvent(QResizeEvent *evento)
 {
     QChartView::resizeEvent(evento);
+    disponiPiani();
     ridisponiDate();
 }
 

@@ -2,10 +2,21 @@
 // The info window: its text, its opening in front of the disabled main window, and its three ways of closing.
 #include "aiuto.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QPointer>
 #include <QRegularExpression>
 #include <algorithm>
+#include <private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
+
+/// The objects that assistive technology was told took the focus, in order.
+QList<QObject *> s_fuochi;
+void registraFuochi(QAccessibleEvent *e)
+{
+    if (e->type() == QAccessible::Focus) s_fuochi.append(e->object());
+}
 
 /// The ways the info window can be closed.
 enum class Chiusura { PerOK, CasellaDiChiusura, AltraFinestra, Esc, Invio };
@@ -42,10 +53,18 @@ private Q_SLOTS:
 
     void apertaAllAvvio()
     {
+        // A screen reader hears the window and its OK once, when the board appears, not before.
+        QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
+        s_fuochi.clear();
+        QAccessible::installUpdateHandler(&registraFuochi);
         Banco b(Info::Aperta);
         b->show();
+        assesta();
+        QAccessible::installUpdateHandler(nullptr);
         FrmInfo *info = b->info();
         QVERIFY(info);
+        QCOMPARE(s_fuochi.count(info->cmdOK), 1);
+        QVERIFY(!s_fuochi.contains(b.w.get()));
         QVERIFY(info->isVisible());
         QVERIFY(!b->isEnabled());
         QVERIFY(info->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
@@ -144,6 +163,7 @@ private Q_SLOTS:
         QFETCH(bool, muto);
         Banco b(Info::Aperta);
         b->show();
+        assesta(); // it appears once the board is active
         QPointer<FrmInfo> prima = b->info();
         QVERIFY(QTest::qWaitForWindowExposed(prima));
         const QImage immaginePrima = prima->grab().toImage();

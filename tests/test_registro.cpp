@@ -43,6 +43,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QScatterSeries>
 #include <QScopeGuard>
 #include <QSignalSpy>
 #include <QSqlDatabase>
@@ -1009,7 +1010,7 @@ void TestRegistro::resoconto()
     // On the chart: the full games joined, yesterday's side by side around yesterday's tick, the others apart
     // or left out with the switch; its dates on the days, its numbers with the decimal comma.
     QChart *grafico = f.paginaAndamento->grafico->chart();
-    QCOMPARE(grafico->series().size(), 4);
+    QCOMPARE(grafico->series().size(), 3);
     auto *secondi = qobject_cast<QLineSeries *>(grafico->series()[0]);
     QVERIFY(secondi);
     QCOMPARE(secondi->count(), 5);
@@ -1018,7 +1019,21 @@ void TestRegistro::resoconto()
         QVERIFY(qAbs(secondi->at(k).x() - 9) < 0.45);
         QVERIFY(secondi->at(k).x() > secondi->at(k - 1).x());
     }
-    QCOMPARE(qobject_cast<QXYSeries *>(grafico->series()[2])->count(), 2);
+    // Practice rounds and stopped games each their own mark; errors on a plot and a scale of their own.
+    QChart *errori = f.paginaAndamento->grafico->graficoErrori();
+    for (QChart *piano : {grafico, errori}) {
+        QCOMPARE(piano->series().size(), 3);
+        QCOMPARE(piano->axes(Qt::Vertical).size(), 1);
+        auto *ripassi = qobject_cast<QScatterSeries *>(piano->series()[1]);
+        auto *fermate = qobject_cast<QScatterSeries *>(piano->series()[2]);
+        QVERIFY(ripassi && fermate);
+        QCOMPARE(ripassi->count(), 1);
+        QCOMPARE(fermate->count(), 1);
+        QVERIFY(ripassi->markerShape() != fermate->markerShape());
+        QVERIFY(ripassi->name() != fermate->name());
+    }
+    QVERIFY(qAbs(qobject_cast<QXYSeries *>(errori->series()[2])->at(0).y() - 90.0 / 19) < 1e-9);
+    QVERIFY(grafico->axes(Qt::Vertical)[0] != errori->axes(Qt::Vertical)[0]);
     auto *giorni = qobject_cast<QCategoryAxis *>(grafico->axes(Qt::Horizontal).value(0));
     QVERIFY(giorni);
     const QStringList date = giorni->categoriesLabels();
@@ -1028,7 +1043,8 @@ void TestRegistro::resoconto()
         QCOMPARE(giorni->endValue(d), std::round(giorni->endValue(d)));
     QVERIFY(grafico->localizeNumbers() && grafico->locale().decimalPoint() == QStringLiteral(","));
     f.paginaAndamento->chkAltre->setChecked(false);
-    QCOMPARE(f.paginaAndamento->grafico->chart()->series().size(), 2);
+    QCOMPARE(f.paginaAndamento->grafico->chart()->series().size(), 1);
+    QCOMPARE(f.paginaAndamento->grafico->graficoErrori()->series().size(), 1);
 
     // The facts' words tell a child with nothing to practise from one who never played.
     for (const auto &[nome, parole] :

@@ -131,9 +131,10 @@ private Q_SLOTS:
         // "tic N": N stopwatch seconds; "fuoco NAME": the focus put there; "clic NAME": a click on it)
         // and then what is heard,
         // in order; "{domanda}" is the question asked after the step. "..." first: only the last.
-        // "celle N M": only those cells in play; "rileggi": the reader reads its place again;
-        // "via e ritorno": another window active, then the board; "ancora in pausa": the paused
-        // game untouched.
+        // "celle N M": only those cells in play; "ripassa N M": a round of those cells started from
+        // another window (Ripassa in the record), then the board; "rileggi": the reader reads its place
+        // again; "via e ritorno": another window active, then the board; "ancora in pausa": the paused game
+        // untouched.
         QTest::addColumn<QStringList>("passi");
         QTest::newRow("tutto coi tasti") << QStringList{
             "Alt+4",       "Tabellina del 4 esclusa",
@@ -187,6 +188,10 @@ private Q_SLOTS:
             "rileggi",         "Si riprende. {domanda}",
             "giusta",          "...|Complimenti. Hai finito. 0 secondi, 1 errore. Stampa",
             "Ctrl+N",          "{domanda}",
+        };
+        // Its first question heard once, though asked while the board was not active.
+        QTest::newRow("ripasso") << QStringList{
+            "Alt+4", "Tabellina del 4 esclusa", "ripassa 37 38", "{domanda}", "giusta", "Giusto! {domanda}",
         };
         QTest::newRow("niente da fare") << QStringList{
             "Ctrl+P",      "Nessuna partita in corso. Ctrl+N per cominciare.",
@@ -254,6 +259,23 @@ private Q_SLOTS:
                 orecchio.prendi();
                 b->activateWindow();
                 QVERIFY(QTest::qWaitForWindowActive(b.w.get()));
+            } else if (passo.startsWith(QLatin1String("ripassa "))) {
+                QWidget registro;
+                registro.show();
+                registro.activateWindow();
+                QVERIFY(QTest::qWaitForWindowActive(&registro));
+                QCoreApplication::processEvents();
+                orecchio.prendi();
+                std::bitset<100> celle;
+                for (const QString &k : passo.mid(8).split(u' '))
+                    celle.set(k.toInt());
+                QVERIFY(b->ripassa(celle, FrmNumerella::Partenza::Subito));
+                registro.close();
+                b->activateWindow();
+                QVERIFY(QTest::qWaitForWindowActive(b.w.get()));
+                // A reader says the description after the name: it must not repeat the question.
+                QAccessibleInterface *cella = interfaccia(QApplication::focusWidget());
+                QVERIFY(!cella->text(QAccessible::Description).contains(cella->text(QAccessible::Name)));
             } else if (passo == QLatin1String("ancora in pausa")) {
                 // Nothing of the game changed: neither the answers given nor the errors.
                 QCOMPARE(b->momento(), Momento::InPausa);
@@ -530,6 +552,7 @@ private Q_SLOTS:
     {
         Banco b(Info::Aperta);
         b->show();
+        QTRY_VERIFY(b->info()->isVisible()); // once the board is active
         QAccessibleInterface *finestra = interfaccia(b.w.get());
         QCOMPARE(finestra->role(), QAccessible::Window);
         QCOMPARE(finestra->text(QAccessible::Name), QStringLiteral("La Numerella"));

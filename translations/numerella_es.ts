@@ -958,17 +958,12 @@ Vuoi fare una partita normale?</source>
     </message>
     <message>
         <source>secondi per risposta</source>
-        <extracomment>The chart&apos;s two lines, in its legend and as its axes&apos; titles.</extracomment>
+        <extracomment>The chart&apos;s two lines, in the legends of its two plots.</extracomment>
         <translation>segundos por respuesta</translation>
     </message>
     <message>
         <source>errori ogni 10 risposte</source>
         <translation>errores cada 10 respuestas</translation>
-    </message>
-    <message>
-        <source>ripassi e partite fermate</source>
-        <extracomment>The chart&apos;s legend for the hollow marks: review rounds and games stopped before their end.</extracomment>
-        <translation>repasos y partidas detenidas</translation>
     </message>
     <message>
         <source>giorno</source>
@@ -990,13 +985,23 @@ Vuoi fare una partita normale?</source>
     </message>
     <message>
         <source>secondi</source>
-        <extracomment>The title of the chart&apos;s left axis, written upwards beside it; the legend says &quot;per answer&quot;. Short.</extracomment>
+        <extracomment>The title of the upper plot&apos;s axis, written upwards beside it; the legend says &quot;per answer&quot;. Short.</extracomment>
         <translation>segundos</translation>
     </message>
     <message>
         <source>errori</source>
-        <extracomment>The title of the chart&apos;s right axis, written upwards beside it; the legend says &quot;every 10 answers&quot;. Short.</extracomment>
+        <extracomment>The title of the lower plot&apos;s axis, written upwards beside it; the legend says &quot;every 10 answers&quot;. Short.</extracomment>
         <translation>errores</translation>
+    </message>
+    <message>
+        <source>ripassi</source>
+        <extracomment>The chart&apos;s legend for the hollow circles: rounds of chosen facts (Ripassa).</extracomment>
+        <translation>repasos</translation>
+    </message>
+    <message>
+        <source>partite fermate</source>
+        <extracomment>The chart&apos;s legend for the hollow triangles: games stopped before their end.</extracomment>
+        <translation>partidas detenidas</translation>
     </message>
 </context>
 <context>

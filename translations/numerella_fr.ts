@@ -958,17 +958,12 @@ Veux-tu jouer une partie normale&#xa0;?</translation>
     </message>
     <message>
         <source>secondi per risposta</source>
-        <extracomment>The chart&apos;s two lines, in its legend and as its axes&apos; titles.</extracomment>
+        <extracomment>The chart&apos;s two lines, in the legends of its two plots.</extracomment>
         <translation>secondes par réponse</translation>
     </message>
     <message>
         <source>errori ogni 10 risposte</source>
         <translation>erreurs pour 10 réponses</translation>
-    </message>
-    <message>
-        <source>ripassi e partite fermate</source>
-        <extracomment>The chart&apos;s legend for the hollow marks: review rounds and games stopped before their end.</extracomment>
-        <translation>révisions et parties arrêtées</translation>
     </message>
     <message>
         <source>giorno</source>
@@ -990,13 +985,23 @@ Veux-tu jouer une partie normale&#xa0;?</translation>
     </message>
     <message>
         <source>secondi</source>
-        <extracomment>The title of the chart&apos;s left axis, written upwards beside it; the legend says &quot;per answer&quot;. Short.</extracomment>
+        <extracomment>The title of the upper plot&apos;s axis, written upwards beside it; the legend says &quot;per answer&quot;. Short.</extracomment>
         <translation>secondes</translation>
     </message>
     <message>
         <source>errori</source>
-        <extracomment>The title of the chart&apos;s right axis, written upwards beside it; the legend says &quot;every 10 answers&quot;. Short.</extracomment>
+        <extracomment>The title of the lower plot&apos;s axis, written upwards beside it; the legend says &quot;every 10 answers&quot;. Short.</extracomment>
         <translation>erreurs</translation>
+    </message>
+    <message>
+        <source>ripassi</source>
+        <extracomment>The chart&apos;s legend for the hollow circles: rounds of chosen facts (Ripassa).</extracomment>
+        <translation>révisions</translation>
+    </message>
+    <message>
+        <source>partite fermate</source>
+        <extracomment>The chart&apos;s legend for the hollow triangles: games stopped before their end.</extracomment>
+        <translation>parties arrêtées</translation>
     </message>
 </context>
 <context>

@@ -962,17 +962,12 @@ Vrei să joci o rundă normală?</translation>
     </message>
     <message>
         <source>secondi per risposta</source>
-        <extracomment>The chart&apos;s two lines, in its legend and as its axes&apos; titles.</extracomment>
+        <extracomment>The chart&apos;s two lines, in the legends of its two plots.</extracomment>
         <translation>secunde pe răspuns</translation>
     </message>
     <message>
         <source>errori ogni 10 risposte</source>
         <translation>greșeli la 10 răspunsuri</translation>
-    </message>
-    <message>
-        <source>ripassi e partite fermate</source>
-        <extracomment>The chart&apos;s legend for the hollow marks: review rounds and games stopped before their end.</extracomment>
-        <translation>exersări și runde oprite</translation>
     </message>
     <message>
         <source>giorno</source>
@@ -994,13 +989,23 @@ Vrei să joci o rundă normală?</translation>
     </message>
     <message>
         <source>secondi</source>
-        <extracomment>The title of the chart&apos;s left axis, written upwards beside it; the legend says &quot;per answer&quot;. Short.</extracomment>
+        <extracomment>The title of the upper plot&apos;s axis, written upwards beside it; the legend says &quot;per answer&quot;. Short.</extracomment>
         <translation>secunde</translation>
     </message>
     <message>
         <source>errori</source>
-        <extracomment>The title of the chart&apos;s right axis, written upwards beside it; the legend says &quot;every 10 answers&quot;. Short.</extracomment>
+        <extracomment>The title of the lower plot&apos;s axis, written upwards beside it; the legend says &quot;every 10 answers&quot;. Short.</extracomment>
         <translation>greșeli</translation>
+    </message>
+    <message>
+        <source>ripassi</source>
+        <extracomment>The chart&apos;s legend for the hollow circles: rounds of chosen facts (Ripassa).</extracomment>
+        <translation>exersări</translation>
+    </message>
+    <message>
+        <source>partite fermate</source>
+        <extracomment>The chart&apos;s legend for the hollow triangles: games stopped before their end.</extracomment>
+        <translation>runde oprite</translation>
     </message>
 </context>
 <context>
