@@ -162,15 +162,16 @@ QDate prossimo(const SchedaFatto &fatto, const Giudizio &giudizio)
                             fatto.ultima.toLocalTime().date());
 }
 
-bool daChiedere(const SchedaFatto &fatto, const QDate &oggi, const Giudizio &giudizio)
+bool daChiedere(const SchedaFatto &fatto, const QDate &oggi, const Giudizio &giudizio, int altreDopo)
 {
-    // Answered well today, it waits for another day: asked again minutes later, it would show what she
-    // just recalled, not what she keeps.
+    // Answered well today, it waits until a few other facts came between: asked again at once, it
+    // would show what she just recalled, not what she keeps.
     const bool beneOggi = fatto.ultimoEsito == EsitoDomanda::Fluente &&
                           fatto.ultima.toLocalTime().date() == oggi &&
                           !(giudizio.tempo == Tempo::Conta && lentaOra(fatto, giudizio.mediana));
     const Stato s = stato(fatto, oggi, giudizio);
-    return (s == Stato::DaImparare || s == Stato::DaRipassare) && !beneOggi;
+    if (s == Stato::DaImparare) return !beneOggi || altreDopo >= Distanza;
+    return s == Stato::DaRipassare && !beneOggi;
 }
 
 Stato stato(const SchedaFatto &fatto, const QDate &oggi, const Giudizio &giudizio)

@@ -126,8 +126,14 @@ Stato stato(const SchedaFatto &fatto, const QDate &oggi, const Giudizio &giudizi
 /// The day practice asks \a fatto again: the first on which the chance she knows it is below
 /// SogliaRipasso (its last asking's day when it already was); null when never asked.
 QDate prossimo(const SchedaFatto &fatto, const Giudizio &giudizio = {});
-/// Whether practice asks \a fatto on \a oggi.
-bool daChiedere(const SchedaFatto &fatto, const QDate &oggi, const Giudizio &giudizio = {});
+/// Other facts asked after a fact (in its game or later) before a fact being learnt, answered well
+/// today, may come back the same day: with a few others between, a right answer shows what she keeps
+/// rather than what she just recalled (short spacing within a session helps new items most).
+constexpr int Distanza = 4;
+
+/// Whether practice asks \a fatto on \a oggi, \a altreDopo other facts having been asked after it.
+bool daChiedere(const SchedaFatto &fatto, const QDate &oggi, const Giudizio &giudizio = {},
+                int altreDopo = 0);
 /// The state after \a chieste, oldest first, judged by \a giudizio.
 Stato statoDa(const QList<Chiesta> &chieste, const QDate &oggi, const Giudizio &giudizio,
               QDate *giornoRipasso = nullptr);

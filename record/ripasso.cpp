@@ -28,42 +28,61 @@ QList<SchedaFatto> giro(const QList<SchedaFatto> &fatti, const QDate &oggi, int 
                         const apprendimento::Giudizio &giudizio)
 {
     using apprendimento::Stato;
-    QList<Voce> daImparare, daRipassare, note;
+    QList<Voce> daImparare, daRipassare, salde, note;
+    // How many facts were asked after each one: its game's and the later games'.
+    QList<QDateTime> quando;
+    for (const SchedaFatto &f : fatti)
+        quando.append(f.ultima);
+    std::sort(quando.begin(), quando.end());
     for (const SchedaFatto &f : fatti) {
         const Voce v{f, apprendimento::stima(f, oggi, giudizio)};
         const Stato stato = apprendimento::stato(f, oggi, giudizio);
+        const int altreDopo =
+            int(quando.end() - std::lower_bound(quando.begin(), quando.end(), f.ultima)) - 1;
         if ((stato == Stato::DaImparare || stato == Stato::DaRipassare) &&
-            !apprendimento::daChiedere(f, oggi, giudizio))
-            continue; // it waits for another day
+            !apprendimento::daChiedere(f, oggi, giudizio, altreDopo))
+            continue; // it waits
         switch (stato) {
         case Stato::DaImparare:
             daImparare.append(v);
             break;
         case Stato::DaRipassare:
-            daRipassare.append(v);
+            // A fact never missed nor slow was known before she met the program: the sturdiest
+            // memory, reviewed only in the room the others leave.
+            (f.sbagliate + f.lente > 0 ? daRipassare : salde).append(v);
+            break;
+        case Stato::QuasiSicura:
+            // Learnt today after misses, one more right answer once others came between: her first
+            // right answers on a fact she was missing may be lucky, and the model is not sure yet.
+            if (f.sbagliate + f.lente > 0 && f.ultima.toLocalTime().date() == oggi &&
+                altreDopo >= apprendimento::Distanza) {
+                daImparare.append(v);
+                break;
+            }
+            note.append(v);
             break;
         case Stato::Sicura:
-        case Stato::QuasiSicura:
             note.append(v);
             break;
         case Stato::MaiChiesta:
             break;
         }
     }
-    if (lunghezza <= 0 || (daImparare.isEmpty() && daRipassare.isEmpty())) return {};
+    if (lunghezza <= 0 || (daImparare.isEmpty() && daRipassare.isEmpty() && salde.isEmpty())) return {};
     // The least known first; then the one waiting longest, and the table's order: the same every time.
     const auto primaLaMenoNota = [](const Voce &a, const Voce &b) {
         if (a.stima != b.stima) return a.stima < b.stima;
         if (a.fatto.ultima != b.fatto.ultima) return a.fatto.ultima < b.fatto.ultima;
         return a.fatto.cella() < b.fatto.cella();
     };
-    for (QList<Voce> *l : {&daImparare, &daRipassare, &note})
+    for (QList<Voce> *l : {&daImparare, &daRipassare, &salde, &note})
         std::sort(l->begin(), l->end(), primaLaMenoNota);
 
     const qsizetype quante = std::min<qsizetype>(lunghezza, daImparare.size() + daRipassare.size());
     const qsizetype ripassi = std::min<qsizetype>(
         daRipassare.size(), std::max<qsizetype>(lunghezza / QuotaRipassi, quante - daImparare.size()));
     QList<Voce> scelte = daImparare.mid(0, quante - ripassi) + daRipassare.mid(0, ripassi);
+    scelte += salde.mid(0, lunghezza - scelte.size());
     const bool soloDifficili =
         std::all_of(scelte.begin(), scelte.end(), [](const Voce &v) { return v.stima < Difficile; });
     qsizetype mescolate = 0;

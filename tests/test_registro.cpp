@@ -1551,9 +1551,13 @@ void TestRegistro::giroDelRipasso_data()
         "0:900 11:900",             // 6: reviewed yesterday
     };
     QTest::newRow("prima le meno note, poi i ripassi") << misti << 10 << QList<int>{1, 3, 2, 4};
-    QTest::newRow("ripasso=2: metà ai ripassi") << misti << 2 << QList<int>{1, 2};
+    // Known from the start, a fading fact only takes the room the facts to learn leave.
+    QTest::newRow("ripasso=2: prima quelle da imparare") << misti << 2 << QList<int>{1, 3};
     QTest::newRow("niente da chiedere")
         << QStringList{"11:900", "11:900 11:900", "12:x 12:900"} << 10 << QList<int>{};
+    // Right minutes after a wrong answer, with four others asked since: it comes back today.
+    QTest::newRow("di nuovo oggi, con altre in mezzo")
+        << QStringList{"12:x 12:900", "12:x", "12:x", "12:x", "12:x"} << 10 << QList<int>{1, 2, 3, 4, 0};
     // Only hard facts: one known fact mixed in, the one fading most.
     QTest::newRow("una nota fra le difficili")
         << QStringList{"11:x", "11:x", "11:x", "0:900 0:900 5:900 11:900", "0:900 0:900 10:900"} << 10
