@@ -22,6 +22,7 @@
 #include "widgets/sceltafile.h"
 #include "widgets/stilescalato.h"
 
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -97,6 +98,7 @@ void FrmRegistro::costruisci(Uso uso)
     etichetta->setBuddy(cmbGiocatore);
     // The box shows a child's record; the board's child changes only on purpose.
     cmbGiocatore->installEventFilter(this);
+    cmbGiocatore->view()->installEventFilter(this);
     //: Makes the child shown in the box "Giocatore" the one who plays on the board.
     cmdGioca = new QPushButton(tr("&Usa per giocare"), this);
     cmdGioca->setObjectName(QStringLiteral("cmdGioca"));
@@ -335,6 +337,21 @@ void FrmRegistro::mostraPulsanti()
 
 bool FrmRegistro::eventFilter(QObject *oggetto, QEvent *evento)
 {
+    if (oggetto == cmbGiocatore->view() && evento->type() == QEvent::KeyPress) {
+        // Return on a name in the open list chooses her, as Return on the closed box does.
+        const int tasto = static_cast<QKeyEvent *>(evento)->key();
+        const int riga = cmbGiocatore->view()->currentIndex().row();
+        if ((tasto == Qt::Key_Return || tasto == Qt::Key_Enter) && riga >= 0) {
+            cmbGiocatore->hidePopup();
+            if (riga != cmbGiocatore->currentIndex()) {
+                cmbGiocatore->setCurrentIndex(riga);
+                mostraGiocatore();
+                mostraChiGioca();
+            }
+            if (cmdGioca->isEnabled()) faiGiocare();
+            return true;
+        }
+    }
     if (oggetto == cmbGiocatore && evento->type() == QEvent::KeyPress) {
         const int tasto = static_cast<QKeyEvent *>(evento)->key();
         if ((tasto == Qt::Key_Return || tasto == Qt::Key_Enter) && cmdGioca->isEnabled()) {
@@ -717,6 +734,9 @@ void FrmRegistro::esporta()
     riga->addWidget(txtFile, 1);
     riga->addWidget(cmdScegli);
     colonna->addLayout(riga);
+    // The dialog takes the size its texts ask for, wrapped ones included: left to the window, a wrapped
+    // label is given too few lines once the dialog is scaled.
+    colonna->setSizeConstraint(QLayout::SetFixedSize);
     auto *lblFile = new QLabel(&dialogo);
     lblFile->setObjectName(QStringLiteral("lblFile"));
     lblFile->setWordWrap(true);

@@ -557,7 +557,7 @@ The games list&apos;s column headers: when the game began, the tables in play, t
     </message>
     <message>
         <source>Mostra anc&amp;he ripassi e partite fermate</source>
-        <translation>Mostrar t&amp;ambién repasos y partidas detenidas</translation>
+        <translation>Mostrar también repasos &amp;y partidas detenidas</translation>
     </message>
     <message>
         <source>Andamento in numeri</source>
@@ -849,7 +849,7 @@ Vuoi fare una partita normale?</source>
     <message>
         <source>Sen&amp;za fretta</source>
         <extracomment>A mark for the child shown, as for a child with a personal learning plan: no stopwatch on the board, and practice never judges her slow.</extracomment>
-        <translation>&amp;Sin prisa</translation>
+        <translation>Sin pris&amp;a</translation>
     </message>
     <message>
         <source>Senza fretta per questo giocatore</source>

@@ -877,7 +877,7 @@ Veux-tu jouer une partie normale&#xa0;?</translation>
     <message>
         <source>&amp;Usa per giocare</source>
         <extracomment>Makes the child shown in the box &quot;Giocatore&quot; the one who plays on the board.</extracomment>
-        <translation>C&amp;hoisir pour jouer</translation>
+        <translation>Dési&amp;gner pour jouer</translation>
     </message>
     <message>
         <source>Il giocatore scelto qui gioca sul tabellone (anche con Invio sul nome)</source>
