@@ -7,6 +7,7 @@
 #include <QClipboard>
 #include <QDialog>
 #include <QGuiApplication>
+#include <QScreen>
 #include <QWindow>
 #include <tuple>
 
@@ -68,8 +69,37 @@ bool Caos::giocaPartita()
     const int finite = m_copertura.partiteFinite;
     for (int i = 0; i < 20000 && m_copertura.partiteFinite == finite; ++i)
         if (!unPasso()) return false;
-    return m_copertura.partiteFinite > finite ||
-           controlla(QStringLiteral("no game finished in 20000 events"));
+    if (m_copertura.partiteFinite > finite) return true;
+    QWidget *modale = QApplication::activeModalWidget();
+    return controlla(QStringLiteral("no game finished in 20000 events (board %1, Start %2, in front: %3)")
+                         .arg(b().isEnabled() ? u"enabled" : u"disabled")
+                         .arg(b().cmdAvvio->isEnabled() ? u"enabled" : u"disabled")
+                         .arg(modale ? modale->objectName() : QStringLiteral("nothing")));
+}
+
+bool Caos::partitaStampata()
+{
+    // The noise may have left the board larger than the screen, Start out of reach: a child would drag
+    // it back first.
+    if (const QScreen *s = b().screen();
+        m_schermo && s && !s->availableGeometry().contains(b().frameGeometry())) {
+        b().showNormal();
+        b().resize(
+            b().size().boundedTo(s->availableGeometry().size() - (b().frameGeometry().size() - b().size())));
+        b().move(s->availableGeometry().topLeft());
+        assesta();
+    }
+    if (!giocaPartita()) return false;
+    const int prima = m_copertura.stampe;
+    m_banco->tipografia.dialogoVero = false;
+    m_banco->tipografia.nomi = {QStringLiteral("Anna")};
+    m_piano.clear();
+    passo([this] {
+        m_descrizione = QStringLiteral("print");
+        clic(b().cmdStampa, centro(b().cmdStampa));
+    });
+    if (!unPasso()) return false;
+    return m_copertura.stampe > prima || controlla(QStringLiteral("the finished game was not printed"));
 }
 
 bool Caos::unPasso()

@@ -70,6 +70,9 @@ public:
     /// Plays on with the child's plan alone (no noise) until one more game is finished; false at the
     /// first broken invariant, or when no game ends within 20,000 events.
     bool giocaPartita();
+    /// One more whole game, then its table printed under a typed name: the end of a game and its print
+    /// are reached whatever the timers did to the noise before.
+    bool partitaStampata();
     /// \a f hears the number of each event as it begins: a watchdog's heartbeat.
     void alOgniEvento(std::function<void(quint64)> f) { m_alOgniEvento = std::move(f); }
 

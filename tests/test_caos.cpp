@@ -35,13 +35,14 @@ private Q_SLOTS:
         QFETCH(quint32, seme);
         QFETCH(quint64, eventi);
         Caos caos(seme);
-        const bool ok = caos.esegui(eventi);
+        // The noise, then a whole game from wherever it left the board, printed.
+        const bool ok = caos.esegui(eventi) && caos.partitaStampata();
         m_totale += caos.copertura();
         if (!ok) QFAIL(qPrintable(caos.errore()));
     }
 
-    /// The seeds above together reach every phase: games started, paused, finished and printed,
-    /// wrong answers, the info window and close requests.
+    /// The seeds' noise together reaches every phase: games started and paused, wrong answers, the info
+    /// window, close requests, players removed while playing; each seed also ends with a printed game.
     void copertura()
     {
         if (m_replica) QSKIP("a replay runs one seed only");
@@ -51,9 +52,7 @@ private Q_SLOTS:
               c.partiteIniziate, c.partiteFinite, c.pause, c.stampe, c.errori, c.infoAperte, c.chiusure,
               c.registro, c.tolti);
         QVERIFY(c.partiteIniziate > 0);
-        QVERIFY(c.partiteFinite > 0);
         QVERIFY(c.pause > 0);
-        QVERIFY(c.stampe > 0);
         QVERIFY(c.errori > 0);
         QVERIFY(c.infoAperte > 0);
         QVERIFY(c.chiusure > 0);
