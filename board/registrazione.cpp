@@ -32,28 +32,45 @@ void mostraRitmo(FrmNumerella &finestra, Registro &registro)
         registro.senzaFretta() == apprendimento::Tempo::Ignora ? Ritmo::SenzaFretta : Ritmo::Cronometro);
 }
 
+/// The children "Chi gioca?" offers, sorted; empty when nothing is to be asked: the child is chosen
+/// already, or the record holds one child or none (she plays, as she always did), or it is not open.
+QStringList daScegliere(Registro &registro)
+{
+    if (registro.giocatore().scelta() == Giocatore::Scelta::Fatta) return {};
+    Archivio *archivio = registro.archivio();
+    if (!archivio) return {};
+    QStringList nomi;
+    for (const SchedaGiocatore &g : archivio->giocatori())
+        if (g.nome != Giocatore::ospite()) nomi.append(g.nome);
+    if (nomi.size() < 2) return {};
+    std::sort(nomi.begin(), nomi.end(),
+              [](const QString &a, const QString &b) { return a.localeAwareCompare(b) < 0; });
+    return nomi;
+}
+
 /// Before the first game of a run on a computer shared by several children: "Chi gioca?". False when
 /// the child closed the question without choosing.
 bool chiediChiGioca(FrmNumerella &finestra, Registro &registro)
 {
-    Giocatore &giocatore = registro.giocatore();
-    if (giocatore.scelta() == Giocatore::Scelta::Fatta) return true;
-    Archivio *archivio = registro.archivio();
-    if (!archivio) return true;
-    QStringList nomi;
-    for (const SchedaGiocatore &g : archivio->giocatori())
-        if (g.nome != Giocatore::ospite()) nomi.append(g.nome);
-    // One child, or none: she plays, as she always did.
-    if (nomi.size() < 2) return true;
-    std::sort(nomi.begin(), nomi.end(),
-              [](const QString &a, const QString &b) { return a.localeAwareCompare(b) < 0; });
+    const QStringList nomi = daScegliere(registro);
+    if (nomi.isEmpty()) return true;
     FrmChiGioca domanda(nomi, scalatura::corrente(&finestra).fattore, &finestra);
     const bool scelto = domanda.exec() == QDialog::Accepted;
     // With no window manager nobody gives the keys back to the board.
     finestra.activateWindow();
     if (!scelto) return false;
-    giocatore.scegli(domanda.scelto());
+    registro.giocatore().scegli(domanda.scelto());
     return true;
+}
+
+/// Whether the board may name the child and her practice. Not while "Chi gioca?" is still to come,
+/// nor while the record that says whether it comes is being checked: a child never sees or hears
+/// another child's name, or her "Oggi: N", before she says who she is. \a chiesto: the first Start
+/// went past the question (asked, or not needed).
+bool nomina(Registro &registro, bool chiesto)
+{
+    if (chiesto || registro.giocatore().scelta() == Giocatore::Scelta::Fatta) return true;
+    return registro.archivio() && daScegliere(registro).isEmpty();
 }
 
 } // namespace
@@ -71,23 +88,37 @@ void registra(FrmNumerella &finestra, Registro &registro, Tipografia &tipografia
     QObject::connect(&registro, &Registro::partitaDaFermare, &finestra, &FrmNumerella::fermaPartita);
 
     Giocatore &giocatore = registro.giocatore();
-    mostraGiocatore(finestra, tipografia, giocatore.nome());
-    finestra.primaDiAvviare([&finestra, &registro] {
+    auto chiesto = std::make_shared<bool>(false);
+    const auto mostraNome = [&finestra, &registro, &tipografia, chiesto] {
+        mostraGiocatore(finestra, tipografia,
+                        nomina(registro, *chiesto) ? registro.giocatore().nome() : QString());
+    };
+    finestra.primaDiAvviare([&finestra, &registro, chiesto, mostraNome] {
         const bool avvia = chiediChiGioca(finestra, registro);
         mostraRitmo(finestra, registro);
+        if (avvia && !*chiesto) {
+            *chiesto = true;
+            mostraNome();
+            registro.contaRipasso();
+        }
         return avvia;
     });
-    QObject::connect(&giocatore, &Giocatore::cambiato, &finestra,
-                     [&finestra, &registro, &tipografia](const QString &nome) {
-                         mostraGiocatore(finestra, tipografia, nome);
-                         mostraRitmo(finestra, registro);
-                     });
+    QObject::connect(&giocatore, &Giocatore::cambiato, &finestra, [&finestra, &registro, mostraNome] {
+        mostraNome();
+        mostraRitmo(finestra, registro);
+    });
     QObject::connect(&registro, &Registro::senzaFrettaCambiata, &finestra,
                      [&finestra, &registro] { mostraRitmo(finestra, registro); });
 
     // Today's practice under the grid; also once the board is back from the record window, where games
     // and players may have been removed.
-    QObject::connect(&registro, &Registro::daRipassare, &finestra, &FrmNumerella::mostraRipasso);
+    // The record, once open, also tells whether "Chi gioca?" will be asked.
+    QObject::connect(&registro, &Registro::daRipassare, &finestra,
+                     [&finestra, &registro, chiesto, mostraNome](int quanti) {
+                         mostraNome();
+                         finestra.mostraRipasso(nomina(registro, *chiesto) ? quanti : 0);
+                     });
+    mostraNome();
     // The record, once open, knows whether the child chosen at start-up plays "senza fretta".
     QObject::connect(&registro, &Registro::daRipassare, &finestra,
                      [&finestra, &registro] { mostraRitmo(finestra, registro); });

@@ -1749,9 +1749,22 @@ void TestRegistro::chiGioca()
         QVERIFY(a.apri());
         for (const QString &n : nomi)
             QVERIFY(a.giocatore(n));
+        // The earlier run's child has a fact to practise today.
+        const QDateTime ieri = QDateTime::currentDateTimeUtc().addDays(-1);
+        const qint64 g = a.iniziaPartita(a.giocatore(nomi.first()), QStringLiteral("ieri"), ieri,
+                                         std::bitset<100>().set());
+        QVERIFY(a.domanda(g, 1, 67, 6000, 1) && a.sbagliata(g, 1, 67, QStringLiteral("54"), 2000));
+        QVERIFY(a.chiudiPartita(g, ieri.addSecs(6), 6, 1, 1, FinePartita::Finita));
     }
     Giocatore().scegli(nomi.first()); // an earlier run's child
     Partite p(file, daRigaDiComando, daRigaDiComando.isEmpty() ? Avvio::Ricordato : Avvio::ConGiocatore);
+    // Before "Chi gioca?" the board names nobody, neither in its title nor with her practice.
+    const QString nominata = !premuto.isEmpty()          ? QString()
+                             : daRigaDiComando.isEmpty() ? nomi.first()
+                                                         : daRigaDiComando;
+    QCOMPARE(p.banco->windowTitle(), nominata.isEmpty() ? QStringLiteral("La Numerella")
+                                                        : QStringLiteral("La Numerella – %1").arg(nominata));
+    QCOMPARE(p.banco->lblRipasso->isVisibleTo(p.banco.w.get()), nominata == nomi.first());
     QStringList offerti;
     bool chiesto = false;
     QTimer::singleShot(0, [&] {
@@ -1795,7 +1808,7 @@ void TestRegistro::chiGioca()
     Archivio a(file);
     QVERIFY(a.apri());
     for (const SchedaGiocatore &g : a.giocatori())
-        QCOMPARE(g.partite, g.nome == gioca ? 2 : 0);
+        QCOMPARE(g.partite, (g.nome == gioca ? 2 : 0) + (g.nome == nomi.first() ? 1 : 0));
     // In full screen, where there is no caption, the title says who plays.
     p.banco->show();
     p.banco->impostaSchermoIntero(Schermo::Intero);
