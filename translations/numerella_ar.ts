@@ -982,11 +982,6 @@ Vuoi fare una partita normale?</source>
         <translation>أخطاء في كل 10 إجابات</translation>
     </message>
     <message>
-        <source>giorno</source>
-        <extracomment>The title of the chart&apos;s horizontal axis, under the dates.</extracomment>
-        <translation>الأيام</translation>
-    </message>
-    <message>
         <source>dd/MM/yy</source>
         <extracomment>The dates under the chart, as QLocale date formats: over almost a year, then within one. Short.</extracomment>
         <translation>dd/MM/yy</translation>

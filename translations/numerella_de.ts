@@ -966,11 +966,6 @@ Willst du eine normale Runde spielen?</translation>
         <translation>Fehler pro 10 Antworten</translation>
     </message>
     <message>
-        <source>giorno</source>
-        <extracomment>The title of the chart&apos;s horizontal axis, under the dates.</extracomment>
-        <translation>Tag</translation>
-    </message>
-    <message>
         <source>dd/MM/yy</source>
         <extracomment>The dates under the chart, as QLocale date formats: over almost a year, then within one. Short.</extracomment>
         <translation>dd.MM.yy</translation>

@@ -966,11 +966,6 @@ Do you want to play a normal game?</translation>
         <translation>mistakes per 10 answers</translation>
     </message>
     <message>
-        <source>giorno</source>
-        <extracomment>The title of the chart&apos;s horizontal axis, under the dates.</extracomment>
-        <translation>day</translation>
-    </message>
-    <message>
         <source>dd/MM/yy</source>
         <extracomment>The dates under the chart, as QLocale date formats: over almost a year, then within one. Short.</extracomment>
         <translation>dd/MM/yy</translation>

@@ -966,11 +966,6 @@ Veux-tu jouer une partie normale&#xa0;?</translation>
         <translation>erreurs pour 10 réponses</translation>
     </message>
     <message>
-        <source>giorno</source>
-        <extracomment>The title of the chart&apos;s horizontal axis, under the dates.</extracomment>
-        <translation>jour</translation>
-    </message>
-    <message>
         <source>dd/MM/yy</source>
         <extracomment>The dates under the chart, as QLocale date formats: over almost a year, then within one. Short.</extracomment>
         <translation>dd/MM/yy</translation>

@@ -970,11 +970,6 @@ Vrei să joci o rundă normală?</translation>
         <translation>greșeli la 10 răspunsuri</translation>
     </message>
     <message>
-        <source>giorno</source>
-        <extracomment>The title of the chart&apos;s horizontal axis, under the dates.</extracomment>
-        <translation>zi</translation>
-    </message>
-    <message>
         <source>dd/MM/yy</source>
         <extracomment>The dates under the chart, as QLocale date formats: over almost a year, then within one. Short.</extracomment>
         <translation>dd.MM.yy</translation>
