@@ -19,6 +19,8 @@ namespace {
 
 /// The room a date takes under the axis, in widths of the date itself.
 constexpr double SpazioData = 1.8;
+/// Round each plot, inside the view.
+const QMargins Margini(4, 4, 4, 0);
 /// The view's least height in lines of its text: two plots, each with its dates, legend and numbers.
 constexpr int Linee = 18;
 /// The share of the view's width the plot takes, about.
@@ -131,7 +133,7 @@ void GraficoPartite::disegna()
         // The plots share a short view: the theme's wide margins and rounded frame would leave them a
         // strip too thin for their marks and numbers.
         grafico->layout()->setContentsMargins(0, 0, 0, 0);
-        grafico->setMargins(QMargins(4, 4, 4, 0));
+        grafico->setMargins(Margini);
         grafico->setBackgroundRoundness(0);
         grafico->legend()->setAlignment(Qt::AlignBottom);
         // The legend shows each series' own mark: circles and triangles tell the kinds apart.
@@ -206,11 +208,21 @@ void GraficoPartite::disponiPiani()
     chart()->setGeometry(QRectF(0, 0, tutto.width(), meta));
     m_errori->setGeometry(QRectF(0, meta, tutto.width(), tutto.height() - meta));
     setSceneRect(tutto);
-    for (QChart *grafico : {chart(), m_errori})
+    qreal sinistra = 0;
+    for (QChart *grafico : {chart(), m_errori}) {
+        grafico->setMargins(Margini);
+        grafico->layout()->activate();
         if (auto *valori = qobject_cast<QValueAxis *>(grafico->axes(Qt::Vertical).value(0))) {
-            grafico->layout()->activate();
             adattaTacche(valori, grafico, grafico->plotArea().height(), fontMetrics().height());
+            grafico->layout()->activate();
         }
+        sinistra = std::max(sinistra, grafico->plotArea().left());
+    }
+    // The two plots begin at one x, whatever the width of their numbers: each day above its own day.
+    for (QChart *grafico : {chart(), m_errori}) {
+        grafico->setMargins(Margini + QMargins(qRound(sinistra - grafico->plotArea().left()), 0, 0, 0));
+        grafico->layout()->activate();
+    }
 }
 
 int GraficoPartite::ogniQuanti(int giorni) const
