@@ -3,6 +3,7 @@
 #include "printing/resoconto.h"
 
 #include "record/andamento.h"
+#include "record/elenco.h"
 #include "record/quadro.h"
 #include "startup/lingua.h"
 
@@ -348,7 +349,7 @@ void mappa(Foglio &f, const Resoconto &r)
            f.mm(1);
     f.y += f.scrivi(fatti.isEmpty()
                         ? QCoreApplication::translate("resoconto", "Ancora nessuna partita da cui capirlo.")
-                        : fatti.join(QStringLiteral(", ")) + u'.',
+                        : elenco::conVirgole(fatti) + u'.',
                     corpo, x, largo);
     f.y = std::max(f.y, cima + alto) + f.mm(6);
 }
@@ -444,7 +445,7 @@ void paginaMappaClasse(Foglio &f, const Resoconto &r)
         f.carattere(10), f.mm(2));
     //: Above the printed class's map. %1: the children's names.
     f.paragrafo(QCoreApplication::translate("resoconto", "I bambini (%n): %1", nullptr, int(c.bambini.size()))
-                    .arg(c.bambini.join(QStringLiteral(", "))),
+                    .arg(elenco::conVirgole(c.bambini)),
                 f.carattere(10), f.mm(3));
     QPainter &p = f.p;
     const qreal lato = f.mm(11);

@@ -1573,6 +1573,19 @@ Willst du einen anderen Drucker wählen oder die Seite als PDF speichern?</trans
     </message>
 </context>
 <context>
+    <name>elenco</name>
+    <message>
+        <source>, </source>
+        <extracomment>Between the items of a list of names or facts: a comma and a space, in the language&apos;s own script.</extracomment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>; </source>
+        <extracomment>Between the items of a list whose items hold commas: a semicolon and a space, in the language&apos;s own script.</extracomment>
+        <translation>; </translation>
+    </message>
+</context>
+<context>
     <name>esportazione</name>
     <message>
         <source>non riesco a scrivere %1: %2</source>
