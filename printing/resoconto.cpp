@@ -185,9 +185,33 @@ double passoTondo(double massimo)
     return 10 * dieci;
 }
 
-/// One panel of the chart: a value of each game over the days, full games joined by a line.
+using Valore = double (*)(const andamento::Punto &);
+
+/// A panel's scale: its step, its top and the room its numbers take beside the axis.
+struct ScalaPannello
+{
+    double passo = 1, cima = 1;
+    qreal spazio = 0;
+};
+
+ScalaPannello scalaPannello(const QList<andamento::Punto> &punti, Valore valore, const QLocale &locale,
+                            const QFontMetricsF &fm)
+{
+    double massimo = 0;
+    for (const andamento::Punto &punto : punti)
+        massimo = std::max(massimo, valore(punto));
+    ScalaPannello s;
+    s.passo = passoTondo(massimo);
+    s.cima = std::max(s.passo, std::ceil(massimo / s.passo) * s.passo);
+    for (double v = 0; v <= s.cima + s.passo / 2; v += s.passo)
+        s.spazio = std::max(s.spazio, fm.horizontalAdvance(andamento::numero(v, locale)));
+    return s;
+}
+
+/// One panel of the chart: a value of each game over the days, full games joined by a line; its plot
+/// begins \a spazioEtichette in, the same for both panels, so that each day stands above its own day.
 void pannello(Foglio &f, const QRectF &area, const QString &titolo, const QList<andamento::Punto> &punti,
-              double (*valore)(const andamento::Punto &), const QLocale &locale, const QColor &colore)
+              Valore valore, const QLocale &locale, const QColor &colore, qreal spazioEtichette)
 {
     QPainter &p = f.p;
     const QFont piccolo = f.carattere(8), titoloFont = f.carattere(9, QFont::Bold);
@@ -197,14 +221,8 @@ void pannello(Foglio &f, const QRectF &area, const QString &titolo, const QList<
     const qreal hTitolo = QFontMetricsF(titoloFont, p.device()).height();
     p.drawText(QRectF(area.left(), area.top(), area.width(), hTitolo), Qt::AlignLeft | Qt::AlignTop, titolo);
 
-    double massimo = 0;
-    for (const andamento::Punto &punto : punti)
-        massimo = std::max(massimo, valore(punto));
-    const double passo = passoTondo(massimo);
-    const double cima = std::max(passo, std::ceil(massimo / passo) * passo);
-    qreal spazioEtichette = 0;
-    for (double v = 0; v <= cima + passo / 2; v += passo)
-        spazioEtichette = std::max(spazioEtichette, fm.horizontalAdvance(andamento::numero(v, locale)));
+    const ScalaPannello scala = scalaPannello(punti, valore, locale, fm);
+    const double passo = scala.passo, cima = scala.cima;
     const QRectF piano(area.left() + spazioEtichette + f.mm(1.5), area.top() + hTitolo + f.mm(1.5),
                        area.width() - spazioEtichette - f.mm(1.5),
                        area.height() - hTitolo - f.mm(1.5) - fm.height() - f.mm(1));
@@ -267,15 +285,18 @@ void pannello(Foglio &f, const QRectF &area, const QString &titolo, const QList<
 void grafico(Foglio &f, const QList<andamento::Punto> &punti, const QLocale &locale)
 {
     const qreal alto = f.mm(34), spazio = f.mm(3);
-    pannello(
-        f, QRectF(0, f.y, f.larghezza, alto),
-        QCoreApplication::translate("resoconto", "Secondi per risposta"), punti,
-        [](const andamento::Punto &p) { return p.secondiPerRisposta; }, locale, QColor(0x1f, 0x5f, 0xa8));
+    const Valore secondi = [](const andamento::Punto &p) { return p.secondiPerRisposta; };
+    const Valore errori = [](const andamento::Punto &p) { return p.erroriOgni10; };
+    const QFontMetricsF fm(f.carattere(8), f.p.device());
+    const qreal numeri = std::max(scalaPannello(punti, secondi, locale, fm).spazio,
+                                  scalaPannello(punti, errori, locale, fm).spazio);
+    pannello(f, QRectF(0, f.y, f.larghezza, alto),
+             QCoreApplication::translate("resoconto", "Secondi per risposta"), punti, secondi, locale,
+             QColor(0x1f, 0x5f, 0xa8), numeri);
     f.y += alto + spazio;
-    pannello(
-        f, QRectF(0, f.y, f.larghezza, alto),
-        QCoreApplication::translate("resoconto", "Errori ogni 10 risposte"), punti,
-        [](const andamento::Punto &p) { return p.erroriOgni10; }, locale, QColor(0xb0, 0x3a, 0x2e));
+    pannello(f, QRectF(0, f.y, f.larghezza, alto),
+             QCoreApplication::translate("resoconto", "Errori ogni 10 risposte"), punti, errori, locale,
+             QColor(0xb0, 0x3a, 0x2e), numeri);
     f.y += alto + f.mm(1);
     //: Under the printed chart: what its filled and hollow marks mean. Keep the marks ● and ○.
     f.paragrafo(QCoreApplication::translate(
