@@ -541,10 +541,22 @@ private Q_SLOTS:
         b.clic(b->Cmd_invio);
         while (b->momento() == Momento::InCorso)
             b.rispondi();
+        // With NUMERELLA_FOTO, the printed pages too: the finished table, then (below) the report.
+        const QString foto = qEnvironmentVariable("NUMERELLA_FOTO");
+        const auto stampe = [&](const std::function<void()> &stampa) {
+            if (foto.isEmpty()) return;
+            b.tipografia.cartella = QDir(foto).filePath(codice);
+            QDir().mkpath(b.tipografia.cartella);
+            b.tipografia.nomi << QStringLiteral("Giulia");
+            stampa();
+            b.tipografia.cartella.clear();
+        };
+        stampe([&] { b->cmdStampa_Click(); });
         b->ripassa(std::bitset<100>().set(7).set(42), FrmNumerella::Partenza::Subito);
         b.rispondi();
         b->cmdStop_Click();
         f.aggiorna();
+        stampe([&] { f.stampa(); });
 
         // At the board's own size, and on a 1280 × 800 screen with the board filling it.
         b->show();
