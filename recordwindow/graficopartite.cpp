@@ -62,8 +62,14 @@ void adattaTacche(QValueAxis *a, const QChart *grafico, qreal altezza, qreal rig
         }
     // Steps under a tenth would print the same number twice at one decimal.
     passo = std::max(passo, 0.1);
-    a->setTickCount(tacche);
-    a->setRange(0, passo * (tacche - 1));
+    const double cima = passo * (tacche - 1);
+    // Games with no error lie on the 0 line: half a mark of room below it, so that their marks show
+    // whole rather than cut in half by the plot's edge. The ticks stay on 0 and its round steps.
+    const double sotto = altezza > 0 ? cima * 0.4 * riga / altezza : 0;
+    a->setTickType(QValueAxis::TicksDynamic);
+    a->setTickAnchor(0);
+    a->setTickInterval(passo);
+    a->setRange(-sotto, cima);
 }
 
 QScatterSeries *vuoti(const QString &nome, const QColor &colore, QScatterSeries::MarkerShape forma)
