@@ -12,6 +12,7 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPainterPath>
+#include <algorithm>
 #include <cmath>
 
 namespace resoconto {
@@ -135,11 +136,24 @@ void tabella(Foglio &f, const QList<Colonna> &colonne, const QList<QStringList> 
 {
     const QFont testa = f.carattere(9, QFont::Bold), corpo = f.carattere(9);
     const qreal spazio = f.mm(1.2);
+    // A word wider than its column (a long word in a narrow one) is written smaller rather than cut.
+    const auto adatto = [&](const QString &testo, QFont font, qreal larghezza) {
+        const QStringList parole = testo.split(u' ', Qt::SkipEmptyParts);
+        const auto entra = [&] {
+            const QFontMetricsF fm(font, f.p.device());
+            return std::all_of(parole.cbegin(), parole.cend(),
+                               [&](const QString &p) { return fm.horizontalAdvance(p) <= larghezza; });
+        };
+        while (font.pointSizeF() > 6 && !entra())
+            font.setPointSizeF(font.pointSizeF() - 0.5);
+        return font;
+    };
     const auto altezzaRiga = [&](const QStringList &celle, const QFont &font) {
         qreal h = 0;
-        for (qsizetype c = 0; c < colonne.size(); ++c)
-            h = std::max(h,
-                         f.altezzaTesto(celle.value(c), font, colonne[c].quota * f.larghezza - 2 * spazio));
+        for (qsizetype c = 0; c < colonne.size(); ++c) {
+            const qreal w = colonne[c].quota * f.larghezza - 2 * spazio;
+            h = std::max(h, f.altezzaTesto(celle.value(c), adatto(celle.value(c), font, w), w));
+        }
         return h + 2 * spazio;
     };
     const auto riga = [&](const QStringList &celle, const QFont &font, qreal h) {
@@ -147,7 +161,8 @@ void tabella(Foglio &f, const QList<Colonna> &colonne, const QList<QStringList> 
         for (qsizetype c = 0; c < colonne.size(); ++c) {
             const qreal w = colonne[c].quota * f.larghezza;
             f.y += spazio;
-            f.scrivi(celle.value(c), font, x + spazio, w - 2 * spazio, colonne[c].allineamento);
+            f.scrivi(celle.value(c), adatto(celle.value(c), font, w - 2 * spazio), x + spazio, w - 2 * spazio,
+                     colonne[c].allineamento);
             f.y -= spazio;
             x += w;
         }
