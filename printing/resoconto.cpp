@@ -3,6 +3,7 @@
 #include "printing/resoconto.h"
 
 #include "record/andamento.h"
+#include "record/elenco.h"
 #include "record/quadro.h"
 #include "startup/lingua.h"
 
@@ -11,6 +12,7 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPainterPath>
+#include <algorithm>
 #include <cmath>
 
 namespace resoconto {
@@ -134,11 +136,24 @@ void tabella(Foglio &f, const QList<Colonna> &colonne, const QList<QStringList> 
 {
     const QFont testa = f.carattere(9, QFont::Bold), corpo = f.carattere(9);
     const qreal spazio = f.mm(1.2);
+    // A word wider than its column (a long word in a narrow one) is written smaller rather than cut.
+    const auto adatto = [&](const QString &testo, QFont font, qreal larghezza) {
+        const QStringList parole = testo.split(u' ', Qt::SkipEmptyParts);
+        const auto entra = [&] {
+            const QFontMetricsF fm(font, f.p.device());
+            return std::all_of(parole.cbegin(), parole.cend(),
+                               [&](const QString &p) { return fm.horizontalAdvance(p) <= larghezza; });
+        };
+        while (font.pointSizeF() > 6 && !entra())
+            font.setPointSizeF(font.pointSizeF() - 0.5);
+        return font;
+    };
     const auto altezzaRiga = [&](const QStringList &celle, const QFont &font) {
         qreal h = 0;
-        for (qsizetype c = 0; c < colonne.size(); ++c)
-            h = std::max(h,
-                         f.altezzaTesto(celle.value(c), font, colonne[c].quota * f.larghezza - 2 * spazio));
+        for (qsizetype c = 0; c < colonne.size(); ++c) {
+            const qreal w = colonne[c].quota * f.larghezza - 2 * spazio;
+            h = std::max(h, f.altezzaTesto(celle.value(c), adatto(celle.value(c), font, w), w));
+        }
         return h + 2 * spazio;
     };
     const auto riga = [&](const QStringList &celle, const QFont &font, qreal h) {
@@ -146,7 +161,8 @@ void tabella(Foglio &f, const QList<Colonna> &colonne, const QList<QStringList> 
         for (qsizetype c = 0; c < colonne.size(); ++c) {
             const qreal w = colonne[c].quota * f.larghezza;
             f.y += spazio;
-            f.scrivi(celle.value(c), font, x + spazio, w - 2 * spazio, colonne[c].allineamento);
+            f.scrivi(celle.value(c), adatto(celle.value(c), font, w - 2 * spazio), x + spazio, w - 2 * spazio,
+                     colonne[c].allineamento);
             f.y -= spazio;
             x += w;
         }
@@ -184,9 +200,33 @@ double passoTondo(double massimo)
     return 10 * dieci;
 }
 
-/// One panel of the chart: a value of each game over the days, full games joined by a line.
+using Valore = double (*)(const andamento::Punto &);
+
+/// A panel's scale: its step, its top and the room its numbers take beside the axis.
+struct ScalaPannello
+{
+    double passo = 1, cima = 1;
+    qreal spazio = 0;
+};
+
+ScalaPannello scalaPannello(const QList<andamento::Punto> &punti, Valore valore, const QLocale &locale,
+                            const QFontMetricsF &fm)
+{
+    double massimo = 0;
+    for (const andamento::Punto &punto : punti)
+        massimo = std::max(massimo, valore(punto));
+    ScalaPannello s;
+    s.passo = passoTondo(massimo);
+    s.cima = std::max(s.passo, std::ceil(massimo / s.passo) * s.passo);
+    for (double v = 0; v <= s.cima + s.passo / 2; v += s.passo)
+        s.spazio = std::max(s.spazio, fm.horizontalAdvance(andamento::numero(v, locale)));
+    return s;
+}
+
+/// One panel of the chart: a value of each game over the days, full games joined by a line; its plot
+/// begins \a spazioEtichette in, the same for both panels, so that each day stands above its own day.
 void pannello(Foglio &f, const QRectF &area, const QString &titolo, const QList<andamento::Punto> &punti,
-              double (*valore)(const andamento::Punto &), const QLocale &locale, const QColor &colore)
+              Valore valore, const QLocale &locale, const QColor &colore, qreal spazioEtichette)
 {
     QPainter &p = f.p;
     const QFont piccolo = f.carattere(8), titoloFont = f.carattere(9, QFont::Bold);
@@ -196,14 +236,8 @@ void pannello(Foglio &f, const QRectF &area, const QString &titolo, const QList<
     const qreal hTitolo = QFontMetricsF(titoloFont, p.device()).height();
     p.drawText(QRectF(area.left(), area.top(), area.width(), hTitolo), Qt::AlignLeft | Qt::AlignTop, titolo);
 
-    double massimo = 0;
-    for (const andamento::Punto &punto : punti)
-        massimo = std::max(massimo, valore(punto));
-    const double passo = passoTondo(massimo);
-    const double cima = std::max(passo, std::ceil(massimo / passo) * passo);
-    qreal spazioEtichette = 0;
-    for (double v = 0; v <= cima + passo / 2; v += passo)
-        spazioEtichette = std::max(spazioEtichette, fm.horizontalAdvance(andamento::numero(v, locale)));
+    const ScalaPannello scala = scalaPannello(punti, valore, locale, fm);
+    const double passo = scala.passo, cima = scala.cima;
     const QRectF piano(area.left() + spazioEtichette + f.mm(1.5), area.top() + hTitolo + f.mm(1.5),
                        area.width() - spazioEtichette - f.mm(1.5),
                        area.height() - hTitolo - f.mm(1.5) - fm.height() - f.mm(1));
@@ -266,15 +300,18 @@ void pannello(Foglio &f, const QRectF &area, const QString &titolo, const QList<
 void grafico(Foglio &f, const QList<andamento::Punto> &punti, const QLocale &locale)
 {
     const qreal alto = f.mm(34), spazio = f.mm(3);
-    pannello(
-        f, QRectF(0, f.y, f.larghezza, alto),
-        QCoreApplication::translate("resoconto", "Secondi per risposta"), punti,
-        [](const andamento::Punto &p) { return p.secondiPerRisposta; }, locale, QColor(0x1f, 0x5f, 0xa8));
+    const Valore secondi = [](const andamento::Punto &p) { return p.secondiPerRisposta; };
+    const Valore errori = [](const andamento::Punto &p) { return p.erroriOgni10; };
+    const QFontMetricsF fm(f.carattere(8), f.p.device());
+    const qreal numeri = std::max(scalaPannello(punti, secondi, locale, fm).spazio,
+                                  scalaPannello(punti, errori, locale, fm).spazio);
+    pannello(f, QRectF(0, f.y, f.larghezza, alto),
+             QCoreApplication::translate("resoconto", "Secondi per risposta"), punti, secondi, locale,
+             QColor(0x1f, 0x5f, 0xa8), numeri);
     f.y += alto + spazio;
-    pannello(
-        f, QRectF(0, f.y, f.larghezza, alto),
-        QCoreApplication::translate("resoconto", "Errori ogni 10 risposte"), punti,
-        [](const andamento::Punto &p) { return p.erroriOgni10; }, locale, QColor(0xb0, 0x3a, 0x2e));
+    pannello(f, QRectF(0, f.y, f.larghezza, alto),
+             QCoreApplication::translate("resoconto", "Errori ogni 10 risposte"), punti, errori, locale,
+             QColor(0xb0, 0x3a, 0x2e), numeri);
     f.y += alto + f.mm(1);
     //: Under the printed chart: what its filled and hollow marks mean. Keep the marks ● and ○.
     f.paragrafo(QCoreApplication::translate(
@@ -348,7 +385,7 @@ void mappa(Foglio &f, const Resoconto &r)
            f.mm(1);
     f.y += f.scrivi(fatti.isEmpty()
                         ? QCoreApplication::translate("resoconto", "Ancora nessuna partita da cui capirlo.")
-                        : fatti.join(QStringLiteral(", ")) + u'.',
+                        : elenco::conVirgole(fatti) + u'.',
                     corpo, x, largo);
     f.y = std::max(f.y, cima + alto) + f.mm(6);
 }
@@ -444,7 +481,7 @@ void paginaMappaClasse(Foglio &f, const Resoconto &r)
         f.carattere(10), f.mm(2));
     //: Above the printed class's map. %1: the children's names.
     f.paragrafo(QCoreApplication::translate("resoconto", "I bambini (%n): %1", nullptr, int(c.bambini.size()))
-                    .arg(c.bambini.join(QStringLiteral(", "))),
+                    .arg(elenco::conVirgole(c.bambini)),
                 f.carattere(10), f.mm(3));
     QPainter &p = f.p;
     const qreal lato = f.mm(11);

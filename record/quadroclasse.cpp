@@ -2,6 +2,8 @@
 // The class's map: for each fact, how many of the children know it and who still has to learn it.
 #include "record/quadroclasse.h"
 
+#include "record/elenco.h"
+
 #include <QCoreApplication>
 #include <algorithm>
 #include <numeric>
@@ -43,7 +45,7 @@ QString QuadroClasse::parole(int cella) const
     if (!f.daImparare.isEmpty())
         //: Appended to the words about a fact of the class's map. %1: the children, "Anna, Marco".
         frase += QCoreApplication::translate("classe", "; da imparare per %1")
-                     .arg(f.daImparare.join(QStringLiteral(", ")));
+                     .arg(elenco::conVirgole(f.daImparare));
     return frase;
 }
 

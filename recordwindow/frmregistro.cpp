@@ -30,6 +30,7 @@
 #include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QFileInfo>
 #include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -64,6 +65,20 @@ QMargins cornice(const QWidget *w)
         return {dentro.left() - fuori.left(), dentro.top() - fuori.top(), fuori.right() - dentro.right(),
                 fuori.bottom() - dentro.bottom()};
     return {0, w->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, w), 0, 0};
+}
+
+/// \a file as the window shows it: among right-to-left words a path keeps reading left to right, or its
+/// slashes and dots would wander to the other end. Qt lays out a right-to-left name inside a path out of
+/// order even so: such a path shows its file's name alone.
+QString percorso(const QWidget *w, const QString &file)
+{
+    QString nativo = QDir::toNativeSeparators(file);
+    if (w->layoutDirection() != Qt::RightToLeft) return nativo;
+    const bool misto = std::any_of(nativo.cbegin(), nativo.cend(), [](QChar c) {
+        return c.direction() == QChar::DirR || c.direction() == QChar::DirAL;
+    });
+    if (misto) nativo = QFileInfo(file).fileName();
+    return QChar(0x2066) + nativo + QChar(0x2069);
 }
 
 } // namespace
@@ -444,8 +459,8 @@ void FrmRegistro::mostraGiocatori()
 void FrmRegistro::mostraStato()
 {
     Archivio *locale = m_registro.archivio();
-    QString stato = locale ? tr("Il registro è in %1.").arg(QDir::toNativeSeparators(locale->percorso()))
-                           : m_registro.avvisoDato();
+    QString stato =
+        locale ? tr("Il registro è in %1.").arg(percorso(this, locale->percorso())) : m_registro.avvisoDato();
     if (const Spedizione *s = m_registro.spedizione()) stato += u'\n' + s->descrizione();
     if (const LetturaClasse *l = m_registro.letturaClasse()) stato += u'\n' + l->descrizione();
     if (m_vista && m_vista != locale)
@@ -686,7 +701,7 @@ void FrmRegistro::esportaGiocatori()
     if (!scriviGiocatori(file, errore))
         QMessageBox::warning(this, tr("Esporta"), tr("Non riesco a esportare: %1.").arg(errore));
     else
-        lblStato->setText(tr("Giocatori esportati in %1.").arg(QDir::toNativeSeparators(file)));
+        lblStato->setText(tr("Giocatori esportati in %1.").arg(percorso(this, file)));
 }
 
 void FrmRegistro::ripassa()
@@ -793,8 +808,8 @@ void FrmRegistro::esporta()
                 //: registro", "oggi", "questa settimana", "questo mese").
                 : tr("Scrive tre file, con le partite del periodo: %4.\n• %1, una riga per partita;\n• %2, "
                      "una riga per risposta;\n• %3, una riga per fatto, con il suo stato di oggi.")
-                      .arg(QDir::toNativeSeparators(file), QDir::toNativeSeparators(risposte(file)),
-                           QDir::toNativeSeparators(fatti(file)), nomePeriodo));
+                      .arg(percorso(this, file), percorso(this, risposte(file)), percorso(this, fatti(file)),
+                           nomePeriodo));
         bottoni->button(QDialogButtonBox::Ok)->setEnabled(!file.isEmpty());
     };
     spiega();
@@ -817,9 +832,9 @@ void FrmRegistro::esporta()
         !Esportazione::fatti(*archivio, fatti(file), errore, csv, dal))
         QMessageBox::warning(this, tr("Esporta"), tr("Non riesco a esportare: %1.").arg(errore));
     else
-        lblStato->setText(tr("Partite esportate in %1, risposte in %2, fatti in %3.")
-                              .arg(QDir::toNativeSeparators(file), QDir::toNativeSeparators(risposte(file)),
-                                   QDir::toNativeSeparators(fatti(file))));
+        lblStato->setText(
+            tr("Partite esportate in %1, risposte in %2, fatti in %3.")
+                .arg(percorso(this, file), percorso(this, risposte(file)), percorso(this, fatti(file))));
 }
 
 QuadroClasse FrmRegistro::quadroClasse() const

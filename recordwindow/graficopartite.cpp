@@ -7,16 +7,22 @@
 #include <QCategoryAxis>
 #include <QChart>
 #include <QEvent>
+#include <QGraphicsLayout>
 #include <QLegend>
 #include <QLineSeries>
 #include <QScatterSeries>
 #include <QValueAxis>
+#include <algorithm>
 #include <cmath>
 
 namespace {
 
 /// The room a date takes under the axis, in widths of the date itself.
 constexpr double SpazioData = 1.8;
+/// Round each plot, inside the view.
+const QMargins Margini(4, 4, 4, 0);
+/// The view's least height in lines of its text: two plots, each with its dates, legend and numbers.
+constexpr int Linee = 18;
 /// The share of the view's width the plot takes, about.
 constexpr double QuotaPiano = 0.75;
 
@@ -34,6 +40,36 @@ QValueAxis *asse(const QString &titolo, double massimo, const QColor &colore)
     a->setLinePenColor(colore);
     a->setTitleBrush(colore);
     return a;
+}
+
+/// Ticks on \a a as many as the plot's \a altezza holds with a line of text between two (Qt Charts
+/// cuts the numbers to "…" otherwise), on round steps that reach past the highest point.
+void adattaTacche(QValueAxis *a, const QChart *grafico, qreal altezza, qreal riga)
+{
+    double massimo = 0;
+    for (const QAbstractSeries *s : grafico->series())
+        if (const auto *serie = qobject_cast<const QXYSeries *>(s))
+            for (const QPointF &p : serie->points())
+                massimo = std::max(massimo, p.y());
+    const int tacche = std::clamp(int(altezza / (riga * 1.6)) + 1, 2, 6);
+    const double grezzo = std::max(1.0, massimo * 1.1) / (tacche - 1);
+    const double potenza = std::pow(10.0, std::floor(std::log10(grezzo)));
+    double passo = 10 * potenza;
+    for (const double m : {1.0, 2.0, 5.0})
+        if (m * potenza >= grezzo - 1e-9) {
+            passo = m * potenza;
+            break;
+        }
+    // Steps under a tenth would print the same number twice at one decimal.
+    passo = std::max(passo, 0.1);
+    const double cima = passo * (tacche - 1);
+    // Games with no error lie on the 0 line: half a mark of room below it, so that their marks show
+    // whole rather than cut in half by the plot's edge. The ticks stay on 0 and its round steps.
+    const double sotto = altezza > 0 ? cima * 0.4 * riga / altezza : 0;
+    a->setTickType(QValueAxis::TicksDynamic);
+    a->setTickAnchor(0);
+    a->setTickInterval(passo);
+    a->setRange(-sotto, cima);
 }
 
 QScatterSeries *vuoti(const QString &nome, const QColor &colore, QScatterSeries::MarkerShape forma)
@@ -54,6 +90,7 @@ GraficoPartite::GraficoPartite(QWidget *parent) : QChartView(parent)
     setAccessibleName(tr("Andamento delle partite"));
     setRenderHint(QPainter::Antialiasing);
     setFocusPolicy(Qt::StrongFocus);
+    setMinimumHeight(fontMetrics().height() * Linee);
     mostra({});
 }
 
@@ -81,8 +118,8 @@ void GraficoPartite::disegna()
     const auto asseGiorni = [&] {
         auto *giorni = new QCategoryAxis;
         giorni->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
-        //: The title of the chart's horizontal axis, under the dates.
-        giorni->setTitleText(tr("giorno"));
+        // No title under the dates: they say what they are, and Qt Charts cut the dates of a titled axis
+        // to "…" in a plot this short.
         giorni->setStartValue(-0.5);
         for (int g = 0; g <= ultimo && primo.isValid(); g += m_ogni)
             giorni->append(QLocale().toString(primo.addDays(g), formato), g);
@@ -99,6 +136,11 @@ void GraficoPartite::disegna()
         auto *grafico = new QChart;
         grafico->setLocalizeNumbers(true);
         grafico->setLocale(QLocale());
+        // The plots share a short view: the theme's wide margins and rounded frame would leave them a
+        // strip too thin for their marks and numbers.
+        grafico->layout()->setContentsMargins(0, 0, 0, 0);
+        grafico->setMargins(Margini);
+        grafico->setBackgroundRoundness(0);
         grafico->legend()->setAlignment(Qt::AlignBottom);
         // The legend shows each series' own mark: circles and triangles tell the kinds apart.
         grafico->legend()->setMarkerShape(QLegend::MarkerShapeFromSeries);
@@ -150,8 +192,6 @@ void GraficoPartite::disegna()
     const QString unitaErrori = tr("errori");
     QChart *secondi = piano(perRisposta, unitaSecondi, BluSecondi, &andamento::Punto::secondiPerRisposta);
     QChart *errori = piano(ogni10, unitaErrori, RossoErrori, &andamento::Punto::erroriOgni10);
-    // The days' title once, under the lower plot.
-    secondi->axes(Qt::Horizontal).value(0)->setTitleVisible(false);
     QChart *vecchio = chart();
     setChart(secondi);
     delete vecchio;
@@ -161,8 +201,8 @@ void GraficoPartite::disegna()
     }
     m_errori = errori;
     scene()->addItem(m_errori);
-    disponiPiani();
     applicaCaratteri();
+    disponiPiani();
     setAccessibleDescription(m_punti.isEmpty() ? tr("Nessuna partita") : m_frase);
 }
 
@@ -174,6 +214,21 @@ void GraficoPartite::disponiPiani()
     chart()->setGeometry(QRectF(0, 0, tutto.width(), meta));
     m_errori->setGeometry(QRectF(0, meta, tutto.width(), tutto.height() - meta));
     setSceneRect(tutto);
+    qreal sinistra = 0;
+    for (QChart *grafico : {chart(), m_errori}) {
+        grafico->setMargins(Margini);
+        grafico->layout()->activate();
+        if (auto *valori = qobject_cast<QValueAxis *>(grafico->axes(Qt::Vertical).value(0))) {
+            adattaTacche(valori, grafico, grafico->plotArea().height(), fontMetrics().height());
+            grafico->layout()->activate();
+        }
+        sinistra = std::max(sinistra, grafico->plotArea().left());
+    }
+    // The two plots begin at one x, whatever the width of their numbers: each day above its own day.
+    for (QChart *grafico : {chart(), m_errori}) {
+        grafico->setMargins(Margini + QMargins(qRound(sinistra - grafico->plotArea().left()), 0, 0, 0));
+        grafico->layout()->activate();
+    }
 }
 
 int GraficoPartite::ogniQuanti(int giorni) const
@@ -217,6 +272,9 @@ void GraficoPartite::changeEvent(QEvent *evento)
     QChartView::changeEvent(evento);
     if (evento->type() == QEvent::FontChange) {
         applicaCaratteri();
+        // Each plot keeps room for its legend, dates and a few lines of numbers, however large the text.
+        setMinimumHeight(fontMetrics().height() * Linee);
+        disponiPiani();
         ridisponiDate();
     }
 }

@@ -2,6 +2,8 @@
 // The record window's tab "Classe": the 100 facts coloured by how many of the children know each.
 #include "recordwindow/paginaclasse.h"
 
+#include "record/elenco.h"
+
 #include <QHeaderView>
 #include <QLabel>
 #include <QTableWidget>
@@ -63,11 +65,10 @@ void PaginaClasse::mostra(const QuadroClasse &classe)
     m_pronta = true;
     const int bambini = int(classe.bambini.size());
     lblBambini->setText(
-        bambini == 0 ? tr("Nessun bambino nel registro.")
-        : bambini == 1
-            ? tr("1 bambino: %1.").arg(classe.bambini.first())
-            //: Above the class's map. %1: the children's names, "Anna, Marco, Sara".
-            : tr("%n bambini: %1.", nullptr, bambini).arg(classe.bambini.join(QStringLiteral(", "))));
+        bambini == 0   ? tr("Nessun bambino nel registro.")
+        : bambini == 1 ? tr("1 bambino: %1.").arg(classe.bambini.first())
+                       //: Above the class's map. %1: the children's names, "Anna, Marco, Sara".
+                       : tr("%n bambini: %1.", nullptr, bambini).arg(elenco::conVirgole(classe.bambini)));
     for (int k = 0; k < 100; ++k) {
         const QuadroClasse::Fatto &f = classe.fatti[k];
         auto *cella =
@@ -101,5 +102,5 @@ QString PaginaClasse::paroleDifficili(const QuadroClasse &classe)
     }
     if (fatti.isEmpty()) return tr("Nessun fatto da imparare per la classe.");
     //: Under the class's map. %1: facts as "7 per 8 (la sanno 3 su 22)".
-    return tr("I fatti più difficili per la classe: %1.").arg(fatti.join(QStringLiteral("; ")));
+    return tr("I fatti più difficili per la classe: %1.").arg(elenco::conPuntiEVirgola(fatti));
 }

@@ -2,6 +2,7 @@
 // The record window's tab "Fatti": the map of a child's facts, its legend, and the day's round in words.
 #include "recordwindow/paginafatti.h"
 
+#include "record/elenco.h"
 #include "record/orologio.h"
 #include "recordwindow/mappafatti.h"
 
@@ -62,7 +63,7 @@ QString PaginaFatti::paroleGiro(const Quadro &quadro)
             //: A multiplication in words, "7 per 8" (seven times eight): %1 row, %2 column.
             fatti.append(tr("%1 per %2").arg(f.riga).arg(f.colonna));
         //: Under the facts map. %1: the facts of today's review, as "7 per 8, 6 per 9".
-        parole = tr("Il ripasso di oggi: %1.").arg(fatti.join(QStringLiteral(", ")));
+        parole = tr("Il ripasso di oggi: %1.").arg(elenco::conVirgole(fatti));
     }
     if (quadro.periodo != Periodo::Tutto)
         //: After today's review under the facts map, when a period other than "tutto" is chosen.

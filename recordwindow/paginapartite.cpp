@@ -56,10 +56,12 @@ void PaginaPartite::mostra(const QList<SchedaPartita> &partite)
     for (const SchedaPartita &p : partite) {
         QStandardItem *inizio = voce(voci::quando(p.inizio), p.inizio);
         inizio->setData(p.esito ? p.id : 0, RuoloId); // a game being played cannot be removed
-        m_partite->appendRow(
-            {inizio, voce(p.tabelline().join(QStringLiteral(", ")), p.tabelline().join(QStringLiteral(", "))),
-             voce(tempo(p.secondi), p.secondi), voce(QString::number(p.errori), p.errori),
-             voce(esito(p), esito(p))});
+        const QString tabelline = p.tabelline().join(QStringLiteral(", "));
+        // The tables read left to right, as arithmetic is written, whatever the words around them.
+        const QString mostrate =
+            layoutDirection() == Qt::RightToLeft ? QChar(0x2066) + tabelline + QChar(0x2069) : tabelline;
+        m_partite->appendRow({inizio, voce(mostrate, tabelline), voce(tempo(p.secondi), p.secondi),
+                              voce(QString::number(p.errori), p.errori), voce(esito(p), esito(p))});
         voci::conIntestazioni(m_partite, m_partite->rowCount() - 1);
     }
     tabPartite->sortByColumn(0, Qt::DescendingOrder);

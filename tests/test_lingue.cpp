@@ -18,9 +18,12 @@
 
 #include <QAbstractButton>
 #include <QAbstractScrollArea>
+#include <QChart>
+#include <QChartView>
 #include <QComboBox>
 #include <QDialog>
 #include <QDir>
+#include <QGraphicsScene>
 #include <QGroupBox>
 #include <QMessageBox>
 #include <QPdfWriter>
@@ -219,6 +222,15 @@ QStringList fuori(QWidget *finestra, bool piccoli)
         if (const auto *c = qobject_cast<const QComboBox *>(w);
             c && c->sizeAdjustPolicy() == QComboBox::AdjustToContents && c->width() < c->sizeHint().width())
             trovati << QStringLiteral("%1 cuts \"%2\"").arg(nomeDi(w), c->currentText());
+        // A chart's plots keep room for a few lines of their numbers: in a thin strip Qt Charts cuts them
+        // to "…".
+        if (const auto *v = qobject_cast<const QChartView *>(w))
+            for (QGraphicsItem *elemento : v->scene()->items())
+                if (const auto *grafico = dynamic_cast<const QChart *>(elemento);
+                    grafico && grafico->plotArea().height() < 3 * v->fontMetrics().height())
+                    trovati << QStringLiteral("%1 has a plot %2 px high")
+                                   .arg(nomeDi(w))
+                                   .arg(grafico->plotArea().height());
         // A frame's caption is drawn at scale 1, then scaled.
         QFont font;
         const bool testo = !testoMostrato(w, font).isEmpty();
@@ -529,10 +541,22 @@ private Q_SLOTS:
         b.clic(b->Cmd_invio);
         while (b->momento() == Momento::InCorso)
             b.rispondi();
+        // With NUMERELLA_FOTO, the printed pages too: the finished table, then (below) the report.
+        const QString foto = qEnvironmentVariable("NUMERELLA_FOTO");
+        const auto stampe = [&](const std::function<void()> &stampa) {
+            if (foto.isEmpty()) return;
+            b.tipografia.cartella = QDir(foto).filePath(codice);
+            QDir().mkpath(b.tipografia.cartella);
+            b.tipografia.nomi << QStringLiteral("Giulia");
+            stampa();
+            b.tipografia.cartella.clear();
+        };
+        stampe([&] { b->cmdStampa_Click(); });
         b->ripassa(std::bitset<100>().set(7).set(42), FrmNumerella::Partenza::Subito);
         b.rispondi();
         b->cmdStop_Click();
         f.aggiorna();
+        stampe([&] { f.stampa(); });
 
         // At the board's own size, and on a 1280 × 800 screen with the board filling it.
         b->show();

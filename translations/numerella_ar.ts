@@ -982,11 +982,6 @@ Vuoi fare una partita normale?</source>
         <translation>أخطاء في كل 10 إجابات</translation>
     </message>
     <message>
-        <source>giorno</source>
-        <extracomment>The title of the chart&apos;s horizontal axis, under the dates.</extracomment>
-        <translation>الأيام</translation>
-    </message>
-    <message>
         <source>dd/MM/yy</source>
         <extracomment>The dates under the chart, as QLocale date formats: over almost a year, then within one. Short.</extracomment>
         <translation>dd/MM/yy</translation>
@@ -1611,6 +1606,19 @@ Vuoi scegliere un&apos;altra stampante o salvare la pagina in PDF?</source>
         <source>; da imparare per %1</source>
         <extracomment>Appended to the words about a fact of the class&apos;s map. %1: the children, &quot;Anna, Marco&quot;.</extracomment>
         <translation>؛ يتعلمها بعد %1</translation>
+    </message>
+</context>
+<context>
+    <name>elenco</name>
+    <message>
+        <source>, </source>
+        <extracomment>Between the items of a list of names or facts: a comma and a space, in the language&apos;s own script.</extracomment>
+        <translation>، </translation>
+    </message>
+    <message>
+        <source>; </source>
+        <extracomment>Between the items of a list whose items hold commas: a semicolon and a space, in the language&apos;s own script.</extracomment>
+        <translation>؛ </translation>
     </message>
 </context>
 <context>

@@ -966,11 +966,6 @@ Willst du eine normale Runde spielen?</translation>
         <translation>Fehler pro 10 Antworten</translation>
     </message>
     <message>
-        <source>giorno</source>
-        <extracomment>The title of the chart&apos;s horizontal axis, under the dates.</extracomment>
-        <translation>Tag</translation>
-    </message>
-    <message>
         <source>dd/MM/yy</source>
         <extracomment>The dates under the chart, as QLocale date formats: over almost a year, then within one. Short.</extracomment>
         <translation>dd.MM.yy</translation>
@@ -1575,6 +1570,19 @@ Willst du einen anderen Drucker wählen oder die Seite als PDF speichern?</trans
         <source>; da imparare per %1</source>
         <extracomment>Appended to the words about a fact of the class&apos;s map. %1: the children, &quot;Anna, Marco&quot;.</extracomment>
         <translation>; noch zu lernen für %1</translation>
+    </message>
+</context>
+<context>
+    <name>elenco</name>
+    <message>
+        <source>, </source>
+        <extracomment>Between the items of a list of names or facts: a comma and a space, in the language&apos;s own script.</extracomment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>; </source>
+        <extracomment>Between the items of a list whose items hold commas: a semicolon and a space, in the language&apos;s own script.</extracomment>
+        <translation>; </translation>
     </message>
 </context>
 <context>

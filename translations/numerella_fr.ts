@@ -966,11 +966,6 @@ Veux-tu jouer une partie normale&#xa0;?</translation>
         <translation>erreurs pour 10 réponses</translation>
     </message>
     <message>
-        <source>giorno</source>
-        <extracomment>The title of the chart&apos;s horizontal axis, under the dates.</extracomment>
-        <translation>jour</translation>
-    </message>
-    <message>
         <source>dd/MM/yy</source>
         <extracomment>The dates under the chart, as QLocale date formats: over almost a year, then within one. Short.</extracomment>
         <translation>dd/MM/yy</translation>
@@ -1575,6 +1570,19 @@ Veux-tu choisir une autre imprimante ou enregistrer la page en PDF&#xa0;?</trans
         <source>; da imparare per %1</source>
         <extracomment>Appended to the words about a fact of the class&apos;s map. %1: the children, &quot;Anna, Marco&quot;.</extracomment>
         <translation>; à apprendre pour %1</translation>
+    </message>
+</context>
+<context>
+    <name>elenco</name>
+    <message>
+        <source>, </source>
+        <extracomment>Between the items of a list of names or facts: a comma and a space, in the language&apos;s own script.</extracomment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>; </source>
+        <extracomment>Between the items of a list whose items hold commas: a semicolon and a space, in the language&apos;s own script.</extracomment>
+        <translation>; </translation>
     </message>
 </context>
 <context>

@@ -970,11 +970,6 @@ Vrei să joci o rundă normală?</translation>
         <translation>greșeli la 10 răspunsuri</translation>
     </message>
     <message>
-        <source>giorno</source>
-        <extracomment>The title of the chart&apos;s horizontal axis, under the dates.</extracomment>
-        <translation>zi</translation>
-    </message>
-    <message>
         <source>dd/MM/yy</source>
         <extracomment>The dates under the chart, as QLocale date formats: over almost a year, then within one. Short.</extracomment>
         <translation>dd.MM.yy</translation>
@@ -1584,6 +1579,19 @@ Vrei să alegi altă imprimantă sau să salvezi pagina ca PDF?</translation>
         <source>; da imparare per %1</source>
         <extracomment>Appended to the words about a fact of the class&apos;s map. %1: the children, &quot;Anna, Marco&quot;.</extracomment>
         <translation>; de învățat pentru %1</translation>
+    </message>
+</context>
+<context>
+    <name>elenco</name>
+    <message>
+        <source>, </source>
+        <extracomment>Between the items of a list of names or facts: a comma and a space, in the language&apos;s own script.</extracomment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>; </source>
+        <extracomment>Between the items of a list whose items hold commas: a semicolon and a space, in the language&apos;s own script.</extracomment>
+        <translation>; </translation>
     </message>
 </context>
 <context>
