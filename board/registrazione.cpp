@@ -70,7 +70,8 @@ bool chiediChiGioca(FrmNumerella &finestra, Registro &registro)
 bool nomina(Registro &registro, bool chiesto)
 {
     if (chiesto || registro.giocatore().scelta() == Giocatore::Scelta::Fatta) return true;
-    return registro.archivio() && daScegliere(registro).isEmpty();
+    // Never opens the record itself: at start-up its check runs on another thread.
+    return registro.aperto() && daScegliere(registro).isEmpty();
 }
 
 } // namespace

@@ -62,6 +62,8 @@ public:
     /// The record's file.
     QString percorso() const { return m_percorso; }
     /// The open record, or null when it is not kept.
+    /// Whether the record is open for writing; unlike archivio(), never opens it.
+    bool aperto() const;
     Archivio *archivio();
     Giocatore &giocatore() { return m_giocatore; }
     /// Today's round of "Ripassa" for the current player (see ripasso::giro); none when the record is
@@ -152,8 +154,6 @@ private:
     void toltaAltrove(QString nome, QString uuid);
     /// Notes whether the current player is in the record now.
     void notaPresente();
-    /// Whether the record is open for writing.
-    bool aperto() const;
     /// Ends the asking on screen: kept as left unanswered when wrong answers were given.
     void lasciaDomanda();
     void chiudi(FinePartita esito, int secondi, int errori);

@@ -1758,6 +1758,9 @@ void TestRegistro::chiGioca()
     }
     Giocatore().scegli(nomi.first()); // an earlier run's child
     Partite p(file, daRigaDiComando, daRigaDiComando.isEmpty() ? Avvio::Ricordato : Avvio::ConGiocatore);
+    // The record not open yet: only a child named on the command line.
+    if (daRigaDiComando.isEmpty()) QCOMPARE(p.banco->windowTitle(), QStringLiteral("La Numerella"));
+    p.registro.archivio(); // as the start-up check's end opens it
     // Before "Chi gioca?" the board names nobody, neither in its title nor with her practice.
     const QString nominata = !premuto.isEmpty()          ? QString()
                              : daRigaDiComando.isEmpty() ? nomi.first()
