@@ -22,6 +22,12 @@ namespace apprendimento {
 //   answer after a gap makes it last longer (the more so the longer the gap), a wrong one shortens it.
 // A fact's first asking starts from a prior shared with its turned-round twin (7 × 8 and 8 × 7) and
 // the tables it belongs to, so a table she finds hard starts lower.
+// One emission is the child's own, not a constant: how often she is right and quick on a fact she
+// does not know (knowledge tracing fits this guess rate per learner, since it varies most between
+// learners). Children differ there far more than in anything else the model assumes: some are wrong
+// until a fact clicks, some get it right half the time for days. With 100 facts her relapses on the
+// ones she was missing are enough to tell which within a practice or two, while any one fact's
+// answers are not; so it is pooled over her facts, like her pace.
 
 /// Whether slowness counts against a fact: a child marked "senza fretta" is judged by right and
 /// wrong only.
