@@ -51,6 +51,11 @@ struct Tipo
     /// 0: never forgets; else a fact she learnt is forgotten, each day it is not asked, with a chance
     /// that halves it in this many days; each asking on a later day doubles that.
     double dimentica = 0;
+    /// A gradual learner's weak facts start at this chance (up to 0.2 more).
+    double partenza = 0.1;
+    /// A count learner is right and quick on a weak fact she does not know yet this often (a guesser
+    /// who then suddenly knows it).
+    double azzecca = 0;
 };
 
 /// A learner's hidden knowledge of each fact.
@@ -91,7 +96,7 @@ struct Allieva
             const int k = scelte[i];
             debole[k] = true;
             resta[k] = 5 + int(caso.bounded(4));
-            chance[k] = 0.1 + 0.2 * caso.generateDouble();
+            chance[k] = t.partenza + 0.2 * caso.generateDouble();
         }
         for (int k = 0; k < Fatti; ++k)
             if (!debole[k]) chance[k] = 1;
@@ -124,7 +129,9 @@ struct Allieva
         qint64 ms = qint64(tipo.base * (0.8 + 0.4 * caso.generateDouble()));
         int sbagliate = 0;
         const bool fortuna = tipo.fortunata && debole[k] && !giaChiesto[k];
-        const bool bene = fortuna || (tipo.graduale > 0 ? caso.generateDouble() < chance[k] : resta[k] == 0);
+        const bool azzeccata = tipo.azzecca > 0 && debole[k] && caso.generateDouble() < tipo.azzecca;
+        const bool bene =
+            fortuna || azzeccata || (tipo.graduale > 0 ? caso.generateDouble() < chance[k] : resta[k] == 0);
         if (!bene) {
             if (caso.generateDouble() < tipo.sbaglia)
                 sbagliate = 1;
@@ -359,6 +366,14 @@ int main(int argc, char *argv[])
             t.nome = nomi.last().constData();
             riga(t, 101 + 10 * i, 3);
         }
+        // Two kinds the model was not written for: a gradual learner who starts half-way, and one
+        // right and quick on half her weak facts' askings until she suddenly knows them.
+        Tipo alta{"gradual from 0.4", 2500, 0.5, 20, Disposizione::ACaso, false, 0.1};
+        alta.partenza = 0.4;
+        Tipo azzecca{"guesses half, jumps"};
+        azzecca.azzecca = 0.5;
+        for (const Tipo &t : {alta, azzecca})
+            riga(t, 301, Semi);
     }
 
     // The record's summary is the fold's: one child's month through the real record.

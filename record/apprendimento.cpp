@@ -35,11 +35,11 @@ namespace {
 
 /// The chance she knows a fact after an asking that went \a e, from \a p just before it: Bayes on the
 /// answer, then what the asking itself taught.
-double dopo(double p, EsitoDomanda e, bool subito = false)
+double dopo(double p, EsitoDomanda e, double indovina, bool subito = false)
 {
-    double sa = SaFluente, nonSa = subito ? NonSaFluenteSubito : NonSaFluente;
+    double sa = SaFluente, nonSa = subito ? std::max(NonSaFluenteSubito, indovina) : indovina;
     if (e == EsitoDomanda::Lenta) sa = SaLenta, nonSa = NonSaLenta;
-    if (e == EsitoDomanda::Sbagliata) sa = 1 - SaFluente - SaLenta, nonSa = 1 - NonSaFluente - NonSaLenta;
+    if (e == EsitoDomanda::Sbagliata) sa = 1 - SaFluente - SaLenta, nonSa = 1 - indovina - NonSaLenta;
     const double dopo = p * sa / (p * sa + (1 - p) * nonSa);
     return dopo + (1 - dopo) * Impara;
 }
@@ -57,7 +57,8 @@ double conosciutaOra(const SchedaFatto &fatto, const Giudizio &giudizio)
 {
     if (giudizio.tempo == Tempo::Conta && fatto.ultimoEsito == EsitoDomanda::Fluente &&
         lentaOra(fatto, giudizio.mediana))
-        return dopo(fatto.prima, EsitoDomanda::Lenta);
+        return dopo(fatto.prima, EsitoDomanda::Lenta,
+                    NonSaFluente); // a slow answer: her guess rate plays no part
     return fatto.conosciuta;
 }
 
@@ -74,6 +75,34 @@ QDate primoGiornoSotto(double conosciuta, double stabilita, const QDate &ultimo)
 }
 
 } // namespace
+
+Ricadute &Ricadute::operator+=(const Ricadute &altre)
+{
+    ricadute += altre.ricadute;
+    occasioni += altre.occasioni;
+    return *this;
+}
+
+Ricadute &Ricadute::operator-=(const Ricadute &altre)
+{
+    ricadute -= altre.ricadute;
+    occasioni -= altre.occasioni;
+    return *this;
+}
+
+Ricadute ricadute(const SchedaFatto &fatto)
+{
+    const int mancate = fatto.sbagliate + fatto.lente;
+    if (mancate < 2) return {};
+    const int fluentiPrima = fatto.chiesta - fatto.fluentiDiFila - mancate;
+    return {std::min(fluentiPrima, mancate - 1), mancate - 1};
+}
+
+double indovina(const Ricadute &tutte)
+{
+    const double stima = (PesoIndovina * NonSaFluente + tutte.ricadute) / (PesoIndovina + tutte.occasioni);
+    return std::clamp(stima, IndovinaMinima, IndovinaMassima);
+}
 
 double priore(const SchedaFatto *gemella, const QList<SchedaFatto> &tabelline)
 {
@@ -96,7 +125,7 @@ void aggiorna(SchedaFatto &fatto, const Chiesta &chiesta, const Giudizio &giudiz
     const double r = fatto.chiesta > 0 ? ricordo(fatto.stabilita, giorni) : 1.0;
     fatto.prima = fatto.chiesta > 0 ? fatto.conosciuta * r : priore;
     const bool subito = fatto.chiesta > 0 && giorni == 0 && fatto.ultimoEsito != EsitoDomanda::Fluente;
-    fatto.conosciuta = dopo(fatto.prima, e, subito);
+    fatto.conosciuta = dopo(fatto.prima, e, giudizio.indovina, subito);
     const double stabilita = fatto.chiesta > 0 ? fatto.stabilita : 0;
     switch (e) {
     case EsitoDomanda::Fluente: {
@@ -186,9 +215,13 @@ Stato stato(const SchedaFatto &fatto, const QDate &oggi, const Giudizio &giudizi
 Stato statoDa(const QList<Chiesta> &chieste, const QDate &oggi, const Giudizio &giudizio,
               QDate *giornoRipasso)
 {
+    // As if these were all her answers: the fact's own relapses are all that says her guess rate.
     SchedaFatto fatto;
-    for (const Chiesta &c : chieste)
-        aggiorna(fatto, c, giudizio);
+    Giudizio suo = giudizio;
+    for (const Chiesta &c : chieste) {
+        suo.indovina = indovina(ricadute(fatto));
+        aggiorna(fatto, c, suo);
+    }
     if (giornoRipasso) *giornoRipasso = prossimo(fatto, giudizio);
     return stato(fatto, oggi, giudizio);
 }

@@ -22,6 +22,12 @@ namespace apprendimento {
 //   answer after a gap makes it last longer (the more so the longer the gap), a wrong one shortens it.
 // A fact's first asking starts from a prior shared with its turned-round twin (7 × 8 and 8 × 7) and
 // the tables it belongs to, so a table she finds hard starts lower.
+// One emission is the child's own, not a constant: how often she is right and quick on a fact she
+// does not know (knowledge tracing fits this guess rate per learner, since it varies most between
+// learners). Children differ there far more than in anything else the model assumes: some are wrong
+// until a fact clicks, some get it right half the time for days. With 100 facts her relapses on the
+// ones she was missing are enough to tell which within a practice or two, while any one fact's
+// answers are not; so it is pooled over her facts, like her pace.
 
 /// Whether slowness counts against a fact: a child marked "senza fretta" is judged by right and
 /// wrong only.
@@ -44,8 +50,22 @@ constexpr double Priore = 0.7;
 /// How likely each answer is when she knows the fact: a slip, or a slow day, now and then.
 constexpr double SaFluente = 0.9, SaLenta = 0.07; // wrong: the rest, 0.03
 /// How likely each answer is when she does not: worked out from a neighbour (slow), half-remembered
-/// or guessed (right and quick now and then), or wrong.
-constexpr double NonSaFluente = 0.25, NonSaLenta = 0.35; // wrong: the rest, 0.40
+/// or guessed (right and quick now and then), or wrong (the rest).
+constexpr double NonSaLenta = 0.35;
+/// Right and quick without knowing it (knowledge tracing's "guess"): the one emission that differs
+/// most between children, and the one that decides how much a run of quick right answers proves. A
+/// child whose weak facts stay wrong until they click is almost never right and quick on them; one
+/// who learns a fact little by little is right and quick on it long before she knows it. So it is
+/// hers, estimated from her own answers like her pace (see indovina), from this prior.
+constexpr double NonSaFluente = 0.25;
+/// The prior's weight, in misses: about what one first game gives of a child's weak facts, so her
+/// own answers take over within her first practice.
+constexpr double PesoIndovina = 10;
+/// The guess rate never goes below this: a few products come out at once from a neighbour (× 10,
+/// × 1, the squares) even unknown, and no single quick answer is ever proof. Nor above this: a fact
+/// she is right and quick on more often than not is one she is getting to know, and a quick right
+/// answer must still say more than a wrong one (the wrong answers of a fact not known: the rest).
+constexpr double IndovinaMinima = 0.05, IndovinaMassima = 0.5;
 /// What one asking teaches: the chance a fact not known becomes known from having been asked.
 constexpr double Impara = 0.15;
 /// She recalls a fact this often after its stability's days; practice asks it again below
@@ -92,14 +112,37 @@ struct Chiesta
     int sbagliate;       ///< wrong answers typed
 };
 
-/// How the child's answers are judged: her pace now, and whether time counts.
+/// How the child's answers are judged: her pace now, whether time counts, and how often she is right
+/// and quick on a fact she does not know.
 struct Giudizio
 {
     // From her median alone, time counting: the usual case.
-    Giudizio(qint64 mediana = 0, Tempo tempo = Tempo::Conta) : mediana(mediana), tempo(tempo) {}
+    Giudizio(qint64 mediana = 0, Tempo tempo = Tempo::Conta, double indovina = NonSaFluente)
+        : mediana(mediana), tempo(tempo), indovina(indovina)
+    {
+    }
     qint64 mediana; ///< her median in milliseconds, 0 while it says nothing yet
     Tempo tempo;
+    double indovina; ///< her guess rate (see apprendimento::indovina), used as each answer is folded
 };
+
+/// What a fact's askings say of her guess rate. After a fact's first miss, each later miss came
+/// right after a quick right answer of it (a relapse: that answer was given not knowing it) or
+/// after another miss; if she is right and quick with chance g on a fact she does not know, about g
+/// of those misses follow a quick right answer. Known from the fact's summary alone: the quick right
+/// answers before its last miss, at most one per miss after the first (a long run before a single
+/// slip is one relapse, not a run of guesses).
+struct Ricadute
+{
+    int ricadute = 0;  ///< misses after a quick right answer, the fact's first miss excluded
+    int occasioni = 0; ///< misses, the fact's first excluded
+    Ricadute &operator+=(const Ricadute &altre);
+    Ricadute &operator-=(const Ricadute &altre);
+};
+/// The relapses of \a fatto.
+Ricadute ricadute(const SchedaFatto &fatto);
+/// Her guess rate from the relapses of all her facts: the prior's mean when she has none.
+double indovina(const Ricadute &tutte);
 
 /// The child's median over \a ritmo in milliseconds, 0 while it says nothing yet (see MinimoRitmo).
 qint64 mediana(const QList<int> &ritmo);
@@ -134,7 +177,7 @@ constexpr int Distanza = 4;
 /// Whether practice asks \a fatto on \a oggi, \a altreDopo other facts having been asked after it.
 bool daChiedere(const SchedaFatto &fatto, const QDate &oggi, const Giudizio &giudizio = {},
                 int altreDopo = 0);
-/// The state after \a chieste, oldest first, judged by \a giudizio.
+/// The state after \a chieste, oldest first, judged by \a giudizio, her guess rate from these alone.
 Stato statoDa(const QList<Chiesta> &chieste, const QDate &oggi, const Giudizio &giudizio,
               QDate *giornoRipasso = nullptr);
 

@@ -282,10 +282,29 @@ bool Archivio::aggiornaFatto(qint64 partita, int cella, qint64 millisecondi, int
             vicine.append(fattoDa(v));
         priore = CamminoFatti::priore(vicine, f.riga, f.colonna);
     }
+    // Her guess rate from her facts' relapses: only facts missed twice or more have any.
+    apprendimento::Ricadute ricadute;
+    {
+        QSqlQuery r(m_db);
+        r.setForwardOnly(true);
+        r.prepare(QStringLiteral("SELECT volte, sbagliate, lente, fluenti_di_fila FROM fatti"
+                                 " WHERE giocatore = ? AND sbagliate + lente >= 2"));
+        r.addBindValue(m_giocatoreFatti);
+        if (!esegui(r)) return false;
+        while (r.next()) {
+            SchedaFatto g;
+            g.chiesta = r.value(0).toInt();
+            g.sbagliate = r.value(1).toInt();
+            g.lente = r.value(2).toInt();
+            g.fluentiDiFila = r.value(3).toInt();
+            ricadute += apprendimento::ricadute(g);
+        }
+    }
     const apprendimento::Chiesta c{m_inizioFatti, millisecondi, sbagliate};
     const SchedaFatto prima = f;
     // The summary kept is always judged by her own mark, whatever this run says for everyone.
-    apprendimento::aggiorna(f, c, {apprendimento::mediana(ritmo), m_tempoFatti}, priore);
+    apprendimento::aggiorna(
+        f, c, {apprendimento::mediana(ritmo), m_tempoFatti, apprendimento::indovina(ricadute)}, priore);
     if (!scriviFatto(m_giocatoreFatti, f)) return false;
     return !apprendimento::aggiornaRitmo(ritmo, c, prima) || scriviRitmo(m_giocatoreFatti, ritmo);
 }

@@ -34,6 +34,8 @@ void CamminoFatti::chiesta(int riga, int colonna, const apprendimento::Chiesta &
     const SchedaFatto prima = f;
     apprendimento::aggiorna(f, chiesta, giudizio(), p);
     apprendimento::aggiornaRitmo(m_ritmo, chiesta, prima);
+    m_ricadute -= apprendimento::ricadute(prima);
+    m_ricadute += apprendimento::ricadute(f);
 }
 
 QList<SchedaFatto> CamminoFatti::fatti() const

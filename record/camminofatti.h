@@ -21,7 +21,10 @@ public:
     const SchedaFatto &fatto(int cella) const { return m_fatti[cella]; }
     const QList<int> &ritmo() const { return m_ritmo; }
     /// How she is judged now.
-    apprendimento::Giudizio giudizio() const { return {apprendimento::mediana(m_ritmo), m_tempo}; }
+    apprendimento::Giudizio giudizio() const
+    {
+        return {apprendimento::mediana(m_ritmo), m_tempo, apprendimento::indovina(m_ricadute)};
+    }
 
     /// The prior of the first asking of \a riga × \a colonna from \a chieste, the facts asked so far in
     /// the table's order (or at least its twin and those sharing a table with it).
@@ -30,5 +33,6 @@ public:
 private:
     std::array<SchedaFatto, 100> m_fatti{};
     QList<int> m_ritmo;
+    apprendimento::Ricadute m_ricadute; ///< of all her facts, kept as each is folded
     apprendimento::Tempo m_tempo;
 };

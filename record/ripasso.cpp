@@ -28,7 +28,7 @@ QList<SchedaFatto> giro(const QList<SchedaFatto> &fatti, const QDate &oggi, int 
                         const apprendimento::Giudizio &giudizio)
 {
     using apprendimento::Stato;
-    QList<Voce> daImparare, daRipassare, salde, note;
+    QList<Voce> daImparare, daRipassare, salde, incerte, note, attese;
     // How many facts were asked after each one: its game's and the later games'.
     QList<QDateTime> quando;
     for (const SchedaFatto &f : fatti)
@@ -40,8 +40,10 @@ QList<SchedaFatto> giro(const QList<SchedaFatto> &fatti, const QDate &oggi, int 
         const int altreDopo =
             int(quando.end() - std::lower_bound(quando.begin(), quando.end(), f.ultima)) - 1;
         if ((stato == Stato::DaImparare || stato == Stato::DaRipassare) &&
-            !apprendimento::daChiedere(f, oggi, giudizio, altreDopo))
+            !apprendimento::daChiedere(f, oggi, giudizio, altreDopo)) {
+            if (stato == Stato::DaImparare) attese.append(v);
             continue; // it waits
+        }
         switch (stato) {
         case Stato::DaImparare:
             daImparare.append(v);
@@ -59,6 +61,12 @@ QList<SchedaFatto> giro(const QList<SchedaFatto> &fatti, const QDate &oggi, int 
                 daImparare.append(v);
                 break;
             }
+            // Missed before, only likely known, not asked yet today: a half-learnt fact, asked when
+            // nothing else is.
+            if (f.sbagliate + f.lente > 0 && f.ultima.toLocalTime().date() != oggi) {
+                incerte.append(v);
+                break;
+            }
             note.append(v);
             break;
         case Stato::Sicura:
@@ -67,6 +75,15 @@ QList<SchedaFatto> giro(const QList<SchedaFatto> &fatti, const QDate &oggi, int 
         case Stato::MaiChiesta:
             break;
         }
+    }
+    // Nothing to learn nor due: the half-learnt facts, rather than nothing while some may be lucky;
+    // else those waiting for others between, with known ones around them to make the gap.
+    qsizetype intorno = 0;
+    if (daImparare.isEmpty() && daRipassare.isEmpty() && salde.isEmpty()) std::swap(daImparare, incerte);
+    if (daImparare.isEmpty() && daRipassare.isEmpty() && salde.isEmpty() && !attese.isEmpty() &&
+        note.size() >= apprendimento::Distanza) {
+        std::swap(daImparare, attese);
+        intorno = apprendimento::Distanza;
     }
     if (lunghezza <= 0 || (daImparare.isEmpty() && daRipassare.isEmpty() && salde.isEmpty())) return {};
     // The least known first; then the one waiting longest, and the table's order: the same every time.
@@ -85,9 +102,10 @@ QList<SchedaFatto> giro(const QList<SchedaFatto> &fatti, const QDate &oggi, int 
     scelte += salde.mid(0, lunghezza - scelte.size());
     const bool soloDifficili =
         std::all_of(scelte.begin(), scelte.end(), [](const Voce &v) { return v.stima < Difficile; });
-    qsizetype mescolate = 0;
+    qsizetype mescolate = std::min(intorno, note.size());
     if (soloDifficili && scelte.size() >= 3)
-        mescolate = std::min<qsizetype>(note.size(), std::max(1, lunghezza / QuotaNote));
+        mescolate = std::min<qsizetype>(note.size(),
+                                        std::max<qsizetype>(mescolate, std::max(1, lunghezza / QuotaNote)));
     if (scelte.size() + mescolate > lunghezza) {
         // Room for the known ones: the round keeps its most urgent.
         std::stable_sort(scelte.begin(), scelte.end(), primaLaMenoNota);

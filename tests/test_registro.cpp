@@ -6,6 +6,7 @@
 #include "printing/resoconto.h"
 #include "record/andamento.h"
 #include "record/apprendimento.h"
+#include "record/camminofatti.h"
 #include "record/esportazione.h"
 #include "record/giocatore.h"
 #include "record/orologio.h"
@@ -285,6 +286,8 @@ private Q_SLOTS:
     void statiDelFatto();
     void giroDelRipasso_data();
     void giroDelRipasso();
+    void indovinaDellaBimba_data();
+    void indovinaDellaBimba();
     void fattiDaTutteLeDomande();
     void senzaFrettaTenuta();
     void chiGioca_data();
@@ -1465,6 +1468,10 @@ void TestRegistro::statiDelFatto_data()
     riga("ripassata, dura di più", "0:900 0:900 12:900", 24, S::QuasiSicura, false);
     riga("ripasso sbagliato", "0:900 0:900 12:x", 12, S::DaImparare, true);
     riga("ripasso lento", "0:900 0:900 12:2500", 12, S::DaImparare, true);
+    // Wrong until it clicks: quick right answers on later days make it likely known, as always.
+    riga("imparata di colpo", "0:x 0:x 1:x 2:900 3:900 4:900", 4, S::QuasiSicura, false);
+    // Right and quick, then missed again, more than once: her quick answers say less, not yet sure.
+    riga("a volte sì, a volte no", "0:900 1:x 2:900 3:900 4:x 5:900 6:900", 6, S::QuasiSicura, false);
 }
 
 void TestRegistro::statiDelFatto()
@@ -1480,9 +1487,13 @@ void TestRegistro::statiDelFatto()
     const QDate giorno = giornoDiProva(oggi).date();
     QDate ripasso;
     const apprendimento::Stato s = apprendimento::statoDa(chiesteDa(chieste), giorno, giudizio, &ripasso);
+    // As the record folds it: her guess rate from her facts' relapses, here this fact's alone.
     SchedaFatto fatto;
-    for (const apprendimento::Chiesta &c : chiesteDa(chieste))
-        apprendimento::aggiorna(fatto, c, giudizio);
+    for (const apprendimento::Chiesta &c : chiesteDa(chieste)) {
+        apprendimento::Giudizio suo = giudizio;
+        suo.indovina = apprendimento::indovina(apprendimento::ricadute(fatto));
+        apprendimento::aggiorna(fatto, c, suo);
+    }
     const double stima = apprendimento::stima(fatto, giorno, giudizio);
     QVERIFY2(int(s) == stato,
              qPrintable(QStringLiteral("%1, stima %2").arg(apprendimento::parolaStato(s)).arg(stima)));
@@ -1583,6 +1594,51 @@ void TestRegistro::giroDelRipasso()
     for (const SchedaFatto &f : ripasso::giro(schede, giornoDiProva(12).date(), lunghezza, qint64(1000)))
         preso.append(f.riga - 1);
     QCOMPARE(preso, giro);
+}
+
+void TestRegistro::indovinaDellaBimba_data()
+{
+    // Ten facts she learnt, how each went; then one more fact missed and three times right and quick
+    // on later days: how sure that makes it, for her.
+    QTest::addColumn<QString>("imparate");
+    QTest::addColumn<int>("stato");
+    using S = apprendimento::Stato;
+    QTest::newRow("sbagliate finché non le sa") << "0:x 1:x 2:x 3:900 4:900" << int(S::Sicura);
+    QTest::newRow("giuste e svelte a tratti, poi sbagliate")
+        << "0:x 1:900 2:x 3:900 4:x 5:900 6:x 7:900" << int(S::DaImparare);
+}
+
+void TestRegistro::indovinaDellaBimba()
+{
+    // Her guess rate is hers: the same answers to the last fact prove more for a child whose quick
+    // right answers were never followed by a miss. The record's summary is the fold's.
+    QFETCH(QString, imparate);
+    QFETCH(int, stato);
+    const QString file = nuovoFile();
+    Archivio archivio(file);
+    QVERIFY(archivio.apri());
+    const qint64 bimba = archivio.giocatore(QStringLiteral("Bimba"));
+    CamminoFatti cammino;
+    int n = 0;
+    // A game a day with the facts in the table's order, as the record folds them.
+    const auto gioca = [&](const QList<int> &celle, const QString &chieste) {
+        for (const apprendimento::Chiesta &c : chiesteDa(chieste)) {
+            const qint64 p =
+                archivio.iniziaPartita(bimba, QStringLiteral("p%1").arg(++n), c.quando, std::bitset<100>());
+            int ordine = 0;
+            for (int cella : celle) {
+                QVERIFY(archivio.domanda(p, ++ordine, cella, c.millisecondi, c.sbagliate));
+                cammino.chiesta(cella / 10 + 1, cella % 10 + 1, c);
+            }
+        }
+    };
+    gioca({0, 1, 2, 3, 4, 5, 6, 7, 8, 9}, imparate);
+    gioca({99}, QStringLiteral("10:x 11:900 12:900 13:900"));
+    QCOMPARE(archivio.fatti(bimba), cammino.fatti());
+    QCOMPARE(archivio.fattiDalleDomande(bimba), cammino.fatti());
+    const QDate giorno = giornoDiProva(13).date();
+    const apprendimento::Stato s = apprendimento::stato(cammino.fatto(99), giorno, cammino.giudizio());
+    QVERIFY2(int(s) == stato, qPrintable(apprendimento::parolaStato(s)));
 }
 
 void TestRegistro::senzaFrettaTenuta()
