@@ -29,6 +29,14 @@ bool daFareOggi(const SchedaFatto &fatto, const QDate &oggi, const apprendimento
     return apprendimento::daChiedere(fatto, oggi, giudizio);
 }
 
+int daFareOggi(const QList<SchedaFatto> &fatti, const QDate &oggi, const apprendimento::Giudizio &giudizio,
+               int lunghezza)
+{
+    const auto dovute = std::count_if(fatti.begin(), fatti.end(),
+                                      [&](const SchedaFatto &f) { return daFareOggi(f, oggi, giudizio); });
+    return dovute > 0 ? int(dovute) : int(ripasso::giro(fatti, oggi, lunghezza, giudizio).size());
+}
+
 QDateTime inizio(Periodo periodo, const QDateTime &ora)
 {
     const QDate oggi = ora.toLocalTime().date();
@@ -174,7 +182,7 @@ int Quadro::daFareOggi() const
     int n = 0;
     for (const SchedaFatto &f : tutti)
         n += quadro::daFareOggi(f, oggi, giudizio);
-    return n;
+    return n > 0 ? n : int(giro.size());
 }
 
 bool Quadro::giocato() const

@@ -32,6 +32,11 @@ bool saputa(apprendimento::Stato stato);
 /// Whether \a fatto is one practice asks today: the board's "Oggi: N da ripassare" and Ripassa's round
 /// count the same facts.
 bool daFareOggi(const SchedaFatto &fatto, const QDate &oggi, const apprendimento::Giudizio &giudizio);
+/// How many facts of \a fatti practice asks today: those due; when none is, the round Ripassa still
+/// makes of half-learnt facts (ripasso::giro of \a lunghezza). The board's line and the record window
+/// say this number.
+int daFareOggi(const QList<SchedaFatto> &fatti, const QDate &oggi, const apprendimento::Giudizio &giudizio,
+               int lunghezza);
 /// When \a periodo began, at \a ora; invalid for all time.
 QDateTime inizio(Periodo periodo, const QDateTime &ora);
 /// The period in words, as a page names it: "tutto il registro", "oggi", "questa settimana"…

@@ -311,9 +311,8 @@ void Registro::contaRipasso()
         for (const SchedaGiocatore &g : m_archivio->giocatori()) {
             if (g.nome != m_giocatore.nomeRegistro()) continue;
             // The same rule as the record window's and Ripassa's, from the same place.
-            const apprendimento::Giudizio giudizio = m_archivio->giudizio(g.id);
-            for (const SchedaFatto &f : m_archivio->fatti(g.id))
-                quanti += quadro::daFareOggi(f, oggi, giudizio);
+            quanti = quadro::daFareOggi(m_archivio->fatti(g.id), oggi, m_archivio->giudizio(g.id),
+                                        m_lunghezzaRipasso);
         }
     }
     Q_EMIT daRipassare(quanti);

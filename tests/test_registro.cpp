@@ -2225,8 +2225,12 @@ void TestRegistro::stessaVerita()
             if (s.cella() == k) sulFoglio = s;
         QCOMPARE(quadro::stato(sulFoglio, r.oggi, r.giudizio), stato);
     }
-    // Ripassa is today's in every period, and says so.
+    // Ripassa is today's in every period, and says so; the board's line counts what it asks.
     QVERIFY(f.cmdRipassa->isEnabled());
+    int sulTabellone = -1;
+    connect(&registro, &Registro::daRipassare, this, [&](int n) { sulTabellone = n; });
+    registro.contaRipasso();
+    QVERIFY(sulTabellone >= registro.giro().size() && !registro.giro().isEmpty());
     QCOMPARE(f.paginaFatti->lblDifficili->text().contains(QStringLiteral("sempre quello di oggi")),
              periodo != FrmRegistro::Periodo::Tutto);
 
