@@ -186,7 +186,10 @@ unshare --net --mount --pid --uts --fork --mount-proc="$radice/proc" bash -c '
     mount -t tmpfs tmpfs "$r/run"
     socat TCP-LISTEN:80,bind=127.0.0.1,fork,reuseaddr "UNIX-CONNECT:$2" &
     shift 2
-    exec chroot "$r" "$@"
+    # This shell stays as the first process of the system, which takes up orphans as an init does (runuser
+    # would leave them as zombies, and a server killed on purpose would never be seen to end).
+    chroot "$r" "$@" &
+    wait $!
 ' prova "$radice" "$lavoro/mirror.sock" "${comando[@]}" >>"$log" 2>&1
 stato=$?
 set -e
