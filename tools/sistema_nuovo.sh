@@ -18,6 +18,9 @@
 # Needs root, mmdebstrap, socat and the network to the mirror (MIRROR, http://deb.debian.org/debian by
 # default; an http:// one). Takes about an hour on two cores and 6 GiB in /tmp (TMPDIR).
 set -euo pipefail
+# Read whole before it starts: the walk takes an hour, and bash reads a script as it goes, so an edit of
+# this file meanwhile would otherwise run as a mix of both.
+{
 cd "$(dirname "$0")/.."
 sorgente=$(pwd)
 
@@ -57,6 +60,7 @@ ramo=$(git rev-parse --abbrev-ref HEAD)
 lavoro=$(mktemp -d)
 radice=$lavoro/radice
 ponte=""
+# shellcheck disable=SC2317 # run by the trap
 pulisci()
 {
     [ -n "$ponte" ] && kill "$ponte" 2>/dev/null
@@ -207,3 +211,5 @@ if [ "${SOLO_AVVIO:-0}" = 1 ]; then
 else
     echo "fresh system: both README commands passed in $((fine / 60)) min (log: $log)"
 fi
+exit
+}
