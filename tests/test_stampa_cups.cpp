@@ -70,10 +70,19 @@ protected:
     }
 };
 
+/// A tool by name, or empty: the queue's operator tools (cupsdisable, cupsreject...) are in /usr/sbin,
+/// which an ordinary user's PATH leaves out.
+QString percorso(const QString &programma)
+{
+    const QString trovato = QStandardPaths::findExecutable(programma);
+    if (!trovato.isEmpty()) return trovato;
+    return QStandardPaths::findExecutable(programma, {QStringLiteral("/usr/sbin"), QStringLiteral("/sbin")});
+}
+
 QString esegui(const QString &programma, const QStringList &argomenti, bool *riuscito = nullptr)
 {
     QProcess p;
-    p.start(programma, argomenti);
+    p.start(percorso(programma), argomenti);
     const bool ok = p.waitForFinished(attesa::limite(60000)) && p.exitStatus() == QProcess::NormalExit &&
                     p.exitCode() == 0;
     if (riuscito) *riuscito = ok;
@@ -87,7 +96,7 @@ bool serveStampante(const QStringList &programmi)
     QString manca;
     if (QPrinterInfo::defaultPrinter().isNull()) manca = QStringLiteral("no default printer");
     for (const QString &p : programmi)
-        if (manca.isEmpty() && QStandardPaths::findExecutable(p).isEmpty()) manca = p;
+        if (manca.isEmpty() && percorso(p).isEmpty()) manca = p;
     if (manca.isEmpty()) return true;
     if (obbligatorio)
         QTest::qFail(qPrintable(manca), __FILE__, __LINE__);

@@ -8,7 +8,8 @@
 #                                  CUPS_SERVER
 #   tools/stampante.sh stop DIR    stops it
 #
-# Needs root (cupsd runs its filters as lp, and the cups-pdf backend as root).
+# Needs root (cupsd runs its filters as lp, and the cups-pdf backend as root): run it with sudo as the
+# user who runs the tests.
 set -euo pipefail
 
 PRINTER=PDF
@@ -57,8 +58,14 @@ configura()
             /usr/share/cups/cupsd.conf.default
         printf 'Listen %s\nBrowsing No\nBrowseLocalProtocols none\nWebInterface No\n' "$presa"
     } >"$cartella/cupsd.conf"
+    # Started through sudo, the caller's own group operates this server too: the tests pause and resume
+    # its queue as the user who runs them (who could do anything here through sudo all the same).
+    local gruppi="root lpadmin"
+    if [ -n "${SUDO_GID:-}" ] && [ "$SUDO_GID" != 0 ]; then
+        gruppi="$gruppi $(getent group "$SUDO_GID" | cut -d: -f1)"
+    fi
     cat >"$cartella/cups-files.conf" <<FILES
-SystemGroup root lpadmin
+SystemGroup $gruppi
 PeerCred on
 ServerRoot $cartella
 RequestRoot $cartella/spool
