@@ -23,6 +23,7 @@ struct Detto
     QList<int> giuste;
     QList<QPair<int, QString>> sbagliate;
     bool fermata = false;
+    int programma = 0; ///< which run of the player said it
 };
 
 QSqlQuery interroga(QSqlDatabase &db, const QString &sql, const QVariantList &valori = {})
@@ -39,13 +40,14 @@ using Partite = QList<QPair<QString, Detto>>;
 
 /// Takes in what a player said on standard output: only whole lines, since a line cut short by a kill
 /// is not a promise.
-void ascolta(const QByteArray &uscita, Partite &partite, int &risposte)
+void ascolta(const QByteArray &uscita, Partite &partite, int &risposte, int programma = 0)
 {
     const QList<QByteArray> righe = uscita.split('\n');
     for (qsizetype i = 0; i + 1 < righe.size(); ++i) {
         const QStringList parole = QString::fromUtf8(righe[i]).split(u' ');
         if (parole[0] == QStringLiteral("partita")) {
             partite.append({parole[1], Detto()});
+            partite.last().second.programma = programma;
             continue;
         }
         QVERIFY2(!partite.isEmpty(), righe[i].constData());
@@ -70,7 +72,9 @@ void tuttoNelFile(const QString &file, const Partite &partite, int inPiu)
         QCOMPARE(q.value(0).toString(), QStringLiteral("ok"));
         for (const auto &[uuid, detto] : std::as_const(partite)) {
             QSqlQuery p = interroga(db, QStringLiteral("SELECT id FROM partite WHERE uuid = ?"), {uuid});
-            QVERIFY2(p.next(), qPrintable(uuid));
+            QVERIFY2(p.next(), qPrintable(QStringLiteral("game %1, said by run %2, is not in the file")
+                                              .arg(uuid)
+                                              .arg(detto.programma)));
             const qint64 id = p.value(0).toLongLong();
             QList<int> giuste;
             QSqlQuery d = interroga(db,
@@ -141,7 +145,9 @@ void TestUccisione::uccisoACaso()
         QTest::qWait(int(caso.bounded(daAspettare == 0 ? 150 : 50)));
         ::kill(pid_t(programma.processId()), SIGKILL);
         QVERIFY(programma.waitForFinished(-1));
-        ascolta(detto + programma.readAllStandardOutput(), partite, risposte);
+        detto += programma.readAllStandardOutput();
+        qInfo("run %d: %lld lines", volta, detto.count('\n'));
+        ascolta(detto, partite, risposte, volta);
         // Read before the next start closes it (as the export reads): the killed game already shows the
         // time, the errors and the right answers of its answers.
         // Killed before its record was made whole: the next start makes it.
