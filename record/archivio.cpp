@@ -346,12 +346,26 @@ Guasto Archivio::riconosci()
     // lock this program holds on the file, and a second program closing would then take the change log
     // away from under this one's games. Read as unchangeable, so that SQLite makes no side file, takes
     // no lock and rolls nothing back.
+    // With a change log beside it, the file alone may be half of the truth: a run killed while it
+    // copied the log back leaves pages of two moments in it, which look like no record at all. Then it
+    // is read through the log first, as every connection of SQLite reads it.
+    const bool conLog = QFileInfo::exists(m_percorso + QStringLiteral("-wal"));
+    Guasto esito = Guasto::Estraneo;
+    for (const QString &modo : {QStringLiteral("?mode=ro"), QStringLiteral("?immutable=1")}) {
+        if (modo == QStringLiteral("?mode=ro") && !conLog) continue;
+        esito = riconosciCome(modo);
+        if (esito != Guasto::NonApribile && esito != Guasto::Illeggibile) break;
+    }
+    return esito;
+}
+
+Guasto Archivio::riconosciCome(const QString &modo)
+{
     const QString nome = m_connessione + QStringLiteral("-riconosci");
     Guasto esito = Guasto::Estraneo;
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), nome);
-        db.setDatabaseName(QUrl::fromLocalFile(m_percorso).toString(QUrl::FullyEncoded) +
-                           QStringLiteral("?immutable=1"));
+        db.setDatabaseName(QUrl::fromLocalFile(m_percorso).toString(QUrl::FullyEncoded) + modo);
         db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_OPEN_READONLY"));
         QSqlQuery q(db);
         const auto intero = [&q](const QString &sql, qint64 &valore) {

@@ -204,6 +204,8 @@ private:
     /// Whether the file is one of ours, from its header alone (and, for files older than the mark,
     /// its tables), read through SQLite without touching it.
     Guasto riconosci();
+    /// riconosci() through SQLite opened with the URI parameters \a modo ("?mode=ro", "?immutable=1").
+    Guasto riconosciCome(const QString &modo);
     /// "ok" from SQLite's quick check, false with Danneggiato otherwise.
     bool integro();
     /// Opens the file for reading only, changing nothing, and checks it.

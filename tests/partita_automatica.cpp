@@ -38,6 +38,9 @@ int main(int argc, char *argv[])
     Registro registro(giocatore, QString::fromLocal8Bit(argv[1]));
     Banco b(Info::Chiusa, seme);
     registra(*b, registro, b.tipografia);
+    // What the record tells the child (a record not kept, a fault that waits) goes where the test sees it.
+    QObject::connect(&registro, &Registro::avviso,
+                     [](const QString &testo) { qWarning("avviso del registro: %s", qPrintable(testo)); });
     QRandomGenerator caso(seme);
     // A fourth argument: that many games, then an ordinary close. The record is opened at once, and
     // checked again as the start-up does while another connection of the program (the sender's) holds it.
