@@ -177,14 +177,6 @@ QList<SchedaFatto> Quadro::difficili(int quanti) const
     return elenco.mid(0, quanti);
 }
 
-int Quadro::daFareOggi() const
-{
-    int n = 0;
-    for (const SchedaFatto &f : tutti)
-        n += quadro::daFareOggi(f, oggi, giudizio);
-    return n > 0 ? n : int(giro.size());
-}
-
 bool Quadro::giocato() const
 {
     return std::any_of(tutti.begin(), tutti.end(), [](const SchedaFatto &f) { return f.chiesta > 0; });

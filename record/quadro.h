@@ -75,8 +75,6 @@ struct Quadro
     /// The facts still to learn that the period asked, the most often wrong first; never a fact she
     /// knows. At most \a quanti.
     QList<SchedaFatto> difficili(int quanti = 6) const;
-    /// The facts to practise today, over all her games: the board's "Oggi: N da ripassare".
-    int daFareOggi() const;
     /// Whether any fact was ever asked: "Ripassa" has something to work from.
     bool giocato() const;
 };
