@@ -275,6 +275,7 @@ private Q_SLOTS:
     void migrazioneDallaPrima();
     void fileGuasti_data();
     void fileGuasti();
+    void strappatoNelCopiareIlLog();
     void scrittureRimandate();
     void toltaAltrove();
     void esportazione_data();
@@ -666,6 +667,57 @@ void TestRegistro::fileGuasti()
         QVERIFY(accanto.isEmpty());
         QCOMPARE(contenuto(file), prima);
         senzaFileAccanto();
+    }
+}
+
+void TestRegistro::strappatoNelCopiareIlLog()
+{
+    // A run killed while it copied its change log back into the file leaves the file's first pages new
+    // and the rest old; the log beside it still holds the whole. Read alone, such a file is no database.
+    const QString file = nuovoFile();
+    QDir().mkpath(QFileInfo(file).absolutePath());
+    {
+        Archivio a(file);
+        QVERIFY(a.apri());
+        QVERIFY(a.giocatore(QStringLiteral("Lia")) > 0);
+    }
+    const auto leggi = [](const QString &nome) {
+        QFile f(nome);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    };
+    QByteArray vecchio, log, nuovo;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("strappo"));
+        db.setDatabaseName(file);
+        QVERIFY(db.open());
+        QSqlQuery q(db);
+        QVERIFY(q.exec(QStringLiteral("PRAGMA wal_autocheckpoint = 0")));
+        QVERIFY(q.exec(QStringLiteral("PRAGMA journal_mode")) && q.next());
+        QCOMPARE(q.value(0).toString(), QStringLiteral("wal"));
+        QVERIFY(q.exec(QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n"
+                                      " WHERE i < 200) INSERT INTO giocatori (nome, creato)"
+                                      " SELECT printf('Bimbo %03d %.100c', i, 'x'), '2026-12-08' FROM n")));
+        vecchio = leggi(file);
+        log = leggi(file + QStringLiteral("-wal"));
+        QVERIFY(q.exec(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)")));
+        nuovo = leggi(file);
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("strappo"));
+    QVERIFY(!log.isEmpty() && nuovo.size() > vecchio.size() + 4096);
+
+    for (const qsizetype pagine : {qsizetype(1), nuovo.size() / 4096 / 2}) {
+        const QString strappato = nuovoFile();
+        QDir().mkpath(QFileInfo(strappato).absolutePath());
+        for (const auto &[nome, dati] :
+             {std::pair{strappato, nuovo.left(pagine * 4096) + vecchio.mid(pagine * 4096)},
+              std::pair{strappato + QStringLiteral("-wal"), log}}) {
+            QFile f(nome);
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(dati) == dati.size());
+        }
+        QCOMPARE(Archivio::riconosci(strappato), Guasto::Nessuno);
+        Archivio a(strappato);
+        QVERIFY(a.apri());
+        QCOMPARE(a.giocatori().size(), 201);
     }
 }
 
