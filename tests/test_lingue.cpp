@@ -673,7 +673,7 @@ private Q_SLOTS:
         const QString csv = cartella.filePath(QStringLiteral("partite.csv"));
         numerella.start(QStringLiteral(NUMERELLA), opzioni + QStringList{QStringLiteral("--registro"), file,
                                                                          QStringLiteral("--esporta"), csv});
-        QVERIFY(numerella.waitForFinished(60000));
+        QVERIFY(numerella.waitForFinished(attesa::limite(6000)));
         QCOMPARE(numerella.exitCode(), 0);
         QFile letto(csv);
         QVERIFY(letto.open(QIODevice::ReadOnly));
@@ -698,7 +698,7 @@ private Q_SLOTS:
         numerella.setProcessEnvironment(ambiente);
         numerella.start(QStringLiteral(NUMERELLA), {QStringLiteral("--lingua"), QStringLiteral("ar"),
                                                     QStringLiteral("--registro"), registro});
-        QVERIFY(numerella.waitForStarted());
+        QVERIFY(numerella.waitForStarted(attesa::limite(3000)));
         QVERIFY2(
             attesa::finche(
                 [&] { return QFile::exists(registro) || numerella.state() == QProcess::NotRunning; }, 30000),

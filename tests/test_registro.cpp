@@ -614,7 +614,7 @@ void TestRegistro::fileGuasti()
     esporta.setProcessEnvironment(ambiente);
     esporta.start(QStringLiteral(NUMERELLA),
                   {QStringLiteral("--registro"), file, QStringLiteral("--esporta-risposte"), csv});
-    QVERIFY(esporta.waitForFinished());
+    QVERIFY(esporta.waitForFinished(attesa::limite(3000)));
     const QString errore = QString::fromUtf8(esporta.readAllStandardError());
     QCOMPARE(esporta.exitCode(), statoEsporta);
     QVERIFY2(errore.contains(detto), qPrintable(errore));
@@ -820,7 +820,7 @@ void TestRegistro::toltaAltrove()
         QProcess altro;
         altro.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         altro.start(QStringLiteral(PARTITA_AUTOMATICA), {file, QStringLiteral("togli"), nome});
-        QVERIFY(altro.waitForFinished());
+        QVERIFY(altro.waitForFinished(attesa::limite(3000)));
         QCOMPARE(altro.exitCode(), 0);
     };
     // Another program removes her while she plays here: her game goes on there under the guest, so no

@@ -752,9 +752,11 @@ private Q_SLOTS:
         // Going on, the server takes the game, and the window says so by itself.
         segnala(SIGCONT);
         QVERIFY(m_server->sospendi(false));
-        QTRY_COMPARE_WITH_TIMEOUT(m_server->numero(QStringLiteral("SELECT COUNT(*) FROM partite")), 2, 30000);
+        QTRY_COMPARE_WITH_TIMEOUT(m_server->numero(QStringLiteral("SELECT COUNT(*) FROM partite")), 2,
+                                  attesa::limite(3000));
         QTRY_VERIFY_WITH_TIMEOUT(
-            finestra.lblStato->text().contains(QStringLiteral("tutte le partite sono arrivate")), 30000);
+            finestra.lblStato->text().contains(QStringLiteral("tutte le partite sono arrivate")),
+            attesa::limite(3000));
     }
 
     /// Games another program on this PC writes, which this sender is never told of, go to a server
@@ -775,8 +777,8 @@ private Q_SLOTS:
         QCOMPARE(arrivate(), 1);
         for (int volta = 2; volta <= 3; ++volta) {
             gioca(archivio, 1, 3, {QStringLiteral("Luca")});
-            // Many times the guard's wait: a margin for a loaded machine, well short of a minute.
-            QTRY_COMPARE_WITH_TIMEOUT(arrivate(), volta, 8 * Speditore::Guardia);
+            // Many times the guard's wait: a margin for a loaded machine.
+            QTRY_COMPARE_WITH_TIMEOUT(arrivate(), volta, attesa::limite(Speditore::Guardia));
         }
         QTRY_COMPARE(spedizione.inAttesa(), 0);
     }
@@ -908,7 +910,7 @@ private Q_SLOTS:
                 programma.setProcessEnvironment(ambiente);
                 const int prima = arrivate();
                 programma.start(QCoreApplication::applicationFilePath(), {});
-                QVERIFY(programma.waitForStarted());
+                QVERIFY(programma.waitForStarted(attesa::limite(3000)));
                 // Polled closely: a quick machine sends hundreds of games in QTRY's 50 ms.
                 const QDeadlineTimer fermo(attesa::limite(20000));
                 while (arrivate() <= prima && !fermo.hasExpired())
@@ -916,7 +918,7 @@ private Q_SLOTS:
                 QVERIFY(arrivate() > prima);
                 QThread::msleep(caso.bounded(40));
                 ::kill(pid_t(programma.processId()), SIGKILL);
-                QVERIFY(programma.waitForFinished());
+                QVERIFY(programma.waitForFinished(attesa::limite(3000)));
             }
             QVERIFY2(arrivate() < Partite, "all sent before the last kill: the test proves nothing");
             spedizione.avvia();

@@ -134,7 +134,7 @@ void TestUccisione::uccisoACaso()
         programma.setProcessEnvironment(ambiente);
         programma.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         programma.start(QStringLiteral(PARTITA_AUTOMATICA), {file, QString::number(caso.generate())});
-        QVERIFY(programma.waitForStarted());
+        QVERIFY(programma.waitForStarted(attesa::limite(3000)));
         // Killed after a number of lines said, at the program's own pace however loaded the machine, then
         // a moment more; one time in five while it starts up. It lands anywhere.
         const int daAspettare = volta % 5 == 0 ? 0 : int(caso.bounded(1, 300));
@@ -194,7 +194,7 @@ void TestUccisione::treProgrammi()
         p.setProcessEnvironment(ambiente);
         p.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         p.start(QStringLiteral(PARTITA_AUTOMATICA), QStringList{file} + argomenti);
-        QVERIFY(p.waitForStarted());
+        QVERIFY(p.waitForStarted(attesa::limite(3000)));
     };
     Partite partite;
     int risposte = 0;
@@ -208,16 +208,17 @@ void TestUccisione::treProgrammi()
           std::pair{QStringList{QStringLiteral("3"), QStringLiteral("0"), QStringLiteral("1")}, "C"}}) {
         QProcess altro;
         avvia(altro, argomenti);
-        QVERIFY2(altro.waitForFinished(120000), nome);
+        QVERIFY2(altro.waitForFinished(attesa::limite(12000)), nome);
         QCOMPARE(altro.exitStatus(), QProcess::NormalExit);
         QCOMPARE(altro.exitCode(), 0);
         ascolta(altro.readAllStandardOutput(), partite, risposte);
     }
     QVERIFY(!partite.isEmpty()); // C's game
     const int primaDellaFine = (uscitaA += a.readAllStandardOutput()).count('\n');
-    QTRY_VERIFY_WITH_TIMEOUT((uscitaA += a.readAllStandardOutput()).count('\n') > primaDellaFine + 20, 60000);
+    QTRY_VERIFY_WITH_TIMEOUT((uscitaA += a.readAllStandardOutput()).count('\n') > primaDellaFine + 20,
+                             attesa::limite(6000));
     a.terminate();
-    QVERIFY(a.waitForFinished(60000));
+    QVERIFY(a.waitForFinished(attesa::limite(6000)));
     QCOMPARE(a.exitStatus(), QProcess::NormalExit);
     ascolta(uscitaA + a.readAllStandardOutput(), partite, risposte);
     qInfo("%lld partite, %d risposte", partite.size(), risposte);

@@ -31,9 +31,12 @@ fine()
     rm -rf "$d"
 }
 trap fine EXIT
+# Waits are stretched as the other tests' are (NUMERELLA_LENTEZZA, 10 when unset): past them the service
+# is stuck, not slow.
+lentezza=${NUMERELLA_LENTEZZA:-10}
 pulseaudio -D -n --exit-idle-time=-1 --load="module-null-sink sink_name=nulla" \
     --load=module-native-protocol-unix 2>/dev/null || { echo "voce_reale: no sound server" >&2; exit 1; }
-for _ in $(seq 1 50); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done
+for _ in $(seq 1 $((5 * lentezza))); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done
 pactl set-default-sink nulla || exit 1
 # Started here rather than by the first client, so the test times the voice and not the service's start.
 # In a locale the system may lack (the tests' LANG) it refuses to start: the service's own messages in C.
@@ -42,12 +45,12 @@ LC_ALL=C.UTF-8 speech-dispatcher -d -t 0 2>"$d/speechd.err" || {
     echo "voce_reale: no speech service" >&2
     exit 1
 }
-for _ in $(seq 1 50); do [ -S "$d/speech-dispatcher/speechd.sock" ] && break; sleep 0.1; done
+for _ in $(seq 1 $((5 * lentezza))); do [ -S "$d/speech-dispatcher/speechd.sock" ] && break; sleep 0.1; done
 
 parec -d nulla.monitor --file-format=wav "$d/voce.wav" &
 rec=$!
 # Bounded: a hung client fails here rather than leaving the services behind.
-NUMERELLA_VOCE_REALE=1 timeout 120 "$programma" parlaDavvero
+NUMERELLA_VOCE_REALE=1 timeout $((12 * lentezza)) "$programma" parlaDavvero
 esito=$?
 # The program ends a second after its question: what the monitor got until now came within that second.
 kill -INT "$rec"

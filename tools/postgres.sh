@@ -63,7 +63,7 @@ case "$azione" in
             exit 0
         fi
         # listen_addresses='' keeps the server off every network interface.
-        as_server "$bin/pg_ctl" -D "$dati" -w -t 30 -l "$cartella/server.log" \
+        as_server "$bin/pg_ctl" -D "$dati" -w -t "$((3 * ${NUMERELLA_LENTEZZA:-10}))" -l "$cartella/server.log" \
             -o "-k $presa -c listen_addresses='' -c fsync=off" start >/dev/null || {
             tail -n 20 "$cartella/server.log" >&2
             exit 1

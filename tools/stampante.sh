@@ -91,7 +91,8 @@ case "$azione" in
             /usr/sbin/cupsd -f -c "$cartella/cupsd.conf" -s "$cartella/cups-files.conf" \
                 >"$cartella/log/cupsd.out" 2>&1 </dev/null &
             echo $! >"$pid"
-            for _ in $(seq 1 100); do
+            # A minute at most, as long as it lives: a loaded machine starts it slowly, not never.
+            for _ in $(seq 1 600); do
                 lpstat -r 2>/dev/null | grep -q 'is running' && break
                 kill -0 "$(cat "$pid")" 2>/dev/null || break
                 sleep 0.1
