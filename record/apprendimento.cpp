@@ -171,6 +171,17 @@ bool aggiornaRitmo(QList<int> &ritmo, const Chiesta &chiesta, const SchedaFatto 
     return true;
 }
 
+bool daProvare(const SchedaFatto &fatto, const Giudizio &giudizio)
+{
+    if (fatto.sbagliate + fatto.lente > 0) return true;
+    const bool unaSvelta = fatto.chiesta == 1 && fatto.ultimoEsito == EsitoDomanda::Fluente &&
+                           !(giudizio.tempo == Tempo::Conta && lentaOra(fatto, giudizio.mediana));
+    // Its one answer judged again: the same fold, her guess rate now in place of the one then.
+    const double conosciuta = unaSvelta ? dopo(fatto.prima, EsitoDomanda::Fluente, giudizio.indovina)
+                                        : conosciutaOra(fatto, giudizio);
+    return conosciuta < SogliaSicura;
+}
+
 double stima(const SchedaFatto &fatto, const QDate &oggi, const Giudizio &giudizio)
 {
     if (fatto.chiesta == 0) return Priore;

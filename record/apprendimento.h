@@ -160,6 +160,10 @@ void aggiorna(SchedaFatto &fatto, const Chiesta &chiesta, const Giudizio &giudiz
 /// their slow answers would pull her median up until slow no longer looked slow. True when it joined.
 bool aggiornaRitmo(QList<int> &ritmo, const Chiesta &chiesta, const SchedaFatto &prima);
 
+/// Whether one more asking of \a fatto, which she likely knows, would still tell the model something:
+/// a fact missed before, or one whose right answers do not yet prove it by her guess rate now (a fact
+/// asked once, at her first game, was judged by the prior's). A fact that is proven teaches nothing.
+bool daProvare(const SchedaFatto &fatto, const Giudizio &giudizio);
 /// The chance she knows \a fatto on the local day \a oggi (answers it right and quick), 0..1.
 double stima(const SchedaFatto &fatto, const QDate &oggi, const Giudizio &giudizio = {});
 /// How sure the model is of that chance, 0..1: 0 at even odds, 1 when it is certain either way.

@@ -103,9 +103,16 @@ QList<SchedaFatto> giro(const QList<SchedaFatto> &fatti, const QDate &oggi, int 
     const bool soloDifficili =
         std::all_of(scelte.begin(), scelte.end(), [](const Voce &v) { return v.stima < Difficile; });
     qsizetype mescolate = std::min(intorno, note.size());
-    if (soloDifficili && scelte.size() >= 3)
+    if (soloDifficili && scelte.size() >= 3) {
+        // Mixed in to encourage her: of the known ones, those an asking still tells something of. A
+        // fact she surely knows would take a slot from the facts she is learning and teach nothing;
+        // one she likely knows encourages as well.
+        if (intorno == 0)
+            note.removeIf(
+                [&giudizio](const Voce &v) { return !apprendimento::daProvare(v.fatto, giudizio); });
         mescolate = std::min<qsizetype>(note.size(),
                                         std::max<qsizetype>(mescolate, std::max(1, lunghezza / QuotaNote)));
+    }
     if (scelte.size() + mescolate > lunghezza) {
         // Room for the known ones: the round keeps its most urgent.
         std::stable_sort(scelte.begin(), scelte.end(), primaLaMenoNota);

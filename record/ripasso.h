@@ -19,16 +19,17 @@ constexpr int LunghezzaPredefinita = 10;
 constexpr int QuotaRipassi = 2; // a half
 /// Below this chance she knows a fact, it is hard for her.
 constexpr double Difficile = 0.5;
-/// A round of hard facts only gets an eighth of known ones mixed in (one in ten) (those fading most): enough
-/// to keep it encouraging, never so many that practice is wasted.
+/// A round of hard facts only gets an eighth of known ones mixed in (one in ten): of those an asking
+/// still tells something of (apprendimento::daProvare), the most faded. Enough to keep it encouraging,
+/// never so many that practice is wasted.
 constexpr int QuotaNote = 8;
 
 /// The round of at most \a lunghezza facts for the day \a oggi: of the facts practice asks today (see
 /// apprendimento::daChiedere), those still to learn, the least known first, and those due for review,
-/// the most faded first; a few known ones only when all of those are hard. When none of those is
-/// left: the facts missed before that are only likely known; else the facts waiting for others
-/// between them, with a few known ones to make the gap. Shorter when fewer are worth asking; empty
-/// when none is. \a giudizio is how the child is judged now (Archivio::mediana).
+/// the most faded first; a few known ones not yet proven only when all of those are hard. When none of those
+/// is left: the facts missed before that are only likely known; else the facts waiting for others between
+/// them, with a few known ones to make the gap. Shorter when fewer are worth asking; empty when none is. \a
+/// giudizio is how the child is judged now (Archivio::mediana).
 QList<SchedaFatto> giro(const QList<SchedaFatto> &fatti, const QDate &oggi,
                         int lunghezza = LunghezzaPredefinita, const apprendimento::Giudizio &giudizio = {});
 /// Their cells.
