@@ -214,7 +214,6 @@ if cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DNUMERELLA_SANITI
     cmake --build build-asan; then
     step "Testing build-asan/"
     run_ctest build-asan "sanitizers" \
-        NUMERELLA_VOCE=0 \
         ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
         UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
         LSAN_OPTIONS="suppressions=$root/tests/lsan.supp:print_suppressions=0" ||
