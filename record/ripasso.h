@@ -26,10 +26,10 @@ constexpr int QuotaNote = 8;
 
 /// The round of at most \a lunghezza facts for the day \a oggi: of the facts practice asks today (see
 /// apprendimento::daChiedere), those still to learn, the least known first, and those due for review,
-/// the most faded first; a few known ones not yet proven only when all of those are hard. When none of those
-/// is left: the facts missed before that are only likely known; else the facts waiting for others between
-/// them, with a few known ones to make the gap. Shorter when fewer are worth asking; empty when none is. \a
-/// giudizio is how the child is judged now (Archivio::mediana).
+/// the most faded first; a few known ones not yet proven only when all of those are hard. When none of
+/// those is left: the facts missed before that are only likely known; else the facts waiting for others
+/// between them, with a few known ones to make the gap. Shorter when fewer are worth asking; empty when
+/// none is. \a giudizio is how the child is judged now (Archivio::mediana).
 QList<SchedaFatto> giro(const QList<SchedaFatto> &fatti, const QDate &oggi,
                         int lunghezza = LunghezzaPredefinita, const apprendimento::Giudizio &giudizio = {});
 /// Their cells.
