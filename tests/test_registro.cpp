@@ -1174,7 +1174,8 @@ void TestRegistro::finestraRegistro()
         QVERIFY(a.apri());
         const qint64 giulia = a.giocatore(QStringLiteral("Giulia")),
                      marco = a.giocatore(QStringLiteral("Marco"));
-        const QDateTime ieri = QDateTime::currentDateTimeUtc().addDays(-1);
+        // Mid-morning, so that the games an hour later are still yesterday's at any time of day.
+        const QDateTime ieri = QDate::currentDate().addDays(-1).startOfDay().addSecs(10 * 3600).toUTC();
         const qint64 p1 = a.iniziaPartita(giulia, QStringLiteral("g1"), ieri, std::bitset<100>().set());
         QVERIFY(a.domanda(p1, 1, 67, 6000, 1) && a.domanda(p1, 2, 23, 2000, 0) &&
                 a.domanda(p1, 3, 58, 9000, 0));
@@ -1862,7 +1863,7 @@ void TestRegistro::chiGioca()
         for (const QString &n : nomi)
             QVERIFY(a.giocatore(n));
         // The earlier run's child has a fact to practise today.
-        const QDateTime ieri = QDateTime::currentDateTimeUtc().addDays(-1);
+        const QDateTime ieri = QDate::currentDate().addDays(-1).startOfDay().addSecs(10 * 3600).toUTC();
         const qint64 g = a.iniziaPartita(a.giocatore(nomi.first()), QStringLiteral("ieri"), ieri,
                                          std::bitset<100>().set());
         QVERIFY(a.domanda(g, 1, 67, 6000, 1) && a.sbagliata(g, 1, 67, QStringLiteral("54"), 2000));
